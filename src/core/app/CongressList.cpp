@@ -1,0 +1,28 @@
+#include "CongressList.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace rollscan {
+
+QList<int> FindCongresses(const QString &folder, bool isHouse)
+{
+    const QString suffix = isHouse ? QStringLiteral(".lcr") : QStringLiteral("s.lcr");
+    QList<int> out;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Readable);
+    for (const QString &name : names) {
+        if (!name.endsWith(suffix, Qt::CaseInsensitive))
+            continue;
+        const QString stem = name.left(name.size() - suffix.size());
+        bool ok = false;
+        const int n = stem.toInt(&ok);
+        // Only plain decimal names count: "097" or "+97" are not how congress files are named.
+        if (ok && n > 0 && stem == QString::number(n))
+            out.append(n);
+    }
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
+} // namespace rollscan

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/Preferences.h"
+#include "search/MatchTable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace rollscan {
+
+// The shared state of one run of the program: which chamber and congresses are in use, the search
+// result, the selection queue, the folders and the preferences. Created once by main (or by a test
+// over its own data tree) and handed by reference to every window; there are no other globals.
+class Session {
+public:
+    explicit Session(QString dataRoot = QString());
+
+    // Data tree. Folder paths are resolved below dataRoot, whatever the case of their names.
+    QString dataRoot;
+    QString houseDir, senateDir, mainDir, mapsDir, userDir;
+    void setDataRoot(const QString &root);
+    QString preferencesPath() const;
+    // Path of a file of congress N of the chamber in use (`isHouse`), e.g. ".lcr".
+    QString congressFileName(int congress, const QString &extension) const;
+    QString mainFileName(const QString &name) const;
+
+    // Start-up.
+    rollscan::Preferences Preferences;
+    bool smallScreen = false;
+    bool newDataFormat = true;
+    QList<int> houseList;
+    QList<int> senateList;
+    int houseCount() const { return int(houseList.size()); }
+    int senateCount() const { return int(senateList.size()); }
+    // Rebuilds houseList and senateList from the chamber folders.
+    void findCongresses();
+
+    // Chamber and congress in use.
+    bool isHouse = true;
+    QList<int> selectedCongresses;
+    int currentCongress = 0;
+    int legislatorCount = 0;
+    int rollCallCount = 0;
+    // Reads the counts of congress N of the chamber in use into currentCongress, legislatorCount and
+    // rollCallCount. Throws FileError.
+    void loadCongressCounts(int congress);
+
+    // Kind of search and the chosen subject codes.
+    bool searchByIssue = false;
+    bool searchByClausen = false;
+    bool searchByPeltzman = false;
+    bool searchByOther = false;
+    QList<int> chosenCodes;
+    QStringList chosenCodeNames;
+    bool dialogCancelled = false;
+
+    // Search result and selection queue. Queue positions are 1-based where the design counts them;
+    // the lists are indexed from 0 (position p is element p - 1).
+    rollscan::MatchTable MatchTable;
+    QStringList queueLines;     // the text of each queued line
+    QList<int> queueRows;       // MatchTable row (1-based) of each entry
+    QList<int> queueRollCalls;  // roll-call number of each entry
+    int queueLength() const { return int(queueRows.size()); }
+    int currentQueuePos = 0;
+    bool crossTabRequested = false;
+    bool ideologicalOpen = false;
+    bool usMapOpen = false;
+};
+
+} // namespace rollscan

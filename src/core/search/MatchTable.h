@@ -1,0 +1,41 @@
+#pragma once
+
+#include "data/RollCall.h"
+
+#include <QList>
+#include <QString>
+
+namespace rollscan {
+
+// One row of the search result: the six columns of the roll-call list.
+struct MatchRow {
+    qint16 rollCall = 0;     // column 0: roll-call number within its congress
+    QString description;     // column 1: at most 60 characters, trimmed
+    TaggedDate date;         // column 2
+    qint16 yeas = 0;         // column 3
+    qint16 nays = 0;         // column 4
+    qint16 congress = 0;     // column 5
+    bool operator==(const MatchRow &) const = default;
+};
+
+// The search result, rows numbered from 1. Holds at most kMaxRows rows.
+class MatchTable {
+public:
+    static constexpr int kMaxRows = 20000;
+
+    int matchCount() const { return int(m_rows.size()); }
+    bool isFull() const { return m_rows.size() >= kMaxRows; }
+    // Row i, 1-based (asserted in range).
+    const MatchRow &row(int i) const { return m_rows.at(i - 1); }
+    MatchRow &row(int i) { return m_rows[i - 1]; }
+    // Appends a row; returns false (and keeps the table as it is) when the table is full.
+    bool append(const MatchRow &r);
+    void clear() { m_rows.clear(); }
+    const QList<MatchRow> &rows() const { return m_rows; }
+    QList<MatchRow> &rows() { return m_rows; }
+
+private:
+    QList<MatchRow> m_rows;
+};
+
+} // namespace rollscan

@@ -1,0 +1,43 @@
+#include "Services.h"
+
+#include "data/FileError.h"
+
+#include <QDir>
+
+namespace rollscan {
+
+void ReportError(Services &services, QWidget *parent, const QString &text)
+{
+    services.beep();
+    services.message(parent, text, QStringLiteral("Rollscan Error"), Services::Icon::Exclamation);
+}
+
+void ReportFileError(Services &services, QWidget *parent, const FileError &error)
+{
+    // The fixed sentence first; the file it concerns on a line of its own so the user can act on it.
+    QString text = error.sentence();
+    if (!error.path().isEmpty())
+        text += QStringLiteral("\n\n") + QDir::toNativeSeparators(error.path());
+    ReportError(services, parent, text);
+}
+
+void ShowMessage(Services &services, QWidget *parent, const QString &text, const QString &title)
+{
+    services.message(parent, text, title, Services::Icon::None);
+}
+
+void ReportSaved(Services &services, QWidget *parent, const QString &fileName)
+{
+    ShowMessage(services, parent,
+                QStringLiteral("Output operation was successful. ") + QChar(13) + QStringLiteral("File saved as ") +
+                    fileName,
+                QStringLiteral("Rollscan Output"));
+}
+
+bool ConfirmQuit(Services &services, QWidget *parent)
+{
+    return services.question(parent, QStringLiteral("Are you sure you want to quit Rollscan for Windows?"),
+                             QStringLiteral("Rollscan for Windows"));
+}
+
+} // namespace rollscan

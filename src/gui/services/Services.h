@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+class QPrinter;
+
+namespace rollscan {
+
+class FileError;
+
+// Everything that would otherwise block on a modal box or reach the platform goes through here:
+// messages, questions, file dialogs, the wait window, printing, help and outside addresses.
+// The program installs the real implementation; tests install a recording one that answers with
+// prepared values and keeps every message for assertions.
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // A modal message box with an OK button. `icon` is the kind of box.
+    enum class Icon { None, Exclamation, Question, Information };
+    virtual void message(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
+    // A question with OK and Cancel; true for OK.
+    virtual bool question(QWidget *parent, const QString &text, const QString &title) = 0;
+    virtual void beep() = 0;
+
+    // File dialogs. `filters` are the dialog's filter entries ("Text Files (*.txt)"); the second is
+    // preselected when there are two or more. An empty result means the user cancelled. The working
+    // directory is the same after the call as before.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QStringList &filters,
+                                 const QString &defaultSuffix) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QStringList &filters,
+                                 const QString &defaultSuffix) = 0;
+
+    // The shared wait window.
+    virtual void showWait(const QString &info) = 0;
+    virtual void setWaitPercent(int percent) = 0;
+    virtual void setWaitNumber(const QString &number) = 0;
+    virtual void hideWait() = 0;
+
+    // Asks for a printer; false when the user cancelled. The printer is set up for the job.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
+
+    // Opens the help window at a topic (a page name under help/, without extension).
+    virtual void showHelp(QWidget *parent, const QString &topic) = 0;
+    // Opens an outside address (web site, mail) with the system's handler.
+    virtual bool openAddress(const QString &address) = 0;
+    // Starts an outside program without waiting for it; false when it could not be started.
+    virtual bool startProgram(const QString &program) = 0;
+};
+
+// The design's shared routines, over a Services object.
+void ReportError(Services &services, QWidget *parent, const QString &text);
+void ReportFileError(Services &services, QWidget *parent, const FileError &error);
+void ShowMessage(Services &services, QWidget *parent, const QString &text, const QString &title);
+void ReportSaved(Services &services, QWidget *parent, const QString &fileName);
+// True when the user confirmed; the caller then ends the program.
+bool ConfirmQuit(Services &services, QWidget *parent);
+
+} // namespace rollscan

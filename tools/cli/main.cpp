@@ -1,0 +1,10 @@
+#include "Command.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    return rollscan::cli::RunCommandLine(app.arguments());
+}
