@@ -1,0 +1,247 @@
+#include "frmPreferences.h"
+
+#include "PaletteColour.h"
+#include "app/Session.h"
+#include "data/FileError.h"
+#include "services/Services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace rollscan {
+
+namespace {
+void fillColours(QComboBox *combo)
+{
+    for (int i = 0; i < kColourCount; ++i)
+        combo->addItem(ColourName(i));
+}
+
+void setTextColour(QLabel *label, int index)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, PaletteColour(index));
+    label->setPalette(p);
+}
+
+void setBackground(QLineEdit *box, int index)
+{
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, PaletteColour(index));
+    box->setPalette(p);
+}
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+} // namespace
+
+frmPreferences::frmPreferences(Session &session, Services &services, QWidget *parent)
+    : QDialog(parent), m_session(session), m_services(services)
+{
+    setObjectName(QStringLiteral("frmPreferences"));
+    setWindowTitle(QStringLiteral("Rollscan Preferences"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const Preferences &p = session.Preferences;
+
+    fraColor = named(new QGroupBox(QStringLiteral("Color Defaults")), "fraColor");
+    auto *colourGrid = new QGridLayout(fraColor);
+    m_choices[0].combo = cmbYeaColor = addColourChoice(0, QStringLiteral("&Yea Vote"), QStringLiteral("cmbYeaColor"),
+        QStringLiteral("This selects the color of 'Yea' vote tokens and districts, as well as a 'Yea-Yea' cross-tab vote combination."),
+        p.yeaColour());
+    m_choices[1].combo = cmbNayColor = addColourChoice(1, QStringLiteral("&Nay Vote"), QStringLiteral("cmbNayColor"),
+        QStringLiteral("This selects the color of 'Nay' vote tokens and districts, as well as a 'Nay-Nay' cross-tab vote combination."),
+        p.nayColour());
+    m_choices[2].combo = cmbNAcolor = addColourChoice(2, QStringLiteral("N&ot Available"), QStringLiteral("cmbNAcolor"),
+        QStringLiteral("This selects the color of 'Not Available' vote tokens and districts."), p.notVotingColour());
+    m_choices[3].combo = cmbYeaNayColor = addColourChoice(3, QStringLiteral("Yea-Nay Cross Tab"), QStringLiteral("cmbYeaNayColor"),
+        QStringLiteral("This selects the color of cross-tabbed vote tokens, for a 'Yea' on the current roll call, and a 'Nay' on the other one."),
+        p.yeaNayColour());
+    m_choices[4].combo = cmbNayYeaColor = addColourChoice(4, QStringLiteral("Nay-Yea Cross Tab"), QStringLiteral("cmbNayYeaColor"),
+        QStringLiteral("This selects the color of cross-tabbed vote tokens, for a 'Nay' on the current roll call, and a 'Yea' on the other one."),
+        p.nayYeaColour());
+    m_choices[5].combo = cmbStartColor = addColourChoice(5, QStringLiteral("Starting data color"), QStringLiteral("cmbStartColor"),
+        QStringLiteral("This selects the color of the (relative) minimum imported quantitative variable data."),
+        p.gradientStartColour());
+    m_choices[6].combo = cmbEndColor = addColourChoice(6, QStringLiteral("Ending data color"), QStringLiteral("cmbEndColor"),
+        QStringLiteral("This selects the color of the (relative) maximum imported quantitative variable data."),
+        p.gradientEndColour());
+    m_choices[7].combo = cmbNoMatch = addColourChoice(7, QStringLiteral("No Cross Tab Match"), QStringLiteral("cmbNoMatch"),
+        QString(), p.noMatchColour());
+    m_choices[8].combo = cmbYNSenColor = addColourChoice(8, QStringLiteral("Yea-Nay Senate"), QStringLiteral("cmbYNSenColor"),
+        QString(), p.splitColour());
+    for (int row = 0; row < 9; ++row) {
+        colourGrid->addWidget(m_choices[row].label, row, 0);
+        colourGrid->addWidget(m_choices[row].combo, row, 1);
+    }
+
+    fraView = named(new QGroupBox(QStringLiteral("Roll Call Viewing Defaults")), "fraView");
+    auto *viewLayout = new QGridLayout(fraView);
+    auto *chamberBox = new QWidget;
+    auto *chamberLayout = new QVBoxLayout(chamberBox);
+    chamberLayout->setContentsMargins(0, 0, 0, 0);
+    optHouse = named(new QRadioButton(QStringLiteral("&House search")), "optHouse");
+    optHouse->setToolTip(QStringLiteral("This makes the House the default type of Congress to be searched and displayed."));
+    optSenate = named(new QRadioButton(QStringLiteral("&Senate search")), "optSenate");
+    optSenate->setToolTip(QStringLiteral("This makes the Senate the default type of Congress to be searched and displayed."));
+    chamberLayout->addWidget(optHouse);
+    chamberLayout->addWidget(optSenate);
+    auto *displayBox = new QWidget;
+    auto *displayLayout = new QVBoxLayout(displayBox);
+    displayLayout->setContentsMargins(0, 0, 0, 0);
+    optUS = named(new QRadioButton(QStringLiteral("&US map display")), "optUS");
+    optUS->setToolTip(QStringLiteral("This makes the default viewing type a US map."));
+    optIdeological = named(new QRadioButton(QStringLiteral("&Ideological map display")), "optIdeological");
+    optIdeological->setToolTip(QStringLiteral("This makes the default viewing of Rollscan scalings an ideological map."));
+    displayLayout->addWidget(optUS);
+    displayLayout->addWidget(optIdeological);
+    chkCase = named(new QCheckBox(QStringLiteral("&Lower case tokens")), "chkCase");
+    chkCase->setToolTip(QStringLiteral("A check here indicates the default token letter is lowercase."));
+    viewLayout->addWidget(chamberBox, 0, 0);
+    viewLayout->addWidget(displayBox, 0, 1);
+    viewLayout->addWidget(chkCase, 1, 0, 1, 2);
+
+    // The general frame previews fonts and a background colour; none of it is stored.
+    fraGeneral = named(new QGroupBox(QStringLiteral("General Preferences")), "fraGeneral");
+    auto *generalLayout = new QGridLayout(fraGeneral);
+    cmbFontName = named(new QFontComboBox, "cmbFontName");
+    cmbFontSize = named(new QComboBox, "cmbFontSize");
+    for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 24})
+        cmbFontSize->addItem(QString::number(size));
+    lblFontTest = named(new QLabel(QStringLiteral("The Quick Brown Fox Jumped Over The Lazy Dogs")), "lblFontTest");
+    txtBackground = named(new QLineEdit(QStringLiteral("Background")), "txtBackground");
+    txtBackground->setReadOnly(true);
+    cmbBackColor = named(new QComboBox, "cmbBackColor");
+    fillColours(cmbBackColor);
+    cmbBackColor->setCurrentIndex(qBound(0, p.backgroundColour(), kColourCount - 1));
+    auto *fontNameLabel = new QLabel(QStringLiteral("&Font name"));
+    fontNameLabel->setBuddy(cmbFontName);
+    auto *fontSizeLabel = new QLabel(QStringLiteral("Font &size"));
+    fontSizeLabel->setBuddy(cmbFontSize);
+    generalLayout->addWidget(fontNameLabel, 0, 0);
+    generalLayout->addWidget(cmbFontName, 0, 1);
+    generalLayout->addWidget(fontSizeLabel, 1, 0);
+    generalLayout->addWidget(cmbFontSize, 1, 1);
+    generalLayout->addWidget(lblFontTest, 2, 0, 1, 2);
+    generalLayout->addWidget(txtBackground, 3, 0);
+    generalLayout->addWidget(cmbBackColor, 3, 1);
+    setBackground(txtBackground, p.backgroundColour());
+    connect(cmbBackColor, &QComboBox::currentIndexChanged, this, [this](int i) { setBackground(txtBackground, i); });
+    connect(cmbFontName, &QFontComboBox::currentFontChanged, this, [this](const QFont &f) {
+        QFont font = f;
+        font.setPointSize(lblFontTest->font().pointSize());
+        lblFontTest->setFont(font);
+    });
+    connect(cmbFontSize, &QComboBox::currentTextChanged, this, [this](const QString &size) {
+        QFont font = lblFontTest->font();
+        font.setPointSize(size.toInt());
+        lblFontTest->setFont(font);
+    });
+
+    btnOK = named(new QPushButton(QStringLiteral("Done")), "btnOK");
+    btnOK->setToolTip(QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current session, but does not save them."));
+    btnSave = named(new QPushButton(QStringLiteral("&Save")), "btnSave");
+    btnSave->setToolTip(QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current session, and saves them for future sessions."));
+    btnCancel = named(new QPushButton(QStringLiteral("Cancel")), "btnCancel");
+    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnOK->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {btnOK, btnSave, btnCancel, btnHelp})
+        buttons->addWidget(b);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(fraView);
+    right->addWidget(fraGeneral);
+    right->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(fraColor);
+    columns->addLayout(right);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+
+    (p.displayKind() == QLatin1Char('i') ? optIdeological : optUS)->setChecked(true);
+    chkCase->setChecked(p.tokenCase() == QLatin1Char('l'));
+    (p.startWithHouse() ? optHouse : optSenate)->setChecked(true);
+
+    connect(btnOK, &QPushButton::clicked, this, [this] {
+        applyChoices();
+        close();
+    });
+    connect(btnSave, &QPushButton::clicked, this, &frmPreferences::onSave);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmPreferences")); });
+
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QComboBox *frmPreferences::addColourChoice(int row, const QString &caption, const QString &name, const QString &tip,
+                                           int index)
+{
+    auto *combo = new QComboBox;
+    combo->setObjectName(name);
+    fillColours(combo);
+    auto *label = new QLabel(caption);
+    label->setObjectName(QStringLiteral("lbl") + name.mid(3));
+    label->setBuddy(combo);
+    if (!tip.isEmpty()) {
+        combo->setToolTip(tip);
+        label->setToolTip(tip);
+    }
+    m_choices[row].label = label;
+    // A stored index outside the table shows as the first entry rather than as nothing.
+    combo->setCurrentIndex(qBound(0, index, kColourCount - 1));
+    setTextColour(label, combo->currentIndex());
+    connect(combo, &QComboBox::currentIndexChanged, label, [label](int i) { setTextColour(label, i); });
+    return combo;
+}
+
+void frmPreferences::applyChoices()
+{
+    Preferences &p = m_session.Preferences;
+    p.setYeaColour(cmbYeaColor->currentIndex());
+    p.setNayColour(cmbNayColor->currentIndex());
+    p.setNotVotingColour(cmbNAcolor->currentIndex());
+    p.setYeaNayColour(cmbYeaNayColor->currentIndex());
+    p.setNayYeaColour(cmbNayYeaColor->currentIndex());
+    p.setGradientStartColour(cmbStartColor->currentIndex());
+    p.setGradientEndColour(cmbEndColor->currentIndex());
+    p.setNoMatchColour(cmbNoMatch->currentIndex());
+    p.setSplitColour(cmbYNSenColor->currentIndex());
+    p.setTokenCase(chkCase->isChecked() ? QLatin1Char('l') : QLatin1Char('u'));
+    p.setDisplayKind(optUS->isChecked() ? QLatin1Char('u') : QLatin1Char('i'));
+    p.setStartWithHouse(optHouse->isChecked());
+}
+
+void frmPreferences::onSave()
+{
+    applyChoices();
+    try {
+        m_session.Preferences.write(m_session.preferencesPath());
+    } catch (const FileError &e) {
+        ReportError(m_services, this,
+                    QStringLiteral("An error (") + QString::number(e.number()) +
+                        QStringLiteral(") has occurred while saving preferences."));
+        return; // the choices already applied stay in force for this run
+    }
+    close();
+}
+
+} // namespace rollscan
