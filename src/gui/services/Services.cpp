@@ -9,7 +9,7 @@ namespace rollscan {
 void ReportError(Services &services, QWidget *parent, const QString &text)
 {
     services.beep();
-    services.message(parent, text, QStringLiteral("Rollscan Error"), Services::Icon::Exclamation);
+    services.message(parent, text, kErrorTitle, Services::Icon::Exclamation);
 }
 
 void ReportFileError(Services &services, QWidget *parent, const FileError &error)
@@ -31,13 +31,17 @@ void ReportSaved(Services &services, QWidget *parent, const QString &fileName)
     ShowMessage(services, parent,
                 QStringLiteral("Output operation was successful. ") + QChar(13) + QStringLiteral("File saved as ") +
                     fileName,
-                QStringLiteral("Rollscan Output"));
+                kOutputTitle);
 }
 
 bool ConfirmQuit(Services &services, QWidget *parent)
 {
     return services.question(parent, QStringLiteral("Are you sure you want to quit Rollscan for Windows?"),
-                             QStringLiteral("Rollscan for Windows"));
+                             kProgramTitle);
 }
+
+void ShowWait(Services &services) { services.showWait(kCalculatingText); }
+
+void HideWait(Services &services) { services.hideWait(); }
 
 } // namespace rollscan

@@ -10,6 +10,13 @@ namespace rollscan {
 
 class FileError;
 
+// Titles and texts every window shares.
+inline const QString kErrorTitle = QStringLiteral("Rollscan Error");
+inline const QString kOutputTitle = QStringLiteral("Rollscan Output");
+inline const QString kProgramTitle = QStringLiteral("Rollscan for Windows");
+inline const QString kCalculatingText = QStringLiteral("Calculating, please wait...");
+inline const QString kLoadingText = QStringLiteral("Loading, please wait...");
+
 // Everything that would otherwise block on a modal box or reach the platform goes through here:
 // messages, questions, file dialogs, the wait window, printing, help and outside addresses.
 // The program installs the real implementation; tests install a recording one that answers with
@@ -44,7 +51,8 @@ public:
 
     // Opens the help window at a topic (a page name under help/, without extension).
     virtual void showHelp(QWidget *parent, const QString &topic) = 0;
-    // Opens an outside address (web site, mail) with the system's handler.
+    // Opens an outside address (web site, mail) with the system's handler; an address of a help page
+    // ("qrc:/help/...") opens in the help window instead. False when nothing could open it.
     virtual bool openAddress(const QString &address) = 0;
     // Starts an outside program without waiting for it; false when it could not be started.
     virtual bool startProgram(const QString &program) = 0;
@@ -57,5 +65,8 @@ void ShowMessage(Services &services, QWidget *parent, const QString &text, const
 void ReportSaved(Services &services, QWidget *parent, const QString &fileName);
 // True when the user confirmed; the caller then ends the program.
 bool ConfirmQuit(Services &services, QWidget *parent);
+// The wait window with its usual text ("Calculating, please wait..."), and its end.
+void ShowWait(Services &services);
+void HideWait(Services &services);
 
 } // namespace rollscan
