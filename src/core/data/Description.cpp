@@ -1,6 +1,7 @@
 #include "Description.h"
 
 #include "Bytes.h"
+#include "Cp1252.h"
 #include "DataTree.h"
 #include "FileError.h"
 #include "FileIO.h"
@@ -12,23 +13,33 @@ constexpr int kIndexRecordLength = 4;
 constexpr int kLengthOffset = 58; // int16 length of the free text
 constexpr int kTextOffset = 60;
 
-Description decodeEntry(const ByteReader &dbn, qint32 position)
+DescriptionBytes entryBytes(const ByteReader &dbn, qint32 position)
 {
     if (position < 1)
         throw FileError(FileErrorNumber::PastEnd, dbn.path(),
                         QStringLiteral("Description position %1 lies outside the file").arg(position));
     const qint64 at = qint64(position) - 1;
-    Description d;
+    DescriptionBytes b;
     qint64 field = at;
     for (int i = 0; i < 5; ++i) {
-        d.header[i] = dbn.text(field, Description::kHeaderWidths[i]);
+        b.header[i] = dbn.bytes(field, Description::kHeaderWidths[i]);
         field += Description::kHeaderWidths[i];
     }
     const qint16 length = dbn.i16(at + kLengthOffset);
     if (length < 0)
         throw FileError(FileErrorNumber::BadFormat, dbn.path(),
                         QStringLiteral("Description at position %1 has a negative length").arg(position));
-    d.text = dbn.text(at + kTextOffset, length);
+    b.text = dbn.bytes(at + kTextOffset, length);
+    return b;
+}
+
+Description decodeEntry(const ByteReader &dbn, qint32 position)
+{
+    const DescriptionBytes b = entryBytes(dbn, position);
+    Description d;
+    for (int i = 0; i < 5; ++i)
+        d.header[i] = DecodeCp1252(b.header[i]);
+    d.text = DecodeCp1252(b.text);
     return d;
 }
 } // namespace
@@ -64,6 +75,13 @@ QList<Description> ReadAllDescriptions(const QString &dinPath, const QString &db
     for (int r = 1; r <= count; ++r)
         out.append(decodeEntry(dbn, index.i32(qint64(r - 1) * kIndexRecordLength)));
     return out;
+}
+
+DescriptionBytes DescriptionEntryBytes(const ByteReader &din, const ByteReader &dbn, int r)
+{
+    if (r < 1)
+        throw FileError(FileErrorNumber::BadFileName, din.path(), QStringLiteral("Bad record number %1").arg(r));
+    return entryBytes(dbn, din.i32(qint64(r - 1) * kIndexRecordLength));
 }
 
 void WriteDescriptions(const QString &dinPath, const QString &dbnPath, const QList<Description> &entries)

@@ -1,6 +1,7 @@
 #include "RollCall.h"
 
 #include "Bytes.h"
+#include "Cp1252.h"
 #include "Dates.h"
 #include "FileError.h"
 #include "FileIO.h"
@@ -69,24 +70,37 @@ RollCall ToOldRollCall(const RollCall &extended)
     return rc;
 }
 
+RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool extended)
+{
+    RollCallKeys k;
+    if (extended) {
+        k.issueCode = in.i16(offset);
+        k.issueCode2 = in.i16(offset + 2);
+        k.clausenCode = in.i16(offset + 4);
+        k.peltzmanCode1 = in.i16(offset + 6);
+        k.peltzmanCode2 = in.i16(offset + 8);
+    } else {
+        k.issueCode = in.i16(offset);
+        k.clausenCode = in.i16(offset + 2);
+        k.peltzmanCode1 = in.i16(offset + 4);
+        k.peltzmanCode2 = in.i16(offset + 6);
+    }
+    k.description = in.bytes(offset + descriptionOffset(extended), kDescriptionWidth);
+    return k;
+}
+
 RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool extended)
 {
     // Only the bytes the fields use are required: a file may end right after its last field.
     const int slot = RollCallRecordLength(extended);
     RollCall rc;
-    if (extended) {
-        rc.issueCode = in.i16(offset);
-        rc.issueCode2 = in.i16(offset + 2);
-        rc.clausenCode = in.i16(offset + 4);
-        rc.peltzmanCode1 = in.i16(offset + 6);
-        rc.peltzmanCode2 = in.i16(offset + 8);
-    } else {
-        rc.issueCode = in.i16(offset);
-        rc.clausenCode = in.i16(offset + 2);
-        rc.peltzmanCode1 = in.i16(offset + 4);
-        rc.peltzmanCode2 = in.i16(offset + 6);
-    }
-    rc.description = in.text(offset + descriptionOffset(extended), kDescriptionWidth);
+    const RollCallKeys keys = PeekRollCall(in, offset, extended);
+    rc.issueCode = keys.issueCode;
+    rc.issueCode2 = keys.issueCode2;
+    rc.clausenCode = keys.clausenCode;
+    rc.peltzmanCode1 = keys.peltzmanCode1;
+    rc.peltzmanCode2 = keys.peltzmanCode2;
+    rc.description = DecodeCp1252(keys.description);
 
     const qint64 dateAt = offset + dateOffset(extended);
     rc.date.tag = in.i16(dateAt);

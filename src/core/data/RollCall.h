@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -61,6 +62,19 @@ RollCall ToOldRollCall(const RollCall &extended);
 // Decodes the record in the slot at `offset`. Throws FileError 321 for a date tag other than 7 or 8
 // or a text date that does not fit the slot, 62 when the slot lies past the end.
 RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool newDataFormat);
+// The subject codes and the undecoded 60-byte description of the record in the slot at `offset`:
+// what a search tests on every record before it decodes the few that pass. issueCode2 is 0 for a
+// standard record. Throws FileError 62 when those fields lie past the end.
+struct RollCallKeys {
+    qint16 issueCode = 0;
+    qint16 issueCode2 = 0;
+    qint16 clausenCode = 0;
+    qint16 peltzmanCode1 = 0;
+    qint16 peltzmanCode2 = 0;
+    QByteArrayView description; // Windows-1252, padding kept; a view into the reader's data
+};
+RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool newDataFormat);
+
 // Encodes one slot. A text date too long for the slot raises DataError.
 QByteArray EncodeRollCall(const RollCall &rc, bool newDataFormat);
 
