@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace rollscan {
 
@@ -37,5 +38,19 @@ public:
 private:
     QList<MatchRow> m_rows;
 };
+
+// The line of a row in the roll-call list: yeas, "-", nays, a TAB and the description
+// ("234-190\tTo pass H.R. 1"); with `smallScreen` the description alone.
+QString MatchListLine(const MatchRow &row, bool smallScreen = false);
+
+// The lines of rows 1..matchCount, in order.
+QStringList MatchListLines(const MatchTable &table, bool smallScreen = false);
+
+// The identification shown under the list for a row: "House #103 Roll Call #45", two spaces and the
+// date in the system's short form ("Senate #" for the Senate; a text date is shown as stored).
+QString RollCallIdLine(bool isHouse, const MatchRow &row);
+
+// The date of a row as the system's short form, or the stored text of a text date.
+QString MatchDateText(const TaggedDate &date);
 
 } // namespace rollscan
