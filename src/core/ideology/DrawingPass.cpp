@@ -1,0 +1,174 @@
+#include "DrawingPass.h"
+
+#include "data/DataTree.h"
+#include "data/FileError.h"
+#include "data/PartySymbol.h"
+#include "data/StateTable.h"
+#include "data/TokenTable.h"
+#include "data/VoteMatrix.h"
+#include "ideology/UndefinedPartyError.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace rollscan {
+
+namespace {
+constexpr int kProgressEvery = 30;
+
+QString chamberName(bool isHouse) { return isHouse ? QStringLiteral("House") : QStringLiteral("Senate"); }
+
+// The partner congress's members by first identification number. The vote is read from the record
+// the id belongs to, so a legislator file that is not stored in id order still pairs correctly.
+class PartnerIndex {
+public:
+    void build(const QList<Legislator> &members)
+    {
+        m_ids.clear();
+        m_ids.reserve(members.size());
+        for (const Legislator &l : members)
+            m_ids.emplace_back(l.id1, l.recordNumber);
+        std::sort(m_ids.begin(), m_ids.end());
+    }
+    // Record number of the first member with that id, or 0 when none has it.
+    int find(qint32 id) const
+    {
+        const auto it = std::lower_bound(m_ids.begin(), m_ids.end(), std::make_pair(id, 0));
+        return (it != m_ids.end() && it->first == id) ? it->second : 0;
+    }
+
+private:
+    std::vector<std::pair<qint32, int>> m_ids;
+};
+} // namespace
+
+float DrawingPass::pre() const { return ProportionalReduction(MinorityCount, ErrorCount); }
+
+RollCall ReadRollCallRecord(const QString &root, bool isHouse, int congress, int rollCall, int rollCallCount,
+                            bool newDataFormat)
+{
+    if (rollCall < 1 || rollCall > rollCallCount)
+        throw DataError(QStringLiteral("Roll call %1 is not in the %2 roll calls of %3 #%4.")
+                            .arg(rollCall)
+                            .arg(rollCallCount)
+                            .arg(chamberName(isHouse))
+                            .arg(congress));
+    const QString path = CongressFileName(root, isHouse, congress, QStringLiteral(".rif"));
+    return ReadRollCalls(path, rollCallCount, newDataFormat).at(rollCall - 1);
+}
+
+DrawingPass RunDrawingPass(const DrawingRequest &request, const PassProgress &progress)
+{
+    const QString &root = request.dataRoot;
+    const bool isHouse = request.isHouse;
+    const int congress = request.congress;
+    const Preferences &prefs = request.preferences;
+
+    DrawingPass pass;
+    pass.isHouse = isHouse;
+    pass.congress = congress;
+    pass.rollCall = request.rollCall;
+    pass.crossTab = request.partner.has_value();
+    pass.partner = request.partner;
+
+    pass.counts = LoadCongressCounts(root, isHouse, congress);
+    pass.record = ReadRollCallRecord(root, isHouse, congress, request.rollCall, pass.counts.rollCallCount,
+                                     request.newDataFormat);
+    pass.line = CalcCoordinates(isHouse, pass.record.Spread1, pass.record.Spread2, pass.record.Midpoint1,
+                                pass.record.Midpoint2);
+
+    const int count = pass.counts.legislatorCount;
+    pass.legislators = ReadLegislators(CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")), count,
+                                       request.newDataFormat);
+    const VoteMatrix votes = VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")),
+                                              count, pass.counts.rollCallCount);
+    const TokenTable tokens = TokenTable::Read(DataFileName(root, kMainDir, QStringLiteral("token.dat")));
+    const StateTable states = StateTable::Read(DataFileName(root, kMainDir, QStringLiteral("state.dat")));
+
+    // Cross-tab view: the partner roll call, and in another congress its members and votes.
+    VoteMatrix partnerVotes;
+    PartnerIndex partnerIndex;
+    bool partnerSameCongress = true;
+    int partnerRoll = 0;
+    if (request.partner) {
+        const PartnerRollCall &p = *request.partner;
+        partnerSameCongress = p.congress == congress;
+        const CongressCounts partnerCounts =
+            partnerSameCongress ? pass.counts : LoadCongressCounts(root, isHouse, p.congress);
+        pass.partnerRecord = ReadRollCallRecord(root, isHouse, p.congress, p.rollCall, partnerCounts.rollCallCount,
+                                                request.newDataFormat);
+        pass.partnerLine = CalcCoordinates(isHouse, pass.partnerRecord->Spread1, pass.partnerRecord->Spread2,
+                                           pass.partnerRecord->Midpoint1, pass.partnerRecord->Midpoint2);
+        partnerRoll = p.rollCall;
+        if (!partnerSameCongress) {
+            const QList<Legislator> members =
+                ReadLegislators(CongressFileName(root, isHouse, p.congress, QStringLiteral(".lcr")),
+                                partnerCounts.legislatorCount, request.newDataFormat);
+            partnerIndex.build(members);
+            partnerVotes = VoteMatrix::Load(CongressFileName(root, isHouse, p.congress, QStringLiteral(".vot")),
+                                            partnerCounts.legislatorCount, partnerCounts.rollCallCount);
+        }
+        pass.LegislatorVoteTable.resize(count);
+    }
+
+    const bool lowerCase = prefs.lowerCaseTokens();
+    for (int i = 1; i <= count; ++i) {
+        if (progress && i % kProgressEvery == 0)
+            progress(int(qint64(i) * 100 / count), i);
+
+        const Legislator &l = pass.legislators.at(i - 1);
+        VoteClass cls = ClassOfVote(votes.vote(i, request.rollCall));
+
+        if (request.partner) {
+            int partnerRecord = i;
+            if (!partnerSameCongress)
+                partnerRecord = partnerIndex.find(l.id1);
+            if (partnerRecord == 0) {
+                cls = VoteClass::NoMatch;
+            } else {
+                const VoteMatrix &pv = partnerSameCongress ? votes : partnerVotes;
+                cls = CombineCrossTab(cls, pv.vote(partnerRecord, partnerRoll));
+                LegislatorVoteEntry &e = pass.LegislatorVoteTable[i - 1];
+                e.written = true;
+                e.partyCode = l.partyCode;
+                e.voteClass = cls;
+                e.colour = ClassColour(cls, prefs);
+            }
+        }
+
+        const int colour = ClassColour(cls, prefs);
+        const StateRecord *state = states.find(l.stateCode);
+        if (HasCoordinates(l.coord1, l.coord2)) {
+            const int symbol = PartySymbolIndex(l.partyCode, l.stateCode, congress);
+            if (symbol == kUndefinedParty)
+                throw UndefinedPartyError(l.name, i, l.partyCode);
+            const TokenRecord *token = tokens.find(symbol);
+            PlottedEntry e;
+            e.name = l.trimmedName();
+            e.label = e.name + QStringLiteral(", ") + (state ? state->postal : QString());
+            e.legislatorIndex = i;
+            e.voteClass = cls;
+            e.colour = colour;
+            e.point = MapPointOf(isHouse, l.coord1, l.coord2);
+            const QChar symbolChar = token ? token->symbol : QLatin1Char(' ');
+            e.token = QString(lowerCase ? symbolChar.toLower() : symbolChar);
+            e.isError = IsClassificationError(cls, e.point, pass.line);
+            e.stateName = state ? state->name : QString();
+            e.partyCode = l.partyCode;
+            if (e.isError)
+                ++pass.countedErrors;
+            pass.PlottedList.append(std::move(e));
+        } else {
+            pass.NotShownList.append({l.id1, cls, colour, l.name});
+        }
+    }
+    if (progress)
+        progress(100, count);
+
+    pass.ErrorCount = CorrectedErrorCount(pass.countedErrors, pass.yeaCount(), pass.nayCount());
+    pass.MinorityCount = MinorityCount(pass.yeaCount(), pass.nayCount());
+    return pass;
+}
+
+} // namespace rollscan

@@ -1,0 +1,115 @@
+#include "RollCallInfo.h"
+
+#include "data/FileError.h"
+#include "ideology/IdeologyTexts.h"
+#include "ideology/NumberFormat.h"
+
+namespace rollscan {
+
+namespace {
+constexpr int kValueColumn = 10;
+
+// A not-shown column is written name by name; an empty column still takes its line.
+QStringList columnLines(const QStringList &names)
+{
+    return names.isEmpty() ? QStringList{QString()} : names;
+}
+
+QStringList reportLines(const RollCallInfo &info, const QStringList &detailLines)
+{
+    QStringList out = TitleLines(QStringLiteral("Rollscan for Windows Roll Call Information"));
+    out += info.heading.lines();
+    out += {QString(), QString()};
+    out += TitleLines(QStringLiteral("Roll Call Information"));
+    out += QString();
+    out += ReportLine(QStringLiteral("Yea: ")).tab(kValueColumn).number(info.yea);
+    out += ReportLine(QStringLiteral("Nay: ")).tab(kValueColumn).number(info.nay);
+    out += ReportLine(QStringLiteral("N/A: ")).tab(kValueColumn).number(info.notAvailable);
+    out += ReportLine(QStringLiteral("Errors: ")).tab(kValueColumn).number(info.errors);
+    out += ReportLine(QStringLiteral("PRE: ")).tab(kValueColumn).text(info.preText);
+    out += {QString(), QString()};
+    out += TitleLines(QStringLiteral("Details"));
+    out += QString();
+    for (const QString &field : info.headerFields)
+        out += field;
+    out += detailLines;
+    out += {QString(), QString()};
+    out += TitleLines(QStringLiteral("Legislators Not Shown"));
+    out += QString();
+    out += columnLines(info.column1);
+    out += columnLines(info.column2);
+    return out;
+}
+} // namespace
+
+QString RollCallInfo::infoText() const
+{
+    return QString::number(notAvailable) + QLatin1Char('\n') + QString::number(errors) + QLatin1Char('\n') + preText;
+}
+
+QString DetailsText(const QString &stored)
+{
+    if (stored.size() >= 2 && stored.startsWith(QLatin1Char('(')) && stored.endsWith(QLatin1Char(')')))
+        return stored.mid(1, stored.size() - 2);
+    return stored;
+}
+
+RollCallHeading HeadingOf(const DrawingPass &pass)
+{
+    return {pass.record.date, pass.rollCall, pass.record.trimmedDescription(), pass.isHouse, pass.congress};
+}
+
+RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description,
+                               const RollCallHeading &heading)
+{
+    RollCallInfo info;
+    info.heading = heading;
+    info.yea = pass.yeaCount();
+    info.nay = pass.nayCount();
+    info.notAvailable = pass.notAvailableCount();
+    info.errors = pass.ErrorCount;
+    info.preText = pass.crossTab ? IdeologyText::kNotApplicable : FormatPre(pass.pre());
+    for (int i = 0; i < pass.NotShownList.size(); ++i)
+        (i < RollCallInfo::kFirstColumnNames ? info.column1 : info.column2).append(pass.NotShownList.at(i).name);
+    info.headerFields = description.header;
+    info.scrolling = description.text.size() >= RollCallInfo::kScrollingLength;
+    info.details = DetailsText(description.text);
+    info.descriptionRead = true;
+    return info;
+}
+
+RollCallInfo LoadRollCallInfo(const DrawingPass &pass, const QString &root)
+{
+    Description description;
+    bool read = true;
+    try {
+        description = ReadDescription(root, pass.isHouse, pass.congress, pass.rollCall);
+    } catch (const FileError &) {
+        // The window keeps the tallies and the not-shown list without the description.
+        read = false;
+    }
+    RollCallInfo info = BuildRollCallInfo(pass, description, HeadingOf(pass));
+    info.descriptionRead = read;
+    return info;
+}
+
+QStringList InfoReportLines(const RollCallInfo &info) { return reportLines(info, {info.details}); }
+
+QStringList InfoPrintedLines(const RollCallInfo &info) { return reportLines(info, SplitForPrint(info.details)); }
+
+QStringList SplitForPrint(const QString &text, int width)
+{
+    if (text.isEmpty() || width < 1)
+        return {text};
+    QStringList out;
+    for (qsizetype at = 0; at < text.size(); at += width) {
+        QString piece = text.mid(at, width);
+        const bool more = at + width < text.size();
+        if (more && piece.back() != QLatin1Char(' '))
+            piece += QLatin1Char('-');
+        out.append(piece);
+    }
+    return out;
+}
+
+} // namespace rollscan

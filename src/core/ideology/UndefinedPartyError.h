@@ -1,0 +1,22 @@
+#pragma once
+
+#include "data/FileError.h"
+
+namespace rollscan {
+
+// A legislator on the map whose party code has no party symbol. Its message is the sentence the
+// map shows before the program ends.
+class UndefinedPartyError : public DataError {
+public:
+    // `storedName` is the 12-character name field as stored (not trimmed).
+    UndefinedPartyError(const QString &storedName, int recordNumber, int partyCode);
+
+    int recordNumber() const { return m_recordNumber; }
+    int partyCode() const { return m_partyCode; }
+
+private:
+    int m_recordNumber;
+    int m_partyCode;
+};
+
+} // namespace rollscan

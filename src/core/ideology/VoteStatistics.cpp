@@ -1,0 +1,162 @@
+#include "VoteStatistics.h"
+
+#include "data/DataTree.h"
+#include "data/PartySymbol.h"
+#include "data/VoteMatrix.h"
+
+namespace rollscan {
+
+namespace {
+constexpr int kProgressEvery = 40;
+constexpr int kNameColumn = 5;
+constexpr int kYeaColumn = 30;
+constexpr int kNayColumn = 35;
+constexpr int kCountColumn = 15;
+
+void add(PartyCount &c, int code)
+{
+    ++c.total;
+    if (code == 1)
+        ++c.yea;
+    else if (code == 6)
+        ++c.nay;
+}
+
+// Counts one legislator into every counter he belongs to.
+void countOne(VoteStatistics &s, const Legislator &l, int code)
+{
+    if (code >= 0 && code <= 9)
+        ++s.codeCounts[code];
+    for (int p = 0; p < s.parties.size(); ++p)
+        if (s.parties.at(p).code == l.partyCode)
+            add(s.partyCounts[p], code);
+    if (s.congress >= VoteStatistics::kFirstCountedCongress) {
+        const bool south = IsSouthernState(l.stateCode);
+        if (l.partyCode == VoteStatistics::kDemocrat)
+            add(south ? s.southernDemocrats : s.northernDemocrats, code);
+        else if (l.partyCode == VoteStatistics::kWhig)
+            add(south ? s.southernWhigs : s.northernWhigs, code);
+    }
+}
+
+VoteStatistics start(const QList<PartyRecord> &parties, int congress)
+{
+    VoteStatistics s;
+    s.congress = congress;
+    s.parties = parties.mid(0, PartyTable::kMaxRecords);
+    s.partyCounts.resize(s.parties.size());
+    return s;
+}
+} // namespace
+
+VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congress, int rollCall,
+                                   bool newDataFormat, const PassProgress &progress)
+{
+    const CongressCounts counts = LoadCongressCounts(root, isHouse, congress);
+    // Validates the roll-call number against the congress before any vote is read.
+    ReadRollCallRecord(root, isHouse, congress, rollCall, counts.rollCallCount, newDataFormat);
+    const int n = counts.legislatorCount;
+    const QList<Legislator> legislators =
+        ReadLegislators(CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")), n, newDataFormat);
+    const VoteMatrix votes = VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")), n,
+                                              counts.rollCallCount);
+    const PartyTable parties = PartyTable::Read(DataFileName(root, kMainDir, QStringLiteral("party.dat")));
+
+    VoteStatistics s = start(parties.records, congress);
+    for (int i = 1; i <= n; ++i) {
+        countOne(s, legislators.at(i - 1), votes.vote(i, rollCall));
+        if (progress && i % kProgressEvery == 0)
+            progress(int(qint64(i) * 100 / n), i);
+    }
+    if (progress)
+        progress(100, n);
+    return s;
+}
+
+VoteStatistics CountVoteStatistics(const QList<Legislator> &legislators, const QList<int> &voteCodes,
+                                   const QList<PartyRecord> &parties, int congress)
+{
+    VoteStatistics s = start(parties, congress);
+    for (int i = 0; i < legislators.size() && i < voteCodes.size(); ++i)
+        countOne(s, legislators.at(i), voteCodes.at(i));
+    return s;
+}
+
+QList<PartyRow> PartyRows(const VoteStatistics &s)
+{
+    const bool regional = s.congress >= VoteStatistics::kFirstShownCongress;
+    QList<PartyRow> rows;
+    for (int p = 0; p < s.parties.size(); ++p) {
+        const PartyCount &c = s.partyCounts.at(p);
+        if (c.total <= 0)
+            continue;
+        const int code = s.parties.at(p).code;
+        rows.append({s.parties.at(p).name, c, false});
+        if (regional && code == VoteStatistics::kWhig) {
+            rows.append({QStringLiteral("Northern Whig"), s.northernWhigs, true});
+            rows.append({QStringLiteral("Southern Whig"), s.southernWhigs, true});
+        } else if (regional && code == VoteStatistics::kDemocrat) {
+            rows.append({QStringLiteral("Northern Democrat"), s.northernDemocrats, true});
+            rows.append({QStringLiteral("Southern Democrat"), s.southernDemocrats, true});
+        }
+    }
+    return rows;
+}
+
+StatisticsPanels BuildStatisticsPanels(const VoteStatistics &s)
+{
+    StatisticsPanels out;
+    const QList<PartyRow> rows = PartyRows(s);
+    for (int i = 0; i < rows.size(); ++i) {
+        const PartyRow &r = rows.at(i);
+        QString lead;
+        if (r.regional)
+            lead = QStringLiteral("\n");
+        else
+            lead = i == 0 ? QStringLiteral(" ") : QStringLiteral("\n  ");
+        const QString name = r.regional ? QStringLiteral("     ") + r.name : r.name;
+        out.pnlNum += lead + QString::number(r.count.total);
+        out.pnlParty += lead + name;
+        out.pnlYea += lead + QString::number(r.count.yea);
+        out.pnlNay += lead + QString::number(r.count.nay);
+    }
+    out.partyLines = int(rows.size());
+    for (int code = 0; code < 10; ++code) {
+        if (code > 0)
+            out.pnlBreakdown += QStringLiteral("\n  ");
+        out.pnlBreakdown += QString::number(s.codeCounts[code]);
+    }
+    return out;
+}
+
+QString StatisticsScreenCaption(int code)
+{
+    return code == 9 ? QStringLiteral("Not Vote:") : VoteCodeLabel(code);
+}
+
+QString StatisticsReportCaption(int code) { return VoteCodeLabel(code); }
+
+QStringList StatisticsReportLines(const RollCallHeading &heading, const VoteStatistics &s)
+{
+    QStringList out = TitleLines(QStringLiteral("Rollscan for Windows Roll Call Statistics"));
+    out += heading.lines();
+    out += {QString(), QString()};
+    out += TitleLines(QStringLiteral("Party Statistics"));
+    out += QString();
+    for (const PartyRow &r : PartyRows(s))
+        out += ReportLine(QString::number(r.count.total))
+                   .tab(kNameColumn)
+                   .text(r.name)
+                   .tab(kYeaColumn)
+                   .number(r.count.yea)
+                   .tab(kNayColumn)
+                   .number(r.count.nay);
+    out += {QString(), QString()};
+    out += TitleLines(QStringLiteral("Voting Statistics"));
+    out += QString();
+    for (int code = 0; code < 10; ++code)
+        out += ReportLine(StatisticsReportCaption(code)).tab(kCountColumn).number(s.codeCounts[code]);
+    return out;
+}
+
+} // namespace rollscan
