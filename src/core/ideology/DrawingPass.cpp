@@ -58,7 +58,7 @@ RollCall ReadRollCallRecord(const QString &root, bool isHouse, int congress, int
     return ReadRollCalls(path, rollCallCount, newDataFormat).at(rollCall - 1);
 }
 
-DrawingPass RunDrawingPass(const DrawingRequest &request, const PassProgress &progress)
+DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback &progress)
 {
     const QString &root = request.dataRoot;
     const bool isHouse = request.isHouse;

@@ -6,10 +6,10 @@
 #include "data/RollCall.h"
 #include "ideology/CuttingLine.h"
 #include "ideology/VoteClass.h"
+#include "search/Progress.h"
 
 #include <QList>
 #include <QString>
-#include <functional>
 #include <optional>
 
 namespace rollscan {
@@ -95,15 +95,12 @@ struct DrawingPass {
     float pre() const;
 };
 
-// Progress of a long pass: percent 0..100 and the number of legislators done.
-using PassProgress = std::function<void(int percent, int counter)>;
-
 // Reads the roll call, the congress counts, the legislator, vote, state and token files (and, in
 // the cross-tab view, the partner roll call and, when it lies in another congress, that congress's
 // legislator and vote files) and classes, places and counts every legislator. `progress` is called
 // every 30 legislators. Throws FileError for missing or short files, DataError for a roll-call number
 // outside its congress, UndefinedPartyError for a plotted legislator whose party has no symbol.
-DrawingPass RunDrawingPass(const DrawingRequest &request, const PassProgress &progress = {});
+DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback &progress = {});
 
 } // namespace rollscan
 

@@ -1,15 +1,10 @@
 #include "ReportLine.h"
 
 #include "data/Cp1252.h"
-#include "data/Dates.h"
 #include "data/FileIO.h"
+#include "report/OutputColumns.h"
 
 namespace rollscan {
-
-namespace {
-// Reports are exchanged with users on every platform; CR LF reads correctly everywhere.
-const QByteArray kLineEnd("\r\n");
-} // namespace
 
 ReportLine &ReportLine::tab(int column)
 {
@@ -38,23 +33,7 @@ QString ReportNumber(int n)
     return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) + QLatin1Char(' ');
 }
 
-QString LongDateText(const TaggedDate &date)
-{
-    return date.isDate() ? FormatLongDate(date.date()) : date.text;
-}
-
-QString CongressLine(bool isHouse, int congress)
-{
-    return (isHouse ? QStringLiteral("House #") : QStringLiteral("Senate #")) + QString::number(congress) +
-           QStringLiteral(", ") + QString::number(CongressFirstYear(congress)) + QLatin1Char('-') +
-           QString::number(CongressSecondYear(congress));
-}
-
-QStringList RollCallHeading::lines() const
-{
-    return {LongDateText(date) + QStringLiteral(": Roll Call #") + QString::number(rollCall), description,
-            CongressLine(isHouse, congress)};
-}
+QStringList ReportRollCall::headingLines() const { return RollCallHeading(isHouse, congress, rollCall); }
 
 QStringList TitleLines(const QString &title) { return {title, QString(title.size(), QLatin1Char('-'))}; }
 
@@ -63,7 +42,7 @@ void WriteReportFile(const QString &path, const QStringList &lines)
     QByteArray out;
     for (const QString &line : lines) {
         out += EncodeCp1252(line);
-        out += kLineEnd;
+        out += kOutputLineEnd;
     }
     WriteWholeFile(path, out);
 }

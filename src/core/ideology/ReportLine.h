@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/RollCall.h"
+#include "report/RollCallSheet.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,25 +31,15 @@ private:
 // A number as the reports write it after a tab: " 12 ", "-3 ".
 QString ReportNumber(int n);
 
-// The identification block of a roll call in every report:
-//   "January 5, 1981: Roll Call #12"
-//   description
-//   "House #97, 1981-1982"
-struct RollCallHeading {
-    TaggedDate date;
-    int rollCall = 0;
-    QString description;
+// The roll call a report is about; its heading lines are those of every roll-call output.
+struct ReportRollCall {
     bool isHouse = true;
     int congress = 0;
+    SheetRollCall rollCall; // number, date and description of its list row
 
-    QStringList lines() const;
+    // "January 5, 1981: Roll Call #12", the description, "House #97, 1981-1982".
+    QStringList headingLines() const;
 };
-
-// The date of a roll call in the long form ("mmmm d, yyyy"); a date stored as text is shown as it is.
-QString LongDateText(const TaggedDate &date);
-
-// "House #101, 1989-1990" or "Senate #...".
-QString CongressLine(bool isHouse, int congress);
 
 // A title line and a dashed line of the same length.
 QStringList TitleLines(const QString &title);

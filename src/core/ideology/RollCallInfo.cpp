@@ -18,7 +18,7 @@ QStringList columnLines(const QStringList &names)
 QStringList reportLines(const RollCallInfo &info, const QStringList &detailLines)
 {
     QStringList out = TitleLines(QStringLiteral("Rollscan for Windows Roll Call Information"));
-    out += info.heading.lines();
+    out += info.heading.headingLines();
     out += {QString(), QString()};
     out += TitleLines(QStringLiteral("Roll Call Information"));
     out += QString();
@@ -54,13 +54,13 @@ QString DetailsText(const QString &stored)
     return stored;
 }
 
-RollCallHeading HeadingOf(const DrawingPass &pass)
+ReportRollCall HeadingOf(const DrawingPass &pass)
 {
-    return {pass.record.date, pass.rollCall, pass.record.trimmedDescription(), pass.isHouse, pass.congress};
+    return {pass.isHouse, pass.congress, SheetRollCall{pass.rollCall, pass.record.date, pass.record.trimmedDescription()}};
 }
 
 RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description,
-                               const RollCallHeading &heading)
+                               const ReportRollCall &heading)
 {
     RollCallInfo info;
     info.heading = heading;

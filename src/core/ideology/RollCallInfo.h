@@ -15,7 +15,7 @@ struct RollCallInfo {
     static constexpr int kScrollingLength = 470; // texts this long go into the scrolling box
     static constexpr int kFirstColumnNames = 7;  // not-shown names in the first column
 
-    RollCallHeading heading;
+    ReportRollCall heading;
     int yea = 0;
     int nay = 0;
     int notAvailable = 0;
@@ -36,11 +36,11 @@ struct RollCallInfo {
 QString DetailsText(const QString &storedText);
 
 // The identification of the pass's roll call: its record's date and trimmed description.
-RollCallHeading HeadingOf(const DrawingPass &pass);
+ReportRollCall HeadingOf(const DrawingPass &pass);
 
 // Fills the information of the pass's roll call from the pass and a description record.
 RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description,
-                               const RollCallHeading &heading);
+                               const ReportRollCall &heading);
 
 // The same, reading the description of the roll call from the tree below `root`. A description that
 // cannot be read leaves the details empty and descriptionRead false; the rest is filled.

@@ -50,7 +50,7 @@ VoteStatistics start(const QList<PartyRecord> &parties, int congress)
 } // namespace
 
 VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congress, int rollCall,
-                                   bool newDataFormat, const PassProgress &progress)
+                                   bool newDataFormat, const ProgressCallback &progress)
 {
     const CongressCounts counts = LoadCongressCounts(root, isHouse, congress);
     // Validates the roll-call number against the congress before any vote is read.
@@ -136,10 +136,10 @@ QString StatisticsScreenCaption(int code)
 
 QString StatisticsReportCaption(int code) { return VoteCodeLabel(code); }
 
-QStringList StatisticsReportLines(const RollCallHeading &heading, const VoteStatistics &s)
+QStringList StatisticsReportLines(const ReportRollCall &heading, const VoteStatistics &s)
 {
     QStringList out = TitleLines(QStringLiteral("Rollscan for Windows Roll Call Statistics"));
-    out += heading.lines();
+    out += heading.headingLines();
     out += {QString(), QString()};
     out += TitleLines(QStringLiteral("Party Statistics"));
     out += QString();

@@ -45,7 +45,7 @@ struct PartyRow {
 // congress counts, the legislator, vote and party files. `progress` is called every 40 legislators.
 // Throws FileError, DataError for a roll-call number outside the congress.
 VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congress, int rollCall,
-                                   bool newDataFormat, const PassProgress &progress = {});
+                                   bool newDataFormat, const ProgressCallback &progress = {});
 
 // The same over legislators and votes already in memory.
 VoteStatistics CountVoteStatistics(const QList<Legislator> &legislators, const QList<int> &voteCodes,
@@ -70,6 +70,6 @@ QString StatisticsScreenCaption(int code);
 QString StatisticsReportCaption(int code);
 
 // The lines of the saved statistics report, first line "Rollscan for Windows Roll Call Statistics".
-QStringList StatisticsReportLines(const RollCallHeading &heading, const VoteStatistics &stats);
+QStringList StatisticsReportLines(const ReportRollCall &heading, const VoteStatistics &stats);
 
 } // namespace rollscan
