@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace rollscan {
+
+// The data-maintenance check of one chamber: for every roll call of congresses 1 to 99 it compares
+// the yea and nay tallies stored in the roll-call records with the code-1 and code-6 votes of the
+// vote file and writes each disagreement to "house/hmatch.txt" or "senate/smatch.txt".
+class TallyCheck {
+public:
+    static constexpr int kFirstCongress = 1;
+    static constexpr int kLastCongress = 99;
+
+    // Called after each congress 1..99 (checked or skipped): congresses done, congresses in all.
+    using Progress = std::function<void(int done, int total)>;
+    // Whole seconds on a clock that only moves forward; the report gives the difference.
+    using Clock = std::function<qint64()>;
+
+    TallyCheck(QString root, bool isHouse, bool newDataFormat);
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
+    // Runs the check and writes the report (replacing an old one). Congresses whose index record,
+    // vote file or roll-call file does not exist are skipped and no file of theirs is created.
+    // Returns the number of mismatch lines. Throws FileError for a file that exists but is too
+    // short for its counts, or when the report cannot be written; no report is written then.
+    int run();
+
+    // "house/hmatch.txt" or "senate/smatch.txt" below the root.
+    QString reportPath() const;
+
+    static QString TitleLine(bool isHouse);
+    static QString RuleLine(bool isHouse);
+    // One line of the report; the four tallies each carry a blank before and after.
+    static QString MismatchLine(int congress, int rollCall, int storedYeas, int storedNays, int countedYeas,
+                                int countedNays);
+    static QString ElapsedLine(qint64 seconds);
+
+private:
+    QString m_root;
+    bool m_isHouse;
+    bool m_newDataFormat;
+    Progress m_progress;
+    Clock m_clock;
+};
+
+} // namespace rollscan
