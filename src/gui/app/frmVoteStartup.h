@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+
+namespace rollscan {
+
+class Services;
+class Session;
+
+// The main window: brings the program up (screen size, preferences, congresses present) and holds
+// the menus that lead everywhere else. Closing it, or Exit confirmed, ends the program.
+class frmVoteStartup : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmVoteStartup(Session &session, Services &services, QWidget *parent = nullptr);
+
+    // Menu entries whose work lives in other windows. An entry stays disabled until its action is
+    // attached; attaching an empty function disables it again.
+    enum class Hook { Search, EditPreferences, EditBookmarks, Update, ListTokens, CheckVoteMatches, CheckSenateMatches };
+    void attach(Hook hook, std::function<void()> action);
+
+    // Brings the program up: screen size, centring and showing the window, version caption,
+    // preferences, congress lists with their warnings, data format, development menu hidden.
+    // False when the program cannot run (the user has been told why) and must end.
+    bool startUp();
+
+    // True when an available screen width (pixels) calls for the compact layouts.
+    static bool IsSmallScreen(int availableWidth);
+    // The flag picture of the window, drawn at `size` logical pixels.
+    static QPixmap FlagPicture(const QSize &size, qreal devicePixelRatio = 1.0);
+    // The help topic of this window.
+    static QString HelpTopic() { return QStringLiteral("frmVoteStartup"); }
+
+    QLabel *pnlVoteTitle, *SSPanel1, *imgFlag;
+    QFrame *SSPanel3;
+    QLabel *lblCredit1, *lblCredit2, *lblCredit3, *lblCredit4;
+
+    QMenu *mnuFile, *mnuHelp, *mnuDevelopment;
+    QAction *mnuSearch, *s1, *mnuEditPrefs, *mnuEditBookmarks, *mnuFileSep, *mnuUpdate, *s4, *mnuNewData, *s5,
+        *mnuExit;
+    QAction *mnuVoteHelp, *s2, *mnuRollscanWeb, *mnuKestrelbyWeb, *mnuEmailRollscanList, *s3, *mnuAbout;
+    QAction *mnuListTokens, *mnuMatches, *mnuSenMatches, *mnuPartyTest, *mnuTokenTest, *mnuCode;
+
+signals:
+    // The program must end now (Exit confirmed, or the window closed).
+    void endProgram();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildPanels();
+    void buildMenus();
+    void CheckScreenSize();
+    void beginSearch();
+    void runHook(Hook hook);
+    void openAddress(const QString &address);
+    void showAbout();
+    QAction *hookAction(Hook hook) const;
+
+    Session &m_session;
+    Services &m_services;
+    std::array<std::function<void()>, 7> m_hooks;
+};
+
+} // namespace rollscan

@@ -1,0 +1,106 @@
+#include "HelpWindow.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+// The pages are compiled into the library; a static library's resources must be registered by hand.
+static void RegisterHelpPages()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(help);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace rollscan {
+
+namespace {
+const QString kHelpPrefix = QStringLiteral("/help/");
+const QUrl kContentsPage(QStringLiteral("qrc:/help/index.html"));
+} // namespace
+
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    RegisterHelpPages();
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Rollscan Help"));
+
+    txtHelp = new QTextBrowser(this);
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    // Links to outside sites go to the system's browser; the help pages stay in this window.
+    txtHelp->setOpenLinks(false);
+    connect(txtHelp, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {
+        if (IsHelpAddress(url) || url.isRelative())
+            txtHelp->setSource(txtHelp->source().resolved(url));
+        else
+            QDesktopServices::openUrl(url);
+    });
+    connect(txtHelp, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = txtHelp->documentTitle();
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Rollscan Help") : QStringLiteral("Rollscan Help - ") + title);
+    });
+
+    btnBack = new QPushButton(QStringLiteral("&Back"), this);
+    btnBack->setObjectName(QStringLiteral("btnBack"));
+    btnForward = new QPushButton(QStringLiteral("&Forward"), this);
+    btnForward->setObjectName(QStringLiteral("btnForward"));
+    btnContents = new QPushButton(QStringLiteral("&Contents"), this);
+    btnContents->setObjectName(QStringLiteral("btnContents"));
+    btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnClose->setObjectName(QStringLiteral("btnClose"));
+    btnBack->setEnabled(false);
+    btnForward->setEnabled(false);
+    connect(btnBack, &QPushButton::clicked, txtHelp, &QTextBrowser::backward);
+    connect(btnForward, &QPushButton::clicked, txtHelp, &QTextBrowser::forward);
+    connect(btnContents, &QPushButton::clicked, this, [this] { txtHelp->setSource(kContentsPage); });
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(txtHelp, &QTextBrowser::backwardAvailable, btnBack, &QPushButton::setEnabled);
+    connect(txtHelp, &QTextBrowser::forwardAvailable, btnForward, &QPushButton::setEnabled);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnBack);
+    buttons->addWidget(btnForward);
+    buttons->addWidget(btnContents);
+    buttons->addStretch(1);
+    buttons->addWidget(btnClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(txtHelp, 1);
+    resize(560, 480);
+}
+
+QUrl HelpWindow::TopicUrl(const QString &topic)
+{
+    RegisterHelpPages();
+    const QString resource = QStringLiteral(":") + kHelpPrefix + topic + QStringLiteral(".html");
+    if (topic.isEmpty() || !QFile::exists(resource))
+        return kContentsPage;
+    return QUrl(QStringLiteral("qrc") + resource);
+}
+
+bool HelpWindow::IsHelpAddress(const QUrl &url)
+{
+    return url.scheme() == QLatin1String("qrc") && url.path().startsWith(kHelpPrefix);
+}
+
+void HelpWindow::showPage(const QUrl &url)
+{
+    if (txtHelp->source() == url)
+        txtHelp->reload();
+    else
+        txtHelp->setSource(url);
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace rollscan

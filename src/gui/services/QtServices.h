@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QPointer>
+
+namespace rollscan {
+
+class HelpWindow;
+class frmWait;
+
+// The services of the running program: message boxes, file and printer dialogs, the wait window,
+// the help window and the system's handlers for addresses and programs.
+class QtServices : public Services {
+public:
+    QtServices();
+    ~QtServices() override;
+    QtServices(const QtServices &) = delete;
+    QtServices &operator=(const QtServices &) = delete;
+
+    void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    bool question(QWidget *parent, const QString &text, const QString &title) override;
+    void beep() override;
+
+    QString openFileName(QWidget *parent, const QString &caption, const QStringList &filters,
+                         const QString &defaultSuffix) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QStringList &filters,
+                         const QString &defaultSuffix) override;
+
+    void showWait(const QString &info) override;
+    void setWaitPercent(int percent) override;
+    void setWaitNumber(const QString &number) override;
+    void hideWait() override;
+
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+
+    void showHelp(QWidget *parent, const QString &topic) override;
+    bool openAddress(const QString &address) override;
+    bool startProgram(const QString &program) override;
+
+    // The wait window, made on first use and kept for the rest of the run.
+    frmWait *waitWindow();
+    // The help window once it has been opened, else null.
+    HelpWindow *helpWindow() const;
+
+private:
+    QString fileName(QWidget *parent, const QString &caption, const QStringList &filters,
+                     const QString &defaultSuffix, bool save);
+
+    QPointer<frmWait> m_wait;
+    QPointer<HelpWindow> m_help;
+    bool m_busyCursor = false;
+};
+
+} // namespace rollscan

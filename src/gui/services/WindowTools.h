@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QListWidget;
+class QPainter;
+class QRect;
+class QWidget;
+
+namespace rollscan {
+
+// True when a top-level window with exactly this object name exists (shown or hidden).
+bool IsFormLoaded(const QString &name);
+
+// Moves a window to the centre of the available area of its screen (the primary screen when it
+// has none yet). The window keeps its size unless it is larger than that area.
+void CentreOnScreen(QWidget *window);
+
+// The horizontal scroll extent a list should get, in pixels: the widest line `widestLine`, capped at
+// the screen width minus 20. When the widest line equals the list's current extent the current
+// extent is kept.
+int ListScrollExtent(int widestLine, int currentExtent, int screenWidth);
+
+// Width in pixels of each line of a list as drawn in the list's font.
+QList<int> ListLineWidths(const QListWidget *list);
+
+// Lets the list's horizontal scroll bar reach its widest line (up to the screen width minus 20).
+// Returns the extent now in force; a list asked again without changes keeps its extent.
+int FitListScroll(QListWidget *list);
+
+// The main window's background: 256 horizontal bands over `area`, from bright blue at the top
+// (blue 255) to black at the bottom (blue 0).
+void PaintBlueGradient(QPainter &painter, const QRect &area);
+
+} // namespace rollscan
