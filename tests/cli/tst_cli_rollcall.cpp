@@ -1,0 +1,324 @@
+// rollscan-cli rollcall, info, stats and crosstab, run as a separate program over trees written
+// for the test.
+#include "TreeBuilder.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rollscan;
+using rollscan::test::CongressData;
+using rollscan::test::TreeBuilder;
+
+namespace {
+const QDate kDate(1981, 1, 5);
+
+CongressData house97()
+{
+    CongressData d;
+    d.legislators = {
+        TreeBuilder::legislator(QStringLiteral("ADAMS"), 13, 1, 100, -0.5f, 0.1f, 1001),
+        TreeBuilder::legislator(QStringLiteral("BAKER"), 14, 2, 200, 0.5f, 0.5f, 1002),
+        TreeBuilder::legislator(QStringLiteral("CLARK"), 41, 3, 100, 0.3f, -0.2f, 1003),
+        TreeBuilder::legislator(QStringLiteral("DAVIS"), 13, 4, 200, 0.0f, 0.0f, 1004),
+        TreeBuilder::legislator(QStringLiteral("EVANS"), 14, 5, 200, -0.4f, 0.2f, 1005),
+        TreeBuilder::legislator(QStringLiteral("FOX"), 21, 6, 100, 0.1f, 0.0f, 1006),
+        TreeBuilder::legislator(QStringLiteral("GRANT"), 22, 7, 200, 0.0f, 0.3f, 1007),
+    };
+    RollCall r1 = TreeBuilder::rollCall(QStringLiteral("TO PASS H.R. 1"), kDate, 4, 2, 0.2f, 0.0f, 0.0f, 0.0f);
+    r1.infoNotVoting = 1;
+    d.rollCalls = {r1, TreeBuilder::rollCall(QStringLiteral("TO AMEND H.R. 1"), kDate, 3, 3, 0.1f, 0.2f, 0.3f)};
+    d.voteRows = {"16", "61", "12", "17", "60", "91", "14"};
+    return d;
+}
+
+CongressData house98()
+{
+    CongressData d;
+    d.legislators = {TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
+                     TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002),
+                     TreeBuilder::legislator("DAVIS", 13, 4, 200, 0.0f, 0.0f, 1004),
+                     TreeBuilder::legislator("EVANS", 14, 5, 200, -0.4f, 0.2f, 1005),
+                     TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006),
+                     TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007)};
+    d.rollCalls = {TreeBuilder::rollCall("A", QDate(1983, 2, 1), 1, 1),
+                   TreeBuilder::rollCall("B", QDate(1983, 2, 2), 2, 3, 0.1f)};
+    d.voteRows = {"06", "01", "06", "06", "01", "06"};
+    return d;
+}
+
+CongressData senate105()
+{
+    CongressData d;
+    d.legislators = {TreeBuilder::legislator("HELMS", 47, 0, 200, 0.6f, 0.2f, 2001),
+                     TreeBuilder::legislator("KENNEDY", 3, 0, 100, -0.7f, -0.1f, 2002),
+                     TreeBuilder::legislator("PELL", 5, 0, 100, -0.5f, 0.4f, 2003)};
+    d.rollCalls = {TreeBuilder::rollCall("CLOTURE", QDate(1997, 3, 4), 1, 2, 0.2f, 0.0f, 0.5f, 0.5f)};
+    d.voteRows = {"1", "6", "6"};
+    return d;
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ROLLSCAN_CLI), args);
+    if (!p.waitForFinished(20000))
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString lines(const QStringList &l) { return l.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
+} // namespace
+
+class TestCliRollCall : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void rollcall_data();
+    void rollcall();
+    void info();
+    void stats();
+    void crosstab();
+    void badData_data();
+    void badData();
+    void badUsage_data();
+    void badUsage();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_extended;
+    QString m_standard;
+    QString m_undefined;
+};
+
+void TestCliRollCall::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_extended = m_dir.filePath(QStringLiteral("extended"));
+    m_standard = m_dir.filePath(QStringLiteral("standard"));
+    m_undefined = m_dir.filePath(QStringLiteral("undefined"));
+    for (const QString &root : {m_extended, m_standard}) {
+        const bool extended = root == m_extended;
+        TreeBuilder tree(root);
+        tree.writeStandardTables();
+        tree.addCongress(true, 97, house97(), extended);
+        tree.addCongress(true, 98, house98(), extended);
+        tree.addCongress(false, 105, senate105(), extended);
+        tree.writeIndexes();
+    }
+    TreeBuilder tree(m_undefined);
+    tree.writeStandardTables();
+    CongressData d = house97();
+    d.legislators[1].partyCode = 602;
+    tree.addCongress(true, 97, d, true);
+    tree.writeIndexes();
+}
+
+void TestCliRollCall::rollcall_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("expected");
+
+    const QString single = lines({"yea: 4", "nay: 2", "na: 1", "plotted: 6", "not_shown: 1", "errors: 2",
+                                  "minority: 2", "pre: .0", "line: 0.000000 -1.100000 0.000000 1.100000",
+                                  "yea_point: -0.200000 0.000000", "nay_point: 0.200000 0.000000"});
+    QTest::newRow("extended") << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "1",
+                                             "--extended"}
+                              << single;
+    QTest::newRow("standard") << QStringList{"rollcall", m_standard, "--congress", "97", "--roll", "1", "--house"}
+                              << single;
+    // Across congresses CLARK has no partner vote and EVANS (Nay-Nay) is the only error left.
+    QTest::newRow("cross-tab with the next congress")
+        << QStringList{"rollcall",          m_extended, "--house", "--congress", "97",      "--roll", "1",
+                       "--partner-congress", "98",       "--partner-roll", "2", "--extended"}
+        << lines({"yea: 4", "nay: 2", "na: 1", "plotted: 6", "not_shown: 1", "errors: 1", "minority: 2", "pre: n/a",
+                  "line: 0.000000 -1.100000 0.000000 1.100000", "yea_point: -0.200000 0.000000",
+                  "nay_point: 0.200000 0.000000"});
+    QTest::newRow("Senate, tilted line")
+        << QStringList{"rollcall", m_extended, "--senate", "--congress", "105", "--roll", "1", "--extended"}
+        << lines({"yea: 1", "nay: 2", "na: 0", "plotted: 3", "not_shown: 0", "errors: 0", "minority: 1",
+                  "pre: 1.0", "line: 0.535795 -0.968896 -0.303133 1.064869", "yea_point: -0.200000 0.000000",
+                  "nay_point: 0.200000 0.660000"});
+}
+
+void TestCliRollCall::rollcall()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, expected);
+    const Run r = runCli(args);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, expected);
+}
+
+void TestCliRollCall::info()
+{
+    const Run r = runCli({"info", m_extended, "--house", "--congress", "97", "--roll", "1", "--extended"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, lines({"Rollscan for Windows Roll Call Information",
+                           "------------------------------------------",
+                           "January 5, 1981: Roll Call #1",
+                           "TO PASS H.R. 1",
+                           "House #97, 1981-1982",
+                           "",
+                           "",
+                           "Roll Call Information",
+                           "---------------------",
+                           "",
+                           "Yea:      4 ",
+                           "Nay:      2 ",
+                           "N/A:      1 ",
+                           "Errors:   2 ",
+                           "PRE:     .0",
+                           "",
+                           "",
+                           "Details",
+                           "-------",
+                           "",
+                           QString(13, ' '),
+                           QString(11, ' '),
+                           QString(7, ' '),
+                           QString(8, ' '),
+                           QString(19, ' '),
+                           "TO PASS H.R. 1",
+                           "",
+                           "",
+                           "Legislators Not Shown",
+                           "---------------------",
+                           "",
+                           "DAVIS       ",
+                           ""}));
+
+    const Run cross = runCli({"info", m_extended, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
+                              "97", "--partner-roll", "2", "--extended"});
+    QCOMPARE(cross.exitCode, 0);
+    QVERIFY(cross.out.contains(QStringLiteral("\nPRE:     n/a\n")));
+}
+
+void TestCliRollCall::stats()
+{
+    const Run r = runCli({"stats", m_standard, "--house", "--congress", "97", "--roll", "1"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, lines({"Rollscan for Windows Roll Call Statistics",
+                           "-----------------------------------------",
+                           "January 5, 1981: Roll Call #1",
+                           "TO PASS H.R. 1",
+                           "House #97, 1981-1982",
+                           "",
+                           "",
+                           "Party Statistics",
+                           "----------------",
+                           "",
+                           "3   Democrat                  2    0 ",
+                           "2   Northern Democrat         1    0 ",
+                           "1   Southern Democrat         1    0 ",
+                           "4   Republican                2    2 ",
+                           "",
+                           "",
+                           "Voting Statistics",
+                           "-----------------",
+                           "",
+                           "Not Mem:       0 ",
+                           "Yes:           4 ",
+                           "Pair Yes:      0 ",
+                           "Ann. Yes:      0 ",
+                           "Ann. No:       0 ",
+                           "Pair No:       0 ",
+                           "No:            2 ",
+                           "[blank]:       0 ",
+                           "Present:       0 ",
+                           "Not Voting:    1 "}));
+}
+
+void TestCliRollCall::crosstab()
+{
+    const Run r = runCli({"crosstab", m_extended, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
+                          "98", "--partner-roll", "2", "--extended"});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, lines({"Democrat\t0\t1\t0\t0\tn/a\t0.0", "Republican\t0\t2\t1\t1\t-1.0\t1.3333"}));
+
+    // Same congress: ADAMS 1/6, CLARK 1/2, FOX 9/1; BAKER 6/1, DAVIS 1/7, EVANS 6/0, GRANT 1/4.
+    const Run same = runCli({"crosstab", m_standard, "--house", "--congress", "97", "--roll", "1",
+                             "--partner-congress", "97", "--partner-roll", "2"});
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.out, lines({"Democrat\t1\t1\t0\t0\tn/a\t0.0", "Republican\t0\t1\t1\t1\t-1.0\t0.75"}));
+}
+
+void TestCliRollCall::badData_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("undefined party")
+        << QStringList{"rollcall", m_undefined, "--house", "--congress", "97", "--roll", "1", "--extended"}
+        << "Legislator BAKER        (2) is set as being in party 602 which is currently not defined in Rollscan.";
+    QTest::newRow("roll call beyond the congress")
+        << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "3", "--extended"}
+        << "Roll call 3 is not in the 2 roll calls of House #97.";
+    QTest::newRow("congress missing from the index")
+        << QStringList{"stats", m_extended, "--house", "--congress", "99", "--roll", "1", "--extended"}
+        << "This file has a non-standard end-of-file marker";
+    QTest::newRow("no tree") << QStringList{"info", m_dir.filePath("nowhere"), "--senate", "--congress", "105",
+                                            "--roll", "1"}
+                             << "That path doesn't exist.";
+    QTest::newRow("partner roll call beyond its congress")
+        << QStringList{"crosstab", m_extended, "--house", "--congress", "97",        "--roll",
+                       "1",        "--partner-congress", "98", "--partner-roll", "9", "--extended"}
+        << "Roll call 9 is not in the 2 roll calls of House #98.";
+}
+
+void TestCliRollCall::badData()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const Run r = runCli(args);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QCOMPARE(r.out, QString());
+}
+
+void TestCliRollCall::badUsage_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no chamber") << QStringList{"rollcall", m_extended, "--congress", "97", "--roll", "1"}
+                                << "--house or --senate is required";
+    QTest::newRow("both chambers") << QStringList{"rollcall", m_extended, "--house", "--senate", "--congress", "97",
+                                                  "--roll", "1"}
+                                   << "not both";
+    QTest::newRow("no roll call") << QStringList{"info", m_extended, "--house", "--congress", "97"}
+                                  << "--congress and --roll are required";
+    QTest::newRow("roll call not a number") << QStringList{"rollcall", m_extended, "--house", "--congress", "97",
+                                                           "--roll", "x"}
+                                            << "--roll needs a positive whole number";
+    QTest::newRow("half a partner") << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll",
+                                                   "1", "--partner-roll", "2"}
+                                    << "go together";
+    QTest::newRow("crosstab without partner") << QStringList{"crosstab", m_extended, "--house", "--congress", "97",
+                                                             "--roll", "1"}
+                                              << "are required";
+    QTest::newRow("stats takes no partner") << QStringList{"stats", m_extended, "--house", "--congress", "97",
+                                                           "--roll", "1", "--partner-congress", "97",
+                                                           "--partner-roll", "2"}
+                                            << "unknown option --partner-congress";
+    QTest::newRow("no tree") << QStringList{"rollcall", "--house", "--congress", "97", "--roll", "1"}
+                             << "the data tree is missing";
+}
+
+void TestCliRollCall::badUsage()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const Run r = runCli(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+}
+
+QTEST_GUILESS_MAIN(TestCliRollCall)
+#include "tst_cli_rollcall.moc"
