@@ -45,11 +45,14 @@ void WriteStandardTree(TreeBuilder &tree)
     tree.writeIndexes();
 }
 
-// Empty legislator files under the given names: start-up only looks at the names.
+// Empty legislator files under the given names: start-up only looks at the names. Plain creation,
+// as hundreds of synced safe-saves would make the test slow for nothing.
 void WriteNames(TreeBuilder &tree, const QString &folder, const QStringList &names)
 {
-    for (const QString &name : names)
-        tree.writeRaw(folder + QLatin1Char('/') + name, QByteArray());
+    for (const QString &name : names) {
+        QFile file(tree.path(folder + QLatin1Char('/') + name));
+        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.fileName()));
+    }
 }
 
 QStringList Captions(const QMenu *menu)
@@ -66,6 +69,7 @@ class tst_startup : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void startsWithPreferences();
     void menuEntries_data();
     void menuEntries();
@@ -73,6 +77,7 @@ private slots:
     void menuOrder();
     void missingPreferences();
     void shortPreferences();
+    void upperCasePreferencesName();
     void congressWarnings_data();
     void congressWarnings();
     void congressLists_data();
@@ -95,14 +100,22 @@ private slots:
     void webAddressFailureReported();
     void aboutBox();
     void aboutSystemInfo();
+
+private:
+    // A standard tree that start-up only reads, shared by the tests that need nothing special.
+    QTemporaryDir m_standard;
 };
+
+void tst_startup::initTestCase()
+{
+    QVERIFY(m_standard.isValid());
+    TreeBuilder tree(m_standard.path());
+    WriteStandardTree(tree);
+}
 
 void tst_startup::startsWithPreferences()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
 
@@ -170,10 +183,7 @@ void tst_startup::menuEntries()
     QFETCH(QString, shortcut);
     QFETCH(bool, enabled);
     QFETCH(bool, checked);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());
@@ -216,10 +226,7 @@ void tst_startup::menuOrder()
     QFETCH(QString, title);
     QFETCH(QStringList, names);
     QFETCH(QStringList, captions);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());
@@ -277,6 +284,23 @@ void tst_startup::shortPreferences()
              qPrintable(services.lastMessage().text));
     QVERIFY(services.lastMessage().text.contains(QStringLiteral("rollscan.prf")));
     QCOMPARE(services.lastMessage().title, QStringLiteral("Rollscan Error"));
+}
+
+void tst_startup::upperCasePreferencesName()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    WriteStandardTree(tree);
+    Preferences prefs = TreeBuilder::standardPreferences();
+    prefs.setYeaColour(12);
+    tree.writeRaw(QStringLiteral("ROLLSCAN.PRF"), prefs.bytes());
+    QVERIFY(QFile::remove(tree.path(QStringLiteral("rollscan.prf"))));
+    Session session(dir.path());
+    RecordingServices services;
+    frmVoteStartup window(session, services);
+    QVERIFY(window.startUp());
+    QVERIFY(services.messages.isEmpty());
+    QCOMPARE(session.Preferences.yeaColour(), 12);
 }
 
 void tst_startup::congressWarnings_data()
@@ -403,10 +427,7 @@ void tst_startup::smallScreen()
     QCOMPARE(frmVoteStartup::IsSmallScreen(width), small);
 
     // Start-up reads the primary screen's available width.
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());
@@ -416,10 +437,7 @@ void tst_startup::smallScreen()
 
 void tst_startup::newDataFormatTakenAtStart()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     window.mnuNewData->setChecked(false);
@@ -441,10 +459,7 @@ void tst_startup::exitAsksFirst_data()
 void tst_startup::exitAsksFirst()
 {
     QFETCH(bool, ok);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());
@@ -462,10 +477,7 @@ void tst_startup::exitAsksFirst()
 
 void tst_startup::closingEndsWithoutAsking()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());
@@ -496,10 +508,7 @@ void tst_startup::beginSearchFromWindow()
     QFETCH(QString, gesture);
     QFETCH(bool, attached);
     QFETCH(int, searches);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     int opened = 0;
@@ -617,10 +626,7 @@ void tst_startup::webAddressFailureReported()
 
 void tst_startup::aboutBox()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Session session(dir.path());
+    Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());

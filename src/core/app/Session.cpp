@@ -3,6 +3,7 @@
 #include "CongressList.h"
 #include "data/CongressIndex.h"
 #include "data/DataTree.h"
+#include "data/FileIO.h"
 
 namespace rollscan {
 
@@ -18,7 +19,9 @@ void Session::setDataRoot(const QString &root)
     userDir = DataFolder(root, kUserDir);
 }
 
-QString Session::preferencesPath() const { return dataRoot + QLatin1Char('/') + kPreferencesFile; }
+// A tree copied from a case-insensitive file system may hold "ROLLSCAN.PRF"; that file is the one read
+// and rewritten, never a second one beside it.
+QString Session::preferencesPath() const { return ResolvePath(dataRoot, kPreferencesFile); }
 
 QString Session::congressFileName(int congress, const QString &extension) const
 {
