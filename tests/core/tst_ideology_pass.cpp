@@ -1,9 +1,11 @@
 #include "TreeBuilder.h"
 
+#include "data/Bytes.h"
 #include "data/FileError.h"
 #include "ideology/DisplayFilter.h"
 #include "ideology/DrawingPass.h"
 #include "ideology/IdeologyTexts.h"
+#include "ideology/MapCaptions.h"
 #include "ideology/MapLookup.h"
 #include "ideology/QueueNavigation.h"
 #include "ideology/UndefinedPartyError.h"
@@ -109,6 +111,10 @@ private slots:
     void jump();
     void jumpMask_data();
     void jumpMask();
+    void titles();
+    void codeCaptions_data();
+    void codeCaptions();
+    void senateIssueFile();
 };
 
 void TestIdeologyPass::singleViewTables()
@@ -570,6 +576,64 @@ void TestIdeologyPass::jumpMask()
     QFETCH(int, length);
     QFETCH(QString, mask);
     QCOMPARE(JumpMask(length), mask);
+}
+
+void TestIdeologyPass::titles()
+{
+    QCOMPARE(MapTitle2(true, 97, 12, TaggedDate::FromDate(kDate), 1, 3),
+             QStringLiteral("House #97 Roll Call #12  1/5/1981  (1/3)"));
+    QCOMPARE(MapTitle2(false, 105, 7, TaggedDate::FromText(QStringLiteral("Spring 1997")), 12, 12),
+             QStringLiteral("Senate #105 Roll Call #7  Spring 1997  (12/12)"));
+    QCOMPARE(MapWindowCaption(QStringLiteral("TO PASS")), QStringLiteral("Id Map - TO PASS"));
+}
+
+void TestIdeologyPass::codeCaptions_data()
+{
+    QTest::addColumn<QList<int>>("codes"); // issue 1, issue 2, Clausen, Peltzman 1, Peltzman 2
+    QTest::addColumn<bool>("issueFile");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QStringList>("combo");
+    QTest::newRow("record codes") << QList<int>{10, 0, 1, 5, 0} << false << "Taxes\nGovernment Management\n5"
+                                  << QStringList{};
+    QTest::newRow("second Peltzman code") << QList<int>{0, 0, 0, 5, 7} << false << "N/A\nN/A\n5, 7" << QStringList{};
+    QTest::newRow("issue file") << QList<int>{10, 12, 1, 0, 0} << true << "Taxes, 12\nGovernment Management\nN/A"
+                                << QStringList{"Taxes", "12", "Clausen: Government Management"};
+    QTest::newRow("issue file, nothing coded") << QList<int>{0, 0, 0, 0, 0} << true << "N/A, N/A\nN/A\nN/A"
+                                               << QStringList{};
+}
+
+void TestIdeologyPass::codeCaptions()
+{
+    QFETCH(QList<int>, codes);
+    QFETCH(bool, issueFile);
+    QFETCH(QString, label);
+    QFETCH(QStringList, combo);
+    const CodeLookup issues = [](int c) { return c == 10 ? QStringLiteral("Taxes") : QString(); };
+    const CodeLookup clausen = [](int c) { return c == 1 ? QStringLiteral("Government Management") : QString(); };
+    const CodeLookup none;
+    const SubjectCodeTexts texts{SubjectCodeText(codes[0], issues), SubjectCodeText(codes[1], issues),
+                                 SubjectCodeText(codes[2], clausen), SubjectCodeText(codes[3], none),
+                                 SubjectCodeText(codes[4], none), issueFile};
+    const CodeCaptions c = BuildCodeCaptions(texts);
+    QCOMPARE(c.lblCodes, label);
+    QCOMPARE(c.replaceCombo, issueFile);
+    QCOMPARE(c.cmbCodes, combo);
+}
+
+void TestIdeologyPass::senateIssueFile()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    QVERIFY(!ReadSenateIssueCodes(dir.path(), 105, 1));
+    ByteWriter records(8);
+    records.setI16(0, 10);
+    records.setI16(2, 12);
+    records.setI16(4, 300);
+    records.setI16(6, -1);
+    tree.writeRaw(QStringLiteral("senate/105s.iss"), records.data());
+    QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 1), (std::pair<int, int>{10, 12}));
+    QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 2), (std::pair<int, int>{300, -1}));
+    QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 3), (std::pair<int, int>{0, 0}));
 }
 
 QTEST_APPLESS_MAIN(TestIdeologyPass)
