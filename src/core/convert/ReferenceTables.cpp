@@ -12,7 +12,8 @@ struct StateEntry {
     const char *name; // at most 15 characters: the width of the name field of "state.dat"
 };
 
-// The state codes of the members tables for the 50 states and the District of Columbia.
+// The state codes of the members tables for the 50 states and the District of Columbia. The tree
+// stores the names in upper case, like every other name of the data files.
 constexpr StateEntry kStates[] = {
     {1, "CT", "Connecticut"},    {2, "ME", "Maine"},          {3, "MA", "Massachusetts"},
     {4, "NH", "New Hampshire"},  {5, "RI", "Rhode Island"},   {6, "VT", "Vermont"},
@@ -189,7 +190,7 @@ const StateRecord *ReferenceTables::StateByCode(int code)
     static const QHash<int, StateRecord> table = [] {
         QHash<int, StateRecord> t;
         for (const StateEntry &e : kStates)
-            t.insert(e.code, StateRecord{QString::fromLatin1(e.name), QString::fromLatin1(e.postal), 0});
+            t.insert(e.code, StateRecord{QString::fromLatin1(e.name).toUpper(), QString::fromLatin1(e.postal), 0});
         return t;
     }();
     const auto it = table.constFind(code);
@@ -203,11 +204,11 @@ StateRecord ReferenceTables::StateFromPostal(int code, const QString &postal)
     r.postal = key.left(2);
     for (const PlaceEntry &e : kPlaces) {
         if (key == QLatin1String(e.postal)) {
-            r.name = QString::fromLatin1(e.name);
+            r.name = QString::fromLatin1(e.name).toUpper();
             return r;
         }
     }
-    r.name = QStringLiteral("State %1").arg(code);
+    r.name = QStringLiteral("STATE %1").arg(code);
     return r;
 }
 

@@ -15,12 +15,13 @@ namespace rollscan {
 // All of them are public or our own choice; docs/converting.md lists them.
 class ReferenceTables {
 public:
-    // The state record of a state code of the members tables (name at most 15 characters), or
+    // The state record of a state code of the members tables (upper-case name of at most 15
+    // characters, postal abbreviation), or
     // nullptr when the code is not one of the 50 states and the District of Columbia.
     static const StateRecord *StateByCode(int code);
     // The record for a state code the built-in table lacks, from the postal abbreviation the
     // members table gives it: known territories and the President's "USA" get their names,
-    // anything else "State NN". The postal field keeps two characters ("USA" gives "US").
+    // anything else "STATE NN". The postal field keeps two characters ("USA" gives "US").
     static StateRecord StateFromPostal(int code, const QString &postal);
 
     // The built-in name of a party code, or an empty text.
