@@ -69,7 +69,8 @@ void TestCliConvert::help_data()
     QTest::newRow("convert") << "convert"
                              << "Usage: rollscan-cli convert SRC DEST [--extended] [--include-president] "
                                 "[--parties FILE] [--coords A,B]";
-    QTest::newRow("check") << "check" << "Usage: rollscan-cli check TREE [--extended]";
+    QTest::newRow("check") << "check"
+                           << "Usage: rollscan-cli check TREE [--extended]";
 }
 
 void TestCliConvert::help()
@@ -92,17 +93,17 @@ void TestCliConvert::usageErrors_data()
     QTest::newRow("one coordinate column") << QStringList{"convert", "@SRC", "@DEST", "--coords", "dim1"}
                                            << "rollscan-cli convert: --coords needs two column names separated by a "
                                               "comma, not \"dim1\"";
-    QTest::newRow("parties without a file") << QStringList{"convert", "@SRC", "@DEST", "--parties"}
-                                            << "rollscan-cli convert: --parties needs a file name";
-    QTest::newRow("source is not a folder") << QStringList{"convert", "@SRC/none", "@DEST"}
-                                            << "rollscan-cli convert: @SRC/none is not a folder";
-    QTest::newRow("destination not empty") << QStringList{"convert", "@SRC", "@SRC"}
-                                           << "rollscan-cli convert: @SRC exists and is not empty";
+    QTest::newRow("parties without a file")
+        << QStringList{"convert", "@SRC", "@DEST", "--parties"} << "rollscan-cli convert: --parties needs a file name";
+    QTest::newRow("source is not a folder")
+        << QStringList{"convert", "@SRC/none", "@DEST"} << "rollscan-cli convert: @SRC/none is not a folder";
+    QTest::newRow("destination not empty")
+        << QStringList{"convert", "@SRC", "@SRC"} << "rollscan-cli convert: @SRC exists and is not empty";
     QTest::newRow("check without a tree") << QStringList{"check"} << "rollscan-cli check: give the folder";
-    QTest::newRow("check a missing folder") << QStringList{"check", "@DEST"}
-                                            << "rollscan-cli check: @DEST is not a folder";
-    QTest::newRow("check with an unknown option") << QStringList{"check", "@SRC", "--standard"}
-                                                  << "rollscan-cli check: unknown option --standard";
+    QTest::newRow("check a missing folder")
+        << QStringList{"check", "@DEST"} << "rollscan-cli check: @DEST is not a folder";
+    QTest::newRow("check with an unknown option")
+        << QStringList{"check", "@SRC", "--standard"} << "rollscan-cli check: unknown option --standard";
 }
 
 void TestCliConvert::usageErrors()
@@ -159,7 +160,8 @@ void TestCliConvert::convertThenCheck()
 
     // With the President, his yea on roll call 2 makes its votes 2-1: one mismatch line.
     const QString withPresident = dir.filePath(QStringLiteral("tree2"));
-    QCOMPARE(runCli({QStringLiteral("convert"), src, withPresident, QStringLiteral("--include-president")}).exitCode, 0);
+    QCOMPARE(runCli({QStringLiteral("convert"), src, withPresident, QStringLiteral("--include-president")}).exitCode,
+             0);
     const Run k2 = runCli({QStringLiteral("check"), withPresident});
     QCOMPARE(k2.exitCode, 0);
     QVERIFY2(k2.out.contains(QStringLiteral("Tally check: 1 mismatch line written to")), qPrintable(k2.out));

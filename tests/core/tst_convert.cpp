@@ -53,9 +53,18 @@ const char *const kVotes = "congress,chamber,rollnumber,icpsr,cast_code\n"
                            "97,House,3,20500,1\n"
                            "97,House,3,99907,1\n";
 
-QByteArray hex(const char *spaced) { return QByteArray::fromHex(QByteArray(spaced).replace(' ', "")); }
-QByteArray padded(const QByteArray &text, int width) { return text.leftJustified(width, ' ', true); }
-QByteArray i16(int v) { return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF)); }
+QByteArray hex(const char *spaced)
+{
+    return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
+}
+QByteArray padded(const QByteArray &text, int width)
+{
+    return text.leftJustified(width, ' ', true);
+}
+QByteArray i16(int v)
+{
+    return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF));
+}
 
 QStringList entriesOf(const QString &folder)
 {
@@ -156,12 +165,13 @@ void TestConvert::csvRecords_data()
                                     << QStringList{"say \"hi\"", "\""} << QList<int>{2};
     QTest::newRow("embedded line break") << QByteArray("a,b\n\"one\ntwo\",2\n3,4\n")
                                          << QStringList{"one\ntwo", "2", "3", "4"} << QList<int>{2, 4};
-    QTest::newRow("CR LF and BOM") << QByteArray("\xEF\xBB\xBF" "a,b\r\n1,2\r\n") << QStringList{"1", "2"}
-                                   << QList<int>{2};
+    QTest::newRow("CR LF and BOM") << QByteArray("\xEF\xBB\xBF"
+                                                 "a,b\r\n1,2\r\n")
+                                   << QStringList{"1", "2"} << QList<int>{2};
     QTest::newRow("empty fields") << QByteArray("a,b,c\n,,\n\"\",x,\n") << QStringList{"", "", "", "", "x", ""}
                                   << QList<int>{2, 3};
-    QTest::newRow("blank lines and no final newline") << QByteArray("a,b\n\n1,2\n\n\n3,4")
-                                                      << QStringList{"1", "2", "3", "4"} << QList<int>{3, 6};
+    QTest::newRow("blank lines and no final newline")
+        << QByteArray("a,b\n\n1,2\n\n\n3,4") << QStringList{"1", "2", "3", "4"} << QList<int>{3, 6};
 }
 
 void TestConvert::csvRecords()
@@ -193,8 +203,10 @@ void TestConvert::csvFaults_data()
                                       << "t.csv:2: text follows the closing quote of a field";
     QTest::newRow("too few fields") << QByteArray("a,b,c\n1,2,3\n4,5\n")
                                     << "t.csv:3: the record has 2 fields; the header has 3";
-    QTest::newRow("too many fields") << QByteArray("a,b\n1,2,3\n") << "t.csv:2: the record has 3 fields; the header has 2";
-    QTest::newRow("twice the same column") << QByteArray("a,b,a\n") << "t.csv:1: the header names the column \"a\" twice";
+    QTest::newRow("too many fields") << QByteArray("a,b\n1,2,3\n")
+                                     << "t.csv:2: the record has 3 fields; the header has 2";
+    QTest::newRow("twice the same column")
+        << QByteArray("a,b,a\n") << "t.csv:1: the header names the column \"a\" twice";
     QTest::newRow("empty table") << QByteArray("\n\n") << "t.csv:1: the table is empty: a header line is needed";
 }
 
@@ -276,9 +288,9 @@ void TestConvert::legislatorRecordBytes()
     QCOMPARE(lcr.size(), 4 * length);
     // DICKINSON has the lowest id, so he is record 1.
     QByteArray expected = "DICKINSON   ";
-    expected += hex("29 00"      // state 41
-                    "02 00"      // district 2, written 2.0 in the table
-                    "c8 00"      // party 200
+    expected += hex("29 00"       // state 41
+                    "02 00"       // district 2, written 2.0 in the table
+                    "c8 00"       // party 200
                     "00 00 00 3f" // 0.5
                     "00 00 80 be" // -0.25
                     "dd 29 00 00" // member id 10717
@@ -316,8 +328,17 @@ void TestConvert::voteBytes_data()
     QTest::addColumn<bool>("includePresident");
     QTest::addColumn<QByteArray>("votes");
     // Rows: 10717, 15000, 16000, 20500 (and the President 99907); "0" where a member has no row.
-    QTest::newRow("members only") << false << QByteArray("169" "110" "672" "901");
-    QTest::newRow("with the President") << true << QByteArray("169" "110" "672" "901" "691");
+    QTest::newRow("members only") << false
+                                  << QByteArray("169"
+                                                "110"
+                                                "672"
+                                                "901");
+    QTest::newRow("with the President") << true
+                                        << QByteArray("169"
+                                                      "110"
+                                                      "672"
+                                                      "901"
+                                                      "691");
 }
 
 void TestConvert::voteBytes()
@@ -476,7 +497,7 @@ void TestConvert::sharedTables()
     QCOMPARE(prf.size(), 270);
     QCOMPARE(prf.mid(60, 2), QByteArray("iu"));
     QCOMPARE(prf.mid(62, 12).toHex(' '), hex("09 00 00 00 0c 00 00 00 08 00 00 00").toHex(' ')); // yea, nay, N/A
-    QCOMPARE(prf.mid(124, 2), hex("ff ff"));                                                   // House first
+    QCOMPARE(prf.mid(124, 2), hex("ff ff"));                                                     // House first
 }
 
 void TestConvert::partyNames()
@@ -491,10 +512,9 @@ void TestConvert::partyNames()
     convert(options);
     const PartyTable parties = PartyTable::Read(m_dest + QStringLiteral("/main/party.dat"));
     // The table's names first, then the built-in ones, then "Party NNN".
-    QCOMPARE(parties.records, (QList<PartyRecord>{{100, "Democratic Party"},
-                                                  {200, "Republican"},
-                                                  {328, "Independent, no caucus"},
-                                                  {777, "Party 777"}}));
+    QCOMPARE(parties.records,
+             (QList<PartyRecord>{
+                 {100, "Democratic Party"}, {200, "Republican"}, {328, "Independent, no caucus"}, {777, "Party 777"}}));
 }
 
 void TestConvert::senateFileNames()
@@ -525,37 +545,39 @@ void TestConvert::badInput_data()
 
     QTest::newRow("missing column") << "members" << QByteArray("bioname") << QByteArray("bio_name")
                                     << "/house/H097_members.csv:1: the table has no column \"bioname\"";
-    QTest::newRow("missing coordinate column")
-        << "members" << QByteArray(",dim2,") << QByteArray(",dim_2,")
-        << "/house/H097_members.csv:1: the table has no column \"dim2\"";
-    QTest::newRow("non-numeric state") << "members" << QByteArray("97,House,10717,41,") << QByteArray("97,House,10717,AL,")
-                                       << "/house/H097_members.csv:4: the state code (state_icpsr) field \"AL\" is not a "
-                                          "whole number";
-    QTest::newRow("non-numeric coordinate")
-        << "members" << QByteArray("0.25,0.25") << QByteArray("0.25,x")
-        << "/house/H097_members.csv:6: the dim2 field \"x\" is not a number";
+    QTest::newRow("missing coordinate column") << "members" << QByteArray(",dim2,") << QByteArray(",dim_2,")
+                                               << "/house/H097_members.csv:1: the table has no column \"dim2\"";
+    QTest::newRow("non-numeric state")
+        << "members" << QByteArray("97,House,10717,41,") << QByteArray("97,House,10717,AL,")
+        << "/house/H097_members.csv:4: the state code (state_icpsr) field \"AL\" is not a "
+           "whole number";
+    QTest::newRow("non-numeric coordinate") << "members" << QByteArray("0.25,0.25") << QByteArray("0.25,x")
+                                            << "/house/H097_members.csv:6: the dim2 field \"x\" is not a number";
     QTest::newRow("fractional district") << "members" << QByteArray(",2.0,AL") << QByteArray(",2.5,AL")
                                          << "/house/H097_members.csv:4: the district (district_code) field \"2.5\" is "
                                             "not a whole number";
     QTest::newRow("cast code 12") << "votes" << QByteArray("97,House,2,16000,7") << QByteArray("97,House,2,16000,12")
                                   << "/house/H097_votes.csv:9: the cast code (cast_code) 12 is outside 0 to 9";
-    QTest::newRow("cast code not a number") << "votes" << QByteArray("97,House,2,16000,7")
-                                            << QByteArray("97,House,2,16000,Y")
-                                            << "/house/H097_votes.csv:9: the cast code (cast_code) field \"Y\" is not a "
-                                               "whole number";
+    QTest::newRow("cast code not a number")
+        << "votes" << QByteArray("97,House,2,16000,7") << QByteArray("97,House,2,16000,Y")
+        << "/house/H097_votes.csv:9: the cast code (cast_code) field \"Y\" is not a "
+           "whole number";
     QTest::newRow("vote of unknown member") << "votes" << QByteArray() << QByteArray("97,House,1,55555,1\n")
                                             << "/house/H097_votes.csv:15: member 55555 is not in the members table";
     QTest::newRow("vote on unknown roll call") << "votes" << QByteArray() << QByteArray("97,House,4,10717,1\n")
                                                << "/house/H097_votes.csv:15: roll call 4 is not in the roll-call table";
-    QTest::newRow("member twice") << "members" << QByteArray() << QByteArray("97,House,15000,82,1,HI,328,\"X, Y\",,,,\n")
+    QTest::newRow("member twice") << "members" << QByteArray()
+                                  << QByteArray("97,House,15000,82,1,HI,328,\"X, Y\",,,,\n")
                                   << "/house/H097_members.csv:7: member 15000 appears twice in the members table "
                                      "(first on line 5)";
-    QTest::newRow("vote twice") << "votes" << QByteArray() << QByteArray("97,House,3,16000,6\n")
-                                << "/house/H097_votes.csv:15: member 16000 votes twice on roll call 3 (first on line 12)";
+    QTest::newRow("vote twice")
+        << "votes" << QByteArray() << QByteArray("97,House,3,16000,6\n")
+        << "/house/H097_votes.csv:15: member 16000 votes twice on roll call 3 (first on line 12)";
     QTest::newRow("roll number twice") << "rollcalls" << QByteArray() << QByteArray("97,House,2,,,,1,2,,,,,,,,,,\n")
                                        << "/house/H097_rollcalls.csv:6: roll call 2 appears twice in the roll-call "
                                           "table (first on line 2)";
-    QTest::newRow("gap in roll numbers") << "rollcalls" << QByteArray("97,House,3,1981") << QByteArray("97,House,4,1981")
+    QTest::newRow("gap in roll numbers") << "rollcalls" << QByteArray("97,House,3,1981")
+                                         << QByteArray("97,House,4,1981")
                                          << "/house/H097_rollcalls.csv: roll call 3 is missing; roll numbers must run "
                                             "from 1 to the number of roll calls without gaps";
     QTest::newRow("another congress") << "rollcalls" << QByteArray("97,House,3,") << QByteArray("98,House,3,")
@@ -566,15 +588,17 @@ void TestConvert::badInput_data()
                                         "file name says the House";
     QTest::newRow("President in a roll-call table")
         << "rollcalls" << QByteArray("97,House,3,") << QByteArray("97,President,3,")
-        << "/house/H097_rollcalls.csv:5: the row belongs to the chamber \"President\", but the file name says the House";
-    QTest::newRow("tally beyond 16 bits") << "rollcalls" << QByteArray("97,House,2,,,,1,2,")
-                                          << QByteArray("97,House,2,,,,40000,2,")
-                                          << "/house/H097_rollcalls.csv:2: the yea count (yea_count) 40000 is outside 0 "
-                                             "to 32767";
-    QTest::newRow("bad date") << "rollcalls" << QByteArray("1981-02-01") << QByteArray("1981-02-30")
-                              << "/house/H097_rollcalls.csv:5: the date \"1981-02-30\" is not a date written YYYY-MM-DD";
+        << "/house/H097_rollcalls.csv:5: the row belongs to the chamber \"President\", but the file name says the "
+           "House";
+    QTest::newRow("tally beyond 16 bits")
+        << "rollcalls" << QByteArray("97,House,2,,,,1,2,") << QByteArray("97,House,2,,,,40000,2,")
+        << "/house/H097_rollcalls.csv:2: the yea count (yea_count) 40000 is outside 0 "
+           "to 32767";
+    QTest::newRow("bad date")
+        << "rollcalls" << QByteArray("1981-02-01") << QByteArray("1981-02-30")
+        << "/house/H097_rollcalls.csv:5: the date \"1981-02-30\" is not a date written YYYY-MM-DD";
     QTest::newRow("stray quote") << "members" << QByteArray("\"SMITH, John") << QByteArray("\"\"SMITH, John")
-                                    << "/house/H097_members.csv:6: text follows the closing quote of a field";
+                                 << "/house/H097_members.csv:6: text follows the closing quote of a field";
 }
 
 void TestConvert::badInput()

@@ -130,8 +130,8 @@ void TestConvertCheck::plantedFault_data()
                                    << QStringLiteral("house/97.din: roll call 1 starts at position 0, outside the %1 "
                                                      "bytes of 97.dbn")
                                           .arg(dbn.size());
-    QTest::newRow("short description index") << "house/97.din" << false << din.left(8)
-                                             << "house/97.din: holds 8 bytes; 3 roll calls need 12";
+    QTest::newRow("short description index")
+        << "house/97.din" << false << din.left(8) << "house/97.din: holds 8 bytes; 3 roll calls need 12";
     QTest::newRow("text past the end")
         << "house/97.dbn" << false << withI16(dbn, third - 1 + 58, 500)
         << QStringLiteral("house/97.din: the text of roll call 3 (position %1, length 500) runs past the end of 97.dbn")
@@ -209,7 +209,8 @@ void TestConvertCheck::faultsPerFileAreCapped()
     TreeChecker checker(dir.path(), false);
     const QStringList faults = checker.check();
     QCOMPARE(faults.size(), TreeChecker::kFaultsPerFile + 1);
-    QCOMPARE(faults.at(9), QStringLiteral("house/98.vot: the vote of legislator 3 on roll call 2 (byte 10) is not a digit"));
+    QCOMPARE(faults.at(9),
+             QStringLiteral("house/98.vot: the vote of legislator 3 on roll call 2 (byte 10) is not a digit"));
     QCOMPARE(faults.last(), QStringLiteral("house/98.vot: ... and 6 more faults"));
 }
 

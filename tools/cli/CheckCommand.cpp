@@ -32,7 +32,8 @@ const char *const kUsage =
 
 int usageError(const QString &message)
 {
-    Err() << "rollscan-cli check: " << message << "\n" << "Try 'rollscan-cli check --help'.\n";
+    Err() << "rollscan-cli check: " << message << "\n"
+          << "Try 'rollscan-cli check --help'.\n";
     return kExitUsage;
 }
 
@@ -78,8 +79,8 @@ int run(const QStringList &args)
 }
 
 const CommandRegistration registration(Command{QStringLiteral("check"),
-                                                QStringLiteral("verify a data tree and check its roll-call tallies"),
-                                                QString::fromLatin1(kUsage), run});
+                                               QStringLiteral("verify a data tree and check its roll-call tallies"),
+                                               QString::fromLatin1(kUsage), run});
 } // namespace
 
 } // namespace rollscan::cli

@@ -28,7 +28,8 @@ const char *const kUsage =
 
 int usageError(const QString &message)
 {
-    Err() << "rollscan-cli convert: " << message << "\n" << "Try 'rollscan-cli convert --help'.\n";
+    Err() << "rollscan-cli convert: " << message << "\n"
+          << "Try 'rollscan-cli convert --help'.\n";
     return kExitUsage;
 }
 
@@ -62,8 +63,8 @@ int run(const QStringList &args)
                 return usageError(QStringLiteral("--coords needs two column names, as in --coords dim1,dim2"));
             const QStringList names = coords.split(QLatin1Char(','));
             if (names.size() != 2 || names.at(0).trimmed().isEmpty() || names.at(1).trimmed().isEmpty())
-                return usageError(QStringLiteral("--coords needs two column names separated by a comma, not \"%1\"")
-                                      .arg(coords));
+                return usageError(
+                    QStringLiteral("--coords needs two column names separated by a comma, not \"%1\"").arg(coords));
             options.coordColumn1 = names.at(0).trimmed();
             options.coordColumn2 = names.at(1).trimmed();
         } else if (a.startsWith(QLatin1String("--"))) {
@@ -90,8 +91,7 @@ int run(const QStringList &args)
         const TreeConverter::Summary s = converter.run();
         Out() << "Wrote " << destination << ": " << s.houseCongresses << " House and " << s.senateCongresses
               << " Senate congresses, " << s.legislatorRecords << " legislator records, " << s.rollCallRecords
-              << " roll calls, " << s.votes << " votes" << (options.newDataFormat ? " (extended layout)" : "")
-              << "\n";
+              << " roll calls, " << s.votes << " votes" << (options.newDataFormat ? " (extended layout)" : "") << "\n";
         return kExitOk;
     } catch (const DataError &e) {
         Err() << "rollscan-cli convert: " << e.message() << "\n";
@@ -103,8 +103,8 @@ int run(const QStringList &args)
 }
 
 const CommandRegistration registration(Command{QStringLiteral("convert"),
-                                                QStringLiteral("build a data tree from public roll-call tables"),
-                                                QString::fromLatin1(kUsage), run});
+                                               QStringLiteral("build a data tree from public roll-call tables"),
+                                               QString::fromLatin1(kUsage), run});
 } // namespace
 
 } // namespace rollscan::cli

@@ -21,7 +21,10 @@ qint64 steadySeconds()
         .count();
 }
 
-QString padded(int n) { return QLatin1Char(' ') + QString::number(n) + QLatin1Char(' '); }
+QString padded(int n)
+{
+    return QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ');
+}
 } // namespace
 
 TallyCheck::TallyCheck(QString root, bool isHouse, bool newDataFormat)
@@ -41,16 +44,19 @@ QString TallyCheck::TitleLine(bool isHouse)
                    : QStringLiteral("List of Mismatches between RIF and LCR files in Senates 1-99");
 }
 
-QString TallyCheck::RuleLine(bool isHouse) { return QString(TitleLine(isHouse).size(), QLatin1Char('-')); }
+QString TallyCheck::RuleLine(bool isHouse)
+{
+    return QString(TitleLine(isHouse).size(), QLatin1Char('-'));
+}
 
 QString TallyCheck::MismatchLine(int congress, int rollCall, int storedYeas, int storedNays, int countedYeas,
                                  int countedNays)
 {
     // The Senate's report uses the same words, "House #" included.
     return QStringLiteral("Mismatch! House #") + QString::number(congress) + QStringLiteral(", roll call #") +
-           QString::number(rollCall) + QStringLiteral(" has a vote tally of ") + padded(storedYeas) +
-           QLatin1Char('-') + padded(storedNays) + QStringLiteral(" in its RIF file and ") + padded(countedYeas) +
-           QLatin1Char('-') + padded(countedNays) + QStringLiteral(" tally in the LCR file.");
+           QString::number(rollCall) + QStringLiteral(" has a vote tally of ") + padded(storedYeas) + QLatin1Char('-') +
+           padded(storedNays) + QStringLiteral(" in its RIF file and ") + padded(countedYeas) + QLatin1Char('-') +
+           padded(countedNays) + QStringLiteral(" tally in the LCR file.");
 }
 
 QString TallyCheck::ElapsedLine(qint64 seconds)

@@ -162,7 +162,8 @@ ConvertedCongress CongressConverter::convert(bool isHouse, int congress, const Q
             memberLine.insert(l.id1, t.line());
             // State codes number the records of "state.dat", so they start at 1.
             l.stateCode = qint16(bounded(t, cState, QStringLiteral("state code (state_icpsr)"), 1, kMaxInt16));
-            l.district = qint16(bounded(t, cDistrict, QStringLiteral("district (district_code)"), kMinInt16, kMaxInt16));
+            l.district =
+                qint16(bounded(t, cDistrict, QStringLiteral("district (district_code)"), kMinInt16, kMaxInt16));
             l.partyCode = qint16(bounded(t, cParty, QStringLiteral("party code (party_code)"), kMinInt16, kMaxInt16));
             l.coord1 = float(t.real(cX, m_options.coordColumn1, 0.0));
             l.coord2 = float(t.real(cY, m_options.coordColumn2, 0.0));

@@ -10,7 +10,10 @@
 namespace rollscan {
 
 namespace {
-bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool isLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
 
 // Line breaks in [begin, end): LF, CR LF and a lone CR each count once.
 int countLineBreaks(const char *begin, const char *end)
@@ -59,7 +62,10 @@ CsvReader::CsvReader(QByteArray data, QString path) : m_data(std::move(data)), m
     }
 }
 
-CsvReader CsvReader::Open(const QString &path) { return CsvReader(ReadWholeFile(path), path); }
+CsvReader CsvReader::Open(const QString &path)
+{
+    return CsvReader(ReadWholeFile(path), path);
+}
 
 int CsvReader::requireColumn(const QString &name) const
 {
@@ -151,9 +157,15 @@ QByteArrayView CsvReader::field(int column) const
     return QByteArrayView(source.constData() + f.start, f.length);
 }
 
-QString CsvReader::text(int column) const { return QString::fromUtf8(field(column)).trimmed(); }
+QString CsvReader::text(int column) const
+{
+    return QString::fromUtf8(field(column)).trimmed();
+}
 
-bool CsvReader::isEmpty(int column) const { return trimmed(field(column)).isEmpty(); }
+bool CsvReader::isEmpty(int column) const
+{
+    return trimmed(field(column)).isEmpty();
+}
 
 qint64 CsvReader::integer(int column, const QString &name) const
 {
@@ -190,7 +202,10 @@ double CsvReader::real(int column, const QString &name, double fallback) const
     return value;
 }
 
-void CsvReader::fail(const QString &message) const { failAt(m_recordLine, message); }
+void CsvReader::fail(const QString &message) const
+{
+    failAt(m_recordLine, message);
+}
 
 void CsvReader::failAt(int line, const QString &message) const
 {

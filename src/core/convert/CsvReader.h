@@ -68,10 +68,10 @@ private:
     QByteArray m_data;
     QString m_path;
     qsizetype m_pos = 0;
-    int m_line = 1;        // line of the byte at m_pos
+    int m_line = 1; // line of the byte at m_pos
     int m_recordLine = 0;
     std::vector<FieldRef> m_fields;
-    QByteArray m_buffer;   // unescaped text of the quoted fields of the current record
+    QByteArray m_buffer; // unescaped text of the quoted fields of the current record
     QStringList m_header;
     QHash<QString, int> m_columns;
 };

@@ -15,23 +15,23 @@ struct StateEntry {
 // The state codes of the members tables for the 50 states and the District of Columbia. The tree
 // stores the names in upper case, like every other name of the data files.
 constexpr StateEntry kStates[] = {
-    {1, "CT", "Connecticut"},    {2, "ME", "Maine"},          {3, "MA", "Massachusetts"},
-    {4, "NH", "New Hampshire"},  {5, "RI", "Rhode Island"},   {6, "VT", "Vermont"},
-    {11, "DE", "Delaware"},      {12, "NJ", "New Jersey"},    {13, "NY", "New York"},
-    {14, "PA", "Pennsylvania"},  {21, "IL", "Illinois"},      {22, "IN", "Indiana"},
-    {23, "MI", "Michigan"},      {24, "OH", "Ohio"},          {25, "WI", "Wisconsin"},
-    {31, "IA", "Iowa"},          {32, "KS", "Kansas"},        {33, "MN", "Minnesota"},
-    {34, "MO", "Missouri"},      {35, "NE", "Nebraska"},      {36, "ND", "North Dakota"},
-    {37, "SD", "South Dakota"},  {40, "VA", "Virginia"},      {41, "AL", "Alabama"},
-    {42, "AR", "Arkansas"},      {43, "FL", "Florida"},       {44, "GA", "Georgia"},
-    {45, "LA", "Louisiana"},     {46, "MS", "Mississippi"},   {47, "NC", "North Carolina"},
-    {48, "SC", "South Carolina"}, {49, "TX", "Texas"},        {51, "KY", "Kentucky"},
-    {52, "MD", "Maryland"},      {53, "OK", "Oklahoma"},      {54, "TN", "Tennessee"},
+    {1, "CT", "Connecticut"},     {2, "ME", "Maine"},          {3, "MA", "Massachusetts"},
+    {4, "NH", "New Hampshire"},   {5, "RI", "Rhode Island"},   {6, "VT", "Vermont"},
+    {11, "DE", "Delaware"},       {12, "NJ", "New Jersey"},    {13, "NY", "New York"},
+    {14, "PA", "Pennsylvania"},   {21, "IL", "Illinois"},      {22, "IN", "Indiana"},
+    {23, "MI", "Michigan"},       {24, "OH", "Ohio"},          {25, "WI", "Wisconsin"},
+    {31, "IA", "Iowa"},           {32, "KS", "Kansas"},        {33, "MN", "Minnesota"},
+    {34, "MO", "Missouri"},       {35, "NE", "Nebraska"},      {36, "ND", "North Dakota"},
+    {37, "SD", "South Dakota"},   {40, "VA", "Virginia"},      {41, "AL", "Alabama"},
+    {42, "AR", "Arkansas"},       {43, "FL", "Florida"},       {44, "GA", "Georgia"},
+    {45, "LA", "Louisiana"},      {46, "MS", "Mississippi"},   {47, "NC", "North Carolina"},
+    {48, "SC", "South Carolina"}, {49, "TX", "Texas"},         {51, "KY", "Kentucky"},
+    {52, "MD", "Maryland"},       {53, "OK", "Oklahoma"},      {54, "TN", "Tennessee"},
     {55, "DC", "Dist. Columbia"}, {56, "WV", "West Virginia"}, {61, "AZ", "Arizona"},
-    {62, "CO", "Colorado"},      {63, "ID", "Idaho"},         {64, "MT", "Montana"},
-    {65, "NV", "Nevada"},        {66, "NM", "New Mexico"},    {67, "UT", "Utah"},
-    {68, "WY", "Wyoming"},       {71, "CA", "California"},    {72, "OR", "Oregon"},
-    {73, "WA", "Washington"},    {81, "AK", "Alaska"},        {82, "HI", "Hawaii"},
+    {62, "CO", "Colorado"},       {63, "ID", "Idaho"},         {64, "MT", "Montana"},
+    {65, "NV", "Nevada"},         {66, "NM", "New Mexico"},    {67, "UT", "Utah"},
+    {68, "WY", "Wyoming"},        {71, "CA", "California"},    {72, "OR", "Oregon"},
+    {73, "WA", "Washington"},     {81, "AK", "Alaska"},        {82, "HI", "Hawaii"},
 };
 
 // Places the members tables list under codes of their own, known by postal abbreviation.
@@ -40,9 +40,8 @@ struct PlaceEntry {
     const char *name;
 };
 constexpr PlaceEntry kPlaces[] = {
-    {"PR", "Puerto Rico"}, {"GU", "Guam"},          {"VI", "Virgin Islands"},  {"AS", "American Samoa"},
-    {"MP", "N. Mariana Is."}, {"PI", "Philippines"}, {"USA", "United States"}, {"US", "United States"},
-    {"DK", "Dakota Terr."}, {"OL", "Orleans Terr."},
+    {"PR", "Puerto Rico"},    {"GU", "Guam"},           {"VI", "Virgin Islands"}, {"AS", "American Samoa"},
+    {"MP", "N. Mariana Is."}, {"USA", "United States"}, {"US", "United States"},
 };
 
 struct PartyEntry {
@@ -160,14 +159,22 @@ struct CodeEntry {
 };
 // Category names of the published Clausen and Peltzman code books, in code-book order.
 constexpr CodeEntry kClausen[] = {
-    {1, "Government Management"}, {2, "Social Welfare"},  {3, "Agriculture"},
-    {4, "Civil Liberties"},       {5, "Foreign and Defense Policy"}, {6, "Miscellaneous Policy"},
+    {1, "Government Management"},      {2, "Social Welfare"},       {3, "Agriculture"}, {4, "Civil Liberties"},
+    {5, "Foreign and Defense Policy"}, {6, "Miscellaneous Policy"},
 };
 constexpr CodeEntry kPeltzman[] = {
-    {1, "Budget General Interest"},    {2, "Budget Special Interest"},    {3, "Regulation General Interest"},
-    {4, "Regulation Special Interest"}, {5, "Domestic Social Policy"},    {61, "Defense Policy Budget"},
-    {71, "Defense Policy Resolutions"}, {62, "Foreign Policy Budget"},    {72, "Foreign Policy Resolutions"},
-    {8, "Government Organization"},    {9, "Internal Organization"},      {10, "Indian Affairs"},
+    {1, "Budget General Interest"},
+    {2, "Budget Special Interest"},
+    {3, "Regulation General Interest"},
+    {4, "Regulation Special Interest"},
+    {5, "Domestic Social Policy"},
+    {61, "Defense Policy Budget"},
+    {71, "Defense Policy Resolutions"},
+    {62, "Foreign Policy Budget"},
+    {72, "Foreign Policy Resolutions"},
+    {8, "Government Organization"},
+    {9, "Internal Organization"},
+    {10, "Indian Affairs"},
     {11, "D. C."},
 };
 // No public list of issue codes exists and every converted roll call carries issue code 0, so the
@@ -219,7 +226,10 @@ QString ReferenceTables::PartyName(int code)
     return it == end ? QString() : QString::fromLatin1(it->name);
 }
 
-QString ReferenceTables::FallbackPartyName(int code) { return QStringLiteral("Party %1").arg(code); }
+QString ReferenceTables::FallbackPartyName(int code)
+{
+    return QStringLiteral("Party %1").arg(code);
+}
 
 QList<TokenRecord> ReferenceTables::Tokens()
 {
@@ -229,9 +239,18 @@ QList<TokenRecord> ReferenceTables::Tokens()
     return out;
 }
 
-QByteArray ReferenceTables::IssueCodeFile() { return codeFile(kIssues); }
-QByteArray ReferenceTables::ClausenCodeFile() { return codeFile(kClausen); }
-QByteArray ReferenceTables::PeltzmanCodeFile() { return codeFile(kPeltzman); }
+QByteArray ReferenceTables::IssueCodeFile()
+{
+    return codeFile(kIssues);
+}
+QByteArray ReferenceTables::ClausenCodeFile()
+{
+    return codeFile(kClausen);
+}
+QByteArray ReferenceTables::PeltzmanCodeFile()
+{
+    return codeFile(kPeltzman);
+}
 
 Preferences ReferenceTables::DefaultPreferences()
 {

@@ -39,18 +39,16 @@ public:
         if (n <= TreeChecker::kFaultsPerFile)
             m_lines.append(name + QStringLiteral(": ") + message);
     }
-    void add(const FileError &e, const QString &what)
-    {
-        add(e.path(), what + QStringLiteral(": ") + e.description());
-    }
+    void add(const FileError &e, const QString &what) { add(e.path(), what + QStringLiteral(": ") + e.description()); }
 
     QStringList lines() const
     {
         QStringList out = m_lines;
         for (auto it = m_counts.cbegin(); it != m_counts.cend(); ++it) {
             if (it.value() > TreeChecker::kFaultsPerFile)
-                out.append(QStringLiteral("%1: ... and %2 more faults").arg(it.key()).arg(it.value() -
-                                                                                           TreeChecker::kFaultsPerFile));
+                out.append(QStringLiteral("%1: ... and %2 more faults")
+                               .arg(it.key())
+                               .arg(it.value() - TreeChecker::kFaultsPerFile));
         }
         return out;
     }
@@ -80,9 +78,9 @@ void checkLegislators(FaultList &faults, const QString &path, const QList<Legisl
         if (shared.states) {
             const StateRecord *s = shared.states->find(l.stateCode);
             if (!s || s->name.trimmed().isEmpty())
-                faults.add(path, QStringLiteral("%1 has state code %2, which state.dat does not name")
-                                     .arg(who)
-                                     .arg(l.stateCode));
+                faults.add(
+                    path,
+                    QStringLiteral("%1 has state code %2, which state.dat does not name").arg(who).arg(l.stateCode));
         }
         if (PartySymbolIndex(l.partyCode, l.stateCode, congress) == kUndefinedParty)
             faults.add(path, QStringLiteral("%1 has party code %2, which has no plot symbol; the ideological map "
@@ -131,7 +129,9 @@ void checkDescriptions(FaultList &faults, const QString &dinPath, const QString 
     }
     const qint64 expected = qint64(rollCalls) * kDescriptionIndexRecord;
     if (din.size() != expected)
-        faults.add(dinPath, QStringLiteral("holds %1 bytes; %2 roll calls need %3").arg(din.size()).arg(rollCalls).arg(expected));
+        faults.add(
+            dinPath,
+            QStringLiteral("holds %1 bytes; %2 roll calls need %3").arg(din.size()).arg(rollCalls).arg(expected));
     const ByteReader index(din, dinPath);
     const ByteReader text(dbn, dbnPath);
     bool sound = din.size() >= expected;
@@ -232,11 +232,11 @@ void checkCongress(FaultList &faults, const QString &root, bool isHouse, int con
                             .arg(legislators)
                             .arg(lcrExpected)
                             .arg(recordLength)
-                            .arg(otherLayout ? QStringLiteral("; the size fits the %1 layout of %2-byte records")
-                                                   .arg(newDataFormat ? QStringLiteral("standard")
-                                                                      : QStringLiteral("extended"))
-                                                   .arg(otherLength)
-                                             : QString()));
+                            .arg(otherLayout
+                                     ? QStringLiteral("; the size fits the %1 layout of %2-byte records")
+                                           .arg(newDataFormat ? QStringLiteral("standard") : QStringLiteral("extended"))
+                                           .arg(otherLength)
+                                     : QString()));
     } else {
         try {
             checkLegislators(faults, lcr, ReadLegislators(lcr, legislators, newDataFormat), congress, shared);

@@ -27,7 +27,10 @@ constexpr int kHighestCongress = 9999;
 // names the others (state codes of the 50 states run up to 82).
 constexpr int kLastBuiltInState = 82;
 
-QString chamberName(bool isHouse) { return isHouse ? QStringLiteral("House") : QStringLiteral("Senate"); }
+QString chamberName(bool isHouse)
+{
+    return isHouse ? QStringLiteral("House") : QStringLiteral("Senate");
+}
 
 // Party names by code from a parties table (columns party_code and party_name).
 QMap<int, QString> readPartyNames(const QString &path)
@@ -55,7 +58,9 @@ void makeFolder(const QString &root, const QString &name)
 
 void writeCongress(const QString &root, const ConvertedCongress &c, bool extended)
 {
-    auto file = [&](const char *ext) { return CongressFileName(root, c.isHouse, c.congress, QString::fromLatin1(ext)); };
+    auto file = [&](const char *ext) {
+        return CongressFileName(root, c.isHouse, c.congress, QString::fromLatin1(ext));
+    };
     WriteLegislators(file(".lcr"), c.legislators, extended);
     WriteVoteMatrix(file(".vot"), c.votes);
     WriteRollCalls(file(".rif"), c.rollCalls, extended);
@@ -101,7 +106,8 @@ QList<TreeConverter::TableSet> TreeConverter::FindTableSets(const QString &sourc
                 set.votes = path;
         }
         for (const TableSet &set : std::as_const(found)) {
-            const QString stem = QStringLiteral("%1/%2%3_").arg(folder).arg(letter).arg(set.congress, 3, 10, QLatin1Char('0'));
+            const QString stem =
+                QStringLiteral("%1/%2%3_").arg(folder).arg(letter).arg(set.congress, 3, 10, QLatin1Char('0'));
             for (const auto &[path, kind] : {std::pair{set.members, "members"}, std::pair{set.rollCalls, "rollcalls"},
                                              std::pair{set.votes, "votes"}}) {
                 if (path.isEmpty())
@@ -148,7 +154,8 @@ TreeConverter::Summary TreeConverter::run()
 
     const QFileInfo dest(m_destination);
     const QString destPath = dest.absoluteFilePath();
-    QTemporaryDir work(dest.absolutePath() + QStringLiteral("/.") + dest.fileName() + QStringLiteral("-partial-XXXXXX"));
+    QTemporaryDir work(dest.absolutePath() + QStringLiteral("/.") + dest.fileName() +
+                       QStringLiteral("-partial-XXXXXX"));
     if (!work.isValid())
         throw FileError(FileErrorNumber::AccessError, dest.absolutePath(), work.errorString());
     const QString root = work.path();
@@ -233,7 +240,8 @@ TreeConverter::Summary TreeConverter::run()
                                     QFileDevice::ExeOther);
     const bool replacesEmptyFolder = dest.exists();
     if (replacesEmptyFolder && !QDir(dest.absolutePath()).rmdir(dest.fileName()))
-        throw FileError(FileErrorNumber::AccessError, destPath, QStringLiteral("The empty folder could not be replaced"));
+        throw FileError(FileErrorNumber::AccessError, destPath,
+                        QStringLiteral("The empty folder could not be replaced"));
     if (!QDir().rename(root, destPath)) {
         if (replacesEmptyFolder)
             QDir().mkdir(destPath);
