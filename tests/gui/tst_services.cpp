@@ -56,6 +56,7 @@ private slots:
     void helpWindowTopics_data();
     void helpWindowTopics();
     void helpAddressOpensInHelpWindow();
+    void helpLinksStayInHelpWindow();
 
     void isFormLoaded_data();
     void isFormLoaded();
@@ -389,6 +390,24 @@ void tst_services::helpAddressOpensInHelpWindow()
     QVERIFY(services.helpWindow());
     QCOMPARE(services.helpWindow()->txtHelp->source().path(), QStringLiteral("/help/index.html"));
     QVERIFY(!services.openAddress(QString()));
+}
+
+void tst_services::helpLinksStayInHelpWindow()
+{
+    QtServices services;
+    services.showHelp(nullptr, QStringLiteral("frmVoteStartup"));
+    HelpWindow *help = services.helpWindow();
+    QVERIFY(!help->btnBack->isEnabled());
+    emit help->txtHelp->anchorClicked(QUrl(QStringLiteral("index.html#web")));
+    QCOMPARE(help->txtHelp->source(), QUrl(QStringLiteral("qrc:/help/index.html#web")));
+    QVERIFY(help->btnBack->isEnabled());
+    QTest::mouseClick(help->btnBack, Qt::LeftButton);
+    QCOMPARE(help->txtHelp->source(), QUrl(QStringLiteral("qrc:/help/frmVoteStartup.html")));
+    QCOMPARE(help->windowTitle(), QStringLiteral("Rollscan Help - The main window"));
+    help->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keyClick(help->txtHelp, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
 }
 
 // ---- window tools ---------------------------------------------------------------------------

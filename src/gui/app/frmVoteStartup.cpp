@@ -307,6 +307,12 @@ void frmVoteStartup::CheckScreenSize()
 bool frmVoteStartup::startUp()
 {
     CheckScreenSize();
+    if (m_session.smallScreen) {
+        // The compact form: a smaller title so that the caption still fits on one line.
+        QFont font = pnlVoteTitle->font();
+        font.setPointSize(18);
+        pnlVoteTitle->setFont(font);
+    }
 
     // On a small screen the window shrinks to fit (leaving room for its frame) before it is centred.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
