@@ -376,7 +376,7 @@ void TestConvert::rollCallRecordBytes()
     const int slot = extended ? 136 : 110;
     QCOMPARE(rif.size(), 3 * slot);
     QByteArray expected(extended ? 10 : 8, '\0'); // subject codes 0
-    expected += padded("HR1 PROVIDING FOR \"RULES\", AND MORE", 60);
+    expected += padded("HR1 ON PASSAGE: PROVIDING FOR \"RULES\", AND MORE", 60);
     expected += hex("07 00 00 00 00 00 c0 e5 dc 40" // 5 January 1981: day 29591
                     "02 00 01 00"                   // official tally 2-1 from yea_count, nay_count
                     "02 00 01 00 01 00"             // votes: codes 1-3 twice, 4-6 once, one other

@@ -105,12 +105,11 @@ CongressConverter::CongressConverter(ConvertOptions options) : m_options(std::mo
 
 QString CongressConverter::ShortDescription(const RollCallTexts &t)
 {
-    QString what = t.description;
-    if (what.isEmpty())
-        what = t.question;
-    if (what.isEmpty())
-        what = t.detail;
-    return joinNonEmpty({t.bill, what}, QStringLiteral(" ")).left(kShortDescriptionWidth);
+    // The bill and the question tell apart the many roll calls on one bill in the result list; the
+    // description, or the detailed text when there is none, says what it was about.
+    const QString what = t.description.isEmpty() ? t.detail : t.description;
+    const QString head = joinNonEmpty({t.bill, t.question}, QStringLiteral(" "));
+    return joinNonEmpty({head, what}, QStringLiteral(": ")).left(kShortDescriptionWidth);
 }
 
 Description CongressConverter::DescriptionEntry(const RollCallTexts &t, int yeas, int nays)
