@@ -18,11 +18,16 @@ constexpr int kNameWidth = 12;
 constexpr int kShortDescriptionWidth = 60;
 constexpr int kLongestText = kMaxInt16; // the free text's length is an int16
 
-const QString kPresident = QStringLiteral("President");
+const QByteArray kPresident = QByteArrayLiteral("President");
 
-bool sameWord(QByteArrayView field, const QString &word)
+// Compares without building a string: this runs once for every row of the vote tables.
+bool sameWord(QByteArrayView field, const QByteArray &word)
 {
-    return QString::fromUtf8(field).trimmed().compare(word, Qt::CaseInsensitive) == 0;
+    while (!field.isEmpty() && field.front() == ' ')
+        field = field.sliced(1);
+    while (!field.isEmpty() && field.back() == ' ')
+        field.chop(1);
+    return qstrnicmp(field.data(), field.size(), word.constData(), word.size()) == 0;
 }
 
 // Texts of the data files are one line each and upper case, as the keyword search expects.
@@ -52,7 +57,7 @@ public:
     RowOrigin(const CsvReader &t, int congress, bool isHouse)
         : m_congressColumn(t.requireColumn(QStringLiteral("congress"))),
           m_chamberColumn(t.requireColumn(QStringLiteral("chamber"))), m_congress(congress),
-          m_chamber(isHouse ? QStringLiteral("House") : QStringLiteral("Senate"))
+          m_chamber(isHouse ? QByteArrayLiteral("House") : QByteArrayLiteral("Senate"))
     {
     }
 
@@ -70,14 +75,14 @@ public:
         if (presidentAllowed && sameWord(chamber, kPresident))
             return true;
         t.fail(QStringLiteral("the row belongs to the chamber \"%1\", but the file name says the %2")
-                   .arg(t.text(m_chamberColumn), m_chamber));
+                   .arg(t.text(m_chamberColumn), QString::fromLatin1(m_chamber)));
     }
 
 private:
     int m_congressColumn;
     int m_chamberColumn;
     int m_congress;
-    QString m_chamber;
+    QByteArray m_chamber;
 };
 
 qint64 bounded(const CsvReader &t, int column, const QString &name, qint64 low, qint64 high)
