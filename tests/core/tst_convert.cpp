@@ -101,6 +101,8 @@ private slots:
     void senateFileNames();
     void badInput_data();
     void badInput();
+    void tableSetFaults_data();
+    void tableSetFaults();
     void destinationRefused_data();
     void destinationRefused();
     void emptyDestinationFolderIsUsed();
@@ -616,6 +618,45 @@ void TestConvert::badInput()
     }
     // Nothing at the destination, nothing left next to it.
     QCOMPARE(entriesOf(m_dir->path()), QStringList{QStringLiteral("tables")});
+}
+
+void TestConvert::tableSetFaults_data()
+{
+    QTest::addColumn<QString>("extraFile"); // written besides the good tables; "-" removes the votes table
+    QTest::addColumn<QString>("message");   // after the tables folder
+    QTest::newRow("votes table missing") << "-"
+                                         << "/house/H097_votes.csv is missing: House 97 needs its members, rollcalls "
+                                            "and votes tables";
+    QTest::newRow("two spellings of one table")
+        << "house/H97_votes.csv"
+        << "/house/H097_votes.csv and @/house/H97_votes.csv both hold the votes table of House 97";
+    QTest::newRow("members table alone") << "senate/S010_members.csv"
+                                         << "/senate/S010_rollcalls.csv is missing: Senate 10 needs its members, "
+                                            "rollcalls and votes tables";
+}
+
+void TestConvert::tableSetFaults()
+{
+    QFETCH(QString, extraFile);
+    QFETCH(QString, message);
+    writeSource();
+    TreeBuilder src(m_source);
+    if (extraFile == QLatin1String("-"))
+        QVERIFY(QFile::remove(src.path(QStringLiteral("house/H097_votes.csv"))));
+    else
+        src.writeRaw(extraFile, kVotes);
+    try {
+        convert();
+        QFAIL("the conversion succeeded");
+    } catch (const DataError &e) {
+        QCOMPARE(e.message(), m_source + QString(message).replace(QLatin1String("@"), m_source));
+    }
+    QCOMPARE(entriesOf(m_dir->path()), QStringList{QStringLiteral("tables")});
+
+    // A folder without tables is bad data as well.
+    QVERIFY(QDir(m_dir->filePath(QStringLiteral("empty"))).mkpath(QStringLiteral("house")));
+    QVERIFY_THROWS_EXCEPTION(DataError,
+                             TreeConverter(m_dir->filePath(QStringLiteral("empty")), m_dest, ConvertOptions()).run());
 }
 
 void TestConvert::destinationRefused_data()

@@ -82,6 +82,7 @@ QList<TreeConverter::TableSet> TreeConverter::FindTableSets(const QString &sourc
         const QString folder = ResolvePath(source, isHouse ? kHouseDir : kSenateDir);
         const QChar letter = isHouse ? QLatin1Char('H') : QLatin1Char('S');
         QMap<int, TableSet> found;
+        QMap<int, QString> stems; // "folder/H097_" as the set's files spell it
         const QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
         for (const QString &name : names) {
             const QRegularExpressionMatch m = pattern.match(name);
@@ -96,18 +97,21 @@ QList<TreeConverter::TableSet> TreeConverter::FindTableSets(const QString &sourc
             TableSet &set = found[congress];
             set.isHouse = isHouse;
             set.congress = congress;
+            stems.insert(congress, folder + QLatin1Char('/') + m.captured(1) + m.captured(2) + QLatin1Char('_'));
             const QString path = folder + QLatin1Char('/') + name;
             const QString kind = m.captured(3).toLower();
-            if (kind == QLatin1String("members"))
-                set.members = path;
-            else if (kind == QLatin1String("rollcalls"))
-                set.rollCalls = path;
-            else
-                set.votes = path;
+            QString &slot = kind == QLatin1String("members")     ? set.members
+                            : kind == QLatin1String("rollcalls") ? set.rollCalls
+                                                                 : set.votes;
+            // "H97_votes.csv" next to "H097_votes.csv": which one was meant is not ours to guess.
+            if (!slot.isEmpty())
+                throw DataError(QStringLiteral("%1 and %2 both hold the %3 table of %4 %5")
+                                    .arg(slot, path, kind, chamberName(isHouse))
+                                    .arg(congress));
+            slot = path;
         }
         for (const TableSet &set : std::as_const(found)) {
-            const QString stem =
-                QStringLiteral("%1/%2%3_").arg(folder).arg(letter).arg(set.congress, 3, 10, QLatin1Char('0'));
+            const QString stem = stems.value(set.congress);
             for (const auto &[path, kind] : {std::pair{set.members, "members"}, std::pair{set.rollCalls, "rollcalls"},
                                              std::pair{set.votes, "votes"}}) {
                 if (path.isEmpty())
