@@ -1,5 +1,6 @@
 #include "TreeBuilder.h"
 
+#include "app/Session.h"
 #include "data/Bytes.h"
 #include "data/FileError.h"
 #include "ideology/DisplayFilter.h"
@@ -107,6 +108,8 @@ private slots:
     void findCircle();
     void partnerPosition_data();
     void partnerPosition();
+    void requestFromQueue_data();
+    void requestFromQueue();
     void jump_data();
     void jump();
     void jumpMask_data();
@@ -530,6 +533,51 @@ void TestIdeologyPass::partnerPosition()
     QFETCH(int, length);
     QFETCH(int, partner);
     QCOMPARE(PartnerQueuePosition(position, length).value_or(0), partner);
+}
+
+void TestIdeologyPass::requestFromQueue_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("crossTab");
+    QTest::addColumn<QList<int>>("expected"); // congress, roll call, partner congress, partner roll call
+    // Queue: 97/1, 97/2, 98/2, 97/1, 97/2.
+    QTest::newRow("first pairs with the second") << 1 << true << QList<int>{97, 1, 97, 2};
+    QTest::newRow("fifth pairs with the fourth") << 5 << true << QList<int>{97, 2, 97, 1};
+    QTest::newRow("second pairs with the first") << 2 << true << QList<int>{97, 2, 97, 1};
+    QTest::newRow("third pairs with the second") << 3 << true << QList<int>{98, 2, 97, 2};
+    QTest::newRow("single view has no partner") << 3 << false << QList<int>{98, 2};
+    QTest::newRow("beyond the queue") << 6 << false << QList<int>{};
+}
+
+void TestIdeologyPass::requestFromQueue()
+{
+    QFETCH(int, position);
+    QFETCH(bool, crossTab);
+    QFETCH(QList<int>, expected);
+    Session session(QStringLiteral("/data"));
+    session.isHouse = false;
+    session.Preferences = TreeBuilder::standardPreferences();
+    for (const auto &[congress, roll] : {std::pair{97, 1}, std::pair{97, 2}, std::pair{98, 2}}) {
+        MatchRow row;
+        row.congress = qint16(congress);
+        row.rollCall = qint16(roll);
+        session.MatchTable.append(row);
+    }
+    session.queueRows = {1, 2, 3, 1, 2};
+    session.queueRollCalls = {1, 2, 2, 1, 2};
+    session.crossTabRequested = crossTab;
+    if (expected.isEmpty()) {
+        QVERIFY_THROWS_EXCEPTION(DataError, DrawingRequestAt(session, position));
+        return;
+    }
+    const DrawingRequest r = DrawingRequestAt(session, position);
+    QCOMPARE(r.dataRoot, session.dataRoot);
+    QVERIFY(!r.isHouse);
+    QCOMPARE(r.preferences, session.Preferences);
+    QCOMPARE((QList<int>{r.congress, r.rollCall}), expected.mid(0, 2));
+    QCOMPARE(r.partner.has_value(), expected.size() == 4);
+    if (r.partner)
+        QCOMPARE((QList<int>{r.partner->congress, r.partner->rollCall}), expected.mid(2));
 }
 
 void TestIdeologyPass::jump_data()

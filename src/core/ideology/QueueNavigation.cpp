@@ -1,6 +1,22 @@
 #include "QueueNavigation.h"
 
+#include "app/Session.h"
+#include "data/FileError.h"
+
 namespace rollscan {
+
+namespace {
+// Congress and roll call of queue entry `position`.
+PartnerRollCall queueEntry(const Session &session, int position)
+{
+    if (position < 1 || position > session.queueLength() || position > session.queueRollCalls.size())
+        throw DataError(QStringLiteral("There is no roll call at position %1 of the selection queue.").arg(position));
+    const int row = session.queueRows.at(position - 1);
+    if (row < 1 || row > session.MatchTable.matchCount())
+        throw DataError(QStringLiteral("The selection queue names row %1, which the list does not hold.").arg(row));
+    return {session.MatchTable.row(row).congress, session.queueRollCalls.at(position - 1)};
+}
+} // namespace
 
 std::optional<int> PartnerQueuePosition(int position, int queueLength)
 {
@@ -38,6 +54,25 @@ JumpOutcome ParseJump(const QString &entry, int queueLength)
     if (!ok || v < 1 || v > queueLength)
         return {JumpOutcome::OutOfRange, 0};
     return {JumpOutcome::Move, v};
+}
+
+DrawingRequest DrawingRequestAt(const Session &session, int position)
+{
+    const PartnerRollCall entry = queueEntry(session, position);
+    DrawingRequest r;
+    r.dataRoot = session.dataRoot;
+    r.isHouse = session.isHouse;
+    r.congress = entry.congress;
+    r.rollCall = entry.rollCall;
+    r.newDataFormat = session.newDataFormat;
+    r.preferences = session.Preferences;
+    if (session.crossTabRequested) {
+        const std::optional<int> partner = PartnerQueuePosition(position, session.queueLength());
+        if (!partner)
+            throw DataError(QStringLiteral("You must have two roll calls in your selection queue to cross tab."));
+        r.partner = queueEntry(session, *partner);
+    }
+    return r;
 }
 
 } // namespace rollscan

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "ideology/DrawingPass.h"
+
 #include <QString>
 #include <optional>
 
 namespace rollscan {
+
+class Session;
 
 // The queue position (1-based) of the partner roll call of a cross-tab view: the entry after the
 // first one, the entry before any other. Nothing when the queue has no such entry.
@@ -30,5 +34,11 @@ struct JumpOutcome {
 // Empty text: Nothing. A whole number 1..queueLength: Move there. Anything else (0, too large,
 // not a number): OutOfRange, which the map reports as IdeologyText::kJumpOutOfRange.
 JumpOutcome ParseJump(const QString &entry, int queueLength);
+
+// The drawing request for the queue entry at `position` (1-based): congress from the entry's
+// MatchTable row, roll call from queueRollCalls, chamber, layout and preferences from the session,
+// and in the cross-tab view (crossTabRequested) the partner entry's congress and roll call.
+// Throws DataError for a position, row or partner that the queue does not hold.
+DrawingRequest DrawingRequestAt(const Session &session, int position);
 
 } // namespace rollscan
