@@ -3,12 +3,15 @@
 
 #include "app/Session.h"
 #include "data/FileError.h"
+#include "search/ByteSearch.h"
 #include "search/KeywordMatcher.h"
 #include "search/RollCallSearch.h"
 #include "search/SelectionQueue.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <string_view>
 
 using namespace rollscan;
 using rollscan::test::CongressData;
@@ -45,6 +48,11 @@ private slots:
     void decisionTable();
     void keywordTexts_data();
     void keywordTexts();
+    void findBytes_data();
+    void findBytes();
+    void findBytesAgreesWithPlainSearch();
+    void headerFieldsAreSeparateTexts_data();
+    void headerFieldsAreSeparateTexts();
     void narrowKeepsPassingRowsAcrossCongresses();
     void narrowRewritesRowsFromTheRecords();
     void narrowWithEmptyPrimaryKeywordChangesNothing();
@@ -156,6 +164,94 @@ void TestKeyword::keywordTexts()
     QFETCH(bool, kept);
     KeywordCriteria c{kw1, kw2, kw3, KeywordOperatorFromText(op2), KeywordOperatorFromText(op3)};
     QCOMPARE(KeywordMatcher(c).kept(texts), kept);
+}
+
+void TestKeyword::findBytes_data()
+{
+    QTest::addColumn<QByteArray>("haystack");
+    QTest::addColumn<QByteArray>("needle");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("at");
+    const QByteArray forty = QByteArray(37, '.') + "TAX";
+    QTest::newRow("empty needle") << QByteArray("ABC") << QByteArray() << 0 << 0;
+    QTest::newRow("empty needle at the end") << QByteArray("ABC") << QByteArray() << 3 << 3;
+    QTest::newRow("empty needle past the end") << QByteArray("ABC") << QByteArray() << 4 << -1;
+    QTest::newRow("empty haystack") << QByteArray() << QByteArray("A") << 0 << -1;
+    QTest::newRow("longer needle") << QByteArray("TA") << QByteArray("TAX") << 0 << -1;
+    QTest::newRow("one byte") << QByteArray("..........................X") << QByteArray("X") << 0 << 26;
+    QTest::newRow("last bytes of a long text") << forty << QByteArray("TAX") << 0 << 37;
+    QTest::newRow("across a block boundary") << QByteArray(14, '.') + "TOBACCO" + QByteArray(30, '.')
+                                             << QByteArray("TOBACCO") << 0 << 14;
+    QTest::newRow("first and last bytes only") << QByteArray("TAXTXX") + QByteArray(30, '.') + "TAX"
+                                               << QByteArray("TAX") << 1 << 36;
+    QTest::newRow("from skips an earlier hit") << QByteArray("TAX") + QByteArray(30, '.') + "TAX"
+                                               << QByteArray("TAX") << 1 << 33;
+    QTest::newRow("negative from") << QByteArray("..TAX") << QByteArray("TAX") << -5 << 2;
+    QTest::newRow("long needle") << QByteArray(50, 'A') + "APPROPRIATIONS BILL"
+                                 << QByteArray("APPROPRIATIONS BILL") << 0 << 50;
+    QTest::newRow("bytes above 127") << QByteArray(20, '\xe9') + "\x93X\x94" << QByteArray("\x93X\x94") << 0 << 20;
+}
+
+void TestKeyword::findBytes()
+{
+    QFETCH(QByteArray, haystack);
+    QFETCH(QByteArray, needle);
+    QFETCH(int, from);
+    QFETCH(int, at);
+    QCOMPARE(FindBytes(haystack, needle, from), qsizetype(at));
+}
+
+void TestKeyword::findBytesAgreesWithPlainSearch()
+{
+    // Two letters give many partial matches, which is where a fast search goes wrong.
+    QRandomGenerator rng(97);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray hay(int(rng.bounded(0, 70)), Qt::Uninitialized);
+        for (char &c : hay)
+            c = rng.bounded(4) ? 'A' : 'B';
+        QByteArray needle(int(rng.bounded(1, 9)), Qt::Uninitialized);
+        for (char &c : needle)
+            c = rng.bounded(4) ? 'A' : 'B';
+        const int from = int(rng.bounded(0, int(hay.size()) + 2));
+        const size_t expected = std::string_view(hay.data(), size_t(hay.size()))
+                                    .find(std::string_view(needle.data(), size_t(needle.size())), size_t(from));
+        const qsizetype want = expected == std::string_view::npos ? -1 : qsizetype(expected);
+        QVERIFY2(FindBytes(hay, needle, from) == want,
+                 qPrintable(QStringLiteral("%1 in %2 from %3").arg(needle, hay).arg(from)));
+    }
+}
+
+void TestKeyword::headerFieldsAreSeparateTexts_data()
+{
+    QTest::addColumn<QString>("field1");
+    QTest::addColumn<QString>("field2");
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("inside the second field") << "H.R. 1" << "TAX" << "TAX" << true;
+    QTest::newRow("at the end of the first field") << "1234567890TAX" << "" << "TAX" << true;
+    QTest::newRow("across the two fields") << "12345678901TA" << "X" << "TAX" << false;
+    QTest::newRow("blank padding is text") << "AB" << "" << "AB " << true;
+}
+
+void TestKeyword::headerFieldsAreSeparateTexts()
+{
+    QFETCH(QString, field1);
+    QFETCH(QString, field2);
+    QFETCH(QString, keyword);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    CongressData data = congress({"VOTE"}, {"FREE TEXT"});
+    data.descriptions[0].header = {field1, field2, QString(), QString(), QString()};
+    tree.addCongress(true, 97, data);
+    tree.writeIndexes();
+    Session session(dir.path());
+    session.newDataFormat = false;
+    session.selectedCongresses = {97};
+    SearchCriteria c;
+    c.kind = SearchKind::Keyword;
+    c.keywords.keyword1 = keyword;
+    QCOMPARE(RunSearch(session, c).matchCount, kept ? 1 : 0);
 }
 
 void TestKeyword::narrowKeepsPassingRowsAcrossCongresses()

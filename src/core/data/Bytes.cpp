@@ -8,32 +8,19 @@
 
 namespace rollscan {
 
-void ByteReader::need(qint64 offset, qint64 length) const
+void ByteReader::throwPastEnd(qint64 offset, qint64 length) const
 {
-    if (offset < 0 || length < 0 || offset > m_data.size() || length > m_data.size() - offset)
-        throw FileError(FileErrorNumber::PastEnd, m_path,
-                        QStringLiteral("Input past end of file (%1 bytes at offset %2 of %3)")
-                            .arg(length)
-                            .arg(offset)
-                            .arg(m_data.size()));
+    throw FileError(FileErrorNumber::PastEnd, m_path,
+                    QStringLiteral("Input past end of file (%1 bytes at offset %2 of %3)")
+                        .arg(length)
+                        .arg(offset)
+                        .arg(m_data.size()));
 }
 
 quint8 ByteReader::u8(qint64 offset) const
 {
     need(offset, 1);
     return static_cast<quint8>(m_data[offset]);
-}
-
-qint16 ByteReader::i16(qint64 offset) const
-{
-    need(offset, 2);
-    return qFromLittleEndian<qint16>(m_data.data() + offset);
-}
-
-qint32 ByteReader::i32(qint64 offset) const
-{
-    need(offset, 4);
-    return qFromLittleEndian<qint32>(m_data.data() + offset);
 }
 
 float ByteReader::f32(qint64 offset) const

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QtEndian>
 #include <QtGlobal>
 
 namespace rollscan {
@@ -17,11 +18,24 @@ public:
     const QString &path() const { return m_path; }
 
     // Throws FileError 62 unless bytes [offset, offset + length) lie inside the data.
-    void need(qint64 offset, qint64 length) const;
+    // Inline, since searches check every field of every record.
+    void need(qint64 offset, qint64 length) const
+    {
+        if (offset < 0 || length < 0 || offset > m_data.size() || length > m_data.size() - offset)
+            throwPastEnd(offset, length);
+    }
 
     quint8 u8(qint64 offset) const;
-    qint16 i16(qint64 offset) const;
-    qint32 i32(qint64 offset) const;
+    qint16 i16(qint64 offset) const
+    {
+        need(offset, 2);
+        return qFromLittleEndian<qint16>(m_data.data() + offset);
+    }
+    qint32 i32(qint64 offset) const
+    {
+        need(offset, 4);
+        return qFromLittleEndian<qint32>(m_data.data() + offset);
+    }
     float f32(qint64 offset) const;
     double f64(qint64 offset) const;
     QByteArrayView bytes(qint64 offset, qint64 length) const;
@@ -29,6 +43,8 @@ public:
     QString text(qint64 offset, qint64 length) const;
 
 private:
+    [[noreturn]] void throwPastEnd(qint64 offset, qint64 length) const;
+
     QByteArrayView m_data;
     QString m_path;
 };

@@ -72,6 +72,8 @@ RollCall ToOldRollCall(const RollCall &extended)
 
 RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool extended)
 {
+    // Only the bytes the fields use are required: a file may end right after its last field.
+    const int slot = RollCallRecordLength(extended);
     RollCallKeys k;
     if (extended) {
         k.issueCode = in.i16(offset);
@@ -86,29 +88,13 @@ RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool extended)
         k.peltzmanCode2 = in.i16(offset + 6);
     }
     k.description = in.bytes(offset + descriptionOffset(extended), kDescriptionWidth);
-    return k;
-}
-
-RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool extended)
-{
-    // Only the bytes the fields use are required: a file may end right after its last field.
-    const int slot = RollCallRecordLength(extended);
-    RollCall rc;
-    const RollCallKeys keys = PeekRollCall(in, offset, extended);
-    rc.issueCode = keys.issueCode;
-    rc.issueCode2 = keys.issueCode2;
-    rc.clausenCode = keys.clausenCode;
-    rc.peltzmanCode1 = keys.peltzmanCode1;
-    rc.peltzmanCode2 = keys.peltzmanCode2;
-    rc.description = DecodeCp1252(keys.description);
 
     const qint64 dateAt = offset + dateOffset(extended);
-    rc.date.tag = in.i16(dateAt);
-    qint64 after;
-    if (rc.date.tag == TaggedDate::kDateTag) {
-        rc.date.serial = in.f64(dateAt + 2);
-        after = dateAt + 10;
-    } else if (rc.date.tag == TaggedDate::kTextTag) {
+    k.date.tag = in.i16(dateAt);
+    if (k.date.tag == TaggedDate::kDateTag) {
+        k.date.serial = in.f64(dateAt + 2);
+        k.afterDate = dateAt + 10;
+    } else if (k.date.tag == TaggedDate::kTextTag) {
         const qint16 length = in.i16(dateAt + 2);
         const qint64 room = offset + slot - (dateAt + 4) - usedBytes(extended);
         if (length < 0 || length > room)
@@ -116,16 +102,33 @@ RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool extended)
                             QStringLiteral("Roll-call record at byte %1 has a text date of length %2")
                                 .arg(offset)
                                 .arg(length));
-        rc.date.text = in.text(dateAt + 4, length);
-        after = dateAt + 4 + length;
+        k.date.text = in.text(dateAt + 4, length);
+        k.afterDate = dateAt + 4 + length;
     } else {
         throw FileError(FileErrorNumber::BadFormat, in.path(),
                         QStringLiteral("Roll-call record at byte %1 has a date of unknown type %2")
                             .arg(offset)
-                            .arg(rc.date.tag));
+                            .arg(k.date.tag));
     }
-    rc.yeas = in.i16(after + kAfterYeas);
-    rc.nays = in.i16(after + kAfterNays);
+    k.yeas = in.i16(k.afterDate + kAfterYeas);
+    k.nays = in.i16(k.afterDate + kAfterNays);
+    return k;
+}
+
+RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool extended)
+{
+    const RollCallKeys keys = PeekRollCall(in, offset, extended);
+    RollCall rc;
+    rc.issueCode = keys.issueCode;
+    rc.issueCode2 = keys.issueCode2;
+    rc.clausenCode = keys.clausenCode;
+    rc.peltzmanCode1 = keys.peltzmanCode1;
+    rc.peltzmanCode2 = keys.peltzmanCode2;
+    rc.description = DecodeCp1252(keys.description);
+    rc.date = keys.date;
+    rc.yeas = keys.yeas;
+    rc.nays = keys.nays;
+    const qint64 after = keys.afterDate;
     rc.infoYea = in.i16(after + kAfterInfoYea);
     rc.infoNay = in.i16(after + kAfterInfoNay);
     rc.infoNotVoting = in.i16(after + kAfterInfoNotVoting);

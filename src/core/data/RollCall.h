@@ -62,9 +62,10 @@ RollCall ToOldRollCall(const RollCall &extended);
 // Decodes the record in the slot at `offset`. Throws FileError 321 for a date tag other than 7 or 8
 // or a text date that does not fit the slot, 62 when the slot lies past the end.
 RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool newDataFormat);
-// The subject codes and the undecoded 60-byte description of the record in the slot at `offset`:
-// what a search tests on every record before it decodes the few that pass. issueCode2 is 0 for a
-// standard record. Throws FileError 62 when those fields lie past the end.
+// The fields a search reads from every record: the subject codes, the undecoded 60-byte description,
+// the date and the official tallies. A search tests these and decodes the rest only for records that
+// pass. issueCode2 is 0 for a standard record. Throws FileError 62 when the fields lie past the end,
+// 321 for a date DecodeRollCall would refuse.
 struct RollCallKeys {
     qint16 issueCode = 0;
     qint16 issueCode2 = 0;
@@ -72,6 +73,10 @@ struct RollCallKeys {
     qint16 peltzmanCode1 = 0;
     qint16 peltzmanCode2 = 0;
     QByteArrayView description; // Windows-1252, padding kept; a view into the reader's data
+    TaggedDate date;
+    qint16 yeas = 0;
+    qint16 nays = 0;
+    qint64 afterDate = 0;       // offset in the data of the first byte after the date
 };
 RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool newDataFormat);
 

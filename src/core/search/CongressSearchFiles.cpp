@@ -1,5 +1,6 @@
 #include "CongressSearchFiles.h"
 
+#include "data/Cp1252.h"
 #include "data/DataTree.h"
 #include "data/Description.h"
 #include "data/FileError.h"
@@ -8,18 +9,28 @@
 namespace rollscan {
 
 namespace {
-QByteArray readIf(bool wanted, const QString &path) { return wanted ? ReadWholeFile(path) : QByteArray(); }
+QString pathIf(bool wanted, const QString &root, bool isHouse, int congress, const QString &extension)
+{
+    return wanted ? CongressFileName(root, isHouse, congress, extension) : QString();
+}
+
+QByteArray readIf(const QString &path) { return path.isEmpty() ? QByteArray() : ReadWholeFile(path); }
 } // namespace
 
 CongressSearchFiles::CongressSearchFiles(const QString &root, bool isHouse, int congress, bool newDataFormat,
                                          bool withDescriptions)
-    : m_congress(congress), m_newDataFormat(newDataFormat),
-      m_rifData(ReadWholeFile(CongressFileName(root, isHouse, congress, QStringLiteral(".rif")))),
-      m_dinData(readIf(withDescriptions, CongressFileName(root, isHouse, congress, QStringLiteral(".din")))),
-      m_dbnData(readIf(withDescriptions, CongressFileName(root, isHouse, congress, QStringLiteral(".dbn")))),
-      m_rif(m_rifData, CongressFileName(root, isHouse, congress, QStringLiteral(".rif"))),
-      m_din(m_dinData, CongressFileName(root, isHouse, congress, QStringLiteral(".din"))),
-      m_dbn(m_dbnData, CongressFileName(root, isHouse, congress, QStringLiteral(".dbn")))
+    : CongressSearchFiles(CongressFileName(root, isHouse, congress, QStringLiteral(".rif")),
+                          pathIf(withDescriptions, root, isHouse, congress, QStringLiteral(".din")),
+                          pathIf(withDescriptions, root, isHouse, congress, QStringLiteral(".dbn")), congress,
+                          newDataFormat)
+{
+}
+
+CongressSearchFiles::CongressSearchFiles(const QString &rifPath, const QString &dinPath, const QString &dbnPath,
+                                         int congress, bool newDataFormat)
+    : m_congress(congress), m_newDataFormat(newDataFormat), m_rifData(ReadWholeFile(rifPath)),
+      m_dinData(readIf(dinPath)), m_dbnData(readIf(dbnPath)), m_rif(m_rifData, rifPath), m_din(m_dinData, dinPath),
+      m_dbn(m_dbnData, dbnPath)
 {
 }
 
@@ -41,15 +52,20 @@ RollCallKeys CongressSearchFiles::keys(int r) const { return PeekRollCall(m_rif,
 
 RollCall CongressSearchFiles::rollCall(int r) const { return DecodeRollCall(m_rif, slotOffset(r), m_newDataFormat); }
 
-MatchRow CongressSearchFiles::matchRow(int r) const
+MatchRow CongressSearchFiles::matchRow(int r) const { return matchRow(r, keys(r)); }
+
+MatchRow CongressSearchFiles::matchRow(int r, const RollCallKeys &keys) const
 {
-    const RollCall rc = rollCall(r);
+    // Trailing blanks are dropped before decoding, so the row's text is built once.
+    QByteArrayView description = keys.description;
+    while (!description.isEmpty() && description.back() == ' ')
+        description.chop(1);
     MatchRow row;
     row.rollCall = qint16(r);
-    row.description = rc.trimmedDescription();
-    row.date = rc.date;
-    row.yeas = rc.yeas;
-    row.nays = rc.nays;
+    row.description = DecodeCp1252(description);
+    row.date = keys.date;
+    row.yeas = keys.yeas;
+    row.nays = keys.nays;
     row.congress = qint16(m_congress);
     return row;
 }

@@ -31,11 +31,15 @@ public:
     RollCall rollCall(int r) const;
     // The match-table row of record r: its number, trimmed description, date and official tallies.
     MatchRow matchRow(int r) const;
+    // The same from the keys already read for record r.
+    MatchRow matchRow(int r, const RollCallKeys &keys) const;
     // The seven texts the keyword test reads for roll call r; `description` is the record's own.
     // Throws FileError 62 when the description files do not reach entry r.
     KeywordMatcher::Texts keywordTexts(int r, QByteArrayView description) const;
 
 private:
+    CongressSearchFiles(const QString &rifPath, const QString &dinPath, const QString &dbnPath, int congress,
+                        bool newDataFormat);
     qint64 slotOffset(int r) const;
 
     int m_congress;

@@ -1,44 +1,84 @@
 #include "KeywordMatcher.h"
 
+#include "ByteSearch.h"
 #include "data/Cp1252.h"
 
 namespace rollscan {
 
-KeywordMatcher::KeywordMatcher(const KeywordCriteria &criteria) : m_criteria(criteria)
+namespace {
+KeywordCriteria upperCased(KeywordCriteria c)
 {
-    m_criteria.keyword1 = criteria.keyword1.toUpper();
-    m_criteria.keyword2 = criteria.keyword2.toUpper();
-    m_criteria.keyword3 = criteria.keyword3.toUpper();
-    m_keyword1 = encode(m_criteria.keyword1);
-    m_keyword2 = encode(m_criteria.keyword2);
-    m_keyword3 = encode(m_criteria.keyword3);
+    c.keyword1 = c.keyword1.toUpper();
+    c.keyword2 = c.keyword2.toUpper();
+    c.keyword3 = c.keyword3.toUpper();
+    return c;
 }
+} // namespace
 
-std::optional<QByteArray> KeywordMatcher::encode(const QString &keyword)
+KeywordMatcher::Needle::Needle(const QString &keyword)
 {
+    bytes = EncodeCp1252(keyword);
+    everywhere = keyword.isEmpty();
     // EncodeCp1252 turns unknown characters into '?', which would then match real question marks.
-    QByteArray bytes = EncodeCp1252(keyword);
-    if (DecodeCp1252(bytes) != keyword)
-        return std::nullopt;
-    return bytes;
+    nowhere = DecodeCp1252(bytes) != keyword;
 }
 
-bool KeywordMatcher::found(const std::optional<QByteArray> &keyword, const Texts &texts) const
+bool KeywordMatcher::Needle::in(const Texts &texts) const
 {
-    if (!keyword)
+    if (everywhere)
+        return true;
+    if (nowhere)
         return false;
-    for (const QByteArrayView &text : texts)
-        if (text.indexOf(*keyword) >= 0)
-            return true;
+    // Texts that lie next to each other in memory (the header fields of a description entry) are
+    // searched in one pass; a hit is kept only when it lies inside a single text.
+    for (size_t first = 0; first < texts.size();) {
+        size_t last = first;
+        while (last + 1 < texts.size() && texts[last + 1].data() == texts[last].data() + texts[last].size() &&
+               !texts[last + 1].isEmpty())
+            ++last;
+        const char *begin = texts[first].data();
+        const QByteArrayView span(begin, texts[last].data() + texts[last].size() - begin);
+        for (qsizetype at = FindBytes(span, bytes); at >= 0; at = FindBytes(span, bytes, at + 1)) {
+            const char *hit = begin + at;
+            size_t t = first;
+            while (hit >= texts[t].data() + texts[t].size())
+                ++t;
+            if (hit + bytes.size() <= texts[t].data() + texts[t].size())
+                return true;
+        }
+        first = last + 1;
+    }
     return false;
+}
+
+KeywordMatcher::KeywordMatcher(const KeywordCriteria &criteria)
+    : m_criteria(upperCased(criteria)), m_keyword1(m_criteria.keyword1), m_keyword2(m_criteria.keyword2),
+      m_keyword3(m_criteria.keyword3)
+{
 }
 
 bool KeywordMatcher::kept(const Texts &texts) const
 {
-    const bool f1 = found(m_keyword1, texts);
-    const bool f2 = m_criteria.use2() && found(m_keyword2, texts);
-    const bool f3 = m_criteria.use3() && found(m_keyword3, texts);
-    return KeywordDecision(m_criteria, f1, f2, f3);
+    // The same decision as KeywordDecision, looking for a keyword only when the outcome still
+    // depends on it: AND and NOT keywords matter only while the primary part holds, OR keywords
+    // only when it does not.
+    const std::array<std::pair<KeywordOperator, const Needle *>, 2> others = {
+        std::pair{m_criteria.op2, &m_keyword2}, std::pair{m_criteria.op3, &m_keyword3}};
+    bool required = m_keyword1.in(texts);
+    for (const auto &[op, needle] : others) {
+        if (!required)
+            break;
+        if (op == KeywordOperator::And)
+            required = needle->in(texts);
+        else if (op == KeywordOperator::Not)
+            required = !needle->in(texts);
+    }
+    if (required)
+        return true;
+    for (const auto &[op, needle] : others)
+        if (op == KeywordOperator::Or && needle->in(texts))
+            return true;
+    return false;
 }
 
 bool KeywordMatcher::kept(const QStringList &texts) const

@@ -6,7 +6,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <array>
-#include <optional>
 
 namespace rollscan {
 
@@ -29,12 +28,18 @@ public:
     bool kept(const QStringList &texts) const;
 
 private:
-    // std::nullopt for a keyword with a character the code page lacks: such a keyword is in no text.
-    static std::optional<QByteArray> encode(const QString &keyword);
-    bool found(const std::optional<QByteArray> &keyword, const Texts &texts) const;
+    // One keyword, with its search table built once for the whole search.
+    struct Needle {
+        explicit Needle(const QString &keyword);
+        bool in(const Texts &texts) const;
+
+        bool everywhere = false; // the empty keyword
+        bool nowhere = false;    // a keyword with a character the code page lacks
+        QByteArray bytes;
+    };
 
     KeywordCriteria m_criteria;
-    std::optional<QByteArray> m_keyword1, m_keyword2, m_keyword3;
+    Needle m_keyword1, m_keyword2, m_keyword3;
 };
 
 } // namespace rollscan

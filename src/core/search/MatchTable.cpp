@@ -12,6 +12,14 @@ bool MatchTable::append(const MatchRow &r)
     return true;
 }
 
+bool MatchTable::append(MatchRow &&r)
+{
+    if (isFull())
+        return false;
+    m_rows.append(std::move(r));
+    return true;
+}
+
 QString MatchListLine(const MatchRow &row, bool smallScreen)
 {
     if (smallScreen)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace rollscan {
 
@@ -31,7 +32,10 @@ public:
     MatchRow &row(int i) { return m_rows[i - 1]; }
     // Appends a row; returns false (and keeps the table as it is) when the table is full.
     bool append(const MatchRow &r);
+    bool append(MatchRow &&r);
     void clear() { m_rows.clear(); }
+    // Makes room for `rows` rows (at most kMaxRows) ahead of a long run of appends.
+    void reserve(int rows) { m_rows.reserve(std::min(rows, kMaxRows)); }
     const QList<MatchRow> &rows() const { return m_rows; }
     QList<MatchRow> &rows() { return m_rows; }
 

@@ -82,6 +82,8 @@ SearchOutcome RunSearch(Session &session, const SearchCriteria &criteria, const 
     }
 
     MatchTable found;
+    if (criteria.kind == SearchKind::Chronological)
+        found.reserve(int(std::min<qint64>(total, MatchTable::kMaxRows)));
     SearchOutcome outcome;
     qint64 done = 0;
     for (qsizetype k = 0; k < congresses.size() && !outcome.truncated; ++k) {
@@ -96,7 +98,7 @@ SearchOutcome RunSearch(Session &session, const SearchCriteria &criteria, const 
             const RollCallKeys key = files.keys(r);
             const bool passes = keywords ? matcher->kept(files.keywordTexts(r, key.description))
                                          : CodeSearchPasses(criteria.kind, criteria.codes, key, session.newDataFormat);
-            if (passes && !found.append(files.matchRow(r))) {
+            if (passes && !found.append(files.matchRow(r, key))) {
                 outcome.truncated = true;
                 outcome.message = TooManyRollCallsMessage();
                 break;
@@ -136,7 +138,7 @@ bool NarrowByKeyword(Session &session, const KeywordCriteria &criteria, const Pr
             files.emplace(session.dataRoot, session.isHouse, congress, session.newDataFormat, true);
         const RollCallKeys key = files->keys(row.rollCall);
         if (matcher.kept(files->keywordTexts(row.rollCall, key.description))) {
-            kept.append(files->matchRow(row.rollCall));
+            kept.append(files->matchRow(row.rollCall, key));
             newRowOf[k - 1] = kept.matchCount();
         }
         if (k % kNarrowProgressStep == 0 && progress)

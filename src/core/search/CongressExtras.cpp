@@ -1,0 +1,47 @@
+#include "CongressExtras.h"
+
+#include "app/Session.h"
+#include "data/DataTree.h"
+#include "data/FileError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace rollscan {
+
+namespace {
+// From the 103rd House on the district shapes come from the map files, not from a ".cds" file.
+constexpr int kFirstShapefileHouse = 103;
+
+bool isFile(const QString &path) { return QFileInfo(path).isFile(); }
+} // namespace
+
+CongressExtras FindCongressExtras(const Session &session)
+{
+    CongressExtras extras;
+    extras.usMap = isFile(session.mainFileName(QStringLiteral("map.dat"))) &&
+                   isFile(session.mainFileName(QStringLiteral("mapindex.dat")));
+    if (session.selectedCongresses.size() != 1)
+        return extras;
+
+    const int congress = session.selectedCongresses.constFirst();
+    if (session.isHouse && congress < kFirstShapefileHouse && !isFile(session.congressFileName(congress, QStringLiteral(".cds"))))
+        extras.usMap = false;
+    extras.text = isFile(session.congressFileName(congress, QStringLiteral(".txt")));
+    extras.audio = isFile(session.congressFileName(congress, QStringLiteral(".wav")));
+    extras.picture = isFile(session.congressFileName(congress, QStringLiteral(".bmp")));
+    return extras;
+}
+
+void EnsureUserFolder(Session &session)
+{
+    const QString existing = DataFolder(session.dataRoot, kUserDir);
+    if (!QFileInfo(existing).isDir()) {
+        const QString made = QDir(session.dataRoot).filePath(QStringLiteral("User"));
+        if (!QDir(session.dataRoot).mkdir(QStringLiteral("User")) && !QFileInfo(made).isDir())
+            throw FileError(FileErrorNumber::AccessError, made, QStringLiteral("The user folder could not be made"));
+    }
+    session.userDir = DataFolder(session.dataRoot, kUserDir);
+}
+
+} // namespace rollscan
