@@ -102,8 +102,8 @@ int main(int argc, char *argv[])
     const double statistics =
         medianMs([&] { sink += CountVoteStatistics(dir.path(), true, 97, 500, true).codeCounts[1]; });
 
-    out << "House congress of " << kMembers << " members and " << kRollCalls << " roll calls, median of "
-        << kRepeats << " runs\n";
+    out << "House congress of " << kMembers << " members and " << kRollCalls << " roll calls, median of " << kRepeats
+        << " runs\n";
     out << "  plain read of .lcr/.vot/.rif + vote sweep: " << QString::number(baseline, 'f', 2) << " ms\n";
     out << "  drawing pass, single view:                 " << QString::number(single, 'f', 2) << " ms\n";
     out << "  drawing pass, cross-tab across congresses: " << QString::number(crossTab, 'f', 2) << " ms\n";

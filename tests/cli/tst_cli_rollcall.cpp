@@ -73,7 +73,10 @@ Run runCli(const QStringList &args)
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
-QString lines(const QStringList &l) { return l.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
+QString lines(const QStringList &l)
+{
+    return l.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
 } // namespace
 
 class TestCliRollCall : public QObject {
@@ -125,26 +128,27 @@ void TestCliRollCall::rollcall_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("expected");
 
-    const QString single = lines({"yea: 4", "nay: 2", "na: 1", "plotted: 6", "not_shown: 1", "errors: 2",
-                                  "minority: 2", "pre: .0", "line: 0.000000 -1.100000 0.000000 1.100000",
+    const QString single = lines({"yea: 4", "nay: 2", "na: 1", "plotted: 6", "not_shown: 1", "errors: 2", "minority: 2",
+                                  "pre: .0", "line: 0.000000 -1.100000 0.000000 1.100000",
                                   "yea_point: -0.200000 0.000000", "nay_point: 0.200000 0.000000"});
-    QTest::newRow("extended") << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "1",
-                                             "--extended"}
+    QTest::newRow("extended") << QStringList{"rollcall", m_extended, "--house", "--congress",
+                                             "97",       "--roll",   "1",       "--extended"}
                               << single;
     QTest::newRow("standard") << QStringList{"rollcall", m_standard, "--congress", "97", "--roll", "1", "--house"}
                               << single;
     // Across congresses CLARK has no partner vote and EVANS (Nay-Nay) is the only error left.
     QTest::newRow("cross-tab with the next congress")
-        << QStringList{"rollcall",          m_extended, "--house", "--congress", "97",      "--roll", "1",
-                       "--partner-congress", "98",       "--partner-roll", "2", "--extended"}
+        << QStringList{"rollcall", m_extended,           "--house", "--congress",     "97", "--roll",
+                       "1",        "--partner-congress", "98",      "--partner-roll", "2",  "--extended"}
         << lines({"yea: 4", "nay: 2", "na: 1", "plotted: 6", "not_shown: 1", "errors: 1", "minority: 2", "pre: n/a",
                   "line: 0.000000 -1.100000 0.000000 1.100000", "yea_point: -0.200000 0.000000",
                   "nay_point: 0.200000 0.000000"});
-    QTest::newRow("Senate, tilted line")
-        << QStringList{"rollcall", m_extended, "--senate", "--congress", "105", "--roll", "1", "--extended"}
-        << lines({"yea: 1", "nay: 2", "na: 0", "plotted: 3", "not_shown: 0", "errors: 0", "minority: 1",
-                  "pre: 1.0", "line: 0.535795 -0.968896 -0.303133 1.064869", "yea_point: -0.200000 0.000000",
-                  "nay_point: 0.200000 0.660000"});
+    QTest::newRow("Senate, tilted line") << QStringList{"rollcall", m_extended, "--senate", "--congress",
+                                                        "105",      "--roll",   "1",        "--extended"}
+                                         << lines({"yea: 1", "nay: 2", "na: 0", "plotted: 3", "not_shown: 0",
+                                                   "errors: 0", "minority: 1", "pre: 1.0",
+                                                   "line: 0.535795 -0.968896 -0.303133 1.064869",
+                                                   "yea_point: -0.200000 0.000000", "nay_point: 0.200000 0.660000"});
 }
 
 void TestCliRollCall::rollcall()
@@ -245,8 +249,8 @@ void TestCliRollCall::crosstab()
     QCOMPARE(r.out, lines({"Democrat\t0\t1\t0\t0\tn/a\t0.0", "Republican\t0\t2\t1\t1\t-1.0\t1.3333"}));
 
     // Same congress: ADAMS 1/6, CLARK 1/2, FOX 9/1; BAKER 6/1, DAVIS 1/7, EVANS 6/0, GRANT 1/4.
-    const Run same = runCli({"crosstab", m_standard, "--house", "--congress", "97", "--roll", "1",
-                             "--partner-congress", "97", "--partner-roll", "2"});
+    const Run same = runCli({"crosstab", m_standard, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
+                             "97", "--partner-roll", "2"});
     QCOMPARE(same.exitCode, 0);
     QCOMPARE(same.out, lines({"Democrat\t1\t1\t0\t0\tn/a\t0.0", "Republican\t0\t1\t1\t1\t-1.0\t0.75"}));
 }
@@ -264,12 +268,14 @@ void TestCliRollCall::badData_data()
     QTest::newRow("congress missing from the index")
         << QStringList{"stats", m_extended, "--house", "--congress", "99", "--roll", "1", "--extended"}
         << "This file has a non-standard end-of-file marker";
-    QTest::newRow("no tree") << QStringList{"info", m_dir.filePath("nowhere"), "--senate", "--congress", "105",
-                                            "--roll", "1"}
+    QTest::newRow("no tree") << QStringList{"info",     m_dir.filePath("nowhere"),
+                                            "--senate", "--congress",
+                                            "105",      "--roll",
+                                            "1"}
                              << "That path doesn't exist.";
     QTest::newRow("partner roll call beyond its congress")
-        << QStringList{"crosstab", m_extended, "--house", "--congress", "97",        "--roll",
-                       "1",        "--partner-congress", "98", "--partner-roll", "9", "--extended"}
+        << QStringList{"crosstab", m_extended,           "--house", "--congress",     "97", "--roll",
+                       "1",        "--partner-congress", "98",      "--partner-roll", "9",  "--extended"}
         << "Roll call 9 is not in the 2 roll calls of House #98.";
 }
 
@@ -289,24 +295,23 @@ void TestCliRollCall::badUsage_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("no chamber") << QStringList{"rollcall", m_extended, "--congress", "97", "--roll", "1"}
                                 << "--house or --senate is required";
-    QTest::newRow("both chambers") << QStringList{"rollcall", m_extended, "--house", "--senate", "--congress", "97",
-                                                  "--roll", "1"}
+    QTest::newRow("both chambers") << QStringList{"rollcall",   m_extended, "--house", "--senate",
+                                                  "--congress", "97",       "--roll",  "1"}
                                    << "not both";
     QTest::newRow("no roll call") << QStringList{"info", m_extended, "--house", "--congress", "97"}
                                   << "--congress and --roll are required";
-    QTest::newRow("roll call not a number") << QStringList{"rollcall", m_extended, "--house", "--congress", "97",
-                                                           "--roll", "x"}
-                                            << "--roll needs a positive whole number";
-    QTest::newRow("half a partner") << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll",
-                                                   "1", "--partner-roll", "2"}
+    QTest::newRow("roll call not a number")
+        << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "x"}
+        << "--roll needs a positive whole number";
+    QTest::newRow("half a partner") << QStringList{"rollcall", m_extended, "--house",        "--congress", "97",
+                                                   "--roll",   "1",        "--partner-roll", "2"}
                                     << "go together";
-    QTest::newRow("crosstab without partner") << QStringList{"crosstab", m_extended, "--house", "--congress", "97",
-                                                             "--roll", "1"}
-                                              << "are required";
-    QTest::newRow("stats takes no partner") << QStringList{"stats", m_extended, "--house", "--congress", "97",
-                                                           "--roll", "1", "--partner-congress", "97",
-                                                           "--partner-roll", "2"}
-                                            << "unknown option --partner-congress";
+    QTest::newRow("crosstab without partner")
+        << QStringList{"crosstab", m_extended, "--house", "--congress", "97", "--roll", "1"} << "are required";
+    QTest::newRow("stats takes no partner")
+        << QStringList{"stats", m_extended,           "--house", "--congress",     "97", "--roll",
+                       "1",     "--partner-congress", "97",      "--partner-roll", "2"}
+        << "unknown option --partner-congress";
     QTest::newRow("no tree") << QStringList{"rollcall", "--house", "--congress", "97", "--roll", "1"}
                              << "the data tree is missing";
 }

@@ -39,15 +39,24 @@ void TestCrossTab::statistics_data()
     QTest::addColumn<int>("NN");
     QTest::addColumn<QString>("q");
     QTest::addColumn<QString>("chi");
-    QTest::newRow("perfect agreement") << 10 << 0 << 0 << 10 << "1.0" << "20.0";
-    QTest::newRow("independent") << 5 << 5 << 5 << 5 << "0.0" << "0.0";
-    QTest::newRow("no yeas here: both products 0") << 0 << 0 << 3 << 4 << "n/a" << "0.0";
-    QTest::newRow("nobody in any cell") << 0 << 0 << 0 << 0 << "n/a" << "0.0";
-    QTest::newRow("200 x 200 does not overflow") << 200 << 0 << 0 << 200 << "1.0" << "400.0";
-    QTest::newRow("large disagreement") << 300 << 250 << 200 << 180 << "0.0385" << "0.3311";
-    QTest::newRow("negative association") << 2 << 6 << 6 << 2 << "-0.8" << "4.0";
-    QTest::newRow("four decimals") << 3 << 1 << 2 << 5 << "0.7647" << "2.2131";
-    QTest::newRow("small expected cell") << 1 << 2 << 3 << 100 << "0.8868" << "7.4292";
+    QTest::newRow("perfect agreement") << 10 << 0 << 0 << 10 << "1.0"
+                                       << "20.0";
+    QTest::newRow("independent") << 5 << 5 << 5 << 5 << "0.0"
+                                 << "0.0";
+    QTest::newRow("no yeas here: both products 0") << 0 << 0 << 3 << 4 << "n/a"
+                                                   << "0.0";
+    QTest::newRow("nobody in any cell") << 0 << 0 << 0 << 0 << "n/a"
+                                        << "0.0";
+    QTest::newRow("200 x 200 does not overflow") << 200 << 0 << 0 << 200 << "1.0"
+                                                 << "400.0";
+    QTest::newRow("large disagreement") << 300 << 250 << 200 << 180 << "0.0385"
+                                        << "0.3311";
+    QTest::newRow("negative association") << 2 << 6 << 6 << 2 << "-0.8"
+                                          << "4.0";
+    QTest::newRow("four decimals") << 3 << 1 << 2 << 5 << "0.7647"
+                                   << "2.2131";
+    QTest::newRow("small expected cell") << 1 << 2 << 3 << 100 << "0.8868"
+                                         << "7.4292";
 }
 
 void TestCrossTab::statistics()
@@ -86,9 +95,12 @@ void TestCrossTab::format()
 void TestCrossTab::partyListInOrderOfFirstMember()
 {
     const QList<Legislator> legislators = {
-        TreeBuilder::legislator("A", 13, 1, 29, 0.1f, 0.1f, 1),  TreeBuilder::legislator("B", 13, 2, 100, 0.1f, 0.1f, 2),
-        TreeBuilder::legislator("C", 13, 3, 29, 0.1f, 0.1f, 3),  TreeBuilder::legislator("D", 13, 4, 777, 0.1f, 0.1f, 4),
-        TreeBuilder::legislator("E", 13, 5, 200, 0.1f, 0.1f, 5), TreeBuilder::legislator("F", 13, 6, 100, 0.1f, 0.1f, 6),
+        TreeBuilder::legislator("A", 13, 1, 29, 0.1f, 0.1f, 1),
+        TreeBuilder::legislator("B", 13, 2, 100, 0.1f, 0.1f, 2),
+        TreeBuilder::legislator("C", 13, 3, 29, 0.1f, 0.1f, 3),
+        TreeBuilder::legislator("D", 13, 4, 777, 0.1f, 0.1f, 4),
+        TreeBuilder::legislator("E", 13, 5, 200, 0.1f, 0.1f, 5),
+        TreeBuilder::legislator("F", 13, 6, 100, 0.1f, 0.1f, 6),
     };
     // The party file lists 100 twice: the party still appears once.
     QList<PartyRecord> parties = TreeBuilder::standardParties();
@@ -106,9 +118,9 @@ void TestCrossTab::partyListInOrderOfFirstMember()
 void TestCrossTab::countsByParty()
 {
     const QList<LegislatorVoteEntry> table = {
-        entry(100, VoteClass::Yea),          entry(100, VoteClass::Yea),    entry(100, VoteClass::YeaNay),
-        entry(100, VoteClass::NayYea),       entry(100, VoteClass::Nay),    entry(100, VoteClass::NotAvailable),
-        entry(100, VoteClass::NoMatch),      entry(100, VoteClass::Yea, false), entry(200, VoteClass::Yea),
+        entry(100, VoteClass::Yea),     entry(100, VoteClass::Yea),        entry(100, VoteClass::YeaNay),
+        entry(100, VoteClass::NayYea),  entry(100, VoteClass::Nay),        entry(100, VoteClass::NotAvailable),
+        entry(100, VoteClass::NoMatch), entry(100, VoteClass::Yea, false), entry(200, VoteClass::Yea),
         entry(200, VoteClass::Nay),
     };
     QCOMPARE(CountCrossTab(table, 100), (CrossTabCounts{2, 1, 1, 1}));

@@ -10,7 +10,10 @@ Q_DECLARE_METATYPE(rollscan::VoteClass)
 namespace {
 constexpr double kTolerance = 1e-5;
 
-bool near(double a, double b) { return qAbs(a - b) < kTolerance; }
+bool near(double a, double b)
+{
+    return qAbs(a - b) < kTolerance;
+}
 } // namespace
 
 class TestCuttingLine : public QObject {
@@ -39,24 +42,23 @@ void TestCuttingLine::lineAndOutcomePoints_data()
     QTest::addColumn<float>("mid1");
     QTest::addColumn<float>("mid2");
     QTest::addColumn<bool>("noLine");
-    QTest::addColumn<QList<double>>("ends"); // x1 y1 x2 y2
+    QTest::addColumn<QList<double>>("ends");     // x1 y1 x2 y2
     QTest::addColumn<QList<double>>("outcomes"); // yea x, y, nay x, y
 
-    QTest::newRow("vertical line through the centre") << true << 0.2f << 0.0f << 0.0f << 0.0f << false
-                                                      << QList<double>{0, -1.1, 0, 1.1}
-                                                      << QList<double>{-0.2, 0, 0.2, 0};
+    QTest::newRow("vertical line through the centre")
+        << true << 0.2f << 0.0f << 0.0f << 0.0f << false << QList<double>{0, -1.1, 0, 1.1}
+        << QList<double>{-0.2, 0, 0.2, 0};
     QTest::newRow("Senate, same roll call") << false << 0.2f << 0.0f << 0.0f << 0.0f << false
                                             << QList<double>{0, -1.1, 0, 1.1} << QList<double>{-0.2, 0, 0.2, 0};
     // The segment is centred on the foot of the perpendicular from the map's centre.
     QTest::newRow("House, tilted, off-centre midpoint")
-        << true << 0.2f << 0.5f << 0.0f << 0.5f << false
-        << QList<double>{0.518875, -0.977186, -0.298185, 1.065462} << QList<double>{-0.2, 0.0, 0.2, 0.64};
+        << true << 0.2f << 0.5f << 0.0f << 0.5f << false << QList<double>{0.518875, -0.977186, -0.298185, 1.065462}
+        << QList<double>{-0.2, 0.0, 0.2, 0.64};
     QTest::newRow("Senate, tilted, off-centre midpoint")
-        << false << 0.25f << -0.5f << 0.1f << -0.2f << false
-        << QList<double>{-0.215254, -1.087314, 0.474177, 1.001869} << QList<double>{-0.15, 0.198, 0.35, -0.462};
+        << false << 0.25f << -0.5f << 0.1f << -0.2f << false << QList<double>{-0.215254, -1.087314, 0.474177, 1.001869}
+        << QList<double>{-0.15, 0.198, 0.35, -0.462};
     QTest::newRow("unanimous: both spreads 0") << true << 0.0f << 0.0f << 0.3f << 0.4f << true
-                                              << QList<double>{0, 0, 0, 0}
-                                              << QList<double>{0.3, 0.256, 0.3, 0.256};
+                                               << QList<double>{0, 0, 0, 0} << QList<double>{0.3, 0.256, 0.3, 0.256};
     QTest::newRow("horizontal line") << true << 0.0f << 0.5f << 0.3f << 0.5f << false
                                      << QList<double>{1.1, 0.32, -1.1, 0.32} << QList<double>{0.3, 0.0, 0.3, 0.64};
 }
@@ -78,15 +80,12 @@ void TestCuttingLine::lineAndOutcomePoints()
     const QList<double> gotEnds{line.end1.x, line.end1.y, line.end2.x, line.end2.y};
     const QList<double> gotOutcomes{line.yeaPoint.x, line.yeaPoint.y, line.nayPoint.x, line.nayPoint.y};
     for (int i = 0; i < 4; ++i) {
-        QVERIFY2(near(gotEnds[i], ends[i]), qPrintable(QStringLiteral("end coordinate %1: %2, expected %3")
-                                                           .arg(i)
-                                                           .arg(gotEnds[i])
-                                                           .arg(ends[i])));
-        QVERIFY2(near(gotOutcomes[i], outcomes[i]),
-                 qPrintable(QStringLiteral("outcome coordinate %1: %2, expected %3")
-                                .arg(i)
-                                .arg(gotOutcomes[i])
-                                .arg(outcomes[i])));
+        QVERIFY2(near(gotEnds[i], ends[i]),
+                 qPrintable(QStringLiteral("end coordinate %1: %2, expected %3").arg(i).arg(gotEnds[i]).arg(ends[i])));
+        QVERIFY2(
+            near(gotOutcomes[i], outcomes[i]),
+            qPrintable(
+                QStringLiteral("outcome coordinate %1: %2, expected %3").arg(i).arg(gotOutcomes[i]).arg(outcomes[i])));
     }
     if (!noLine)
         QVERIFY(near(std::hypot(line.end1.x - line.end2.x, line.end1.y - line.end2.y), 2.2));

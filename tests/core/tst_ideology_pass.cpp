@@ -32,11 +32,11 @@ CongressData house97()
     d.legislators = {
         TreeBuilder::legislator(QStringLiteral("ADAMS"), 13, 1, 100, -0.5f, 0.1f, 1001),
         TreeBuilder::legislator(QStringLiteral("BAKER"), 14, 2, 200, 0.5f, 0.5f, 1002),
-        TreeBuilder::legislator(QStringLiteral("CLARK"), 41, 3, 100, 0.3f, -0.2f, 1003),  // yea on the nay side
-        TreeBuilder::legislator(QStringLiteral("DAVIS"), 13, 4, 200, 0.0f, 0.0f, 1004),   // no coordinates
-        TreeBuilder::legislator(QStringLiteral("EVANS"), 14, 5, 200, -0.4f, 0.2f, 1005),  // nay on the yea side
-        TreeBuilder::legislator(QStringLiteral("FOX"), 21, 6, 100, 0.1f, 0.0f, 1006),     // not voting
-        TreeBuilder::legislator(QStringLiteral("GRANT"), 22, 7, 200, 0.0f, 0.3f, 1007),   // equidistant yea
+        TreeBuilder::legislator(QStringLiteral("CLARK"), 41, 3, 100, 0.3f, -0.2f, 1003), // yea on the nay side
+        TreeBuilder::legislator(QStringLiteral("DAVIS"), 13, 4, 200, 0.0f, 0.0f, 1004),  // no coordinates
+        TreeBuilder::legislator(QStringLiteral("EVANS"), 14, 5, 200, -0.4f, 0.2f, 1005), // nay on the yea side
+        TreeBuilder::legislator(QStringLiteral("FOX"), 21, 6, 100, 0.1f, 0.0f, 1006),    // not voting
+        TreeBuilder::legislator(QStringLiteral("GRANT"), 22, 7, 200, 0.0f, 0.3f, 1007),  // equidistant yea
     };
     RollCall r1 = TreeBuilder::rollCall(QStringLiteral("TO PASS H.R. 1"), kDate, 4, 2, 0.2f, 0.0f, 0.0f, 0.0f);
     r1.infoNotVoting = 1;
@@ -183,9 +183,12 @@ void TestIdeologyPass::tokensFollowTheCasePreference_data()
     QTest::addColumn<QString>("democrat");
     QTest::addColumn<QString>("southernDemocrat");
     // Standard tokens: index 5 is "D", index 3 is "S", index 2 is "R".
-    QTest::newRow("as stored") << QChar('u') << "D" << "S";
-    QTest::newRow("lower case") << QChar('l') << "d" << "s";
-    QTest::newRow("anything else is lower case") << QChar('x') << "d" << "s";
+    QTest::newRow("as stored") << QChar('u') << "D"
+                               << "S";
+    QTest::newRow("lower case") << QChar('l') << "d"
+                                << "s";
+    QTest::newRow("anything else is lower case") << QChar('x') << "d"
+                                                 << "s";
 }
 
 void TestIdeologyPass::tokensFollowTheCasePreference()
@@ -197,7 +200,7 @@ void TestIdeologyPass::tokensFollowTheCasePreference()
     DrawingRequest r = f.request(1);
     r.preferences.setTokenCase(tokenCase);
     const DrawingPass pass = RunDrawingPass(r);
-    QCOMPARE(pass.PlottedList.at(0).token, democrat);        // ADAMS, New York
+    QCOMPARE(pass.PlottedList.at(0).token, democrat);         // ADAMS, New York
     QCOMPARE(pass.PlottedList.at(2).token, southernDemocrat); // CLARK, Alabama (state 41)
 }
 
@@ -373,8 +376,9 @@ void TestIdeologyPass::crossTabOtherCongress()
     r.preferences = TreeBuilder::standardPreferences();
     r.partner = PartnerRollCall{98, 2};
     const DrawingPass pass = RunDrawingPass(r);
-    const QList<VoteClass> expected = {VoteClass::YeaNay, VoteClass::NayYea, VoteClass::NoMatch, VoteClass::YeaNay,
-                                       VoteClass::Nay,    VoteClass::NotAvailable, VoteClass::YeaNay};
+    const QList<VoteClass> expected = {VoteClass::YeaNay, VoteClass::NayYea, VoteClass::NoMatch,
+                                       VoteClass::YeaNay, VoteClass::Nay,    VoteClass::NotAvailable,
+                                       VoteClass::YeaNay};
     QCOMPARE(pass.PlottedList.at(2).voteClass, VoteClass::NoMatch);
     QCOMPARE(pass.PlottedList.at(2).colour, TreeBuilder::standardPreferences().noMatchColour());
     for (int i = 0; i < expected.size(); ++i) {
@@ -646,8 +650,8 @@ void TestIdeologyPass::codeCaptions_data()
     QTest::newRow("second Peltzman code") << QList<int>{0, 0, 0, 5, 7} << false << "N/A\nN/A\n5, 7" << QStringList{};
     QTest::newRow("issue file") << QList<int>{10, 12, 1, 0, 0} << true << "Taxes, 12\nGovernment Management\nN/A"
                                 << QStringList{"Taxes", "12", "Clausen: Government Management"};
-    QTest::newRow("issue file, nothing coded") << QList<int>{0, 0, 0, 0, 0} << true << "N/A, N/A\nN/A\nN/A"
-                                               << QStringList{};
+    QTest::newRow("issue file, nothing coded")
+        << QList<int>{0, 0, 0, 0, 0} << true << "N/A, N/A\nN/A\nN/A" << QStringList{};
 }
 
 void TestIdeologyPass::codeCaptions()
@@ -659,9 +663,9 @@ void TestIdeologyPass::codeCaptions()
     const CodeLookup issues = [](int c) { return c == 10 ? QStringLiteral("Taxes") : QString(); };
     const CodeLookup clausen = [](int c) { return c == 1 ? QStringLiteral("Government Management") : QString(); };
     const CodeLookup none;
-    const SubjectCodeTexts texts{SubjectCodeText(codes[0], issues), SubjectCodeText(codes[1], issues),
+    const SubjectCodeTexts texts{SubjectCodeText(codes[0], issues),  SubjectCodeText(codes[1], issues),
                                  SubjectCodeText(codes[2], clausen), SubjectCodeText(codes[3], none),
-                                 SubjectCodeText(codes[4], none), issueFile};
+                                 SubjectCodeText(codes[4], none),    issueFile};
     const CodeCaptions c = BuildCodeCaptions(texts);
     QCOMPARE(c.lblCodes, label);
     QCOMPARE(c.replaceCombo, issueFile);

@@ -58,7 +58,10 @@ struct Tree {
     }
 };
 
-QString text(int length, QChar fill = QLatin1Char('x')) { return QString(length, fill); }
+QString text(int length, QChar fill = QLatin1Char('x'))
+{
+    return QString(length, fill);
+}
 } // namespace
 
 class TestInfo : public QObject {
@@ -195,12 +198,18 @@ void TestInfo::enclosingParentheses_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("enclosed") << "(TO PASS)" << "TO PASS";
-    QTest::newRow("only opening") << "(TO PASS" << "(TO PASS";
-    QTest::newRow("only closing") << "TO PASS)" << "TO PASS)";
-    QTest::newRow("inner parentheses stay") << "A (B) C" << "A (B) C";
-    QTest::newRow("empty pair") << "()" << "";
-    QTest::newRow("lone parenthesis") << "(" << "(";
+    QTest::newRow("enclosed") << "(TO PASS)"
+                              << "TO PASS";
+    QTest::newRow("only opening") << "(TO PASS"
+                                  << "(TO PASS";
+    QTest::newRow("only closing") << "TO PASS)"
+                                  << "TO PASS)";
+    QTest::newRow("inner parentheses stay") << "A (B) C"
+                                            << "A (B) C";
+    QTest::newRow("empty pair") << "()"
+                                << "";
+    QTest::newRow("lone parenthesis") << "("
+                                      << "(";
 }
 
 void TestInfo::enclosingParentheses()

@@ -19,7 +19,7 @@ CongressData members()
 {
     CongressData d;
     d.legislators = {
-        TreeBuilder::legislator(QStringLiteral("NORTH D"), 52, 1, 100, 0.1f, 0.1f, 1), // yea
+        TreeBuilder::legislator(QStringLiteral("NORTH D"), 52, 1, 100, 0.1f, 0.1f, 1),  // yea
         TreeBuilder::legislator(QStringLiteral("SOUTH D1"), 51, 1, 100, 0.2f, 0.1f, 2), // nay
         TreeBuilder::legislator(QStringLiteral("SOUTH D2"), 41, 1, 100, 0.3f, 0.1f, 3), // paired yea
         TreeBuilder::legislator(QStringLiteral("NORTH W"), 13, 1, 29, 0.4f, 0.1f, 4),   // yea
@@ -40,16 +40,13 @@ public:
         builder.writeStandardTables();
         for (int congress : {24, 25, 26}) {
             CongressData d = members();
-            d.rollCalls = {TreeBuilder::rollCall(QStringLiteral("TO PASS"),
-                                                 QDate(CongressSecondYear(congress), 5, 1), 2, 2)};
+            d.rollCalls = {
+                TreeBuilder::rollCall(QStringLiteral("TO PASS"), QDate(CongressSecondYear(congress), 5, 1), 2, 2)};
             builder.addCongress(true, congress, d, true);
         }
         builder.writeIndexes();
     }
-    VoteStatistics count(int congress) const
-    {
-        return CountVoteStatistics(dir.path(), true, congress, 1, true);
-    }
+    VoteStatistics count(int congress) const { return CountVoteStatistics(dir.path(), true, congress, 1, true); }
 };
 
 QStringList rowNames(const VoteStatistics &s)
@@ -144,8 +141,8 @@ void TestStatistics::regionalSplit_data()
     QTest::newRow("24: neither counted nor shown") << 24 << false << QStringList{"Democrat", "Republican", "Whig"};
     QTest::newRow("25: counted, not shown") << 25 << true << QStringList{"Democrat", "Republican", "Whig"};
     QTest::newRow("26: shown") << 26 << true
-                               << QStringList{"Democrat",   "Northern Democrat", "Southern Democrat", "Republican",
-                                              "Whig",       "Northern Whig",     "Southern Whig"};
+                               << QStringList{"Democrat", "Northern Democrat", "Southern Democrat", "Republican",
+                                              "Whig",     "Northern Whig",     "Southern Whig"};
 }
 
 void TestStatistics::regionalSplit()
@@ -185,10 +182,14 @@ void TestStatistics::captions_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("report");
-    QTest::newRow("0") << 0 << "Not Mem:" << "Not Mem:";
-    QTest::newRow("2") << 2 << "Pair Yes:" << "Pair Yes:";
-    QTest::newRow("7") << 7 << "[blank]:" << "[blank]:";
-    QTest::newRow("9") << 9 << "Not Vote:" << "Not Voting:";
+    QTest::newRow("0") << 0 << "Not Mem:"
+                       << "Not Mem:";
+    QTest::newRow("2") << 2 << "Pair Yes:"
+                       << "Pair Yes:";
+    QTest::newRow("7") << 7 << "[blank]:"
+                       << "[blank]:";
+    QTest::newRow("9") << 9 << "Not Vote:"
+                       << "Not Voting:";
 }
 
 void TestStatistics::captions()

@@ -25,8 +25,8 @@ int run(const QStringList &args)
         const PartyTable parties = PartyTable::Read(DataFileName(a->tree, kMainDir, QStringLiteral("party.dat")));
         for (const PartyRecord &party : CrossTabParties(pass.legislators, parties.records)) {
             const CrossTabCounts c = CountCrossTab(pass.LegislatorVoteTable, party.code);
-            Out() << party.name << '\t' << c.YY << '\t' << c.YN << '\t' << c.NY << '\t' << c.NN << '\t'
-                  << YulesQText(c) << '\t' << FormatStatistic(double(ChiSquare(c))) << "\n";
+            Out() << party.name << '\t' << c.YY << '\t' << c.YN << '\t' << c.NY << '\t' << c.NN << '\t' << YulesQText(c)
+                  << '\t' << FormatStatistic(double(ChiSquare(c))) << "\n";
         }
         return kExitOk;
     });

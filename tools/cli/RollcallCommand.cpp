@@ -8,8 +8,14 @@
 namespace rollscan::cli {
 
 namespace {
-QString coordinate(double v) { return QString::number(v, 'f', 6); }
-QString point(const MapPoint &p) { return coordinate(p.x) + QLatin1Char(' ') + coordinate(p.y); }
+QString coordinate(double v)
+{
+    return QString::number(v, 'f', 6);
+}
+QString point(const MapPoint &p)
+{
+    return coordinate(p.x) + QLatin1Char(' ') + coordinate(p.y);
+}
 
 int run(const QStringList &args)
 {

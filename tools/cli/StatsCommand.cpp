@@ -19,8 +19,7 @@ int run(const QStringList &args)
         const CongressCounts counts = LoadCongressCounts(a->tree, a->isHouse, a->congress);
         const RollCall record =
             ReadRollCallRecord(a->tree, a->isHouse, a->congress, a->rollCall, counts.rollCallCount, a->extended);
-        const VoteStatistics stats =
-            CountVoteStatistics(a->tree, a->isHouse, a->congress, a->rollCall, a->extended);
+        const VoteStatistics stats = CountVoteStatistics(a->tree, a->isHouse, a->congress, a->rollCall, a->extended);
         const ReportRollCall heading{a->isHouse, a->congress,
                                      SheetRollCall{a->rollCall, record.date, record.trimmedDescription()}};
         for (const QString &line : StatisticsReportLines(heading, stats))

@@ -12,18 +12,30 @@ constexpr double kSenateFactor = 0.33;
 constexpr double kHalfLength = 1.1;
 
 // Keeps "-0.000000" out of printed coordinates.
-double clean(double v) { return v == 0.0 ? 0.0 : v; }
-MapPoint clean(MapPoint p) { return {clean(p.x), clean(p.y)}; }
+double clean(double v)
+{
+    return v == 0.0 ? 0.0 : v;
+}
+MapPoint clean(MapPoint p)
+{
+    return {clean(p.x), clean(p.y)};
+}
 } // namespace
 
-double DimTwoFactor(bool isHouse) { return isHouse ? kHouseFactor : kSenateFactor; }
+double DimTwoFactor(bool isHouse)
+{
+    return isHouse ? kHouseFactor : kSenateFactor;
+}
 
 MapPoint MapPointOf(bool isHouse, float x, float y)
 {
     return {double(x), 2.0 * DimTwoFactor(isHouse) * double(y)};
 }
 
-bool HasCoordinates(float x, float y) { return !(x == 0.0f && y == 0.0f); }
+bool HasCoordinates(float x, float y)
+{
+    return !(x == 0.0f && y == 0.0f);
+}
 
 CuttingLine CalcCoordinates(bool isHouse, float spread1, float spread2, float mid1, float mid2)
 {
@@ -87,7 +99,10 @@ int CorrectedErrorCount(int counted, int yea, int nay)
     return counted;
 }
 
-int MinorityCount(int yea, int nay) { return std::min(yea, nay); }
+int MinorityCount(int yea, int nay)
+{
+    return std::min(yea, nay);
+}
 
 float ProportionalReduction(int minority, int errors)
 {

@@ -15,8 +15,8 @@ struct MapPoint {
 // The cutting line of one roll call and its two outcome points, in map units.
 struct CuttingLine {
     double DimTwoFactor = 0.0;
-    MapPoint centre;    // (m1, 2k·m2)
-    MapPoint end1;      // drawn from end1 to end2; both (0, 0) when noLine
+    MapPoint centre; // (m1, 2k·m2)
+    MapPoint end1;   // drawn from end1 to end2; both (0, 0) when noLine
     MapPoint end2;
     bool noLine = true; // both spreads 0: nothing is drawn and lblNoLine shows
     MapPoint yeaPoint;  // (m1 - δ1, 2k·(m2 - δ2))

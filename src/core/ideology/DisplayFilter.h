@@ -27,7 +27,7 @@ QList<int> DrawnEntries(const DrawingPass &pass, const DisplayFilter &filter);
 
 // One swatch of the colour key.
 struct KeySwatch {
-    int colour = 0;  // colour index 0..15
+    int colour = 0; // colour index 0..15
     QString toolTip;
     QString label;
     bool used = true; // the single view leaves swatches 3 and 4 uncoloured, with empty labels

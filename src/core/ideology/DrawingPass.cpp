@@ -17,7 +17,10 @@ namespace rollscan {
 namespace {
 constexpr int kProgressEvery = 30;
 
-QString chamberName(bool isHouse) { return isHouse ? QStringLiteral("House") : QStringLiteral("Senate"); }
+QString chamberName(bool isHouse)
+{
+    return isHouse ? QStringLiteral("House") : QStringLiteral("Senate");
+}
 
 // The partner congress's members by first identification number. The vote is read from the record
 // the id belongs to, so a legislator file that is not stored in id order still pairs correctly.
@@ -43,7 +46,10 @@ private:
 };
 } // namespace
 
-float DrawingPass::pre() const { return ProportionalReduction(MinorityCount, ErrorCount); }
+float DrawingPass::pre() const
+{
+    return ProportionalReduction(MinorityCount, ErrorCount);
+}
 
 RollCall ReadRollCallRecord(const QString &root, bool isHouse, int congress, int rollCall, int rollCallCount,
                             bool newDataFormat)
@@ -73,16 +79,16 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
     pass.partner = request.partner;
 
     pass.counts = LoadCongressCounts(root, isHouse, congress);
-    pass.record = ReadRollCallRecord(root, isHouse, congress, request.rollCall, pass.counts.rollCallCount,
-                                     request.newDataFormat);
+    pass.record =
+        ReadRollCallRecord(root, isHouse, congress, request.rollCall, pass.counts.rollCallCount, request.newDataFormat);
     pass.line = CalcCoordinates(isHouse, pass.record.Spread1, pass.record.Spread2, pass.record.Midpoint1,
                                 pass.record.Midpoint2);
 
     const int count = pass.counts.legislatorCount;
     pass.legislators = ReadLegislators(CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")), count,
                                        request.newDataFormat);
-    const VoteMatrix votes = VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")),
-                                              count, pass.counts.rollCallCount);
+    const VoteMatrix votes = VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")), count,
+                                              pass.counts.rollCallCount);
     const TokenTable tokens = TokenTable::Read(DataFileName(root, kMainDir, QStringLiteral("token.dat")));
     const StateTable states = StateTable::Read(DataFileName(root, kMainDir, QStringLiteral("state.dat")));
 

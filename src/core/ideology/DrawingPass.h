@@ -33,15 +33,15 @@ struct DrawingRequest {
 
 // A legislator drawn on the map, in legislator-file order.
 struct PlottedEntry {
-    QString label;          // trimmed name, ", ", two-letter state abbreviation
+    QString label;           // trimmed name, ", ", two-letter state abbreviation
     int legislatorIndex = 0; // 1-based record number in the legislator file
     VoteClass voteClass = VoteClass::NotAvailable;
-    int colour = 0;          // colour index 0..15 of the class
+    int colour = 0; // colour index 0..15 of the class
     MapPoint point;
-    QString token;           // the party letter as drawn (lower case unless the preference says "u")
-    bool isError = false;    // on the wrong side of the cutting line
-    QString name;            // trimmed name
-    QString stateName;       // trimmed state name from the state file (empty when it has none)
+    QString token;        // the party letter as drawn (lower case unless the preference says "u")
+    bool isError = false; // on the wrong side of the cutting line
+    QString name;         // trimmed name
+    QString stateName;    // trimmed state name from the state file (empty when it has none)
     qint16 partyCode = 0;
 };
 
@@ -70,20 +70,20 @@ struct DrawingPass {
     int rollCall = 0;
     bool crossTab = false;
     CongressCounts counts;
-    RollCall record;                    // the displayed roll call
+    RollCall record; // the displayed roll call
     CuttingLine line;
     std::optional<PartnerRollCall> partner;
     std::optional<RollCall> partnerRecord;
     std::optional<CuttingLine> partnerLine; // drawn in the No Cross Tab Match colour
 
-    QList<Legislator> legislators;      // every record of the congress, in file order
+    QList<Legislator> legislators; // every record of the congress, in file order
     QList<PlottedEntry> PlottedList;
     QList<NotShownEntry> NotShownList;
     // Element i - 1 belongs to legislator i. Filled in the cross-tab view only.
     QList<LegislatorVoteEntry> LegislatorVoteTable;
 
-    int countedErrors = 0;  // errors found before the correction
-    int ErrorCount = 0;     // after the correction
+    int countedErrors = 0; // errors found before the correction
+    int ErrorCount = 0;    // after the correction
     int MinorityCount = 0;
 
     int yeaCount() const { return record.infoYea; }

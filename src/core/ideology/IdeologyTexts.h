@@ -9,8 +9,7 @@ namespace rollscan::IdeologyText {
 inline const QString kMapCaption = QStringLiteral("Ideological Map Display");
 inline const QString kCrossTabCaption = QStringLiteral("Ideological Map Display - Cross Tabulation View");
 inline const QString kTitleCaptionPrefix = QStringLiteral("Id Map - ");
-inline const QString kNoLine =
-    QStringLiteral("Unanimous or near-unanimous roll call: no cutting line calculated");
+inline const QString kNoLine = QStringLiteral("Unanimous or near-unanimous roll call: no cutting line calculated");
 inline const QString kCodeCaptions = QStringLiteral("Issue Code:\nClausen Code:\nPeltzman Code:");
 
 inline const QString kLegislatorNotFound = QStringLiteral("Legislator not found.");

@@ -19,8 +19,7 @@ constexpr int kIssue1 = 0;
 constexpr int kIssue2 = 2;
 } // namespace
 
-QString MapTitle2(bool isHouse, int congress, int rollCall, const TaggedDate &date, int queuePosition,
-                  int queueLength)
+QString MapTitle2(bool isHouse, int congress, int rollCall, const TaggedDate &date, int queuePosition, int queueLength)
 {
     const QString dateText = date.isDate() ? FormatNumericDate(date.date()) : date.text;
     return (isHouse ? QStringLiteral("House #") : QStringLiteral("Senate #")) + QString::number(congress) +
@@ -29,7 +28,10 @@ QString MapTitle2(bool isHouse, int congress, int rollCall, const TaggedDate &da
            QLatin1Char(')');
 }
 
-QString MapWindowCaption(const QString &description) { return IdeologyText::kTitleCaptionPrefix + description; }
+QString MapWindowCaption(const QString &description)
+{
+    return IdeologyText::kTitleCaptionPrefix + description;
+}
 
 QString SubjectCodeText(int code, const CodeLookup &lookup)
 {

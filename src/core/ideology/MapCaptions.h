@@ -11,8 +11,7 @@
 namespace rollscan {
 
 // lblTitle2: "House #97 Roll Call #12  1/5/1981  (1/3)".
-QString MapTitle2(bool isHouse, int congress, int rollCall, const TaggedDate &date, int queuePosition,
-                  int queueLength);
+QString MapTitle2(bool isHouse, int congress, int rollCall, const TaggedDate &date, int queuePosition, int queueLength);
 
 // The window caption while a roll call is shown: "Id Map - " + description.
 QString MapWindowCaption(const QString &description);

@@ -29,8 +29,14 @@ QString FormatDecimal(double value, int maxDecimals, bool leadingZero)
     return s;
 }
 
-QString FormatPre(float pre) { return FormatDecimal(double(pre), 3, false); }
+QString FormatPre(float pre)
+{
+    return FormatDecimal(double(pre), 3, false);
+}
 
-QString FormatStatistic(double value) { return FormatDecimal(value, 4, true); }
+QString FormatStatistic(double value)
+{
+    return FormatDecimal(value, 4, true);
+}
 
 } // namespace rollscan

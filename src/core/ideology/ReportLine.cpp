@@ -33,9 +33,15 @@ QString ReportNumber(int n)
     return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n) + QLatin1Char(' ');
 }
 
-QStringList ReportRollCall::headingLines() const { return RollCallHeading(isHouse, congress, rollCall); }
+QStringList ReportRollCall::headingLines() const
+{
+    return RollCallHeading(isHouse, congress, rollCall);
+}
 
-QStringList TitleLines(const QString &title) { return {title, QString(title.size(), QLatin1Char('-'))}; }
+QStringList TitleLines(const QString &title)
+{
+    return {title, QString(title.size(), QLatin1Char('-'))};
+}
 
 void WriteReportFile(const QString &path, const QStringList &lines)
 {

@@ -56,11 +56,11 @@ QString DetailsText(const QString &stored)
 
 ReportRollCall HeadingOf(const DrawingPass &pass)
 {
-    return {pass.isHouse, pass.congress, SheetRollCall{pass.rollCall, pass.record.date, pass.record.trimmedDescription()}};
+    return {pass.isHouse, pass.congress,
+            SheetRollCall{pass.rollCall, pass.record.date, pass.record.trimmedDescription()}};
 }
 
-RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description,
-                               const ReportRollCall &heading)
+RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description, const ReportRollCall &heading)
 {
     RollCallInfo info;
     info.heading = heading;
@@ -93,9 +93,15 @@ RollCallInfo LoadRollCallInfo(const DrawingPass &pass, const QString &root)
     return info;
 }
 
-QStringList InfoReportLines(const RollCallInfo &info) { return reportLines(info, {info.details}); }
+QStringList InfoReportLines(const RollCallInfo &info)
+{
+    return reportLines(info, {info.details});
+}
 
-QStringList InfoPrintedLines(const RollCallInfo &info) { return reportLines(info, SplitForPrint(info.details)); }
+QStringList InfoPrintedLines(const RollCallInfo &info)
+{
+    return reportLines(info, SplitForPrint(info.details));
+}
 
 QStringList SplitForPrint(const QString &text, int width)
 {

@@ -20,13 +20,13 @@ struct RollCallInfo {
     int nay = 0;
     int notAvailable = 0;
     int errors = 0;
-    QString preText;                   // "#.0##", or "n/a" in the cross-tab view
+    QString preText;                     // "#.0##", or "n/a" in the cross-tab view
     std::array<QString, 5> headerFields; // lblGField, lblJField, lblType, lblHField, lblLegislator, as stored
-    QString details;                   // the free text, without enclosing parentheses
-    bool scrolling = false;            // true: txtDetailsSB shows the text, txtDetails is hidden
-    bool descriptionRead = false;      // false when the description files could not be read
-    QStringList column1;               // lblCol1: the first seven not-shown names
-    QStringList column2;               // lblCol2: the rest
+    QString details;                     // the free text, without enclosing parentheses
+    bool scrolling = false;              // true: txtDetailsSB shows the text, txtDetails is hidden
+    bool descriptionRead = false;        // false when the description files could not be read
+    QStringList column1;                 // lblCol1: the first seven not-shown names
+    QStringList column2;                 // lblCol2: the rest
 
     // lblInfo: not-available count, errors, PRE on three lines.
     QString infoText() const;
@@ -39,8 +39,7 @@ QString DetailsText(const QString &storedText);
 ReportRollCall HeadingOf(const DrawingPass &pass);
 
 // Fills the information of the pass's roll call from the pass and a description record.
-RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description,
-                               const ReportRollCall &heading);
+RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description, const ReportRollCall &heading);
 
 // The same, reading the description of the roll call from the tree below `root`. A description that
 // cannot be read leaves the details empty and descriptionRead false; the rest is filled.

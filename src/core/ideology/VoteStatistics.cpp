@@ -49,8 +49,8 @@ VoteStatistics start(const QList<PartyRecord> &parties, int congress)
 }
 } // namespace
 
-VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congress, int rollCall,
-                                   bool newDataFormat, const ProgressCallback &progress)
+VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congress, int rollCall, bool newDataFormat,
+                                   const ProgressCallback &progress)
 {
     const CongressCounts counts = LoadCongressCounts(root, isHouse, congress);
     // Validates the roll-call number against the congress before any vote is read.
@@ -58,8 +58,8 @@ VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congre
     const int n = counts.legislatorCount;
     const QList<Legislator> legislators =
         ReadLegislators(CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")), n, newDataFormat);
-    const VoteMatrix votes = VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")), n,
-                                              counts.rollCallCount);
+    const VoteMatrix votes =
+        VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")), n, counts.rollCallCount);
     const PartyTable parties = PartyTable::Read(DataFileName(root, kMainDir, QStringLiteral("party.dat")));
 
     VoteStatistics s = start(parties.records, congress);
@@ -134,7 +134,10 @@ QString StatisticsScreenCaption(int code)
     return code == 9 ? QStringLiteral("Not Vote:") : VoteCodeLabel(code);
 }
 
-QString StatisticsReportCaption(int code) { return VoteCodeLabel(code); }
+QString StatisticsReportCaption(int code)
+{
+    return VoteCodeLabel(code);
+}
 
 QStringList StatisticsReportLines(const ReportRollCall &heading, const VoteStatistics &s)
 {

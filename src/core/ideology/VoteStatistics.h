@@ -27,15 +27,15 @@ struct VoteStatistics {
     static constexpr int kFirstShownCongress = 26;   // and shown from here
 
     int congress = 0;
-    std::array<int, 10> codeCounts{};     // legislators per vote code 0..9
-    QList<PartyRecord> parties;           // the party file's records, at most 100
-    QList<PartyCount> partyCounts;        // one per party record
+    std::array<int, 10> codeCounts{}; // legislators per vote code 0..9
+    QList<PartyRecord> parties;       // the party file's records, at most 100
+    QList<PartyCount> partyCounts;    // one per party record
     PartyCount northernDemocrats, southernDemocrats, northernWhigs, southernWhigs;
 };
 
 // One row of the party breakdown.
 struct PartyRow {
-    QString name;     // party name, or "Northern Whig" etc. for a regional row
+    QString name; // party name, or "Northern Whig" etc. for a regional row
     PartyCount count;
     bool regional = false;
 };
@@ -44,8 +44,8 @@ struct PartyRow {
 // party record, and for congress 25 on the Northern and Southern Democrats and Whigs. Reads the
 // congress counts, the legislator, vote and party files. `progress` is called every 40 legislators.
 // Throws FileError, DataError for a roll-call number outside the congress.
-VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congress, int rollCall,
-                                   bool newDataFormat, const ProgressCallback &progress = {});
+VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congress, int rollCall, bool newDataFormat,
+                                   const ProgressCallback &progress = {});
 
 // The same over legislators and votes already in memory.
 VoteStatistics CountVoteStatistics(const QList<Legislator> &legislators, const QList<int> &voteCodes,
