@@ -64,6 +64,7 @@ class TestStatistics : public QObject {
 private slots:
     void initTestCase() { m_tree = std::make_unique<Tree>(); }
     void savedReportBytes();
+    void printedLineRoles();
     void codeCountsAndPairedYea();
     void regionalSplit_data();
     void regionalSplit();
@@ -114,6 +115,26 @@ void TestStatistics::savedReportBytes()
                                 "Present:       1 \r\n"
                                 "Not Voting:    1 \r\n";
     QCOMPARE(ReadWholeFile(path), expected);
+}
+
+void TestStatistics::printedLineRoles()
+{
+    const ReportRollCall rc{true, 26, SheetRollCall{1, TaggedDate::FromDate(QDate(1840, 5, 1)), "TO PASS"}};
+    const VoteStatistics s = m_tree->count(26);
+    const QList<StatisticsPrintedLine> printed = StatisticsPrintedLines(rc, s);
+    QStringList texts;
+    QList<int> emphasised;
+    for (int i = 0; i < printed.size(); ++i) {
+        texts << printed[i].text;
+        if (printed[i].role == StatisticsLineRole::Heading)
+            emphasised << i;
+    }
+    QCOMPARE(texts, StatisticsReportLines(rc, s));
+    QCOMPARE(printed[0].role, StatisticsLineRole::Title);
+    QCOMPARE(printed[1].role, StatisticsLineRole::Body);
+    for (int i = 2; i <= 4; ++i)
+        QCOMPARE(printed[i].role, StatisticsLineRole::Identification);
+    QCOMPARE(emphasised, (QList<int>{7, 19}));
 }
 
 void TestStatistics::codeCountsAndPairedYea()

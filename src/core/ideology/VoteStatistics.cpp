@@ -12,6 +12,9 @@ constexpr int kNameColumn = 5;
 constexpr int kYeaColumn = 30;
 constexpr int kNayColumn = 35;
 constexpr int kCountColumn = 15;
+constexpr int kIdentificationLines = 3; // date and number, description, congress: after the title and its dashes
+const QString kPartyHeading = QStringLiteral("Party Statistics");
+const QString kVotingHeading = QStringLiteral("Voting Statistics");
 
 void add(PartyCount &c, int code)
 {
@@ -144,7 +147,7 @@ QStringList StatisticsReportLines(const ReportRollCall &heading, const VoteStati
     QStringList out = TitleLines(QStringLiteral("Rollscan for Windows Roll Call Statistics"));
     out += heading.headingLines();
     out += {QString(), QString()};
-    out += TitleLines(QStringLiteral("Party Statistics"));
+    out += TitleLines(kPartyHeading);
     out += QString();
     for (const PartyRow &r : PartyRows(s))
         out += ReportLine(QString::number(r.count.total))
@@ -155,10 +158,27 @@ QStringList StatisticsReportLines(const ReportRollCall &heading, const VoteStati
                    .tab(kNayColumn)
                    .number(r.count.nay);
     out += {QString(), QString()};
-    out += TitleLines(QStringLiteral("Voting Statistics"));
+    out += TitleLines(kVotingHeading);
     out += QString();
     for (int code = 0; code < 10; ++code)
         out += ReportLine(StatisticsReportCaption(code)).tab(kCountColumn).number(s.codeCounts[code]);
+    return out;
+}
+
+QList<StatisticsPrintedLine> StatisticsPrintedLines(const ReportRollCall &heading, const VoteStatistics &stats)
+{
+    const QStringList lines = StatisticsReportLines(heading, stats);
+    QList<StatisticsPrintedLine> out;
+    for (int i = 0; i < lines.size(); ++i) {
+        StatisticsLineRole role = StatisticsLineRole::Body;
+        if (i == 0)
+            role = StatisticsLineRole::Title;
+        else if (i >= 2 && i < 2 + kIdentificationLines)
+            role = StatisticsLineRole::Identification;
+        else if (lines.at(i) == kPartyHeading || lines.at(i) == kVotingHeading)
+            role = StatisticsLineRole::Heading;
+        out.append({role, lines.at(i)});
+    }
     return out;
 }
 

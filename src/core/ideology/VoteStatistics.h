@@ -72,4 +72,16 @@ QString StatisticsReportCaption(int code);
 // The lines of the saved statistics report, first line "Rollscan for Windows Roll Call Statistics".
 QStringList StatisticsReportLines(const ReportRollCall &heading, const VoteStatistics &stats);
 
+// How a line of the printed statistics is set: the title at 16 points, the identification lines at
+// 14, everything else at 12, the two section headings emphasised.
+enum class StatisticsLineRole { Title, Identification, Heading, Body };
+struct StatisticsPrintedLine {
+    StatisticsLineRole role = StatisticsLineRole::Body;
+    QString text;
+    bool operator==(const StatisticsPrintedLine &) const = default;
+};
+
+// The printed statistics: the lines of the saved report, each with the way it is set.
+QList<StatisticsPrintedLine> StatisticsPrintedLines(const ReportRollCall &heading, const VoteStatistics &stats);
+
 } // namespace rollscan
