@@ -42,10 +42,10 @@ QTextStream &out()
 const QStringList &words()
 {
     static const QStringList w = {
-        "TAX",     "FARM",      "BILL",     "AMENDMENT", "PASS",   "DEFENSE",   "BUDGET",   "RESOLUTION",
-        "MOTION",  "TABLE",     "RECOMMIT", "APPROPRIATIONS", "AGRICULTURE", "INCOME", "TARIFF", "NAVY",
-        "ARMY",    "PENSION",   "CLAIM",    "RAILROAD",  "BANK",   "CURRENCY",  "TREATY",   "INDIAN",
-        "LAND",    "POSTAL",    "ROADS",    "HARBORS",   "RIVERS", "CUSTOMS",   "SILVER",   "GOLD"};
+        "TAX",    "FARM",    "BILL",     "AMENDMENT",      "PASS",        "DEFENSE",  "BUDGET", "RESOLUTION",
+        "MOTION", "TABLE",   "RECOMMIT", "APPROPRIATIONS", "AGRICULTURE", "INCOME",   "TARIFF", "NAVY",
+        "ARMY",   "PENSION", "CLAIM",    "RAILROAD",       "BANK",        "CURRENCY", "TREATY", "INDIAN",
+        "LAND",   "POSTAL",  "ROADS",    "HARBORS",        "RIVERS",      "CUSTOMS",  "SILVER", "GOLD"};
     return w;
 }
 
@@ -83,7 +83,8 @@ void writeSyntheticTree(const QString &root)
             d.rollCalls.append(rc);
             Description desc;
             desc.header = {QStringLiteral("H.R. %1").arg(r), QStringLiteral("%1-%2").arg(congress).arg(r),
-                           QStringLiteral("YEA"), QStringLiteral("PASSED"), QStringLiteral("MR. MEMBER %1").arg(r % 400)};
+                           QStringLiteral("YEA"), QStringLiteral("PASSED"),
+                           QStringLiteral("MR. MEMBER %1").arg(r % 400)};
             desc.text = phrase(rng, 15, 60);
             // A few rare subjects, so that a keyword search reads everything and finds a little.
             if (rng.bounded(100) < 2)

@@ -13,8 +13,8 @@ using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
 namespace {
-RollCall coded(const QString &description, const QDate &date, int yeas, int nays, int issue, int issue2,
-               int clausen, int peltzman1, int peltzman2)
+RollCall coded(const QString &description, const QDate &date, int yeas, int nays, int issue, int issue2, int clausen,
+               int peltzman1, int peltzman2)
 {
     RollCall rc = TreeBuilder::rollCall(description, date, yeas, nays);
     rc.issueCode = qint16(issue);
@@ -130,14 +130,14 @@ void TestCliSearch::searches_data()
                            << all97.section('\n', 0, 0) + "\n" + def98;
     QTest::newRow("clausen") << "standard" << QStringList{"--house", "--congress", "97,98", "--clausen", "2,3"}
                              << all97.section('\n', 1, 1) + "\n" + def98;
-    QTest::newRow("peltzman, second code") << "standard" << QStringList{"--house", "--congress", "97", "--peltzman", "5"}
-                                           << all97;
+    QTest::newRow("peltzman, second code")
+        << "standard" << QStringList{"--house", "--congress", "97", "--peltzman", "5"} << all97;
     QTest::newRow("keyword in free text, not cut")
-        << "standard" << QStringList{"--house", "--congress", "97,98", "--keyword", "tax", "--op2", "NOT", "--keyword2", "cut"}
+        << "standard"
+        << QStringList{"--house", "--congress", "97,98", "--keyword", "tax", "--op2", "NOT", "--keyword2", "cut"}
         << def98;
-    QTest::newRow("keyword or") << "standard"
-                                << QStringList{"--house", "--congress", "97,98", "--keyword", "FARM", "--op3", "or",
-                                               "--keyword3", "DEFENSE"}
+    QTest::newRow("keyword or") << "standard" << QStringList{"--house", "--congress", "97,98",      "--keyword", "FARM",
+                                                             "--op3",   "or",         "--keyword3", "DEFENSE"}
                                 << all97.section('\n', 1, 1) + "\n" + def98;
     QTest::newRow("no match") << "standard" << QStringList{"--house", "--congress", "97", "--keyword", "NOWHERE"} << "";
     QTest::newRow("extended, second issue code")
@@ -195,7 +195,8 @@ void TestCliSearch::badUsage_data()
     QTest::newRow("zero congress") << QStringList{"TREE", "--house", "--congress", "0"};
     QTest::newRow("bad codes") << QStringList{"TREE", "--house", "--congress", "97", "--issue", "ten"};
     QTest::newRow("two kinds") << QStringList{"TREE", "--house", "--congress", "97", "--issue", "1", "--clausen", "2"};
-    QTest::newRow("bad operator") << QStringList{"TREE", "--house", "--congress", "97", "--keyword", "A", "--op2", "XOR"};
+    QTest::newRow("bad operator") << QStringList{"TREE",      "--house", "--congress", "97",
+                                                 "--keyword", "A",       "--op2",      "XOR"};
     QTest::newRow("operator without keyword") << QStringList{"TREE", "--house", "--congress", "97", "--op2", "AND"};
     QTest::newRow("value missing") << QStringList{"TREE", "--house", "--congress"};
     QTest::newRow("unknown option") << QStringList{"TREE", "--house", "--congress", "97", "--fast"};

@@ -17,7 +17,10 @@
 using namespace rollscan;
 
 namespace {
-qint16 i16At(const QByteArray &b, qsizetype off) { return qFromLittleEndian<qint16>(b.constData() + off); }
+qint16 i16At(const QByteArray &b, qsizetype off)
+{
+    return qFromLittleEndian<qint16>(b.constData() + off);
+}
 double f64At(const QByteArray &b, qsizetype off)
 {
     const quint64 bits = qFromLittleEndian<quint64>(b.constData() + off);
@@ -49,7 +52,10 @@ QList<BookmarkEntry> entries(int first, int count, int congress = 103)
 }
 
 // The flag of record n (1-based) of a file whose records all carry day dates.
-qint16 flagOf(const QByteArray &file, int n) { return i16At(file, qint64(n - 1) * 87 + 79); }
+qint16 flagOf(const QByteArray &file, int n)
+{
+    return i16At(file, qint64(n - 1) * 87 + 79);
+}
 } // namespace
 
 class TestBookmark : public QObject {
@@ -165,8 +171,8 @@ void TestBookmark::appendCreatesFile()
     BookmarkFile::Append(path, entries(4, 2));
     const QByteArray file = ReadWholeFile(path);
     QCOMPARE(file, BookmarkFile::EncodeRecord(entry(103, 4), false) + BookmarkFile::EncodeRecord(entry(103, 5), true));
-    QVERIFY_THROWS_EXCEPTION(FileError, BookmarkFile::Append(dir.filePath(QStringLiteral("no/such/dir.bmk")),
-                                                             entries(1, 1)));
+    QVERIFY_THROWS_EXCEPTION(FileError,
+                             BookmarkFile::Append(dir.filePath(QStringLiteral("no/such/dir.bmk")), entries(1, 1)));
 }
 
 void TestBookmark::rewriteKeepsLaterRecords()
@@ -227,8 +233,8 @@ void TestBookmark::readStopsAtEndWithoutFlag()
 void TestBookmark::readIgnoresTrailingFragment()
 {
     // A last record that stops right after its flag is whole; one cut inside its fields is not read.
-    const QByteArray two = BookmarkFile::EncodeRecord(entry(103, 1), false) +
-                           BookmarkFile::EncodeRecord(entry(103, 2), false).left(81);
+    const QByteArray two =
+        BookmarkFile::EncodeRecord(entry(103, 1), false) + BookmarkFile::EncodeRecord(entry(103, 2), false).left(81);
     QCOMPARE(BookmarkFile::Parse(two, QStringLiteral("x.bmk")), entries(1, 2));
     QCOMPARE(BookmarkFile::Parse(two.left(87 + 50), QStringLiteral("x.bmk")), entries(1, 1));
 

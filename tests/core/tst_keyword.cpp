@@ -126,19 +126,37 @@ void TestKeyword::keywordTexts_data()
     QTest::addColumn<bool>("kept");
 
     const QString none = QStringLiteral("(none)");
-    QTest::newRow("lower-case text does not match") << "TAX" << none << "" << none << "" << QStringList{"Tax cut"} << false;
+    QTest::newRow("lower-case text does not match")
+        << "TAX" << none << "" << none << "" << QStringList{"Tax cut"} << false;
     QTest::newRow("upper-case text matches") << "TAX" << none << "" << none << "" << QStringList{"TAX CUT"} << true;
     QTest::newRow("keyword typed in lower case") << "tax" << none << "" << none << "" << QStringList{"TAX CUT"} << true;
-    QTest::newRow("empty second keyword is everywhere") << "TAX" << "AND" << "" << none << "" << QStringList{"TAX"} << true;
-    QTest::newRow("empty second keyword, no primary") << "TAX" << "AND" << "" << none << "" << QStringList{"FARM"} << false;
-    QTest::newRow("cut or (tax and income): cut") << "TAX" << "OR" << "CUT" << "AND" << "INCOME"
-                                                   << QStringList{"CUT SPENDING"} << true;
-    QTest::newRow("cut or (tax and income): both") << "TAX" << "OR" << "CUT" << "AND" << "INCOME"
-                                                    << QStringList{"TAX ON INCOME"} << true;
-    QTest::newRow("cut or (tax and income): tax only") << "TAX" << "OR" << "CUT" << "AND" << "INCOME"
-                                                        << QStringList{"TAX ON GOODS"} << false;
-    QTest::newRow("A not B: A alone") << "A" << none << "" << "NOT" << "B" << QStringList{"A"} << true;
-    QTest::newRow("A not B: both") << "A" << none << "" << "NOT" << "B" << QStringList{"A", "", "B"} << false;
+    QTest::newRow("empty second keyword is everywhere") << "TAX"
+                                                        << "AND"
+                                                        << "" << none << "" << QStringList{"TAX"} << true;
+    QTest::newRow("empty second keyword, no primary") << "TAX"
+                                                      << "AND"
+                                                      << "" << none << "" << QStringList{"FARM"} << false;
+    QTest::newRow("cut or (tax and income): cut") << "TAX"
+                                                  << "OR"
+                                                  << "CUT"
+                                                  << "AND"
+                                                  << "INCOME" << QStringList{"CUT SPENDING"} << true;
+    QTest::newRow("cut or (tax and income): both") << "TAX"
+                                                   << "OR"
+                                                   << "CUT"
+                                                   << "AND"
+                                                   << "INCOME" << QStringList{"TAX ON INCOME"} << true;
+    QTest::newRow("cut or (tax and income): tax only") << "TAX"
+                                                       << "OR"
+                                                       << "CUT"
+                                                       << "AND"
+                                                       << "INCOME" << QStringList{"TAX ON GOODS"} << false;
+    QTest::newRow("A not B: A alone") << "A" << none << ""
+                                      << "NOT"
+                                      << "B" << QStringList{"A"} << true;
+    QTest::newRow("A not B: both") << "A" << none << ""
+                                   << "NOT"
+                                   << "B" << QStringList{"A", "", "B"} << false;
     QTest::newRow("second keyword ignored without operator")
         << "A" << none << "B" << none << "" << QStringList{"A"} << true;
     QTest::newRow("found only in the free text")
@@ -180,15 +198,15 @@ void TestKeyword::findBytes_data()
     QTest::newRow("longer needle") << QByteArray("TA") << QByteArray("TAX") << 0 << -1;
     QTest::newRow("one byte") << QByteArray("..........................X") << QByteArray("X") << 0 << 26;
     QTest::newRow("last bytes of a long text") << forty << QByteArray("TAX") << 0 << 37;
-    QTest::newRow("across a block boundary") << QByteArray(14, '.') + "TOBACCO" + QByteArray(30, '.')
-                                             << QByteArray("TOBACCO") << 0 << 14;
-    QTest::newRow("first and last bytes only") << QByteArray("TAXTXX") + QByteArray(30, '.') + "TAX"
-                                               << QByteArray("TAX") << 1 << 36;
-    QTest::newRow("from skips an earlier hit") << QByteArray("TAX") + QByteArray(30, '.') + "TAX"
-                                               << QByteArray("TAX") << 1 << 33;
+    QTest::newRow("across a block boundary")
+        << QByteArray(14, '.') + "TOBACCO" + QByteArray(30, '.') << QByteArray("TOBACCO") << 0 << 14;
+    QTest::newRow("first and last bytes only")
+        << QByteArray("TAXTXX") + QByteArray(30, '.') + "TAX" << QByteArray("TAX") << 1 << 36;
+    QTest::newRow("from skips an earlier hit")
+        << QByteArray("TAX") + QByteArray(30, '.') + "TAX" << QByteArray("TAX") << 1 << 33;
     QTest::newRow("negative from") << QByteArray("..TAX") << QByteArray("TAX") << -5 << 2;
-    QTest::newRow("long needle") << QByteArray(50, 'A') + "APPROPRIATIONS BILL"
-                                 << QByteArray("APPROPRIATIONS BILL") << 0 << 50;
+    QTest::newRow("long needle") << QByteArray(50, 'A') + "APPROPRIATIONS BILL" << QByteArray("APPROPRIATIONS BILL")
+                                 << 0 << 50;
     QTest::newRow("bytes above 127") << QByteArray(20, '\xe9') + "\x93X\x94" << QByteArray("\x93X\x94") << 0 << 20;
 }
 
@@ -227,10 +245,18 @@ void TestKeyword::headerFieldsAreSeparateTexts_data()
     QTest::addColumn<QString>("field2");
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<bool>("kept");
-    QTest::newRow("inside the second field") << "H.R. 1" << "TAX" << "TAX" << true;
-    QTest::newRow("at the end of the first field") << "1234567890TAX" << "" << "TAX" << true;
-    QTest::newRow("across the two fields") << "12345678901TA" << "X" << "TAX" << false;
-    QTest::newRow("blank padding is text") << "AB" << "" << "AB " << true;
+    QTest::newRow("inside the second field") << "H.R. 1"
+                                             << "TAX"
+                                             << "TAX" << true;
+    QTest::newRow("at the end of the first field") << "1234567890TAX"
+                                                   << ""
+                                                   << "TAX" << true;
+    QTest::newRow("across the two fields") << "12345678901TA"
+                                           << "X"
+                                           << "TAX" << false;
+    QTest::newRow("blank padding is text") << "AB"
+                                           << ""
+                                           << "AB " << true;
 }
 
 void TestKeyword::headerFieldsAreSeparateTexts()

@@ -53,16 +53,15 @@ struct Fixture {
     QString out(const QString &name) const { return dir.filePath(name); }
 };
 
-const QByteArray kTable97 =
-    "January 5, 1981: Roll Call #12\r\n"
-    "ELECT SPEAKER\r\n"
-    "House #97, 1981-1982\r\n"
-    "\r\n"
-    "H#  ID1#   ID2#  SC  CD  STATE           PARTY  NAME         XCOORD  YCOORD  VOTE\r\n"
-    "97  14000  3     41  1   ALABAMA         100    SMITH, JOHN   .123   -.456   1\r\n"
-    "97  99999999\r\n"
-    "           0     13  12  NEW YORK        200    JONES        -.250    .500   6\r\n"
-    "97  99910  0     99  0                   100    CARTER        .000   -1.000  9\r\n";
+const QByteArray kTable97 = "January 5, 1981: Roll Call #12\r\n"
+                            "ELECT SPEAKER\r\n"
+                            "House #97, 1981-1982\r\n"
+                            "\r\n"
+                            "H#  ID1#   ID2#  SC  CD  STATE           PARTY  NAME         XCOORD  YCOORD  VOTE\r\n"
+                            "97  14000  3     41  1   ALABAMA         100    SMITH, JOHN   .123   -.456   1\r\n"
+                            "97  99999999\r\n"
+                            "           0     13  12  NEW YORK        200    JONES        -.250    .500   6\r\n"
+                            "97  99910  0     99  0                   100    CARTER        .000   -1.000  9\r\n";
 } // namespace
 
 class TestRollCallOutput : public QObject {
@@ -117,8 +116,7 @@ void TestRollCallOutput::columnOverflow_data()
     QTest::newRow("fits") << QStringList{"1234", "X"} << QStringList{"1234X"};
     QTest::newRow("gap filled") << QStringList{"1", "X"} << QStringList{"1   X"};
     QTest::newRow("reaches the next column") << QStringList{"12345", "X"} << QStringList{"12345", four + "X"};
-    QTest::newRow("overflow carries on") << QStringList{"12345678", "X", "Y"}
-                                         << QStringList{"12345678", four + "X Y"};
+    QTest::newRow("overflow carries on") << QStringList{"12345678", "X", "Y"} << QStringList{"12345678", four + "X Y"};
     QTest::newRow("empty values") << QStringList{"", "", "Z"} << QStringList{"      Z"};
 }
 
@@ -137,8 +135,8 @@ void TestRollCallOutput::heading_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("97th House") << true << 97 << ""
                                 << QStringList{"January 5, 1981: Roll Call #12", "Desc", "House #97, 1981-1982"};
-    QTest::newRow("1st Senate, text date") << false << 1 << "1789"
-                                           << QStringList{"1789: Roll Call #12", "Desc", "Senate #1, 1789-1790"};
+    QTest::newRow("1st Senate, text date")
+        << false << 1 << "1789" << QStringList{"1789: Roll Call #12", "Desc", "Senate #1, 1789-1790"};
 }
 
 void TestRollCallOutput::heading()

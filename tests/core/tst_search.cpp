@@ -54,8 +54,8 @@ Session sessionWithRows(int rows)
 {
     Session s(QStringLiteral("/nonexistent"));
     for (int i = 1; i <= rows; ++i)
-        s.MatchTable.append({qint16(10 + i), QStringLiteral("Roll call %1").arg(i), TaggedDate::FromDate(QDate(2001, 2, i)),
-                             qint16(200 + i), qint16(100 + i), 107});
+        s.MatchTable.append({qint16(10 + i), QStringLiteral("Roll call %1").arg(i),
+                             TaggedDate::FromDate(QDate(2001, 2, i)), qint16(200 + i), qint16(100 + i), 107});
     return s;
 }
 } // namespace
@@ -96,10 +96,25 @@ void TestSearch::ordinalSuffix_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("suffix");
-    for (auto [n, s] : std::initializer_list<std::pair<int, const char *>>{
-             {1, "st"}, {2, "nd"}, {3, "rd"}, {4, "th"}, {10, "th"}, {11, "th"}, {12, "th"}, {13, "th"},
-             {21, "st"}, {22, "nd"}, {23, "rd"}, {101, "st"}, {102, "nd"}, {103, "rd"}, {111, "th"},
-             {112, "th"}, {113, "th"}, {114, "th"}, {121, "st"}})
+    for (auto [n, s] : std::initializer_list<std::pair<int, const char *>>{{1, "st"},
+                                                                           {2, "nd"},
+                                                                           {3, "rd"},
+                                                                           {4, "th"},
+                                                                           {10, "th"},
+                                                                           {11, "th"},
+                                                                           {12, "th"},
+                                                                           {13, "th"},
+                                                                           {21, "st"},
+                                                                           {22, "nd"},
+                                                                           {23, "rd"},
+                                                                           {101, "st"},
+                                                                           {102, "nd"},
+                                                                           {103, "rd"},
+                                                                           {111, "th"},
+                                                                           {112, "th"},
+                                                                           {113, "th"},
+                                                                           {114, "th"},
+                                                                           {121, "st"}})
         QTest::addRow("%d", n) << n << QString::fromLatin1(s);
 }
 
@@ -148,19 +163,19 @@ void TestSearch::codeSearch_data()
 
     // Records: ONE issue 20 / issue2 10, clausen 1, peltzman 5/7; TWO issue 30 / issue2 0, clausen 2,
     // peltzman 7/0; THREE issue 10, clausen 3, peltzman 0/5.
-    QTest::newRow("issue, standard: first code") << SearchKind::Issue << QList<int>{10, 20} << false
-                                                  << QStringList{"ONE", "THREE"};
+    QTest::newRow("issue, standard: first code")
+        << SearchKind::Issue << QList<int>{10, 20} << false << QStringList{"ONE", "THREE"};
     QTest::newRow("issue, standard: no second code") << SearchKind::Issue << QList<int>{40} << false << QStringList{};
-    QTest::newRow("issue, extended: second code") << SearchKind::Issue << QList<int>{10} << true
-                                                   << QStringList{"ONE", "THREE"};
+    QTest::newRow("issue, extended: second code")
+        << SearchKind::Issue << QList<int>{10} << true << QStringList{"ONE", "THREE"};
     QTest::newRow("issue, standard: code 0 only matches a 0 code")
         << SearchKind::Issue << QList<int>{0} << false << QStringList{};
     QTest::newRow("clausen") << SearchKind::Clausen << QList<int>{2, 3} << false << QStringList{"TWO", "THREE"};
     QTest::newRow("clausen, extended") << SearchKind::Clausen << QList<int>{1} << true << QStringList{"ONE"};
-    QTest::newRow("peltzman: first code") << SearchKind::Peltzman << QList<int>{7} << false
-                                          << QStringList{"ONE", "TWO"};
-    QTest::newRow("peltzman: second code") << SearchKind::Peltzman << QList<int>{5} << true
-                                           << QStringList{"ONE", "THREE"};
+    QTest::newRow("peltzman: first code")
+        << SearchKind::Peltzman << QList<int>{7} << false << QStringList{"ONE", "TWO"};
+    QTest::newRow("peltzman: second code")
+        << SearchKind::Peltzman << QList<int>{5} << true << QStringList{"ONE", "THREE"};
     QTest::newRow("no codes chosen") << SearchKind::Clausen << QList<int>{} << false << QStringList{};
 }
 
@@ -379,7 +394,8 @@ void TestSearch::listLines()
 {
     QFETCH(bool, smallScreen);
     QFETCH(QString, line);
-    const MatchRow row{45, QStringLiteral("To pass H.R. 1 & 2"), TaggedDate::FromDate(QDate(1993, 2, 4)), 234, 190, 103};
+    const MatchRow row{45, QStringLiteral("To pass H.R. 1 & 2"), TaggedDate::FromDate(QDate(1993, 2, 4)), 234, 190,
+                       103};
     QCOMPARE(MatchListLine(row, smallScreen), line);
     MatchTable t;
     t.append(row);

@@ -33,12 +33,18 @@ void TestSubjectCodes::lines_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("codeText");
     QTest::addColumn<QString>("name");
-    QTest::newRow("three digits") << QByteArray("101   Defense budget") << 101 << "101" << "Defense budget";
-    QTest::newRow("leading blank") << QByteArray(" 12   Agriculture") << 12 << " 12" << "Agriculture";
-    QTest::newRow("trailing blanks removed") << QByteArray("  7   Tariffs    ") << 7 << "  7" << "Tariffs";
-    QTest::newRow("separator never in the name") << QByteArray("5  x  Name") << 5 << "5  " << "Name";
-    QTest::newRow("name with inner blanks") << QByteArray("44    Public  Works") << 44 << "44 " << "Public  Works";
-    QTest::newRow("code alone") << QByteArray("9") << 9 << "9" << "";
+    QTest::newRow("three digits") << QByteArray("101   Defense budget") << 101 << "101"
+                                  << "Defense budget";
+    QTest::newRow("leading blank") << QByteArray(" 12   Agriculture") << 12 << " 12"
+                                   << "Agriculture";
+    QTest::newRow("trailing blanks removed") << QByteArray("  7   Tariffs    ") << 7 << "  7"
+                                             << "Tariffs";
+    QTest::newRow("separator never in the name") << QByteArray("5  x  Name") << 5 << "5  "
+                                                 << "Name";
+    QTest::newRow("name with inner blanks") << QByteArray("44    Public  Works") << 44 << "44 "
+                                            << "Public  Works";
+    QTest::newRow("code alone") << QByteArray("9") << 9 << "9"
+                                << "";
     QTest::newRow("Windows-1252 name") << QByteArray("300   Caf\xe9 \x93tax\x94") << 300 << "300"
                                        << QString::fromUtf8("Café “tax”");
 }
@@ -164,9 +170,12 @@ void TestSubjectCodes::schemes_data()
     QTest::addColumn<SubjectScheme>("scheme");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("issue") << SubjectScheme::Issue << "isscodes.dat" << "Subject Access: Issue Codes";
-    QTest::newRow("clausen") << SubjectScheme::Clausen << "clacodes.dat" << "Subject Access: Clausen Codes";
-    QTest::newRow("peltzman") << SubjectScheme::Peltzman << "pelcodes.dat" << "Subject Access: Peltzman Codes";
+    QTest::newRow("issue") << SubjectScheme::Issue << "isscodes.dat"
+                           << "Subject Access: Issue Codes";
+    QTest::newRow("clausen") << SubjectScheme::Clausen << "clacodes.dat"
+                             << "Subject Access: Clausen Codes";
+    QTest::newRow("peltzman") << SubjectScheme::Peltzman << "pelcodes.dat"
+                              << "Subject Access: Peltzman Codes";
 }
 
 void TestSubjectCodes::schemes()

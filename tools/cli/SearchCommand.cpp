@@ -176,8 +176,8 @@ int run(const QStringList &args)
         session.newDataFormat = a->extended;
         session.isHouse = a->isHouse.value_or(true);
         session.selectedCongresses = a->congresses;
-        const SearchOutcome outcome = a->bookmark.isEmpty() ? RunSearch(session, a->criteria)
-                                                            : LoadBookmarkFile(session, a->bookmark);
+        const SearchOutcome outcome =
+            a->bookmark.isEmpty() ? RunSearch(session, a->criteria) : LoadBookmarkFile(session, a->bookmark);
         if (outcome.matchCount == 0) {
             Err() << "rollscan-cli search: no matches";
             if (a->bookmark.isEmpty())

@@ -12,9 +12,9 @@ const QList<int> &RollCallTableColumns()
 
 const QStringList &RollCallTableCaptions()
 {
-    static const QStringList captions = {QStringLiteral("H#"),     QStringLiteral("ID1#"),  QStringLiteral("ID2#"),
-                                         QStringLiteral("SC"),     QStringLiteral("CD"),    QStringLiteral("STATE"),
-                                         QStringLiteral("PARTY"),  QStringLiteral("NAME"),  QStringLiteral("XCOORD"),
+    static const QStringList captions = {QStringLiteral("H#"),     QStringLiteral("ID1#"), QStringLiteral("ID2#"),
+                                         QStringLiteral("SC"),     QStringLiteral("CD"),   QStringLiteral("STATE"),
+                                         QStringLiteral("PARTY"),  QStringLiteral("NAME"), QStringLiteral("XCOORD"),
                                          QStringLiteral("YCOORD"), QStringLiteral("VOTE")};
     return captions;
 }

@@ -11,7 +11,10 @@
 namespace rollscan {
 
 namespace {
-QString chamberName(bool isHouse) { return isHouse ? QStringLiteral("House") : QStringLiteral("Senate"); }
+QString chamberName(bool isHouse)
+{
+    return isHouse ? QStringLiteral("House") : QStringLiteral("Senate");
+}
 
 SheetRollCall entryRollCall(const Session &session, int position, int *congress)
 {
@@ -19,7 +22,8 @@ SheetRollCall entryRollCall(const Session &session, int position, int *congress)
         throw DataError(QStringLiteral("There is no roll call at position %1 of the selection queue.").arg(position));
     const int rowNumber = session.queueRows.at(position - 1);
     if (rowNumber < 1 || rowNumber > session.MatchTable.matchCount())
-        throw DataError(QStringLiteral("The selection queue names row %1, which the list does not hold.").arg(rowNumber));
+        throw DataError(
+            QStringLiteral("The selection queue names row %1, which the list does not hold.").arg(rowNumber));
     const MatchRow &row = session.MatchTable.row(rowNumber);
     *congress = row.congress;
     SheetRollCall rc;
@@ -100,8 +104,8 @@ QList<RollCallSheet> LoadQueueSheets(const Session &session)
     }
     QList<RollCallSheet> sheets;
     for (qsizetype g = 0; g < congresses.size(); ++g)
-        sheets.append(LoadRollCallSheet(session.dataRoot, session.isHouse, congresses[g], session.newDataFormat,
-                                        groups[g]));
+        sheets.append(
+            LoadRollCallSheet(session.dataRoot, session.isHouse, congresses[g], session.newDataFormat, groups[g]));
     return sheets;
 }
 

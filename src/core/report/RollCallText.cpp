@@ -42,10 +42,17 @@ QStringList RollCallTableValues(const RollCallSheet &sheet, int legislator, int 
 {
     const SheetLegislator &line = sheet.legislators.at(legislator);
     const Legislator &l = line.legislator;
-    return {QString::number(sheet.congress), QString::number(l.id1),       QString::number(l.id2),
-            QString::number(l.stateCode),    QString::number(l.district),  line.stateName,
-            QString::number(l.partyCode),    l.name,                       FormatCoordinate(l.coord1),
-            FormatCoordinate(l.coord2),      QString::number(line.votes.value(index))};
+    return {QString::number(sheet.congress),
+            QString::number(l.id1),
+            QString::number(l.id2),
+            QString::number(l.stateCode),
+            QString::number(l.district),
+            line.stateName,
+            QString::number(l.partyCode),
+            l.name,
+            FormatCoordinate(l.coord1),
+            FormatCoordinate(l.coord2),
+            QString::number(line.votes.value(index))};
 }
 
 QStringList RollCallTextLines(const RollCallSheet &sheet, const ProgressCallback &progress)

@@ -19,10 +19,10 @@ QString quoted(QString text)
 
 QString columnLine()
 {
-    const QStringList captions = {QStringLiteral("H#"),    QStringLiteral("ID1"),    QStringLiteral("ID2"),
-                                  QStringLiteral("SC"),    QStringLiteral("CD"),     QStringLiteral("STATE"),
-                                  QStringLiteral("PARTY"), QStringLiteral("NAME"),   QStringLiteral("XCOORD"),
-                                  QStringLiteral("YCOORD"), QStringLiteral("RC#"),   QStringLiteral("VOTE")};
+    const QStringList captions = {QStringLiteral("H#"),     QStringLiteral("ID1"),  QStringLiteral("ID2"),
+                                  QStringLiteral("SC"),     QStringLiteral("CD"),   QStringLiteral("STATE"),
+                                  QStringLiteral("PARTY"),  QStringLiteral("NAME"), QStringLiteral("XCOORD"),
+                                  QStringLiteral("YCOORD"), QStringLiteral("RC#"),  QStringLiteral("VOTE")};
     QStringList cells;
     for (const QString &c : captions)
         cells.append(quoted(c));
@@ -75,8 +75,9 @@ void WriteSpreadsheet(const Session &session, const QString &fileName, bool whol
 {
     if (session.queueLength() == 0)
         throw DataError(QStringLiteral("The selection queue is empty."));
-    const QList<RollCallSheet> sheets = wholeQueue ? LoadQueueSheets(session)
-                                                   : QList<RollCallSheet>{LoadQueueEntrySheet(session, session.currentQueuePos)};
+    const QList<RollCallSheet> sheets =
+        wholeQueue ? LoadQueueSheets(session)
+                   : QList<RollCallSheet>{LoadQueueEntrySheet(session, session.currentQueuePos)};
     WriteWholeFile(fileName, SpreadsheetBytes(sheets, progress));
 }
 

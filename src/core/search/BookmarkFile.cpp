@@ -33,10 +33,16 @@ constexpr int kAfterFlag = 4;
 constexpr int kAfterUsed = 6;
 constexpr qint16 kLastFlag = -1;
 
-int dateBytes(const TaggedDate &date) { return date.isDate() ? 10 : 4 + int(date.text.size()); }
+int dateBytes(const TaggedDate &date)
+{
+    return date.isDate() ? 10 : 4 + int(date.text.size());
+}
 
 // Bytes of the record that hold fields, for a date of `dateSize` bytes.
-int usedBytes(int dateSize) { return kDate + dateSize + kAfterDescription + kAfterUsed; }
+int usedBytes(int dateSize)
+{
+    return kDate + dateSize + kAfterDescription + kAfterUsed;
+}
 
 void checkFits(const BookmarkEntry &e)
 {

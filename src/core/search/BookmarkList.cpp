@@ -28,7 +28,10 @@ bool BookmarkList::load(const QString &path)
     return true;
 }
 
-void BookmarkList::save(const QString &path) const { BookmarkFile::Rewrite(path, m_entries); }
+void BookmarkList::save(const QString &path) const
+{
+    BookmarkFile::Rewrite(path, m_entries);
+}
 
 int BookmarkList::moveUp(int row)
 {

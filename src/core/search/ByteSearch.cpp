@@ -59,7 +59,8 @@ qsizetype FindBytes(QByteArrayView haystack, QByteArrayView needle, qsizetype fr
             }
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i));
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + i + m - 1));
-            unsigned mask = unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+            unsigned mask =
+                unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
             mask &= ~0u << skip;
             while (mask != 0) {
                 const qsizetype at = i + trailingZeros(mask);

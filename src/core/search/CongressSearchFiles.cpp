@@ -14,7 +14,10 @@ QString pathIf(bool wanted, const QString &root, bool isHouse, int congress, con
     return wanted ? CongressFileName(root, isHouse, congress, extension) : QString();
 }
 
-QByteArray readIf(const QString &path) { return path.isEmpty() ? QByteArray() : ReadWholeFile(path); }
+QByteArray readIf(const QString &path)
+{
+    return path.isEmpty() ? QByteArray() : ReadWholeFile(path);
+}
 } // namespace
 
 CongressSearchFiles::CongressSearchFiles(const QString &root, bool isHouse, int congress, bool newDataFormat,
@@ -48,11 +51,20 @@ void CongressSearchFiles::requireRollCalls(int count) const
         PeekRollCall(m_rif, slotOffset(count), m_newDataFormat);
 }
 
-RollCallKeys CongressSearchFiles::keys(int r) const { return PeekRollCall(m_rif, slotOffset(r), m_newDataFormat); }
+RollCallKeys CongressSearchFiles::keys(int r) const
+{
+    return PeekRollCall(m_rif, slotOffset(r), m_newDataFormat);
+}
 
-RollCall CongressSearchFiles::rollCall(int r) const { return DecodeRollCall(m_rif, slotOffset(r), m_newDataFormat); }
+RollCall CongressSearchFiles::rollCall(int r) const
+{
+    return DecodeRollCall(m_rif, slotOffset(r), m_newDataFormat);
+}
 
-MatchRow CongressSearchFiles::matchRow(int r) const { return matchRow(r, keys(r)); }
+MatchRow CongressSearchFiles::matchRow(int r) const
+{
+    return matchRow(r, keys(r));
+}
 
 MatchRow CongressSearchFiles::matchRow(int r, const RollCallKeys &keys) const
 {

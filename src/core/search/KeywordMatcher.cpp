@@ -62,8 +62,8 @@ bool KeywordMatcher::kept(const Texts &texts) const
     // The same decision as KeywordDecision, looking for a keyword only when the outcome still
     // depends on it: AND and NOT keywords matter only while the primary part holds, OR keywords
     // only when it does not.
-    const std::array<std::pair<KeywordOperator, const Needle *>, 2> others = {
-        std::pair{m_criteria.op2, &m_keyword2}, std::pair{m_criteria.op3, &m_keyword3}};
+    const std::array<std::pair<KeywordOperator, const Needle *>, 2> others = {std::pair{m_criteria.op2, &m_keyword2},
+                                                                              std::pair{m_criteria.op3, &m_keyword3}};
     bool required = m_keyword1.in(texts);
     for (const auto &[op, needle] : others) {
         if (!required)

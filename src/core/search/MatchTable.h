@@ -11,12 +11,12 @@ namespace rollscan {
 
 // One row of the search result: the six columns of the roll-call list.
 struct MatchRow {
-    qint16 rollCall = 0;     // column 0: roll-call number within its congress
-    QString description;     // column 1: at most 60 characters, trimmed
-    TaggedDate date;         // column 2
-    qint16 yeas = 0;         // column 3
-    qint16 nays = 0;         // column 4
-    qint16 congress = 0;     // column 5
+    qint16 rollCall = 0; // column 0: roll-call number within its congress
+    QString description; // column 1: at most 60 characters, trimmed
+    TaggedDate date;     // column 2
+    qint16 yeas = 0;     // column 3
+    qint16 nays = 0;     // column 4
+    qint16 congress = 0; // column 5
     bool operator==(const MatchRow &) const = default;
 };
 

@@ -16,9 +16,15 @@ constexpr int kSearchProgressStep = 20;
 constexpr int kNarrowProgressStep = 50;
 const QChar kCr(13);
 
-int percentOf(qint64 part, qint64 whole) { return whole > 0 ? int(part * 100 / whole) : 100; }
+int percentOf(qint64 part, qint64 whole)
+{
+    return whole > 0 ? int(part * 100 / whole) : 100;
+}
 
-bool containsCode(const QList<int> &codes, int value) { return codes.contains(value); }
+bool containsCode(const QList<int> &codes, int value)
+{
+    return codes.contains(value);
+}
 
 void setSearchFlags(Session &session, SearchKind kind)
 {

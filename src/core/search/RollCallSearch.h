@@ -2,8 +2,8 @@
 
 #include "KeywordCriteria.h"
 #include "MatchTable.h"
-#include "data/Description.h"
 #include "Progress.h"
+#include "data/Description.h"
 
 #include <QList>
 #include <QString>

@@ -68,7 +68,10 @@ bool StartQueue(Session &session)
     return true;
 }
 
-bool CrossTabAvailable(const Session &session) { return session.queueLength() == 2; }
+bool CrossTabAvailable(const Session &session)
+{
+    return session.queueLength() == 2;
+}
 
 std::optional<int> QuickEntryRow(const QString &typed, int rollCallCount, int listLength)
 {

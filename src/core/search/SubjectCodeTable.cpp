@@ -47,7 +47,10 @@ QString SubjectAccessCaption(SubjectScheme scheme)
     return QStringLiteral("Subject Access: Peltzman Codes");
 }
 
-SubjectCodeTable SubjectCodeTable::Read(const QString &path) { return Parse(ReadWholeFile(path), path); }
+SubjectCodeTable SubjectCodeTable::Read(const QString &path)
+{
+    return Parse(ReadWholeFile(path), path);
+}
 
 SubjectCodeTable SubjectCodeTable::Parse(const QByteArray &content, const QString &path)
 {
@@ -74,8 +77,9 @@ SubjectCodeTable SubjectCodeTable::Parse(const QByteArray &content, const QStrin
         bool ok = false;
         row.code = row.codeText.trimmed().toInt(&ok);
         if (!ok || row.code < -32768 || row.code > 32767)
-            throw FileError(FileErrorNumber::BadFormat, path,
-                            QStringLiteral("Line %1 does not start with a subject code: \"%2\"").arg(lineNumber).arg(line));
+            throw FileError(
+                FileErrorNumber::BadFormat, path,
+                QStringLiteral("Line %1 does not start with a subject code: \"%2\"").arg(lineNumber).arg(line));
         row.name = line.mid(kNameColumn);
         table.m_rows.append(row);
     }
