@@ -78,6 +78,7 @@ private slots:
     void searchFailureNamesFileAndKeepsTable();
     void searchReplacesTableAndEmptiesQueue();
     void failedSearchMessages();
+    void rowDescriptionComesFromItsCongress();
     void listLines_data();
     void listLines();
     void rollCallIdLine();
@@ -380,6 +381,32 @@ void TestSearch::failedSearchMessages()
              QStringLiteral("Failed search: No matches found for") + cr + cr + cr + "House(s) searched: 2");
     QCOMPARE(NoCongressSelectedMessage(true), QStringLiteral("You must enter or select a House number."));
     QCOMPARE(NoCongressSelectedMessage(false), QStringLiteral("You must enter or select a Senate number."));
+}
+
+void TestSearch::rowDescriptionComesFromItsCongress()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    CongressData a = plainCongress(1, QStringLiteral("A"));
+    a.descriptions = {Description()};
+    a.descriptions[0].text = QStringLiteral("Text of the 97th");
+    CongressData b = plainCongress(2, QStringLiteral("B"));
+    b.descriptions = {Description(), Description()};
+    b.descriptions[1].header[0] = QStringLiteral("H.R. 7");
+    b.descriptions[1].text = QStringLiteral("Text of the 98th");
+    tree.addCongress(true, 97, a);
+    tree.addCongress(true, 98, b);
+    tree.writeIndexes();
+    Session s(dir.path());
+    s.newDataFormat = false;
+    s.selectedCongresses = {97, 98};
+    RunSearch(s, {});
+    // The list holds two congresses and the last one read is current; each row reads its own.
+    QCOMPARE(ReadRowDescription(s, 1).text, QStringLiteral("Text of the 97th"));
+    const Description d = ReadRowDescription(s, 3);
+    QCOMPARE(d.text, QStringLiteral("Text of the 98th"));
+    QCOMPARE(d.header[0], QStringLiteral("H.R. 7       "));
+    QVERIFY_THROWS_EXCEPTION(DataError, ReadRowDescription(s, 4));
 }
 
 void TestSearch::listLines_data()
