@@ -31,11 +31,14 @@ public:
     // "house/hmatch.txt" or "senate/smatch.txt" below the root.
     QString reportPath() const;
 
+    // "List of Mismatches between RIF and LCR files in Houses 1-99" (or "Senates").
     static QString TitleLine(bool isHouse);
+    // Dashes as long as the title: 59 for the House, 60 for the Senate.
     static QString RuleLine(bool isHouse);
     // One line of the report; the four tallies each carry a blank before and after.
     static QString MismatchLine(int congress, int rollCall, int storedYeas, int storedNays, int countedYeas,
                                 int countedNays);
+    // "Time elapsed: " and the seconds, " seconds to match roll call vote tallies."
     static QString ElapsedLine(qint64 seconds);
 
 private:
