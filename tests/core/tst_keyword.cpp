@@ -3,7 +3,7 @@
 
 #include "app/Session.h"
 #include "data/FileError.h"
-#include "search/ByteSearch.h"
+#include "search/BytePattern.h"
 #include "search/KeywordMatcher.h"
 #include "search/RollCallSearch.h"
 #include "search/SelectionQueue.h"

@@ -1,6 +1,5 @@
 #include "KeywordMatcher.h"
 
-#include "ByteSearch.h"
 #include "data/Cp1252.h"
 
 namespace rollscan {
@@ -17,10 +16,11 @@ KeywordCriteria upperCased(KeywordCriteria c)
 
 KeywordMatcher::Needle::Needle(const QString &keyword)
 {
-    bytes = EncodeCp1252(keyword);
+    const QByteArray bytes = EncodeCp1252(keyword);
     everywhere = keyword.isEmpty();
     // EncodeCp1252 turns unknown characters into '?', which would then match real question marks.
     nowhere = DecodeCp1252(bytes) != keyword;
+    pattern = BytePattern(bytes);
 }
 
 bool KeywordMatcher::Needle::in(const Texts &texts) const
@@ -38,12 +38,13 @@ bool KeywordMatcher::Needle::in(const Texts &texts) const
             ++last;
         const char *begin = texts[first].data();
         const QByteArrayView span(begin, texts[last].data() + texts[last].size() - begin);
-        for (qsizetype at = FindBytes(span, bytes); at >= 0; at = FindBytes(span, bytes, at + 1)) {
+        const qsizetype length = pattern.bytes().size();
+        for (qsizetype at = pattern.findIn(span); at >= 0; at = pattern.findIn(span, at + 1)) {
             const char *hit = begin + at;
             size_t t = first;
             while (hit >= texts[t].data() + texts[t].size())
                 ++t;
-            if (hit + bytes.size() <= texts[t].data() + texts[t].size())
+            if (hit + length <= texts[t].data() + texts[t].size())
                 return true;
         }
         first = last + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BytePattern.h"
 #include "KeywordCriteria.h"
 
 #include <QByteArray>
@@ -35,7 +36,7 @@ private:
 
         bool everywhere = false; // the empty keyword
         bool nowhere = false;    // a keyword with a character the code page lacks
-        QByteArray bytes;
+        BytePattern pattern;
     };
 
     KeywordCriteria m_criteria;
