@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The fixed texts of the ideological display and its side windows, kept in one place because the
 // windows and the command line both show them.
@@ -16,6 +17,10 @@ inline const QString kLegislatorNotFound = QStringLiteral("Legislator not found.
 inline const QString kFindNoSelection = QStringLiteral("You must select at least one legislator to find.");
 inline const QString kJumpOutOfRange =
     QStringLiteral("You must select a roll call within the range of selected roll calls.");
+
+// The file dialog filters of the side windows' text reports; the second entry is preselected.
+inline const QStringList kTextReportFilters = {QStringLiteral("All Files (*.*)"),
+                                               QStringLiteral("Output Files (*.txt)")};
 
 // Text of a cross-tab view where the reduction in error means nothing.
 inline const QString kNotApplicable = QStringLiteral("n/a");

@@ -1,0 +1,228 @@
+#include "frmInfo.h"
+
+#include "ReportPrinter.h"
+#include "app/Session.h"
+#include "data/FileError.h"
+#include "ideology/DrawingPass.h"
+#include "ideology/IdeologyTexts.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *object, const char *name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QLabel *valueLabel(const char *name)
+{
+    auto *label = named(new QLabel, name);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLabel *fieldLabel(const char *name)
+{
+    auto *label = valueLabel(name);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The heading fields are fixed-width columns of the record; a fixed font shows them as stored.
+    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return label;
+}
+
+QPlainTextEdit *detailsBox(const char *name, bool scrolling)
+{
+    auto *box = named(new QPlainTextEdit, name);
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return box;
+}
+
+QAction *toolAction(QToolBar *bar, const QString &text, const QString &tip, const char *name,
+                    const QKeySequence &shortcut)
+{
+    QAction *action = named(bar->addAction(text), name);
+    action->setToolTip(tip);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+// Room for a text just short of the scrolling length without a scroll bar.
+constexpr QSize kDetailsSize(440, 220);
+constexpr QSize kSmallDetailsSize(287, 220); // 4300 twips on a small screen
+constexpr int kSmallDetailsFrameWidth = 303; // 4550 twips
+constexpr int kSmallWindowWidth = 510;       // 7650 twips
+} // namespace
+
+frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
+    : QDialog(parent), m_session(session), m_services(services)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(QStringLiteral("Roll Call Information"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    tbrInfo = named(new QToolBar, "tbrInfo");
+    tbrInfo->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    actSave = toolAction(tbrInfo, QStringLiteral("Save"), QStringLiteral("Save roll call information"), "actSave",
+                         QKeySequence::Save);
+    actPrint = toolAction(tbrInfo, QStringLiteral("Print"), QStringLiteral("Print roll call information"), "actPrint",
+                          QKeySequence::Print);
+    actHelp =
+        toolAction(tbrInfo, QStringLiteral("Help"), QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
+    // Escape closes the window through reject(), like Done.
+    actDone = toolAction(tbrInfo, QStringLiteral("Done"), QStringLiteral("Done"), "actDone", QKeySequence());
+
+    fraInfo = named(new QGroupBox(QStringLiteral("Roll Call Information")), "fraInfo");
+    fraInfo->setToolTip(QStringLiteral("This lists the amount of legislators voting Yea, Nay, those not voting, "
+                                       "TRISCALE Scaling errors, and the P.R.E. for the roll call."));
+    lblYeaTag = named(new QLabel(QStringLiteral("Yea:")), "lblYeaTag");
+    lblNayTag = named(new QLabel(QStringLiteral("Nay:")), "lblNayTag");
+    lblYea = valueLabel("lblYea");
+    lblNay = valueLabel("lblNay");
+    lblInfoTags = named(new QLabel(QStringLiteral("N/A:\nErrors:\nP.R.E.:")), "lblInfoTags");
+    lblInfo = valueLabel("lblInfo");
+    auto *infoLayout = new QGridLayout(fraInfo);
+    infoLayout->addWidget(lblYeaTag, 0, 0);
+    infoLayout->addWidget(lblYea, 0, 1);
+    infoLayout->addWidget(lblNayTag, 1, 0);
+    infoLayout->addWidget(lblNay, 1, 1);
+    infoLayout->addWidget(lblInfoTags, 2, 0, Qt::AlignTop);
+    infoLayout->addWidget(lblInfo, 2, 1, Qt::AlignTop);
+    infoLayout->setColumnStretch(1, 1);
+    // The five values read as one list, whether they stand in one label or in two.
+    infoLayout->setVerticalSpacing(0);
+
+    fraNotShown = named(new QGroupBox(QStringLiteral("Not Shown")), "fraNotShown");
+    fraNotShown->setToolTip(QStringLiteral("This lists all legislators in the current Congress who are not shown."));
+    lblCol1 = valueLabel("lblCol1");
+    lblCol2 = valueLabel("lblCol2");
+    auto *columns = new QHBoxLayout(fraNotShown);
+    columns->addWidget(lblCol1, 1, Qt::AlignTop);
+    columns->addWidget(lblCol2, 1, Qt::AlignTop);
+    // Keeps the frame as wide as two columns of names even while it is empty.
+    fraNotShown->setMinimumWidth(fontMetrics().horizontalAdvance(QString(30, QLatin1Char('M'))) / 2 + 40);
+
+    fraDetails = named(new QGroupBox(QStringLiteral("Details")), "fraDetails");
+    lblGField = fieldLabel("lblGField");
+    lblJField = fieldLabel("lblJField");
+    lblType = fieldLabel("lblType");
+    lblHField = fieldLabel("lblHField");
+    lblLegislator = fieldLabel("lblLegislator");
+    txtDetails = detailsBox("txtDetails", false);
+    txtDetailsSB = detailsBox("txtDetailsSB", true);
+    txtDetailsSB->hide();
+    for (QPlainTextEdit *box : {txtDetails, txtDetailsSB})
+        box->setMinimumSize(m_session.smallScreen ? kSmallDetailsSize : kDetailsSize);
+    auto *fields = new QGridLayout;
+    fields->addWidget(lblGField, 0, 0);
+    fields->addWidget(lblJField, 0, 1);
+    fields->addWidget(lblType, 0, 2);
+    fields->addWidget(lblHField, 1, 0);
+    fields->addWidget(lblLegislator, 1, 1, 1, 2);
+    auto *detailsLayout = new QVBoxLayout(fraDetails);
+    detailsLayout->addLayout(fields);
+    detailsLayout->addWidget(txtDetails, 1);
+    detailsLayout->addWidget(txtDetailsSB, 1);
+    if (m_session.smallScreen)
+        fraDetails->setFixedWidth(kSmallDetailsFrameWidth);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(fraInfo);
+    left->addWidget(fraNotShown, 1);
+    auto *body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addWidget(fraDetails, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(tbrInfo);
+    layout->addLayout(body, 1);
+
+    connect(actSave, &QAction::triggered, this, &frmInfo::save);
+    connect(actPrint, &QAction::triggered, this, &frmInfo::PrintInfo);
+    connect(actHelp, &QAction::triggered, this, [this] { m_services.showHelp(this, QStringLiteral("frmInfo")); });
+    connect(actDone, &QAction::triggered, this, &frmInfo::reject);
+
+    adjustSize();
+    if (m_session.smallScreen)
+        resize(kSmallWindowWidth, height());
+    CentreOnScreen(this);
+}
+
+void frmInfo::fill(const DrawingPass &pass)
+{
+    showInfo(LoadRollCallInfo(pass, m_session.dataRoot));
+}
+
+void frmInfo::showInfo(const RollCallInfo &info)
+{
+    m_info = info;
+    lblYea->setText(QString::number(info.yea));
+    lblNay->setText(QString::number(info.nay));
+    lblInfo->setText(info.infoText());
+    lblCol1->setText(info.column1.join(QLatin1Char('\n')));
+    lblCol2->setText(info.column2.join(QLatin1Char('\n')));
+
+    QLabel *fields[] = {lblGField, lblJField, lblType, lblHField, lblLegislator};
+    for (std::size_t i = 0; i < info.headerFields.size(); ++i)
+        fields[i]->setText(info.headerFields[i]);
+    txtDetails->setVisible(!info.scrolling);
+    txtDetailsSB->setVisible(info.scrolling);
+    txtDetails->setPlainText(info.scrolling ? QString() : info.details);
+    txtDetailsSB->setPlainText(info.scrolling ? info.details : QString());
+    // A longer not-shown list makes the window taller; it never shrinks below what the user chose.
+    resize(size().expandedTo(sizeHint()));
+}
+
+void frmInfo::save()
+{
+    const QString file = m_services.saveFileName(this, QStringLiteral("Information Disk Output"),
+                                                 IdeologyText::kTextReportFilters, QStringLiteral("TXT"));
+    if (file.isEmpty())
+        return;
+    try {
+        WriteReportFile(file, InfoReportLines(m_info));
+    } catch (const FileError &error) {
+        ReportError(m_services, this, IdeologyText::ErrorWhile(error.number(), IdeologyText::kWhileSavingInfo));
+        return;
+    }
+    ReportSaved(m_services, this, file);
+}
+
+void frmInfo::PrintInfo()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_services.choosePrinter(this, printer))
+        return;
+    QList<ReportPrinter::Line> lines;
+    const QFont font = ReportPrinter::courier(10);
+    for (const QString &text : InfoPrintedLines(m_info))
+        lines.append({text, font});
+    if (!ReportPrinter::print(printer, lines))
+        ReportError(m_services, this,
+                    IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrintingInfo));
+}
+
+void frmInfo::reject()
+{
+    txtDetails->show();
+    txtDetailsSB->hide();
+    QDialog::reject();
+}
+
+} // namespace rollscan

@@ -1,0 +1,214 @@
+#include "frmStatistics.h"
+
+#include "ReportPrinter.h"
+#include "app/Session.h"
+#include "data/FileError.h"
+#include "ideology/DrawingPass.h"
+#include "ideology/IdeologyTexts.h"
+#include "ideology/RollCallInfo.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *object, const char *name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QLabel *panel(const char *name, Qt::Alignment alignment)
+{
+    auto *label = named(new QLabel, name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMargin(3);
+    return label;
+}
+
+QLabel *columnHead(const QString &text, const char *name, Qt::Alignment alignment)
+{
+    auto *label = named(new QLabel(text), name);
+    label->setAlignment(alignment | Qt::AlignBottom);
+    return label;
+}
+
+QAction *toolAction(QToolBar *bar, const QString &text, const char *name, const QKeySequence &shortcut)
+{
+    QAction *action = named(bar->addAction(text), name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+const QString kPrintingText = QStringLiteral("Printing, please wait...");
+constexpr int kSmallWindowWidth = 513; // 7700 twips
+} // namespace
+
+frmStatistics::frmStatistics(Session &session, Services &services, QWidget *parent)
+    : QDialog(parent), m_session(session), m_services(services)
+{
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(QStringLiteral("Roll Call Statistics"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    tbrStatistics = named(new QToolBar, "tbrStatistics");
+    tbrStatistics->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    actSave = toolAction(tbrStatistics, QStringLiteral("Save"), "actSave", QKeySequence::Save);
+    actPrint = toolAction(tbrStatistics, QStringLiteral("Print"), "actPrint", QKeySequence::Print);
+    actHelp = toolAction(tbrStatistics, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
+    actDone = toolAction(tbrStatistics, QStringLiteral("Done"), "actDone", QKeySequence());
+
+    fraVotes = named(new QGroupBox(QStringLiteral("Roll Call Votes")), "fraVotes");
+    QStringList captions;
+    for (int code = 0; code < 10; ++code)
+        captions << StatisticsScreenCaption(code);
+    lblRollCallCaptions = named(new QLabel(captions.join(QLatin1Char('\n'))), "lblRollCallCaptions");
+    lblRollCallCaptions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The panel's frame would set its lines off against the captions' lines.
+    lblRollCallCaptions->setMargin(3);
+    lblRollCallCaptions->setFrameStyle(QFrame::Panel | QFrame::Plain);
+    lblRollCallCaptions->setLineWidth(0);
+    pnlBreakdown = panel("pnlBreakdown", Qt::AlignRight);
+    auto *votes = new QHBoxLayout(fraVotes);
+    votes->addWidget(lblRollCallCaptions, 0, Qt::AlignTop);
+    votes->addWidget(pnlBreakdown, 1, Qt::AlignTop);
+
+    fraParty = named(new QGroupBox(QStringLiteral("Party Breakdown")), "fraParty");
+    lblNum = columnHead(QStringLiteral("Members"), "lblNum", Qt::AlignRight);
+    lblParty = columnHead(QStringLiteral("Party"), "lblParty", Qt::AlignLeft);
+    lblYea = columnHead(QStringLiteral("Yea"), "lblYea", Qt::AlignRight);
+    lblNay = columnHead(QStringLiteral("Nay"), "lblNay", Qt::AlignRight);
+    pnlNum = panel("pnlNum", Qt::AlignRight);
+    pnlParty = panel("pnlParty", Qt::AlignLeft);
+    pnlYea = panel("pnlYea", Qt::AlignRight);
+    pnlNay = panel("pnlNay", Qt::AlignRight);
+    auto *party = new QGridLayout(fraParty);
+    party->setHorizontalSpacing(6);
+    QLabel *heads[] = {lblNum, lblParty, lblYea, lblNay};
+    QLabel *panels[] = {pnlNum, pnlParty, pnlYea, pnlNay};
+    for (int column = 0; column < 4; ++column) {
+        party->addWidget(heads[column], 0, column);
+        party->addWidget(panels[column], 1, column, Qt::AlignTop);
+    }
+    party->setColumnStretch(1, 1);
+    party->setRowStretch(2, 1);
+    for (QLabel *count : {pnlNum, pnlYea, pnlNay})
+        count->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Members")) + 8);
+    pnlParty->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("     Southern Democrat")) + 16);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(fraVotes, 0);
+    body->addWidget(fraParty, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(tbrStatistics);
+    layout->addLayout(body, 1);
+
+    connect(actSave, &QAction::triggered, this, &frmStatistics::save);
+    connect(actPrint, &QAction::triggered, this, &frmStatistics::print);
+    connect(actHelp, &QAction::triggered, this, [this] { m_services.showHelp(this, QStringLiteral("frmStatistics")); });
+    connect(actDone, &QAction::triggered, this, &frmStatistics::reject);
+
+    adjustSize();
+    if (m_session.smallScreen)
+        resize(kSmallWindowWidth, height());
+    CentreOnScreen(this);
+}
+
+bool frmStatistics::load(const DrawingPass &pass)
+{
+    ShowWait(m_services);
+    VoteStatistics stats;
+    try {
+        stats = CountVoteStatistics(m_session.dataRoot, pass.isHouse, pass.congress, pass.rollCall,
+                                    m_session.newDataFormat, [this](int percent, int counted) {
+                                        m_services.setWaitPercent(percent);
+                                        m_services.setWaitNumber(QString::number(counted));
+                                        QCoreApplication::processEvents();
+                                    });
+    } catch (const FileError &error) {
+        HideWait(m_services);
+        ReportFileError(m_services, this, error);
+        return false;
+    } catch (const DataError &error) {
+        HideWait(m_services);
+        ReportError(m_services, this, error.message());
+        return false;
+    }
+    HideWait(m_services);
+    showStatistics(HeadingOf(pass), stats);
+    return true;
+}
+
+void frmStatistics::showStatistics(const ReportRollCall &heading, const VoteStatistics &stats)
+{
+    m_heading = heading;
+    m_stats = stats;
+    const StatisticsPanels panels = BuildStatisticsPanels(stats);
+    pnlNum->setText(panels.pnlNum);
+    pnlParty->setText(panels.pnlParty);
+    pnlYea->setText(panels.pnlYea);
+    pnlNay->setText(panels.pnlNay);
+    pnlBreakdown->setText(panels.pnlBreakdown);
+    resize(size().expandedTo(sizeHint()));
+}
+
+void frmStatistics::save()
+{
+    const QString file = m_services.saveFileName(this, QStringLiteral("Statistics Disk Output"),
+                                                 IdeologyText::kTextReportFilters, QStringLiteral("TXT"));
+    if (file.isEmpty())
+        return;
+    try {
+        WriteReportFile(file, StatisticsReportLines(m_heading, m_stats));
+    } catch (const FileError &error) {
+        ReportError(m_services, this, IdeologyText::ErrorWhile(error.number(), IdeologyText::kWhileSavingStatistics));
+        return;
+    }
+    ReportSaved(m_services, this, file);
+}
+
+void frmStatistics::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_services.choosePrinter(this, printer))
+        return;
+    QList<ReportPrinter::Line> lines;
+    for (const StatisticsPrintedLine &line : StatisticsPrintedLines(m_heading, m_stats)) {
+        QFont font;
+        switch (line.role) {
+        case StatisticsLineRole::Title:
+            font = ReportPrinter::arial(16);
+            break;
+        case StatisticsLineRole::Identification:
+            font = ReportPrinter::arial(14);
+            break;
+        case StatisticsLineRole::Heading:
+            font = ReportPrinter::arial(12, true);
+            break;
+        case StatisticsLineRole::Body:
+            font = ReportPrinter::arial(12);
+            break;
+        }
+        lines.append({line.text, font});
+    }
+    m_services.showWait(kPrintingText);
+    const bool printed = ReportPrinter::print(printer, lines);
+    HideWait(m_services);
+    if (!printed)
+        ReportError(m_services, this,
+                    IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrinting));
+}
+
+} // namespace rollscan
