@@ -2,6 +2,9 @@
 
 #include "frmPreferences.h"
 #include "frmVoteStartup.h"
+#include "ideology/frmCrossTab.h"
+#include "ideology/frmInfo.h"
+#include "ideology/frmStatistics.h"
 
 namespace rollscan {
 
@@ -27,6 +30,81 @@ frmPreferences *WindowDirector::showPreferences()
     if (!m_preferences)
         m_preferences = new frmPreferences(m_session, m_services, &m_main);
     return raise(m_preferences.data());
+}
+
+frmInfo *WindowDirector::showInfo(const DrawingPass &pass)
+{
+    if (!m_info)
+        m_info = new frmInfo(m_session, m_services, &m_main);
+    m_info->fill(pass);
+    return raise(m_info.data());
+}
+
+// Closes a window now rather than at the next turn of the event loop, so that its successor is the
+// only one of its kind from here on.
+template <typename W> static void closeNow(QPointer<W> &window)
+{
+    if (!window)
+        return;
+    W *old = window;
+    window = nullptr;
+    old->close();
+    delete old;
+}
+
+frmStatistics *WindowDirector::showStatistics(const DrawingPass &pass)
+{
+    closeNow(m_statistics);
+    auto *window = new frmStatistics(m_session, m_services, &m_main);
+    if (!window->load(pass)) {
+        delete window;
+        return nullptr;
+    }
+    m_statistics = window;
+    return raise(window);
+}
+
+frmCrossTab *WindowDirector::showCrossTab(const DrawingPass &pass)
+{
+    closeNow(m_crossTab);
+    m_crossTab = new frmCrossTab(m_session, m_services, &m_main);
+    m_crossTab->fill(pass);
+    return raise(m_crossTab.data());
+}
+
+void WindowDirector::closeStatistics()
+{
+    closeNow(m_statistics);
+}
+
+void WindowDirector::refreshSideWindows(const DrawingPass &pass)
+{
+    if (m_info)
+        m_info->fill(pass);
+    if (m_crossTab)
+        m_crossTab->refresh(pass);
+}
+
+frmInfo *WindowDirector::infoWindow() const
+{
+    return m_info;
+}
+
+frmStatistics *WindowDirector::statisticsWindow() const
+{
+    return m_statistics;
+}
+
+frmCrossTab *WindowDirector::crossTabWindow() const
+{
+    return m_crossTab;
+}
+
+void WindowDirector::closeSideWindows()
+{
+    closeNow(m_info);
+    closeNow(m_statistics);
+    closeNow(m_crossTab);
 }
 
 } // namespace rollscan

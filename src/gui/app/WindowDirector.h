@@ -9,6 +9,10 @@ class Services;
 class Session;
 class frmVoteStartup;
 class frmPreferences;
+class frmInfo;
+class frmStatistics;
+class frmCrossTab;
+struct DrawingPass;
 
 // Opens the program's windows and connects them: each window asks the director for the next one
 // instead of knowing how it is built. main() makes one over the real services; tests make one over
@@ -26,11 +30,34 @@ public:
     // The preferences dialog, modeless; an open one is brought to the front.
     frmPreferences *showPreferences();
 
+    // The side windows of the ideological map, each filled from the map's last drawing pass.
+    // The information window: an open one is filled anew and brought to the front.
+    frmInfo *showInfo(const DrawingPass &pass);
+    // The statistics window: an open one is closed and a new one counts the pass's roll call. Null
+    // when the counting failed; the error has been reported.
+    frmStatistics *showStatistics(const DrawingPass &pass);
+    // The cross-tab window of a cross-tabulation pass: an open one is closed and a new one shown.
+    frmCrossTab *showCrossTab(const DrawingPass &pass);
+    // Closes an open statistics window (the map moved to another roll call).
+    void closeStatistics();
+    // After the map moved to another roll call: an open information or cross-tab window shows the
+    // new pass, so that it never describes a roll call the map no longer shows.
+    void refreshSideWindows(const DrawingPass &pass);
+    // Closes the information, statistics and cross-tab windows (the map is closing).
+    void closeSideWindows();
+    // The open side windows, or null.
+    frmInfo *infoWindow() const;
+    frmStatistics *statisticsWindow() const;
+    frmCrossTab *crossTabWindow() const;
+
 private:
     Session &m_session;
     Services &m_services;
     frmVoteStartup &m_main;
     QPointer<frmPreferences> m_preferences;
+    QPointer<frmInfo> m_info;
+    QPointer<frmStatistics> m_statistics;
+    QPointer<frmCrossTab> m_crossTab;
 };
 
 } // namespace rollscan
