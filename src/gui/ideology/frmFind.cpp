@@ -1,0 +1,133 @@
+#include "frmFind.h"
+
+#include "app/PaletteColour.h"
+#include "ideology/IdeologyTexts.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+} // namespace
+
+frmFind::frmFind(Services &services, QWidget *parent) : QDialog(parent), m_services(services)
+{
+    setObjectName(QStringLiteral("frmFind"));
+    setWindowTitle(QStringLiteral("Find Legislator"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    fraChoose = named(new QGroupBox(QStringLiteral("Choose Legislator:")), "fraChoose");
+    lstFind = named(new QListWidget, "lstFind");
+    lstFind->setToolTip(QStringLiteral("Click on a legislator and then on the OK button to locate the legislator, or "
+                                       "simply double-click on the desired legislator."));
+    lstFind->setMinimumSize(260, 300);
+    auto *chooseLayout = new QVBoxLayout(fraChoose);
+    chooseLayout->addWidget(lstFind);
+
+    pnlSelected = named(new QFrame, "pnlSelected");
+    pnlSelected->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlSelected->setToolTip(QStringLiteral(
+        "This shows the currently selected legislator. It is colored according to how the legislator voted."));
+    lblSelected = named(new QLabel(QStringLiteral("Selected:")), "lblSelected");
+    lblLegis = named(new QLabel(QStringLiteral("(none)")), "lblLegis");
+    lblLegis->setTextFormat(Qt::PlainText);
+    auto *selectedLayout = new QHBoxLayout(pnlSelected);
+    selectedLayout->addWidget(lblSelected);
+    selectedLayout->addWidget(lblLegis, 1);
+
+    lblFirst = named(new QLabel(QStringLiteral("The first find request takes a few moments to execute.")), "lblFirst");
+    lblFirst->setWordWrap(true);
+
+    btnStart = named(new QPushButton(QStringLiteral("Start")), "btnStart");
+    btnDone = named(new QPushButton(QStringLiteral("Done")), "btnDone");
+    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnStart->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnStart);
+    buttons->addWidget(btnDone);
+    buttons->addWidget(btnHelp);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(fraChoose, 1);
+    layout->addWidget(pnlSelected);
+    layout->addWidget(lblFirst);
+    layout->addLayout(buttons);
+
+    tmrFind = named(new QTimer(this), "tmrFind");
+    tmrFind->setInterval(kFlashInterval);
+    connect(tmrFind, &QTimer::timeout, this, &frmFind::tick);
+
+    connect(lstFind, &QListWidget::currentRowChanged, this, &frmFind::showSelected);
+    connect(lstFind, &QListWidget::itemDoubleClicked, this, &frmFind::startFind);
+    connect(btnStart, &QPushButton::clicked, this, &frmFind::startFind);
+    connect(btnDone, &QPushButton::clicked, this, &QDialog::close);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { m_services.showHelp(this, QStringLiteral("frmFind")); });
+    CentreOnScreen(this);
+}
+
+void frmFind::PassVar(bool openedByUSMap)
+{
+    m_usMap = openedByUSMap;
+    lblFirst->setVisible(m_usMap);
+}
+
+void frmFind::fillIdeological(const QList<PlottedEntry> &plotted)
+{
+    PassVar(false);
+    tmrFind->stop();
+    lstFind->clear();
+    m_colours.clear();
+    for (const PlottedEntry &entry : plotted) {
+        lstFind->addItem(entry.label);
+        m_colours.append(entry.colour);
+    }
+    lblLegis->setText(QStringLiteral("(none)"));
+    lblLegis->setStyleSheet(QString());
+}
+
+void frmFind::showSelected()
+{
+    const int row = lstFind->currentRow();
+    if (row < 0 || row >= m_colours.size())
+        return;
+    lblLegis->setText(lstFind->item(row)->text());
+    lblLegis->setStyleSheet(QStringLiteral("color: %1;").arg(PaletteColour(m_colours.at(row)).name()));
+}
+
+void frmFind::startFind()
+{
+    const int row = lstFind->currentRow();
+    if (row < 0 || lstFind->selectedItems().isEmpty()) {
+        ReportError(m_services, this, IdeologyText::kFindNoSelection);
+        return;
+    }
+    emit findRequested(row);
+    m_ticks = 0;
+    tmrFind->start();
+}
+
+void frmFind::tick()
+{
+    ++m_ticks;
+    // Odd ticks hide the highlight, even ones show it; the seventh leaves it shown for good.
+    const bool visible = m_ticks % 2 == 0 || m_ticks >= kFlashTicks;
+    emit flash(visible);
+    if (m_ticks >= kFlashTicks)
+        tmrFind->stop();
+}
+
+} // namespace rollscan

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ideology/DrawingPass.h"
+
+#include <QDialog>
+#include <QList>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+namespace rollscan {
+
+class Services;
+
+// "Find Legislator": the legislators drawn on the map, one to pick; Start (or a double click) shows
+// where he stands. The map draws the circle; this window flashes it through its timer.
+class frmFind : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmFind(Services &services, QWidget *parent = nullptr);
+
+    // Set before the window is filled: true when the US map opened it.
+    void PassVar(bool openedByUSMap);
+    bool openedByUSMap() const { return m_usMap; }
+
+    // Lists the labels of the plotted legislators, in order, with their class colours.
+    void fillIdeological(const QList<PlottedEntry> &plotted);
+
+    // Start or double click: the selected entry is reported through findRequested; with nothing
+    // selected the design's message is shown.
+    void startFind();
+
+    // Ticks of one flash, 400 ms apart; after the last the highlight stays as it is.
+    static constexpr int kFlashTicks = 7;
+    static constexpr int kFlashInterval = 400;
+
+    QGroupBox *fraChoose;
+    QListWidget *lstFind;
+    QLabel *lblSelected, *lblLegis, *lblFirst;
+    QFrame *pnlSelected;
+    QPushButton *btnStart, *btnDone, *btnHelp;
+    QTimer *tmrFind;
+
+signals:
+    // The user asked to find plotted entry `index`.
+    void findRequested(int index);
+    // A tick of the flash: `visible` tells whether the highlight shows now.
+    void flash(bool visible);
+
+private:
+    void showSelected();
+    void tick();
+
+    Services &m_services;
+    bool m_usMap = false;
+    QList<int> m_colours;
+    int m_ticks = 0;
+};
+
+} // namespace rollscan

@@ -1,0 +1,877 @@
+#include "frmIdeological.h"
+
+#include "IdeologicalCanvas.h"
+#include "app/PaletteColour.h"
+#include "app/Session.h"
+#include "data/FileError.h"
+#include "frmFind.h"
+#include "frmJump.h"
+#include "ideology/IdeologyTexts.h"
+#include "ideology/MapCaptions.h"
+#include "ideology/MapLookup.h"
+#include "ideology/QueueNavigation.h"
+#include "ideology/UndefinedPartyError.h"
+#include "report/RollCallSheet.h"
+#include "report/RollCallText.h"
+#include "report/Spreadsheet.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QScreen>
+#include <QSvgGenerator>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *object, const char *name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QAction *entry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
+{
+    QAction *action = named(menu->addAction(caption), name);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+QFont fontOf(std::initializer_list<const char *> families, int points, bool bold = false)
+{
+    QStringList names;
+    for (const char *f : families)
+        names.append(QString::fromLatin1(f));
+    QFont font(names);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Which picture a Save as writes, by the name's ending; anything else is the text table.
+enum class PictureKind { None, Bitmap, Png, Svg };
+PictureKind pictureKindOf(const QString &fileName)
+{
+    switch (RollCallSaveKindOf(fileName)) {
+    case RollCallSaveKind::Bitmap:
+        return PictureKind::Bitmap;
+    case RollCallSaveKind::Metafile:
+        return PictureKind::Svg;
+    case RollCallSaveKind::Text:
+        break;
+    }
+    if (fileName.endsWith(QStringLiteral("png"), Qt::CaseInsensitive))
+        return PictureKind::Png;
+    if (fileName.endsWith(QStringLiteral("svg"), Qt::CaseInsensitive))
+        return PictureKind::Svg;
+    return PictureKind::None;
+}
+
+const QStringList kSaveFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Output Files (*.txt)"),
+                                  QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
+                                  QStringLiteral("SVG Files (*.svg)")};
+const QStringList kSheetFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Spreadsheet Files (*.prn)")};
+const QString kSaveWait = QStringLiteral("Saving, please wait...");
+const QString kPrintWait = QStringLiteral("Printing, please wait...");
+
+// The progress of core work in the wait window; pending paints run, user input waits.
+ProgressCallback waitProgress(Services &services, bool showNumber)
+{
+    return [&services, showNumber](int percent, int number) {
+        services.setWaitPercent(percent);
+        if (showNumber)
+            services.setWaitNumber(QString::number(number));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+}
+} // namespace
+
+frmIdeological::frmIdeological(Session &session, Services &services, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_services(services)
+{
+    setObjectName(QStringLiteral("frmIdeological"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_crossTab = m_session.crossTabRequested;
+    setWindowTitle(m_crossTab ? IdeologyText::kCrossTabCaption : IdeologyText::kMapCaption);
+    buildControls();
+    buildMenus();
+    m_session.ideologicalOpen = true;
+
+    QSize size(900, 860);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    resize(size);
+    CentreOnScreen(this);
+}
+
+frmIdeological::~frmIdeological()
+{
+    if (m_find)
+        m_find->close();
+}
+
+void frmIdeological::buildControls()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    lblTitle1 = named(new QLabel, "lblTitle1");
+    lblTitle1->setFont(fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 14, true));
+    lblTitle2 = named(new QLabel, "lblTitle2");
+    lblTitle2->setFont(fontOf({"Tahoma", "DejaVu Sans", "Liberation Sans"}, 10));
+    for (QLabel *title : {lblTitle1, lblTitle2}) {
+        title->setTextFormat(Qt::PlainText);
+        title->setAlignment(Qt::AlignHCenter);
+        title->setWordWrap(true);
+    }
+    lblCaptions = named(new QLabel(IdeologyText::kCodeCaptions), "lblCaptions");
+    lblCodes = named(new QLabel, "lblCodes");
+    for (QLabel *codes : {lblCaptions, lblCodes}) {
+        codes->setTextFormat(Qt::PlainText);
+        codes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    cmbCodes = named(new QComboBox, "cmbCodes");
+    cmbCodes->setFont(fontOf({"Verdana", "DejaVu Sans", "Liberation Sans"}, 9));
+    cmbCodes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmbCodes->setVisible(false);
+
+    pnlKey = named(new QFrame, "pnlKey");
+    pnlKey->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto *keyLayout = new QGridLayout(pnlKey);
+    static const char *const swatchNames[] = {"pnlKey1", "pnlKey2", "pnlKey3", "pnlKey4"};
+    static const char *const labelNames[] = {"lblKey1", "lblKey2", "lblKey3", "lblKey4"};
+    for (int i = 0; i < 4; ++i) {
+        pnlKeys[i] = named(new QFrame, swatchNames[i]);
+        pnlKeys[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
+        pnlKeys[i]->setFixedSize(28, 18);
+        pnlKeys[i]->setAutoFillBackground(true);
+        lblKeys[i] = named(new QLabel, labelNames[i]);
+        lblKeys[i]->setAlignment(Qt::AlignHCenter);
+        keyLayout->addWidget(pnlKeys[i], 0, i, Qt::AlignHCenter);
+        keyLayout->addWidget(lblKeys[i], 1, i, Qt::AlignHCenter);
+    }
+    pnlKey->setVisible(false);
+
+    lblNoLine = named(new QLabel(IdeologyText::kNoLine), "lblNoLine");
+    lblNoLine->setAlignment(Qt::AlignHCenter);
+    lblNoLine->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
+    lblNoLine->setVisible(false);
+
+    m_mapArea = new QWidget;
+    m_mapArea->setMinimumSize(200, 200);
+    m_mapArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_mapArea->installEventFilter(this);
+    picId = named(new IdeologicalCanvas(m_mapArea), "picId");
+    picId->setPreferences(m_session.Preferences);
+    picId->setCursor(Qt::ArrowCursor);
+    lblInquire = named(new QLabel(picId), "lblInquire");
+    lblInquire->setTextFormat(Qt::PlainText);
+    lblInquire->setStyleSheet(
+        QStringLiteral("background: #ffffe0; border: 1px solid #404040; padding: 1px 3px; color: black;"));
+    lblInquire->setVisible(false);
+    connect(picId, &IdeologicalCanvas::pressedAt, this, &frmIdeological::inquireAt);
+
+    auto *codesRow = new QHBoxLayout;
+    codesRow->addWidget(lblCaptions);
+    codesRow->addWidget(lblCodes, 1);
+    codesRow->addWidget(cmbCodes, 0, Qt::AlignTop);
+    codesRow->addWidget(pnlKey, 0, Qt::AlignTop);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->addWidget(lblTitle1);
+    layout->addWidget(lblTitle2);
+    layout->addLayout(codesRow);
+    layout->addWidget(lblNoLine);
+    layout->addWidget(m_mapArea, 1);
+}
+
+void frmIdeological::buildMenus()
+{
+    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuSave = entry(mnuFile, "mnuSave", QStringLiteral("&Save as..."));
+    mnuSheet = entry(mnuFile, "mnuSheet", QStringLiteral("S&preadsheet output..."));
+    mnuPrint = entry(mnuFile, "mnuPrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    mnuPrintMap =
+        entry(mnuFile, "mnuPrintMap", QStringLiteral("Print Ideological &Map"), QKeySequence(QStringLiteral("Ctrl+M")));
+    mnuFile->addSeparator();
+    mnuExit = entry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    mnuOptions = named(menuBar()->addMenu(QStringLiteral("&Options")), "mnuOptions");
+    mnuInfo = entry(mnuOptions, "mnuInfo", QStringLiteral("&Roll Call Information"));
+    mnuStatistics = entry(mnuOptions, "mnuStatistics", QStringLiteral("&Statistics"));
+    mnuCrossStat = entry(mnuOptions, "mnuCrossStat", QStringLiteral("&Cross Tab Statistics"));
+    mnuInquire = entry(mnuOptions, "mnuInquire", QStringLiteral("&Inquire"), QKeySequence(QStringLiteral("Ctrl+I")));
+    mnuInquire->setCheckable(true);
+    mnuFind = entry(mnuOptions, "mnuFind", QStringLiteral("&Find"));
+    mnuOptions->addSeparator();
+    mnuText = entry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
+    mnuAudio = entry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
+    mnuPicture = entry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
+    for (QAction *a : {mnuText, mnuAudio, mnuPicture})
+        a->setCheckable(true);
+    mnuOptions->addSeparator();
+    mnuRedraw = entry(mnuOptions, "mnuRedraw", QStringLiteral("Re&draw"));
+    mnuUSMap = entry(mnuOptions, "mnuUSMap", QStringLiteral("&US Map Display"));
+
+    mnuView = named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
+    mnuNext = entry(mnuView, "mnuNext", QStringLiteral("&Next"));
+    mnuPrevious = entry(mnuView, "mnuPrevious", QStringLiteral("&Previous"));
+    mnuFirst = entry(mnuView, "mnuFirst", QStringLiteral("&First"));
+    mnuLast = entry(mnuView, "mnuLast", QStringLiteral("&Last"));
+    mnuJump = entry(mnuView, "mnuJump", QStringLiteral("&Jump to..."));
+    mnuView->addSeparator();
+    mnuVoters = entry(mnuView, "mnuVoters", QStringLiteral("&Voters"));
+    mnuErrors = entry(mnuView, "mnuErrors", QStringLiteral("&Errors Only"));
+    mnuNA = entry(mnuView, "mnuNA", QStringLiteral("Not &Available"));
+    mnuView->addSeparator();
+    mnuKey = entry(mnuView, "mnuKey", QStringLiteral("Color &Key"), QKeySequence(QStringLiteral("Ctrl+K")));
+    for (QAction *a : {mnuVoters, mnuErrors, mnuNA, mnuKey})
+        a->setCheckable(true);
+    mnuVoters->setChecked(true);
+
+    mnuHelp = named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain"), QKeySequence::HelpContents);
+
+    IdToolbar = named(addToolBar(QStringLiteral("Ideological map")), "IdToolbar");
+    IdToolbar->setMovable(false);
+    IdToolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto button = [this](const char *name, const QString &caption, const QString &tip) {
+        QAction *a = named(IdToolbar->addAction(caption), name);
+        a->setToolTip(tip);
+        return a;
+    };
+    tbFirst = button("tbFirst", QStringLiteral("First"), QStringLiteral("First roll call"));
+    tbPrevious = button("tbPrevious", QStringLiteral("Previous"), QStringLiteral("Previous roll call"));
+    tbNext = button("tbNext", QStringLiteral("Next"), QStringLiteral("Next roll call"));
+    tbLast = button("tbLast", QStringLiteral("Last"), QStringLiteral("Last roll call"));
+    IdToolbar->addSeparator();
+    tbInfo = button("tbInfo", QStringLiteral("Info"), QStringLiteral("Roll Call Information"));
+    tbStatistics = button("tbStatistics", QStringLiteral("Statistics"), QStringLiteral("Statistics"));
+    tbInquire = button("tbInquire", QStringLiteral("Inquire"), QStringLiteral("Inquire"));
+    tbInquire->setCheckable(true);
+    tbFind = button("tbFind", QStringLiteral("Find"), QStringLiteral("Find"));
+    tbUSMap = button("tbUSMap", QStringLiteral("US Map"), QStringLiteral("US Map Display"));
+    IdToolbar->addSeparator();
+    tbSave = button("tbSave", QStringLiteral("Save"), QStringLiteral("Save"));
+    tbPrint = button("tbPrint", QStringLiteral("Print"), QStringLiteral("Print ideological map"));
+    tbHelp = button("tbHelp", QStringLiteral("Help"), QStringLiteral("Help"));
+    tbDone = button("tbDone", QStringLiteral("Done"), QStringLiteral("Done"));
+
+    connect(mnuSave, &QAction::triggered, this, &frmIdeological::saveAs);
+    connect(mnuSheet, &QAction::triggered, this, &frmIdeological::saveSpreadsheet);
+    connect(mnuPrint, &QAction::triggered, this, &frmIdeological::printRollCall);
+    connect(mnuPrintMap, &QAction::triggered, this, &frmIdeological::printMap);
+    connect(mnuExit, &QAction::triggered, this, &frmIdeological::exitProgram);
+    connect(mnuInfo, &QAction::triggered, this, [this] { runPassHook(PassHook::Info); });
+    connect(mnuStatistics, &QAction::triggered, this, [this] { runPassHook(PassHook::Statistics); });
+    connect(mnuCrossStat, &QAction::triggered, this, [this] { runPassHook(PassHook::CrossStat); });
+    connect(mnuInquire, &QAction::triggered, this, &frmIdeological::setInquire);
+    connect(mnuFind, &QAction::triggered, this, &frmIdeological::find);
+    connect(mnuText, &QAction::triggered, this, [this] {
+        mnuText->setChecked(m_attachments.text);
+        runHook(Hook::TextAttachment);
+    });
+    connect(mnuAudio, &QAction::triggered, this, [this] {
+        mnuAudio->setChecked(m_attachments.sound);
+        runHook(Hook::AudioAttachment);
+    });
+    connect(mnuPicture, &QAction::triggered, this, [this] {
+        mnuPicture->setChecked(m_attachments.picture);
+        runHook(Hook::PictureAttachment);
+    });
+    connect(mnuRedraw, &QAction::triggered, this, &frmIdeological::redraw);
+    connect(mnuUSMap, &QAction::triggered, this, [this] { runHook(Hook::USMap); });
+    connect(mnuNext, &QAction::triggered, this, &frmIdeological::moveNext);
+    connect(mnuPrevious, &QAction::triggered, this, &frmIdeological::movePrevious);
+    connect(mnuFirst, &QAction::triggered, this, &frmIdeological::moveFirst);
+    connect(mnuLast, &QAction::triggered, this, &frmIdeological::moveLast);
+    connect(mnuJump, &QAction::triggered, this, &frmIdeological::jump);
+    connect(mnuVoters, &QAction::triggered, this, &frmIdeological::setVoters);
+    connect(mnuErrors, &QAction::triggered, this, &frmIdeological::setErrorsOnly);
+    connect(mnuNA, &QAction::triggered, this, &frmIdeological::setNotAvailable);
+    connect(mnuKey, &QAction::triggered, this, &frmIdeological::setColourKey);
+    connect(mnuExplain, &QAction::triggered, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmIdeological")); });
+
+    connect(tbFirst, &QAction::triggered, this, &frmIdeological::moveFirst);
+    connect(tbPrevious, &QAction::triggered, this, &frmIdeological::movePrevious);
+    connect(tbNext, &QAction::triggered, this, &frmIdeological::moveNext);
+    connect(tbLast, &QAction::triggered, this, &frmIdeological::moveLast);
+    connect(tbInfo, &QAction::triggered, mnuInfo, &QAction::trigger);
+    connect(tbStatistics, &QAction::triggered, mnuStatistics, &QAction::trigger);
+    connect(tbInquire, &QAction::triggered, this, [this](bool on) {
+        // The button keeps its own state; the menu item follows it.
+        mnuInquire->setChecked(on);
+    });
+    connect(tbFind, &QAction::triggered, mnuFind, &QAction::trigger);
+    connect(tbUSMap, &QAction::triggered, mnuUSMap, &QAction::trigger);
+    connect(tbSave, &QAction::triggered, this, &frmIdeological::saveAs);
+    connect(tbPrint, &QAction::triggered, this, &frmIdeological::printMap);
+    connect(tbHelp, &QAction::triggered, mnuExplain, &QAction::trigger);
+    connect(tbDone, &QAction::triggered, this, &QWidget::close);
+    updateCommands();
+}
+
+void frmIdeological::attach(PassHook hook, std::function<void(const DrawingPass &)> action)
+{
+    m_passHooks[std::size_t(hook)] = std::move(action);
+    updateCommands();
+}
+
+void frmIdeological::attach(Hook hook, std::function<void()> action)
+{
+    m_hooks[std::size_t(hook)] = std::move(action);
+    updateCommands();
+}
+
+bool frmIdeological::isAttached(PassHook hook) const
+{
+    return bool(m_passHooks[std::size_t(hook)]);
+}
+bool frmIdeological::isAttached(Hook hook) const
+{
+    return bool(m_hooks[std::size_t(hook)]);
+}
+
+void frmIdeological::runPassHook(PassHook hook)
+{
+    if (m_loaded && isAttached(hook))
+        m_passHooks[std::size_t(hook)](m_pass);
+}
+
+void frmIdeological::runHook(Hook hook)
+{
+    if (isAttached(hook))
+        m_hooks[std::size_t(hook)]();
+}
+
+void frmIdeological::updateCommands()
+{
+    const bool others = m_filter.otherItemsEnabled();
+    mnuInfo->setEnabled(isAttached(PassHook::Info));
+    tbInfo->setEnabled(isAttached(PassHook::Info));
+    mnuStatistics->setEnabled(isAttached(PassHook::Statistics));
+    tbStatistics->setEnabled(isAttached(PassHook::Statistics));
+    mnuCrossStat->setEnabled(m_crossTab && isAttached(PassHook::CrossStat));
+    mnuUSMap->setEnabled(isAttached(Hook::USMap));
+    tbUSMap->setEnabled(isAttached(Hook::USMap));
+    mnuFind->setEnabled(others);
+    tbFind->setEnabled(others);
+    mnuVoters->setEnabled(others);
+    mnuNA->setEnabled(others);
+    showAttachmentMenus();
+}
+
+void frmIdeological::showAttachmentMenus()
+{
+    // The check marks tell which attachments exist; the items open them once the attachment window
+    // is part of the program.
+    mnuText->setChecked(m_attachments.text);
+    mnuText->setEnabled(isAttached(Hook::TextAttachment));
+    mnuAudio->setChecked(m_attachments.sound);
+    mnuAudio->setEnabled(m_attachments.sound && isAttached(Hook::AudioAttachment));
+    mnuPicture->setChecked(m_attachments.picture);
+    mnuPicture->setEnabled(m_attachments.picture && isAttached(Hook::PictureAttachment));
+}
+
+bool frmIdeological::start()
+{
+    return loadAt(std::max(1, m_session.currentQueuePos));
+}
+
+const SubjectCodeTable *frmIdeological::codeTable(int scheme)
+{
+    auto &slot = m_codeTables[std::size_t(scheme)];
+    if (!slot) {
+        // A missing or unreadable code table leaves the codes as numbers; the map is still worth drawing.
+        try {
+            slot = SubjectCodeTable::Read(m_session.mainFileName(SubjectCodeFileName(SubjectScheme(scheme))));
+        } catch (const FileError &) {
+            slot = std::optional<SubjectCodeTable>();
+        }
+    }
+    return *slot ? &**slot : nullptr;
+}
+
+void frmIdeological::showCaptions()
+{
+    const MatchRow &row = m_session.MatchTable.row(m_session.queueRows.at(m_session.currentQueuePos - 1));
+    lblTitle1->setText(row.description);
+    setWindowTitle(MapWindowCaption(row.description));
+    lblTitle2->setText(MapTitle2(m_pass.isHouse, m_pass.congress, m_pass.rollCall, row.date, m_session.currentQueuePos,
+                                 m_session.queueLength()));
+
+    auto lookup = [this](SubjectScheme scheme) -> CodeLookup {
+        return [this, scheme](int code) {
+            if (const SubjectCodeTable *table = codeTable(int(scheme)))
+                for (const SubjectCode &c : table->rows())
+                    if (c.code == code)
+                        return c.name;
+            return QString();
+        };
+    };
+    const RollCall &rc = m_pass.record;
+    SubjectCodeTexts texts;
+    texts.issue1 = SubjectCodeText(rc.issueCode, lookup(SubjectScheme::Issue));
+    texts.clausen = SubjectCodeText(rc.clausenCode, lookup(SubjectScheme::Clausen));
+    texts.peltzman1 = SubjectCodeText(rc.peltzmanCode1, lookup(SubjectScheme::Peltzman));
+    texts.peltzman2 = SubjectCodeText(rc.peltzmanCode2, lookup(SubjectScheme::Peltzman));
+    if (!m_pass.isHouse) {
+        if (const auto codes = ReadSenateIssueCodes(m_session.dataRoot, m_pass.congress, m_pass.rollCall)) {
+            texts.fromIssueFile = true;
+            texts.issue1 = SubjectCodeText(codes->first, lookup(SubjectScheme::Issue));
+            texts.issue2 = SubjectCodeText(codes->second, lookup(SubjectScheme::Issue));
+        }
+    }
+    const CodeCaptions captions = BuildCodeCaptions(texts);
+    lblCodes->setText(captions.lblCodes);
+    if (captions.replaceCombo) {
+        cmbCodes->clear();
+        cmbCodes->addItems(captions.cmbCodes);
+        cmbCodes->setCurrentIndex(cmbCodes->count() > 0 ? 0 : -1);
+    }
+    cmbCodes->setVisible(cmbCodes->count() > 0);
+}
+
+void frmIdeological::showNavigation()
+{
+    const NavigationState nav = NavigationAt(m_session.currentQueuePos, m_session.queueLength());
+    mnuPrevious->setEnabled(nav.previousEnabled);
+    tbFirst->setEnabled(nav.previousEnabled);
+    tbPrevious->setEnabled(nav.previousEnabled);
+    mnuNext->setEnabled(nav.nextEnabled);
+    tbNext->setEnabled(nav.nextEnabled);
+    tbLast->setEnabled(nav.nextEnabled);
+}
+
+bool frmIdeological::loadAt(int position)
+{
+    const int previous = m_session.currentQueuePos;
+    ShowWait(m_services);
+    try {
+        m_session.currentQueuePos = position;
+        const DrawingRequest request = DrawingRequestAt(m_session, position);
+        DrawingPass pass = RunDrawingPass(request, waitProgress(m_services, true));
+        HideWait(m_services);
+        m_pass = std::move(pass);
+        m_loaded = true;
+    } catch (const UndefinedPartyError &e) {
+        HideWait(m_services);
+        m_session.currentQueuePos = previous;
+        // The design ends the program here: a party the program cannot draw means its tables are
+        // out of date. The user reads the reason first.
+        ReportError(m_services, this, e.message());
+        emit endProgram();
+        return false;
+    } catch (const FileError &e) {
+        HideWait(m_services);
+        m_session.currentQueuePos = previous;
+        ReportFileError(m_services, this, e);
+        return false;
+    } catch (const DataError &e) {
+        HideWait(m_services);
+        m_session.currentQueuePos = previous;
+        ReportError(m_services, this, e.message());
+        return false;
+    }
+
+    m_session.currentCongress = m_pass.congress;
+    m_session.legislatorCount = m_pass.counts.legislatorCount;
+    m_session.rollCallCount = m_pass.counts.rollCallCount;
+    m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
+    showCaptions();
+    showNavigation();
+    updateCommands();
+    lblNoLine->setVisible(m_pass.line.noLine);
+    lblInquire->setVisible(false);
+    picId->clearCircles();
+    picId->setPreferences(m_session.Preferences);
+    picId->setFilter(m_filter);
+    picId->setPass(&m_pass);
+    if (mnuKey->isChecked())
+        showKey();
+    if (m_find)
+        m_find->fillIdeological(m_pass.PlottedList);
+    return true;
+}
+
+void frmIdeological::otherForms()
+{
+    runPassHook(PassHook::OtherForms);
+}
+
+void frmIdeological::moveFirst()
+{
+    if (loadAt(1))
+        otherForms();
+}
+
+void frmIdeological::movePrevious()
+{
+    if (m_session.currentQueuePos > 1 && loadAt(m_session.currentQueuePos - 1))
+        otherForms();
+}
+
+void frmIdeological::moveNext()
+{
+    if (m_session.currentQueuePos < m_session.queueLength() && loadAt(m_session.currentQueuePos + 1))
+        otherForms();
+}
+
+void frmIdeological::moveLast()
+{
+    if (m_session.queueLength() > 0 && loadAt(m_session.queueLength()))
+        otherForms();
+}
+
+void frmIdeological::jump()
+{
+    frmJump dialog(m_services, m_session.queueLength(), this);
+    dialog.exec();
+    jumpTo(dialog.entry());
+}
+
+void frmIdeological::jumpTo(const QString &entryText)
+{
+    const JumpOutcome outcome = ParseJump(entryText, m_session.queueLength());
+    switch (outcome.kind) {
+    case JumpOutcome::Nothing:
+        return;
+    case JumpOutcome::OutOfRange:
+        ReportError(m_services, this, IdeologyText::kJumpOutOfRange);
+        return;
+    case JumpOutcome::Move:
+        if (loadAt(outcome.position))
+            otherForms();
+        return;
+    }
+}
+
+void frmIdeological::redraw()
+{
+    if (m_loaded)
+        loadAt(m_session.currentQueuePos);
+}
+
+void frmIdeological::applyFilter()
+{
+    mnuVoters->setChecked(m_filter.voters);
+    mnuNA->setChecked(m_filter.notAvailable);
+    mnuErrors->setChecked(m_filter.errorsOnly);
+    updateCommands();
+    picId->clearCircles();
+    picId->setFilter(m_filter);
+}
+
+void frmIdeological::setVoters(bool on)
+{
+    m_filter.voters = on;
+    applyFilter();
+}
+
+void frmIdeological::setErrorsOnly(bool on)
+{
+    m_filter.errorsOnly = on;
+    applyFilter();
+}
+
+void frmIdeological::setNotAvailable(bool on)
+{
+    m_filter.notAvailable = on;
+    applyFilter();
+}
+
+void frmIdeological::showKey()
+{
+    const QList<KeySwatch> key = ColourKey(m_crossTab, m_session.Preferences);
+    for (int i = 0; i < 4; ++i) {
+        const KeySwatch swatch = i < key.size() ? key.at(i) : KeySwatch{0, QString(), QString(), false};
+        QPalette palette = pnlKeys[i]->palette();
+        palette.setColor(QPalette::Window, swatch.used ? PaletteColour(swatch.colour) : QColor(Qt::transparent));
+        pnlKeys[i]->setPalette(palette);
+        pnlKeys[i]->setFrameStyle(swatch.used ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+        pnlKeys[i]->setToolTip(swatch.toolTip);
+        lblKeys[i]->setText(swatch.label);
+    }
+}
+
+void frmIdeological::setColourKey(bool on)
+{
+    mnuKey->setChecked(on);
+    if (on)
+        showKey();
+    pnlKey->setVisible(on);
+}
+
+void frmIdeological::setInquire(bool on)
+{
+    mnuInquire->setChecked(on);
+    if (on)
+        tbInquire->setChecked(true);
+    if (!on)
+        lblInquire->setVisible(false);
+}
+
+void frmIdeological::inquireAt(double x, double y)
+{
+    if (!mnuInquire->isChecked() || !m_loaded)
+        return;
+    const std::optional<InquiryHit> hit = InquireAt(m_pass, x, y, m_filter.notAvailable);
+    if (!hit) {
+        lblInquire->setVisible(false);
+        ReportError(m_services, this, IdeologyText::kLegislatorNotFound);
+        return;
+    }
+    lblInquire->setToolTip(hit->toolTip);
+    // The name is written on the label as well, so that the answer needs no second move of the mouse.
+    lblInquire->setText(hit->toolTip);
+    lblInquire->adjustSize();
+    const QPointF at = IdeologicalCanvas::ToPixel(hit->at, std::min(picId->width(), picId->height()));
+    // Kept inside the picture so that a click near the right or bottom edge still shows the whole name.
+    const int left = std::clamp(int(at.x()), 0, std::max(0, picId->width() - lblInquire->width()));
+    const int top = std::clamp(int(at.y()), 0, std::max(0, picId->height() - lblInquire->height()));
+    lblInquire->move(left, top);
+    lblInquire->setVisible(true);
+    lblInquire->raise();
+}
+
+void frmIdeological::find()
+{
+    if (!m_loaded || !m_filter.otherItemsEnabled())
+        return;
+    if (!m_find) {
+        m_find = new frmFind(m_services, this);
+        connect(m_find, &frmFind::findRequested, this, &frmIdeological::findLegislator);
+        connect(m_find, &frmFind::flash, picId, &IdeologicalCanvas::setLastCircleVisible);
+    }
+    m_find->fillIdeological(m_pass.PlottedList);
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+}
+
+void frmIdeological::findLegislator(int plottedIndex)
+{
+    if (const std::optional<MapPoint> centre = FindCircleCentre(m_pass, plottedIndex))
+        picId->addCircle(*centre);
+    else if (m_find)
+        m_find->tmrFind->stop();
+}
+
+frmFind *frmIdeological::findWindow() const
+{
+    return m_find;
+}
+
+QImage frmIdeological::pictureImage() const
+{
+    return picId->grab().toImage();
+}
+
+void frmIdeological::saveAs()
+{
+    if (!m_loaded)
+        return;
+    QString fileName =
+        m_services.saveFileName(this, QStringLiteral("Rollscan Disk Output"), kSaveFilters, QStringLiteral("TXT"));
+    if (fileName.isEmpty())
+        return;
+    try {
+        const PictureKind kind = pictureKindOf(fileName);
+        if (kind == PictureKind::Svg) {
+            // A metafile is written as SVG, the portable vector picture; a ".wmf" name gets ".svg".
+            if (!fileName.endsWith(QStringLiteral("svg"), Qt::CaseInsensitive))
+                fileName = QFileInfo(fileName).path() + QLatin1Char('/') + QFileInfo(fileName).completeBaseName() +
+                           QStringLiteral(".svg");
+            const int side = std::min(picId->width(), picId->height());
+            QSvgGenerator svg;
+            svg.setFileName(fileName);
+            svg.setSize(QSize(side, side));
+            svg.setViewBox(QRect(0, 0, side, side));
+            svg.setTitle(lblTitle1->text());
+            QPainter painter;
+            if (!painter.begin(&svg))
+                throw FileError(FileErrorNumber::BadAccess, fileName);
+            IdeologicalCanvas::PaintMap(painter, side, m_pass, m_filter, m_session.Preferences,
+                                        IdeologicalCanvas::TokenFont(picId->font(), side));
+            painter.end();
+            if (!QFileInfo(fileName).isFile())
+                throw FileError(FileErrorNumber::BadAccess, fileName);
+        } else if (kind != PictureKind::None) {
+            const char *format = kind == PictureKind::Bitmap ? "BMP" : "PNG";
+            if (!pictureImage().save(fileName, format))
+                throw FileError(FileErrorNumber::BadAccess, fileName);
+        } else {
+            m_services.showWait(kSaveWait);
+            SaveRollCallText(m_session, fileName, waitProgress(m_services, false));
+            HideWait(m_services);
+        }
+        ReportSaved(m_services, this, fileName);
+    } catch (const FileError &e) {
+        HideWait(m_services);
+        ReportFileError(m_services, this, e);
+    } catch (const DataError &e) {
+        HideWait(m_services);
+        ReportError(m_services, this, e.message());
+    }
+}
+
+void frmIdeological::saveSpreadsheet()
+{
+    if (!m_loaded)
+        return;
+    const QString fileName = m_services.saveFileName(this, QStringLiteral("Rollscan Spreadsheet Output"), kSheetFilters,
+                                                     QStringLiteral("PRN"));
+    if (fileName.isEmpty())
+        return;
+    try {
+        m_services.showWait(kSaveWait);
+        WriteSpreadsheet(m_session, fileName, false, waitProgress(m_services, true));
+        HideWait(m_services);
+        ReportSaved(m_services, this, fileName);
+    } catch (const FileError &e) {
+        HideWait(m_services);
+        ReportFileError(m_services, this, e);
+    } catch (const DataError &e) {
+        HideWait(m_services);
+        ReportError(m_services, this, e.message());
+    }
+}
+
+void frmIdeological::printRollCall()
+{
+    if (!m_loaded)
+        return;
+    QPrinter printer;
+    if (!m_services.choosePrinter(this, printer))
+        return;
+    try {
+        m_services.showWait(kPrintWait);
+        const RollCallSheet sheet = LoadQueueEntrySheet(m_session, m_session.currentQueuePos);
+        const QList<PrintedLine> lines = PrintedRollCallPage(sheet, waitProgress(m_services, false));
+        QPainter painter;
+        if (!painter.begin(&printer))
+            throw FileError(FileErrorNumber::DiskError, printer.outputFileName());
+        QFont title = fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 16, true);
+        title.setUnderline(true);
+        const QFont heading = fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 14);
+        QFont table(QStringList{QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                                QStringLiteral("DejaVu Sans Mono")});
+        table.setStyleHint(QFont::Monospace);
+        table.setPointSize(10);
+        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+        double y = 0;
+        for (const PrintedLine &line : lines) {
+            const QFont &font = line.role == PrintRole::Title     ? title
+                                : line.role == PrintRole::Heading ? heading
+                                                                  : table;
+            painter.setFont(font);
+            const QFontMetricsF metrics(painter.font(), &printer);
+            if (y + metrics.height() > page.height() && y > 0) {
+                printer.newPage();
+                y = 0;
+            }
+            painter.drawText(QPointF(0, y + metrics.ascent()), line.text);
+            y += metrics.height();
+        }
+        painter.end();
+        HideWait(m_services);
+    } catch (const FileError &e) {
+        HideWait(m_services);
+        ReportError(m_services, this, IdeologyText::ErrorWhile(e.number(), IdeologyText::kWhilePrinting));
+    } catch (const DataError &e) {
+        HideWait(m_services);
+        ReportError(m_services, this, e.message());
+    }
+}
+
+void frmIdeological::printMap()
+{
+    if (!m_loaded)
+        return;
+    QPrinter printer;
+    if (!m_services.choosePrinter(this, printer))
+        return;
+    // The window is printed as it stands, without its toolbar.
+    IdToolbar->hide();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QPainter painter;
+    bool printed = false;
+    if (painter.begin(&printer)) {
+        QWidget *content = centralWidget();
+        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+        const double scale = std::min(page.width() / content->width(), page.height() / content->height());
+        painter.scale(scale, scale);
+        content->render(&painter);
+        printed = painter.end();
+    }
+    IdToolbar->show();
+    if (!printed)
+        ReportError(m_services, this,
+                    IdeologyText::ErrorWhile(FileErrorNumber::DiskError, IdeologyText::kWhilePrintingMap));
+}
+
+void frmIdeological::exitProgram()
+{
+    if (ConfirmQuit(m_services, this))
+        emit endProgram();
+}
+
+void frmIdeological::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placePicture();
+}
+
+bool frmIdeological::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mapArea && event->type() == QEvent::Resize)
+        placePicture();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmIdeological::placePicture()
+{
+    if (!m_mapArea)
+        return;
+    // The picture is square, as large as the room below the titles allows, centred across the window.
+    const QSize room = m_mapArea->size();
+    const int side = std::max(50, std::min(room.width(), room.height()));
+    picId->setGeometry((room.width() - side) / 2, 0, side, side);
+}
+
+void frmIdeological::closeEvent(QCloseEvent *event)
+{
+    if (m_find)
+        m_find->close();
+    runHook(Hook::CloseSideWindows);
+    m_filter.errorsOnly = false;
+    m_session.crossTabRequested = false;
+    m_session.ideologicalOpen = false;
+    emit displayClosed();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace rollscan
