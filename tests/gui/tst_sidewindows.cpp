@@ -7,6 +7,7 @@
 #include "data/Dates.h"
 #include "data/FileIO.h"
 #include "ideology/DrawingPass.h"
+#include "ideology/ReportPrinter.h"
 #include "ideology/RollCallInfo.h"
 #include "ideology/VoteStatistics.h"
 #include "ideology/frmCrossTab.h"
@@ -161,6 +162,9 @@ private slots:
     void infoPrint();
     void infoPrintCancelled();
     void infoHelp();
+    void smallScreenWidths();
+    void printedPieces_data();
+    void printedPieces();
 
     // Statistics window.
     void statisticsPanels_data();
@@ -430,6 +434,48 @@ void tst_sidewindows::infoHelp()
     QVERIFY(QFile::exists(QStringLiteral(":/help/frmInfo.html")));
     QVERIFY(QFile::exists(QStringLiteral(":/help/frmStatistics.html")));
     QVERIFY(QFile::exists(QStringLiteral(":/help/frmCrossTab.html")));
+}
+
+void tst_sidewindows::smallScreenWidths()
+{
+    Fixture f;
+    f.session->smallScreen = true;
+    frmInfo info(*f.session, f.services);
+    info.fill(f.pass(101, 1));
+    QCOMPARE(info.width(), 510); // 7650 twips
+    QCOMPARE(info.txtDetails->minimumWidth(), 287);
+    QCOMPARE(info.fraDetails->width(), 303);
+    SaveScreenshot(&info, QStringLiteral("frmInfo_small_screen"));
+    frmStatistics statistics(*f.session, f.services);
+    QVERIFY(statistics.load(f.pass(26, 1)));
+    QCOMPARE(statistics.width(), 513); // 7700 twips
+    SaveScreenshot(&statistics, QStringLiteral("frmStatistics_small_screen"));
+}
+
+using Pieces = QList<ReportPrinter::Piece>;
+
+void tst_sidewindows::printedPieces_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<Pieces>("pieces");
+    QTest::newRow("party row") << "3   Democrat                  1    1 "
+                               << Pieces{{0, "3"}, {4, "Democrat"}, {30, "1"}, {35, "1"}};
+    QTest::newRow("name with a blank") << "1   Northern Democrat         12   0 "
+                                       << Pieces{{0, "1"}, {4, "Northern Democrat"}, {30, "12"}, {35, "0"}};
+    QTest::newRow("vote code") << "Not Voting:    0 " << Pieces{{0, "Not Voting:"}, {15, "0"}};
+    QTest::newRow("negative number") << "Yea:     -3 " << Pieces{{0, "Yea:"}, {9, "-3"}};
+    QTest::newRow("sentence") << "March 15, 1989: Roll Call #1" << Pieces{{0, "March 15, 1989: Roll Call #1"}};
+    QTest::newRow("indented") << "  HR1234       " << Pieces{{2, "HR1234"}};
+    QTest::newRow("empty") << "" << Pieces{};
+    QTest::newRow("blanks only") << "   " << Pieces{};
+}
+
+// Printed in a proportional face, the values of a report line still stand at their columns.
+void tst_sidewindows::printedPieces()
+{
+    QFETCH(QString, line);
+    QFETCH(Pieces, pieces);
+    QCOMPARE(ReportPrinter::Pieces(line), pieces);
 }
 
 // ---- statistics window ---------------------------------------------------------------------

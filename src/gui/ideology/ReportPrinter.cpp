@@ -6,13 +6,9 @@
 
 namespace rollscan {
 
-namespace {
-// The pieces of a report line and the 0-based columns they start at. The report lines line their
-// values up with blanks, which only works in a fixed-pitch face; a run of two or more blanks is
-// taken as such padding, so that each piece can be put at its column in any face.
-QList<QPair<int, QString>> pieces(const QString &line)
+QList<ReportPrinter::Piece> ReportPrinter::Pieces(const QString &line)
 {
-    QList<QPair<int, QString>> out;
+    QList<Piece> out;
     qsizetype at = 0;
     while (at < line.size()) {
         while (at < line.size() && line.at(at) == QLatin1Char(' '))
@@ -21,12 +17,13 @@ QList<QPair<int, QString>> pieces(const QString &line)
         while (at < line.size() &&
                !(line.at(at) == QLatin1Char(' ') && at + 1 < line.size() && line.at(at + 1) == QLatin1Char(' ')))
             ++at;
-        if (at > start)
-            out.append({int(start), line.mid(start, at - start)});
+        // A single blank at the end of a line is padding too.
+        const qsizetype end = at == line.size() && at > start && line.at(at - 1) == QLatin1Char(' ') ? at - 1 : at;
+        if (end > start)
+            out.append({int(start), line.mid(start, end - start)});
     }
     return out;
 }
-} // namespace
 
 QFont ReportPrinter::courier(int points)
 {
@@ -63,8 +60,8 @@ bool ReportPrinter::print(QPrinter &printer, const QList<Line> &lines)
         }
         painter.setFont(line.font);
         const qreal column = metrics.averageCharWidth();
-        for (const auto &[start, text] : pieces(line.text))
-            painter.drawText(QPointF(start * column, y + metrics.ascent()), text);
+        for (const Piece &piece : Pieces(line.text))
+            painter.drawText(QPointF(piece.column * column, y + metrics.ascent()), piece.text);
         y += height;
     }
     return painter.end();

@@ -20,6 +20,16 @@ public:
         QFont font;
     };
 
+    // A piece of a report line and the 0-based column it starts at. The report lines line their
+    // values up with blanks, which only works in a fixed-pitch face; a run of two or more blanks is
+    // taken as such padding, so that each piece can be put at its column in any face.
+    struct Piece {
+        int column = 0;
+        QString text;
+        bool operator==(const Piece &) const = default;
+    };
+    static QList<Piece> Pieces(const QString &line);
+
     // The fonts the reports ask for by name, with a fallback of the same kind where the named face is
     // not installed.
     static QFont courier(int points);

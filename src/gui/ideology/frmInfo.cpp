@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rollscan {
 
 namespace {
@@ -117,7 +119,8 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
     columns->addWidget(lblCol1, 1, Qt::AlignTop);
     columns->addWidget(lblCol2, 1, Qt::AlignTop);
     // Keeps the frame as wide as two columns of names even while it is empty.
-    fraNotShown->setMinimumWidth(fontMetrics().horizontalAdvance(QString(30, QLatin1Char('M'))) / 2 + 40);
+    if (!m_session.smallScreen)
+        fraNotShown->setMinimumWidth(fontMetrics().horizontalAdvance(QString(30, QLatin1Char('M'))) / 2 + 40);
 
     fraDetails = named(new QGroupBox(QStringLiteral("Details")), "fraDetails");
     lblGField = fieldLabel("lblGField");
@@ -186,7 +189,10 @@ void frmInfo::showInfo(const RollCallInfo &info)
     txtDetails->setPlainText(info.scrolling ? QString() : info.details);
     txtDetailsSB->setPlainText(info.scrolling ? info.details : QString());
     // A longer not-shown list makes the window taller; it never shrinks below what the user chose.
-    resize(size().expandedTo(sizeHint()));
+    QSize wanted = size().expandedTo(sizeHint());
+    if (m_session.smallScreen)
+        wanted.setWidth(std::max(kSmallWindowWidth, minimumSizeHint().width()));
+    resize(wanted);
 }
 
 void frmInfo::save()

@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace rollscan {
 
 namespace {
@@ -104,8 +106,10 @@ frmStatistics::frmStatistics(Session &session, Services &services, QWidget *pare
     }
     party->setColumnStretch(1, 1);
     party->setRowStretch(2, 1);
+    // Wide enough for four-digit counts, or for the column head on a screen with room for it.
+    const QString widest = m_session.smallScreen ? QStringLiteral("0000") : QStringLiteral("Members");
     for (QLabel *count : {pnlNum, pnlYea, pnlNay})
-        count->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Members")) + 8);
+        count->setMinimumWidth(fontMetrics().horizontalAdvance(widest) + 8);
     pnlParty->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("     Southern Democrat")) + 16);
 
     auto *body = new QHBoxLayout;
@@ -161,7 +165,10 @@ void frmStatistics::showStatistics(const ReportRollCall &heading, const VoteStat
     pnlYea->setText(panels.pnlYea);
     pnlNay->setText(panels.pnlNay);
     pnlBreakdown->setText(panels.pnlBreakdown);
-    resize(size().expandedTo(sizeHint()));
+    QSize wanted = size().expandedTo(sizeHint());
+    if (m_session.smallScreen)
+        wanted.setWidth(std::max(kSmallWindowWidth, minimumSizeHint().width()));
+    resize(wanted);
 }
 
 void frmStatistics::save()
