@@ -614,6 +614,9 @@ void frmIdeological::showKey()
         pnlKeys[i]->setFrameStyle(swatch.used ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
         pnlKeys[i]->setToolTip(swatch.toolTip);
         lblKeys[i]->setText(swatch.label);
+        // The single view's two empty places would only widen the panel.
+        pnlKeys[i]->setVisible(swatch.used);
+        lblKeys[i]->setVisible(swatch.used);
     }
 }
 
