@@ -1,8 +1,10 @@
 #include "WindowDirector.h"
 
+#include "app/Session.h"
 #include "frmPreferences.h"
 #include "frmVoteStartup.h"
 #include "ideology/frmCrossTab.h"
+#include "ideology/frmIdeological.h"
 #include "ideology/frmInfo.h"
 #include "ideology/frmStatistics.h"
 
@@ -30,6 +32,38 @@ frmPreferences *WindowDirector::showPreferences()
     if (!m_preferences)
         m_preferences = new frmPreferences(m_session, m_services, &m_main);
     return raise(m_preferences.data());
+}
+
+frmIdeological *WindowDirector::ideologicalWindow() const { return m_ideological; }
+
+frmIdeological *WindowDirector::showIdeological(bool crossTab)
+{
+    if (m_ideological) {
+        // A new start replaces the map: the old window and its side windows go now.
+        frmIdeological *old = m_ideological;
+        old->disconnect(this);
+        old->close();
+        delete old;
+    }
+    m_session.crossTabRequested = crossTab;
+    auto *map = new frmIdeological(m_session, m_services, &m_main);
+    m_ideological = map;
+    connect(map, &frmIdeological::endProgram, &m_main, &frmVoteStartup::endProgram);
+    // The side windows read the map's drawing pass; they follow it when it moves and go when it closes.
+    map->attach(frmIdeological::PassHook::Info, [this](const DrawingPass &pass) { showInfo(pass); });
+    map->attach(frmIdeological::PassHook::Statistics, [this](const DrawingPass &pass) { showStatistics(pass); });
+    map->attach(frmIdeological::PassHook::CrossStat, [this](const DrawingPass &pass) { showCrossTab(pass); });
+    map->attach(frmIdeological::PassHook::OtherForms, [this](const DrawingPass &pass) {
+        closeStatistics();
+        refreshSideWindows(pass);
+    });
+    map->attach(frmIdeological::Hook::CloseSideWindows, [this] { closeSideWindows(); });
+    if (!map->start()) {
+        map->close();
+        delete map;
+        return nullptr;
+    }
+    return raise(map);
 }
 
 frmInfo *WindowDirector::showInfo(const DrawingPass &pass)

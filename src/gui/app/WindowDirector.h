@@ -9,6 +9,7 @@ class Services;
 class Session;
 class frmVoteStartup;
 class frmPreferences;
+class frmIdeological;
 class frmInfo;
 class frmStatistics;
 class frmCrossTab;
@@ -29,6 +30,12 @@ public:
 
     // The preferences dialog, modeless; an open one is brought to the front.
     frmPreferences *showPreferences();
+
+    // The ideological map of the queue entry at session.currentQueuePos (the list has set it), as a
+    // cross-tabulation of two roll calls when `crossTab`. An open map is closed first. Null when the
+    // roll call could not be drawn (the error has been reported).
+    frmIdeological *showIdeological(bool crossTab);
+    frmIdeological *ideologicalWindow() const;
 
     // The side windows of the ideological map, each filled from the map's last drawing pass.
     // The information window: an open one is filled anew and brought to the front.
@@ -58,6 +65,7 @@ private:
     QPointer<frmInfo> m_info;
     QPointer<frmStatistics> m_statistics;
     QPointer<frmCrossTab> m_crossTab;
+    QPointer<frmIdeological> m_ideological;
 };
 
 } // namespace rollscan
