@@ -16,9 +16,12 @@
 #include "services/RecordingServices.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -173,6 +176,7 @@ private slots:
     void statisticsSaveError();
     void statisticsPrint();
     void statisticsMissingPartyFile();
+    void printedPages();
 
     // Cross-tab window.
     void crossTabPartyList();
@@ -626,6 +630,44 @@ void tst_sidewindows::statisticsMissingPartyFile()
     QCOMPARE(f.services.errorTexts().size(), 1);
     QVERIFY(f.services.errorTexts().first().startsWith(QStringLiteral("That file doesn't exist.")));
     QVERIFY(!f.services.waitVisible);
+}
+
+// Both reports painted on letter-sized pages at 100 dots per inch, as a printer would get them.
+void tst_sidewindows::printedPages()
+{
+    Fixture f(QString(200, QLatin1Char('p')));
+    frmInfo info(*f.session, f.services);
+    info.fill(f.pass(101, 1));
+    frmStatistics statistics(*f.session, f.services);
+    QVERIFY(statistics.load(f.pass(26, 1)));
+
+    const struct {
+        QList<ReportPrinter::Line> lines;
+        QString name;
+        int pages;
+    } reports[] = {{info.printedLines(), QStringLiteral("printed_info"), 1},
+                   {statistics.printedLines(), QStringLiteral("printed_statistics"), 1}};
+    for (const auto &report : reports) {
+        QImage page(850, 1100, QImage::Format_RGB32);
+        page.setDotsPerMeterX(3937);
+        page.setDotsPerMeterY(3937);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.translate(75, 75);
+        int newPages = 0;
+        QCOMPARE(ReportPrinter::paint(painter, page, 950, report.lines, [&newPages] { ++newPages; }), report.pages);
+        painter.end();
+        QCOMPARE(newPages, report.pages - 1);
+        QVERIFY(page.save(QStringLiteral(ROLLSCAN_SCREENSHOT_DIR "/") + report.name + QStringLiteral(".png")));
+    }
+    // Ten lines to a page of ten and a half: the eleventh starts a new page.
+    QList<ReportPrinter::Line> eleven(11, {QStringLiteral("x"), ReportPrinter::courier(10)});
+    QImage page(100, 100, QImage::Format_RGB32);
+    QPainter painter(&page);
+    const qreal line = QFontMetricsF(ReportPrinter::courier(10), &page).lineSpacing();
+    int newPages = 0;
+    QCOMPARE(ReportPrinter::paint(painter, page, line * 10.5, eleven, [&newPages] { ++newPages; }), 2);
+    QCOMPARE(newPages, 1);
 }
 
 // ---- cross-tab window ----------------------------------------------------------------------

@@ -48,14 +48,22 @@ bool ReportPrinter::print(QPrinter &printer, const QList<Line> &lines)
     if (!painter.begin(&printer))
         return false;
     // The painter's origin is the top-left corner of the printable area.
-    const qreal pageHeight = printer.height();
+    paint(painter, printer, printer.height(), lines, [&printer] { printer.newPage(); });
+    return painter.end();
+}
+
+int ReportPrinter::paint(QPainter &painter, const QPaintDevice &device, qreal pageHeight, const QList<Line> &lines,
+                         const std::function<void()> &newPage)
+{
+    int pages = 1;
     qreal y = 0;
     for (const Line &line : lines) {
-        // Font metrics of the printer, not of the screen: the two resolutions differ.
-        const QFontMetricsF metrics(line.font, &printer);
+        // Metrics of the device, not of the screen: the two resolutions differ.
+        const QFontMetricsF metrics(line.font, &device);
         const qreal height = metrics.lineSpacing();
         if (y > 0 && y + height > pageHeight) {
-            printer.newPage();
+            newPage();
+            ++pages;
             y = 0;
         }
         painter.setFont(line.font);
@@ -64,7 +72,7 @@ bool ReportPrinter::print(QPrinter &printer, const QList<Line> &lines)
             painter.drawText(QPointF(piece.column * column, y + metrics.ascent()), piece.text);
         y += height;
     }
-    return painter.end();
+    return pages;
 }
 
 } // namespace rollscan

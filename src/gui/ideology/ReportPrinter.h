@@ -4,6 +4,10 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+class QPaintDevice;
 class QPrinter;
 
 namespace rollscan {
@@ -38,6 +42,11 @@ public:
     // Prints `lines` on `printer` as one job. False when the printer could not start the job; then
     // nothing was printed.
     static bool print(QPrinter &printer, const QList<Line> &lines);
+
+    // Paints `lines` with `painter` on pages `pageHeight` device pixels high, measuring the text on
+    // `device`; `newPage` is called before each page after the first. Returns the number of pages.
+    static int paint(QPainter &painter, const QPaintDevice &device, qreal pageHeight, const QList<Line> &lines,
+                     const std::function<void()> &newPage);
 };
 
 } // namespace rollscan

@@ -215,13 +215,18 @@ void frmInfo::PrintInfo()
     QPrinter printer(QPrinter::HighResolution);
     if (!m_services.choosePrinter(this, printer))
         return;
+    if (!ReportPrinter::print(printer, printedLines()))
+        ReportError(m_services, this,
+                    IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrintingInfo));
+}
+
+QList<ReportPrinter::Line> frmInfo::printedLines() const
+{
     QList<ReportPrinter::Line> lines;
     const QFont font = ReportPrinter::courier(10);
     for (const QString &text : InfoPrintedLines(m_info))
         lines.append({text, font});
-    if (!ReportPrinter::print(printer, lines))
-        ReportError(m_services, this,
-                    IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrintingInfo));
+    return lines;
 }
 
 void frmInfo::reject()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportPrinter.h"
 #include "ideology/RollCallInfo.h"
 
 #include <QDialog>
@@ -36,6 +37,8 @@ public:
     void save();
     // The toolbar's Print: asks for a printer and prints the report; cancelling does nothing.
     void PrintInfo();
+    // The printed report, all in the one fixed-pitch face.
+    QList<ReportPrinter::Line> printedLines() const;
 
     QToolBar *tbrInfo;
     QAction *actSave, *actPrint, *actHelp, *actDone;

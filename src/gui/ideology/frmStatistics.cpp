@@ -191,6 +191,17 @@ void frmStatistics::print()
     QPrinter printer(QPrinter::HighResolution);
     if (!m_services.choosePrinter(this, printer))
         return;
+    const QList<ReportPrinter::Line> lines = printedLines();
+    m_services.showWait(kPrintingText);
+    const bool printed = ReportPrinter::print(printer, lines);
+    HideWait(m_services);
+    if (!printed)
+        ReportError(m_services, this,
+                    IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrinting));
+}
+
+QList<ReportPrinter::Line> frmStatistics::printedLines() const
+{
     QList<ReportPrinter::Line> lines;
     for (const StatisticsPrintedLine &line : StatisticsPrintedLines(m_heading, m_stats)) {
         QFont font;
@@ -210,12 +221,7 @@ void frmStatistics::print()
         }
         lines.append({line.text, font});
     }
-    m_services.showWait(kPrintingText);
-    const bool printed = ReportPrinter::print(printer, lines);
-    HideWait(m_services);
-    if (!printed)
-        ReportError(m_services, this,
-                    IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrinting));
+    return lines;
 }
 
 } // namespace rollscan

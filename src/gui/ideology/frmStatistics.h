@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportPrinter.h"
 #include "ideology/ReportLine.h"
 #include "ideology/VoteStatistics.h"
 
@@ -36,6 +37,8 @@ public:
     void save();
     // The toolbar's Print: asks for a printer and prints the report; cancelling does nothing.
     void print();
+    // The printed report: the saved lines in the faces and sizes of their roles.
+    QList<ReportPrinter::Line> printedLines() const;
 
     QToolBar *tbrStatistics;
     QAction *actSave, *actPrint, *actHelp, *actDone;
