@@ -395,6 +395,11 @@ void tst_ideological::navigation()
     QCOMPARE(map->lblTitle1->text(), QStringLiteral("THIRD VOTE"));
     map->mnuFirst->trigger();
     QCOMPARE(t.session.currentQueuePos, 1);
+    // The paging keys move too.
+    QTest::keyClick(map.get(), Qt::Key_PageDown);
+    QCOMPARE(t.session.currentQueuePos, 2);
+    QTest::keyClick(map.get(), Qt::Key_PageUp);
+    QCOMPARE(t.session.currentQueuePos, 1);
     QCOMPARE(map->lblTitle1->text(), QStringLiteral("FIRST VOTE"));
     QCOMPARE(map->windowTitle(), QStringLiteral("Id Map - FIRST VOTE"));
     QVERIFY(t.services.errorTexts().isEmpty());
@@ -490,6 +495,11 @@ void tst_ideological::inquiry()
     QTest::keyClick(map.get(), Qt::Key_I, Qt::ControlModifier);
     QVERIFY(map->mnuInquire->isChecked());
     QVERIFY(map->tbInquire->isChecked());
+    // The toolbar button turns it off and on again.
+    map->tbInquire->trigger();
+    QVERIFY(!map->mnuInquire->isChecked());
+    map->tbInquire->trigger();
+    QVERIFY(map->mnuInquire->isChecked());
     Click(*map, x, y);
     if (named.isEmpty()) {
         QCOMPARE(t.services.errorTexts(), QStringList{"Legislator not found."});
@@ -539,10 +549,16 @@ void tst_ideological::find()
     QCOMPARE(map->picId->circleCount(), 1);
     QVERIFY(find->tmrFind->isActive());
     QCOMPARE(find->tmrFind->interval(), 400);
+    // The flash itself, quicker than a user sees it: seven ticks, ending with the circle shown.
+    QSignalSpy flashes(find, &frmFind::flash);
+    find->tmrFind->setInterval(1);
     find->lstFind->setCurrentRow(1);
     find->btnStart->click();
     QCOMPARE(map->picId->circleCount(), 2); // two finds, two circles
     QTRY_VERIFY_WITH_TIMEOUT(!find->tmrFind->isActive(), 5000);
+    QCOMPARE(flashes.count(), 7);
+    QCOMPARE(flashes.at(0).at(0).toBool(), false);
+    QCOMPARE(flashes.last().at(0).toBool(), true);
     SaveScreenshot(find, QStringLiteral("ideological_find"));
 
     // The circle round ADAMS: radius 0.04 map units, black, around his token.

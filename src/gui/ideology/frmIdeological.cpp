@@ -236,10 +236,11 @@ void frmIdeological::buildMenus()
     mnuUSMap = entry(mnuOptions, "mnuUSMap", QStringLiteral("&US Map Display"));
 
     mnuView = named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
-    mnuNext = entry(mnuView, "mnuNext", QStringLiteral("&Next"));
-    mnuPrevious = entry(mnuView, "mnuPrevious", QStringLiteral("&Previous"));
-    mnuFirst = entry(mnuView, "mnuFirst", QStringLiteral("&First"));
-    mnuLast = entry(mnuView, "mnuLast", QStringLiteral("&Last"));
+    // Paging keys move through the queue, as they move through a document.
+    mnuNext = entry(mnuView, "mnuNext", QStringLiteral("&Next"), QKeySequence(Qt::Key_PageDown));
+    mnuPrevious = entry(mnuView, "mnuPrevious", QStringLiteral("&Previous"), QKeySequence(Qt::Key_PageUp));
+    mnuFirst = entry(mnuView, "mnuFirst", QStringLiteral("&First"), QKeySequence(Qt::CTRL | Qt::Key_Home));
+    mnuLast = entry(mnuView, "mnuLast", QStringLiteral("&Last"), QKeySequence(Qt::CTRL | Qt::Key_End));
     mnuJump = entry(mnuView, "mnuJump", QStringLiteral("&Jump to..."));
     mnuView->addSeparator();
     mnuVoters = entry(mnuView, "mnuVoters", QStringLiteral("&Voters"));
@@ -321,10 +322,7 @@ void frmIdeological::buildMenus()
     connect(tbLast, &QAction::triggered, this, &frmIdeological::moveLast);
     connect(tbInfo, &QAction::triggered, mnuInfo, &QAction::trigger);
     connect(tbStatistics, &QAction::triggered, mnuStatistics, &QAction::trigger);
-    connect(tbInquire, &QAction::triggered, this, [this](bool on) {
-        // The button keeps its own state; the menu item follows it.
-        mnuInquire->setChecked(on);
-    });
+    connect(tbInquire, &QAction::triggered, this, &frmIdeological::setInquire);
     connect(tbFind, &QAction::triggered, mnuFind, &QAction::trigger);
     connect(tbUSMap, &QAction::triggered, mnuUSMap, &QAction::trigger);
     connect(tbSave, &QAction::triggered, this, &frmIdeological::saveAs);
@@ -630,9 +628,9 @@ void frmIdeological::setColourKey(bool on)
 
 void frmIdeological::setInquire(bool on)
 {
+    // The menu item and the toolbar button show one state, whichever of them was used.
     mnuInquire->setChecked(on);
-    if (on)
-        tbInquire->setChecked(true);
+    tbInquire->setChecked(on);
     if (!on)
         lblInquire->setVisible(false);
 }
