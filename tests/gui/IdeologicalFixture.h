@@ -58,6 +58,10 @@ public:
             // δ2 0.5: the horizontal line y = 0.
             TreeBuilder::rollCall(QStringLiteral("THIRD VOTE"), QDate(1981, 3, 3), 3, 3, 0, 0, 0.5f, 0),
         };
+        // Issue code 10 is in its table, Clausen code 2 is not, the Peltzman codes are 0 and 9.
+        h97.rollCalls[0].issueCode = 10;
+        h97.rollCalls[0].clausenCode = 2;
+        h97.rollCalls[0].peltzmanCode2 = 9;
         h97.voteRows = {QStringLiteral("116"), QStringLiteral("661"), QStringLiteral("116"),
                         QStringLiteral("911"), QStringLiteral("611"), QStringLiteral("116")};
         tree.addCongress(true, 97, h97, true);
@@ -68,6 +72,9 @@ public:
         h98.voteRows = {QStringLiteral("1")};
         tree.addCongress(true, 98, h98, true);
         tree.writeIndexes();
+        tree.writeRaw(QStringLiteral("main/isscodes.dat"), " 10   Taxation\r\n 20   Budget\r\n");
+        tree.writeRaw(QStringLiteral("main/clacodes.dat"), "  1   Government management\r\n");
+        tree.writeRaw(QStringLiteral("main/pelcodes.dat"), "  9   Defense budget\r\n");
 
         session.Preferences = TreeBuilder::standardPreferences();
         session.newDataFormat = true;

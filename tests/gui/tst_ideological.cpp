@@ -126,6 +126,7 @@ private slots:
     void filters();
     void colourKey_data();
     void colourKey();
+    void codeCaptions();
     void navigation_data();
     void navigation();
     void jump_data();
@@ -355,6 +356,19 @@ void tst_ideological::colourKey()
     }
     map->mnuKey->trigger();
     QVERIFY(!map->pnlKey->isVisible());
+}
+
+void tst_ideological::codeCaptions()
+{
+    IdeologicalTree t;
+    auto map = t.open({1, 2, 3});
+    QVERIFY(map);
+    QCOMPARE(map->lblCaptions->text(), QStringLiteral("Issue Code:\nClausen Code:\nPeltzman Code:"));
+    // A code in its table shows its description, one missing from it its number, 0 "N/A"; a second
+    // Peltzman code is appended.
+    QCOMPARE(map->lblCodes->text(), QStringLiteral("Taxation\n2\nN/A, Defense budget"));
+    map->moveNext();
+    QCOMPARE(map->lblCodes->text(), QStringLiteral("N/A\nN/A\nN/A"));
 }
 
 void tst_ideological::navigation_data()
