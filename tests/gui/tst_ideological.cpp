@@ -417,6 +417,10 @@ void tst_ideological::navigation()
     QCOMPARE(map->lblTitle1->text(), QStringLiteral("FIRST VOTE"));
     QCOMPARE(map->windowTitle(), QStringLiteral("Id Map - FIRST VOTE"));
     QVERIFY(t.services.errorTexts().isEmpty());
+    // Every drawing pass ran under the wait window, which is gone again.
+    QVERIFY(t.services.waitShown >= position + 2);
+    QCOMPARE(t.services.waitHidden, t.services.waitShown);
+    QVERIFY(!t.services.waitVisible);
 }
 
 void tst_ideological::jump_data()
