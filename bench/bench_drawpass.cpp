@@ -1,13 +1,14 @@
 // Speed of one frame of the ideological map on real data, and a picture of the window.
 //
-//   bench_drawpass [data root] [--screenshot file.png] [--congress N] [--rollcall R]
+//   bench_drawpass [data root] [--screenshot file.png] [--congress N] [--rollcall R] [--partner R2]
 //
 // Over the bundled sample tree (default: the source tree's sample/), takes the House congress with
 // the most members and times, as the median of many runs, one whole frame: the drawing pass (roll
 // call, counts, legislator, vote, state and token files read, every member classed and placed) and
 // the painting of every token and the cutting line into an 800 × 800 offscreen image. The painting
 // alone is timed too. With --screenshot the map window is opened offscreen at 900 × 800 on that roll
-// call and saved as a PNG, to be looked at as a user would.
+// call and saved as a PNG, to be looked at as a user would; with --partner the window shows the
+// cross-tabulation of the two roll calls.
 #include "app/Session.h"
 #include "data/CongressIndex.h"
 #include "data/FileError.h"
@@ -61,6 +62,7 @@ int main(int argc, char *argv[])
     QString screenshot;
     int congress = 0;
     int rollCall = 2;
+    int partner = 0;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size())
@@ -69,6 +71,8 @@ int main(int argc, char *argv[])
             congress = args[++i].toInt();
         else if (args[i] == QLatin1String("--rollcall") && i + 1 < args.size())
             rollCall = args[++i].toInt();
+        else if (args[i] == QLatin1String("--partner") && i + 1 < args.size())
+            partner = args[++i].toInt();
         else
             root = args[i];
     }
@@ -93,15 +97,23 @@ int main(int argc, char *argv[])
         session.loadCongressCounts(congress);
         const RollCall record = ReadRollCallRecord(session.dataRoot, true, congress, rollCall, session.rollCallCount,
                                                    session.newDataFormat);
-        MatchRow row;
-        row.rollCall = qint16(rollCall);
-        row.description = record.trimmedDescription();
-        row.date = record.date;
-        row.yeas = record.yeas;
-        row.nays = record.nays;
-        row.congress = qint16(congress);
-        session.MatchTable.append(row);
-        AddToQueue(session, {1});
+        for (const int r : {rollCall, partner}) {
+            if (r == 0)
+                continue;
+            const RollCall rc = r == rollCall ? record
+                                              : ReadRollCallRecord(session.dataRoot, true, congress, r,
+                                                                   session.rollCallCount, session.newDataFormat);
+            MatchRow row;
+            row.rollCall = qint16(r);
+            row.description = rc.trimmedDescription();
+            row.date = rc.date;
+            row.yeas = rc.yeas;
+            row.nays = rc.nays;
+            row.congress = qint16(congress);
+            session.MatchTable.append(row);
+        }
+        AddToQueue(session, partner ? QList<int>{1, 2} : QList<int>{1});
+        session.crossTabRequested = partner != 0;
         session.currentQueuePos = 1;
     } catch (const FileError &e) {
         err << "Cannot read the tree at " << root << ": " << e.sentence() << " " << e.path() << "\n";
