@@ -143,6 +143,7 @@ private slots:
     void attachmentMenus();
     void undefinedParty();
     void doneEndsCrossTab();
+    void exitAndHelp();
 };
 
 void tst_ideological::pictureIsSquare()
@@ -790,6 +791,25 @@ void tst_ideological::doneEndsCrossTab()
     QCOMPARE(sideWindowsClosed.size(), 1);
     QVERIFY(!t.session.crossTabRequested);
     QVERIFY(!t.session.ideologicalOpen);
+}
+
+void tst_ideological::exitAndHelp()
+{
+    IdeologicalTree t;
+    auto map = t.open({1, 2, 3});
+    QVERIFY(map);
+    QSignalSpy ended(map.get(), &frmIdeological::endProgram);
+    t.services.questionAnswers.enqueue(false);
+    map->mnuExit->trigger();
+    QCOMPARE(t.services.questions.size(), 1);
+    QCOMPARE(ended.count(), 0);
+    t.services.questionAnswers.enqueue(true);
+    map->mnuExit->trigger();
+    QCOMPARE(ended.count(), 1);
+
+    map->tbHelp->trigger();
+    QTest::keyClick(map.get(), Qt::Key_F1);
+    QCOMPARE(t.services.helpTopics, (QStringList{"frmIdeological", "frmIdeological"}));
 }
 
 QTEST_MAIN(tst_ideological)
