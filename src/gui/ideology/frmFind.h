@@ -32,7 +32,7 @@ public:
     void fillIdeological(const QList<PlottedEntry> &plotted);
 
     // Start or double click: the selected entry is reported through findRequested; with nothing
-    // selected the design's message is shown.
+    // selected the user is told to select one.
     void startFind();
 
     // Ticks of one flash, 400 ms apart; after the last the highlight stays as it is.

@@ -478,8 +478,8 @@ bool frmIdeological::loadAt(int position)
     } catch (const UndefinedPartyError &e) {
         HideWait(m_services);
         m_session.currentQueuePos = previous;
-        // The design ends the program here: a party the program cannot draw means its tables are
-        // out of date. The user reads the reason first.
+        // A party the program cannot draw means its tables are out of date: the program ends, after
+        // the user has read why.
         ReportError(m_services, this, e.message());
         emit endProgram();
         return false;

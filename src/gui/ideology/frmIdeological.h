@@ -86,7 +86,7 @@ public:
 
     frmFind *findWindow() const;
 
-    // Public routine of the design: placement is done by the layouts, so it has nothing to do.
+    // Placement after a resize is done by the layouts, so there is nothing left to do here.
     void MoveControls() {}
 
     QToolBar *IdToolbar;

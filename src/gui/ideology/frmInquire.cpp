@@ -10,7 +10,7 @@
 namespace rollscan {
 
 namespace {
-// The design places these controls in twips; 15 twips make a pixel at 96 dpi.
+// Window widths in twips, as the other windows measure them; 15 twips make a pixel at 96 dpi.
 constexpr int px(int twips)
 {
     return twips / 15;
@@ -40,7 +40,7 @@ void frmInquire::layoutFor(bool isHouse)
 {
     const int width = px(isHouse ? 3000 : 3500);
     const int rowHeight = fontMetrics().height() + 6;
-    // Centred labels: the design's left edges centre them for the usual lengths of each chamber.
+    // Centred labels, so that names of any length sit in the middle of the window.
     lblName->setGeometry(8, 8, width - 16, rowHeight);
     lblState->setGeometry(8, 8 + rowHeight, width - 16, rowHeight);
     lblData->setGeometry(8, 8 + 2 * rowHeight, width - 16, rowHeight);
