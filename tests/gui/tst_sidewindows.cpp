@@ -177,6 +177,8 @@ private slots:
     void statisticsPrint();
     void statisticsMissingPartyFile();
     void printedPages();
+    void printError_data();
+    void printError();
 
     // Cross-tab window.
     void crossTabPartyList();
@@ -518,6 +520,11 @@ void tst_sidewindows::statisticsPanels()
     QCOMPARE(window.fraVotes->title(), QStringLiteral("Roll Call Votes"));
     QCOMPARE(window.fraParty->title(), QStringLiteral("Party Breakdown"));
     QCOMPARE(window.lblParty->text(), QStringLiteral("Party"));
+    QCOMPARE(window.actSave->text(), QStringLiteral("Save"));
+    QCOMPARE(window.actPrint->text(), QStringLiteral("Print"));
+    QCOMPARE(window.actDone->text(), QStringLiteral("Done"));
+    window.actHelp->trigger();
+    QCOMPARE(f.services.helpTopics, QStringList{QStringLiteral("frmStatistics")});
     QCOMPARE(
         window.lblRollCallCaptions->text(),
         QStringLiteral("Not Mem:\nYes:\nPair Yes:\nAnn. Yes:\nAnn. No:\nPair No:\nNo:\n[blank]:\nPresent:\nNot Vote:"));
@@ -668,6 +675,35 @@ void tst_sidewindows::printedPages()
     int newPages = 0;
     QCOMPARE(ReportPrinter::paint(painter, page, line * 10.5, eleven, [&newPages] { ++newPages; }), 2);
     QCOMPARE(newPages, 1);
+}
+
+void tst_sidewindows::printError_data()
+{
+    QTest::addColumn<bool>("statistics");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("information") << false << "An error (482) has occurred while printing roll call information.";
+    QTest::newRow("statistics") << true << "An error (482) has occurred while printing.";
+}
+
+// A printer that cannot start the job (here a PDF file in a folder that does not exist).
+void tst_sidewindows::printError()
+{
+    QFETCH(bool, statistics);
+    QFETCH(QString, text);
+    Fixture f;
+    f.services.printerPdfFile = f.file(QStringLiteral("no such folder/out.pdf"));
+    f.services.printerAnswers.enqueue(true);
+    if (statistics) {
+        frmStatistics window(*f.session, f.services);
+        QVERIFY(window.load(f.pass(26, 1)));
+        window.print();
+        QVERIFY(!f.services.waitVisible);
+    } else {
+        frmInfo window(*f.session, f.services);
+        window.fill(f.pass(101, 1));
+        window.PrintInfo();
+    }
+    QCOMPARE(f.services.errorTexts(), QStringList{text});
 }
 
 // ---- cross-tab window ----------------------------------------------------------------------
