@@ -71,6 +71,11 @@ public:
         h98.rollCalls = {TreeBuilder::rollCall(QStringLiteral("ZED VOTE"), QDate(1983, 1, 5), 1, 0, 0.2f, 0, 0, 0)};
         h98.voteRows = {QStringLiteral("1")};
         tree.addCongress(true, 98, h98, true);
+        CongressData s97;
+        s97.legislators = {TreeBuilder::legislator(QStringLiteral("GRANT"), 1, 0, 200, 0.5f, 0.5f, 3001)};
+        s97.rollCalls = {TreeBuilder::rollCall(QStringLiteral("SENATE VOTE"), QDate(1981, 1, 6), 1, 0)};
+        s97.voteRows = {QStringLiteral("1")};
+        tree.addCongress(false, 97, s97, true);
         tree.writeIndexes();
         tree.writeRaw(QStringLiteral("main/isscodes.dat"), " 10   Taxation\r\n 20   Budget\r\n");
         tree.writeRaw(QStringLiteral("main/clacodes.dat"), "  1   Government management\r\n");
@@ -95,6 +100,8 @@ public:
         session.MatchTable.append(row(2, "SECOND VOTE", QDate(1981, 2, 10), 5, 1, 97));
         session.MatchTable.append(row(3, "THIRD VOTE", QDate(1981, 3, 3), 3, 3, 97));
         session.MatchTable.append(row(1, "ZED VOTE", QDate(1983, 1, 5), 1, 0, 98));
+        // Row 5 is a Senate roll call: queue it with session.isHouse false.
+        session.MatchTable.append(row(1, "SENATE VOTE", QDate(1981, 1, 6), 1, 0, 97));
     }
 
     // Queues MatchTable rows (1-based) and opens the map at `position`, shown at a usual size.

@@ -120,6 +120,8 @@ private slots:
     void pictureIsSquare();
     void tokensAtTheirMapPoints_data();
     void tokensAtTheirMapPoints();
+    void senateScale();
+    void tokenCase();
     void cuttingLineAndNoLine();
     void crossTabView();
     void filters_data();
@@ -200,6 +202,55 @@ void tst_ideological::tokensAtTheirMapPoints()
                             .arg(expected.y())));
     // The other vote's colour is not there.
     QCOMPARE(ColourAround(image, expected, colours.at(1 - colourIndex)).count, 0);
+}
+
+void tst_ideological::senateScale()
+{
+    IdeologicalTree t;
+    t.session.isHouse = false;
+    auto map = t.open({5});
+    QVERIFY(map);
+    const QImage image = Picture(*map);
+    SaveScreenshot(map.get(), QStringLiteral("ideological_senate"));
+    // A Senate member at (0.5, 0.5) stands at (0.5, 0.33).
+    const double side = image.width();
+    const QPointF expected((0.5 + 1) / 2 * side, (1 - 0.33) / 2 * side);
+    const Blob blob = ColourAround(image, expected, Yea(t.session));
+    QVERIFY(blob.count > 5);
+    QVERIFY(std::abs(blob.centre.x() - expected.x()) <= 3);
+    QVERIFY(std::abs(blob.centre.y() - expected.y()) <= 4);
+    QCOMPARE(map->lblTitle2->text(), QStringLiteral("Senate #97 Roll Call #1  1/6/1981  (1/1)"));
+}
+
+// Height in pixels of the ink of colour `c` around a point.
+static int InkHeight(const QImage &image, const QPointF &at, const QColor &c)
+{
+    int top = image.height(), bottom = -1;
+    for (int y = int(at.y()) - 16; y <= int(at.y()) + 16; ++y)
+        for (int x = int(at.x()) - 16; x <= int(at.x()) + 16; ++x)
+            if (image.rect().contains(x, y) && Near(image.pixel(x, y), c)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return bottom - top + 1;
+}
+
+void tst_ideological::tokenCase()
+{
+    // BAKER's "R": a capital as stored with token case "u", the shorter "r" with any other setting.
+    int heights[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        IdeologicalTree t;
+        t.session.Preferences.setTokenCase(i == 0 ? QLatin1Char('u') : QLatin1Char('l'));
+        auto map = t.open({1, 2, 3});
+        QVERIFY(map);
+        const QImage image = Picture(*map);
+        heights[i] = InkHeight(image, PixelOf(kBaker, image.width()), Nay(t.session));
+        if (i == 1)
+            SaveScreenshot(map.get(), QStringLiteral("ideological_lowercase"));
+    }
+    QVERIFY2(heights[0] > 5 && heights[1] > 3 && heights[1] < heights[0] * 0.85,
+             qPrintable(QStringLiteral("%1 %2").arg(heights[0]).arg(heights[1])));
 }
 
 void tst_ideological::cuttingLineAndNoLine()
