@@ -70,13 +70,28 @@ QString QtServices::saveFileName(QWidget *parent, const QString &caption, const 
     return fileName(parent, caption, filters, defaultSuffix, true);
 }
 
+QString QtServices::openFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                                   const QString &defaultSuffix, const FileDialogPlace &place)
+{
+    return fileName(parent, caption, filters, defaultSuffix, false, place);
+}
+
+QString QtServices::saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                                   const QString &defaultSuffix, const FileDialogPlace &place)
+{
+    return fileName(parent, caption, filters, defaultSuffix, true, place);
+}
+
 QString QtServices::fileName(QWidget *parent, const QString &caption, const QStringList &filters,
-                             const QString &defaultSuffix, bool save)
+                             const QString &defaultSuffix, bool save, const FileDialogPlace &place)
 {
     // The dialog may move the working directory; the data tree is found relative to it, so it is
     // put back whatever the user does.
     const QString workingDirectory = QDir::currentPath();
-    QFileDialog dialog(parent, caption, workingDirectory);
+    const bool inFolder = !place.folder.isEmpty() && QFileInfo(place.folder).isDir();
+    QFileDialog dialog(parent, caption, inFolder ? place.folder : workingDirectory);
+    if (save && place.appending)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -26,6 +26,10 @@ public:
                          const QString &defaultSuffix) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QStringList &filters,
                          const QString &defaultSuffix) override;
+    QString openFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
+    QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
 
     void showWait(const QString &info) override;
     void setWaitPercent(int percent) override;
@@ -45,7 +49,7 @@ public:
 
 private:
     QString fileName(QWidget *parent, const QString &caption, const QStringList &filters,
-                     const QString &defaultSuffix, bool save);
+                     const QString &defaultSuffix, bool save, const FileDialogPlace &place = {});
 
     QPointer<frmWait> m_wait;
     QPointer<HelpWindow> m_help;

@@ -26,9 +26,9 @@ void RecordingServices::beep()
 }
 
 QString RecordingServices::fileDialog(bool save, const QString &caption, const QStringList &filters,
-                                      const QString &suffix)
+                                      const QString &suffix, const FileDialogPlace &place)
 {
-    fileDialogs.append({save, caption, filters, suffix});
+    fileDialogs.append({save, caption, filters, suffix, place.folder, place.appending});
     const QString answer = fileNames.isEmpty() ? QString() : fileNames.dequeue();
     log.append((save ? QStringLiteral("save dialog: ") : QStringLiteral("open dialog: ")) + caption +
                QStringLiteral(" -> ") + (answer.isEmpty() ? QStringLiteral("Cancel") : answer));
@@ -45,6 +45,18 @@ QString RecordingServices::saveFileName(QWidget *, const QString &caption, const
                                         const QString &defaultSuffix)
 {
     return fileDialog(true, caption, filters, defaultSuffix);
+}
+
+QString RecordingServices::openFileNameIn(QWidget *, const QString &caption, const QStringList &filters,
+                                          const QString &defaultSuffix, const FileDialogPlace &place)
+{
+    return fileDialog(false, caption, filters, defaultSuffix, place);
+}
+
+QString RecordingServices::saveFileNameIn(QWidget *, const QString &caption, const QStringList &filters,
+                                          const QString &defaultSuffix, const FileDialogPlace &place)
+{
+    return fileDialog(true, caption, filters, defaultSuffix, place);
 }
 
 void RecordingServices::showWait(const QString &info)

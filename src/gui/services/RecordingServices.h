@@ -22,6 +22,8 @@ public:
         QString caption;
         QStringList filters;
         QString defaultSuffix;
+        QString folder;         // the folder asked for, if any
+        bool appending = false;
     };
 
     // Recorded calls.
@@ -58,6 +60,10 @@ public:
                          const QString &defaultSuffix) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QStringList &filters,
                          const QString &defaultSuffix) override;
+    QString openFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
+    QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
     void showWait(const QString &info) override;
     void setWaitPercent(int percent) override;
     void setWaitNumber(const QString &number) override;
@@ -75,7 +81,8 @@ public:
     void clearRecords();
 
 private:
-    QString fileDialog(bool save, const QString &caption, const QStringList &filters, const QString &suffix);
+    QString fileDialog(bool save, const QString &caption, const QStringList &filters, const QString &suffix,
+                       const FileDialogPlace &place = {});
 };
 
 } // namespace rollscan

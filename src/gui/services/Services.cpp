@@ -6,6 +6,18 @@
 
 namespace rollscan {
 
+QString Services::openFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                                 const QString &defaultSuffix, const FileDialogPlace &)
+{
+    return openFileName(parent, caption, filters, defaultSuffix);
+}
+
+QString Services::saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                                 const QString &defaultSuffix, const FileDialogPlace &)
+{
+    return saveFileName(parent, caption, filters, defaultSuffix);
+}
+
 void ReportError(Services &services, QWidget *parent, const QString &text)
 {
     services.beep();

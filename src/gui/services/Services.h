@@ -16,6 +16,14 @@ inline const QString kOutputTitle = QStringLiteral("Rollscan Output");
 inline const QString kProgramTitle = QStringLiteral("Rollscan for Windows");
 inline const QString kCalculatingText = QStringLiteral("Calculating, please wait...");
 inline const QString kLoadingText = QStringLiteral("Loading, please wait...");
+inline const QString kSavingText = QStringLiteral("Saving, please wait...");
+
+// Where a file dialog opens, and whether a save dialog's caller adds to an existing file (so that
+// choosing one is not a replacement to confirm).
+struct FileDialogPlace {
+    QString folder;         // empty: the working directory
+    bool appending = false; // save dialogs only
+};
 
 // Everything that would otherwise block on a modal box or reach the platform goes through here:
 // messages, questions, file dialogs, the wait window, printing, help and outside addresses.
@@ -39,6 +47,12 @@ public:
                                  const QString &defaultSuffix) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QStringList &filters,
                                  const QString &defaultSuffix) = 0;
+    // The same dialogs opening in a chosen folder. Services that cannot place a dialog use the plain
+    // ones above.
+    virtual QString openFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                                   const QString &defaultSuffix, const FileDialogPlace &place);
+    virtual QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                                   const QString &defaultSuffix, const FileDialogPlace &place);
 
     // The shared wait window.
     virtual void showWait(const QString &info) = 0;

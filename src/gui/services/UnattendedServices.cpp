@@ -26,6 +26,18 @@ QString UnattendedServices::saveFileName(QWidget *, const QString &, const QStri
     return {};
 }
 
+QString UnattendedServices::openFileNameIn(QWidget *, const QString &, const QStringList &, const QString &,
+                                           const FileDialogPlace &)
+{
+    return {};
+}
+
+QString UnattendedServices::saveFileNameIn(QWidget *, const QString &, const QStringList &, const QString &,
+                                           const FileDialogPlace &)
+{
+    return {};
+}
+
 bool UnattendedServices::choosePrinter(QWidget *, QPrinter &) { return false; }
 
 } // namespace rollscan

@@ -15,6 +15,10 @@ public:
                          const QString &defaultSuffix) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QStringList &filters,
                          const QString &defaultSuffix) override;
+    QString openFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
+    QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 
     // How many messages were written.
