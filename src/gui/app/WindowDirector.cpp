@@ -7,6 +7,10 @@
 #include "ideology/frmIdeological.h"
 #include "ideology/frmInfo.h"
 #include "ideology/frmStatistics.h"
+#include "search/frmBookmark.h"
+#include "search/frmKeyword.h"
+#include "search/frmSelectSearch.h"
+#include "search/frmViewCalls.h"
 
 namespace rollscan {
 
@@ -25,6 +29,8 @@ WindowDirector::WindowDirector(Session &session, Services &services, frmVoteStar
     : QObject(&main), m_session(session), m_services(services), m_main(main)
 {
     main.attach(frmVoteStartup::Hook::EditPreferences, [this] { showPreferences(); });
+    main.attach(frmVoteStartup::Hook::Search, [this] { showSearch(); });
+    main.attach(frmVoteStartup::Hook::EditBookmarks, [this] { showBookmarkEditor(); });
 }
 
 frmPreferences *WindowDirector::showPreferences()
@@ -32,6 +38,60 @@ frmPreferences *WindowDirector::showPreferences()
     if (!m_preferences)
         m_preferences = new frmPreferences(m_session, m_services, &m_main);
     return raise(m_preferences.data());
+}
+
+frmSelectSearch *WindowDirector::searchWindow() const { return m_search; }
+
+frmViewCalls *WindowDirector::viewCallsWindow() const { return m_viewCalls; }
+
+frmBookmark *WindowDirector::bookmarkWindow() const { return m_bookmark; }
+
+frmKeyword &WindowDirector::keywordDialog()
+{
+    if (!m_keyword)
+        m_keyword = new frmKeyword(m_session, m_services, &m_main);
+    return *m_keyword;
+}
+
+frmSelectSearch *WindowDirector::showSearch()
+{
+    if (!m_search) {
+        m_search = new frmSelectSearch(m_session, m_services, keywordDialog(), &m_main);
+        connect(m_search, &frmSelectSearch::searchCompleted, this, [this] { showViewCalls(); });
+    }
+    return raise(m_search.data());
+}
+
+frmViewCalls *WindowDirector::showViewCalls()
+{
+    if (m_viewCalls) {
+        // A search replaces the list: the old window goes now, not at the next turn of the event loop.
+        frmViewCalls *old = m_viewCalls;
+        old->close();
+        delete old;
+    }
+    m_viewCalls = new frmViewCalls(m_session, m_services, keywordDialog(), &m_main);
+    connectViewCalls(*m_viewCalls);
+    return raise(m_viewCalls.data());
+}
+
+void WindowDirector::connectViewCalls(frmViewCalls &list)
+{
+    list.attach(frmViewCalls::Hook::EditBookmarks, [this] { showBookmarkEditor(); });
+    // An empty starter leaves the list's Start, Cross Tab and display choice disabled for that kind.
+    list.attach(frmViewCalls::Hook::IdeologicalDisplay, displayStarter(Display::Ideological));
+    list.attach(frmViewCalls::Hook::USMapDisplay, displayStarter(Display::USMap));
+}
+
+std::function<void()> WindowDirector::displayStarter(Display display)
+{
+    switch (display) {
+    case Display::Ideological:
+    case Display::USMap:
+        // Neither display window is part of the program yet.
+        return {};
+    }
+    return {};
 }
 
 frmIdeological *WindowDirector::ideologicalWindow() const { return m_ideological; }
@@ -64,6 +124,15 @@ frmIdeological *WindowDirector::showIdeological(bool crossTab)
         return nullptr;
     }
     return raise(map);
+}
+
+bool WindowDirector::hasDisplay(Display display) { return bool(displayStarter(display)); }
+
+frmBookmark *WindowDirector::showBookmarkEditor()
+{
+    if (!m_bookmark)
+        m_bookmark = new frmBookmark(m_session, m_services, &m_main);
+    return raise(m_bookmark.data());
 }
 
 frmInfo *WindowDirector::showInfo(const DrawingPass &pass)

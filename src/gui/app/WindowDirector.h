@@ -3,12 +3,18 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace rollscan {
 
 class Services;
 class Session;
 class frmVoteStartup;
 class frmPreferences;
+class frmSelectSearch;
+class frmKeyword;
+class frmViewCalls;
+class frmBookmark;
 class frmIdeological;
 class frmInfo;
 class frmStatistics;
@@ -31,11 +37,33 @@ public:
     // The preferences dialog, modeless; an open one is brought to the front.
     frmPreferences *showPreferences();
 
+    // The search dialog, modeless; an open one is brought to the front. Each search that finds
+    // something opens the roll-call list afresh.
+    frmSelectSearch *showSearch();
+    // The roll-call list of the session's MatchTable: an open one is closed and a new one shown.
+    frmViewCalls *showViewCalls();
+    // The bookmark editor, modeless; an open one is brought to the front.
+    frmBookmark *showBookmarkEditor();
+    // The keyword dialog shared by the search dialog and the list, made once and kept for the run
+    // so that its entries stay for the next search.
+    frmKeyword &keywordDialog();
+
+    // The open windows, or null.
+    frmSelectSearch *searchWindow() const;
+    frmViewCalls *viewCallsWindow() const;
+    frmBookmark *bookmarkWindow() const;
+
     // The ideological map of the queue entry at session.currentQueuePos (the list has set it), as a
     // cross-tabulation of two roll calls when `crossTab`. An open map is closed first. Null when the
     // roll call could not be drawn (the error has been reported).
     frmIdeological *showIdeological(bool crossTab);
     frmIdeological *ideologicalWindow() const;
+
+    // The display windows the roll-call list can start.
+    enum class Display { Ideological, USMap };
+    // True when a window of that kind can be opened. The roll-call list offers Start, Cross Tab and
+    // the display choice only for displays that are available.
+    bool hasDisplay(Display display);
 
     // The side windows of the ideological map, each filled from the map's last drawing pass.
     // The information window: an open one is filled anew and brought to the front.
@@ -58,14 +86,23 @@ public:
     frmCrossTab *crossTabWindow() const;
 
 private:
+    void connectViewCalls(frmViewCalls &list);
+    // What opens a display of that kind (the list has set session.currentQueuePos and, for a
+    // cross-tabulation, session.crossTabRequested); empty while that display is not available.
+    std::function<void()> displayStarter(Display display);
+
     Session &m_session;
     Services &m_services;
     frmVoteStartup &m_main;
     QPointer<frmPreferences> m_preferences;
+    QPointer<frmSelectSearch> m_search;
+    QPointer<frmViewCalls> m_viewCalls;
+    QPointer<frmBookmark> m_bookmark;
+    QPointer<frmKeyword> m_keyword;
+    QPointer<frmIdeological> m_ideological;
     QPointer<frmInfo> m_info;
     QPointer<frmStatistics> m_statistics;
     QPointer<frmCrossTab> m_crossTab;
-    QPointer<frmIdeological> m_ideological;
 };
 
 } // namespace rollscan

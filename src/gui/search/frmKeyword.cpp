@@ -1,0 +1,135 @@
+#include "frmKeyword.h"
+
+#include "app/Session.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+constexpr int kKeywordWidth = 260;
+} // namespace
+
+frmKeyword::frmKeyword(Session &session, Services &services, QWidget *parent)
+    : QDialog(parent), m_session(session), m_services(services)
+{
+    setObjectName(QStringLiteral("frmKeyword"));
+    setWindowTitle(QStringLiteral("Keyword Search"));
+    setModal(true);
+
+    fraKeyword = named(new QGroupBox(QStringLiteral("Enter &Keyword:")), "fraKeyword");
+    txtKeyword = named(new QLineEdit, "txtKeyword");
+    txtKeyword->setToolTip(QStringLiteral(
+        "This is the primary keyword entry area. Enter a keyword to search for, then hit ENTER or click on the OK "
+        "button to execute the search."));
+    txtKeyword2 = named(new QLineEdit, "txtKeyword2");
+    txtKeyword2->setToolTip(QStringLiteral(
+        "This is the secondary keyword entry area. You must change the logical operator to its left from (none) to "
+        "a valid operator for this to function. It is logically evaluated in conjunction with the primary keyword "
+        "entry area."));
+    txtKeyword3 = named(new QLineEdit, "txtKeyword3");
+    txtKeyword3->setToolTip(QStringLiteral(
+        "This is the tertiary keyword entry area. You must change the logical operator to its left from (none) to "
+        "a valid operator for this to function. It is logically evaluated in conjunction with the primary keyword "
+        "entry area."));
+    for (QLineEdit *box : {txtKeyword, txtKeyword2, txtKeyword3})
+        box->setMinimumWidth(kKeywordWidth);
+
+    cmbKey2 = named(new QComboBox, "cmbKey2");
+    cmbKey2->setToolTip(QStringLiteral(
+        "Click on the down arrow and then click on the desired logical operator that is to be used with the primary "
+        "and secondary keyword entry areas."));
+    cmbKey3 = named(new QComboBox, "cmbKey3");
+    cmbKey3->setToolTip(QStringLiteral(
+        "Click on the down arrow and then click on the logical operator that is to be used with the primary and "
+        "tertiary keyword entry areas."));
+    for (QComboBox *combo : {cmbKey2, cmbKey3}) {
+        combo->addItems(KeywordOperatorTexts());
+        combo->setCurrentIndex(0);
+    }
+
+    // Short row captions so that the three boxes can be told apart and reached from the keyboard.
+    lblKeyword = named(new QLabel(QStringLiteral("&Primary")), "lblKeyword");
+    lblKeyword->setBuddy(txtKeyword);
+    lblKeyword2 = named(new QLabel(QStringLiteral("S&econdary")), "lblKeyword2");
+    lblKeyword2->setBuddy(cmbKey2);
+    lblKeyword3 = named(new QLabel(QStringLiteral("&Tertiary")), "lblKeyword3");
+    lblKeyword3->setBuddy(cmbKey3);
+
+    auto *grid = new QGridLayout(fraKeyword);
+    grid->addWidget(lblKeyword, 0, 0);
+    grid->addWidget(txtKeyword, 0, 2);
+    grid->addWidget(lblKeyword2, 1, 0);
+    grid->addWidget(cmbKey2, 1, 1);
+    grid->addWidget(txtKeyword2, 1, 2);
+    grid->addWidget(lblKeyword3, 2, 0);
+    grid->addWidget(cmbKey3, 2, 1);
+    grid->addWidget(txtKeyword3, 2, 2);
+    grid->setColumnStretch(2, 1);
+
+    btnOK = named(new QPushButton(QStringLiteral("Start")), "btnOK");
+    btnOK->setToolTip(QStringLiteral("Click on this button to execute your keyword search request."));
+    btnOK->setDefault(true);
+    btnCancel = named(new QPushButton(QStringLiteral("Done")), "btnCancel");
+    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnHelp->setAutoDefault(false);
+    btnCancel->setAutoDefault(false);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnHelp);
+    buttons->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(fraKeyword, 1);
+    layout->addLayout(buttons);
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &frmKeyword::reject);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { m_services.showHelp(this, QStringLiteral("frmKeyword")); });
+
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+KeywordCriteria frmKeyword::criteria() const
+{
+    KeywordCriteria c;
+    c.keyword1 = txtKeyword->text();
+    c.keyword2 = txtKeyword2->text();
+    c.keyword3 = txtKeyword3->text();
+    c.op2 = KeywordOperatorFromText(cmbKey2->currentText());
+    c.op3 = KeywordOperatorFromText(cmbKey3->currentText());
+    return c;
+}
+
+bool frmKeyword::ask()
+{
+    CentreOnScreen(this);
+    txtKeyword->setFocus();
+    txtKeyword->selectAll();
+    return exec() == QDialog::Accepted;
+}
+
+void frmKeyword::reject()
+{
+    m_session.dialogCancelled = true;
+    QDialog::reject();
+}
+
+} // namespace rollscan

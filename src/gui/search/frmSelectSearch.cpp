@@ -1,0 +1,302 @@
+#include "frmSelectSearch.h"
+
+#include "WaitProgress.h"
+#include "app/Session.h"
+#include "data/FileError.h"
+#include "frmKeyword.h"
+#include "frmSubjectAccess.h"
+#include "search/BookmarkFile.h"
+#include "search/OrdinalSuffix.h"
+#include "search/RollCallSearch.h"
+#include "search/SubjectCodeTable.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QRadioButton *option(const char *name, const QString &caption, const QString &tip)
+{
+    auto *button = named(new QRadioButton(caption), name);
+    button->setToolTip(tip);
+    return button;
+}
+
+QListWidget *congressList(const char *name)
+{
+    auto *list = named(new QListWidget, name);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setMinimumSize(220, 260);
+    return list;
+}
+
+const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Bookmark Files (*.bmk)")};
+} // namespace
+
+frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeyword &keyword, QWidget *parent)
+    : QDialog(parent), m_session(session), m_services(services), m_keyword(keyword)
+{
+    setObjectName(QStringLiteral("frmSelectSearch"));
+    setWindowTitle(QStringLiteral("Rollscan Search Type"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    fraCongressType = named(new QGroupBox(QStringLiteral("Choose &Congress Type")), "fraCongressType");
+    optHouse = option("optHouse", QStringLiteral("&House"), QStringLiteral("Search through available Houses."));
+    optSenate = option("optSenate", QStringLiteral("&Senate"), QStringLiteral("Search through available Senates."));
+    auto *chamberLayout = new QVBoxLayout(fraCongressType);
+    chamberLayout->addWidget(optHouse);
+    chamberLayout->addWidget(optSenate);
+
+    fraCodeType = named(new QGroupBox(QStringLiteral("Choose Code &Type")), "fraCodeType");
+    optNone = option("optNone", QStringLiteral("&None (Chronological)"),
+                     QStringLiteral("Selects a chronological search (no filter). All roll calls are returned."));
+    optIssue = option("optIssue", QStringLiteral("&Issue"),
+                      QStringLiteral("Selects an 'issue' code filter to narrow your search."));
+    optClausen = option("optClausen", QStringLiteral("C&lausen"),
+                        QStringLiteral("Selects a 'Clausen' code filter to narrow your search."));
+    optPeltzman = option("optPeltzman", QStringLiteral("&Peltzman"),
+                         QStringLiteral("Selects a 'Peltzman' code filter to narrow your search."));
+    optKeyword = option("optKeyword", QStringLiteral("&Keyword"),
+                        QStringLiteral("Selects a Keyword filter to narrow your search."));
+    optBookmark = option("optBookmark", QStringLiteral("&Bookmark"),
+                         QStringLiteral("Selects a set of roll calls previously bookmarked"));
+    auto *codeLayout = new QVBoxLayout(fraCodeType);
+    for (QRadioButton *b : {optNone, optIssue, optClausen, optPeltzman, optKeyword, optBookmark})
+        codeLayout->addWidget(b);
+    optNone->setChecked(true);
+
+    fraHouse = named(new QGroupBox(QStringLiteral("Choose &House")), "fraHouse");
+    lstHouse = congressList("lstHouse");
+    (new QVBoxLayout(fraHouse))->addWidget(lstHouse);
+    fraSenate = named(new QGroupBox(QStringLiteral("Choose &Senate")), "fraSenate");
+    lstSenate = congressList("lstSenate");
+    lstSenate->setToolTip(QStringLiteral(
+        "To select a Congress to search, use the mouse or cursor keys to select it from the presented list. Type "
+        "the first digit of the Congress to jump through the list quickly."));
+    (new QVBoxLayout(fraSenate))->addWidget(lstSenate);
+
+    lblCongress = named(new QLabel(QStringLiteral("Number of Houses:")), "lblCongress");
+    lblNum = named(new QLabel(QStringLiteral("0")), "lblNum");
+
+    btnStart = named(new QPushButton(QStringLiteral("Start")), "btnStart");
+    btnStart->setToolTip(QStringLiteral("Click on this button or hit RETURN to commence searching."));
+    btnStart->setDefault(true);
+    btnCancel = named(new QPushButton(QStringLiteral("Done")), "btnCancel");
+    btnCancel->setToolTip(QStringLiteral("Disregards anything selected and cancels the search."));
+    btnCancel->setAutoDefault(false);
+    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnHelp->setAutoDefault(false);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(fraCongressType);
+    left->addWidget(fraCodeType);
+    left->addStretch(1);
+    auto *countLayout = new QHBoxLayout;
+    countLayout->addWidget(lblCongress);
+    countLayout->addWidget(lblNum);
+    countLayout->addStretch(1);
+    auto *middle = new QVBoxLayout;
+    middle->addWidget(fraHouse, 1);
+    middle->addWidget(fraSenate, 1);
+    middle->addLayout(countLayout);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(btnStart);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnHelp);
+    buttons->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+
+    connect(optHouse, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on)
+            return;
+        m_session.isHouse = true;
+        FillHouseList();
+    });
+    connect(optSenate, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on)
+            return;
+        m_session.isHouse = false;
+        FillSenateList();
+    });
+    for (QRadioButton *b : {optNone, optIssue, optClausen, optPeltzman, optKeyword, optBookmark})
+        connect(b, &QRadioButton::toggled, this, &frmSelectSearch::updateListsEnabled);
+    for (QListWidget *list : {lstHouse, lstSenate})
+        connect(list, &QListWidget::itemDoubleClicked, this, &frmSelectSearch::startSearch);
+    connect(btnStart, &QPushButton::clicked, this, &frmSelectSearch::startSearch);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmSelectSearch")); });
+
+    // The chamber the preferences name comes first; choosing it fills its list.
+    if (m_session.Preferences.startWithHouse())
+        optHouse->setChecked(true);
+    else
+        optSenate->setChecked(true);
+
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+void frmSelectSearch::FillHouseList() { fillList(true); }
+
+void frmSelectSearch::FillSenateList() { fillList(false); }
+
+void frmSelectSearch::fillList(bool house)
+{
+    QGroupBox *shown = house ? fraHouse : fraSenate;
+    QGroupBox *hidden = house ? fraSenate : fraHouse;
+    QListWidget *list = house ? lstHouse : lstSenate;
+    const QList<int> &congresses = house ? m_session.houseList : m_session.senateList;
+
+    hidden->setEnabled(false);
+    hidden->hide();
+    shown->setEnabled(true);
+    shown->show();
+    list->clear();
+    for (int congress : congresses)
+        list->addItem(CongressListLine(congress));
+    lblCongress->setText(house ? QStringLiteral("Number of Houses:") : QStringLiteral("Number of Senates:"));
+    lblNum->setText(QString::number(congresses.size()));
+    updateListsEnabled();
+    list->setFocus();
+}
+
+QListWidget *frmSelectSearch::currentList() const { return optHouse->isChecked() ? lstHouse : lstSenate; }
+
+void frmSelectSearch::updateListsEnabled()
+{
+    // A bookmark file names its own congresses; every other search reads the chosen ones.
+    const bool bookmark = optBookmark->isChecked();
+    currentList()->setEnabled(!bookmark);
+    const int count = int(optHouse->isChecked() ? m_session.houseList.size() : m_session.senateList.size());
+    btnStart->setEnabled(count > 0 || bookmark);
+}
+
+void frmSelectSearch::startSearch()
+{
+    if (!btnStart->isEnabled())
+        return;
+    m_session.selectedCongresses.clear();
+    const bool bookmark = optBookmark->isChecked();
+
+    SearchCriteria criteria;
+    std::optional<SubjectScheme> scheme;
+    if (optIssue->isChecked())
+        scheme = SubjectScheme::Issue;
+    else if (optClausen->isChecked())
+        scheme = SubjectScheme::Clausen;
+    else if (optPeltzman->isChecked())
+        scheme = SubjectScheme::Peltzman;
+
+    m_session.dialogCancelled = false;
+    if (scheme) {
+        SubjectCodeTable table;
+        try {
+            table = SubjectCodeTable::Read(m_session.mainFileName(SubjectCodeFileName(*scheme)));
+        } catch (const FileError &error) {
+            ReportFileError(m_services, this, error);
+            return;
+        }
+        frmSubjectAccess picker(m_session, m_services, table, this);
+        picker.setWindowTitle(SubjectAccessCaption(*scheme));
+        picker.exec();
+        repaint();
+        criteria.kind = *scheme == SubjectScheme::Issue     ? SearchKind::Issue
+                        : *scheme == SubjectScheme::Clausen ? SearchKind::Clausen
+                                                            : SearchKind::Peltzman;
+        criteria.codes = m_session.chosenCodes;
+    } else if (optKeyword->isChecked()) {
+        m_keyword.ask();
+        criteria.kind = SearchKind::Keyword;
+        criteria.keywords = m_keyword.criteria();
+    }
+    if (m_session.dialogCancelled) {
+        m_session.dialogCancelled = false;
+        return;
+    }
+
+    QString summary;
+    if (!bookmark) {
+        // A bookmark file may have switched the chamber since the options were last touched.
+        m_session.isHouse = optHouse->isChecked();
+        QListWidget *list = currentList();
+        QList<int> rows;
+        const QList<QListWidgetItem *> selected = list->selectedItems();
+        for (const QListWidgetItem *item : selected)
+            rows.append(list->row(item));
+        if (rows.isEmpty()) {
+            ReportError(m_services, this, NoCongressSelectedMessage(m_session.isHouse));
+            return;
+        }
+        std::sort(rows.begin(), rows.end());
+        const QList<int> &congresses = m_session.isHouse ? m_session.houseList : m_session.senateList;
+        for (int row : rows) {
+            if (m_session.selectedCongresses.size() >= kMaxSelectedCongresses)
+                break;
+            m_session.selectedCongresses.append(congresses.at(row));
+        }
+        if (list->currentRow() >= 0)
+            m_session.currentCongress = congresses.at(list->currentRow());
+        summary = SearchSummary(m_session.isHouse, int(m_session.selectedCongresses.size()));
+    }
+
+    QString bookmarkFile;
+    if (bookmark) {
+        bookmarkFile = m_services.openFileNameIn(this, QStringLiteral("Open Bookmark File"), kBookmarkFilters,
+                                                 QStringLiteral("BMK"), {m_session.userDir, false});
+        if (bookmarkFile.isEmpty())
+            return;
+    }
+
+    m_services.showWait(kLoadingText);
+    SearchOutcome outcome;
+    try {
+        const ProgressCallback progress = WaitProgress(m_services, false);
+        outcome = bookmark ? LoadBookmarkFile(m_session, bookmarkFile, progress)
+                           : RunSearch(m_session, criteria, progress);
+    } catch (const FileError &error) {
+        HideWait(m_services);
+        ReportFileError(m_services, this, error);
+        return;
+    } catch (const DataError &error) {
+        HideWait(m_services);
+        ReportError(m_services, this, error.message());
+        return;
+    }
+    HideWait(m_services);
+
+    if (outcome.matchCount == 0) {
+        const bool codeSearch = scheme.has_value();
+        ReportError(m_services, this,
+                    criteria.kind == SearchKind::Keyword
+                        ? FailedKeywordSearchMessage(criteria.keywords, summary)
+                        : FailedSearchMessage(codeSearch ? m_session.chosenCodeNames : QStringList(), summary));
+        return;
+    }
+    if (!outcome.message.isEmpty())
+        ReportError(m_services, this, outcome.message);
+    emit searchCompleted();
+}
+
+} // namespace rollscan

@@ -1,0 +1,121 @@
+#include "frmSubjectAccess.h"
+
+#include "app/Session.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+const QString kNone = QStringLiteral("(none)");
+constexpr QSize kListSize(360, 300);
+constexpr int kSmallScreenPoints = 9;
+} // namespace
+
+frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const SubjectCodeTable &table,
+                                   QWidget *parent)
+    : QDialog(parent), m_session(session), m_services(services), m_table(table)
+{
+    setObjectName(QStringLiteral("frmSubjectAccess"));
+    setWindowTitle(QStringLiteral("Subject Access"));
+    setModal(true);
+
+    fraSubject = named(new QGroupBox(QStringLiteral("Choose Subject:")), "fraSubject");
+    lstSubject = named(new QListWidget, "lstSubject");
+    lstSubject->setToolTip(QStringLiteral(
+        "Click on the subject you wish to search for, then click on the OK button to execute your search, or "
+        "double-click to both select and execute your search."));
+    // Several subjects may be searched at once: the hand-over takes every selected row.
+    lstSubject->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstSubject->setMinimumSize(kListSize);
+    if (session.smallScreen) {
+        QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+        font.setPointSize(kSmallScreenPoints);
+        lstSubject->setFont(font);
+    }
+    lstSubject->addItems(m_table.names());
+    auto *frameLayout = new QVBoxLayout(fraSubject);
+    frameLayout->addWidget(lstSubject);
+
+    pnlSelected = named(new QFrame, "pnlSelected");
+    pnlSelected->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlSelected->setToolTip(QStringLiteral("This shows the subject that is currently selected."));
+    lblSelected = named(new QLabel(QStringLiteral("Selected:")), "lblSelected");
+    lblSubject = named(new QLabel(kNone), "lblSubject");
+    lblSubject->setTextFormat(Qt::PlainText);
+    auto *panelLayout = new QHBoxLayout(pnlSelected);
+    panelLayout->addWidget(lblSelected);
+    panelLayout->addWidget(lblSubject, 1);
+
+    btnOK = named(new QPushButton(QStringLiteral("Start")), "btnOK");
+    btnOK->setToolTip(QStringLiteral("Click on this button to search the selected Congress(es) for the selected subject."));
+    btnOK->setDefault(true);
+    btnCancel = named(new QPushButton(QStringLiteral("Done")), "btnCancel");
+    btnCancel->setAutoDefault(false);
+    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnHelp->setAutoDefault(false);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnHelp);
+    buttons->addStretch(1);
+    auto *left = new QVBoxLayout;
+    left->addWidget(fraSubject, 1);
+    left->addWidget(pnlSelected);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    connect(lstSubject, &QListWidget::currentRowChanged, this, &frmSubjectAccess::showCurrent);
+    connect(lstSubject, &QListWidget::itemDoubleClicked, this, &frmSubjectAccess::choose);
+    connect(btnOK, &QPushButton::clicked, this, &frmSubjectAccess::choose);
+    connect(btnCancel, &QPushButton::clicked, this, &frmSubjectAccess::reject);
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmSubjectAccess")); });
+
+    lstSubject->setFocus();
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+void frmSubjectAccess::showCurrent()
+{
+    const QListWidgetItem *item = lstSubject->currentItem();
+    lblSubject->setText(item ? item->text() : kNone);
+}
+
+void frmSubjectAccess::choose()
+{
+    showCurrent();
+    QList<int> rows;
+    const QList<QListWidgetItem *> selected = lstSubject->selectedItems();
+    for (const QListWidgetItem *item : selected)
+        rows.append(lstSubject->row(item));
+    const ChosenSubjects chosen = m_table.choose(rows);
+    m_session.chosenCodes = chosen.codes;
+    m_session.chosenCodeNames = chosen.names;
+    accept();
+}
+
+void frmSubjectAccess::reject()
+{
+    m_session.dialogCancelled = true;
+    QDialog::reject();
+}
+
+} // namespace rollscan

@@ -1,0 +1,710 @@
+#include "frmViewCalls.h"
+
+#include "WaitProgress.h"
+#include "app/Session.h"
+#include "data/Description.h"
+#include "data/FileError.h"
+#include "frmKeyword.h"
+#include "frmQuickInfo.h"
+#include "report/Spreadsheet.h"
+#include "search/BookmarkFile.h"
+#include "search/MatchTable.h"
+#include "search/RollCallSearch.h"
+#include "search/SelectionQueue.h"
+#include "services/Services.h"
+#include "services/WindowTools.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rollscan {
+
+namespace {
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton *button(const char *name, const QString &caption, const QString &tip = {})
+{
+    auto *b = named(new QPushButton(caption), name);
+    b->setAutoDefault(false);
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
+    return b;
+}
+
+QAction *entry(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QFont compactFont()
+{
+    QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(7);
+    return font;
+}
+
+const QString kNone = QStringLiteral("(none)");
+const QString kIdeology = QStringLiteral("Ideology");
+const QString kUS = QStringLiteral("US");
+const QString kSingle = QStringLiteral("Single");
+const QString kDouble = QStringLiteral("Double");
+const QStringList kSpreadsheetFilters = {QStringLiteral("All Files (*.*)"),
+                                         QStringLiteral("Spreadsheet Files (*.prn)")};
+const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Bookmark Files (*.bmk)")};
+
+constexpr QSize kListSize(420, 330);
+constexpr QSize kQueueSize(380, 330);
+constexpr QSize kWindowSize(1120, 600);
+// The compact layout of small screens: lists 4200 × 1500 twips, the window 7400 × 6000.
+constexpr QSize kCompactListSize(280, 100);
+constexpr QSize kCompactWindowSize(493, 400);
+} // namespace
+
+frmViewCalls::frmViewCalls(Session &session, Services &services, frmKeyword &keyword, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_services(services), m_keyword(keyword)
+{
+    setObjectName(QStringLiteral("frmViewCalls"));
+    setWindowTitle(QStringLiteral("View Matching Roll Calls"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    buildMenus();
+
+    m_wantIdeological = m_session.Preferences.displayKind() == QLatin1Char('i');
+    setDisplayChoice(m_wantIdeological);
+    btnAmount->setText(kSingle);
+    mnuSingle->setChecked(true);
+
+    m_session.crossTabRequested = false;
+    m_session.ideologicalOpen = false;
+    m_session.usMapOpen = false;
+    // The queue named rows of the table this window lists; a fresh list starts with an empty queue.
+    ClearQueue(m_session);
+
+    fillRollCalls();
+    m_extras = FindCongressExtras(m_session);
+    if (!m_extras.usMap)
+        DisableUSMap();
+    showQueue();
+
+    if (m_session.smallScreen) {
+        resize(kCompactWindowSize);
+    } else {
+        QSize size = kWindowSize;
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+        resize(size.expandedTo(minimumSizeHint()));
+    }
+    CentreOnScreen(this);
+    lstRollCalls->setFocus();
+}
+
+void frmViewCalls::buildControls()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    const bool compact = m_session.smallScreen;
+
+    fraRollCalls = named(new QGroupBox(QStringLiteral("Choose &roll call to view:")), "fraRollCalls");
+    lstRollCalls = named(new QListWidget, "lstRollCalls");
+    lstRollCalls->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstRollCalls->setContextMenuPolicy(Qt::CustomContextMenu);
+    lstRollCalls->setToolTip(QStringLiteral(
+        "Double-click a roll call or press the space bar to add it to the selection. Right-click it to read its "
+        "description."));
+    lstRollCalls->installEventFilter(this);
+    fraSelected = named(new QGroupBox(QStringLiteral("Selected roll calls")), "fraSelected");
+    lstSelected = named(new QListWidget, "lstSelected");
+    lstSelected->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstSelected->setToolTip(QStringLiteral("Press Delete or Backspace to remove the highlighted roll call."));
+    lstSelected->installEventFilter(this);
+
+    lblMatchesTag = named(new QLabel(QStringLiteral("Matches to your search request:")), "lblMatchesTag");
+    lblMatches = named(new QLabel(QStringLiteral("0")), "lblMatches");
+    lblTotalSelTag = named(new QLabel(QStringLiteral("Total roll calls selected:")), "lblTotalSelTag");
+    lblTotalSel = named(new QLabel(QStringLiteral("0")), "lblTotalSel");
+    lblRollCall = named(new QLabel(kNone), "lblRollCall");
+    // Descriptions are shown as stored: "&" is an ampersand, "<" is no markup.
+    lblRollCall->setTextFormat(Qt::PlainText);
+    lblRollCall->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblDate = named(new QLabel, "lblDate");
+    lblDate->setTextFormat(Qt::PlainText);
+    lblDate->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel *label : {lblRollCall, lblDate}) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumHeight(label->fontMetrics().height() + 8);
+    }
+
+    mtxQuick = named(new QLineEdit, "mtxQuick");
+    mtxQuick->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), mtxQuick));
+    mtxQuick->setMaxLength(5);
+    mtxQuick->setMaximumWidth(mtxQuick->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+    mtxQuick->setToolTip(QStringLiteral("Type a roll-call number and press the space bar to jump to it in the list."));
+    mtxQuick->installEventFilter(this);
+    lblQuick = named(new QLabel(QStringLiteral("Roll call &number:")), "lblQuick");
+    lblQuick->setBuddy(mtxQuick);
+
+    btnAdd = button("btnAdd", QStringLiteral("&Add"), QStringLiteral("Add the highlighted roll calls to the selection."));
+    btnAll = button("btnAll", QStringLiteral("Se&lect All"), QStringLiteral("Select every roll call in the list."));
+    btnRemove = button("btnRemove", QStringLiteral("&Remove"),
+                       QStringLiteral("Remove the highlighted roll call from the selection."));
+    btnClear = button("btnClear", QStringLiteral("&Clear"), QStringLiteral("Empty the selection."));
+    btnStart = button("btnStart", QStringLiteral("&Start"), QStringLiteral("Display the selected roll calls."));
+    btnMap = button("btnMap", kIdeology, QStringLiteral("Choose the display: ideological map or US map."));
+    btnAmount = button("btnAmount", QStringLiteral("Amount"),
+                       QStringLiteral("Show one roll call at a time, or two side by side."));
+    btnCrossTab = button("btnCrossTab", QStringLiteral("Cross &Tab"),
+                         QStringLiteral("Cross-tabulate the two selected roll calls."));
+    btnTrack = button("btnTrack", QStringLiteral("Track"));
+    btnRating = button("btnRating", QStringLiteral("Rating"));
+    btnSpreadsheet = button("btnSpreadsheet", QStringLiteral("Sp'sheet"),
+                            QStringLiteral("Save the votes on the selected roll calls as a spreadsheet file."));
+    btnBookmark = button("btnBookmark", QStringLiteral("&Bookmark"),
+                         QStringLiteral("Save the selected roll calls in a bookmark file."));
+    btnKeyword = button("btnKeyword", QStringLiteral("&Keyword"),
+                        QStringLiteral("Keep only the listed roll calls that contain keywords."));
+    btnImport = button("btnImport", QStringLiteral("Import"));
+    btnCancel = button("btnCancel", QStringLiteral("Done"));
+    btnHelp = button("btnHelp", QStringLiteral("Help"));
+
+    auto *rollCallsLayout = new QVBoxLayout(fraRollCalls);
+    rollCallsLayout->addWidget(lstRollCalls, 1);
+    auto *matchLine = new QHBoxLayout;
+    matchLine->addWidget(lblMatchesTag);
+    matchLine->addWidget(lblMatches);
+    matchLine->addStretch(1);
+    matchLine->addWidget(lblQuick);
+    matchLine->addWidget(mtxQuick);
+    rollCallsLayout->addLayout(matchLine);
+
+    auto *selectedLayout = new QVBoxLayout(fraSelected);
+    selectedLayout->addWidget(lstSelected, 1);
+    auto *totalLine = new QHBoxLayout;
+    totalLine->addWidget(lblTotalSelTag);
+    totalLine->addWidget(lblTotalSel);
+    totalLine->addStretch(1);
+    selectedLayout->addLayout(totalLine);
+
+    auto *queueButtons = new QVBoxLayout;
+    queueButtons->addStretch(1);
+    for (QPushButton *b : {btnAdd, btnAll, btnRemove, btnClear})
+        queueButtons->addWidget(b);
+    queueButtons->addStretch(1);
+
+    auto *commandButtons = new QVBoxLayout;
+    for (QPushButton *b : {btnStart, btnMap, btnAmount, btnCrossTab})
+        commandButtons->addWidget(b);
+    commandButtons->addSpacing(10);
+    for (QPushButton *b : {btnKeyword, btnBookmark, btnSpreadsheet, btnRating, btnTrack, btnImport})
+        commandButtons->addWidget(b);
+    commandButtons->addStretch(1);
+    commandButtons->addWidget(btnCancel);
+    commandButtons->addWidget(btnHelp);
+
+    auto *grid = new QGridLayout(central);
+    if (compact) {
+        // Small screens: the two lists one above the other, small print, the commands beside them.
+        const QFont font = compactFont();
+        for (QWidget *w : std::initializer_list<QWidget *>{lstRollCalls, lstSelected, lblMatchesTag, lblMatches,
+                                                            lblTotalSelTag, lblTotalSel, lblRollCall, lblDate,
+                                                            lblQuick, mtxQuick})
+            w->setFont(font);
+        lstRollCalls->setMinimumSize(kCompactListSize);
+        lstSelected->setMinimumSize(kCompactListSize);
+        auto *queueRow = new QHBoxLayout;
+        queueRow->addStretch(1);
+        for (QPushButton *b : {btnAdd, btnAll, btnRemove, btnClear})
+            queueRow->addWidget(b);
+        delete queueButtons;
+        grid->addWidget(fraRollCalls, 0, 0);
+        grid->addLayout(queueRow, 1, 0);
+        grid->addWidget(fraSelected, 2, 0);
+        grid->addWidget(lblRollCall, 3, 0);
+        grid->addWidget(lblDate, 4, 0);
+        grid->addLayout(commandButtons, 0, 1, 5, 1);
+        grid->setColumnStretch(0, 1);
+    } else {
+        lstRollCalls->setMinimumSize(kListSize);
+        lstSelected->setMinimumSize(kQueueSize);
+        grid->addWidget(fraRollCalls, 0, 0);
+        grid->addLayout(queueButtons, 0, 1);
+        grid->addWidget(fraSelected, 0, 2);
+        grid->addLayout(commandButtons, 0, 3, 3, 1);
+        grid->addWidget(lblRollCall, 1, 0, 1, 3);
+        grid->addWidget(lblDate, 2, 0, 1, 3);
+        grid->setColumnStretch(0, 5);
+        grid->setColumnStretch(2, 4);
+        grid->setRowStretch(0, 1);
+    }
+
+    connect(lstRollCalls, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            showRollCall();
+    });
+    connect(lstRollCalls, &QListWidget::itemDoubleClicked, this, &frmViewCalls::addCurrent);
+    connect(lstRollCalls, &QListWidget::customContextMenuRequested, this, &frmViewCalls::showQuickInfo);
+    connect(btnAdd, &QPushButton::clicked, this, &frmViewCalls::addSelected);
+    connect(btnAll, &QPushButton::clicked, this, &frmViewCalls::addAll);
+    connect(btnRemove, &QPushButton::clicked, this, &frmViewCalls::removeSelected);
+    connect(btnClear, &QPushButton::clicked, this, &frmViewCalls::clearQueue);
+    connect(btnStart, &QPushButton::clicked, this, &frmViewCalls::start);
+    connect(btnMap, &QPushButton::clicked, this, [this] { chooseDisplay(btnMap->text() != kIdeology); });
+    connect(btnAmount, &QPushButton::clicked, this, [this] { chooseAmount(btnAmount->text() != kSingle); });
+    connect(btnCrossTab, &QPushButton::clicked, this, &frmViewCalls::crossTab);
+    connect(btnRating, &QPushButton::clicked, this, [this] { runHook(Hook::Rating); });
+    connect(btnTrack, &QPushButton::clicked, this, [this] { runHook(Hook::Track); });
+    connect(btnImport, &QPushButton::clicked, this, [this] { runHook(Hook::Import); });
+    connect(btnSpreadsheet, &QPushButton::clicked, this, &frmViewCalls::saveSpreadsheet);
+    connect(btnBookmark, &QPushButton::clicked, this, &frmViewCalls::saveBookmarks);
+    connect(btnKeyword, &QPushButton::clicked, this, &frmViewCalls::narrowByKeyword);
+    connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnHelp, &QPushButton::clicked, this, [this] { m_services.showHelp(this, QStringLiteral("frmViewCalls")); });
+}
+
+void frmViewCalls::buildMenus()
+{
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuRating = entry(mnuOptions, "mnuRating", QStringLiteral("&Rating"));
+    mnuTrack = entry(mnuOptions, "mnuTrack", QStringLiteral("T&rack"));
+    mnuSpreadsheet = entry(mnuOptions, "mnuSpreadsheet", QStringLiteral("&Spreadsheet output..."));
+    mnuCrossTab = entry(mnuOptions, "mnuCrossTab", QStringLiteral("&Cross Tab"));
+    mnuCrossTab->setCheckable(true);
+    mnuOptions->addSeparator();
+    mnuText = entry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
+    mnuPicture = entry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
+    mnuAudio = entry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
+    mnuOptions->addSeparator();
+    mnuImport = entry(mnuOptions, "mnuImport", QStringLiteral("Import &Data"));
+    mnuEditBookmarks = entry(mnuOptions, "mnuEditBookmarks", QStringLiteral("Edit &Bookmarks"));
+    mnuOptions->addSeparator();
+    mnuExit = entry(mnuOptions, "mnuExit", QStringLiteral("E&xit"));
+
+    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuIdeological = entry(mnuView, "mnuIdeological", QStringLiteral("&Ideological Map"));
+    mnuUS = entry(mnuView, "mnuUS", QStringLiteral("&U.S. Map"));
+    mnuView->addSeparator();
+    mnuSingle = entry(mnuView, "mnuSingle", QStringLiteral("&Single"));
+    mnuDouble = entry(mnuView, "mnuDouble", QStringLiteral("&Double"));
+    auto *displays = new QActionGroup(this);
+    auto *amounts = new QActionGroup(this);
+    for (QAction *a : {mnuIdeological, mnuUS}) {
+        a->setCheckable(true);
+        displays->addAction(a);
+    }
+    for (QAction *a : {mnuSingle, mnuDouble}) {
+        a->setCheckable(true);
+        amounts->addAction(a);
+    }
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain..."));
+
+    connect(mnuRating, &QAction::triggered, this, [this] { runHook(Hook::Rating); });
+    connect(mnuTrack, &QAction::triggered, this, [this] { runHook(Hook::Track); });
+    connect(mnuSpreadsheet, &QAction::triggered, this, &frmViewCalls::saveSpreadsheet);
+    connect(mnuCrossTab, &QAction::triggered, this, &frmViewCalls::crossTabFromMenu);
+    connect(mnuText, &QAction::triggered, this, [this] { runHook(Hook::TextAttachment); });
+    connect(mnuPicture, &QAction::triggered, this, [this] { runHook(Hook::PictureAttachment); });
+    connect(mnuAudio, &QAction::triggered, this, [this] { runHook(Hook::AudioAttachment); });
+    connect(mnuImport, &QAction::triggered, this, [this] { runHook(Hook::Import); });
+    connect(mnuEditBookmarks, &QAction::triggered, this, [this] { runHook(Hook::EditBookmarks); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuIdeological, &QAction::triggered, this, [this] { chooseDisplay(true); });
+    connect(mnuUS, &QAction::triggered, this, [this] { chooseDisplay(false); });
+    connect(mnuSingle, &QAction::triggered, this, [this] { chooseAmount(true); });
+    connect(mnuDouble, &QAction::triggered, this, [this] { chooseAmount(false); });
+    connect(mnuExplain, &QAction::triggered, this, [this] { m_services.showHelp(this, QStringLiteral("frmViewCalls")); });
+}
+
+void frmViewCalls::attach(Hook hook, std::function<void()> action)
+{
+    m_hooks.at(std::size_t(hook)) = std::move(action);
+    updateCommands();
+}
+
+bool frmViewCalls::isAttached(Hook hook) const { return bool(m_hooks.at(std::size_t(hook))); }
+
+void frmViewCalls::runHook(Hook hook)
+{
+    const std::function<void()> action = m_hooks.at(std::size_t(hook));
+    if (!action)
+        return;
+    // The windows behind the hooks report their own errors; nothing may escape into the event loop.
+    try {
+        action();
+    } catch (const FileError &error) {
+        ReportFileError(m_services, this, error);
+    } catch (const DataError &error) {
+        ReportError(m_services, this, error.message());
+    }
+}
+
+void frmViewCalls::fillRollCalls()
+{
+    lstRollCalls->setUpdatesEnabled(false);
+    lstRollCalls->clear();
+    lstRollCalls->addItems(MatchListLines(m_session.MatchTable, m_session.smallScreen));
+    lstRollCalls->setUpdatesEnabled(true);
+    FitListScroll(lstRollCalls);
+    lblMatches->setText(QString::number(m_session.MatchTable.matchCount()));
+}
+
+void frmViewCalls::showQueue()
+{
+    // The list mirrors the session's queue; adding only appends, so only the new lines are added.
+    const QStringList &lines = m_session.queueLines;
+    bool prefix = lstSelected->count() <= lines.size();
+    for (int i = 0; prefix && i < lstSelected->count(); ++i)
+        prefix = lstSelected->item(i)->text() == lines.at(i);
+    lstSelected->setUpdatesEnabled(false);
+    if (!prefix)
+        lstSelected->clear();
+    lstSelected->addItems(lines.mid(lstSelected->count()));
+    lstSelected->setUpdatesEnabled(true);
+    FitListScroll(lstSelected);
+    lblTotalSel->setText(QString::number(m_session.queueLength()));
+    EnableButtons();
+}
+
+void frmViewCalls::showRollCall()
+{
+    const int row = lstRollCalls->currentRow();
+    if (row < 0 || row >= m_session.MatchTable.matchCount()) {
+        m_services.beep();
+        return;
+    }
+    const MatchRow &match = m_session.MatchTable.row(row + 1);
+    lblRollCall->setText(match.description);
+    lblDate->setText(RollCallIdLine(m_session.isHouse, match));
+}
+
+void frmViewCalls::EnableButtons() { updateCommands(); }
+
+void frmViewCalls::DisableUSMap()
+{
+    m_usMapDisabled = true;
+    m_wantIdeological = true;
+    updateCommands();
+}
+
+void frmViewCalls::updateCommands()
+{
+    const int queued = m_session.queueLength();
+    const bool ideological = isAttached(Hook::IdeologicalDisplay);
+    const bool usMap = isAttached(Hook::USMapDisplay) && !m_usMapDisabled;
+
+    // The choice made (by the preferences or the user) stands while its display can be shown;
+    // otherwise the other display stands in for it.
+    if (m_wantIdeological ? (ideological || !usMap) : (usMap || !ideological))
+        setDisplayChoice(m_wantIdeological);
+    else
+        setDisplayChoice(!m_wantIdeological);
+    mnuIdeological->setEnabled(ideological);
+    mnuUS->setEnabled(usMap);
+    btnMap->setEnabled(ideological && usMap);
+    const bool anyDisplay = ideological || usMap;
+    btnAmount->setEnabled(anyDisplay);
+    mnuSingle->setEnabled(anyDisplay);
+    mnuDouble->setEnabled(anyDisplay);
+    const bool display = mnuIdeological->isChecked() ? ideological : usMap;
+    btnStart->setEnabled(display);
+    btnCrossTab->setEnabled(display && CrossTabAvailable(m_session));
+    mnuCrossTab->setEnabled(display && CrossTabAvailable(m_session));
+
+    for (QWidget *w : std::initializer_list<QWidget *>{btnRemove, btnClear, btnSpreadsheet})
+        w->setEnabled(queued > 0);
+    mnuSpreadsheet->setEnabled(queued > 0);
+    btnRating->setEnabled(queued > 0 && isAttached(Hook::Rating));
+    mnuRating->setEnabled(queued > 0 && isAttached(Hook::Rating));
+    btnTrack->setEnabled(queued > 0 && isAttached(Hook::Track));
+    mnuTrack->setEnabled(queued > 0 && isAttached(Hook::Track));
+    btnImport->setEnabled(isAttached(Hook::Import));
+    mnuImport->setEnabled(isAttached(Hook::Import));
+    mnuText->setEnabled(m_extras.text && isAttached(Hook::TextAttachment));
+    mnuPicture->setEnabled(m_extras.picture && isAttached(Hook::PictureAttachment));
+    mnuAudio->setEnabled(m_extras.audio && isAttached(Hook::AudioAttachment));
+    mnuEditBookmarks->setEnabled(isAttached(Hook::EditBookmarks));
+}
+
+QList<int> frmViewCalls::selectedRows() const
+{
+    QList<int> rows;
+    const QList<QListWidgetItem *> items = lstRollCalls->selectedItems();
+    for (const QListWidgetItem *item : items)
+        rows.append(lstRollCalls->row(item) + 1);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void frmViewCalls::addSelected()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty()) {
+        m_services.beep();
+        return;
+    }
+    AddToQueue(m_session, rows);
+    showRollCall();
+    showQueue();
+}
+
+void frmViewCalls::addCurrent()
+{
+    const int row = lstRollCalls->currentRow();
+    if (row < 0) {
+        m_services.beep();
+        return;
+    }
+    AddToQueue(m_session, {row + 1});
+    showRollCall();
+    showQueue();
+}
+
+void frmViewCalls::addAll()
+{
+    AddAllToQueue(m_session);
+    lblRollCall->setText(kNone);
+    lblDate->clear();
+    showQueue();
+    btnStart->setFocus();
+}
+
+void frmViewCalls::removeSelected()
+{
+    const int row = lstSelected->currentRow();
+    if (row < 0 || !lstSelected->item(row)->isSelected())
+        return;
+    RemoveFromQueue(m_session, row + 1);
+    showQueue();
+    // The next entry takes the removed one's place, so Delete can be pressed again.
+    if (lstSelected->count() > 0)
+        lstSelected->setCurrentRow(std::min(row, lstSelected->count() - 1));
+}
+
+void frmViewCalls::clearQueue()
+{
+    ClearQueue(m_session);
+    showQueue();
+}
+
+void frmViewCalls::quickEntry()
+{
+    const std::optional<int> row =
+        QuickEntryRow(mtxQuick->text(), m_session.rollCallCount, lstRollCalls->count());
+    if (!row)
+        return;
+    lstRollCalls->setCurrentRow(*row - 1);
+    lstRollCalls->scrollToItem(lstRollCalls->item(*row - 1));
+    mtxQuick->setText(QString::number(*row));
+}
+
+void frmViewCalls::start()
+{
+    if (!StartQueue(m_session)) {
+        ReportError(m_services, this, QStringLiteral("You must select at least one roll call to view."));
+        return;
+    }
+    runHook(mnuIdeological->isChecked() ? Hook::IdeologicalDisplay : Hook::USMapDisplay);
+}
+
+void frmViewCalls::crossTab()
+{
+    mnuCrossTab->setChecked(true);
+    m_session.crossTabRequested = true;
+    start();
+}
+
+void frmViewCalls::crossTabFromMenu()
+{
+    if (CrossTabAvailable(m_session)) {
+        crossTab();
+        return;
+    }
+    mnuCrossTab->setChecked(m_session.crossTabRequested);
+    ReportError(m_services, this, QStringLiteral("You must have two roll calls in your selection queue to cross tab."));
+}
+
+void frmViewCalls::setDisplayChoice(bool ideological)
+{
+    (ideological ? mnuIdeological : mnuUS)->setChecked(true);
+    btnMap->setText(ideological ? kIdeology : kUS);
+}
+
+void frmViewCalls::chooseDisplay(bool ideological)
+{
+    m_wantIdeological = ideological;
+    updateCommands();
+}
+
+void frmViewCalls::chooseAmount(bool single)
+{
+    (single ? mnuSingle : mnuDouble)->setChecked(true);
+    btnAmount->setText(single ? kSingle : kDouble);
+}
+
+void frmViewCalls::saveSpreadsheet()
+{
+    if (m_session.queueLength() == 0) {
+        m_services.beep();
+        return;
+    }
+    const QString file = m_services.saveFileName(this, QStringLiteral("Rollscan Spreadsheet Output"),
+                                                 kSpreadsheetFilters, QStringLiteral("PRN"));
+    if (file.isEmpty())
+        return;
+    m_services.showWait(kSavingText);
+    try {
+        WriteSpreadsheet(m_session, file, true, WaitProgress(m_services, true));
+    } catch (const FileError &error) {
+        HideWait(m_services);
+        ReportFileError(m_services, this, error);
+        return;
+    } catch (const DataError &error) {
+        HideWait(m_services);
+        ReportError(m_services, this, error.message());
+        return;
+    }
+    HideWait(m_services);
+    ReportSaved(m_services, this, file);
+}
+
+void frmViewCalls::narrowByKeyword()
+{
+    m_session.dialogCancelled = false;
+    const bool started = m_keyword.ask();
+    m_session.dialogCancelled = false;
+    if (!started)
+        return;
+    const KeywordCriteria criteria = m_keyword.criteria();
+    if (criteria.keyword1.isEmpty())
+        return;
+
+    ShowWait(m_services);
+    try {
+        NarrowByKeyword(m_session, criteria, WaitProgress(m_services, true));
+    } catch (const FileError &error) {
+        HideWait(m_services);
+        ReportFileError(m_services, this, error);
+        return;
+    } catch (const DataError &error) {
+        HideWait(m_services);
+        ReportError(m_services, this, error.message());
+        return;
+    }
+    fillRollCalls();
+    lblRollCall->setText(kNone);
+    lblDate->clear();
+    // Entries of roll calls that were dropped have left the queue; the rest follow their rows.
+    showQueue();
+    HideWait(m_services);
+    btnStart->setFocus();
+}
+
+void frmViewCalls::saveBookmarks()
+{
+    if (m_session.queueLength() == 0) {
+        m_services.beep();
+        return;
+    }
+    try {
+        EnsureUserFolder(m_session);
+    } catch (const FileError &error) {
+        ReportFileError(m_services, this, error);
+        return;
+    }
+    const QString file = m_services.saveFileNameIn(this, QStringLiteral("Save Bookmarks"), kBookmarkFilters,
+                                                   QStringLiteral("BMK"), {m_session.userDir, true});
+    if (file.isEmpty())
+        return;
+    try {
+        BookmarkFile::Append(file, BookmarkEntriesFromQueue(m_session));
+    } catch (const FileError &error) {
+        ReportFileError(m_services, this, error);
+        return;
+    } catch (const DataError &error) {
+        ReportError(m_services, this, error.message());
+        return;
+    }
+    ReportSaved(m_services, this, file);
+}
+
+frmQuickInfo *frmViewCalls::quickInfo() const { return m_quickInfo; }
+
+void frmViewCalls::showQuickInfo()
+{
+    const int row = lstRollCalls->currentRow();
+    if (row < 0) {
+        m_services.beep();
+        return;
+    }
+    Description description;
+    try {
+        description = ReadRowDescription(m_session, row + 1);
+    } catch (const FileError &error) {
+        ReportFileError(m_services, this, error);
+        return;
+    } catch (const DataError &error) {
+        ReportError(m_services, this, error.message());
+        return;
+    }
+    if (!m_quickInfo)
+        m_quickInfo = new frmQuickInfo(m_services, m_session.smallScreen, this);
+    m_quickInfo->showDescription(description);
+    m_quickInfo->show();
+    m_quickInfo->raise();
+    m_quickInfo->activateWindow();
+}
+
+bool frmViewCalls::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == lstRollCalls && key == Qt::Key_Space) {
+        addCurrent();
+        return true;
+    }
+    if (watched == lstSelected && (key == Qt::Key_Backspace || key == Qt::Key_Delete)) {
+        removeSelected();
+        return true;
+    }
+    if (watched == mtxQuick && (key == Qt::Key_Space || enter)) {
+        if (!mtxQuick->text().isEmpty())
+            quickEntry();
+        return true;
+    }
+    if ((watched == lstRollCalls || watched == lstSelected) && enter) {
+        if (btnStart->isEnabled())
+            start();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace rollscan

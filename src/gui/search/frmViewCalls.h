@@ -1,0 +1,117 @@
+#pragma once
+
+#include "search/CongressExtras.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QActionGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace rollscan {
+
+class Services;
+class Session;
+class frmKeyword;
+class frmQuickInfo;
+
+// The roll-call list: every roll call the last search found, the selection queue built from them,
+// and the commands that work on the queue (displays, spreadsheet, bookmarks, keyword narrowing).
+// The queue itself lives in the session; this window shows it and changes it through core.
+class frmViewCalls : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Fills the list from session.MatchTable and empties the queue.
+    frmViewCalls(Session &session, Services &services, frmKeyword &keyword, QWidget *parent = nullptr);
+
+    // Commands whose windows live elsewhere. Each stays disabled until its action is attached;
+    // attaching an empty function disables it again. The displays read the queue, the current
+    // position, crossTabRequested and the check marks of mnuUS and mnuDouble from here.
+    enum class Hook {
+        IdeologicalDisplay,
+        USMapDisplay,
+        Rating,
+        Track,
+        Import,
+        TextAttachment,
+        PictureAttachment,
+        AudioAttachment,
+        EditBookmarks,
+    };
+    void attach(Hook hook, std::function<void()> action);
+    bool isAttached(Hook hook) const;
+
+    // The US map cannot be drawn: the ideological map becomes the choice and the US map is offered
+    // no more.
+    void DisableUSMap();
+    // Brings the commands in line with the queue: those that need a queue, and Cross Tab at exactly
+    // two entries.
+    void EnableButtons();
+
+    // The quick-information window, while it is open.
+    frmQuickInfo *quickInfo() const;
+
+    // What the buttons, keys and menus do.
+    void addSelected();
+    void addCurrent();
+    void addAll();
+    void removeSelected();
+    void clearQueue();
+    void quickEntry();
+    void start();
+    void crossTab();
+    void crossTabFromMenu();
+    void chooseDisplay(bool ideological);
+    void chooseAmount(bool single);
+    void saveSpreadsheet();
+    void narrowByKeyword();
+    void saveBookmarks();
+    void showQuickInfo();
+
+    QGroupBox *fraRollCalls, *fraSelected;
+    QListWidget *lstRollCalls, *lstSelected;
+    QLabel *lblMatchesTag, *lblMatches, *lblTotalSelTag, *lblTotalSel, *lblRollCall, *lblDate, *lblQuick;
+    QLineEdit *mtxQuick;
+    QPushButton *btnAdd, *btnAll, *btnRemove, *btnClear, *btnStart, *btnMap, *btnAmount, *btnCrossTab, *btnTrack,
+        *btnRating, *btnSpreadsheet, *btnBookmark, *btnKeyword, *btnImport, *btnCancel, *btnHelp;
+    QMenu *mnuOptions, *mnuView, *mnuHelp;
+    QAction *mnuRating, *mnuTrack, *mnuSpreadsheet, *mnuCrossTab, *mnuText, *mnuPicture, *mnuAudio, *mnuImport,
+        *mnuEditBookmarks, *mnuExit;
+    QAction *mnuIdeological, *mnuUS, *mnuSingle, *mnuDouble, *mnuExplain;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void fillRollCalls();
+    void showQueue();
+    // Shows the current row's description and identification; beeps when no row is current.
+    void showRollCall();
+    void setDisplayChoice(bool ideological);
+    void updateCommands();
+    void runHook(Hook hook);
+    QList<int> selectedRows() const;
+
+    Session &m_session;
+    Services &m_services;
+    frmKeyword &m_keyword;
+    std::array<std::function<void()>, 9> m_hooks;
+    CongressExtras m_extras;
+    bool m_usMapDisabled = false;
+    bool m_wantIdeological = true; // the display chosen, shown whenever it is available
+    QPointer<frmQuickInfo> m_quickInfo;
+};
+
+} // namespace rollscan
