@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -75,9 +76,10 @@ const QStringList kSpreadsheetFilters = {QStringLiteral("All Files (*.*)"),
                                          QStringLiteral("Spreadsheet Files (*.prn)")};
 const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Bookmark Files (*.bmk)")};
 
-constexpr QSize kListSize(420, 330);
-constexpr QSize kQueueSize(380, 330);
-constexpr QSize kWindowSize(1120, 600);
+constexpr QSize kListSize(400, 330);
+constexpr int kWindowHeight = 600;
+// Both lists grow to show whole lines (a 60-character description after its tallies), up to this.
+constexpr int kWidestList = 620;
 // The compact layout of small screens: lists 4200 × 1500 twips, the window 7400 × 6000.
 constexpr QSize kCompactListSize(280, 100);
 constexpr QSize kCompactWindowSize(493, 400);
@@ -112,7 +114,14 @@ frmViewCalls::frmViewCalls(Session &session, Services &services, frmKeyword &key
     if (m_session.smallScreen) {
         resize(kCompactWindowSize);
     } else {
-        QSize size = kWindowSize;
+        const QList<int> widths = ListLineWidths(lstRollCalls);
+        const int widest = widths.isEmpty() ? 0 : *std::max_element(widths.cbegin(), widths.cend());
+        const int margin = lstRollCalls->frameWidth() * 2 + lstRollCalls->verticalScrollBar()->sizeHint().width() + 8;
+        const int listWidth = std::clamp(widest + margin, kListSize.width(), kWidestList);
+        // Everything beside the two lists keeps its own width; the lists share the rest equally.
+        centralWidget()->layout()->activate();
+        const int others = minimumSizeHint().width() - lstRollCalls->minimumWidth() - lstSelected->minimumWidth();
+        QSize size(others + 2 * listWidth, kWindowHeight);
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
         resize(size.expandedTo(minimumSizeHint()));
@@ -247,15 +256,15 @@ void frmViewCalls::buildControls()
         grid->setColumnStretch(0, 1);
     } else {
         lstRollCalls->setMinimumSize(kListSize);
-        lstSelected->setMinimumSize(kQueueSize);
+        lstSelected->setMinimumSize(kListSize);
         grid->addWidget(fraRollCalls, 0, 0);
         grid->addLayout(queueButtons, 0, 1);
         grid->addWidget(fraSelected, 0, 2);
         grid->addLayout(commandButtons, 0, 3, 3, 1);
         grid->addWidget(lblRollCall, 1, 0, 1, 3);
         grid->addWidget(lblDate, 2, 0, 1, 3);
-        grid->setColumnStretch(0, 5);
-        grid->setColumnStretch(2, 4);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnStretch(2, 1);
         grid->setRowStretch(0, 1);
     }
 
