@@ -87,8 +87,9 @@ std::function<void()> WindowDirector::displayStarter(Display display)
 {
     switch (display) {
     case Display::Ideological:
+        return [this] { showIdeological(m_session.crossTabRequested); };
     case Display::USMap:
-        // Neither display window is part of the program yet.
+        // The US map is not part of the program yet.
         return {};
     }
     return {};
@@ -109,6 +110,11 @@ frmIdeological *WindowDirector::showIdeological(bool crossTab)
     auto *map = new frmIdeological(m_session, m_services, &m_main);
     m_ideological = map;
     connect(map, &frmIdeological::endProgram, &m_main, &frmVoteStartup::endProgram);
+    connect(map, &frmIdeological::displayClosed, this, [this] {
+        // The cross-tab request ends with the display that showed it.
+        if (m_viewCalls)
+            m_viewCalls->mnuCrossTab->setChecked(false);
+    });
     // The side windows read the map's drawing pass; they follow it when it moves and go when it closes.
     map->attach(frmIdeological::PassHook::Info, [this](const DrawingPass &pass) { showInfo(pass); });
     map->attach(frmIdeological::PassHook::Statistics, [this](const DrawingPass &pass) { showStatistics(pass); });
