@@ -152,6 +152,8 @@ private slots:
     void missingCodeFile();
     void doubleClickStarts();
     void tooManyRollCalls();
+    void pickerAndKeywordTexts_data();
+    void pickerAndKeywordTexts();
 };
 
 void tst_searchdialog::opensWithPreferredChamber_data()
@@ -622,11 +624,78 @@ void tst_searchdialog::tooManyRollCalls()
     QCOMPARE(completed.count(), 1);
     QCOMPARE(tree.session.MatchTable.matchCount(), MatchTable::kMaxRows);
     frmViewCalls list(tree.session, tree.services, keyword);
+    list.show();
     QCOMPARE(list.lstRollCalls->count(), MatchTable::kMaxRows);
     QCOMPARE(list.lblMatches->text(), QStringLiteral("20000"));
     QCOMPARE(list.lstRollCalls->item(MatchTable::kMaxRows - 1)->text(), QStringLiteral("0-1\tVOTE 20000"));
     QTest::mouseClick(list.btnAll, Qt::LeftButton);
     QCOMPARE(list.lblTotalSel->text(), QStringLiteral("20000"));
+    // The queue is full: one more is refused with a beep.
+    const int beeps = tree.services.beeps;
+    list.lstRollCalls->setCurrentRow(0);
+    list.addCurrent();
+    QCOMPARE(tree.session.queueLength(), MatchTable::kMaxRows);
+    QCOMPARE(list.lblTotalSel->text(), QStringLiteral("20000"));
+    QCOMPARE(tree.services.beeps, beeps + 1);
+}
+
+void tst_searchdialog::pickerAndKeywordTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("lstSubject") << "lstSubject" << ""
+                                << "Click on the subject you wish to search for, then click on the OK button to execute "
+                                   "your search, or double-click to both select and execute your search.";
+    QTest::newRow("pnlSelected") << "pnlSelected" << "" << "This shows the subject that is currently selected.";
+    QTest::newRow("lblSelected") << "lblSelected" << "Selected:" << "";
+    QTest::newRow("lblSubject") << "lblSubject" << "(none)" << "";
+    QTest::newRow("fraSubject") << "fraSubject" << "Choose Subject:" << "";
+    QTest::newRow("picker btnOK") << "btnOK" << "Start"
+                                  << "Click on this button to search the selected Congress(es) for the selected subject.";
+    QTest::newRow("picker btnCancel") << "btnCancel" << "Done" << "";
+    QTest::newRow("picker btnHelp") << "btnHelp" << "Help" << "";
+    QTest::newRow("txtKeyword") << "txtKeyword" << ""
+                                << "This is the primary keyword entry area. Enter a keyword to search for, then hit ENTER "
+                                   "or click on the OK button to execute the search.";
+    QTest::newRow("txtKeyword2") << "txtKeyword2" << ""
+                                 << "This is the secondary keyword entry area. You must change the logical operator to "
+                                    "its left from (none) to a valid operator for this to function. It is logically "
+                                    "evaluated in conjunction with the primary keyword entry area.";
+    QTest::newRow("txtKeyword3") << "txtKeyword3" << ""
+                                 << "This is the tertiary keyword entry area. You must change the logical operator to its "
+                                    "left from (none) to a valid operator for this to function. It is logically "
+                                    "evaluated in conjunction with the primary keyword entry area.";
+    QTest::newRow("cmbKey2") << "cmbKey2" << "(none)"
+                             << "Click on the down arrow and then click on the desired logical operator that is to be "
+                                "used with the primary and secondary keyword entry areas.";
+    QTest::newRow("cmbKey3") << "cmbKey3" << "(none)"
+                             << "Click on the down arrow and then click on the logical operator that is to be used with "
+                                "the primary and tertiary keyword entry areas.";
+    QTest::newRow("keyword btnCancel") << "btnCancel" << "Done" << "";
+}
+
+void tst_searchdialog::pickerAndKeywordTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    Dialog &d = shared();
+    const bool keyword = QTest::currentDataTag() == QLatin1String("keyword btnCancel") || name.startsWith(QLatin1String("txt")) ||
+                         name.startsWith(QLatin1String("cmb"));
+    frmSubjectAccess picker(d.tree.session, d.tree.services, SubjectCodeTable::Parse(" 10   Taxation\r\n", {}));
+    QCOMPARE(picker.windowTitle(), QStringLiteral("Subject Access"));
+    QWidget *w = keyword ? d.keyword.findChild<QWidget *>(name) : picker.findChild<QWidget *>(name);
+    QVERIFY2(w, qPrintable(name));
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        QCOMPARE(b->text(), caption);
+    else if (auto *g = qobject_cast<QGroupBox *>(w))
+        QCOMPARE(g->title(), caption);
+    else if (auto *l = qobject_cast<QLabel *>(w))
+        QCOMPARE(l->text(), caption);
+    else if (auto *c = qobject_cast<QComboBox *>(w))
+        QCOMPARE(c->currentText(), caption);
+    QCOMPARE(w->toolTip(), tip);
 }
 
 QTEST_MAIN(tst_searchdialog)

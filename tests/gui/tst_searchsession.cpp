@@ -10,6 +10,7 @@
 #include "search/frmKeyword.h"
 #include "search/frmQuickInfo.h"
 #include "search/frmSelectSearch.h"
+#include "search/frmSubjectAccess.h"
 #include "search/frmViewCalls.h"
 
 #include <QAction>
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <memory>
+
 using namespace rollscan;
 using namespace rollscan::test;
 
@@ -28,6 +31,8 @@ class tst_searchsession : public QObject {
 
 private slots:
     void wholeSession();
+    void helpPages_data();
+    void helpPages();
 };
 
 void tst_searchsession::wholeSession()
@@ -145,6 +150,45 @@ void tst_searchsession::wholeSession()
 
     QCOMPARE(services.errorTexts(), QStringList());
     QCOMPARE(services.waitShown, services.waitHidden);
+}
+
+void tst_searchsession::helpPages_data()
+{
+    QTest::addColumn<QString>("topic");
+    for (const char *topic : {"frmSelectSearch", "frmSubjectAccess", "frmKeyword", "frmViewCalls", "frmBookmark",
+                              "frmQuickInfo"})
+        QTest::newRow(topic) << QString::fromLatin1(topic);
+}
+
+void tst_searchsession::helpPages()
+{
+    QFETCH(QString, topic);
+    SearchTree tree;
+    frmKeyword keyword(tree.session, tree.services);
+    std::unique_ptr<QWidget> window;
+    if (topic == QLatin1String("frmSelectSearch"))
+        window = std::make_unique<frmSelectSearch>(tree.session, tree.services, keyword);
+    else if (topic == QLatin1String("frmSubjectAccess"))
+        window = std::make_unique<frmSubjectAccess>(tree.session, tree.services, SubjectCodeTable());
+    else if (topic == QLatin1String("frmViewCalls"))
+        window = std::make_unique<frmViewCalls>(tree.session, tree.services, keyword);
+    else if (topic == QLatin1String("frmBookmark"))
+        window = std::make_unique<frmBookmark>(tree.session, tree.services);
+    else if (topic == QLatin1String("frmQuickInfo"))
+        window = std::make_unique<frmQuickInfo>(tree.services, false);
+    QWidget *owner = window ? window.get() : static_cast<QWidget *>(&keyword);
+    owner->setAttribute(Qt::WA_DeleteOnClose, false);
+    owner->show();
+    auto *help = owner->findChild<QPushButton *>(QStringLiteral("btnHelp"));
+    QVERIFY(help);
+    QTest::mouseClick(help, Qt::LeftButton);
+    QCOMPARE(tree.services.helpTopics, QStringList{topic});
+    // The page is compiled in.
+    QVERIFY(QFile::exists(QStringLiteral(":/help/") + topic + QStringLiteral(".html")));
+    if (auto *list = qobject_cast<frmViewCalls *>(owner)) {
+        list->mnuExplain->trigger();
+        QCOMPARE(tree.services.helpTopics.size(), 2);
+    }
 }
 
 QTEST_MAIN(tst_searchsession)

@@ -477,7 +477,9 @@ void frmViewCalls::addSelected()
         m_services.beep();
         return;
     }
-    AddToQueue(m_session, rows);
+    // A full queue takes no more: the beep says that some were not added.
+    if (AddToQueue(m_session, rows) < rows.size())
+        m_services.beep();
     showRollCall();
     showQueue();
 }
@@ -489,7 +491,8 @@ void frmViewCalls::addCurrent()
         m_services.beep();
         return;
     }
-    AddToQueue(m_session, {row + 1});
+    if (AddToQueue(m_session, {row + 1}) == 0)
+        m_services.beep();
     showRollCall();
     showQueue();
 }
