@@ -92,7 +92,6 @@ const QStringList kSaveFilters = {QStringLiteral("All Files (*.*)"), QStringLite
                                   QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
                                   QStringLiteral("SVG Files (*.svg)")};
 const QStringList kSheetFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Spreadsheet Files (*.prn)")};
-const QString kSaveWait = QStringLiteral("Saving, please wait...");
 const QString kPrintWait = QStringLiteral("Printing, please wait...");
 
 // The progress of core work in the wait window; pending paints run, user input waits.
@@ -725,7 +724,7 @@ void frmIdeological::saveAs()
             if (!pictureImage().save(fileName, format))
                 throw FileError(FileErrorNumber::BadAccess, fileName);
         } else {
-            m_services.showWait(kSaveWait);
+            m_services.showWait(kSavingText);
             SaveRollCallText(m_session, fileName, waitProgress(m_services, false));
             HideWait(m_services);
         }
@@ -748,7 +747,7 @@ void frmIdeological::saveSpreadsheet()
     if (fileName.isEmpty())
         return;
     try {
-        m_services.showWait(kSaveWait);
+        m_services.showWait(kSavingText);
         WriteSpreadsheet(m_session, fileName, false, waitProgress(m_services, true));
         HideWait(m_services);
         ReportSaved(m_services, this, fileName);
