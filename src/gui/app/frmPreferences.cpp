@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "data/FileError.h"
 #include "services/Services.h"
+#include "services/WindowTools.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,11 +43,6 @@ void setBackground(QLineEdit *box, int index)
     box->setPalette(p);
 }
 
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 } // namespace
 
 frmPreferences::frmPreferences(Session &session, Services &services, QWidget *parent)
@@ -57,7 +53,7 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     setAttribute(Qt::WA_DeleteOnClose);
     const Preferences &p = session.Preferences;
 
-    fraColor = named(new QGroupBox(QStringLiteral("Color Defaults")), "fraColor");
+    fraColor = Named(new QGroupBox(QStringLiteral("Color Defaults")), "fraColor");
     auto *colourGrid = new QGridLayout(fraColor);
     m_choices[0].combo = cmbYeaColor = addColourChoice(0, QStringLiteral("&Yea Vote"), QStringLiteral("cmbYeaColor"),
         QStringLiteral("This selects the color of 'Yea' vote tokens and districts, as well as a 'Yea-Yea' cross-tab vote combination."),
@@ -88,43 +84,43 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
         colourGrid->addWidget(m_choices[row].combo, row, 1);
     }
 
-    fraView = named(new QGroupBox(QStringLiteral("Roll Call Viewing Defaults")), "fraView");
+    fraView = Named(new QGroupBox(QStringLiteral("Roll Call Viewing Defaults")), "fraView");
     auto *viewLayout = new QGridLayout(fraView);
     auto *chamberBox = new QWidget;
     auto *chamberLayout = new QVBoxLayout(chamberBox);
     chamberLayout->setContentsMargins(0, 0, 0, 0);
-    optHouse = named(new QRadioButton(QStringLiteral("&House search")), "optHouse");
+    optHouse = Named(new QRadioButton(QStringLiteral("&House search")), "optHouse");
     optHouse->setToolTip(QStringLiteral("This makes the House the default type of Congress to be searched and displayed."));
-    optSenate = named(new QRadioButton(QStringLiteral("&Senate search")), "optSenate");
+    optSenate = Named(new QRadioButton(QStringLiteral("&Senate search")), "optSenate");
     optSenate->setToolTip(QStringLiteral("This makes the Senate the default type of Congress to be searched and displayed."));
     chamberLayout->addWidget(optHouse);
     chamberLayout->addWidget(optSenate);
     auto *displayBox = new QWidget;
     auto *displayLayout = new QVBoxLayout(displayBox);
     displayLayout->setContentsMargins(0, 0, 0, 0);
-    optUS = named(new QRadioButton(QStringLiteral("&US map display")), "optUS");
+    optUS = Named(new QRadioButton(QStringLiteral("&US map display")), "optUS");
     optUS->setToolTip(QStringLiteral("This makes the default viewing type a US map."));
-    optIdeological = named(new QRadioButton(QStringLiteral("&Ideological map display")), "optIdeological");
+    optIdeological = Named(new QRadioButton(QStringLiteral("&Ideological map display")), "optIdeological");
     optIdeological->setToolTip(QStringLiteral("This makes the default viewing of Rollscan scalings an ideological map."));
     displayLayout->addWidget(optUS);
     displayLayout->addWidget(optIdeological);
-    chkCase = named(new QCheckBox(QStringLiteral("&Lower case tokens")), "chkCase");
+    chkCase = Named(new QCheckBox(QStringLiteral("&Lower case tokens")), "chkCase");
     chkCase->setToolTip(QStringLiteral("A check here indicates the default token letter is lowercase."));
     viewLayout->addWidget(chamberBox, 0, 0);
     viewLayout->addWidget(displayBox, 0, 1);
     viewLayout->addWidget(chkCase, 1, 0, 1, 2);
 
     // The general frame previews fonts and a background colour; none of it is stored.
-    fraGeneral = named(new QGroupBox(QStringLiteral("General Preferences")), "fraGeneral");
+    fraGeneral = Named(new QGroupBox(QStringLiteral("General Preferences")), "fraGeneral");
     auto *generalLayout = new QGridLayout(fraGeneral);
-    cmbFontName = named(new QFontComboBox, "cmbFontName");
-    cmbFontSize = named(new QComboBox, "cmbFontSize");
+    cmbFontName = Named(new QFontComboBox, "cmbFontName");
+    cmbFontSize = Named(new QComboBox, "cmbFontSize");
     for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 24})
         cmbFontSize->addItem(QString::number(size));
-    lblFontTest = named(new QLabel(QStringLiteral("The Quick Brown Fox Jumped Over The Lazy Dogs")), "lblFontTest");
-    txtBackground = named(new QLineEdit(QStringLiteral("Background")), "txtBackground");
+    lblFontTest = Named(new QLabel(QStringLiteral("The Quick Brown Fox Jumped Over The Lazy Dogs")), "lblFontTest");
+    txtBackground = Named(new QLineEdit(QStringLiteral("Background")), "txtBackground");
     txtBackground->setReadOnly(true);
-    cmbBackColor = named(new QComboBox, "cmbBackColor");
+    cmbBackColor = Named(new QComboBox, "cmbBackColor");
     fillColours(cmbBackColor);
     cmbBackColor->setCurrentIndex(qBound(0, p.backgroundColour(), kColourCount - 1));
     auto *fontNameLabel = new QLabel(QStringLiteral("&Font name"));
@@ -151,12 +147,12 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
         lblFontTest->setFont(font);
     });
 
-    btnOK = named(new QPushButton(QStringLiteral("Done")), "btnOK");
+    btnOK = Named(new QPushButton(QStringLiteral("Done")), "btnOK");
     btnOK->setToolTip(QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current session, but does not save them."));
-    btnSave = named(new QPushButton(QStringLiteral("&Save")), "btnSave");
+    btnSave = Named(new QPushButton(QStringLiteral("&Save")), "btnSave");
     btnSave->setToolTip(QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current session, and saves them for future sessions."));
-    btnCancel = named(new QPushButton(QStringLiteral("Cancel")), "btnCancel");
-    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnCancel = Named(new QPushButton(QStringLiteral("Cancel")), "btnCancel");
+    btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnOK->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

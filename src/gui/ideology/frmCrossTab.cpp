@@ -19,15 +19,9 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
 QLabel *cell(const char *name)
 {
-    auto *label = named(new QLabel, name);
+    auto *label = Named(new QLabel, name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -52,8 +46,8 @@ frmCrossTab::frmCrossTab(Session &session, Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("View Cross Tab"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    fraParty = named(new QGroupBox(QStringLiteral("Choose Party")), "fraParty");
-    lstParty = named(new QListWidget, "lstParty");
+    fraParty = Named(new QGroupBox(QStringLiteral("Choose Party")), "fraParty");
+    lstParty = Named(new QListWidget, "lstParty");
     lstParty->setToolTip(QStringLiteral("Click on party names to view cross-tab statistics by party."));
     lstParty->setMinimumWidth(180);
     auto *partyLayout = new QVBoxLayout(fraParty);
@@ -73,10 +67,10 @@ frmCrossTab::frmCrossTab(Session &session, Services &services, QWidget *parent)
     table->addWidget(pnlNay1, 1, 0);
     table->addWidget(pnlNay2, 1, 1);
 
-    pnlCrossTab = named(new QFrame, "pnlCrossTab");
+    pnlCrossTab = Named(new QFrame, "pnlCrossTab");
     pnlCrossTab->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlCrossTab->setToolTip(QStringLiteral("This displays the chi-square and Yule's Q for the selected party."));
-    lblStats = named(new QLabel, "lblStats");
+    lblStats = Named(new QLabel, "lblStats");
     lblStats->setTextFormat(Qt::PlainText);
     lblStats->setAlignment(Qt::AlignCenter);
     lblStats->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -84,9 +78,9 @@ frmCrossTab::frmCrossTab(Session &session, Services &services, QWidget *parent)
     auto *statsLayout = new QHBoxLayout(pnlCrossTab);
     statsLayout->addWidget(lblStats);
 
-    btnOK = named(new QPushButton(QStringLiteral("Done")), "btnOK");
+    btnOK = Named(new QPushButton(QStringLiteral("Done")), "btnOK");
     btnOK->setDefault(true);
-    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnHelp->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -24,15 +24,9 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
 QLabel *valueLabel(const char *name)
 {
-    auto *label = named(new QLabel, name);
+    auto *label = Named(new QLabel, name);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
@@ -49,7 +43,7 @@ QLabel *fieldLabel(const char *name)
 
 QPlainTextEdit *detailsBox(const char *name, bool scrolling)
 {
-    auto *box = named(new QPlainTextEdit, name);
+    auto *box = Named(new QPlainTextEdit, name);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -60,7 +54,7 @@ QPlainTextEdit *detailsBox(const char *name, bool scrolling)
 QAction *toolAction(QToolBar *bar, const QString &text, const QString &tip, const char *name,
                     const QKeySequence &shortcut)
 {
-    QAction *action = named(bar->addAction(text), name);
+    QAction *action = Named(bar->addAction(text), name);
     action->setToolTip(tip);
     action->setShortcut(shortcut);
     return action;
@@ -80,7 +74,7 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Roll Call Information"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    tbrInfo = named(new QToolBar, "tbrInfo");
+    tbrInfo = Named(new QToolBar, "tbrInfo");
     tbrInfo->setToolButtonStyle(Qt::ToolButtonTextOnly);
     actSave = toolAction(tbrInfo, QStringLiteral("Save"), QStringLiteral("Save roll call information"), "actSave",
                          QKeySequence::Save);
@@ -91,14 +85,14 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
     // Escape closes the window through reject(), like Done.
     actDone = toolAction(tbrInfo, QStringLiteral("Done"), QStringLiteral("Done"), "actDone", QKeySequence());
 
-    fraInfo = named(new QGroupBox(QStringLiteral("Roll Call Information")), "fraInfo");
+    fraInfo = Named(new QGroupBox(QStringLiteral("Roll Call Information")), "fraInfo");
     fraInfo->setToolTip(QStringLiteral("This lists the amount of legislators voting Yea, Nay, those not voting, "
                                        "TRISCALE Scaling errors, and the P.R.E. for the roll call."));
-    lblYeaTag = named(new QLabel(QStringLiteral("Yea:")), "lblYeaTag");
-    lblNayTag = named(new QLabel(QStringLiteral("Nay:")), "lblNayTag");
+    lblYeaTag = Named(new QLabel(QStringLiteral("Yea:")), "lblYeaTag");
+    lblNayTag = Named(new QLabel(QStringLiteral("Nay:")), "lblNayTag");
     lblYea = valueLabel("lblYea");
     lblNay = valueLabel("lblNay");
-    lblInfoTags = named(new QLabel(QStringLiteral("N/A:\nErrors:\nP.R.E.:")), "lblInfoTags");
+    lblInfoTags = Named(new QLabel(QStringLiteral("N/A:\nErrors:\nP.R.E.:")), "lblInfoTags");
     lblInfo = valueLabel("lblInfo");
     auto *infoLayout = new QGridLayout(fraInfo);
     infoLayout->addWidget(lblYeaTag, 0, 0);
@@ -111,7 +105,7 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
     // The five values read as one list, whether they stand in one label or in two.
     infoLayout->setVerticalSpacing(0);
 
-    fraNotShown = named(new QGroupBox(QStringLiteral("Not Shown")), "fraNotShown");
+    fraNotShown = Named(new QGroupBox(QStringLiteral("Not Shown")), "fraNotShown");
     fraNotShown->setToolTip(QStringLiteral("This lists all legislators in the current Congress who are not shown."));
     lblCol1 = valueLabel("lblCol1");
     lblCol2 = valueLabel("lblCol2");
@@ -122,7 +116,7 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
     if (!m_session.smallScreen)
         fraNotShown->setMinimumWidth(fontMetrics().horizontalAdvance(QString(30, QLatin1Char('M'))) / 2 + 40);
 
-    fraDetails = named(new QGroupBox(QStringLiteral("Details")), "fraDetails");
+    fraDetails = Named(new QGroupBox(QStringLiteral("Details")), "fraDetails");
     lblGField = fieldLabel("lblGField");
     lblJField = fieldLabel("lblJField");
     lblType = fieldLabel("lblType");

@@ -24,15 +24,9 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
 QLabel *panel(const char *name, Qt::Alignment alignment)
 {
-    auto *label = named(new QLabel, name);
+    auto *label = Named(new QLabel, name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -42,14 +36,14 @@ QLabel *panel(const char *name, Qt::Alignment alignment)
 
 QLabel *columnHead(const QString &text, const char *name, Qt::Alignment alignment)
 {
-    auto *label = named(new QLabel(text), name);
+    auto *label = Named(new QLabel(text), name);
     label->setAlignment(alignment | Qt::AlignBottom);
     return label;
 }
 
 QAction *toolAction(QToolBar *bar, const QString &text, const char *name, const QKeySequence &shortcut)
 {
-    QAction *action = named(bar->addAction(text), name);
+    QAction *action = Named(bar->addAction(text), name);
     action->setShortcut(shortcut);
     return action;
 }
@@ -65,18 +59,18 @@ frmStatistics::frmStatistics(Session &session, Services &services, QWidget *pare
     setWindowTitle(QStringLiteral("Roll Call Statistics"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    tbrStatistics = named(new QToolBar, "tbrStatistics");
+    tbrStatistics = Named(new QToolBar, "tbrStatistics");
     tbrStatistics->setToolButtonStyle(Qt::ToolButtonTextOnly);
     actSave = toolAction(tbrStatistics, QStringLiteral("Save"), "actSave", QKeySequence::Save);
     actPrint = toolAction(tbrStatistics, QStringLiteral("Print"), "actPrint", QKeySequence::Print);
     actHelp = toolAction(tbrStatistics, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
     actDone = toolAction(tbrStatistics, QStringLiteral("Done"), "actDone", QKeySequence());
 
-    fraVotes = named(new QGroupBox(QStringLiteral("Roll Call Votes")), "fraVotes");
+    fraVotes = Named(new QGroupBox(QStringLiteral("Roll Call Votes")), "fraVotes");
     QStringList captions;
     for (int code = 0; code < 10; ++code)
         captions << StatisticsScreenCaption(code);
-    lblRollCallCaptions = named(new QLabel(captions.join(QLatin1Char('\n'))), "lblRollCallCaptions");
+    lblRollCallCaptions = Named(new QLabel(captions.join(QLatin1Char('\n'))), "lblRollCallCaptions");
     lblRollCallCaptions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The panel's frame would set its lines off against the captions' lines.
     lblRollCallCaptions->setMargin(3);
@@ -87,7 +81,7 @@ frmStatistics::frmStatistics(Session &session, Services &services, QWidget *pare
     votes->addWidget(lblRollCallCaptions, 0, Qt::AlignTop);
     votes->addWidget(pnlBreakdown, 1, Qt::AlignTop);
 
-    fraParty = named(new QGroupBox(QStringLiteral("Party Breakdown")), "fraParty");
+    fraParty = Named(new QGroupBox(QStringLiteral("Party Breakdown")), "fraParty");
     lblNum = columnHead(QStringLiteral("Members"), "lblNum", Qt::AlignRight);
     lblParty = columnHead(QStringLiteral("Party"), "lblParty", Qt::AlignLeft);
     lblYea = columnHead(QStringLiteral("Yea"), "lblYea", Qt::AlignRight);

@@ -1,5 +1,7 @@
 #include "frmBookmark.h"
 
+#include "services/WaitProgress.h"
+
 #include "app/Session.h"
 #include "data/FileError.h"
 #include "services/Services.h"
@@ -19,15 +21,9 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QPushButton *button(const char *name, const QString &caption)
 {
-    auto *b = named(new QPushButton(caption), name);
+    auto *b = Named(new QPushButton(caption), name);
     b->setAutoDefault(false);
     return b;
 }
@@ -44,12 +40,12 @@ frmBookmark::frmBookmark(Session &session, Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Edit Bookmarks"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    fraBookmark = named(new QGroupBox(kNoFile), "fraBookmark");
-    lstBookmark = named(new QListWidget, "lstBookmark");
+    fraBookmark = Named(new QGroupBox(kNoFile), "fraBookmark");
+    lstBookmark = Named(new QListWidget, "lstBookmark");
     lstBookmark->setMinimumSize(kListSize);
     lstBookmark->installEventFilter(this);
-    lblTotal = named(new QLabel(QStringLiteral("Total Bookmarks:")), "lblTotal");
-    lblBookmarkCount = named(new QLabel(QStringLiteral("0")), "lblBookmarkCount");
+    lblTotal = Named(new QLabel(QStringLiteral("Total Bookmarks:")), "lblTotal");
+    lblBookmarkCount = Named(new QLabel(QStringLiteral("0")), "lblBookmarkCount");
     auto *countLayout = new QHBoxLayout;
     countLayout->addWidget(lblTotal);
     countLayout->addWidget(lblBookmarkCount);
@@ -148,15 +144,8 @@ void frmBookmark::save()
                                                    QStringLiteral("BMK"), {m_session.userDir, false});
     if (path.isEmpty())
         return;
-    try {
-        m_list.save(path);
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(m_services, this, [&] { m_list.save(path); }))
         return;
-    } catch (const DataError &error) {
-        ReportError(m_services, this, error.message());
-        return;
-    }
     setFileCaption(path);
 }
 

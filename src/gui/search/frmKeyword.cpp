@@ -16,12 +16,6 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 constexpr int kKeywordWidth = 260;
 } // namespace
 
@@ -32,17 +26,17 @@ frmKeyword::frmKeyword(Session &session, Services &services, QWidget *parent)
     setWindowTitle(QStringLiteral("Keyword Search"));
     setModal(true);
 
-    fraKeyword = named(new QGroupBox(QStringLiteral("Enter &Keyword:")), "fraKeyword");
-    txtKeyword = named(new QLineEdit, "txtKeyword");
+    fraKeyword = Named(new QGroupBox(QStringLiteral("Enter &Keyword:")), "fraKeyword");
+    txtKeyword = Named(new QLineEdit, "txtKeyword");
     txtKeyword->setToolTip(QStringLiteral(
         "This is the primary keyword entry area. Enter a keyword to search for, then hit ENTER or click on the OK "
         "button to execute the search."));
-    txtKeyword2 = named(new QLineEdit, "txtKeyword2");
+    txtKeyword2 = Named(new QLineEdit, "txtKeyword2");
     txtKeyword2->setToolTip(QStringLiteral(
         "This is the secondary keyword entry area. You must change the logical operator to its left from (none) to "
         "a valid operator for this to function. It is logically evaluated in conjunction with the primary keyword "
         "entry area."));
-    txtKeyword3 = named(new QLineEdit, "txtKeyword3");
+    txtKeyword3 = Named(new QLineEdit, "txtKeyword3");
     txtKeyword3->setToolTip(QStringLiteral(
         "This is the tertiary keyword entry area. You must change the logical operator to its left from (none) to "
         "a valid operator for this to function. It is logically evaluated in conjunction with the primary keyword "
@@ -50,11 +44,11 @@ frmKeyword::frmKeyword(Session &session, Services &services, QWidget *parent)
     for (QLineEdit *box : {txtKeyword, txtKeyword2, txtKeyword3})
         box->setMinimumWidth(kKeywordWidth);
 
-    cmbKey2 = named(new QComboBox, "cmbKey2");
+    cmbKey2 = Named(new QComboBox, "cmbKey2");
     cmbKey2->setToolTip(QStringLiteral(
         "Click on the down arrow and then click on the desired logical operator that is to be used with the primary "
         "and secondary keyword entry areas."));
-    cmbKey3 = named(new QComboBox, "cmbKey3");
+    cmbKey3 = Named(new QComboBox, "cmbKey3");
     cmbKey3->setToolTip(QStringLiteral(
         "Click on the down arrow and then click on the logical operator that is to be used with the primary and "
         "tertiary keyword entry areas."));
@@ -64,11 +58,11 @@ frmKeyword::frmKeyword(Session &session, Services &services, QWidget *parent)
     }
 
     // Short row captions so that the three boxes can be told apart and reached from the keyboard.
-    lblKeyword = named(new QLabel(QStringLiteral("&Primary")), "lblKeyword");
+    lblKeyword = Named(new QLabel(QStringLiteral("&Primary")), "lblKeyword");
     lblKeyword->setBuddy(txtKeyword);
-    lblKeyword2 = named(new QLabel(QStringLiteral("S&econdary")), "lblKeyword2");
+    lblKeyword2 = Named(new QLabel(QStringLiteral("S&econdary")), "lblKeyword2");
     lblKeyword2->setBuddy(cmbKey2);
-    lblKeyword3 = named(new QLabel(QStringLiteral("&Tertiary")), "lblKeyword3");
+    lblKeyword3 = Named(new QLabel(QStringLiteral("&Tertiary")), "lblKeyword3");
     lblKeyword3->setBuddy(cmbKey3);
 
     auto *grid = new QGridLayout(fraKeyword);
@@ -82,11 +76,11 @@ frmKeyword::frmKeyword(Session &session, Services &services, QWidget *parent)
     grid->addWidget(txtKeyword3, 2, 2);
     grid->setColumnStretch(2, 1);
 
-    btnOK = named(new QPushButton(QStringLiteral("Start")), "btnOK");
+    btnOK = Named(new QPushButton(QStringLiteral("Start")), "btnOK");
     btnOK->setToolTip(QStringLiteral("Click on this button to execute your keyword search request."));
     btnOK->setDefault(true);
-    btnCancel = named(new QPushButton(QStringLiteral("Done")), "btnCancel");
-    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnCancel = Named(new QPushButton(QStringLiteral("Done")), "btnCancel");
+    btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnHelp->setAutoDefault(false);
     btnCancel->setAutoDefault(false);
 

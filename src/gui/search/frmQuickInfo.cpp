@@ -17,15 +17,9 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLabel *fieldLabel(const char *name)
 {
-    auto *label = named(new QLabel, name);
+    auto *label = Named(new QLabel, name);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -36,7 +30,7 @@ QLabel *fieldLabel(const char *name)
 
 QPlainTextEdit *detailsBox(const char *name, bool scrolling)
 {
-    auto *box = named(new QPlainTextEdit, name);
+    auto *box = Named(new QPlainTextEdit, name);
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -55,7 +49,7 @@ frmQuickInfo::frmQuickInfo(Services &services, bool smallScreen, QWidget *parent
     setWindowTitle(QStringLiteral("Quick Roll Call Information"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    fraDetails = named(new QGroupBox(QStringLiteral("Details")), "fraDetails");
+    fraDetails = Named(new QGroupBox(QStringLiteral("Details")), "fraDetails");
     lblGField = fieldLabel("lblGField");
     lblJField = fieldLabel("lblJField");
     lblType = fieldLabel("lblType");
@@ -79,9 +73,9 @@ frmQuickInfo::frmQuickInfo(Services &services, bool smallScreen, QWidget *parent
     frameLayout->addWidget(txtDetails, 1);
     frameLayout->addWidget(txtDetailsSB, 1);
 
-    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnHelp->setAutoDefault(false);
-    btnOK = named(new QPushButton(QStringLiteral("Done")), "btnOK");
+    btnOK = Named(new QPushButton(QStringLiteral("Done")), "btnOK");
     btnOK->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -1,6 +1,6 @@
 #include "frmSelectSearch.h"
 
-#include "WaitProgress.h"
+#include "services/WaitProgress.h"
 #include "app/Session.h"
 #include "data/FileError.h"
 #include "frmKeyword.h"
@@ -27,22 +27,16 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QRadioButton *option(const char *name, const QString &caption, const QString &tip)
 {
-    auto *button = named(new QRadioButton(caption), name);
+    auto *button = Named(new QRadioButton(caption), name);
     button->setToolTip(tip);
     return button;
 }
 
 QListWidget *congressList(const char *name)
 {
-    auto *list = named(new QListWidget, name);
+    auto *list = Named(new QListWidget, name);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setMinimumSize(220, 260);
     return list;
@@ -58,14 +52,14 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
     setWindowTitle(QStringLiteral("Rollscan Search Type"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    fraCongressType = named(new QGroupBox(QStringLiteral("Choose &Congress Type")), "fraCongressType");
+    fraCongressType = Named(new QGroupBox(QStringLiteral("Choose &Congress Type")), "fraCongressType");
     optHouse = option("optHouse", QStringLiteral("&House"), QStringLiteral("Search through available Houses."));
     optSenate = option("optSenate", QStringLiteral("&Senate"), QStringLiteral("Search through available Senates."));
     auto *chamberLayout = new QVBoxLayout(fraCongressType);
     chamberLayout->addWidget(optHouse);
     chamberLayout->addWidget(optSenate);
 
-    fraCodeType = named(new QGroupBox(QStringLiteral("Choose Code &Type")), "fraCodeType");
+    fraCodeType = Named(new QGroupBox(QStringLiteral("Choose Code &Type")), "fraCodeType");
     optNone = option("optNone", QStringLiteral("&None (Chronological)"),
                      QStringLiteral("Selects a chronological search (no filter). All roll calls are returned."));
     optIssue = option("optIssue", QStringLiteral("&Issue"),
@@ -83,26 +77,26 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
         codeLayout->addWidget(b);
     optNone->setChecked(true);
 
-    fraHouse = named(new QGroupBox(QStringLiteral("Choose &House")), "fraHouse");
+    fraHouse = Named(new QGroupBox(QStringLiteral("Choose &House")), "fraHouse");
     lstHouse = congressList("lstHouse");
     (new QVBoxLayout(fraHouse))->addWidget(lstHouse);
-    fraSenate = named(new QGroupBox(QStringLiteral("Choose &Senate")), "fraSenate");
+    fraSenate = Named(new QGroupBox(QStringLiteral("Choose &Senate")), "fraSenate");
     lstSenate = congressList("lstSenate");
     lstSenate->setToolTip(QStringLiteral(
         "To select a Congress to search, use the mouse or cursor keys to select it from the presented list. Type "
         "the first digit of the Congress to jump through the list quickly."));
     (new QVBoxLayout(fraSenate))->addWidget(lstSenate);
 
-    lblCongress = named(new QLabel(QStringLiteral("Number of Houses:")), "lblCongress");
-    lblNum = named(new QLabel(QStringLiteral("0")), "lblNum");
+    lblCongress = Named(new QLabel(QStringLiteral("Number of Houses:")), "lblCongress");
+    lblNum = Named(new QLabel(QStringLiteral("0")), "lblNum");
 
-    btnStart = named(new QPushButton(QStringLiteral("Start")), "btnStart");
+    btnStart = Named(new QPushButton(QStringLiteral("Start")), "btnStart");
     btnStart->setToolTip(QStringLiteral("Click on this button or hit RETURN to commence searching."));
     btnStart->setDefault(true);
-    btnCancel = named(new QPushButton(QStringLiteral("Done")), "btnCancel");
+    btnCancel = Named(new QPushButton(QStringLiteral("Done")), "btnCancel");
     btnCancel->setToolTip(QStringLiteral("Disregards anything selected and cancels the search."));
     btnCancel->setAutoDefault(false);
-    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnHelp->setAutoDefault(false);
 
     auto *left = new QVBoxLayout;
@@ -271,19 +265,16 @@ void frmSelectSearch::startSearch()
 
     m_services.showWait(kLoadingText);
     SearchOutcome outcome;
-    try {
-        const ProgressCallback progress = WaitProgress(m_services, false);
-        outcome = bookmark ? LoadBookmarkFile(m_session, bookmarkFile, progress)
-                           : RunSearch(m_session, criteria, progress);
-    } catch (const FileError &error) {
-        HideWait(m_services);
-        ReportFileError(m_services, this, error);
+    const bool searched = RunReportingErrors(
+        m_services, this,
+        [&] {
+            const ProgressCallback progress = WaitProgress(m_services, false);
+            outcome = bookmark ? LoadBookmarkFile(m_session, bookmarkFile, progress)
+                               : RunSearch(m_session, criteria, progress);
+        },
+        true);
+    if (!searched)
         return;
-    } catch (const DataError &error) {
-        HideWait(m_services);
-        ReportError(m_services, this, error.message());
-        return;
-    }
     HideWait(m_services);
 
     if (outcome.matchCount == 0) {

@@ -15,12 +15,6 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 const QString kNone = QStringLiteral("(none)");
 constexpr QSize kListSize(360, 300);
 constexpr int kSmallScreenPoints = 9;
@@ -34,8 +28,8 @@ frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const S
     setWindowTitle(QStringLiteral("Subject Access"));
     setModal(true);
 
-    fraSubject = named(new QGroupBox(QStringLiteral("Choose Subject:")), "fraSubject");
-    lstSubject = named(new QListWidget, "lstSubject");
+    fraSubject = Named(new QGroupBox(QStringLiteral("Choose Subject:")), "fraSubject");
+    lstSubject = Named(new QListWidget, "lstSubject");
     lstSubject->setToolTip(QStringLiteral(
         "Click on the subject you wish to search for, then click on the OK button to execute your search, or "
         "double-click to both select and execute your search."));
@@ -51,22 +45,22 @@ frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const S
     auto *frameLayout = new QVBoxLayout(fraSubject);
     frameLayout->addWidget(lstSubject);
 
-    pnlSelected = named(new QFrame, "pnlSelected");
+    pnlSelected = Named(new QFrame, "pnlSelected");
     pnlSelected->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlSelected->setToolTip(QStringLiteral("This shows the subject that is currently selected."));
-    lblSelected = named(new QLabel(QStringLiteral("Selected:")), "lblSelected");
-    lblSubject = named(new QLabel(kNone), "lblSubject");
+    lblSelected = Named(new QLabel(QStringLiteral("Selected:")), "lblSelected");
+    lblSubject = Named(new QLabel(kNone), "lblSubject");
     lblSubject->setTextFormat(Qt::PlainText);
     auto *panelLayout = new QHBoxLayout(pnlSelected);
     panelLayout->addWidget(lblSelected);
     panelLayout->addWidget(lblSubject, 1);
 
-    btnOK = named(new QPushButton(QStringLiteral("Start")), "btnOK");
+    btnOK = Named(new QPushButton(QStringLiteral("Start")), "btnOK");
     btnOK->setToolTip(QStringLiteral("Click on this button to search the selected Congress(es) for the selected subject."));
     btnOK->setDefault(true);
-    btnCancel = named(new QPushButton(QStringLiteral("Done")), "btnCancel");
+    btnCancel = Named(new QPushButton(QStringLiteral("Done")), "btnCancel");
     btnCancel->setAutoDefault(false);
-    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnHelp->setAutoDefault(false);
 
     auto *buttons = new QVBoxLayout;

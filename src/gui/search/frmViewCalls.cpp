@@ -1,6 +1,6 @@
 #include "frmViewCalls.h"
 
-#include "WaitProgress.h"
+#include "services/WaitProgress.h"
 #include "app/Session.h"
 #include "data/Description.h"
 #include "data/FileError.h"
@@ -37,15 +37,9 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QPushButton *button(const char *name, const QString &caption, const QString &tip = {})
 {
-    auto *b = named(new QPushButton(caption), name);
+    auto *b = Named(new QPushButton(caption), name);
     b->setAutoDefault(false);
     if (!tip.isEmpty())
         b->setToolTip(tip);
@@ -136,29 +130,29 @@ void frmViewCalls::buildControls()
     setCentralWidget(central);
     const bool compact = m_session.smallScreen;
 
-    fraRollCalls = named(new QGroupBox(QStringLiteral("Choose &roll call to view:")), "fraRollCalls");
-    lstRollCalls = named(new QListWidget, "lstRollCalls");
+    fraRollCalls = Named(new QGroupBox(QStringLiteral("Choose &roll call to view:")), "fraRollCalls");
+    lstRollCalls = Named(new QListWidget, "lstRollCalls");
     lstRollCalls->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstRollCalls->setContextMenuPolicy(Qt::CustomContextMenu);
     lstRollCalls->setToolTip(QStringLiteral(
         "Double-click a roll call or press the space bar to add it to the selection. Right-click it to read its "
         "description."));
     lstRollCalls->installEventFilter(this);
-    fraSelected = named(new QGroupBox(QStringLiteral("Selected roll calls")), "fraSelected");
-    lstSelected = named(new QListWidget, "lstSelected");
+    fraSelected = Named(new QGroupBox(QStringLiteral("Selected roll calls")), "fraSelected");
+    lstSelected = Named(new QListWidget, "lstSelected");
     lstSelected->setSelectionMode(QAbstractItemView::SingleSelection);
     lstSelected->setToolTip(QStringLiteral("Press Delete or Backspace to remove the highlighted roll call."));
     lstSelected->installEventFilter(this);
 
-    lblMatchesTag = named(new QLabel(QStringLiteral("Matches to your search request:")), "lblMatchesTag");
-    lblMatches = named(new QLabel(QStringLiteral("0")), "lblMatches");
-    lblTotalSelTag = named(new QLabel(QStringLiteral("Total roll calls selected:")), "lblTotalSelTag");
-    lblTotalSel = named(new QLabel(QStringLiteral("0")), "lblTotalSel");
-    lblRollCall = named(new QLabel(kNone), "lblRollCall");
+    lblMatchesTag = Named(new QLabel(QStringLiteral("Matches to your search request:")), "lblMatchesTag");
+    lblMatches = Named(new QLabel(QStringLiteral("0")), "lblMatches");
+    lblTotalSelTag = Named(new QLabel(QStringLiteral("Total roll calls selected:")), "lblTotalSelTag");
+    lblTotalSel = Named(new QLabel(QStringLiteral("0")), "lblTotalSel");
+    lblRollCall = Named(new QLabel(kNone), "lblRollCall");
     // Descriptions are shown as stored: "&" is an ampersand, "<" is no markup.
     lblRollCall->setTextFormat(Qt::PlainText);
     lblRollCall->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblDate = named(new QLabel, "lblDate");
+    lblDate = Named(new QLabel, "lblDate");
     lblDate->setTextFormat(Qt::PlainText);
     lblDate->setTextInteractionFlags(Qt::TextSelectableByMouse);
     for (QLabel *label : {lblRollCall, lblDate}) {
@@ -166,13 +160,13 @@ void frmViewCalls::buildControls()
         label->setMinimumHeight(label->fontMetrics().height() + 8);
     }
 
-    mtxQuick = named(new QLineEdit, "mtxQuick");
+    mtxQuick = Named(new QLineEdit, "mtxQuick");
     mtxQuick->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), mtxQuick));
     mtxQuick->setMaxLength(5);
     mtxQuick->setMaximumWidth(mtxQuick->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
     mtxQuick->setToolTip(QStringLiteral("Type a roll-call number and press the space bar to jump to it in the list."));
     mtxQuick->installEventFilter(this);
-    lblQuick = named(new QLabel(QStringLiteral("Roll call &number:")), "lblQuick");
+    lblQuick = Named(new QLabel(QStringLiteral("Roll call &number:")), "lblQuick");
     lblQuick->setBuddy(mtxQuick);
 
     btnAdd = button("btnAdd", QStringLiteral("&Add"), QStringLiteral("Add the highlighted roll calls to the selection."));
@@ -364,13 +358,7 @@ void frmViewCalls::runHook(Hook hook)
     if (!action)
         return;
     // The windows behind the hooks report their own errors; nothing may escape into the event loop.
-    try {
-        action();
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
-    } catch (const DataError &error) {
-        ReportError(m_services, this, error.message());
-    }
+    RunReportingErrors(m_services, this, action);
 }
 
 void frmViewCalls::fillRollCalls()
@@ -590,17 +578,9 @@ void frmViewCalls::saveSpreadsheet()
     if (file.isEmpty())
         return;
     m_services.showWait(kSavingText);
-    try {
-        WriteSpreadsheet(m_session, file, true, WaitProgress(m_services, true));
-    } catch (const FileError &error) {
-        HideWait(m_services);
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(
+            m_services, this, [&] { WriteSpreadsheet(m_session, file, true, WaitProgress(m_services, true)); }, true))
         return;
-    } catch (const DataError &error) {
-        HideWait(m_services);
-        ReportError(m_services, this, error.message());
-        return;
-    }
     HideWait(m_services);
     ReportSaved(m_services, this, file);
 }
@@ -617,17 +597,9 @@ void frmViewCalls::narrowByKeyword()
         return;
 
     ShowWait(m_services);
-    try {
-        NarrowByKeyword(m_session, criteria, WaitProgress(m_services, true));
-    } catch (const FileError &error) {
-        HideWait(m_services);
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(
+            m_services, this, [&] { NarrowByKeyword(m_session, criteria, WaitProgress(m_services, true)); }, true))
         return;
-    } catch (const DataError &error) {
-        HideWait(m_services);
-        ReportError(m_services, this, error.message());
-        return;
-    }
     fillRollCalls();
     lblRollCall->setText(kNone);
     lblDate->clear();
@@ -643,25 +615,15 @@ void frmViewCalls::saveBookmarks()
         m_services.beep();
         return;
     }
-    try {
-        EnsureUserFolder(m_session);
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(m_services, this, [this] { EnsureUserFolder(m_session); }))
         return;
-    }
     const QString file = m_services.saveFileNameIn(this, QStringLiteral("Save Bookmarks"), kBookmarkFilters,
                                                    QStringLiteral("BMK"), {m_session.userDir, true});
     if (file.isEmpty())
         return;
-    try {
-        BookmarkFile::Append(file, BookmarkEntriesFromQueue(m_session));
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(m_services, this,
+                            [&] { BookmarkFile::Append(file, BookmarkEntriesFromQueue(m_session)); }))
         return;
-    } catch (const DataError &error) {
-        ReportError(m_services, this, error.message());
-        return;
-    }
     ReportSaved(m_services, this, file);
 }
 
@@ -675,15 +637,8 @@ void frmViewCalls::showQuickInfo()
         return;
     }
     Description description;
-    try {
-        description = ReadRowDescription(m_session, row + 1);
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(m_services, this, [&] { description = ReadRowDescription(m_session, row + 1); }))
         return;
-    } catch (const DataError &error) {
-        ReportError(m_services, this, error.message());
-        return;
-    }
     if (!m_quickInfo)
         m_quickInfo = new frmQuickInfo(m_services, m_session.smallScreen, this);
     m_quickInfo->showDescription(description);

@@ -10,6 +10,13 @@ class QWidget;
 
 namespace rollscan {
 
+// Gives a control its design name, so that tests and the rest of the program find it by that name.
+template <typename T> T *Named(T *object, const char *name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
 // True when a top-level window with exactly this object name exists (shown or hidden).
 bool IsFormLoaded(const QString &name);
 
