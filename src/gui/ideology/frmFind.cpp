@@ -16,45 +16,37 @@
 
 namespace rollscan {
 
-namespace {
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-} // namespace
-
 frmFind::frmFind(Services &services, QWidget *parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(QStringLiteral("Find Legislator"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    fraChoose = named(new QGroupBox(QStringLiteral("Choose Legislator:")), "fraChoose");
-    lstFind = named(new QListWidget, "lstFind");
+    fraChoose = Named(new QGroupBox(QStringLiteral("Choose Legislator:")), "fraChoose");
+    lstFind = Named(new QListWidget, "lstFind");
     lstFind->setToolTip(QStringLiteral("Click on a legislator and then on the OK button to locate the legislator, or "
                                        "simply double-click on the desired legislator."));
     lstFind->setMinimumSize(260, 300);
     auto *chooseLayout = new QVBoxLayout(fraChoose);
     chooseLayout->addWidget(lstFind);
 
-    pnlSelected = named(new QFrame, "pnlSelected");
+    pnlSelected = Named(new QFrame, "pnlSelected");
     pnlSelected->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlSelected->setToolTip(QStringLiteral(
         "This shows the currently selected legislator. It is colored according to how the legislator voted."));
-    lblSelected = named(new QLabel(QStringLiteral("Selected:")), "lblSelected");
-    lblLegis = named(new QLabel(QStringLiteral("(none)")), "lblLegis");
+    lblSelected = Named(new QLabel(QStringLiteral("Selected:")), "lblSelected");
+    lblLegis = Named(new QLabel(QStringLiteral("(none)")), "lblLegis");
     lblLegis->setTextFormat(Qt::PlainText);
     auto *selectedLayout = new QHBoxLayout(pnlSelected);
     selectedLayout->addWidget(lblSelected);
     selectedLayout->addWidget(lblLegis, 1);
 
-    lblFirst = named(new QLabel(QStringLiteral("The first find request takes a few moments to execute.")), "lblFirst");
+    lblFirst = Named(new QLabel(QStringLiteral("The first find request takes a few moments to execute.")), "lblFirst");
     lblFirst->setWordWrap(true);
 
-    btnStart = named(new QPushButton(QStringLiteral("Start")), "btnStart");
-    btnDone = named(new QPushButton(QStringLiteral("Done")), "btnDone");
-    btnHelp = named(new QPushButton(QStringLiteral("Help")), "btnHelp");
+    btnStart = Named(new QPushButton(QStringLiteral("Start")), "btnStart");
+    btnDone = Named(new QPushButton(QStringLiteral("Done")), "btnDone");
+    btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnStart->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnStart);
@@ -67,7 +59,7 @@ frmFind::frmFind(Services &services, QWidget *parent) : QDialog(parent), m_servi
     layout->addWidget(lblFirst);
     layout->addLayout(buttons);
 
-    tmrFind = named(new QTimer(this), "tmrFind");
+    tmrFind = Named(new QTimer(this), "tmrFind");
     tmrFind->setInterval(kFlashInterval);
     connect(tmrFind, &QTimer::timeout, this, &frmFind::tick);
 

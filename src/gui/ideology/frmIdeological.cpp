@@ -16,6 +16,7 @@
 #include "report/Spreadsheet.h"
 #include "services/Services.h"
 #include "services/WindowTools.h"
+#include "services/WaitProgress.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -43,15 +44,9 @@
 namespace rollscan {
 
 namespace {
-template <typename T> T *named(T *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
 QAction *entry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
 {
-    QAction *action = named(menu->addAction(caption), name);
+    QAction *action = Named(menu->addAction(caption), name);
     if (!shortcut.isEmpty())
         action->setShortcut(shortcut);
     return action;
@@ -94,16 +89,6 @@ const QStringList kSaveFilters = {QStringLiteral("All Files (*.*)"), QStringLite
 const QStringList kSheetFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Spreadsheet Files (*.prn)")};
 const QString kPrintWait = QStringLiteral("Printing, please wait...");
 
-// The progress of core work in the wait window; pending paints run, user input waits.
-ProgressCallback waitProgress(Services &services, bool showNumber)
-{
-    return [&services, showNumber](int percent, int number) {
-        services.setWaitPercent(percent);
-        if (showNumber)
-            services.setWaitNumber(QString::number(number));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
-}
 } // namespace
 
 frmIdeological::frmIdeological(Session &session, Services &services, QWidget *parent)
@@ -135,44 +120,44 @@ void frmIdeological::buildControls()
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    lblTitle1 = named(new QLabel, "lblTitle1");
+    lblTitle1 = Named(new QLabel, "lblTitle1");
     lblTitle1->setFont(fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 14, true));
-    lblTitle2 = named(new QLabel, "lblTitle2");
+    lblTitle2 = Named(new QLabel, "lblTitle2");
     lblTitle2->setFont(fontOf({"Tahoma", "DejaVu Sans", "Liberation Sans"}, 10));
     for (QLabel *title : {lblTitle1, lblTitle2}) {
         title->setTextFormat(Qt::PlainText);
         title->setAlignment(Qt::AlignHCenter);
         title->setWordWrap(true);
     }
-    lblCaptions = named(new QLabel(IdeologyText::kCodeCaptions), "lblCaptions");
-    lblCodes = named(new QLabel, "lblCodes");
+    lblCaptions = Named(new QLabel(IdeologyText::kCodeCaptions), "lblCaptions");
+    lblCodes = Named(new QLabel, "lblCodes");
     for (QLabel *codes : {lblCaptions, lblCodes}) {
         codes->setTextFormat(Qt::PlainText);
         codes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    cmbCodes = named(new QComboBox, "cmbCodes");
+    cmbCodes = Named(new QComboBox, "cmbCodes");
     cmbCodes->setFont(fontOf({"Verdana", "DejaVu Sans", "Liberation Sans"}, 9));
     cmbCodes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbCodes->setVisible(false);
 
-    pnlKey = named(new QFrame, "pnlKey");
+    pnlKey = Named(new QFrame, "pnlKey");
     pnlKey->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto *keyLayout = new QGridLayout(pnlKey);
     static const char *const swatchNames[] = {"pnlKey1", "pnlKey2", "pnlKey3", "pnlKey4"};
     static const char *const labelNames[] = {"lblKey1", "lblKey2", "lblKey3", "lblKey4"};
     for (int i = 0; i < 4; ++i) {
-        pnlKeys[i] = named(new QFrame, swatchNames[i]);
+        pnlKeys[i] = Named(new QFrame, swatchNames[i]);
         pnlKeys[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
         pnlKeys[i]->setFixedSize(28, 18);
         pnlKeys[i]->setAutoFillBackground(true);
-        lblKeys[i] = named(new QLabel, labelNames[i]);
+        lblKeys[i] = Named(new QLabel, labelNames[i]);
         lblKeys[i]->setAlignment(Qt::AlignHCenter);
         keyLayout->addWidget(pnlKeys[i], 0, i, Qt::AlignHCenter);
         keyLayout->addWidget(lblKeys[i], 1, i, Qt::AlignHCenter);
     }
     pnlKey->setVisible(false);
 
-    lblNoLine = named(new QLabel(IdeologyText::kNoLine), "lblNoLine");
+    lblNoLine = Named(new QLabel(IdeologyText::kNoLine), "lblNoLine");
     lblNoLine->setAlignment(Qt::AlignHCenter);
     lblNoLine->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
     lblNoLine->setVisible(false);
@@ -181,10 +166,10 @@ void frmIdeological::buildControls()
     m_mapArea->setMinimumSize(200, 200);
     m_mapArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_mapArea->installEventFilter(this);
-    picId = named(new IdeologicalCanvas(m_mapArea), "picId");
+    picId = Named(new IdeologicalCanvas(m_mapArea), "picId");
     picId->setPreferences(m_session.Preferences);
     picId->setCursor(Qt::ArrowCursor);
-    lblInquire = named(new QLabel(picId), "lblInquire");
+    lblInquire = Named(new QLabel(picId), "lblInquire");
     lblInquire->setTextFormat(Qt::PlainText);
     lblInquire->setStyleSheet(
         QStringLiteral("background: #ffffe0; border: 1px solid #404040; padding: 1px 3px; color: black;"));
@@ -208,7 +193,7 @@ void frmIdeological::buildControls()
 
 void frmIdeological::buildMenus()
 {
-    mnuFile = named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuFile = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     mnuSave = entry(mnuFile, "mnuSave", QStringLiteral("&Save as..."));
     mnuSheet = entry(mnuFile, "mnuSheet", QStringLiteral("S&preadsheet output..."));
     mnuPrint = entry(mnuFile, "mnuPrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
@@ -217,7 +202,7 @@ void frmIdeological::buildMenus()
     mnuFile->addSeparator();
     mnuExit = entry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
 
-    mnuOptions = named(menuBar()->addMenu(QStringLiteral("&Options")), "mnuOptions");
+    mnuOptions = Named(menuBar()->addMenu(QStringLiteral("&Options")), "mnuOptions");
     mnuInfo = entry(mnuOptions, "mnuInfo", QStringLiteral("&Roll Call Information"));
     mnuStatistics = entry(mnuOptions, "mnuStatistics", QStringLiteral("&Statistics"));
     mnuCrossStat = entry(mnuOptions, "mnuCrossStat", QStringLiteral("&Cross Tab Statistics"));
@@ -234,7 +219,7 @@ void frmIdeological::buildMenus()
     mnuRedraw = entry(mnuOptions, "mnuRedraw", QStringLiteral("Re&draw"));
     mnuUSMap = entry(mnuOptions, "mnuUSMap", QStringLiteral("&US Map Display"));
 
-    mnuView = named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
+    mnuView = Named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
     // Paging keys move through the queue, as they move through a document.
     mnuNext = entry(mnuView, "mnuNext", QStringLiteral("&Next"), QKeySequence(Qt::Key_PageDown));
     mnuPrevious = entry(mnuView, "mnuPrevious", QStringLiteral("&Previous"), QKeySequence(Qt::Key_PageUp));
@@ -251,14 +236,14 @@ void frmIdeological::buildMenus()
         a->setCheckable(true);
     mnuVoters->setChecked(true);
 
-    mnuHelp = named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
     mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain"), QKeySequence::HelpContents);
 
-    IdToolbar = named(addToolBar(QStringLiteral("Ideological map")), "IdToolbar");
+    IdToolbar = Named(addToolBar(QStringLiteral("Ideological map")), "IdToolbar");
     IdToolbar->setMovable(false);
     IdToolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto button = [this](const char *name, const QString &caption, const QString &tip) {
-        QAction *a = named(IdToolbar->addAction(caption), name);
+        QAction *a = Named(IdToolbar->addAction(caption), name);
         a->setToolTip(tip);
         return a;
     };
@@ -470,7 +455,7 @@ bool frmIdeological::loadAt(int position)
     try {
         m_session.currentQueuePos = position;
         const DrawingRequest request = DrawingRequestAt(m_session, position);
-        DrawingPass pass = RunDrawingPass(request, waitProgress(m_services, true));
+        DrawingPass pass = RunDrawingPass(request, WaitProgress(m_services, true));
         HideWait(m_services);
         m_pass = std::move(pass);
         m_loaded = true;
@@ -725,7 +710,7 @@ void frmIdeological::saveAs()
                 throw FileError(FileErrorNumber::BadAccess, fileName);
         } else {
             m_services.showWait(kSavingText);
-            SaveRollCallText(m_session, fileName, waitProgress(m_services, false));
+            SaveRollCallText(m_session, fileName, WaitProgress(m_services, false));
             HideWait(m_services);
         }
         ReportSaved(m_services, this, fileName);
@@ -746,18 +731,13 @@ void frmIdeological::saveSpreadsheet()
                                                      QStringLiteral("PRN"));
     if (fileName.isEmpty())
         return;
-    try {
-        m_services.showWait(kSavingText);
-        WriteSpreadsheet(m_session, fileName, false, waitProgress(m_services, true));
-        HideWait(m_services);
-        ReportSaved(m_services, this, fileName);
-    } catch (const FileError &e) {
-        HideWait(m_services);
-        ReportFileError(m_services, this, e);
-    } catch (const DataError &e) {
-        HideWait(m_services);
-        ReportError(m_services, this, e.message());
-    }
+    m_services.showWait(kSavingText);
+    if (!RunReportingErrors(
+            m_services, this, [&] { WriteSpreadsheet(m_session, fileName, false, WaitProgress(m_services, true)); },
+            true))
+        return;
+    HideWait(m_services);
+    ReportSaved(m_services, this, fileName);
 }
 
 void frmIdeological::printRollCall()
@@ -770,7 +750,7 @@ void frmIdeological::printRollCall()
     try {
         m_services.showWait(kPrintWait);
         const RollCallSheet sheet = LoadQueueEntrySheet(m_session, m_session.currentQueuePos);
-        const QList<PrintedLine> lines = PrintedRollCallPage(sheet, waitProgress(m_services, false));
+        const QList<PrintedLine> lines = PrintedRollCallPage(sheet, WaitProgress(m_services, false));
         QPainter painter;
         if (!painter.begin(&printer))
             throw FileError(FileErrorNumber::DiskError, printer.outputFileName());
