@@ -25,11 +25,17 @@ char encodeChar(char16_t c)
 
 QString DecodeCp1252(QByteArrayView bytes)
 {
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar *d = out.data();
+    // Searches decode tens of thousands of descriptions: take Qt's vectorised Latin-1 path and patch
+    // the few bytes where the code page differs from Latin-1.
+    QString out = QString::fromLatin1(bytes);
+    QChar *d = nullptr;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(b);
+        if (b >= 0x80 && b < 0xA0) {
+            if (!d)
+                d = out.data();
+            d[i] = QChar(kHigh[b - 0x80]);
+        }
     }
     return out;
 }
