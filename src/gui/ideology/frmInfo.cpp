@@ -9,7 +9,6 @@
 #include "services/WindowTools.h"
 
 #include <QAction>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,25 +29,6 @@ QLabel *valueLabel(const char *name)
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
-}
-
-QLabel *fieldLabel(const char *name)
-{
-    auto *label = valueLabel(name);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    // The heading fields are fixed-width columns of the record; a fixed font shows them as stored.
-    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    return label;
-}
-
-QPlainTextEdit *detailsBox(const char *name, bool scrolling)
-{
-    auto *box = Named(new QPlainTextEdit, name);
-    box->setReadOnly(true);
-    box->setVerticalScrollBarPolicy(scrolling ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    return box;
 }
 
 QAction *toolAction(QToolBar *bar, const QString &text, const QString &tip, const char *name,
@@ -116,27 +96,8 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
     if (!m_session.smallScreen)
         fraNotShown->setMinimumWidth(fontMetrics().horizontalAdvance(QString(30, QLatin1Char('M'))) / 2 + 40);
 
-    fraDetails = Named(new QGroupBox(QStringLiteral("Details")), "fraDetails");
-    lblGField = fieldLabel("lblGField");
-    lblJField = fieldLabel("lblJField");
-    lblType = fieldLabel("lblType");
-    lblHField = fieldLabel("lblHField");
-    lblLegislator = fieldLabel("lblLegislator");
-    txtDetails = detailsBox("txtDetails", false);
-    txtDetailsSB = detailsBox("txtDetailsSB", true);
-    txtDetailsSB->hide();
-    for (QPlainTextEdit *box : {txtDetails, txtDetailsSB})
-        box->setMinimumSize(m_session.smallScreen ? kSmallDetailsSize : kDetailsSize);
-    auto *fields = new QGridLayout;
-    fields->addWidget(lblGField, 0, 0);
-    fields->addWidget(lblJField, 0, 1);
-    fields->addWidget(lblType, 0, 2);
-    fields->addWidget(lblHField, 1, 0);
-    fields->addWidget(lblLegislator, 1, 1, 1, 2);
-    auto *detailsLayout = new QVBoxLayout(fraDetails);
-    detailsLayout->addLayout(fields);
-    detailsLayout->addWidget(txtDetails, 1);
-    detailsLayout->addWidget(txtDetailsSB, 1);
+    static_cast<DetailsFrame &>(*this) =
+        DetailsFrame::Build(m_session.smallScreen ? kSmallDetailsSize : kDetailsSize);
     if (m_session.smallScreen)
         fraDetails->setFixedWidth(kSmallDetailsFrameWidth);
 
@@ -175,13 +136,7 @@ void frmInfo::showInfo(const RollCallInfo &info)
     lblCol1->setText(info.column1.join(QLatin1Char('\n')));
     lblCol2->setText(info.column2.join(QLatin1Char('\n')));
 
-    QLabel *fields[] = {lblGField, lblJField, lblType, lblHField, lblLegislator};
-    for (std::size_t i = 0; i < info.headerFields.size(); ++i)
-        fields[i]->setText(info.headerFields[i]);
-    txtDetails->setVisible(!info.scrolling);
-    txtDetailsSB->setVisible(info.scrolling);
-    txtDetails->setPlainText(info.scrolling ? QString() : info.details);
-    txtDetailsSB->setPlainText(info.scrolling ? info.details : QString());
+    showDetails(info.headerFields, info.details, info.scrolling);
     // A longer not-shown list makes the window taller; it never shrinks below what the user chose.
     QSize wanted = size().expandedTo(sizeHint());
     if (m_session.smallScreen)
@@ -225,8 +180,7 @@ QList<ReportPrinter::Line> frmInfo::printedLines() const
 
 void frmInfo::reject()
 {
-    txtDetails->show();
-    txtDetailsSB->hide();
+    resetDetails();
     QDialog::reject();
 }
 

@@ -3,6 +3,8 @@
 #include "ReportPrinter.h"
 #include "ideology/RollCallInfo.h"
 
+#include "services/DetailsFrame.h"
+
 #include <QDialog>
 
 class QAction;
@@ -20,7 +22,7 @@ struct DrawingPass;
 // "Roll Call Information": the tallies, errors and reduction in error of the roll call on the map,
 // its description record and the legislators the map could not place. Save writes it as a text
 // report, Print prints it; Done (or Escape) closes it.
-class frmInfo : public QDialog {
+class frmInfo : public QDialog, public DetailsFrame {
     Q_OBJECT
 
 public:
@@ -44,9 +46,6 @@ public:
     QAction *actSave, *actPrint, *actHelp, *actDone;
     QGroupBox *fraInfo;
     QLabel *lblYeaTag, *lblNayTag, *lblYea, *lblNay, *lblInfoTags, *lblInfo;
-    QGroupBox *fraDetails;
-    QLabel *lblGField, *lblJField, *lblType, *lblHField, *lblLegislator;
-    QPlainTextEdit *txtDetails, *txtDetailsSB;
     QGroupBox *fraNotShown;
     QLabel *lblCol1, *lblCol2;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/DetailsFrame.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -14,7 +16,7 @@ struct Description;
 
 // The description record of one roll call: the five heading fields and the free text, the text in
 // a scrolling box when it is long. Opened from the roll-call list; Done closes it.
-class frmQuickInfo : public QDialog {
+class frmQuickInfo : public QDialog, public DetailsFrame {
     Q_OBJECT
 
 public:
@@ -24,9 +26,6 @@ public:
     // Fills the window from a description record.
     void showDescription(const Description &description);
 
-    QGroupBox *fraDetails;
-    QLabel *lblGField, *lblJField, *lblType, *lblHField, *lblLegislator;
-    QPlainTextEdit *txtDetails, *txtDetailsSB;
     QPushButton *btnHelp, *btnOK;
 
 public slots:
