@@ -99,7 +99,7 @@ void TestTallyCheck::mismatchLines()
     check.setClock(fixedClock(0, 0));
     const int written = check.run();
     QCOMPARE(written, line.isEmpty() ? 0 : 1);
-    const QStringList lines = QString::fromLatin1(readFile(check.reportPath())).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromLatin1(readFile(check.reportPath())).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.at(3), line.isEmpty() ? QString() : line);
 }
 
@@ -113,11 +113,11 @@ void TestTallyCheck::zeroRollCallsAddNothing()
     check.setClock(fixedClock(10, 0));
     QCOMPARE(check.run(), 0);
     QCOMPARE(readFile(dir.filePath(QStringLiteral("house/hmatch.txt"))),
-             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-99\n"
-                        "-----------------------------------------------------------\n"
-                        "\n"
-                        "\n"
-                        "Time elapsed: 0 seconds to match roll call vote tallies.\n"));
+             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-99\r\n"
+                        "-----------------------------------------------------------\r\n"
+                        "\r\n"
+                        "\r\n"
+                        "Time elapsed: 0 seconds to match roll call vote tallies.\r\n"));
 }
 
 void TestTallyCheck::fullHouseReport()
@@ -131,23 +131,23 @@ void TestTallyCheck::fullHouseReport()
     tree.addCongress(true, 100, congress({{9, 9}}, {"1"}));
     tree.writeIndexes();
     // An old report is replaced, not appended to.
-    tree.writeRaw(QStringLiteral("house/hmatch.txt"), "an old report that is much longer than the new one ...\n");
+    tree.writeRaw(QStringLiteral("house/hmatch.txt"), "an old report that is much longer than the new one ...\r\n");
     TallyCheck check(dir.path(), true, false);
     check.setClock(fixedClock(86395, 7)); // across midnight on a time-of-day clock
     QCOMPARE(check.run(), 3);
     QCOMPARE(check.reportPath(), dir.filePath(QStringLiteral("house/hmatch.txt")));
     QCOMPARE(readFile(check.reportPath()),
-             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-99\n"
-                        "-----------------------------------------------------------\n"
-                        "\n"
+             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-99\r\n"
+                        "-----------------------------------------------------------\r\n"
+                        "\r\n"
                         "Mismatch! House #3, roll call #2 has a vote tally of  2 - 0  in its RIF file and  3 - 0  "
-                        "tally in the LCR file.\n"
+                        "tally in the LCR file.\r\n"
                         "Mismatch! House #97, roll call #1 has a vote tally of  0 - 2  in its RIF file and  1 - 1  "
-                        "tally in the LCR file.\n"
+                        "tally in the LCR file.\r\n"
                         "Mismatch! House #97, roll call #3 has a vote tally of  12 - 4  in its RIF file and  1 - 1  "
-                        "tally in the LCR file.\n"
-                        "\n"
-                        "Time elapsed: 7 seconds to match roll call vote tallies.\n"));
+                        "tally in the LCR file.\r\n"
+                        "\r\n"
+                        "Time elapsed: 7 seconds to match roll call vote tallies.\r\n"));
 }
 
 void TestTallyCheck::senateReport()
@@ -161,13 +161,13 @@ void TestTallyCheck::senateReport()
     check.setClock(fixedClock(0, 2));
     QCOMPARE(check.run(), 1);
     QCOMPARE(readFile(dir.filePath(QStringLiteral("senate/smatch.txt"))),
-             QByteArray("List of Mismatches between RIF and LCR files in Senates 1-99\n"
-                        "------------------------------------------------------------\n"
-                        "\n"
+             QByteArray("List of Mismatches between RIF and LCR files in Senates 1-99\r\n"
+                        "------------------------------------------------------------\r\n"
+                        "\r\n"
                         "Mismatch! House #9, roll call #1 has a vote tally of  2 - 1  in its RIF file and  1 - 1  "
-                        "tally in the LCR file.\n"
-                        "\n"
-                        "Time elapsed: 2 seconds to match roll call vote tallies.\n"));
+                        "tally in the LCR file.\r\n"
+                        "\r\n"
+                        "Time elapsed: 2 seconds to match roll call vote tallies.\r\n"));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("house/hmatch.txt"))));
 }
 

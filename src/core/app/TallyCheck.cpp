@@ -6,6 +6,7 @@
 #include "data/FileIO.h"
 #include "data/RollCall.h"
 #include "data/VoteMatrix.h"
+#include "report/OutputColumns.h"
 
 #include <QFileInfo>
 #include <QList>
@@ -124,7 +125,9 @@ int TallyCheck::run()
 
     lines.append(QString());
     lines.append(ElapsedLine(m_clock() - t0));
-    WriteWholeFile(reportPath(), (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLatin1());
+    // Lines end as in every other report the program writes.
+    const QString end = QString::fromLatin1(kOutputLineEnd);
+    WriteWholeFile(reportPath(), (lines.join(end) + end).toLatin1());
     return mismatches;
 }
 
