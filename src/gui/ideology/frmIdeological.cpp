@@ -1,5 +1,7 @@
 #include "frmIdeological.h"
 
+#include "ReportPrinter.h"
+
 #include "IdeologicalCanvas.h"
 #include "app/PaletteColour.h"
 #include "app/Session.h"
@@ -751,32 +753,17 @@ void frmIdeological::printRollCall()
         m_services.showWait(kPrintWait);
         const RollCallSheet sheet = LoadQueueEntrySheet(m_session, m_session.currentQueuePos);
         const QList<PrintedLine> lines = PrintedRollCallPage(sheet, WaitProgress(m_services, false));
-        QPainter painter;
-        if (!painter.begin(&printer))
-            throw FileError(FileErrorNumber::DiskError, printer.outputFileName());
-        QFont title = fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 16, true);
+        QFont title = ReportPrinter::arial(16, true);
         title.setUnderline(true);
-        const QFont heading = fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 14);
-        QFont table(QStringList{QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                                QStringLiteral("DejaVu Sans Mono")});
-        table.setStyleHint(QFont::Monospace);
-        table.setPointSize(10);
-        const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-        double y = 0;
-        for (const PrintedLine &line : lines) {
-            const QFont &font = line.role == PrintRole::Title     ? title
-                                : line.role == PrintRole::Heading ? heading
-                                                                  : table;
-            painter.setFont(font);
-            const QFontMetricsF metrics(painter.font(), &printer);
-            if (y + metrics.height() > page.height() && y > 0) {
-                printer.newPage();
-                y = 0;
-            }
-            painter.drawText(QPointF(0, y + metrics.ascent()), line.text);
-            y += metrics.height();
-        }
-        painter.end();
+        const QFont heading = ReportPrinter::arial(14);
+        const QFont table = ReportPrinter::courier(10);
+        QList<ReportPrinter::Line> printed;
+        for (const PrintedLine &line : lines)
+            printed.append({line.text, line.role == PrintRole::Title     ? title
+                                       : line.role == PrintRole::Heading ? heading
+                                                                         : table});
+        if (!ReportPrinter::print(printer, printed))
+            throw FileError(ReportPrinter::kErrorNumber, printer.outputFileName());
         HideWait(m_services);
     } catch (const FileError &e) {
         HideWait(m_services);
