@@ -55,30 +55,49 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
 
     fraColor = Named(new QGroupBox(QStringLiteral("Color Defaults")), "fraColor");
     auto *colourGrid = new QGridLayout(fraColor);
-    m_choices[0].combo = cmbYeaColor = addColourChoice(0, QStringLiteral("&Yea Vote"), QStringLiteral("cmbYeaColor"),
-        QStringLiteral("This selects the color of 'Yea' vote tokens and districts, as well as a 'Yea-Yea' cross-tab vote combination."),
-        p.yeaColour());
-    m_choices[1].combo = cmbNayColor = addColourChoice(1, QStringLiteral("&Nay Vote"), QStringLiteral("cmbNayColor"),
-        QStringLiteral("This selects the color of 'Nay' vote tokens and districts, as well as a 'Nay-Nay' cross-tab vote combination."),
-        p.nayColour());
-    m_choices[2].combo = cmbNAcolor = addColourChoice(2, QStringLiteral("N&ot Available"), QStringLiteral("cmbNAcolor"),
-        QStringLiteral("This selects the color of 'Not Available' vote tokens and districts."), p.notVotingColour());
-    m_choices[3].combo = cmbYeaNayColor = addColourChoice(3, QStringLiteral("Yea-Nay Cross Tab"), QStringLiteral("cmbYeaNayColor"),
-        QStringLiteral("This selects the color of cross-tabbed vote tokens, for a 'Yea' on the current roll call, and a 'Nay' on the other one."),
-        p.yeaNayColour());
-    m_choices[4].combo = cmbNayYeaColor = addColourChoice(4, QStringLiteral("Nay-Yea Cross Tab"), QStringLiteral("cmbNayYeaColor"),
-        QStringLiteral("This selects the color of cross-tabbed vote tokens, for a 'Nay' on the current roll call, and a 'Yea' on the other one."),
-        p.nayYeaColour());
-    m_choices[5].combo = cmbStartColor = addColourChoice(5, QStringLiteral("Starting data color"), QStringLiteral("cmbStartColor"),
-        QStringLiteral("This selects the color of the (relative) minimum imported quantitative variable data."),
-        p.gradientStartColour());
-    m_choices[6].combo = cmbEndColor = addColourChoice(6, QStringLiteral("Ending data color"), QStringLiteral("cmbEndColor"),
-        QStringLiteral("This selects the color of the (relative) maximum imported quantitative variable data."),
-        p.gradientEndColour());
-    m_choices[7].combo = cmbNoMatch = addColourChoice(7, QStringLiteral("No Cross Tab Match"), QStringLiteral("cmbNoMatch"),
-        QString(), p.noMatchColour());
-    m_choices[8].combo = cmbYNSenColor = addColourChoice(8, QStringLiteral("Yea-Nay Senate"), QStringLiteral("cmbYNSenColor"),
-        QString(), p.splitColour());
+    // The nine colour settings: caption, control, tool tip, and where the setting lives.
+    struct ColourSetting {
+        const char *caption;
+        const char *name;
+        const char *tip;
+        QComboBox *frmPreferences::*control;
+        int (Preferences::*get)() const;
+        void (Preferences::*set)(int);
+    };
+    static const ColourSetting kSettings[9] = {
+        {"&Yea Vote", "cmbYeaColor",
+         "This selects the color of 'Yea' vote tokens and districts, as well as a 'Yea-Yea' cross-tab vote combination.",
+         &frmPreferences::cmbYeaColor, &Preferences::yeaColour, &Preferences::setYeaColour},
+        {"&Nay Vote", "cmbNayColor",
+         "This selects the color of 'Nay' vote tokens and districts, as well as a 'Nay-Nay' cross-tab vote combination.",
+         &frmPreferences::cmbNayColor, &Preferences::nayColour, &Preferences::setNayColour},
+        {"N&ot Available", "cmbNAcolor", "This selects the color of 'Not Available' vote tokens and districts.",
+         &frmPreferences::cmbNAcolor, &Preferences::notVotingColour, &Preferences::setNotVotingColour},
+        {"Yea-Nay Cross Tab", "cmbYeaNayColor",
+         "This selects the color of cross-tabbed vote tokens, for a 'Yea' on the current roll call, and a 'Nay' on the other one.",
+         &frmPreferences::cmbYeaNayColor, &Preferences::yeaNayColour, &Preferences::setYeaNayColour},
+        {"Nay-Yea Cross Tab", "cmbNayYeaColor",
+         "This selects the color of cross-tabbed vote tokens, for a 'Nay' on the current roll call, and a 'Yea' on the other one.",
+         &frmPreferences::cmbNayYeaColor, &Preferences::nayYeaColour, &Preferences::setNayYeaColour},
+        {"Starting data color", "cmbStartColor",
+         "This selects the color of the (relative) minimum imported quantitative variable data.",
+         &frmPreferences::cmbStartColor, &Preferences::gradientStartColour, &Preferences::setGradientStartColour},
+        {"Ending data color", "cmbEndColor",
+         "This selects the color of the (relative) maximum imported quantitative variable data.",
+         &frmPreferences::cmbEndColor, &Preferences::gradientEndColour, &Preferences::setGradientEndColour},
+        {"No Cross Tab Match", "cmbNoMatch", "", &frmPreferences::cmbNoMatch, &Preferences::noMatchColour,
+         &Preferences::setNoMatchColour},
+        {"Yea-Nay Senate", "cmbYNSenColor", "", &frmPreferences::cmbYNSenColor, &Preferences::splitColour,
+         &Preferences::setSplitColour},
+    };
+    for (int row = 0; row < 9; ++row) {
+        const ColourSetting &setting = kSettings[row];
+        QComboBox *combo = addColourChoice(row, QString::fromLatin1(setting.caption), QString::fromLatin1(setting.name),
+                                           QString::fromLatin1(setting.tip), (p.*setting.get)());
+        this->*setting.control = combo;
+        m_choices[row].combo = combo;
+        m_choices[row].set = setting.set;
+    }
     for (int row = 0; row < 9; ++row) {
         colourGrid->addWidget(m_choices[row].label, row, 0);
         colourGrid->addWidget(m_choices[row].combo, row, 1);
@@ -212,15 +231,8 @@ QComboBox *frmPreferences::addColourChoice(int row, const QString &caption, cons
 void frmPreferences::applyChoices()
 {
     Preferences &p = m_session.Preferences;
-    p.setYeaColour(cmbYeaColor->currentIndex());
-    p.setNayColour(cmbNayColor->currentIndex());
-    p.setNotVotingColour(cmbNAcolor->currentIndex());
-    p.setYeaNayColour(cmbYeaNayColor->currentIndex());
-    p.setNayYeaColour(cmbNayYeaColor->currentIndex());
-    p.setGradientStartColour(cmbStartColor->currentIndex());
-    p.setGradientEndColour(cmbEndColor->currentIndex());
-    p.setNoMatchColour(cmbNoMatch->currentIndex());
-    p.setSplitColour(cmbYNSenColor->currentIndex());
+    for (const ColourChoice &choice : m_choices)
+        (p.*choice.set)(choice.combo->currentIndex());
     p.setTokenCase(chkCase->isChecked() ? QLatin1Char('l') : QLatin1Char('u'));
     p.setDisplayKind(optUS->isChecked() ? QLatin1Char('u') : QLatin1Char('i'));
     p.setStartWithHouse(optHouse->isChecked());

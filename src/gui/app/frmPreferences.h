@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Preferences.h"
+
 #include <QDialog>
 
 #include <array>
@@ -41,6 +43,7 @@ private:
     struct ColourChoice {
         QComboBox *combo;
         QLabel *label;
+        void (Preferences::*set)(int); // where Done and Save store the choice
     };
     std::array<ColourChoice, 9> m_choices{};
 
