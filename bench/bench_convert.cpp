@@ -3,8 +3,8 @@
 //
 //   bench_convert SRC [--extended] [--runs N]
 #include "convert/TreeConverter.h"
-#include "data/FileError.h"
-#include "data/FileIO.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

@@ -9,14 +9,14 @@
 // alone is timed too. With --screenshot the map window is opened offscreen at 900 × 800 on that roll
 // call and saved as a PNG, to be looked at as a user would; with --partner the window shows the
 // cross-tabulation of the two roll calls.
-#include "app/Session.h"
-#include "data/CongressIndex.h"
-#include "data/FileError.h"
-#include "ideology/DrawingPass.h"
-#include "ideology/IdeologicalCanvas.h"
-#include "ideology/frmIdeological.h"
-#include "search/SelectionQueue.h"
-#include "services/RecordingServices.h"
+#include "core/app/Session.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/FileError.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/search/SelectionQueue.h"
+#include "gui/ideology/IdeologicalCanvas.h"
+#include "gui/ideology/frmIdeological.h"
+#include "support/RecordingServices.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,12 +6,12 @@
 // temporary folder and times, as the median of several runs: one drawing pass of the ideological map,
 // a cross-tab pass against a roll call of the other congress, the vote statistics of a roll call,
 // and next to them a plain read of the files a pass opens plus one sweep over the votes.
-#include "TreeBuilder.h"
+#include "support/TreeBuilder.h"
 
-#include "data/DataTree.h"
-#include "data/FileIO.h"
-#include "ideology/DrawingPass.h"
-#include "ideology/VoteStatistics.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileIO.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/VoteStatistics.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -8,14 +8,14 @@
 // files that search opens. With SAMPLE_TREE (a tree in extended layouts, such as the bundled sample)
 // the same searches run over every congress of both chambers found there. --synthetic keeps the
 // synthetic tree in DIR and reuses it when DIR already holds one.
-#include "TreeBuilder.h"
+#include "support/TreeBuilder.h"
 
-#include "app/Session.h"
-#include "data/CongressIndex.h"
-#include "data/DataTree.h"
-#include "data/FileIO.h"
-#include "search/MatchTable.h"
-#include "search/RollCallSearch.h"
+#include "core/app/Session.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileIO.h"
+#include "core/search/MatchTable.h"
+#include "core/search/RollCallSearch.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
-#include "app/ProgramInfo.h"
-#include "app/WindowDirector.h"
-#include "app/Session.h"
-#include "app/frmVoteStartup.h"
-#include "services/QtServices.h"
-#include "services/Services.h"
-#include "services/UnattendedServices.h"
+#include "core/app/Session.h"
+#include "gui/app/ProgramInfo.h"
+#include "gui/app/WindowDirector.h"
+#include "gui/app/frmVoteStartup.h"
+#include "gui/services/QtServices.h"
+#include "gui/services/Services.h"
+#include "gui/services/UnattendedServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
     if (!updater.isEmpty()) {
         window.attach(frmVoteStartup::Hook::Update, [&services, &window, updater] {
             if (!services->startProgram(updater))
-                ReportError(*services, &window, QStringLiteral("Rollscan could not start ") + updater + QLatin1Char('.'));
+                ReportError(*services, &window,
+                            QStringLiteral("Rollscan could not start ") + updater + QLatin1Char('.'));
         });
     }
 

@@ -1,5 +1,5 @@
 // rollscan-cli convert and check, run as the real binary: exit codes, messages, files.
-#include "TreeBuilder.h"
+#include "support/TreeBuilder.h"
 
 #include <QDir>
 #include <QProcess>

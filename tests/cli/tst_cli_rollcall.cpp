@@ -1,6 +1,6 @@
 // rollscan-cli rollcall, info, stats and crosstab, run as a separate program over trees written
 // for the test.
-#include "TreeBuilder.h"
+#include "support/TreeBuilder.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // rollscan-cli search, run as a separate program over data trees written for the test.
-#include "TreeBuilder.h"
+#include "support/TreeBuilder.h"
 
-#include "search/BookmarkFile.h"
+#include "core/search/BookmarkFile.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,8 +1,8 @@
-#include "TreeBuilder.h"
+#include "support/TreeBuilder.h"
 
-#include "data/DataTree.h"
-#include "data/FileIO.h"
-#include "data/VoteMatrix.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileIO.h"
+#include "core/data/VoteMatrix.h"
 
 #include <QDir>
 #include <stdexcept>
@@ -16,14 +16,20 @@ TreeBuilder::TreeBuilder(QString root) : m_root(std::move(root))
         dir.mkpath(folder);
 }
 
-QString TreeBuilder::path(const QString &relative) const { return m_root + QLatin1Char('/') + relative; }
+QString TreeBuilder::path(const QString &relative) const
+{
+    return m_root + QLatin1Char('/') + relative;
+}
 
 void TreeBuilder::writeRaw(const QString &relative, const QByteArray &bytes) const
 {
     WriteWholeFile(path(relative), bytes);
 }
 
-QByteArray TreeBuilder::readRaw(const QString &relative) const { return ReadWholeFile(path(relative)); }
+QByteArray TreeBuilder::readRaw(const QString &relative) const
+{
+    return ReadWholeFile(path(relative));
+}
 
 void TreeBuilder::writeStandardTables()
 {
@@ -39,7 +45,10 @@ void TreeBuilder::writeStandardTables()
     writePreferences(standardPreferences());
 }
 
-void TreeBuilder::writePreferences(const Preferences &prefs) { prefs.write(path(kPreferencesFile)); }
+void TreeBuilder::writePreferences(const Preferences &prefs)
+{
+    prefs.write(path(kPreferencesFile));
+}
 
 void TreeBuilder::addCongress(bool isHouse, int congress, const CongressData &data, bool extended)
 {
@@ -132,13 +141,13 @@ QList<StateRecord> TreeBuilder::standardStates()
 {
     // The numbering of the roll-call data sets; codes without a state here get a placeholder.
     const QMap<int, QPair<const char *, const char *>> known = {
-        {1, {"CONNECTICUT", "CT"}},  {2, {"MAINE", "ME"}},         {3, {"MASSACHUSETTS", "MA"}},
-        {4, {"NEW HAMPSHIRE", "NH"}}, {5, {"RHODE ISLAND", "RI"}},  {6, {"VERMONT", "VT"}},
-        {11, {"DELAWARE", "DE"}},    {12, {"NEW JERSEY", "NJ"}},   {13, {"NEW YORK", "NY"}},
+        {1, {"CONNECTICUT", "CT"}},   {2, {"MAINE", "ME"}},        {3, {"MASSACHUSETTS", "MA"}},
+        {4, {"NEW HAMPSHIRE", "NH"}}, {5, {"RHODE ISLAND", "RI"}}, {6, {"VERMONT", "VT"}},
+        {11, {"DELAWARE", "DE"}},     {12, {"NEW JERSEY", "NJ"}},  {13, {"NEW YORK", "NY"}},
         {14, {"PENNSYLVANIA", "PA"}}, {21, {"ILLINOIS", "IL"}},    {22, {"INDIANA", "IN"}},
-        {24, {"OHIO", "OH"}},        {41, {"ALABAMA", "AL"}},      {44, {"GEORGIA", "GA"}},
-        {49, {"TEXAS", "TX"}},       {50, {"KENTUCKY", "KY"}},     {51, {"KENTUCKY", "KY"}},
-        {52, {"MARYLAND", "MD"}},    {54, {"TENNESSEE", "TN"}},    {71, {"CALIFORNIA", "CA"}},
+        {24, {"OHIO", "OH"}},         {41, {"ALABAMA", "AL"}},     {44, {"GEORGIA", "GA"}},
+        {49, {"TEXAS", "TX"}},        {50, {"KENTUCKY", "KY"}},    {51, {"KENTUCKY", "KY"}},
+        {52, {"MARYLAND", "MD"}},     {54, {"TENNESSEE", "TN"}},   {71, {"CALIFORNIA", "CA"}},
         {82, {"HAWAII", "HI"}},
     };
     QList<StateRecord> out;
@@ -158,8 +167,11 @@ QList<StateRecord> TreeBuilder::standardStates()
 
 QList<PartyRecord> TreeBuilder::standardParties()
 {
-    return {{100, QStringLiteral("Democrat")}, {200, QStringLiteral("Republican")}, {29, QStringLiteral("Whig")},
-            {328, QStringLiteral("Independent")}, {1, QStringLiteral("Federalist")}};
+    return {{100, QStringLiteral("Democrat")},
+            {200, QStringLiteral("Republican")},
+            {29, QStringLiteral("Whig")},
+            {328, QStringLiteral("Independent")},
+            {1, QStringLiteral("Federalist")}};
 }
 
 QList<TokenRecord> TreeBuilder::standardTokens()

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "data/CongressIndex.h"
-#include "data/Description.h"
-#include "data/Legislator.h"
-#include "data/PartyTable.h"
-#include "data/Preferences.h"
-#include "data/RollCall.h"
-#include "data/StateTable.h"
-#include "data/TokenTable.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/Description.h"
+#include "core/data/Legislator.h"
+#include "core/data/PartyTable.h"
+#include "core/data/Preferences.h"
+#include "core/data/RollCall.h"
+#include "core/data/StateTable.h"
+#include "core/data/TokenTable.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -58,14 +58,14 @@ public:
     QByteArray readRaw(const QString &relative) const;
 
     // Record builders with sensible defaults.
-    static Legislator legislator(const QString &name, int stateCode, int district, int party, float x, float y,
-                                 int id1, int id2 = 0);
-    static RollCall rollCall(const QString &description, const QDate &date, int yeas, int nays,
-                             float spread1 = 0, float mid1 = 0, float spread2 = 0, float mid2 = 0);
-    static QList<StateRecord> standardStates();   // codes 1..82 with names for the common ones
-    static QList<PartyRecord> standardParties();  // 100 Democrat, 200 Republican, 29 Whig, 328 Independent...
-    static QList<TokenRecord> standardTokens();   // 38 records, symbols D R W I ...
-    static Preferences standardPreferences();     // yea blue, nay red, not voting gray, start with House
+    static Legislator legislator(const QString &name, int stateCode, int district, int party, float x, float y, int id1,
+                                 int id2 = 0);
+    static RollCall rollCall(const QString &description, const QDate &date, int yeas, int nays, float spread1 = 0,
+                             float mid1 = 0, float spread2 = 0, float mid2 = 0);
+    static QList<StateRecord> standardStates();  // codes 1..82 with names for the common ones
+    static QList<PartyRecord> standardParties(); // 100 Democrat, 200 Republican, 29 Whig, 328 Independent...
+    static QList<TokenRecord> standardTokens();  // 38 records, symbols D R W I ...
+    static Preferences standardPreferences();    // yea blue, nay red, not voting gray, start with House
 
 private:
     QString m_root;

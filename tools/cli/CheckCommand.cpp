@@ -1,10 +1,10 @@
 // rollscan-cli check: verifies a data tree and runs the tally check of both chambers.
-#include "Command.h"
+#include "cli/Command.h"
 
-#include "app/TallyCheck.h"
 #include "convert/TreeChecker.h"
-#include "data/DataTree.h"
-#include "data/FileError.h"
+#include "core/app/TallyCheck.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "cli/Command.h"
 
 #include <QTextStream>
 #include <algorithm>
@@ -25,7 +25,10 @@ void printCommandList(QTextStream &s)
 }
 } // namespace
 
-CommandRegistration::CommandRegistration(Command command) { registry().push_back(std::move(command)); }
+CommandRegistration::CommandRegistration(Command command)
+{
+    registry().push_back(std::move(command));
+}
 
 QTextStream &Out()
 {

@@ -16,8 +16,8 @@ constexpr int kExitUsage = 2;
 // so subcommands can be added without touching the dispatcher.
 struct Command {
     QString name;
-    QString summary;        // one line for the command list
-    QString usage;          // the text of "rollscan-cli NAME --help"
+    QString summary;                                 // one line for the command list
+    QString usage;                                   // the text of "rollscan-cli NAME --help"
     std::function<int(const QStringList &args)> run; // arguments after the name
 };
 

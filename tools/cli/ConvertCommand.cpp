@@ -1,8 +1,8 @@
 // rollscan-cli convert: public roll-call tables to a data tree.
-#include "Command.h"
+#include "cli/Command.h"
 
 #include "convert/TreeConverter.h"
-#include "data/FileError.h"
+#include "core/data/FileError.h"
 
 #include <QFileInfo>
 

@@ -1,11 +1,11 @@
-#include "Command.h"
-#include "RollCallArgs.h"
+#include "cli/Command.h"
+#include "cli/RollCallArgs.h"
 
-#include "data/DataTree.h"
-#include "data/PartyTable.h"
-#include "ideology/CrossTab.h"
-#include "ideology/DrawingPass.h"
-#include "ideology/NumberFormat.h"
+#include "core/data/DataTree.h"
+#include "core/data/PartyTable.h"
+#include "core/ideology/CrossTab.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/NumberFormat.h"
 
 namespace rollscan::cli {
 

@@ -1,8 +1,8 @@
-#include "Command.h"
-#include "RollCallArgs.h"
+#include "cli/Command.h"
+#include "cli/RollCallArgs.h"
 
-#include "ideology/DrawingPass.h"
-#include "ideology/RollCallInfo.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/RollCallInfo.h"
 
 namespace rollscan::cli {
 

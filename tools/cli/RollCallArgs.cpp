@@ -1,10 +1,10 @@
-#include "RollCallArgs.h"
+#include "cli/RollCallArgs.h"
 
-#include "Command.h"
-#include "data/DataTree.h"
-#include "data/FileError.h"
-#include "data/FileIO.h"
-#include "data/Preferences.h"
+#include "cli/Command.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/data/Preferences.h"
 
 #include <QFileInfo>
 

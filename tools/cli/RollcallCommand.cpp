@@ -1,9 +1,9 @@
-#include "Command.h"
-#include "RollCallArgs.h"
+#include "cli/Command.h"
+#include "cli/RollCallArgs.h"
 
-#include "ideology/DrawingPass.h"
-#include "ideology/IdeologyTexts.h"
-#include "ideology/NumberFormat.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/IdeologyTexts.h"
+#include "core/ideology/NumberFormat.h"
 
 namespace rollscan::cli {
 

@@ -1,9 +1,9 @@
-#include "Command.h"
-#include "RollCallArgs.h"
+#include "cli/Command.h"
+#include "cli/RollCallArgs.h"
 
-#include "app/Session.h"
-#include "search/BookmarkFile.h"
-#include "search/RollCallSearch.h"
+#include "core/app/Session.h"
+#include "core/search/BookmarkFile.h"
+#include "core/search/RollCallSearch.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "CongressList.h"
+#include "core/app/CongressList.h"
 
 #include <QDir>
 #include <algorithm>

@@ -1,13 +1,16 @@
-#include "Session.h"
+#include "core/app/Session.h"
 
-#include "CongressList.h"
-#include "data/CongressIndex.h"
-#include "data/DataTree.h"
-#include "data/FileIO.h"
+#include "core/app/CongressList.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 
-Session::Session(QString root) { setDataRoot(root.isEmpty() ? QStringLiteral(".") : root); }
+Session::Session(QString root)
+{
+    setDataRoot(root.isEmpty() ? QStringLiteral(".") : root);
+}
 
 void Session::setDataRoot(const QString &root)
 {
@@ -21,14 +24,20 @@ void Session::setDataRoot(const QString &root)
 
 // A tree copied from a case-insensitive file system may hold "ROLLSCAN.PRF"; that file is the one read
 // and rewritten, never a second one beside it.
-QString Session::preferencesPath() const { return ResolvePath(dataRoot, kPreferencesFile); }
+QString Session::preferencesPath() const
+{
+    return ResolvePath(dataRoot, kPreferencesFile);
+}
 
 QString Session::congressFileName(int congress, const QString &extension) const
 {
     return CongressFileName(dataRoot, isHouse, congress, extension);
 }
 
-QString Session::mainFileName(const QString &name) const { return DataFileName(dataRoot, kMainDir, name); }
+QString Session::mainFileName(const QString &name) const
+{
+    return DataFileName(dataRoot, kMainDir, name);
+}
 
 void Session::findCongresses()
 {

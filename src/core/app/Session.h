@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Preferences.h"
-#include "search/MatchTable.h"
+#include "core/data/Preferences.h"
+#include "core/search/MatchTable.h"
 
 #include <QList>
 #include <QString>
@@ -58,9 +58,9 @@ public:
     // Search result and selection queue. Queue positions are 1-based where the design counts them;
     // the lists are indexed from 0 (position p is element p - 1).
     rollscan::MatchTable MatchTable;
-    QStringList queueLines;     // the text of each queued line
-    QList<int> queueRows;       // MatchTable row (1-based) of each entry
-    QList<int> queueRollCalls;  // roll-call number of each entry
+    QStringList queueLines;    // the text of each queued line
+    QList<int> queueRows;      // MatchTable row (1-based) of each entry
+    QList<int> queueRollCalls; // roll-call number of each entry
     int queueLength() const { return int(queueRows.size()); }
     int currentQueuePos = 0;
     bool crossTabRequested = false;

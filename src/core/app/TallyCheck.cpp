@@ -1,12 +1,12 @@
-#include "TallyCheck.h"
+#include "core/app/TallyCheck.h"
 
-#include "data/CongressIndex.h"
-#include "data/DataTree.h"
-#include "data/FileError.h"
-#include "data/FileIO.h"
-#include "data/RollCall.h"
-#include "data/VoteMatrix.h"
-#include "report/OutputColumns.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/data/RollCall.h"
+#include "core/data/VoteMatrix.h"
+#include "core/report/OutputColumns.h"
 
 #include <QFileInfo>
 #include <QList>

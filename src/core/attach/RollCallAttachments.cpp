@@ -1,6 +1,6 @@
-#include "RollCallAttachments.h"
+#include "core/attach/RollCallAttachments.h"
 
-#include "data/DataTree.h"
+#include "core/data/DataTree.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "Bytes.h"
+#include "core/data/Bytes.h"
 
-#include "Cp1252.h"
-#include "FileError.h"
+#include "core/data/Cp1252.h"
+#include "core/data/FileError.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -46,7 +46,10 @@ QByteArrayView ByteReader::bytes(qint64 offset, qint64 length) const
     return m_data.sliced(offset, length);
 }
 
-QString ByteReader::text(qint64 offset, qint64 length) const { return DecodeCp1252(bytes(offset, length)); }
+QString ByteReader::text(qint64 offset, qint64 length) const
+{
+    return DecodeCp1252(bytes(offset, length));
+}
 
 void ByteWriter::setI16(qsizetype offset, qint16 value)
 {

@@ -1,9 +1,9 @@
-#include "CongressIndex.h"
+#include "core/data/CongressIndex.h"
 
-#include "Bytes.h"
-#include "DataTree.h"
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/Bytes.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 
@@ -11,8 +11,8 @@ namespace {
 // Field offsets of an index record.
 constexpr int kLegislators = 0;
 constexpr int kRollCalls = 2;
-constexpr int kDistricts = 4; // House
-constexpr int kReserved = 6;  // House
+constexpr int kDistricts = 4;     // House
+constexpr int kReserved = 6;      // House
 constexpr int kOutlinePoints = 8; // House
 
 CongressCounts decode(const ByteReader &in, qint64 offset, bool isHouse)
@@ -29,7 +29,10 @@ CongressCounts decode(const ByteReader &in, qint64 offset, bool isHouse)
 }
 } // namespace
 
-int CongressIndexRecordLength(bool isHouse) { return isHouse ? 10 : 4; }
+int CongressIndexRecordLength(bool isHouse)
+{
+    return isHouse ? 10 : 4;
+}
 
 QString CongressIndexFileName(const QString &root, bool isHouse)
 {

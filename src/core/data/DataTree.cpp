@@ -1,6 +1,6 @@
-#include "DataTree.h"
+#include "core/data/DataTree.h"
 
-#include "FileIO.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 
@@ -15,6 +15,9 @@ QString DataFileName(const QString &root, const QString &folder, const QString &
     return ResolvePath(root, folder + QLatin1Char('/') + name);
 }
 
-QString DataFolder(const QString &root, const QString &folder) { return ResolvePath(root, folder); }
+QString DataFolder(const QString &root, const QString &folder)
+{
+    return ResolvePath(root, folder);
+}
 
 } // namespace rollscan

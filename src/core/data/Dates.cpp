@@ -1,4 +1,4 @@
-#include "Dates.h"
+#include "core/data/Dates.h"
 
 #include <QLocale>
 #include <cmath>
@@ -18,7 +18,10 @@ QDate DateFromSerial(double serial)
     return kBase.addDays(static_cast<qint64>(std::trunc(serial)));
 }
 
-double SerialFromDate(const QDate &date) { return static_cast<double>(kBase.daysTo(date)); }
+double SerialFromDate(const QDate &date)
+{
+    return static_cast<double>(kBase.daysTo(date));
+}
 
 QString FormatLongDate(const QDate &d)
 {
@@ -42,6 +45,9 @@ QString FormatShortYearDate(const QDate &d)
     return QStringLiteral("%1/%2/%3").arg(d.month()).arg(d.day()).arg(d.year() % 100, 2, 10, QLatin1Char('0'));
 }
 
-QString FormatSystemShortDate(const QDate &d) { return QLocale::system().toString(d, QLocale::ShortFormat); }
+QString FormatSystemShortDate(const QDate &d)
+{
+    return QLocale::system().toString(d, QLocale::ShortFormat);
+}
 
 } // namespace rollscan

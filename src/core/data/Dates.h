@@ -20,7 +20,13 @@ QString FormatShortYearDate(const QDate &date);
 QString FormatSystemShortDate(const QDate &date);
 
 // The years a congress covers: 2N + 1787 and 2N + 1788.
-inline int CongressFirstYear(int congress) { return 2 * congress + 1787; }
-inline int CongressSecondYear(int congress) { return 2 * congress + 1788; }
+inline int CongressFirstYear(int congress)
+{
+    return 2 * congress + 1787;
+}
+inline int CongressSecondYear(int congress)
+{
+    return 2 * congress + 1788;
+}
 
 } // namespace rollscan

@@ -1,10 +1,10 @@
-#include "Description.h"
+#include "core/data/Description.h"
 
-#include "Bytes.h"
-#include "Cp1252.h"
-#include "DataTree.h"
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/Bytes.h"
+#include "core/data/Cp1252.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 

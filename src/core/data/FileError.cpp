@@ -1,4 +1,4 @@
-#include "FileError.h"
+#include "core/data/FileError.h"
 
 namespace rollscan {
 
@@ -12,7 +12,10 @@ FileError::FileError(int number, QString path, QString description)
 {
 }
 
-QString FileError::sentence() const { return FileErrorSentence(m_number, m_description); }
+QString FileError::sentence() const
+{
+    return FileErrorSentence(m_number, m_description);
+}
 
 QString FileErrorSentence(int number, const QString &description)
 {
@@ -32,8 +35,7 @@ QString FileErrorSentence(int number, const QString &description)
         return QStringLiteral("Disk is full. Free some room and try again.");
     case 62:
         return QStringLiteral("This file has a non-standard end-of-file marker, ") +
-               QStringLiteral("or an attempt was made to read beyound ") +
-               QStringLiteral("the end-of-file marker.");
+               QStringLiteral("or an attempt was made to read beyound ") + QStringLiteral("the end-of-file marker.");
     case 68:
         return QStringLiteral("That drive is not available.");
     case 71:
@@ -41,35 +43,47 @@ QString FileErrorSentence(int number, const QString &description)
     case 76:
         return QStringLiteral("That path doesn't exist.");
     default:
-        return QStringLiteral("Unrecognized error #") + QString::number(number) + QStringLiteral(" (") +
-               description + QStringLiteral(") has occurred.");
+        return QStringLiteral("Unrecognized error #") + QString::number(number) + QStringLiteral(" (") + description +
+               QStringLiteral(") has occurred.");
     }
 }
 
 QString FileErrorDescription(int number)
 {
     switch (number) {
-    case 52: return QStringLiteral("Bad file name or number");
-    case 53: return QStringLiteral("File not found");
-    case 54: return QStringLiteral("Bad file mode");
-    case 55: return QStringLiteral("File already open");
-    case 57: return QStringLiteral("Device I/O error");
-    case 61: return QStringLiteral("Disk full");
-    case 62: return QStringLiteral("Input past end of file");
-    case 64: return QStringLiteral("Bad file name");
-    case 68: return QStringLiteral("Device unavailable");
-    case 70: return QStringLiteral("Permission denied");
-    case 71: return QStringLiteral("Disk not ready");
-    case 75: return QStringLiteral("Path/File access error");
-    case 76: return QStringLiteral("Path not found");
-    case 321: return QStringLiteral("Invalid file format");
-    default: return QStringLiteral("Application-defined or object-defined error");
+    case 52:
+        return QStringLiteral("Bad file name or number");
+    case 53:
+        return QStringLiteral("File not found");
+    case 54:
+        return QStringLiteral("Bad file mode");
+    case 55:
+        return QStringLiteral("File already open");
+    case 57:
+        return QStringLiteral("Device I/O error");
+    case 61:
+        return QStringLiteral("Disk full");
+    case 62:
+        return QStringLiteral("Input past end of file");
+    case 64:
+        return QStringLiteral("Bad file name");
+    case 68:
+        return QStringLiteral("Device unavailable");
+    case 70:
+        return QStringLiteral("Permission denied");
+    case 71:
+        return QStringLiteral("Disk not ready");
+    case 75:
+        return QStringLiteral("Path/File access error");
+    case 76:
+        return QStringLiteral("Path not found");
+    case 321:
+        return QStringLiteral("Invalid file format");
+    default:
+        return QStringLiteral("Application-defined or object-defined error");
     }
 }
 
-DataError::DataError(QString message)
-    : std::runtime_error(message.toStdString()), m_message(std::move(message))
-{
-}
+DataError::DataError(QString message) : std::runtime_error(message.toStdString()), m_message(std::move(message)) {}
 
 } // namespace rollscan

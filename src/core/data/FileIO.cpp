@@ -1,6 +1,6 @@
-#include "FileIO.h"
+#include "core/data/FileIO.h"
 
-#include "FileError.h"
+#include "core/data/FileError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "Legislator.h"
+#include "core/data/Legislator.h"
 
-#include "Bytes.h"
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/Bytes.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 
@@ -32,7 +32,10 @@ QString Legislator::trimmedName() const
     return n;
 }
 
-int LegislatorRecordLength(bool newDataFormat) { return newDataFormat ? kExtendedLength : kStandardLength; }
+int LegislatorRecordLength(bool newDataFormat)
+{
+    return newDataFormat ? kExtendedLength : kStandardLength;
+}
 
 QByteArray ToOldLegislator(const QByteArray &extended)
 {

@@ -12,20 +12,20 @@ class ByteReader;
 // One member of a congress as every display reads it: the fields of the standard 50-byte record
 // plus the record number it came from (which is also its row in the vote file).
 struct Legislator {
-    QString name;            // 12 characters as stored, padding kept; see trimmedName()
-    qint16 stateCode = 0;    // also the record number of the state in "state.dat"
+    QString name;         // 12 characters as stored, padding kept; see trimmedName()
+    qint16 stateCode = 0; // also the record number of the state in "state.dat"
     qint16 district = 0;
     qint16 partyCode = 0;
-    float coord1 = 0.0f;     // first spatial coordinate, -1..1
-    float coord2 = 0.0f;     // second spatial coordinate, -1..1
+    float coord1 = 0.0f; // first spatial coordinate, -1..1
+    float coord2 = 0.0f; // second spatial coordinate, -1..1
     qint32 id1 = 0;
     qint16 id2 = 0;
     qint16 reserved1 = 0;
     qint16 reserved2 = 0;
-    qint16 seedCount = 0;    // fill-seed points of the district on the drawn US map, 0..3
+    qint16 seedCount = 0; // fill-seed points of the district on the drawn US map, 0..3
     std::array<qint16, 3> seedX{};
     std::array<qint16, 3> seedY{};
-    int recordNumber = 0;    // 1-based
+    int recordNumber = 0; // 1-based
 
     QString trimmedName() const;
     bool operator==(const Legislator &) const = default;

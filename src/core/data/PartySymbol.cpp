@@ -1,10 +1,13 @@
-#include "PartySymbol.h"
+#include "core/data/PartySymbol.h"
 
 #include <initializer_list>
 
 namespace rollscan {
 
-bool IsSouthernState(int s) { return (s >= 40 && s <= 49) || s == 51 || s == 53 || s == 54; }
+bool IsSouthernState(int s)
+{
+    return (s >= 40 && s <= 49) || s == 51 || s == 53 || s == 54;
+}
 
 int PartySymbolIndex(int party, int state, int congress)
 {

@@ -1,8 +1,8 @@
-#include "PartyTable.h"
+#include "core/data/PartyTable.h"
 
-#include "Bytes.h"
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/Bytes.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 

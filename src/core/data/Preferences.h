@@ -33,12 +33,12 @@ public:
     const QByteArray &bytes() const { return m_raw; }
     static Preferences FromBytes(const QByteArray &record); // exactly 270 bytes (asserted)
 
-    QChar displayKind() const;          // 'i' ideological map, 'u' US map
+    QChar displayKind() const; // 'i' ideological map, 'u' US map
     void setDisplayKind(QChar kind);
-    QChar tokenCase() const;            // 'u' as stored, anything else lower case
+    QChar tokenCase() const; // 'u' as stored, anything else lower case
     void setTokenCase(QChar c);
     bool lowerCaseTokens() const { return tokenCase() != QLatin1Char('u'); }
-    bool startWithHouse() const;        // int16 -1 true, 0 false
+    bool startWithHouse() const; // int16 -1 true, 0 false
     void setStartWithHouse(bool house);
 
     int yeaColour() const { return colour(kYea); }

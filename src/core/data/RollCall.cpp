@@ -1,10 +1,10 @@
-#include "RollCall.h"
+#include "core/data/RollCall.h"
 
-#include "Bytes.h"
-#include "Cp1252.h"
-#include "Dates.h"
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/Bytes.h"
+#include "core/data/Cp1252.h"
+#include "core/data/Dates.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 
@@ -22,19 +22,34 @@ constexpr int kAfterInfoYea = 4;
 constexpr int kAfterInfoNay = 6;
 constexpr int kAfterInfoNotVoting = 8;
 constexpr int kAfterParams = 10;
-constexpr int kAfterFields = 26;        // bytes of the counts and parameters
-constexpr int kExtendedReserved = 24;   // reserved bytes of the extended record after the parameters
+constexpr int kAfterFields = 26;      // bytes of the counts and parameters
+constexpr int kExtendedReserved = 24; // reserved bytes of the extended record after the parameters
 constexpr int kStandardSlot = 110;
 constexpr int kExtendedSlot = 136;
 
-int descriptionOffset(bool extended) { return extended ? kExtDescription : kStdDescription; }
-int dateOffset(bool extended) { return descriptionOffset(extended) + kDescriptionWidth; }
-int usedBytes(bool extended) { return kAfterFields + (extended ? kExtendedReserved : 0); }
+int descriptionOffset(bool extended)
+{
+    return extended ? kExtDescription : kStdDescription;
+}
+int dateOffset(bool extended)
+{
+    return descriptionOffset(extended) + kDescriptionWidth;
+}
+int usedBytes(bool extended)
+{
+    return kAfterFields + (extended ? kExtendedReserved : 0);
+}
 } // namespace
 
-QDate TaggedDate::date() const { return isDate() ? DateFromSerial(serial) : QDate(); }
+QDate TaggedDate::date() const
+{
+    return isDate() ? DateFromSerial(serial) : QDate();
+}
 
-int TaggedDate::storedSize() const { return isDate() ? 10 : 4 + int(text.size()); }
+int TaggedDate::storedSize() const
+{
+    return isDate() ? 10 : 4 + int(text.size());
+}
 
 TaggedDate TaggedDate::FromDate(const QDate &d)
 {
@@ -60,7 +75,10 @@ QString RollCall::trimmedDescription() const
     return d;
 }
 
-int RollCallRecordLength(bool newDataFormat) { return newDataFormat ? kExtendedSlot : kStandardSlot; }
+int RollCallRecordLength(bool newDataFormat)
+{
+    return newDataFormat ? kExtendedSlot : kStandardSlot;
+}
 
 RollCall ToOldRollCall(const RollCall &extended)
 {
@@ -98,17 +116,15 @@ RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool extended)
         const qint16 length = in.i16(dateAt + 2);
         const qint64 room = offset + slot - (dateAt + 4) - usedBytes(extended);
         if (length < 0 || length > room)
-            throw FileError(FileErrorNumber::BadFormat, in.path(),
-                            QStringLiteral("Roll-call record at byte %1 has a text date of length %2")
-                                .arg(offset)
-                                .arg(length));
+            throw FileError(
+                FileErrorNumber::BadFormat, in.path(),
+                QStringLiteral("Roll-call record at byte %1 has a text date of length %2").arg(offset).arg(length));
         k.date.text = in.text(dateAt + 4, length);
         k.afterDate = dateAt + 4 + length;
     } else {
-        throw FileError(FileErrorNumber::BadFormat, in.path(),
-                        QStringLiteral("Roll-call record at byte %1 has a date of unknown type %2")
-                            .arg(offset)
-                            .arg(k.date.tag));
+        throw FileError(
+            FileErrorNumber::BadFormat, in.path(),
+            QStringLiteral("Roll-call record at byte %1 has a date of unknown type %2").arg(offset).arg(k.date.tag));
     }
     k.yeas = in.i16(k.afterDate + kAfterYeas);
     k.nays = in.i16(k.afterDate + kAfterNays);

@@ -20,7 +20,7 @@ struct TaggedDate {
     QString text;        // tag 8
 
     bool isDate() const { return tag == kDateTag; }
-    QDate date() const;  // invalid for a text date
+    QDate date() const; // invalid for a text date
     // Bytes the value occupies in a record: 10 for a date, 4 + length for a text.
     int storedSize() const;
     static TaggedDate FromDate(const QDate &d);
@@ -32,15 +32,15 @@ struct TaggedDate {
 // code and the reserved fields.
 struct RollCall {
     qint16 issueCode = 0;
-    qint16 issueCode2 = 0;   // extended records only
+    qint16 issueCode2 = 0; // extended records only
     qint16 clausenCode = 0;
     qint16 peltzmanCode1 = 0;
     qint16 peltzmanCode2 = 0;
-    QString description;     // 60 characters as stored, padding kept
+    QString description; // 60 characters as stored, padding kept
     TaggedDate date;
-    qint16 yeas = 0;         // official tally
-    qint16 nays = 0;         // official tally
-    qint16 infoYea = 0;      // counts of the information window
+    qint16 yeas = 0;    // official tally
+    qint16 nays = 0;    // official tally
+    qint16 infoYea = 0; // counts of the information window
     qint16 infoNay = 0;
     qint16 infoNotVoting = 0;
     float Spread1 = 0.0f;
@@ -76,7 +76,7 @@ struct RollCallKeys {
     TaggedDate date;
     qint16 yeas = 0;
     qint16 nays = 0;
-    qint64 afterDate = 0;       // offset in the data of the first byte after the date
+    qint64 afterDate = 0; // offset in the data of the first byte after the date
 };
 RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool newDataFormat);
 

@@ -1,8 +1,8 @@
-#include "StateTable.h"
+#include "core/data/StateTable.h"
 
-#include "Bytes.h"
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/Bytes.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 

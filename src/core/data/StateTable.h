@@ -7,8 +7,8 @@ namespace rollscan {
 
 // One record of "main/state.dat" (19 bytes); record number = state code.
 struct StateRecord {
-    QString name;    // 15 characters, padding trimmed
-    QString postal;  // two letters
+    QString name;   // 15 characters, padding trimmed
+    QString postal; // two letters
     qint16 reserved = 0;
     bool operator==(const StateRecord &) const = default;
 };

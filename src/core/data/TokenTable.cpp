@@ -1,8 +1,8 @@
-#include "TokenTable.h"
+#include "core/data/TokenTable.h"
 
-#include "Bytes.h"
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/Bytes.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 
@@ -21,7 +21,8 @@ TokenTable TokenTable::Read(const QString &path)
     const ByteReader in(data, path);
     TokenTable t;
     for (qsizetype off = 0; off < data.size(); off += kRecordLength)
-        t.records.append({in.text(off + kSymbol, 1).at(0), in.i16(off + kValue), in.text(off + kName, kNameWidth).trimmed()});
+        t.records.append(
+            {in.text(off + kSymbol, 1).at(0), in.i16(off + kValue), in.text(off + kName, kNameWidth).trimmed()});
     return t;
 }
 

@@ -9,8 +9,8 @@ namespace rollscan {
 // One record of "main/token.dat" (33 bytes); record number = plot-symbol index.
 struct TokenRecord {
     QChar symbol = QLatin1Char(' ');
-    qint16 value = 0;   // used by the plotting of the ideological map
-    QString name;       // 30 characters, padding trimmed
+    qint16 value = 0; // used by the plotting of the ideological map
+    QString name;     // 30 characters, padding trimmed
     bool operator==(const TokenRecord &) const = default;
 };
 

@@ -1,17 +1,23 @@
-#include "VoteMatrix.h"
+#include "core/data/VoteMatrix.h"
 
-#include "FileError.h"
-#include "FileIO.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 
-bool IsYeaCode(int code) { return code >= 1 && code <= 3; }
-bool IsNayCode(int code) { return code >= 4 && code <= 6; }
+bool IsYeaCode(int code)
+{
+    return code >= 1 && code <= 3;
+}
+bool IsNayCode(int code)
+{
+    return code >= 4 && code <= 6;
+}
 
 QString VoteCodeLabel(int code)
 {
-    static const char *const labels[10] = {"Not Mem:", "Yes:",    "Pair Yes:", "Ann. Yes:", "Ann. No:",
-                                           "Pair No:", "No:",     "[blank]:",  "Present:",  "Not Voting:"};
+    static const char *const labels[10] = {"Not Mem:", "Yes:", "Pair Yes:", "Ann. Yes:", "Ann. No:",
+                                           "Pair No:", "No:",  "[blank]:",  "Present:",  "Not Voting:"};
     return (code >= 0 && code <= 9) ? QString::fromLatin1(labels[code]) : QString();
 }
 
@@ -55,6 +61,9 @@ int VoteMatrix::vote(int m, int r) const
     return (b >= '0' && b <= '9') ? b - '0' : 0;
 }
 
-void WriteVoteMatrix(const QString &path, const QByteArray &bytes) { WriteWholeFile(path, bytes); }
+void WriteVoteMatrix(const QString &path, const QByteArray &bytes)
+{
+    WriteWholeFile(path, bytes);
+}
 
 } // namespace rollscan

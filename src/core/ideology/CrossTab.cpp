@@ -1,7 +1,7 @@
-#include "CrossTab.h"
+#include "core/ideology/CrossTab.h"
 
-#include "ideology/IdeologyTexts.h"
-#include "ideology/NumberFormat.h"
+#include "core/ideology/IdeologyTexts.h"
+#include "core/ideology/NumberFormat.h"
 
 #include <QSet>
 

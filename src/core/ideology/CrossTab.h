@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/Legislator.h"
-#include "data/PartyTable.h"
-#include "ideology/DrawingPass.h"
+#include "core/data/Legislator.h"
+#include "core/data/PartyTable.h"
+#include "core/ideology/DrawingPass.h"
 
 #include <QList>
 #include <QString>

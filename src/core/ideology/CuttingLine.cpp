@@ -1,4 +1,4 @@
-#include "CuttingLine.h"
+#include "core/ideology/CuttingLine.h"
 
 #include <algorithm>
 #include <cmath>

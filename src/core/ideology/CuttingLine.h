@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ideology/VoteClass.h"
+#include "core/ideology/VoteClass.h"
 
 namespace rollscan {
 

@@ -1,4 +1,4 @@
-#include "DisplayFilter.h"
+#include "core/ideology/DisplayFilter.h"
 
 namespace rollscan {
 

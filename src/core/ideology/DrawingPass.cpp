@@ -1,12 +1,12 @@
-#include "DrawingPass.h"
+#include "core/ideology/DrawingPass.h"
 
-#include "data/DataTree.h"
-#include "data/FileError.h"
-#include "data/PartySymbol.h"
-#include "data/StateTable.h"
-#include "data/TokenTable.h"
-#include "data/VoteMatrix.h"
-#include "ideology/UndefinedPartyError.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/data/PartySymbol.h"
+#include "core/data/StateTable.h"
+#include "core/data/TokenTable.h"
+#include "core/data/VoteMatrix.h"
+#include "core/ideology/UndefinedPartyError.h"
 
 #include <algorithm>
 #include <utility>

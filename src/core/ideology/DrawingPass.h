@@ -1,12 +1,12 @@
 #pragma once
 
-#include "data/CongressIndex.h"
-#include "data/Legislator.h"
-#include "data/Preferences.h"
-#include "data/RollCall.h"
-#include "ideology/CuttingLine.h"
-#include "ideology/VoteClass.h"
-#include "search/Progress.h"
+#include "core/Progress.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/Legislator.h"
+#include "core/data/Preferences.h"
+#include "core/data/RollCall.h"
+#include "core/ideology/CuttingLine.h"
+#include "core/ideology/VoteClass.h"
 
 #include <QList>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "MapCaptions.h"
+#include "core/ideology/MapCaptions.h"
 
-#include "data/Bytes.h"
-#include "data/DataTree.h"
-#include "data/Dates.h"
-#include "data/FileIO.h"
-#include "ideology/IdeologyTexts.h"
+#include "core/data/Bytes.h"
+#include "core/data/DataTree.h"
+#include "core/data/Dates.h"
+#include "core/data/FileIO.h"
+#include "core/ideology/IdeologyTexts.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "MapLookup.h"
+#include "core/ideology/MapLookup.h"
 
 #include <cmath>
 

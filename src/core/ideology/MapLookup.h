@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ideology/DrawingPass.h"
+#include "core/ideology/DrawingPass.h"
 
 #include <QString>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "NumberFormat.h"
+#include "core/ideology/NumberFormat.h"
 
 namespace rollscan {
 

@@ -1,7 +1,7 @@
-#include "QueueNavigation.h"
+#include "core/ideology/QueueNavigation.h"
 
-#include "app/Session.h"
-#include "data/FileError.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
 
 namespace rollscan {
 

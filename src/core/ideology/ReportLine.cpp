@@ -1,8 +1,8 @@
-#include "ReportLine.h"
+#include "core/ideology/ReportLine.h"
 
-#include "data/Cp1252.h"
-#include "data/FileIO.h"
-#include "report/OutputColumns.h"
+#include "core/data/Cp1252.h"
+#include "core/data/FileIO.h"
+#include "core/report/OutputColumns.h"
 
 namespace rollscan {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/RollCallSheet.h"
+#include "core/report/RollCallSheet.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "RollCallInfo.h"
+#include "core/ideology/RollCallInfo.h"
 
-#include "data/FileError.h"
-#include "ideology/IdeologyTexts.h"
-#include "ideology/NumberFormat.h"
+#include "core/data/FileError.h"
+#include "core/ideology/IdeologyTexts.h"
+#include "core/ideology/NumberFormat.h"
 
 namespace rollscan {
 

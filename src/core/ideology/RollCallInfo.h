@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/Description.h"
-#include "ideology/DrawingPass.h"
-#include "ideology/ReportLine.h"
+#include "core/data/Description.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/ReportLine.h"
 
 #include <QString>
 #include <QStringList>

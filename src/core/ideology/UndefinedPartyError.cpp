@@ -1,4 +1,4 @@
-#include "UndefinedPartyError.h"
+#include "core/ideology/UndefinedPartyError.h"
 
 namespace rollscan {
 

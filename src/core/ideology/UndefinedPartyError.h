@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/FileError.h"
+#include "core/data/FileError.h"
 
 namespace rollscan {
 

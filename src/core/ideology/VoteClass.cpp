@@ -1,7 +1,7 @@
-#include "VoteClass.h"
+#include "core/ideology/VoteClass.h"
 
-#include "data/Preferences.h"
-#include "data/VoteMatrix.h"
+#include "core/data/Preferences.h"
+#include "core/data/VoteMatrix.h"
 
 namespace rollscan {
 

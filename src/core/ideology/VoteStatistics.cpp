@@ -1,8 +1,8 @@
-#include "VoteStatistics.h"
+#include "core/ideology/VoteStatistics.h"
 
-#include "data/DataTree.h"
-#include "data/PartySymbol.h"
-#include "data/VoteMatrix.h"
+#include "core/data/DataTree.h"
+#include "core/data/PartySymbol.h"
+#include "core/data/VoteMatrix.h"
 
 namespace rollscan {
 

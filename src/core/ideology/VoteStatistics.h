@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/PartyTable.h"
-#include "ideology/DrawingPass.h"
-#include "ideology/ReportLine.h"
+#include "core/data/PartyTable.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/ReportLine.h"
 
 #include <QList>
 #include <QString>

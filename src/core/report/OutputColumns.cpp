@@ -1,4 +1,4 @@
-#include "OutputColumns.h"
+#include "core/report/OutputColumns.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
-#include "RollCallSheet.h"
+#include "core/report/RollCallSheet.h"
 
-#include "app/Session.h"
-#include "data/CongressIndex.h"
-#include "data/DataTree.h"
-#include "data/Dates.h"
-#include "data/FileError.h"
-#include "data/StateTable.h"
-#include "data/VoteMatrix.h"
+#include "core/app/Session.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/DataTree.h"
+#include "core/data/Dates.h"
+#include "core/data/FileError.h"
+#include "core/data/StateTable.h"
+#include "core/data/VoteMatrix.h"
 
 namespace rollscan {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Legislator.h"
-#include "data/RollCall.h"
+#include "core/data/Legislator.h"
+#include "core/data/RollCall.h"
 
 #include <QList>
 #include <QString>

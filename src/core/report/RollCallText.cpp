@@ -1,9 +1,9 @@
-#include "RollCallText.h"
+#include "core/report/RollCallText.h"
 
-#include "OutputColumns.h"
-#include "app/Session.h"
-#include "data/Cp1252.h"
-#include "data/FileIO.h"
+#include "core/app/Session.h"
+#include "core/data/Cp1252.h"
+#include "core/data/FileIO.h"
+#include "core/report/OutputColumns.h"
 
 namespace rollscan {
 

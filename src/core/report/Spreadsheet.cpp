@@ -1,10 +1,10 @@
-#include "Spreadsheet.h"
+#include "core/report/Spreadsheet.h"
 
-#include "OutputColumns.h"
-#include "app/Session.h"
-#include "data/Cp1252.h"
-#include "data/FileError.h"
-#include "data/FileIO.h"
+#include "core/app/Session.h"
+#include "core/data/Cp1252.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/report/OutputColumns.h"
 
 namespace rollscan {
 

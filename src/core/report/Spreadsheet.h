@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RollCallSheet.h"
-#include "search/Progress.h"
+#include "core/Progress.h"
+#include "core/report/RollCallSheet.h"
 
 #include <QByteArray>
 #include <QList>

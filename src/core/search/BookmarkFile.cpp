@@ -1,10 +1,10 @@
-#include "BookmarkFile.h"
+#include "core/search/BookmarkFile.h"
 
-#include "SelectionQueue.h"
-#include "app/Session.h"
-#include "data/Bytes.h"
-#include "data/FileError.h"
-#include "data/FileIO.h"
+#include "core/app/Session.h"
+#include "core/data/Bytes.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/search/SelectionQueue.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MatchTable.h"
-#include "Progress.h"
-#include "RollCallSearch.h"
+#include "core/Progress.h"
+#include "core/search/MatchTable.h"
+#include "core/search/RollCallSearch.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "BookmarkList.h"
+#include "core/search/BookmarkList.h"
 
-#include "data/FileIO.h"
+#include "core/data/FileIO.h"
 
 #include <QFileInfo>
 

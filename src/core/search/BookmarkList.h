@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BookmarkFile.h"
+#include "core/search/BookmarkFile.h"
 
 #include <QList>
 #include <QString>

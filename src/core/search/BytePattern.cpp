@@ -1,4 +1,4 @@
-#include "BytePattern.h"
+#include "core/search/BytePattern.h"
 
 #include <string_view>
 

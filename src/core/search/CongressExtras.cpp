@@ -1,8 +1,8 @@
-#include "CongressExtras.h"
+#include "core/search/CongressExtras.h"
 
-#include "app/Session.h"
-#include "data/DataTree.h"
-#include "data/FileError.h"
+#include "core/app/Session.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,10 @@ namespace {
 // From the 103rd House on the district shapes come from the map files, not from a ".cds" file.
 constexpr int kFirstShapefileHouse = 103;
 
-bool isFile(const QString &path) { return QFileInfo(path).isFile(); }
+bool isFile(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
 } // namespace
 
 CongressExtras FindCongressExtras(const Session &session)
@@ -25,7 +28,8 @@ CongressExtras FindCongressExtras(const Session &session)
         return extras;
 
     const int congress = session.selectedCongresses.constFirst();
-    if (session.isHouse && congress < kFirstShapefileHouse && !isFile(session.congressFileName(congress, QStringLiteral(".cds"))))
+    if (session.isHouse && congress < kFirstShapefileHouse &&
+        !isFile(session.congressFileName(congress, QStringLiteral(".cds"))))
         extras.usMap = false;
     extras.text = isFile(session.congressFileName(congress, QStringLiteral(".txt")));
     extras.audio = isFile(session.congressFileName(congress, QStringLiteral(".wav")));

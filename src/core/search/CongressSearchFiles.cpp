@@ -1,10 +1,10 @@
-#include "CongressSearchFiles.h"
+#include "core/search/CongressSearchFiles.h"
 
-#include "data/Cp1252.h"
-#include "data/DataTree.h"
-#include "data/Description.h"
-#include "data/FileError.h"
-#include "data/FileIO.h"
+#include "core/data/Cp1252.h"
+#include "core/data/DataTree.h"
+#include "core/data/Description.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 namespace rollscan {
 

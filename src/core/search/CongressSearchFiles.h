@@ -1,8 +1,8 @@
 #pragma once
 
-#include "KeywordMatcher.h"
-#include "MatchTable.h"
-#include "data/Bytes.h"
+#include "core/data/Bytes.h"
+#include "core/search/KeywordMatcher.h"
+#include "core/search/MatchTable.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "KeywordCriteria.h"
+#include "core/search/KeywordCriteria.h"
 
 namespace rollscan {
 

@@ -1,6 +1,6 @@
-#include "KeywordMatcher.h"
+#include "core/search/KeywordMatcher.h"
 
-#include "data/Cp1252.h"
+#include "core/data/Cp1252.h"
 
 namespace rollscan {
 

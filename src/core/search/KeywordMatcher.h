@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BytePattern.h"
-#include "KeywordCriteria.h"
+#include "core/search/BytePattern.h"
+#include "core/search/KeywordCriteria.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
-#include "MatchTable.h"
+#include "core/search/MatchTable.h"
 
-#include "data/Dates.h"
+#include "core/data/Dates.h"
 
 namespace rollscan {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/RollCall.h"
+#include "core/data/RollCall.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "OrdinalSuffix.h"
+#include "core/search/OrdinalSuffix.h"
 
-#include "data/Dates.h"
+#include "core/data/Dates.h"
 
 #include <cstdlib>
 

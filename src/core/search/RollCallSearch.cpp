@@ -1,11 +1,11 @@
-#include "RollCallSearch.h"
+#include "core/search/RollCallSearch.h"
 
-#include "CongressSearchFiles.h"
-#include "KeywordMatcher.h"
-#include "SelectionQueue.h"
-#include "app/Session.h"
-#include "data/CongressIndex.h"
-#include "data/FileError.h"
+#include "core/app/Session.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/FileError.h"
+#include "core/search/CongressSearchFiles.h"
+#include "core/search/KeywordMatcher.h"
+#include "core/search/SelectionQueue.h"
 
 #include <optional>
 

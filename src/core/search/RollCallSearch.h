@@ -1,9 +1,9 @@
 #pragma once
 
-#include "KeywordCriteria.h"
-#include "MatchTable.h"
-#include "Progress.h"
-#include "data/Description.h"
+#include "core/Progress.h"
+#include "core/data/Description.h"
+#include "core/search/KeywordCriteria.h"
+#include "core/search/MatchTable.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "SelectionQueue.h"
+#include "core/search/SelectionQueue.h"
 
-#include "app/Session.h"
+#include "core/app/Session.h"
 
 namespace rollscan {
 

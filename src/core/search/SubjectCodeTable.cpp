@@ -1,8 +1,8 @@
-#include "SubjectCodeTable.h"
+#include "core/search/SubjectCodeTable.h"
 
-#include "data/Cp1252.h"
-#include "data/FileError.h"
-#include "data/FileIO.h"
+#include "core/data/Cp1252.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Preferences.h"
+#include "core/data/Preferences.h"
 
 #include <QColor>
 

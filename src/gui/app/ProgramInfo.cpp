@@ -1,4 +1,4 @@
-#include "ProgramInfo.h"
+#include "gui/app/ProgramInfo.h"
 
 namespace rollscan {
 
@@ -13,6 +13,9 @@ QString VersionedTitle(const QString &caption, int major, int minor, int patch)
     return caption + QStringLiteral(" v") + VersionText(major, minor, patch);
 }
 
-QString ProgramVersion() { return VersionText(kVersionMajor, kVersionMinor, kVersionPatch); }
+QString ProgramVersion()
+{
+    return VersionText(kVersionMajor, kVersionMinor, kVersionPatch);
+}
 
 } // namespace rollscan

@@ -1,16 +1,16 @@
-#include "WindowDirector.h"
+#include "gui/app/WindowDirector.h"
 
-#include "app/Session.h"
-#include "frmPreferences.h"
-#include "frmVoteStartup.h"
-#include "ideology/frmCrossTab.h"
-#include "ideology/frmIdeological.h"
-#include "ideology/frmInfo.h"
-#include "ideology/frmStatistics.h"
-#include "search/frmBookmark.h"
-#include "search/frmKeyword.h"
-#include "search/frmSelectSearch.h"
-#include "search/frmViewCalls.h"
+#include "core/app/Session.h"
+#include "gui/app/frmPreferences.h"
+#include "gui/app/frmVoteStartup.h"
+#include "gui/ideology/frmCrossTab.h"
+#include "gui/ideology/frmIdeological.h"
+#include "gui/ideology/frmInfo.h"
+#include "gui/ideology/frmStatistics.h"
+#include "gui/search/frmBookmark.h"
+#include "gui/search/frmKeyword.h"
+#include "gui/search/frmSelectSearch.h"
+#include "gui/search/frmViewCalls.h"
 
 namespace rollscan {
 
@@ -40,11 +40,20 @@ frmPreferences *WindowDirector::showPreferences()
     return raise(m_preferences.data());
 }
 
-frmSelectSearch *WindowDirector::searchWindow() const { return m_search; }
+frmSelectSearch *WindowDirector::searchWindow() const
+{
+    return m_search;
+}
 
-frmViewCalls *WindowDirector::viewCallsWindow() const { return m_viewCalls; }
+frmViewCalls *WindowDirector::viewCallsWindow() const
+{
+    return m_viewCalls;
+}
 
-frmBookmark *WindowDirector::bookmarkWindow() const { return m_bookmark; }
+frmBookmark *WindowDirector::bookmarkWindow() const
+{
+    return m_bookmark;
+}
 
 frmKeyword &WindowDirector::keywordDialog()
 {
@@ -95,7 +104,10 @@ std::function<void()> WindowDirector::displayStarter(Display display)
     return {};
 }
 
-frmIdeological *WindowDirector::ideologicalWindow() const { return m_ideological; }
+frmIdeological *WindowDirector::ideologicalWindow() const
+{
+    return m_ideological;
+}
 
 frmIdeological *WindowDirector::showIdeological(bool crossTab)
 {
@@ -132,7 +144,10 @@ frmIdeological *WindowDirector::showIdeological(bool crossTab)
     return raise(map);
 }
 
-bool WindowDirector::hasDisplay(Display display) { return bool(displayStarter(display)); }
+bool WindowDirector::hasDisplay(Display display)
+{
+    return bool(displayStarter(display));
+}
 
 frmBookmark *WindowDirector::showBookmarkEditor()
 {

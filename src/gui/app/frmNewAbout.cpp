@@ -1,8 +1,8 @@
-#include "frmNewAbout.h"
+#include "gui/app/frmNewAbout.h"
 
-#include "ProgramInfo.h"
-#include "data/Dates.h"
-#include "services/Services.h"
+#include "core/data/Dates.h"
+#include "gui/app/ProgramInfo.h"
+#include "gui/services/Services.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

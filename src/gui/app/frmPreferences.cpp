@@ -1,17 +1,17 @@
-#include "frmPreferences.h"
+#include "gui/app/frmPreferences.h"
 
-#include "PaletteColour.h"
-#include "app/Session.h"
-#include "data/FileError.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "gui/app/PaletteColour.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,18 +66,22 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     };
     static const ColourSetting kSettings[9] = {
         {"&Yea Vote", "cmbYeaColor",
-         "This selects the color of 'Yea' vote tokens and districts, as well as a 'Yea-Yea' cross-tab vote combination.",
+         "This selects the color of 'Yea' vote tokens and districts, as well as a 'Yea-Yea' cross-tab vote "
+         "combination.",
          &frmPreferences::cmbYeaColor, &Preferences::yeaColour, &Preferences::setYeaColour},
         {"&Nay Vote", "cmbNayColor",
-         "This selects the color of 'Nay' vote tokens and districts, as well as a 'Nay-Nay' cross-tab vote combination.",
+         "This selects the color of 'Nay' vote tokens and districts, as well as a 'Nay-Nay' cross-tab vote "
+         "combination.",
          &frmPreferences::cmbNayColor, &Preferences::nayColour, &Preferences::setNayColour},
         {"N&ot Available", "cmbNAcolor", "This selects the color of 'Not Available' vote tokens and districts.",
          &frmPreferences::cmbNAcolor, &Preferences::notVotingColour, &Preferences::setNotVotingColour},
         {"Yea-Nay Cross Tab", "cmbYeaNayColor",
-         "This selects the color of cross-tabbed vote tokens, for a 'Yea' on the current roll call, and a 'Nay' on the other one.",
+         "This selects the color of cross-tabbed vote tokens, for a 'Yea' on the current roll call, and a 'Nay' on the "
+         "other one.",
          &frmPreferences::cmbYeaNayColor, &Preferences::yeaNayColour, &Preferences::setYeaNayColour},
         {"Nay-Yea Cross Tab", "cmbNayYeaColor",
-         "This selects the color of cross-tabbed vote tokens, for a 'Nay' on the current roll call, and a 'Yea' on the other one.",
+         "This selects the color of cross-tabbed vote tokens, for a 'Nay' on the current roll call, and a 'Yea' on the "
+         "other one.",
          &frmPreferences::cmbNayYeaColor, &Preferences::nayYeaColour, &Preferences::setNayYeaColour},
         {"Starting data color", "cmbStartColor",
          "This selects the color of the (relative) minimum imported quantitative variable data.",
@@ -109,9 +113,11 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     auto *chamberLayout = new QVBoxLayout(chamberBox);
     chamberLayout->setContentsMargins(0, 0, 0, 0);
     optHouse = Named(new QRadioButton(QStringLiteral("&House search")), "optHouse");
-    optHouse->setToolTip(QStringLiteral("This makes the House the default type of Congress to be searched and displayed."));
+    optHouse->setToolTip(
+        QStringLiteral("This makes the House the default type of Congress to be searched and displayed."));
     optSenate = Named(new QRadioButton(QStringLiteral("&Senate search")), "optSenate");
-    optSenate->setToolTip(QStringLiteral("This makes the Senate the default type of Congress to be searched and displayed."));
+    optSenate->setToolTip(
+        QStringLiteral("This makes the Senate the default type of Congress to be searched and displayed."));
     chamberLayout->addWidget(optHouse);
     chamberLayout->addWidget(optSenate);
     auto *displayBox = new QWidget;
@@ -120,7 +126,8 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     optUS = Named(new QRadioButton(QStringLiteral("&US map display")), "optUS");
     optUS->setToolTip(QStringLiteral("This makes the default viewing type a US map."));
     optIdeological = Named(new QRadioButton(QStringLiteral("&Ideological map display")), "optIdeological");
-    optIdeological->setToolTip(QStringLiteral("This makes the default viewing of Rollscan scalings an ideological map."));
+    optIdeological->setToolTip(
+        QStringLiteral("This makes the default viewing of Rollscan scalings an ideological map."));
     displayLayout->addWidget(optUS);
     displayLayout->addWidget(optIdeological);
     chkCase = Named(new QCheckBox(QStringLiteral("&Lower case tokens")), "chkCase");
@@ -167,9 +174,11 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     });
 
     btnOK = Named(new QPushButton(QStringLiteral("Done")), "btnOK");
-    btnOK->setToolTip(QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current session, but does not save them."));
+    btnOK->setToolTip(QStringLiteral(
+        "This accepts your changes (if any) in Rollscan preferences for the current session, but does not save them."));
     btnSave = Named(new QPushButton(QStringLiteral("&Save")), "btnSave");
-    btnSave->setToolTip(QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current session, and saves them for future sessions."));
+    btnSave->setToolTip(QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current "
+                                       "session, and saves them for future sessions."));
     btnCancel = Named(new QPushButton(QStringLiteral("Cancel")), "btnCancel");
     btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnOK->setDefault(true);

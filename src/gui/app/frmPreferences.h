@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Preferences.h"
+#include "core/data/Preferences.h"
 
 #include <QDialog>
 
@@ -28,8 +28,8 @@ class frmPreferences : public QDialog {
 public:
     frmPreferences(Session &session, Services &services, QWidget *parent = nullptr);
 
-    QComboBox *cmbYeaColor, *cmbNayColor, *cmbNAcolor, *cmbYeaNayColor, *cmbNayYeaColor, *cmbStartColor,
-        *cmbEndColor, *cmbNoMatch, *cmbYNSenColor;
+    QComboBox *cmbYeaColor, *cmbNayColor, *cmbNAcolor, *cmbYeaNayColor, *cmbNayYeaColor, *cmbStartColor, *cmbEndColor,
+        *cmbNoMatch, *cmbYNSenColor;
     QRadioButton *optHouse, *optSenate, *optUS, *optIdeological;
     QCheckBox *chkCase;
     QGroupBox *fraColor, *fraView, *fraGeneral;

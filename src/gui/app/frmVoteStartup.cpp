@@ -1,11 +1,11 @@
-#include "frmVoteStartup.h"
+#include "gui/app/frmVoteStartup.h"
 
-#include "ProgramInfo.h"
-#include "app/Session.h"
-#include "data/FileError.h"
-#include "frmNewAbout.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "gui/app/ProgramInfo.h"
+#include "gui/app/frmNewAbout.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -185,10 +185,10 @@ void frmVoteStartup::buildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuSearch = Entry(mnuFile, "mnuSearch", QStringLiteral("Begin &Search"), QKeySequence(Qt::CTRL | Qt::Key_S));
     s1 = Separator(mnuFile, "s1");
-    mnuEditPrefs = Entry(mnuFile, "mnuEditPrefs", QStringLiteral("&Edit Preferences..."),
-                         QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuEditBookmarks = Entry(mnuFile, "mnuEditBookmarks", QStringLiteral("Edit &Bookmarks..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_B));
+    mnuEditPrefs =
+        Entry(mnuFile, "mnuEditPrefs", QStringLiteral("&Edit Preferences..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuEditBookmarks =
+        Entry(mnuFile, "mnuEditBookmarks", QStringLiteral("Edit &Bookmarks..."), QKeySequence(Qt::CTRL | Qt::Key_B));
     mnuFileSep = Separator(mnuFile, "mnuFileSep");
     mnuUpdate = Entry(mnuFile, "mnuUpdate", QStringLiteral("&Update Rollscan"));
     s4 = Separator(mnuFile, "s4");
@@ -240,13 +240,20 @@ void frmVoteStartup::buildMenus()
 QAction *frmVoteStartup::hookAction(Hook hook) const
 {
     switch (hook) {
-    case Hook::Search: return mnuSearch;
-    case Hook::EditPreferences: return mnuEditPrefs;
-    case Hook::EditBookmarks: return mnuEditBookmarks;
-    case Hook::Update: return mnuUpdate;
-    case Hook::ListTokens: return mnuListTokens;
-    case Hook::CheckVoteMatches: return mnuMatches;
-    case Hook::CheckSenateMatches: return mnuSenMatches;
+    case Hook::Search:
+        return mnuSearch;
+    case Hook::EditPreferences:
+        return mnuEditPrefs;
+    case Hook::EditBookmarks:
+        return mnuEditBookmarks;
+    case Hook::Update:
+        return mnuUpdate;
+    case Hook::ListTokens:
+        return mnuListTokens;
+    case Hook::CheckVoteMatches:
+        return mnuMatches;
+    case Hook::CheckSenateMatches:
+        return mnuSenMatches;
     }
     return nullptr;
 }
@@ -294,7 +301,10 @@ void frmVoteStartup::showAbout()
     about.exec();
 }
 
-bool frmVoteStartup::IsSmallScreen(int availableWidth) { return availableWidth < kSmallScreenWidth; }
+bool frmVoteStartup::IsSmallScreen(int availableWidth)
+{
+    return availableWidth < kSmallScreenWidth;
+}
 
 void frmVoteStartup::CheckScreenSize()
 {

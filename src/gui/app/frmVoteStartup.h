@@ -25,7 +25,15 @@ public:
 
     // Menu entries whose work lives in other windows. An entry stays disabled until its action is
     // attached; attaching an empty function disables it again.
-    enum class Hook { Search, EditPreferences, EditBookmarks, Update, ListTokens, CheckVoteMatches, CheckSenateMatches };
+    enum class Hook {
+        Search,
+        EditPreferences,
+        EditBookmarks,
+        Update,
+        ListTokens,
+        CheckVoteMatches,
+        CheckSenateMatches
+    };
     void attach(Hook hook, std::function<void()> action);
 
     // Brings the program up: screen size, centring and showing the window, version caption,
@@ -45,8 +53,7 @@ public:
     QLabel *lblCredit1, *lblCredit2, *lblCredit3, *lblCredit4;
 
     QMenu *mnuFile, *mnuHelp, *mnuDevelopment;
-    QAction *mnuSearch, *s1, *mnuEditPrefs, *mnuEditBookmarks, *mnuFileSep, *mnuUpdate, *s4, *mnuNewData, *s5,
-        *mnuExit;
+    QAction *mnuSearch, *s1, *mnuEditPrefs, *mnuEditBookmarks, *mnuFileSep, *mnuUpdate, *s4, *mnuNewData, *s5, *mnuExit;
     QAction *mnuVoteHelp, *s2, *mnuRollscanWeb, *mnuKestrelbyWeb, *mnuEmailRollscanList, *s3, *mnuAbout;
     QAction *mnuListTokens, *mnuMatches, *mnuSenMatches, *mnuPartyTest, *mnuTokenTest, *mnuCode;
 

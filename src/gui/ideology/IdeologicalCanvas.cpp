@@ -1,7 +1,7 @@
-#include "IdeologicalCanvas.h"
+#include "gui/ideology/IdeologicalCanvas.h"
 
-#include "app/PaletteColour.h"
-#include "ideology/MapLookup.h"
+#include "core/ideology/MapLookup.h"
+#include "gui/app/PaletteColour.h"
 
 #include <QMouseEvent>
 #include <QPainter>

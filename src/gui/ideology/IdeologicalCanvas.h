@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ideology/DisplayFilter.h"
-#include "ideology/DrawingPass.h"
+#include "core/ideology/DisplayFilter.h"
+#include "core/ideology/DrawingPass.h"
 
 #include <QList>
 #include <QPointF>

@@ -1,10 +1,10 @@
-#include "frmCrossTab.h"
+#include "gui/ideology/frmCrossTab.h"
 
-#include "app/PaletteColour.h"
-#include "app/Session.h"
-#include "data/FileError.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "gui/app/PaletteColour.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/PartyTable.h"
-#include "ideology/CrossTab.h"
-#include "ideology/DrawingPass.h"
+#include "core/data/PartyTable.h"
+#include "core/ideology/CrossTab.h"
+#include "core/ideology/DrawingPass.h"
 
 #include <QDialog>
 

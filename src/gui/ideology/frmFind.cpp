@@ -1,9 +1,9 @@
-#include "frmFind.h"
+#include "gui/ideology/frmFind.h"
 
-#include "app/PaletteColour.h"
-#include "ideology/IdeologyTexts.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/ideology/IdeologyTexts.h"
+#include "gui/app/PaletteColour.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QFrame>
 #include <QGroupBox>

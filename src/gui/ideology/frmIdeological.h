@@ -1,9 +1,9 @@
 #pragma once
 
-#include "attach/RollCallAttachments.h"
-#include "ideology/DisplayFilter.h"
-#include "ideology/DrawingPass.h"
-#include "search/SubjectCodeTable.h"
+#include "core/attach/RollCallAttachments.h"
+#include "core/ideology/DisplayFilter.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/search/SubjectCodeTable.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,12 +1,12 @@
-#include "frmInfo.h"
+#include "gui/ideology/frmInfo.h"
 
-#include "ReportPrinter.h"
-#include "app/Session.h"
-#include "data/FileError.h"
-#include "ideology/DrawingPass.h"
-#include "ideology/IdeologyTexts.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/IdeologyTexts.h"
+#include "gui/services/ReportPrinter.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -96,8 +96,7 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
     if (!m_session.smallScreen)
         fraNotShown->setMinimumWidth(fontMetrics().horizontalAdvance(QString(30, QLatin1Char('M'))) / 2 + 40);
 
-    static_cast<DetailsFrame &>(*this) =
-        DetailsFrame::Build(m_session.smallScreen ? kSmallDetailsSize : kDetailsSize);
+    static_cast<DetailsFrame &>(*this) = DetailsFrame::Build(m_session.smallScreen ? kSmallDetailsSize : kDetailsSize);
     if (m_session.smallScreen)
         fraDetails->setFixedWidth(kSmallDetailsFrameWidth);
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ReportPrinter.h"
-#include "ideology/RollCallInfo.h"
+#include "core/ideology/RollCallInfo.h"
+#include "gui/services/ReportPrinter.h"
 
-#include "services/DetailsFrame.h"
+#include "gui/services/DetailsFrame.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "frmInquire.h"
+#include "gui/ideology/frmInquire.h"
 
-#include "services/WindowTools.h"
+#include "gui/services/WindowTools.h"
 
 #include <QLabel>
 #include <QPushButton>

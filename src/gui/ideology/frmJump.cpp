@@ -1,8 +1,8 @@
-#include "frmJump.h"
+#include "gui/ideology/frmJump.h"
 
-#include "ideology/QueueNavigation.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/ideology/QueueNavigation.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

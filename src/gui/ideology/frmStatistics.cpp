@@ -1,13 +1,13 @@
-#include "frmStatistics.h"
+#include "gui/ideology/frmStatistics.h"
 
-#include "ReportPrinter.h"
-#include "app/Session.h"
-#include "data/FileError.h"
-#include "ideology/DrawingPass.h"
-#include "ideology/IdeologyTexts.h"
-#include "ideology/RollCallInfo.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/IdeologyTexts.h"
+#include "core/ideology/RollCallInfo.h"
+#include "gui/services/ReportPrinter.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReportPrinter.h"
-#include "ideology/ReportLine.h"
-#include "ideology/VoteStatistics.h"
+#include "core/ideology/ReportLine.h"
+#include "core/ideology/VoteStatistics.h"
+#include "gui/services/ReportPrinter.h"
 
 #include <QDialog>
 

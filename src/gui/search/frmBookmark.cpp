@@ -1,11 +1,11 @@
-#include "frmBookmark.h"
+#include "gui/search/frmBookmark.h"
 
-#include "services/WaitProgress.h"
+#include "gui/services/WaitProgress.h"
 
-#include "app/Session.h"
-#include "data/FileError.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QDir>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/BookmarkList.h"
+#include "core/search/BookmarkList.h"
 
 #include <QDialog>
 

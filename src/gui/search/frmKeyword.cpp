@@ -1,8 +1,8 @@
-#include "frmKeyword.h"
+#include "gui/search/frmKeyword.h"
 
-#include "app/Session.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QComboBox>
 #include <QGridLayout>

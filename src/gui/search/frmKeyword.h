@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/KeywordCriteria.h"
+#include "core/search/KeywordCriteria.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "frmQuickInfo.h"
+#include "gui/search/frmQuickInfo.h"
 
-#include "data/Description.h"
-#include "ideology/RollCallInfo.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/data/Description.h"
+#include "core/ideology/RollCallInfo.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,7 +40,8 @@ frmQuickInfo::frmQuickInfo(Services &services, bool smallScreen, QWidget *parent
     layout->addLayout(buttons);
 
     connect(btnOK, &QPushButton::clicked, this, &frmQuickInfo::reject);
-    connect(btnHelp, &QPushButton::clicked, this, [this] { m_services.showHelp(this, QStringLiteral("frmQuickInfo")); });
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmQuickInfo")); });
 
     adjustSize();
     CentreOnScreen(this);

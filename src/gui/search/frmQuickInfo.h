@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/DetailsFrame.h"
+#include "gui/services/DetailsFrame.h"
 
 #include <QDialog>
 

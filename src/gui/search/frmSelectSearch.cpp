@@ -1,16 +1,16 @@
-#include "frmSelectSearch.h"
+#include "gui/search/frmSelectSearch.h"
 
-#include "services/WaitProgress.h"
-#include "app/Session.h"
-#include "data/FileError.h"
-#include "frmKeyword.h"
-#include "frmSubjectAccess.h"
-#include "search/BookmarkFile.h"
-#include "search/OrdinalSuffix.h"
-#include "search/RollCallSearch.h"
-#include "search/SubjectCodeTable.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "core/search/BookmarkFile.h"
+#include "core/search/OrdinalSuffix.h"
+#include "core/search/RollCallSearch.h"
+#include "core/search/SubjectCodeTable.h"
+#include "gui/search/frmKeyword.h"
+#include "gui/search/frmSubjectAccess.h"
+#include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
+#include "gui/services/WindowTools.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -152,9 +152,15 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
     CentreOnScreen(this);
 }
 
-void frmSelectSearch::FillHouseList() { fillList(true); }
+void frmSelectSearch::FillHouseList()
+{
+    fillList(true);
+}
 
-void frmSelectSearch::FillSenateList() { fillList(false); }
+void frmSelectSearch::FillSenateList()
+{
+    fillList(false);
+}
 
 void frmSelectSearch::fillList(bool house)
 {
@@ -176,7 +182,10 @@ void frmSelectSearch::fillList(bool house)
     list->setFocus();
 }
 
-QListWidget *frmSelectSearch::currentList() const { return optHouse->isChecked() ? lstHouse : lstSenate; }
+QListWidget *frmSelectSearch::currentList() const
+{
+    return optHouse->isChecked() ? lstHouse : lstSenate;
+}
 
 void frmSelectSearch::updateListsEnabled()
 {

@@ -1,8 +1,8 @@
-#include "frmSubjectAccess.h"
+#include "gui/search/frmSubjectAccess.h"
 
-#include "app/Session.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "gui/services/Services.h"
+#include "gui/services/WindowTools.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -20,8 +20,7 @@ constexpr QSize kListSize(360, 300);
 constexpr int kSmallScreenPoints = 9;
 } // namespace
 
-frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const SubjectCodeTable &table,
-                                   QWidget *parent)
+frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const SubjectCodeTable &table, QWidget *parent)
     : QDialog(parent), m_session(session), m_services(services), m_table(table)
 {
     setObjectName(QStringLiteral("frmSubjectAccess"));
@@ -56,7 +55,8 @@ frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const S
     panelLayout->addWidget(lblSubject, 1);
 
     btnOK = Named(new QPushButton(QStringLiteral("Start")), "btnOK");
-    btnOK->setToolTip(QStringLiteral("Click on this button to search the selected Congress(es) for the selected subject."));
+    btnOK->setToolTip(
+        QStringLiteral("Click on this button to search the selected Congress(es) for the selected subject."));
     btnOK->setDefault(true);
     btnCancel = Named(new QPushButton(QStringLiteral("Done")), "btnCancel");
     btnCancel->setAutoDefault(false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/SubjectCodeTable.h"
+#include "core/search/SubjectCodeTable.h"
 
 #include <QDialog>
 

@@ -1,18 +1,18 @@
-#include "frmViewCalls.h"
+#include "gui/search/frmViewCalls.h"
 
-#include "services/WaitProgress.h"
-#include "app/Session.h"
-#include "data/Description.h"
-#include "data/FileError.h"
-#include "frmKeyword.h"
-#include "frmQuickInfo.h"
-#include "report/Spreadsheet.h"
-#include "search/BookmarkFile.h"
-#include "search/MatchTable.h"
-#include "search/RollCallSearch.h"
-#include "search/SelectionQueue.h"
-#include "services/Services.h"
-#include "services/WindowTools.h"
+#include "core/app/Session.h"
+#include "core/data/Description.h"
+#include "core/data/FileError.h"
+#include "core/report/Spreadsheet.h"
+#include "core/search/BookmarkFile.h"
+#include "core/search/MatchTable.h"
+#include "core/search/RollCallSearch.h"
+#include "core/search/SelectionQueue.h"
+#include "gui/search/frmKeyword.h"
+#include "gui/search/frmQuickInfo.h"
+#include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
+#include "gui/services/WindowTools.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -169,7 +169,8 @@ void frmViewCalls::buildControls()
     lblQuick = Named(new QLabel(QStringLiteral("Roll call &number:")), "lblQuick");
     lblQuick->setBuddy(mtxQuick);
 
-    btnAdd = button("btnAdd", QStringLiteral("&Add"), QStringLiteral("Add the highlighted roll calls to the selection."));
+    btnAdd =
+        button("btnAdd", QStringLiteral("&Add"), QStringLiteral("Add the highlighted roll calls to the selection."));
     btnAll = button("btnAll", QStringLiteral("Se&lect All"), QStringLiteral("Select every roll call in the list."));
     btnRemove = button("btnRemove", QStringLiteral("&Remove"),
                        QStringLiteral("Remove the highlighted roll call from the selection."));
@@ -230,9 +231,9 @@ void frmViewCalls::buildControls()
     if (compact) {
         // Small screens: the two lists one above the other, small print, the commands beside them.
         const QFont font = compactFont();
-        for (QWidget *w : std::initializer_list<QWidget *>{lstRollCalls, lstSelected, lblMatchesTag, lblMatches,
-                                                            lblTotalSelTag, lblTotalSel, lblRollCall, lblDate,
-                                                            lblQuick, mtxQuick})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{lstRollCalls, lstSelected, lblMatchesTag, lblMatches, lblTotalSelTag,
+                                              lblTotalSel, lblRollCall, lblDate, lblQuick, mtxQuick})
             w->setFont(font);
         lstRollCalls->setMinimumSize(kCompactListSize);
         lstSelected->setMinimumSize(kCompactListSize);
@@ -283,7 +284,8 @@ void frmViewCalls::buildControls()
     connect(btnBookmark, &QPushButton::clicked, this, &frmViewCalls::saveBookmarks);
     connect(btnKeyword, &QPushButton::clicked, this, &frmViewCalls::narrowByKeyword);
     connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
-    connect(btnHelp, &QPushButton::clicked, this, [this] { m_services.showHelp(this, QStringLiteral("frmViewCalls")); });
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmViewCalls")); });
 }
 
 void frmViewCalls::buildMenus()
@@ -341,7 +343,8 @@ void frmViewCalls::buildMenus()
     connect(mnuUS, &QAction::triggered, this, [this] { chooseDisplay(false); });
     connect(mnuSingle, &QAction::triggered, this, [this] { chooseAmount(true); });
     connect(mnuDouble, &QAction::triggered, this, [this] { chooseAmount(false); });
-    connect(mnuExplain, &QAction::triggered, this, [this] { m_services.showHelp(this, QStringLiteral("frmViewCalls")); });
+    connect(mnuExplain, &QAction::triggered, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmViewCalls")); });
 }
 
 void frmViewCalls::attach(Hook hook, std::function<void()> action)
@@ -350,7 +353,10 @@ void frmViewCalls::attach(Hook hook, std::function<void()> action)
     updateCommands();
 }
 
-bool frmViewCalls::isAttached(Hook hook) const { return bool(m_hooks.at(std::size_t(hook))); }
+bool frmViewCalls::isAttached(Hook hook) const
+{
+    return bool(m_hooks.at(std::size_t(hook)));
+}
 
 void frmViewCalls::runHook(Hook hook)
 {
@@ -400,7 +406,10 @@ void frmViewCalls::showRollCall()
     lblDate->setText(RollCallIdLine(m_session.isHouse, match));
 }
 
-void frmViewCalls::EnableButtons() { updateCommands(); }
+void frmViewCalls::EnableButtons()
+{
+    updateCommands();
+}
 
 void frmViewCalls::DisableUSMap()
 {
@@ -514,8 +523,7 @@ void frmViewCalls::clearQueue()
 
 void frmViewCalls::quickEntry()
 {
-    const std::optional<int> row =
-        QuickEntryRow(mtxQuick->text(), m_session.rollCallCount, lstRollCalls->count());
+    const std::optional<int> row = QuickEntryRow(mtxQuick->text(), m_session.rollCallCount, lstRollCalls->count());
     if (!row)
         return;
     lstRollCalls->setCurrentRow(*row - 1);
@@ -621,13 +629,15 @@ void frmViewCalls::saveBookmarks()
                                                    QStringLiteral("BMK"), {m_session.userDir, true});
     if (file.isEmpty())
         return;
-    if (!RunReportingErrors(m_services, this,
-                            [&] { BookmarkFile::Append(file, BookmarkEntriesFromQueue(m_session)); }))
+    if (!RunReportingErrors(m_services, this, [&] { BookmarkFile::Append(file, BookmarkEntriesFromQueue(m_session)); }))
         return;
     ReportSaved(m_services, this, file);
 }
 
-frmQuickInfo *frmViewCalls::quickInfo() const { return m_quickInfo; }
+frmQuickInfo *frmViewCalls::quickInfo() const
+{
+    return m_quickInfo;
+}
 
 void frmViewCalls::showQuickInfo()
 {

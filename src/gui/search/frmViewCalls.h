@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/CongressExtras.h"
+#include "core/search/CongressExtras.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "DetailsFrame.h"
+#include "gui/services/DetailsFrame.h"
 
-#include "WindowTools.h"
+#include "gui/services/WindowTools.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

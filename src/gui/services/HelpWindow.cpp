@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "gui/services/HelpWindow.h"
 
 #include <QDesktopServices>
 #include <QFile>

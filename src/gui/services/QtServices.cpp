@@ -1,8 +1,8 @@
-#include "QtServices.h"
+#include "gui/services/QtServices.h"
 
-#include "HelpWindow.h"
-#include "WindowTools.h"
-#include "frmWait.h"
+#include "gui/services/HelpWindow.h"
+#include "gui/services/WindowTools.h"
+#include "gui/services/frmWait.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -32,10 +32,18 @@ void QtServices::message(QWidget *parent, const QString &text, const QString &ti
 {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
-    case Icon::None: boxIcon = QMessageBox::NoIcon; break;
-    case Icon::Exclamation: boxIcon = QMessageBox::Warning; break;
-    case Icon::Question: boxIcon = QMessageBox::Question; break;
-    case Icon::Information: boxIcon = QMessageBox::Information; break;
+    case Icon::None:
+        boxIcon = QMessageBox::NoIcon;
+        break;
+    case Icon::Exclamation:
+        boxIcon = QMessageBox::Warning;
+        break;
+    case Icon::Question:
+        boxIcon = QMessageBox::Question;
+        break;
+    case Icon::Information:
+        boxIcon = QMessageBox::Information;
+        break;
     }
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
@@ -56,7 +64,10 @@ bool QtServices::question(QWidget *parent, const QString &text, const QString &t
     return box.exec() == QMessageBox::Ok;
 }
 
-void QtServices::beep() { QApplication::beep(); }
+void QtServices::beep()
+{
+    QApplication::beep();
+}
 
 QString QtServices::openFileName(QWidget *parent, const QString &caption, const QStringList &filters,
                                  const QString &defaultSuffix)
@@ -136,9 +147,15 @@ void QtServices::showWait(const QString &info)
     QCoreApplication::processEvents();
 }
 
-void QtServices::setWaitPercent(int percent) { waitWindow()->pnlWait->setValue(qBound(0, percent, 100)); }
+void QtServices::setWaitPercent(int percent)
+{
+    waitWindow()->pnlWait->setValue(qBound(0, percent, 100));
+}
 
-void QtServices::setWaitNumber(const QString &number) { waitWindow()->pnlNum->setText(number); }
+void QtServices::setWaitNumber(const QString &number)
+{
+    waitWindow()->pnlNum->setText(number);
+}
 
 void QtServices::hideWait()
 {
@@ -159,7 +176,10 @@ bool QtServices::choosePrinter(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-HelpWindow *QtServices::helpWindow() const { return m_help; }
+HelpWindow *QtServices::helpWindow() const
+{
+    return m_help;
+}
 
 void QtServices::showHelp(QWidget *, const QString &topic)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Services.h"
+#include "gui/services/Services.h"
 
 #include <QPointer>
 
@@ -48,8 +48,8 @@ public:
     HelpWindow *helpWindow() const;
 
 private:
-    QString fileName(QWidget *parent, const QString &caption, const QStringList &filters,
-                     const QString &defaultSuffix, bool save, const FileDialogPlace &place = {});
+    QString fileName(QWidget *parent, const QString &caption, const QStringList &filters, const QString &defaultSuffix,
+                     bool save, const FileDialogPlace &place = {});
 
     QPointer<frmWait> m_wait;
     QPointer<HelpWindow> m_help;

@@ -1,6 +1,6 @@
-#include "Services.h"
+#include "gui/services/Services.h"
 
-#include "data/FileError.h"
+#include "core/data/FileError.h"
 
 #include <QDir>
 
@@ -52,8 +52,14 @@ bool ConfirmQuit(Services &services, QWidget *parent)
                              kProgramTitle);
 }
 
-void ShowWait(Services &services) { services.showWait(kCalculatingText); }
+void ShowWait(Services &services)
+{
+    services.showWait(kCalculatingText);
+}
 
-void HideWait(Services &services) { services.hideWait(); }
+void HideWait(Services &services)
+{
+    services.hideWait();
+}
 
 } // namespace rollscan

@@ -1,4 +1,4 @@
-#include "UnattendedServices.h"
+#include "gui/services/UnattendedServices.h"
 
 #include <cstdio>
 
@@ -38,6 +38,9 @@ QString UnattendedServices::saveFileNameIn(QWidget *, const QString &, const QSt
     return {};
 }
 
-bool UnattendedServices::choosePrinter(QWidget *, QPrinter &) { return false; }
+bool UnattendedServices::choosePrinter(QWidget *, QPrinter &)
+{
+    return false;
+}
 
 } // namespace rollscan

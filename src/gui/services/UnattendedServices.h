@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QtServices.h"
+#include "gui/services/QtServices.h"
 
 namespace rollscan {
 

@@ -1,8 +1,8 @@
-#include "WaitProgress.h"
+#include "gui/services/WaitProgress.h"
 
-#include "Services.h"
+#include "gui/services/Services.h"
 
-#include "data/FileError.h"
+#include "core/data/FileError.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/Progress.h"
+#include "core/Progress.h"
 
 #include <functional>
 

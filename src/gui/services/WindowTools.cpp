@@ -1,4 +1,4 @@
-#include "WindowTools.h"
+#include "gui/services/WindowTools.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -24,8 +24,7 @@ constexpr int kGradientBands = 256;
 bool IsFormLoaded(const QString &name)
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::any_of(windows.cbegin(), windows.cend(),
-                       [&](const QWidget *w) { return w->objectName() == name; });
+    return std::any_of(windows.cbegin(), windows.cend(), [&](const QWidget *w) { return w->objectName() == name; });
 }
 
 void CentreOnScreen(QWidget *window)

@@ -1,6 +1,6 @@
-#include "frmWait.h"
+#include "gui/services/frmWait.h"
 
-#include "Services.h"
+#include "gui/services/Services.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

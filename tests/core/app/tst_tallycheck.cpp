@@ -1,0 +1,239 @@
+// The tally check: stored yea and nay tallies against the code-1 and code-6 votes, and its report.
+#include "support/TreeBuilder.h"
+
+#include "core/app/TallyCheck.h"
+#include "core/data/FileError.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rollscan;
+using rollscan::test::CongressData;
+using rollscan::test::TreeBuilder;
+
+namespace {
+// A congress whose roll call r has the stored tally tallies[r] and whose vote rows are `rows`.
+CongressData congress(const QList<QPair<int, int>> &tallies, const QStringList &rows)
+{
+    CongressData d;
+    for (int i = 0; i < rows.size(); ++i)
+        d.legislators.append(TreeBuilder::legislator(QStringLiteral("M%1").arg(i + 1), 41, 1, 100, 0, 0, 1000 + i));
+    for (const auto &[yeas, nays] : tallies)
+        d.rollCalls.append(TreeBuilder::rollCall(QStringLiteral("RC"), QDate(1981, 1, 5), yeas, nays));
+    d.voteRows = rows;
+    return d;
+}
+
+// Vote rows for one roll call: one legislator per character of `column`.
+QStringList oneRollCall(const QString &column)
+{
+    QStringList rows;
+    for (const QChar c : column)
+        rows.append(QString(c));
+    return rows;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A clock that reads `start` first and `start + elapsed` ever after.
+TallyCheck::Clock fixedClock(qint64 start, qint64 elapsed)
+{
+    auto calls = std::make_shared<int>(0);
+    return [=] { return (*calls)++ == 0 ? start : start + elapsed; };
+}
+} // namespace
+
+class TestTallyCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mismatchLines_data();
+    void mismatchLines();
+    void zeroRollCallsAddNothing();
+    void fullHouseReport();
+    void senateReport();
+    void extendedRecords();
+    void missingCongressFilesCreateNothing();
+    void progressCoversEveryCongress();
+    void shortVoteFileWritesNoReport();
+};
+
+void TestTallyCheck::mismatchLines_data()
+{
+    QTest::addColumn<int>("storedYeas");
+    QTest::addColumn<int>("storedNays");
+    QTest::addColumn<QString>("votes"); // one code per legislator, one roll call
+    QTest::addColumn<QString>("line");  // expected report line, empty for none
+
+    QTest::newRow("200-150 agrees") << 200 << 150 << QString(200, QLatin1Char('1')) + QString(150, QLatin1Char('6'))
+                                    << QString();
+    QTest::newRow("pairs are not yeas") << 3 << 1 << "1126"
+                                        << "Mismatch! House #7, roll call #1 has a vote tally of  3 - 1  in its RIF "
+                                           "file and  2 - 1  tally in the LCR file.";
+    QTest::newRow("announced and paired nays are not nays")
+        << 1 << 3 << "1456"
+        << "Mismatch! House #7, roll call #1 has a vote tally of  1 - 3  in its RIF file and  1 - 1  tally in the LCR "
+           "file.";
+    QTest::newRow("other codes count for nothing") << 2 << 1 << "0178961" << QString();
+    QTest::newRow("only the nays differ") << 2 << 0 << "116"
+                                          << "Mismatch! House #7, roll call #1 has a vote tally of  2 - 0  in its RIF "
+                                             "file and  2 - 1  tally in the LCR file.";
+}
+
+void TestTallyCheck::mismatchLines()
+{
+    QFETCH(int, storedYeas);
+    QFETCH(int, storedNays);
+    QFETCH(QString, votes);
+    QFETCH(QString, line);
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.addCongress(true, 7, congress({{storedYeas, storedNays}}, oneRollCall(votes)));
+    tree.writeIndexes();
+    TallyCheck check(dir.path(), true, false);
+    check.setClock(fixedClock(0, 0));
+    const int written = check.run();
+    QCOMPARE(written, line.isEmpty() ? 0 : 1);
+    const QStringList lines = QString::fromLatin1(readFile(check.reportPath())).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.at(3), line.isEmpty() ? QString() : line);
+}
+
+void TestTallyCheck::zeroRollCallsAddNothing()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.addCongress(true, 5, congress({}, {QString(), QString()}));
+    tree.writeIndexes();
+    TallyCheck check(dir.path(), true, false);
+    check.setClock(fixedClock(10, 0));
+    QCOMPARE(check.run(), 0);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("house/hmatch.txt"))),
+             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-99\r\n"
+                        "-----------------------------------------------------------\r\n"
+                        "\r\n"
+                        "\r\n"
+                        "Time elapsed: 0 seconds to match roll call vote tallies.\r\n"));
+}
+
+void TestTallyCheck::fullHouseReport()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    // Congress 3: roll call 2 disagrees. Congress 97: roll calls 1 and 3 disagree. Congress 100 lies
+    // beyond the check's range and is not read.
+    tree.addCongress(true, 3, congress({{1, 1}, {2, 0}}, {"11", "61", "91"}));
+    tree.addCongress(true, 97, congress({{0, 2}, {1, 2}, {12, 4}}, {"116", "661", "969"}));
+    tree.addCongress(true, 100, congress({{9, 9}}, {"1"}));
+    tree.writeIndexes();
+    // An old report is replaced, not appended to.
+    tree.writeRaw(QStringLiteral("house/hmatch.txt"), "an old report that is much longer than the new one ...\r\n");
+    TallyCheck check(dir.path(), true, false);
+    check.setClock(fixedClock(86395, 7)); // across midnight on a time-of-day clock
+    QCOMPARE(check.run(), 3);
+    QCOMPARE(check.reportPath(), dir.filePath(QStringLiteral("house/hmatch.txt")));
+    QCOMPARE(readFile(check.reportPath()),
+             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-99\r\n"
+                        "-----------------------------------------------------------\r\n"
+                        "\r\n"
+                        "Mismatch! House #3, roll call #2 has a vote tally of  2 - 0  in its RIF file and  3 - 0  "
+                        "tally in the LCR file.\r\n"
+                        "Mismatch! House #97, roll call #1 has a vote tally of  0 - 2  in its RIF file and  1 - 1  "
+                        "tally in the LCR file.\r\n"
+                        "Mismatch! House #97, roll call #3 has a vote tally of  12 - 4  in its RIF file and  1 - 1  "
+                        "tally in the LCR file.\r\n"
+                        "\r\n"
+                        "Time elapsed: 7 seconds to match roll call vote tallies.\r\n"));
+}
+
+void TestTallyCheck::senateReport()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.addCongress(false, 9, congress({{2, 1}}, {"1", "2", "6"}));
+    tree.addCongress(true, 9, congress({{1, 1}}, {"1", "6"})); // agrees; the House report stays apart
+    tree.writeIndexes();
+    TallyCheck check(dir.path(), false, false);
+    check.setClock(fixedClock(0, 2));
+    QCOMPARE(check.run(), 1);
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("senate/smatch.txt"))),
+             QByteArray("List of Mismatches between RIF and LCR files in Senates 1-99\r\n"
+                        "------------------------------------------------------------\r\n"
+                        "\r\n"
+                        "Mismatch! House #9, roll call #1 has a vote tally of  2 - 1  in its RIF file and  1 - 1  "
+                        "tally in the LCR file.\r\n"
+                        "\r\n"
+                        "Time elapsed: 2 seconds to match roll call vote tallies.\r\n"));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("house/hmatch.txt"))));
+}
+
+void TestTallyCheck::extendedRecords()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    CongressData d = congress({{1, 0}, {0, 1}}, {"16", "99"});
+    d.rollCalls[1].date = TaggedDate::FromText(QStringLiteral("undated")); // later fields move
+    tree.addCongress(true, 50, d, true);
+    tree.writeIndexes();
+    TallyCheck check(dir.path(), true, true);
+    QCOMPARE(check.run(), 0);
+}
+
+void TestTallyCheck::missingCongressFilesCreateNothing()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.addCongress(true, 20, congress({{1, 0}}, {"1"}));
+    // The index describes congress 5, whose files are absent, and congress 30 has a legislator file only.
+    tree.setCounts(true, 5, CongressCounts{3, 4, 0, 0, 0});
+    tree.setCounts(true, 30, CongressCounts{1, 1, 0, 0, 0});
+    tree.writeIndexes();
+    tree.writeRaw(QStringLiteral("house/30.lcr"), QByteArray(50, ' '));
+    TallyCheck check(dir.path(), true, false);
+    QCOMPARE(check.run(), 0);
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("house"))).entryList(QDir::Files, QDir::Name),
+             (QStringList{"20.dbn", "20.din", "20.lcr", "20.rif", "20.vot", "30.lcr", "hmatch.txt"}));
+}
+
+void TestTallyCheck::progressCoversEveryCongress()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.addCongress(true, 2, congress({{1, 0}}, {"1"}));
+    tree.writeIndexes();
+    TallyCheck check(dir.path(), true, false);
+    QList<int> done;
+    check.setProgress([&](int d, int total) {
+        QCOMPARE(total, 99);
+        done.append(d);
+    });
+    check.run();
+    QCOMPARE(done.size(), 99);
+    QCOMPARE(done.first(), 1);
+    QCOMPARE(done.last(), 99);
+}
+
+void TestTallyCheck::shortVoteFileWritesNoReport()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.addCongress(true, 4, congress({{1, 0}, {1, 0}}, {"11", "11"}));
+    tree.writeIndexes();
+    tree.writeRaw(QStringLiteral("house/4.vot"), "111");
+    TallyCheck check(dir.path(), true, false);
+    try {
+        check.run();
+        QFAIL("no error for a short vote file");
+    } catch (const FileError &e) {
+        QCOMPARE(e.number(), 62);
+        QCOMPARE(e.path(), dir.filePath(QStringLiteral("house/4.vot")));
+    }
+    QVERIFY(!QFileInfo::exists(check.reportPath()));
+}
+
+QTEST_GUILESS_MAIN(TestTallyCheck)
+#include "tst_tallycheck.moc"

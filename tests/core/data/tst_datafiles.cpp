@@ -1,0 +1,655 @@
+// Round trips, byte layouts and edge cases of the congress data files.
+#include "support/TreeBuilder.h"
+
+#include "core/data/CongressIndex.h"
+#include "core/data/Cp1252.h"
+#include "core/data/DataTree.h"
+#include "core/data/Dates.h"
+#include "core/data/Description.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/data/Legislator.h"
+#include "core/data/PartySymbol.h"
+#include "core/data/RollCall.h"
+#include "core/data/VoteMatrix.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace rollscan;
+using rollscan::test::TreeBuilder;
+
+namespace {
+qint16 i16At(const QByteArray &b, int off)
+{
+    return qFromLittleEndian<qint16>(b.constData() + off);
+}
+qint32 i32At(const QByteArray &b, int off)
+{
+    return qFromLittleEndian<qint32>(b.constData() + off);
+}
+float f32At(const QByteArray &b, int off)
+{
+    const quint32 bits = qFromLittleEndian<quint32>(b.constData() + off);
+    float f;
+    std::memcpy(&f, &bits, 4);
+    return f;
+}
+double f64At(const QByteArray &b, int off)
+{
+    const quint64 bits = qFromLittleEndian<quint64>(b.constData() + off);
+    double f;
+    std::memcpy(&f, &bits, 8);
+    return f;
+}
+} // namespace
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void congressFileNames_data();
+    void congressFileNames();
+    void caseInsensitiveTree();
+    void indexRecord97();
+    void indexRoundTripAndReservedBytes();
+    void legislatorLayout_data();
+    void legislatorLayout();
+    void extendedLegislatorsReadLikeStandard();
+    void voteByteAddressing();
+    void nonDigitVoteIsCodeZero();
+    void voteCodeClasses_data();
+    void voteCodeClasses();
+    void partySymbolIndex_data();
+    void partySymbolIndex();
+    void rollCallLayout_data();
+    void rollCallLayout();
+    void textDateShiftsLaterFields();
+    void toOldRollCallDropsExtendedFields();
+    void descriptionEntryBytes();
+    void descriptionsRoundTrip();
+    void tablesRoundTrip();
+    void cp1252();
+    void dates_data();
+    void dates();
+    void badInputs_data();
+    void badInputs();
+    void failedWriteLeavesOldFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestDataFiles::congressFileNames_data()
+{
+    QTest::addColumn<bool>("isHouse");
+    QTest::addColumn<int>("congress");
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("senate 9 legislators") << false << 9 << ".lcr"
+                                          << "senate/9s.lcr";
+    QTest::newRow("house 100 votes") << true << 100 << ".vot"
+                                     << "house/100.vot";
+    QTest::newRow("house 1 legislators") << true << 1 << ".lcr"
+                                         << "house/1.lcr";
+    QTest::newRow("house 105 legislators") << true << 105 << ".lcr"
+                                           << "house/105.lcr";
+    QTest::newRow("senate 97 descriptions") << false << 97 << ".dbn"
+                                            << "senate/97s.dbn";
+}
+
+void TestDataFiles::congressFileNames()
+{
+    QFETCH(bool, isHouse);
+    QFETCH(int, congress);
+    QFETCH(QString, ext);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QCOMPARE(CongressFileName(dir.path(), isHouse, congress, ext), dir.path() + "/" + expected);
+}
+
+void TestDataFiles::caseInsensitiveTree()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("HOUSE");
+    QDir(dir.path()).mkpath("Main");
+    WriteWholeFile(dir.path() + "/HOUSE/97.LCR", "x");
+    WriteWholeFile(dir.path() + "/Main/State.dat", "y");
+    QCOMPARE(CongressFileName(dir.path(), true, 97, ".lcr"), dir.path() + "/HOUSE/97.LCR");
+    QCOMPARE(DataFileName(dir.path(), kMainDir, "state.dat"), dir.path() + "/Main/State.dat");
+    QCOMPARE(ReadWholeFile(DataFileName(dir.path(), kMainDir, "state.dat")), QByteArray("y"));
+    // A name that exists under no spelling keeps the spelling asked for, so it can be created.
+    QCOMPARE(DataFileName(dir.path(), kUserDir, "a.bmk"), dir.path() + "/user/a.bmk");
+}
+
+void TestDataFiles::indexRecord97()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.setCounts(true, 97, {437, 353, 435, 7, 900});
+    tree.setCounts(false, 97, {101, 497});
+    tree.writeIndexes();
+    const QByteArray house = tree.readRaw("main/houses.dat");
+    const QByteArray senate = tree.readRaw("main/senates.dat");
+    QCOMPARE(house.size(), 970);
+    QCOMPARE(senate.size(), 388);
+    QCOMPARE(i16At(house, 960), qint16(437));
+    QCOMPARE(i16At(house, 962), qint16(353));
+    QCOMPARE(i16At(house, 964), qint16(435));
+    QCOMPARE(i16At(house, 968), qint16(900));
+    QCOMPARE(i16At(senate, 384), qint16(101));
+    QCOMPARE(i16At(senate, 386), qint16(497));
+    const CongressCounts h = LoadCongressCounts(dir.path(), true, 97);
+    QCOMPARE(h.legislatorCount, qint16(437));
+    QCOMPARE(h.rollCallCount, qint16(353));
+    const CongressCounts s = LoadCongressCounts(dir.path(), false, 97);
+    QCOMPARE(s.legislatorCount, qint16(101));
+    QCOMPARE(s.rollCallCount, qint16(497));
+}
+
+void TestDataFiles::indexRoundTripAndReservedBytes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/houses.dat";
+    QList<CongressCounts> records = {{1, 2, 3, -5, 4}, {10, 20, 30, 12345, 40}};
+    WriteCongressIndex(path, true, records);
+    QCOMPARE(ReadCongressIndex(path, true), records);
+    const QByteArray raw = ReadWholeFile(path);
+    QCOMPARE(i16At(raw, 16), qint16(12345)); // reserved bytes 6-7 of record 2 are carried, not interpreted
+}
+
+void TestDataFiles::legislatorLayout_data()
+{
+    QTest::addColumn<bool>("extended");
+    QTest::newRow("standard") << false;
+    QTest::newRow("extended") << true;
+}
+
+void TestDataFiles::legislatorLayout()
+{
+    QFETCH(bool, extended);
+    Legislator l = TreeBuilder::legislator("O'NEILL", 3, 8, 100, 0.5f, -0.25f, 10700, 4);
+    l.seedCount = 2;
+    l.seedX = {101, 102, 103};
+    l.seedY = {-201, 202, 203};
+    const QByteArray b = EncodeLegislator(l, extended);
+    QCOMPARE(b.size(), extended ? 62 : 50);
+    QCOMPARE(b.left(12), QByteArray("O'NEILL     "));
+    QCOMPARE(i16At(b, 12), qint16(3));
+    QCOMPARE(i16At(b, 14), qint16(8));
+    QCOMPARE(i16At(b, 16), qint16(100));
+    QCOMPARE(f32At(b, 18), 0.5f);
+    QCOMPARE(f32At(b, 22), -0.25f);
+    QCOMPARE(i32At(b, 26), qint32(10700));
+    QCOMPARE(i16At(b, 30), qint16(4));
+    QCOMPARE(i16At(b, 36), qint16(2));
+    QCOMPARE(i16At(b, 38), qint16(101));
+    QCOMPARE(i16At(b, 40), qint16(-201));
+    QCOMPARE(i16At(b, 46), qint16(103));
+    QCOMPARE(i16At(b, 48), qint16(203));
+
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/1.lcr";
+    l.recordNumber = 1;
+    Legislator second = TreeBuilder::legislator("SMITH", 41, 1, 200, -0.1f, 0.9f, 99999);
+    second.recordNumber = 2;
+    WriteLegislators(path, {l, second}, extended);
+    const QList<Legislator> back = ReadLegislators(path, 2, extended);
+    QCOMPARE(back.size(), 2);
+    QCOMPARE(back[0], l);
+    QCOMPARE(back[1], second);
+    QCOMPARE(back[1].trimmedName(), QString("SMITH"));
+}
+
+void TestDataFiles::extendedLegislatorsReadLikeStandard()
+{
+    QTemporaryDir dir;
+    Legislator l = TreeBuilder::legislator("JONES", 52, 3, 100, 0.123f, -0.456f, 1234, 7);
+    l.recordNumber = 1;
+    WriteLegislators(dir.path() + "/std.lcr", {l}, false);
+    QByteArray ext = EncodeLegislator(l, true);
+    ext.replace(50, 12, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c", 12)); // reserved bytes
+    WriteWholeFile(dir.path() + "/ext.lcr", ext);
+    QCOMPARE(ReadLegislators(dir.path() + "/ext.lcr", 1, true), ReadLegislators(dir.path() + "/std.lcr", 1, false));
+    QCOMPARE(ToOldLegislator(ext), ReadWholeFile(dir.path() + "/std.lcr"));
+}
+
+void TestDataFiles::voteByteAddressing()
+{
+    // Three roll calls: legislator 2's vote on roll call 1 is byte 4 (offset 3).
+    QCOMPARE(VoteMatrix::Offset(2, 1, 3), qint64(3));
+    const VoteMatrix v = VoteMatrix::FromBytes("169"
+                                               "613"
+                                               "999",
+                                               3, 3, "x.vot");
+    QCOMPARE(v.vote(2, 1), 6);
+    QCOMPARE(v.vote(1, 3), 9);
+    QCOMPARE(v.vote(3, 2), 9);
+    QCOMPARE(v.vote(2, 3), 3);
+}
+
+void TestDataFiles::nonDigitVoteIsCodeZero()
+{
+    const VoteMatrix v = VoteMatrix::FromBytes(QByteArray("1 x\0", 4), 1, 4, "x.vot");
+    QCOMPARE(v.vote(1, 1), 1);
+    QCOMPARE(v.vote(1, 2), 0);
+    QCOMPARE(v.vote(1, 3), 0);
+    QCOMPARE(v.vote(1, 4), 0);
+}
+
+void TestDataFiles::voteCodeClasses_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("yea");
+    QTest::addColumn<bool>("nay");
+    QTest::addColumn<QString>("label");
+    const char *labels[] = {"Not Mem:", "Yes:", "Pair Yes:", "Ann. Yes:", "Ann. No:",
+                            "Pair No:", "No:",  "[blank]:",  "Present:",  "Not Voting:"};
+    for (int c = 0; c <= 9; ++c)
+        QTest::addRow("code %d", c) << c << (c >= 1 && c <= 3) << (c >= 4 && c <= 6) << QString(labels[c]);
+}
+
+void TestDataFiles::voteCodeClasses()
+{
+    QFETCH(int, code);
+    QFETCH(bool, yea);
+    QFETCH(bool, nay);
+    QFETCH(QString, label);
+    QCOMPARE(IsYeaCode(code), yea);
+    QCOMPARE(IsNayCode(code), nay);
+    QCOMPARE(VoteCodeLabel(code), label);
+}
+
+void TestDataFiles::partySymbolIndex_data()
+{
+    QTest::addColumn<int>("party");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("congress");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("100 southern congress 24") << 100 << 44 << 24 << 5;
+    QTest::newRow("100 southern congress 25") << 100 << 44 << 25 << 3;
+    QTest::newRow("100 state 50 congress 25") << 100 << 50 << 25 << 5;
+    QTest::newRow("100 state 50 congress 110") << 100 << 50 << 110 << 5;
+    QTest::newRow("100 state 51 congress 110") << 100 << 51 << 110 << 3;
+    QTest::newRow("100 state 52 congress 110") << 100 << 52 << 110 << 5;
+    QTest::newRow("100 state 53") << 100 << 53 << 30 << 3;
+    QTest::newRow("100 state 54") << 100 << 54 << 30 << 3;
+    QTest::newRow("100 state 40") << 100 << 40 << 30 << 3;
+    QTest::newRow("100 state 39") << 100 << 39 << 30 << 5;
+    QTest::newRow("603") << 603 << 1 << 50 << 4;
+    QTest::newRow("602 undefined") << 602 << 1 << 50 << kUndefinedParty;
+    QTest::newRow("1 federalist") << 1 << 1 << 5 << 1;
+    QTest::newRow("200") << 200 << 1 << 110 << 2;
+    QTest::newRow("500") << 500 << 1 << 110 << 3;
+    QTest::newRow("29 whig") << 29 << 44 << 30 << 6;
+    QTest::newRow("300 lower end") << 300 << 1 << 30 << 12;
+    QTest::newRow("308 upper end") << 308 << 1 << 30 << 12;
+    QTest::newRow("309 outside range") << 309 << 1 << 30 << kUndefinedParty;
+    QTest::newRow("3333") << 3333 << 1 << 30 << 25;
+    QTest::newRow("1111 last") << 1111 << 1 << 30 << 38;
+    QTest::newRow("0") << 0 << 1 << 30 << kUndefinedParty;
+}
+
+void TestDataFiles::partySymbolIndex()
+{
+    QFETCH(int, party);
+    QFETCH(int, state);
+    QFETCH(int, congress);
+    QFETCH(int, expected);
+    QCOMPARE(PartySymbolIndex(party, state, congress), expected);
+}
+
+void TestDataFiles::rollCallLayout_data()
+{
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<int>("descAt");
+    QTest::addColumn<int>("dateAt");
+    QTest::newRow("standard") << false << 8 << 68;
+    QTest::newRow("extended") << true << 10 << 70;
+}
+
+void TestDataFiles::rollCallLayout()
+{
+    QFETCH(bool, extended);
+    QFETCH(int, descAt);
+    QFETCH(int, dateAt);
+    RollCall rc =
+        TreeBuilder::rollCall("ELECTION OF THE SPEAKER", QDate(1981, 1, 5), 233, 202, 0.698f, 0.076f, -0.643f, 0.208f);
+    rc.issueCode = 11;
+    rc.issueCode2 = extended ? 22 : 0;
+    rc.clausenCode = 3;
+    rc.peltzmanCode1 = 4;
+    rc.peltzmanCode2 = 5;
+    rc.infoYea = 240;
+    rc.infoNay = 205;
+    rc.infoNotVoting = -3;
+    if (extended)
+        rc.extendedReserved = QByteArray(24, '\x5a');
+    const QByteArray b = EncodeRollCall(rc, extended);
+    QCOMPARE(b.size(), extended ? 136 : 110);
+    QCOMPARE(RollCallRecordLength(extended), extended ? 136 : 110);
+    QCOMPARE(i16At(b, 0), qint16(11));
+    if (extended) {
+        QCOMPARE(i16At(b, 2), qint16(22));
+        QCOMPARE(i16At(b, 4), qint16(3));
+        QCOMPARE(i16At(b, 8), qint16(5));
+    } else {
+        QCOMPARE(i16At(b, 2), qint16(3));
+        QCOMPARE(i16At(b, 6), qint16(5));
+    }
+    QCOMPARE(b.mid(descAt, 60), QByteArray("ELECTION OF THE SPEAKER").leftJustified(60, ' '));
+    QCOMPARE(i16At(b, dateAt), qint16(7));
+    QCOMPARE(f64At(b, dateAt + 2), 29591.0);
+    QCOMPARE(i16At(b, dateAt + 10), qint16(233));
+    QCOMPARE(i16At(b, dateAt + 12), qint16(202));
+    QCOMPARE(i16At(b, dateAt + 14), qint16(240));
+    QCOMPARE(i16At(b, dateAt + 16), qint16(205));
+    QCOMPARE(i16At(b, dateAt + 18), qint16(-3));
+    QCOMPARE(f32At(b, dateAt + 20), 0.698f);
+    QCOMPARE(f32At(b, dateAt + 24), 0.076f);
+    QCOMPARE(f32At(b, dateAt + 28), -0.643f);
+    QCOMPARE(f32At(b, dateAt + 32), 0.208f);
+    if (extended)
+        QCOMPARE(b.mid(106, 24), QByteArray(24, '\x5a'));
+
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/1.rif";
+    RollCall second = TreeBuilder::rollCall("NO DATE", QDate(), 1, 2);
+    if (extended)
+        second.extendedReserved = QByteArray(24, '\0'); // what a record written without them reads back
+    WriteRollCalls(path, {rc, second}, extended);
+    const QList<RollCall> back = ReadRollCalls(path, 2, extended);
+    QCOMPARE(back[0], rc);
+    QCOMPARE(back[0].date.date(), QDate(1981, 1, 5));
+    QCOMPARE(back[1], second);
+    QVERIFY(!back[1].date.isDate());
+}
+
+void TestDataFiles::textDateShiftsLaterFields()
+{
+    RollCall rc = TreeBuilder::rollCall("X", QDate(), 7, 8);
+    rc.date = TaggedDate::FromText("MAY 1850");
+    const QByteArray b = EncodeRollCall(rc, false);
+    QCOMPARE(i16At(b, 68), qint16(8));
+    QCOMPARE(i16At(b, 70), qint16(8));
+    QCOMPARE(b.mid(72, 8), QByteArray("MAY 1850"));
+    QCOMPARE(i16At(b, 80), qint16(7)); // yeas follow the text directly
+    QCOMPARE(i16At(b, 82), qint16(8));
+    const QByteArray empty = EncodeRollCall(TreeBuilder::rollCall("Y", QDate(), 5, 6), false);
+    QCOMPARE(i16At(empty, 70), qint16(0));
+    QCOMPARE(i16At(empty, 72), qint16(5));
+    // A text date that would push the fields out of the slot cannot be written.
+    rc.date = TaggedDate::FromText(QString(13, 'A'));
+    QVERIFY_THROWS_EXCEPTION(DataError, EncodeRollCall(rc, false));
+}
+
+void TestDataFiles::toOldRollCallDropsExtendedFields()
+{
+    RollCall rc = TreeBuilder::rollCall("A", QDate(2000, 2, 29), 1, 2);
+    rc.issueCode = 5;
+    rc.issueCode2 = 6;
+    rc.extendedReserved = QByteArray(24, '\x01');
+    const RollCall old = ToOldRollCall(rc);
+    QCOMPARE(old.issueCode, qint16(5));
+    QCOMPARE(old.issueCode2, qint16(0));
+    QVERIFY(old.extendedReserved.isEmpty());
+    QCOMPARE(EncodeRollCall(old, false), EncodeRollCall(rc, false));
+}
+
+void TestDataFiles::descriptionEntryBytes()
+{
+    QTemporaryDir dir;
+    Description d;
+    d.header = {"H.R. 1", "PASSED", "ON", "PASSAGE", "ELECTION"};
+    d.text = "(A BILL)";
+    Description second;
+    second.text = "B";
+    WriteDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", {d, second});
+    const QByteArray din = ReadWholeFile(dir.path() + "/1.din");
+    const QByteArray dbn = ReadWholeFile(dir.path() + "/1.dbn");
+    QCOMPARE(din.size(), 8);
+    QCOMPARE(i32At(din, 0), 1); // roll call 1 starts at position 1: positions are 1-based
+    QCOMPARE(i32At(din, 4), 69);
+    QCOMPARE(dbn.left(60),
+             QByteArray("H.R. 1       PASSED     ON     PASSAGE ELECTION           ") + QByteArray("\x08\x00", 2));
+    QCOMPARE(dbn.mid(60, 8), QByteArray("(A BILL)"));
+    QCOMPARE(dbn.size(), 68 + 61);
+    const Description back = ReadDescriptionFiles(dir.path() + "/1.din", dir.path() + "/1.dbn", 1);
+    Description expected;
+    expected.header = {"H.R. 1       ", "PASSED     ", "ON     ", "PASSAGE ", "ELECTION           "};
+    expected.text = "(A BILL)";
+    QCOMPARE(back, expected);
+}
+
+void TestDataFiles::descriptionsRoundTrip()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    test::CongressData data;
+    data.legislators = {TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1)};
+    data.rollCalls = {TreeBuilder::rollCall("ONE", QDate(1981, 1, 5), 1, 0),
+                      TreeBuilder::rollCall("TWO", QDate(), 0, 1)};
+    data.voteRows = {"16"};
+    Description a;
+    a.header = {"a", "b", "c", "d", "e"};
+    a.text = QString(470, 'Z');
+    Description b;
+    b.text = QString::fromUtf8("caf\u00e9 \u2019quoted\u2019");
+    data.descriptions = {a, b};
+    tree.addCongress(false, 9, data);
+    tree.writeIndexes();
+    QCOMPARE(ReadDescription(dir.path(), false, 9, 1).text, a.text);
+    QCOMPARE(ReadDescription(dir.path(), false, 9, 2).text, b.text);
+    const QList<Description> all = ReadAllDescriptions(CongressFileName(dir.path(), false, 9, ".din"),
+                                                       CongressFileName(dir.path(), false, 9, ".dbn"), 2);
+    QCOMPARE(all.size(), 2);
+    QCOMPARE(all[0].header[4], QString("e").leftJustified(19));
+}
+
+void TestDataFiles::tablesRoundTrip()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.writeStandardTables();
+    const StateTable states = StateTable::Read(tree.path("main/state.dat"));
+    QCOMPARE(states.records, TreeBuilder::standardStates());
+    QCOMPARE(states.name(41), QString("ALABAMA"));
+    QCOMPARE(tree.readRaw("main/state.dat").mid(40 * 19, 19), QByteArray("ALABAMA        AL\0\0", 19));
+    QVERIFY_THROWS_EXCEPTION(FileError, states.name(83));
+    const PartyTable parties = PartyTable::Read(tree.path("main/party.dat"));
+    QCOMPARE(parties.records, TreeBuilder::standardParties());
+    QCOMPARE(parties.name(29), QString("Whig"));
+    QCOMPARE(parties.name(602), QString());
+    const TokenTable tokens = TokenTable::Read(tree.path("main/token.dat"));
+    QCOMPARE(tokens.records, TreeBuilder::standardTokens());
+    QCOMPARE(tokens.find(38)->symbol, QChar('c'));
+    QVERIFY(tokens.find(39) == nullptr);
+    QCOMPARE(tree.readRaw("main/token.dat").left(3), QByteArray("F\x01\x00", 3));
+
+    // Only the first 100 party records are used.
+    PartyTable many;
+    for (int i = 1; i <= 120; ++i)
+        many.records.append({qint16(i), QString("P%1").arg(i)});
+    many.write(dir.path() + "/many.dat");
+    QCOMPARE(PartyTable::Read(dir.path() + "/many.dat").records.size(), 100);
+}
+
+void TestDataFiles::cp1252()
+{
+    const QByteArray bytes("\x80\x92\xe9\x41\x9f", 5);
+    const QString text = DecodeCp1252(bytes);
+    QCOMPARE(text, QString::fromUtf8("\u20ac\u2019\u00e9A\u0178"));
+    QCOMPARE(EncodeCp1252(text), bytes);
+    QCOMPARE(EncodeCp1252(QString::fromUtf8("\u4e2d")), QByteArray("?"));
+    QCOMPARE(EncodeFixedText("ABCDEFGHIJKLMN", 12), QByteArray("ABCDEFGHIJKL"));
+    QCOMPARE(EncodeFixedText("AB", 4), QByteArray("AB  "));
+}
+
+void TestDataFiles::dates_data()
+{
+    QTest::addColumn<double>("serial");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("longForm");
+    QTest::addColumn<QString>("numeric");
+    QTest::addColumn<QString>("shortYear");
+    QTest::newRow("1981") << 29591.0 << QDate(1981, 1, 5) << "January 5, 1981"
+                          << "1/5/1981"
+                          << "1/5/81";
+    QTest::newRow("time of day") << 39086.75 << QDate(2007, 1, 4) << "January 4, 2007"
+                                 << "1/4/2007"
+                                 << "1/4/07";
+    QTest::newRow("first congress") << -40477.0 << QDate(1789, 3, 4) << "March 4, 1789"
+                                    << "3/4/1789"
+                                    << "3/4/89";
+    QTest::newRow("negative with time") << -1.5 << QDate(1899, 12, 29) << "December 29, 1899"
+                                        << "12/29/1899"
+                                        << "12/29/99";
+}
+
+void TestDataFiles::dates()
+{
+    QFETCH(double, serial);
+    QFETCH(QDate, date);
+    QFETCH(QString, longForm);
+    QFETCH(QString, numeric);
+    QFETCH(QString, shortYear);
+    QCOMPARE(DateFromSerial(serial), date);
+    QCOMPARE(FormatLongDate(date), longForm);
+    QCOMPARE(FormatNumericDate(date), numeric);
+    QCOMPARE(FormatShortYearDate(date), shortYear);
+    if (serial == std::trunc(serial))
+        QCOMPARE(SerialFromDate(date), serial);
+    QCOMPARE(CongressFirstYear(97), 1981);
+    QCOMPARE(CongressSecondYear(1), 1790);
+}
+
+// Every reader, fed a damaged file, raises a file error that names the file and never reads past it.
+void TestDataFiles::badInputs_data()
+{
+    QTest::addColumn<QString>("file");     // relative path of the damaged file
+    QTest::addColumn<QByteArray>("bytes"); // its content; empty QByteArray() with `remove` deletes it
+    QTest::addColumn<bool>("remove");
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<int>("errorNumber");
+
+    const QByteArray leg = EncodeLegislator(TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1), false);
+    QTest::newRow("missing legislator file") << "house/97.lcr" << QByteArray() << true << "legislators" << 53;
+    QTest::newRow("truncated legislator file")
+        << "house/97.lcr" << (leg + leg.left(49)) << false << "legislators" << 62;
+    QTest::newRow("truncated vote file") << "house/97.vot" << QByteArray("16") << false << "votes" << 62;
+    QTest::newRow("missing vote file") << "house/97.vot" << QByteArray() << true << "votes" << 53;
+    QTest::newRow("truncated roll-call file") << "house/97.rif" << QByteArray(150, '\0') << false << "rollcalls" << 62;
+    QByteArray badTag = EncodeRollCall(TreeBuilder::rollCall("A", QDate(1981, 1, 5), 1, 0), false);
+    badTag.append(badTag);
+    badTag[110 + 68] = 9;
+    QTest::newRow("date tag 9") << "house/97.rif" << badTag << false << "rollcalls" << 321;
+    QByteArray longText = EncodeRollCall(TreeBuilder::rollCall("A", QDate(), 1, 0), false);
+    longText.append(longText);
+    longText[110 + 70] = 100; // a text date of 100 characters cannot fit the slot
+    QTest::newRow("text date too long") << "house/97.rif" << longText << false << "rollcalls" << 321;
+    QByteArray negative(10 * 97, '\0');
+    negative[960] = '\xff';
+    negative[961] = '\xff';
+    QTest::newRow("negative legislator count") << "main/houses.dat" << negative << false << "index" << 321;
+    QTest::newRow("index without record 97")
+        << "main/houses.dat" << QByteArray(10 * 96, '\0') << false << "index" << 62;
+    QTest::newRow("index record cut") << "main/houses.dat" << QByteArray(10 * 96 + 3, '\0') << false << "indexall"
+                                      << 62;
+    QTest::newRow("missing index") << "main/houses.dat" << QByteArray() << true << "index" << 53;
+    QByteArray din(8, '\0');
+    qToLittleEndian<qint32>(1, din.data());
+    qToLittleEndian<qint32>(5000, din.data() + 4);
+    QTest::newRow("description position outside dbn") << "house/97.din" << din << false << "description2" << 62;
+    QByteArray zero(8, '\0');
+    qToLittleEndian<qint32>(1, zero.data());
+    QTest::newRow("description position 0") << "house/97.din" << zero << false << "description2" << 62;
+    QTest::newRow("description index too short")
+        << "house/97.din" << QByteArray(4, '\x01') << false << "description2" << 62;
+    QTest::newRow("state table cut") << "main/state.dat" << QByteArray(20, ' ') << false << "states" << 62;
+    QTest::newRow("party table cut") << "main/party.dat" << QByteArray(34, ' ') << false << "parties" << 62;
+    QTest::newRow("token table under 38") << "main/token.dat" << QByteArray(33 * 37, ' ') << false << "tokens" << 62;
+    QTest::newRow("short preferences") << "rollscan.prf" << QByteArray(269, '\0') << false << "prefs" << 62;
+    QTest::newRow("missing preferences") << "rollscan.prf" << QByteArray() << true << "prefs" << 53;
+}
+
+void TestDataFiles::badInputs()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, remove);
+    QFETCH(QString, reader);
+    QFETCH(int, errorNumber);
+
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.writeStandardTables();
+    test::CongressData data;
+    data.legislators = {TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1),
+                        TreeBuilder::legislator("B", 2, 1, 200, 0, 0, 2)};
+    data.rollCalls = {TreeBuilder::rollCall("ONE", QDate(1981, 1, 5), 1, 0),
+                      TreeBuilder::rollCall("TWO", QDate(), 0, 1)};
+    data.voteRows = {"16", "61"};
+    tree.addCongress(true, 97, data);
+    tree.writeIndexes();
+    if (remove)
+        QVERIFY(QFile::remove(tree.path(file)));
+    else
+        tree.writeRaw(file, bytes);
+
+    const QString root = dir.path();
+    try {
+        if (reader == "legislators")
+            ReadLegislators(tree.path("house/97.lcr"), 2, false);
+        else if (reader == "votes")
+            VoteMatrix::Load(tree.path("house/97.vot"), 2, 2);
+        else if (reader == "rollcalls")
+            ReadRollCalls(tree.path("house/97.rif"), 2, false);
+        else if (reader == "index")
+            LoadCongressCounts(root, true, 97);
+        else if (reader == "indexall")
+            ReadCongressIndex(tree.path("main/houses.dat"), true);
+        else if (reader == "description2")
+            ReadDescription(root, true, 97, 2);
+        else if (reader == "states")
+            StateTable::Read(tree.path("main/state.dat"));
+        else if (reader == "parties")
+            PartyTable::Read(tree.path("main/party.dat"));
+        else if (reader == "tokens")
+            TokenTable::Read(tree.path("main/token.dat"));
+        else if (reader == "prefs")
+            Preferences::Read(tree.path("rollscan.prf"));
+        QFAIL("no error raised");
+    } catch (const FileError &e) {
+        QCOMPARE(e.number(), errorNumber);
+        const QString expectedPath =
+            reader == "description2" && errorNumber == 62 && file.endsWith(".din") && bytes.size() == 8
+                ? tree.path("house/97.dbn")
+                : tree.path(file);
+        QCOMPARE(e.path(), expectedPath);
+        QVERIFY(!e.sentence().isEmpty());
+    }
+}
+
+void TestDataFiles::failedWriteLeavesOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/keep.dat";
+    WriteWholeFile(path, "old content");
+    try {
+        WriteWholeFile(dir.path() + "/missing/new.dat", "x");
+        QFAIL("no error raised");
+    } catch (const FileError &e) {
+        QCOMPARE(e.number(), 76);
+        QCOMPARE(e.sentence(), QString("That path doesn't exist."));
+    }
+    QCOMPARE(ReadWholeFile(path), QByteArray("old content"));
+    QCOMPARE(FileErrorSentence(75, FileErrorDescription(75)),
+             QString("Unrecognized error #75 (Path/File access error) has occurred."));
+    QCOMPARE(FileErrorSentence(62, {}), QString("This file has a non-standard end-of-file marker, or an attempt was "
+                                                "made to read beyound the end-of-file marker."));
+}
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "tst_datafiles.moc"

@@ -1,0 +1,322 @@
+// The roll-call outputs: text table, printed page and spreadsheet, byte for byte.
+#include "support/TreeBuilder.h"
+
+#include "core/app/Session.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/report/OutputColumns.h"
+#include "core/report/RollCallSheet.h"
+#include "core/report/RollCallText.h"
+#include "core/report/Spreadsheet.h"
+#include "core/search/RollCallSearch.h"
+#include "core/search/SelectionQueue.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rollscan;
+using rollscan::test::CongressData;
+using rollscan::test::TreeBuilder;
+
+Q_DECLARE_METATYPE(rollscan::RollCallSaveKind)
+
+namespace {
+// The 97th House: three members and 13 roll calls; roll call 12 is the January 5, 1981 vote.
+CongressData house97()
+{
+    CongressData d;
+    d.legislators = {TreeBuilder::legislator(QStringLiteral("SMITH, JOHN"), 41, 1, 100, 0.123f, -0.456f, 14000, 3),
+                     TreeBuilder::legislator(QStringLiteral("JONES"), 13, 12, 200, -0.25f, 0.5f, 99999999, 0),
+                     // No "state.dat" record for code 99: the line is written with an empty state.
+                     TreeBuilder::legislator(QStringLiteral("CARTER"), 99, 0, 100, 0.0f, -1.0f, 99910, 0)};
+    for (int r = 1; r <= 13; ++r)
+        d.rollCalls.append(r == 12 ? TreeBuilder::rollCall(QStringLiteral("ELECT SPEAKER"), QDate(1981, 1, 5), 2, 1)
+                                   : TreeBuilder::rollCall(QStringLiteral("VOTE %1").arg(r), QDate(1981, 2, r), 1, 1));
+    d.voteRows = {QStringLiteral("6555555555519"), QStringLiteral("1555555555567"), QStringLiteral("0555555555592")};
+    return d;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    TreeBuilder tree{dir.path()};
+    Session session{dir.path()};
+
+    explicit Fixture(bool extended = false)
+    {
+        tree.writeStandardTables();
+        tree.addCongress(true, 97, house97(), extended);
+        tree.writeIndexes();
+        session.newDataFormat = extended;
+        session.selectedCongresses = {97};
+        RunSearch(session, {});
+    }
+    QString out(const QString &name) const { return dir.filePath(name); }
+};
+
+const QByteArray kTable97 = "January 5, 1981: Roll Call #12\r\n"
+                            "ELECT SPEAKER\r\n"
+                            "House #97, 1981-1982\r\n"
+                            "\r\n"
+                            "H#  ID1#   ID2#  SC  CD  STATE           PARTY  NAME         XCOORD  YCOORD  VOTE\r\n"
+                            "97  14000  3     41  1   ALABAMA         100    SMITH, JOHN   .123   -.456   1\r\n"
+                            "97  99999999\r\n"
+                            "           0     13  12  NEW YORK        200    JONES        -.250    .500   6\r\n"
+                            "97  99910  0     99  0                   100    CARTER        .000   -1.000  9\r\n";
+} // namespace
+
+class TestRollCallOutput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void coordinates_data();
+    void coordinates();
+    void columnOverflow_data();
+    void columnOverflow();
+    void heading_data();
+    void heading();
+    void textTable_data();
+    void textTable();
+    void printedPage();
+    void spreadsheetOfThreeQueuedRollCalls();
+    void spreadsheetOfCurrentRollCall();
+    void spreadsheetSplitsCongresses();
+    void spreadsheetRefusesEmptyQueue();
+    void rollCallOutsideCongress();
+    void progressEveryTwentyLegislators();
+    void saveKind_data();
+    void saveKind();
+};
+
+void TestRollCallOutput::coordinates_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0.5") << 0.5 << " .500";
+    QTest::newRow("-0.25") << -0.25 << "-.250";
+    QTest::newRow("0.123 single") << double(0.123f) << " .123";
+    QTest::newRow("-0.456 single") << double(-0.456f) << "-.456";
+    QTest::newRow("zero") << 0.0 << " .000";
+    QTest::newRow("rounds up") << 0.9996 << " 1.000";
+    QTest::newRow("one and a half") << 1.5 << " 1.500";
+    QTest::newRow("minus one") << -1.0 << "-1.000";
+}
+
+void TestRollCallOutput::coordinates()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(FormatCoordinate(value), text);
+}
+
+void TestRollCallOutput::columnOverflow_data()
+{
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QStringList>("lines");
+    const QString four(4, QLatin1Char(' '));
+    QTest::newRow("fits") << QStringList{"1234", "X"} << QStringList{"1234X"};
+    QTest::newRow("gap filled") << QStringList{"1", "X"} << QStringList{"1   X"};
+    QTest::newRow("reaches the next column") << QStringList{"12345", "X"} << QStringList{"12345", four + "X"};
+    QTest::newRow("overflow carries on") << QStringList{"12345678", "X", "Y"} << QStringList{"12345678", four + "X Y"};
+    QTest::newRow("empty values") << QStringList{"", "", "Z"} << QStringList{"      Z"};
+}
+
+void TestRollCallOutput::columnOverflow()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QStringList, lines);
+    QCOMPARE(LayOutColumns(values, {1, 5, 7}), lines);
+}
+
+void TestRollCallOutput::heading_data()
+{
+    QTest::addColumn<bool>("isHouse");
+    QTest::addColumn<int>("congress");
+    QTest::addColumn<QString>("dateText"); // empty: a day date of 5 January 1981
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("97th House") << true << 97 << ""
+                                << QStringList{"January 5, 1981: Roll Call #12", "Desc", "House #97, 1981-1982"};
+    QTest::newRow("1st Senate, text date")
+        << false << 1 << "1789" << QStringList{"1789: Roll Call #12", "Desc", "Senate #1, 1789-1790"};
+}
+
+void TestRollCallOutput::heading()
+{
+    QFETCH(bool, isHouse);
+    QFETCH(int, congress);
+    QFETCH(QString, dateText);
+    QFETCH(QStringList, lines);
+    SheetRollCall rc;
+    rc.rollCall = 12;
+    rc.description = QStringLiteral("Desc");
+    rc.date = dateText.isEmpty() ? TaggedDate::FromDate(QDate(1981, 1, 5)) : TaggedDate::FromText(dateText);
+    QCOMPARE(RollCallHeading(isHouse, congress, rc), lines);
+}
+
+void TestRollCallOutput::textTable_data()
+{
+    QTest::addColumn<bool>("extended");
+    QTest::newRow("standard records") << false;
+    QTest::newRow("extended 62-byte records") << true;
+}
+
+void TestRollCallOutput::textTable()
+{
+    QFETCH(bool, extended);
+    Fixture f(extended);
+    AddToQueue(f.session, {12});
+    QVERIFY(StartQueue(f.session));
+    SaveRollCallText(f.session, f.out(QStringLiteral("rc12.txt")));
+    QCOMPARE(ReadWholeFile(f.out(QStringLiteral("rc12.txt"))), kTable97);
+}
+
+void TestRollCallOutput::printedPage()
+{
+    Fixture f;
+    AddToQueue(f.session, {12});
+    const QList<PrintedLine> page = PrintedRollCallPage(LoadQueueEntrySheet(f.session, 1));
+    QCOMPARE(page.size(), 1 + 4 + 5);
+    QCOMPARE(page[0], (PrintedLine{PrintRole::Title, QStringLiteral("Rollscan for Windows Roll Call Output")}));
+    QCOMPARE(page[1], (PrintedLine{PrintRole::Heading, QStringLiteral("January 5, 1981: Roll Call #12")}));
+    QCOMPARE(page[3], (PrintedLine{PrintRole::Heading, QStringLiteral("House #97, 1981-1982")}));
+    QCOMPARE(page[4], (PrintedLine{PrintRole::Heading, QString()}));
+    // The table lines are those of the text file.
+    const QList<QByteArray> fileLines = kTable97.split('\n');
+    for (int i = 5; i < page.size(); ++i) {
+        QCOMPARE(page[i].role, PrintRole::Table);
+        QCOMPARE(page[i].text.toLatin1() + '\r', fileLines[i - 1]);
+    }
+}
+
+void TestRollCallOutput::spreadsheetOfThreeQueuedRollCalls()
+{
+    Fixture f;
+    AddToQueue(f.session, {12, 1, 13});
+    WriteSpreadsheet(f.session, f.out(QStringLiteral("queue.prn")), true);
+    const QByteArray expected =
+        "January 5, 1981: Roll Call #12\r\nELECT SPEAKER\r\nHouse #97, 1981-1982\r\n\r\n"
+        "February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n"
+        "February 13, 1981: Roll Call #13\r\nVOTE 13\r\nHouse #97, 1981-1982\r\n\r\n"
+        "\"H#\",\"ID1\",\"ID2\",\"SC\",\"CD\",\"STATE\",\"PARTY\",\"NAME\",\"XCOORD\",\"YCOORD\",\"RC#\",\"VOTE\"\r\n"
+        "97,14000,3,41,1,\"ALABAMA\",100,\"SMITH  JOHN \", .123,-.456,12,1,1,6,13,9\r\n"
+        "97,99999999,0,13,12,\"NEW YORK\",200,\"JONES       \",-.250, .500,12,6,1,1,13,7\r\n"
+        "97,99910,0,99,0,\"\",100,\"CARTER      \", .000,-1.000,12,9,1,0,13,2\r\n";
+    QCOMPARE(ReadWholeFile(f.out(QStringLiteral("queue.prn"))), expected);
+}
+
+void TestRollCallOutput::spreadsheetOfCurrentRollCall()
+{
+    Fixture f(true);
+    AddToQueue(f.session, {12, 1, 13});
+    f.session.currentQueuePos = 2;
+    WriteSpreadsheet(f.session, f.out(QStringLiteral("one.prn")), false);
+    const QByteArray file = ReadWholeFile(f.out(QStringLiteral("one.prn")));
+    QVERIFY(file.startsWith("February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n\"H#\""));
+    QVERIFY(file.endsWith("\"CARTER      \", .000,-1.000,1,0\r\n"));
+    QCOMPARE(file.count("\r\n"), 4 + 1 + 3);
+
+    f.session.currentQueuePos = 0;
+    QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("none.prn")), false));
+}
+
+void TestRollCallOutput::spreadsheetSplitsCongresses()
+{
+    Fixture f;
+    CongressData d98;
+    d98.legislators = {TreeBuilder::legislator(QStringLiteral("NEWMAN"), 1, 2, 200, 0.1f, 0.2f, 555)};
+    d98.rollCalls = {TreeBuilder::rollCall(QStringLiteral("FIRST OF 98"), QDate(1983, 1, 3), 1, 0)};
+    d98.voteRows = {QStringLiteral("1")};
+    f.tree.addCongress(true, 98, d98);
+    f.tree.writeIndexes();
+    f.session.selectedCongresses = {97, 98};
+    RunSearch(f.session, {});
+    AddToQueue(f.session, {12, 14, 1});
+    WriteSpreadsheet(f.session, f.out(QStringLiteral("two.prn")), true);
+    const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("two.prn"))).split('\n');
+    // 97th: two heading blocks, column line, three members; 98th: one block, column line, one member.
+    QCOMPARE(lines.size(), 8 + 1 + 3 + 4 + 1 + 1 + 1);
+    QCOMPARE(lines[12], QByteArray("January 3, 1983: Roll Call #1\r"));
+    QCOMPARE(lines[13], QByteArray("FIRST OF 98\r"));
+    QCOMPARE(lines[14], QByteArray("House #98, 1983-1984\r"));
+    QCOMPARE(lines[17], QByteArray("98,555,0,1,2,\"CONNECTICUT\",200,\"NEWMAN      \", .100, .200,1,1\r"));
+    QVERIFY(lines[9].endsWith(",12,1,1,6\r"));
+}
+
+void TestRollCallOutput::spreadsheetRefusesEmptyQueue()
+{
+    Fixture f;
+    QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("e.prn")), true));
+    QVERIFY(!QFile::exists(f.out(QStringLiteral("e.prn"))));
+}
+
+void TestRollCallOutput::rollCallOutsideCongress()
+{
+    Fixture f;
+    AddToQueue(f.session, {12});
+    f.session.queueRollCalls[0] = 14; // a queue entry naming a roll call the congress does not have
+    f.session.currentQueuePos = 1;
+    try {
+        SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
+        QFAIL("a roll call outside the congress must be refused");
+    } catch (const DataError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Roll call 14 is not one of the 13 roll calls of the House #97."));
+    }
+    QVERIFY(!QFile::exists(f.out(QStringLiteral("x.txt"))));
+
+    // A legislator file shorter than the index says is a file error naming it.
+    f.session.queueRollCalls[0] = 12;
+    f.tree.writeRaw(QStringLiteral("house/97.lcr"), f.tree.readRaw(QStringLiteral("house/97.lcr")).left(120));
+    try {
+        SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
+        QFAIL("a short legislator file must be reported");
+    } catch (const FileError &e) {
+        QCOMPARE(e.number(), 62);
+        QVERIFY(e.path().endsWith(QLatin1String("house/97.lcr")));
+    }
+}
+
+void TestRollCallOutput::progressEveryTwentyLegislators()
+{
+    QTemporaryDir dir;
+    TreeBuilder tree(dir.path());
+    tree.writeStandardTables();
+    CongressData d;
+    d.rollCalls = {TreeBuilder::rollCall(QStringLiteral("ONLY"), QDate(1999, 1, 6), 45, 0)};
+    for (int m = 1; m <= 45; ++m) {
+        d.legislators.append(TreeBuilder::legislator(QStringLiteral("M%1").arg(m), 1, m, 100, 0, 0, m));
+        d.voteRows.append(QStringLiteral("1"));
+    }
+    tree.addCongress(false, 106, d);
+    tree.writeIndexes();
+    SheetRollCall rc;
+    rc.rollCall = 1;
+    const RollCallSheet sheet = LoadRollCallSheet(dir.path(), false, 106, false, {rc});
+    QList<QPair<int, int>> calls;
+    const ProgressCallback progress = [&](int percent, int m) { calls.append({percent, m}); };
+    const QList<QPair<int, int>> expected = {{44, 20}, {88, 40}};
+    SaveRollCallText(dir.filePath(QStringLiteral("s.txt")), sheet, progress);
+    QCOMPARE(calls, expected);
+    calls.clear();
+    SpreadsheetBytes({sheet}, progress);
+    QCOMPARE(calls, expected);
+}
+
+void TestRollCallOutput::saveKind_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<RollCallSaveKind>("kind");
+    QTest::newRow("bmp") << "map.bmp" << RollCallSaveKind::Bitmap;
+    QTest::newRow("BMP") << "MAP.BMP" << RollCallSaveKind::Bitmap;
+    QTest::newRow("wmf") << "map.wmf" << RollCallSaveKind::Metafile;
+    QTest::newRow("txt") << "rc.txt" << RollCallSaveKind::Text;
+    QTest::newRow("no extension") << "output" << RollCallSaveKind::Text;
+}
+
+void TestRollCallOutput::saveKind()
+{
+    QFETCH(QString, name);
+    QFETCH(RollCallSaveKind, kind);
+    QCOMPARE(RollCallSaveKindOf(name), kind);
+}
+
+QTEST_APPLESS_MAIN(TestRollCallOutput)
+#include "tst_rollcalloutput.moc"

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "gui/services/Services.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace rollscan {
+
+// Services for tests: nothing is shown and nothing blocks. Every message, question, dialog, wait
+// window call, help topic and address is recorded in order; questions, file dialogs and printer
+// dialogs are answered from queues the test prepares (an empty queue answers Cancel).
+class RecordingServices : public Services {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+    };
+    struct FileDialogCall {
+        bool save = false;
+        QString caption;
+        QStringList filters;
+        QString defaultSuffix;
+        QString folder; // the folder asked for, if any
+        bool appending = false;
+    };
+
+    // Recorded calls.
+    QList<Message> messages;  // message() calls
+    QList<Message> questions; // question() calls (icon is Question)
+    int beeps = 0;
+    QList<FileDialogCall> fileDialogs;
+    QStringList waitInfos;   // the text of each showWait()
+    QList<int> waitPercents; // every percent set, in order
+    QStringList waitNumbers; // every number text set, in order
+    int waitShown = 0, waitHidden = 0;
+    bool waitVisible = false;
+    int printerDialogs = 0;
+    QStringList helpTopics;
+    QStringList openedAddresses;
+    QStringList startedPrograms;
+    // One line per call, in order ("message: Rollscan Error: text", "showWait: ...", "percent: 50"),
+    // for tests that care about the order of events.
+    QStringList log;
+
+    // Prepared answers.
+    QQueue<bool> questionAnswers; // true = OK
+    QQueue<QString> fileNames;    // answers of the file dialogs; empty string = Cancel
+    QQueue<bool> printerAnswers;  // true = print
+    // When set, an accepted printer dialog sends the job to this PDF file instead of a printer.
+    QString printerPdfFile;
+    bool openAddressResult = true;
+    bool startProgramResult = true;
+
+    void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    bool question(QWidget *parent, const QString &text, const QString &title) override;
+    void beep() override;
+    QString openFileName(QWidget *parent, const QString &caption, const QStringList &filters,
+                         const QString &defaultSuffix) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QStringList &filters,
+                         const QString &defaultSuffix) override;
+    QString openFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
+    QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
+                           const QString &defaultSuffix, const FileDialogPlace &place) override;
+    void showWait(const QString &info) override;
+    void setWaitPercent(int percent) override;
+    void setWaitNumber(const QString &number) override;
+    void hideWait() override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+    void showHelp(QWidget *parent, const QString &topic) override;
+    bool openAddress(const QString &address) override;
+    bool startProgram(const QString &program) override;
+
+    // The messages shown under "Rollscan Error", in order.
+    QStringList errorTexts() const;
+    // The last message (asserted to exist).
+    const Message &lastMessage() const;
+    // Forgets everything recorded (prepared answers stay).
+    void clearRecords();
+
+private:
+    QString fileDialog(bool save, const QString &caption, const QStringList &filters, const QString &suffix,
+                       const FileDialogPlace &place = {});
+};
+
+} // namespace rollscan
