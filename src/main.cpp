@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
 
     const QString updater = UpdaterPath();
     if (!updater.isEmpty()) {
-        window.attach(frmVoteStartup::Hook::Update, [&services, &window, updater] {
+        director.answer(&window, &frmVoteStartup::updateRequested, [&services, &window, updater] {
             if (!services->startProgram(updater))
                 ReportError(*services, &window,
                             QStringLiteral("Rollscan could not start ") + updater + QLatin1Char('.'));

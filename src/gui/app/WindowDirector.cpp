@@ -28,9 +28,9 @@ template <typename W> W *raise(W *window)
 WindowDirector::WindowDirector(Session &session, Services &services, frmVoteStartup &main)
     : QObject(&main), m_session(session), m_services(services), m_main(main)
 {
-    main.attach(frmVoteStartup::Hook::EditPreferences, [this] { showPreferences(); });
-    main.attach(frmVoteStartup::Hook::Search, [this] { showSearch(); });
-    main.attach(frmVoteStartup::Hook::EditBookmarks, [this] { showBookmarkEditor(); });
+    answer(&main, &frmVoteStartup::preferencesRequested, [this] { showPreferences(); });
+    answer(&main, &frmVoteStartup::searchRequested, [this] { showSearch(); });
+    answer(&main, &frmVoteStartup::bookmarkEditorRequested, [this] { showBookmarkEditor(); });
 }
 
 frmPreferences *WindowDirector::showPreferences()
@@ -86,22 +86,9 @@ frmViewCalls *WindowDirector::showViewCalls()
 
 void WindowDirector::connectViewCalls(frmViewCalls &list)
 {
-    list.attach(frmViewCalls::Hook::EditBookmarks, [this] { showBookmarkEditor(); });
-    // An empty starter leaves the list's Start, Cross Tab and display choice disabled for that kind.
-    list.attach(frmViewCalls::Hook::IdeologicalDisplay, displayStarter(Display::Ideological));
-    list.attach(frmViewCalls::Hook::USMapDisplay, displayStarter(Display::USMap));
-}
-
-std::function<void()> WindowDirector::displayStarter(Display display)
-{
-    switch (display) {
-    case Display::Ideological:
-        return [this] { showIdeological(m_session.crossTabRequested); };
-    case Display::USMap:
-        // The US map is not part of the program yet.
-        return {};
-    }
-    return {};
+    answer(&list, &frmViewCalls::bookmarkEditorRequested, [this] { showBookmarkEditor(); });
+    // The list has set session.currentQueuePos and, for a cross-tabulation, session.crossTabRequested.
+    answer(&list, &frmViewCalls::ideologicalRequested, [this] { showIdeological(m_session.crossTabRequested); });
 }
 
 frmIdeological *WindowDirector::ideologicalWindow() const
@@ -117,25 +104,13 @@ frmIdeological *WindowDirector::showIdeological(bool crossTab)
         old->disconnect(this);
         old->close();
         delete old;
+        closeSideWindows();
     }
     m_session.crossTabRequested = crossTab;
     auto *map = new frmIdeological(m_session, m_services, &m_main);
     m_ideological = map;
     connect(map, &frmIdeological::endProgram, &m_main, &frmVoteStartup::endProgram);
-    connect(map, &frmIdeological::displayClosed, this, [this] {
-        // The cross-tab request ends with the display that showed it.
-        if (m_viewCalls)
-            m_viewCalls->mnuCrossTab->setChecked(false);
-    });
-    // The side windows read the map's drawing pass; they follow it when it moves and go when it closes.
-    map->attach(frmIdeological::PassHook::Info, [this](const DrawingPass &pass) { showInfo(pass); });
-    map->attach(frmIdeological::PassHook::Statistics, [this](const DrawingPass &pass) { showStatistics(pass); });
-    map->attach(frmIdeological::PassHook::CrossStat, [this](const DrawingPass &pass) { showCrossTab(pass); });
-    map->attach(frmIdeological::PassHook::OtherForms, [this](const DrawingPass &pass) {
-        closeStatistics();
-        refreshSideWindows(pass);
-    });
-    map->attach(frmIdeological::Hook::CloseSideWindows, [this] { closeSideWindows(); });
+    connectIdeological(*map);
     if (!map->start()) {
         map->close();
         delete map;
@@ -144,9 +119,22 @@ frmIdeological *WindowDirector::showIdeological(bool crossTab)
     return raise(map);
 }
 
-bool WindowDirector::hasDisplay(Display display)
+void WindowDirector::connectIdeological(frmIdeological &map)
 {
-    return bool(displayStarter(display));
+    connect(&map, &frmIdeological::displayClosed, this, [this] {
+        closeSideWindows();
+        // The cross-tab request ends with the display that showed it.
+        if (m_viewCalls)
+            m_viewCalls->mnuCrossTab->setChecked(false);
+    });
+    // The side windows read the map's drawing pass; they follow it when it moves and go when it closes.
+    answer(&map, &frmIdeological::infoRequested, [this](const DrawingPass &pass) { showInfo(pass); });
+    answer(&map, &frmIdeological::statisticsRequested, [this](const DrawingPass &pass) { showStatistics(pass); });
+    answer(&map, &frmIdeological::crossTabStatisticsRequested, [this](const DrawingPass &pass) { showCrossTab(pass); });
+    answer(&map, &frmIdeological::rollCallChanged, [this](const DrawingPass &pass) {
+        closeStatistics();
+        refreshSideWindows(pass);
+    });
 }
 
 frmBookmark *WindowDirector::showBookmarkEditor()

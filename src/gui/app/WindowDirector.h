@@ -1,9 +1,9 @@
 #pragma once
 
+#include "gui/services/WaitProgress.h"
+
 #include <QPointer>
 #include <QWidget>
-
-#include <functional>
 
 namespace rollscan {
 
@@ -24,11 +24,31 @@ struct DrawingPass;
 // Opens the program's windows and connects them: each window asks the director for the next one
 // instead of knowing how it is built. main() makes one over the real services; tests make one over
 // recording services and drive a whole session through it.
+//
+// How a window asks for another one:
+//  - the window declares a request signal (`void ratingRequested();`, with the data the other window
+//    needs as arguments, e.g. `void infoRequested(const DrawingPass &pass);`), emits it from its
+//    QAction or button, and in its public updateCommands() enables that command only while
+//    isSignalConnected() says the request has a receiver;
+//  - the director answers the request with answer(window, &Window::ratingRequested, work) where it
+//    creates the window (showViewCalls, showIdeological, ...). answer() runs the work through the
+//    shared error report and calls the window's updateCommands(), so the command comes alive.
+// A command whose window is not part of the program yet is simply never answered, and stays disabled.
 class WindowDirector : public QObject {
     Q_OBJECT
 
 public:
     WindowDirector(Session &session, Services &services, frmVoteStartup &main);
+
+    // Connects `request` of `window` to `work` and brings the window's commands in line. File and data
+    // errors that the work throws are reported over `window`, so none reaches the event loop.
+    template <typename Window, typename Work, typename... Args>
+    void answer(Window *window, void (Window::*request)(Args...), Work work)
+    {
+        connect(window, request, this,
+                [this, window, work](Args... args) { RunReportingErrors(m_services, window, [&] { work(args...); }); });
+        window->updateCommands();
+    }
 
     Session &session() { return m_session; }
     Services &services() { return m_services; }
@@ -59,12 +79,6 @@ public:
     frmIdeological *showIdeological(bool crossTab);
     frmIdeological *ideologicalWindow() const;
 
-    // The display windows the roll-call list can start.
-    enum class Display { Ideological, USMap };
-    // True when a window of that kind can be opened. The roll-call list offers Start, Cross Tab and
-    // the display choice only for displays that are available.
-    bool hasDisplay(Display display);
-
     // The side windows of the ideological map, each filled from the map's last drawing pass.
     // The information window: an open one is filled anew and brought to the front.
     frmInfo *showInfo(const DrawingPass &pass);
@@ -87,9 +101,7 @@ public:
 
 private:
     void connectViewCalls(frmViewCalls &list);
-    // What opens a display of that kind (the list has set session.currentQueuePos and, for a
-    // cross-tabulation, session.crossTabRequested); empty while that display is not available.
-    std::function<void()> displayStarter(Display display);
+    void connectIdeological(frmIdeological &map);
 
     Session &m_session;
     Services &m_services;

@@ -219,12 +219,14 @@ void frmVoteStartup::buildMenus()
     mnuTokenTest = Entry(mnuDevelopment, "mnuTokenTest", QStringLiteral("Token Test"));
     mnuCode = Entry(mnuDevelopment, "mnuCode", QStringLiteral("Code Test"));
 
-    for (int i = 0; i < int(m_hooks.size()); ++i) {
-        const Hook hook = Hook(i);
-        QAction *action = hookAction(hook);
-        action->setEnabled(false);
-        connect(action, &QAction::triggered, this, [this, hook] { runHook(hook); });
-    }
+    connect(mnuSearch, &QAction::triggered, this, &frmVoteStartup::searchRequested);
+    connect(mnuEditPrefs, &QAction::triggered, this, &frmVoteStartup::preferencesRequested);
+    connect(mnuEditBookmarks, &QAction::triggered, this, &frmVoteStartup::bookmarkEditorRequested);
+    connect(mnuUpdate, &QAction::triggered, this, &frmVoteStartup::updateRequested);
+    connect(mnuListTokens, &QAction::triggered, this, &frmVoteStartup::tokenListRequested);
+    connect(mnuMatches, &QAction::triggered, this, &frmVoteStartup::voteMatchCheckRequested);
+    connect(mnuSenMatches, &QAction::triggered, this, &frmVoteStartup::senateMatchCheckRequested);
+    updateCommands();
 
     connect(mnuExit, &QAction::triggered, this, [this] {
         if (ConfirmQuit(m_services, this))
@@ -237,50 +239,15 @@ void frmVoteStartup::buildMenus()
     connect(mnuAbout, &QAction::triggered, this, &frmVoteStartup::showAbout);
 }
 
-QAction *frmVoteStartup::hookAction(Hook hook) const
+void frmVoteStartup::updateCommands()
 {
-    switch (hook) {
-    case Hook::Search:
-        return mnuSearch;
-    case Hook::EditPreferences:
-        return mnuEditPrefs;
-    case Hook::EditBookmarks:
-        return mnuEditBookmarks;
-    case Hook::Update:
-        return mnuUpdate;
-    case Hook::ListTokens:
-        return mnuListTokens;
-    case Hook::CheckVoteMatches:
-        return mnuMatches;
-    case Hook::CheckSenateMatches:
-        return mnuSenMatches;
-    }
-    return nullptr;
-}
-
-void frmVoteStartup::attach(Hook hook, std::function<void()> action)
-{
-    const bool enabled = bool(action);
-    m_hooks.at(std::size_t(hook)) = std::move(action);
-    hookAction(hook)->setEnabled(enabled);
-}
-
-void frmVoteStartup::runHook(Hook hook)
-{
-    const std::function<void()> &action = m_hooks.at(std::size_t(hook));
-    if (!action)
-        return;
-    // The windows behind these entries report their own errors; this is the last line of defence so
-    // that nothing escapes into the event loop.
-    try {
-        action();
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
-    } catch (const DataError &error) {
-        ReportError(m_services, this, error.message());
-    } catch (const std::exception &error) {
-        ReportError(m_services, this, QString::fromLocal8Bit(error.what()));
-    }
+    mnuSearch->setEnabled(isWired(&frmVoteStartup::searchRequested));
+    mnuEditPrefs->setEnabled(isWired(&frmVoteStartup::preferencesRequested));
+    mnuEditBookmarks->setEnabled(isWired(&frmVoteStartup::bookmarkEditorRequested));
+    mnuUpdate->setEnabled(isWired(&frmVoteStartup::updateRequested));
+    mnuListTokens->setEnabled(isWired(&frmVoteStartup::tokenListRequested));
+    mnuMatches->setEnabled(isWired(&frmVoteStartup::voteMatchCheckRequested));
+    mnuSenMatches->setEnabled(isWired(&frmVoteStartup::senateMatchCheckRequested));
 }
 
 void frmVoteStartup::beginSearch()

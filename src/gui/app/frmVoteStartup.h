@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
-
-#include <array>
-#include <functional>
+#include <QMetaMethod>
 
 class QAction;
 class QFrame;
@@ -22,19 +20,6 @@ class frmVoteStartup : public QMainWindow {
 
 public:
     frmVoteStartup(Session &session, Services &services, QWidget *parent = nullptr);
-
-    // Menu entries whose work lives in other windows. An entry stays disabled until its action is
-    // attached; attaching an empty function disables it again.
-    enum class Hook {
-        Search,
-        EditPreferences,
-        EditBookmarks,
-        Update,
-        ListTokens,
-        CheckVoteMatches,
-        CheckSenateMatches
-    };
-    void attach(Hook hook, std::function<void()> action);
 
     // Brings the program up: screen size, centring and showing the window, version caption,
     // preferences, congress lists with their warnings, data format, development menu hidden.
@@ -57,9 +42,22 @@ public:
     QAction *mnuVoteHelp, *s2, *mnuRollscanWeb, *mnuKestrelbyWeb, *mnuEmailRollscanList, *s3, *mnuAbout;
     QAction *mnuListTokens, *mnuMatches, *mnuSenMatches, *mnuPartyTest, *mnuTokenTest, *mnuCode;
 
+    // Enables each entry whose request below has a receiver.
+    void updateCommands();
+
 signals:
     // The program must end now (Exit confirmed, or the window closed).
     void endProgram();
+
+    // Requests answered by other windows. Each menu entry stays disabled while nothing is connected to
+    // its request, so an entry whose window is not part of the program cannot be chosen.
+    void searchRequested();           // mnuSearch, and the keys and double clicks that begin a search
+    void preferencesRequested();      // mnuEditPrefs
+    void bookmarkEditorRequested();   // mnuEditBookmarks
+    void updateRequested();           // mnuUpdate
+    void tokenListRequested();        // mnuListTokens
+    void voteMatchCheckRequested();   // mnuMatches
+    void senateMatchCheckRequested(); // mnuSenMatches
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -73,14 +71,15 @@ private:
     void buildMenus();
     void CheckScreenSize();
     void beginSearch();
-    void runHook(Hook hook);
+    template <typename Signal> bool isWired(Signal request) const
+    {
+        return isSignalConnected(QMetaMethod::fromSignal(request));
+    }
     void openAddress(const QString &address);
     void showAbout();
-    QAction *hookAction(Hook hook) const;
 
     Session &m_session;
     Services &m_services;
-    std::array<std::function<void()>, 7> m_hooks;
 };
 
 } // namespace rollscan

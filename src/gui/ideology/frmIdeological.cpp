@@ -271,25 +271,35 @@ void frmIdeological::buildMenus()
     connect(mnuPrint, &QAction::triggered, this, &frmIdeological::printRollCall);
     connect(mnuPrintMap, &QAction::triggered, this, &frmIdeological::printMap);
     connect(mnuExit, &QAction::triggered, this, &frmIdeological::exitProgram);
-    connect(mnuInfo, &QAction::triggered, this, [this] { runPassHook(PassHook::Info); });
-    connect(mnuStatistics, &QAction::triggered, this, [this] { runPassHook(PassHook::Statistics); });
-    connect(mnuCrossStat, &QAction::triggered, this, [this] { runPassHook(PassHook::CrossStat); });
+    // Side windows describe a drawn roll call, so there is nothing to ask for before the first one.
+    connect(mnuInfo, &QAction::triggered, this, [this] {
+        if (m_loaded)
+            emit infoRequested(m_pass);
+    });
+    connect(mnuStatistics, &QAction::triggered, this, [this] {
+        if (m_loaded)
+            emit statisticsRequested(m_pass);
+    });
+    connect(mnuCrossStat, &QAction::triggered, this, [this] {
+        if (m_loaded)
+            emit crossTabStatisticsRequested(m_pass);
+    });
     connect(mnuInquire, &QAction::triggered, this, &frmIdeological::setInquire);
     connect(mnuFind, &QAction::triggered, this, &frmIdeological::find);
     connect(mnuText, &QAction::triggered, this, [this] {
         mnuText->setChecked(m_attachments.text);
-        runHook(Hook::TextAttachment);
+        emit textAttachmentRequested();
     });
     connect(mnuAudio, &QAction::triggered, this, [this] {
         mnuAudio->setChecked(m_attachments.sound);
-        runHook(Hook::AudioAttachment);
+        emit audioAttachmentRequested();
     });
     connect(mnuPicture, &QAction::triggered, this, [this] {
         mnuPicture->setChecked(m_attachments.picture);
-        runHook(Hook::PictureAttachment);
+        emit pictureAttachmentRequested();
     });
     connect(mnuRedraw, &QAction::triggered, this, &frmIdeological::redraw);
-    connect(mnuUSMap, &QAction::triggered, this, [this] { runHook(Hook::USMap); });
+    connect(mnuUSMap, &QAction::triggered, this, &frmIdeological::usMapRequested);
     connect(mnuNext, &QAction::triggered, this, &frmIdeological::moveNext);
     connect(mnuPrevious, &QAction::triggered, this, &frmIdeological::movePrevious);
     connect(mnuFirst, &QAction::triggered, this, &frmIdeological::moveFirst);
@@ -318,49 +328,16 @@ void frmIdeological::buildMenus()
     updateCommands();
 }
 
-void frmIdeological::attach(PassHook hook, std::function<void(const DrawingPass &)> action)
-{
-    m_passHooks[std::size_t(hook)] = std::move(action);
-    updateCommands();
-}
-
-void frmIdeological::attach(Hook hook, std::function<void()> action)
-{
-    m_hooks[std::size_t(hook)] = std::move(action);
-    updateCommands();
-}
-
-bool frmIdeological::isAttached(PassHook hook) const
-{
-    return bool(m_passHooks[std::size_t(hook)]);
-}
-bool frmIdeological::isAttached(Hook hook) const
-{
-    return bool(m_hooks[std::size_t(hook)]);
-}
-
-void frmIdeological::runPassHook(PassHook hook)
-{
-    if (m_loaded && isAttached(hook))
-        m_passHooks[std::size_t(hook)](m_pass);
-}
-
-void frmIdeological::runHook(Hook hook)
-{
-    if (isAttached(hook))
-        m_hooks[std::size_t(hook)]();
-}
-
 void frmIdeological::updateCommands()
 {
     const bool others = m_filter.otherItemsEnabled();
-    mnuInfo->setEnabled(isAttached(PassHook::Info));
-    tbInfo->setEnabled(isAttached(PassHook::Info));
-    mnuStatistics->setEnabled(isAttached(PassHook::Statistics));
-    tbStatistics->setEnabled(isAttached(PassHook::Statistics));
-    mnuCrossStat->setEnabled(m_crossTab && isAttached(PassHook::CrossStat));
-    mnuUSMap->setEnabled(isAttached(Hook::USMap));
-    tbUSMap->setEnabled(isAttached(Hook::USMap));
+    mnuInfo->setEnabled(isWired(&frmIdeological::infoRequested));
+    tbInfo->setEnabled(isWired(&frmIdeological::infoRequested));
+    mnuStatistics->setEnabled(isWired(&frmIdeological::statisticsRequested));
+    tbStatistics->setEnabled(isWired(&frmIdeological::statisticsRequested));
+    mnuCrossStat->setEnabled(m_crossTab && isWired(&frmIdeological::crossTabStatisticsRequested));
+    mnuUSMap->setEnabled(isWired(&frmIdeological::usMapRequested));
+    tbUSMap->setEnabled(isWired(&frmIdeological::usMapRequested));
     mnuFind->setEnabled(others);
     tbFind->setEnabled(others);
     mnuVoters->setEnabled(others);
@@ -373,11 +350,11 @@ void frmIdeological::showAttachmentMenus()
     // The check marks tell which attachments exist; the items open them once the attachment window
     // is part of the program.
     mnuText->setChecked(m_attachments.text);
-    mnuText->setEnabled(isAttached(Hook::TextAttachment));
+    mnuText->setEnabled(isWired(&frmIdeological::textAttachmentRequested));
     mnuAudio->setChecked(m_attachments.sound);
-    mnuAudio->setEnabled(m_attachments.sound && isAttached(Hook::AudioAttachment));
+    mnuAudio->setEnabled(m_attachments.sound && isWired(&frmIdeological::audioAttachmentRequested));
     mnuPicture->setChecked(m_attachments.picture);
-    mnuPicture->setEnabled(m_attachments.picture && isAttached(Hook::PictureAttachment));
+    mnuPicture->setEnabled(m_attachments.picture && isWired(&frmIdeological::pictureAttachmentRequested));
 }
 
 bool frmIdeological::start()
@@ -503,7 +480,8 @@ bool frmIdeological::loadAt(int position)
 
 void frmIdeological::otherForms()
 {
-    runPassHook(PassHook::OtherForms);
+    if (m_loaded)
+        emit rollCallChanged(m_pass);
 }
 
 void frmIdeological::moveFirst()
@@ -833,7 +811,6 @@ void frmIdeological::closeEvent(QCloseEvent *event)
 {
     if (m_find)
         m_find->close();
-    runHook(Hook::CloseSideWindows);
     m_filter.errorsOnly = false;
     m_session.crossTabRequested = false;
     m_session.ideologicalOpen = false;

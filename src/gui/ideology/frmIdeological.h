@@ -6,10 +6,10 @@
 #include "core/search/SubjectCodeTable.h"
 
 #include <QMainWindow>
+#include <QMetaMethod>
 #include <QPointer>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class QAction;
@@ -45,14 +45,8 @@ public:
     const DrawingPass &pass() const { return m_pass; }
     bool isCrossTab() const { return m_crossTab; }
 
-    // Commands whose windows live elsewhere. Each menu item and toolbar button stays disabled until
-    // its action is attached. The pass actions get the tables of the current drawing pass.
-    enum class PassHook { Info, Statistics, CrossStat, OtherForms };
-    void attach(PassHook hook, std::function<void(const DrawingPass &)> action);
-    enum class Hook { USMap, TextAttachment, AudioAttachment, PictureAttachment, CloseSideWindows };
-    void attach(Hook hook, std::function<void()> action);
-    bool isAttached(PassHook hook) const;
-    bool isAttached(Hook hook) const;
+    // Enables the commands that the roll call shown allows and whose requests below have a receiver.
+    void updateCommands();
 
     // The roll-call attachments that exist for the roll call shown.
     const RollCallAttachments &attachments() const { return m_attachments; }
@@ -109,8 +103,20 @@ public:
 signals:
     // The program must end (Exit confirmed, or a party the program cannot draw).
     void endProgram();
-    // The window closed; the cross-tab request of the list is over.
+    // The window closed; the cross-tab request of the list is over and the side windows go with it.
     void displayClosed();
+
+    // Requests answered by other windows, with the tables of the current drawing pass where they need
+    // them. A command stays disabled while nothing is connected to its request.
+    void infoRequested(const DrawingPass &pass);               // mnuInfo, tbInfo
+    void statisticsRequested(const DrawingPass &pass);         // mnuStatistics, tbStatistics
+    void crossTabStatisticsRequested(const DrawingPass &pass); // mnuCrossStat, in a cross-tabulation
+    // The map moved to another roll call of the queue: the side windows follow it.
+    void rollCallChanged(const DrawingPass &pass);
+    void usMapRequested(); // mnuUSMap, tbUSMap
+    void textAttachmentRequested();
+    void audioAttachmentRequested();
+    void pictureAttachmentRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -127,10 +133,11 @@ private:
     void showAttachmentMenus();
     void showKey();
     void applyFilter();
-    void updateCommands();
     void otherForms();
-    void runPassHook(PassHook hook);
-    void runHook(Hook hook);
+    template <typename Signal> bool isWired(Signal request) const
+    {
+        return isSignalConnected(QMetaMethod::fromSignal(request));
+    }
     const SubjectCodeTable *codeTable(int scheme);
     void placePicture();
 
@@ -141,8 +148,6 @@ private:
     bool m_loaded = false;
     DisplayFilter m_filter;
     RollCallAttachments m_attachments;
-    std::array<std::function<void(const DrawingPass &)>, 4> m_passHooks;
-    std::array<std::function<void()>, 5> m_hooks;
     std::array<std::optional<std::optional<SubjectCodeTable>>, 3> m_codeTables;
     QWidget *m_mapArea = nullptr;
     QPointer<frmFind> m_find;

@@ -277,9 +277,9 @@ void frmViewCalls::buildControls()
     connect(btnMap, &QPushButton::clicked, this, [this] { chooseDisplay(btnMap->text() != kIdeology); });
     connect(btnAmount, &QPushButton::clicked, this, [this] { chooseAmount(btnAmount->text() != kSingle); });
     connect(btnCrossTab, &QPushButton::clicked, this, &frmViewCalls::crossTab);
-    connect(btnRating, &QPushButton::clicked, this, [this] { runHook(Hook::Rating); });
-    connect(btnTrack, &QPushButton::clicked, this, [this] { runHook(Hook::Track); });
-    connect(btnImport, &QPushButton::clicked, this, [this] { runHook(Hook::Import); });
+    connect(btnRating, &QPushButton::clicked, this, &frmViewCalls::ratingRequested);
+    connect(btnTrack, &QPushButton::clicked, this, &frmViewCalls::trackRequested);
+    connect(btnImport, &QPushButton::clicked, this, &frmViewCalls::importRequested);
     connect(btnSpreadsheet, &QPushButton::clicked, this, &frmViewCalls::saveSpreadsheet);
     connect(btnBookmark, &QPushButton::clicked, this, &frmViewCalls::saveBookmarks);
     connect(btnKeyword, &QPushButton::clicked, this, &frmViewCalls::narrowByKeyword);
@@ -329,15 +329,15 @@ void frmViewCalls::buildMenus()
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain..."));
 
-    connect(mnuRating, &QAction::triggered, this, [this] { runHook(Hook::Rating); });
-    connect(mnuTrack, &QAction::triggered, this, [this] { runHook(Hook::Track); });
+    connect(mnuRating, &QAction::triggered, this, &frmViewCalls::ratingRequested);
+    connect(mnuTrack, &QAction::triggered, this, &frmViewCalls::trackRequested);
     connect(mnuSpreadsheet, &QAction::triggered, this, &frmViewCalls::saveSpreadsheet);
     connect(mnuCrossTab, &QAction::triggered, this, &frmViewCalls::crossTabFromMenu);
-    connect(mnuText, &QAction::triggered, this, [this] { runHook(Hook::TextAttachment); });
-    connect(mnuPicture, &QAction::triggered, this, [this] { runHook(Hook::PictureAttachment); });
-    connect(mnuAudio, &QAction::triggered, this, [this] { runHook(Hook::AudioAttachment); });
-    connect(mnuImport, &QAction::triggered, this, [this] { runHook(Hook::Import); });
-    connect(mnuEditBookmarks, &QAction::triggered, this, [this] { runHook(Hook::EditBookmarks); });
+    connect(mnuText, &QAction::triggered, this, &frmViewCalls::textAttachmentRequested);
+    connect(mnuPicture, &QAction::triggered, this, &frmViewCalls::pictureAttachmentRequested);
+    connect(mnuAudio, &QAction::triggered, this, &frmViewCalls::audioAttachmentRequested);
+    connect(mnuImport, &QAction::triggered, this, &frmViewCalls::importRequested);
+    connect(mnuEditBookmarks, &QAction::triggered, this, &frmViewCalls::bookmarkEditorRequested);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuIdeological, &QAction::triggered, this, [this] { chooseDisplay(true); });
     connect(mnuUS, &QAction::triggered, this, [this] { chooseDisplay(false); });
@@ -345,26 +345,6 @@ void frmViewCalls::buildMenus()
     connect(mnuDouble, &QAction::triggered, this, [this] { chooseAmount(false); });
     connect(mnuExplain, &QAction::triggered, this,
             [this] { m_services.showHelp(this, QStringLiteral("frmViewCalls")); });
-}
-
-void frmViewCalls::attach(Hook hook, std::function<void()> action)
-{
-    m_hooks.at(std::size_t(hook)) = std::move(action);
-    updateCommands();
-}
-
-bool frmViewCalls::isAttached(Hook hook) const
-{
-    return bool(m_hooks.at(std::size_t(hook)));
-}
-
-void frmViewCalls::runHook(Hook hook)
-{
-    const std::function<void()> action = m_hooks.at(std::size_t(hook));
-    if (!action)
-        return;
-    // The windows behind the hooks report their own errors; nothing may escape into the event loop.
-    RunReportingErrors(m_services, this, action);
 }
 
 void frmViewCalls::fillRollCalls()
@@ -391,7 +371,7 @@ void frmViewCalls::showQueue()
     lstSelected->setUpdatesEnabled(true);
     FitListScroll(lstSelected);
     lblTotalSel->setText(QString::number(m_session.queueLength()));
-    EnableButtons();
+    updateCommands();
 }
 
 void frmViewCalls::showRollCall()
@@ -406,11 +386,6 @@ void frmViewCalls::showRollCall()
     lblDate->setText(RollCallIdLine(m_session.isHouse, match));
 }
 
-void frmViewCalls::EnableButtons()
-{
-    updateCommands();
-}
-
 void frmViewCalls::DisableUSMap()
 {
     m_usMapDisabled = true;
@@ -421,8 +396,8 @@ void frmViewCalls::DisableUSMap()
 void frmViewCalls::updateCommands()
 {
     const int queued = m_session.queueLength();
-    const bool ideological = isAttached(Hook::IdeologicalDisplay);
-    const bool usMap = isAttached(Hook::USMapDisplay) && !m_usMapDisabled;
+    const bool ideological = isWired(&frmViewCalls::ideologicalRequested);
+    const bool usMap = isWired(&frmViewCalls::usMapRequested) && !m_usMapDisabled;
 
     // The choice made (by the preferences or the user) stands while its display can be shown;
     // otherwise the other display stands in for it.
@@ -445,16 +420,18 @@ void frmViewCalls::updateCommands()
     for (QWidget *w : std::initializer_list<QWidget *>{btnRemove, btnClear, btnSpreadsheet})
         w->setEnabled(queued > 0);
     mnuSpreadsheet->setEnabled(queued > 0);
-    btnRating->setEnabled(queued > 0 && isAttached(Hook::Rating));
-    mnuRating->setEnabled(queued > 0 && isAttached(Hook::Rating));
-    btnTrack->setEnabled(queued > 0 && isAttached(Hook::Track));
-    mnuTrack->setEnabled(queued > 0 && isAttached(Hook::Track));
-    btnImport->setEnabled(isAttached(Hook::Import));
-    mnuImport->setEnabled(isAttached(Hook::Import));
-    mnuText->setEnabled(m_extras.text && isAttached(Hook::TextAttachment));
-    mnuPicture->setEnabled(m_extras.picture && isAttached(Hook::PictureAttachment));
-    mnuAudio->setEnabled(m_extras.audio && isAttached(Hook::AudioAttachment));
-    mnuEditBookmarks->setEnabled(isAttached(Hook::EditBookmarks));
+    const bool rating = queued > 0 && isWired(&frmViewCalls::ratingRequested);
+    btnRating->setEnabled(rating);
+    mnuRating->setEnabled(rating);
+    const bool track = queued > 0 && isWired(&frmViewCalls::trackRequested);
+    btnTrack->setEnabled(track);
+    mnuTrack->setEnabled(track);
+    btnImport->setEnabled(isWired(&frmViewCalls::importRequested));
+    mnuImport->setEnabled(isWired(&frmViewCalls::importRequested));
+    mnuText->setEnabled(m_extras.text && isWired(&frmViewCalls::textAttachmentRequested));
+    mnuPicture->setEnabled(m_extras.picture && isWired(&frmViewCalls::pictureAttachmentRequested));
+    mnuAudio->setEnabled(m_extras.audio && isWired(&frmViewCalls::audioAttachmentRequested));
+    mnuEditBookmarks->setEnabled(isWired(&frmViewCalls::bookmarkEditorRequested));
 }
 
 QList<int> frmViewCalls::selectedRows() const
@@ -537,7 +514,10 @@ void frmViewCalls::start()
         ReportError(m_services, this, QStringLiteral("You must select at least one roll call to view."));
         return;
     }
-    runHook(mnuIdeological->isChecked() ? Hook::IdeologicalDisplay : Hook::USMapDisplay);
+    if (mnuIdeological->isChecked())
+        emit ideologicalRequested();
+    else
+        emit usMapRequested();
 }
 
 void frmViewCalls::crossTab()

@@ -3,10 +3,8 @@
 #include "core/search/CongressExtras.h"
 
 #include <QMainWindow>
+#include <QMetaMethod>
 #include <QPointer>
-
-#include <array>
-#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -34,29 +32,12 @@ public:
     // Fills the list from session.MatchTable and empties the queue.
     frmViewCalls(Session &session, Services &services, frmKeyword &keyword, QWidget *parent = nullptr);
 
-    // Commands whose windows live elsewhere. Each stays disabled until its action is attached;
-    // attaching an empty function disables it again. The displays read the queue, the current
-    // position, crossTabRequested and the check marks of mnuUS and mnuDouble from here.
-    enum class Hook {
-        IdeologicalDisplay,
-        USMapDisplay,
-        Rating,
-        Track,
-        Import,
-        TextAttachment,
-        PictureAttachment,
-        AudioAttachment,
-        EditBookmarks,
-    };
-    void attach(Hook hook, std::function<void()> action);
-    bool isAttached(Hook hook) const;
-
     // The US map cannot be drawn: the ideological map becomes the choice and the US map is offered
     // no more.
     void DisableUSMap();
-    // Brings the commands in line with the queue: those that need a queue, and Cross Tab at exactly
-    // two entries.
-    void EnableButtons();
+    // Brings the commands in line with the queue (those that need a queue, and Cross Tab at exactly two
+    // entries) and with the requests below that have a receiver.
+    void updateCommands();
 
     // The quick-information window, while it is open.
     frmQuickInfo *quickInfo() const;
@@ -89,6 +70,20 @@ public:
         *mnuEditBookmarks, *mnuExit;
     QAction *mnuIdeological, *mnuUS, *mnuSingle, *mnuDouble, *mnuExplain;
 
+signals:
+    // Requests answered by other windows. A command stays disabled while nothing is connected to its
+    // request. The displays read the queue, session.currentQueuePos, session.crossTabRequested and the
+    // check marks of mnuUS and mnuDouble.
+    void ideologicalRequested(); // btnStart, btnCrossTab, mnuCrossTab with the ideological map chosen
+    void usMapRequested();       // the same with the US map chosen
+    void ratingRequested();      // btnRating, mnuRating
+    void trackRequested();       // btnTrack, mnuTrack
+    void importRequested();      // btnImport, mnuImport
+    void textAttachmentRequested();
+    void pictureAttachmentRequested();
+    void audioAttachmentRequested();
+    void bookmarkEditorRequested(); // mnuEditBookmarks
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -100,14 +95,15 @@ private:
     // Shows the current row's description and identification; beeps when no row is current.
     void showRollCall();
     void setDisplayChoice(bool ideological);
-    void updateCommands();
-    void runHook(Hook hook);
+    template <typename Signal> bool isWired(Signal request) const
+    {
+        return isSignalConnected(QMetaMethod::fromSignal(request));
+    }
     QList<int> selectedRows() const;
 
     Session &m_session;
     Services &m_services;
     frmKeyword &m_keyword;
-    std::array<std::function<void()>, 9> m_hooks;
     CongressExtras m_extras;
     bool m_usMapDisabled = false;
     bool m_wantIdeological = true; // the display chosen, shown whenever it is available

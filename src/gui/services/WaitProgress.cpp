@@ -32,6 +32,11 @@ bool RunReportingErrors(Services &services, QWidget *parent, const std::function
         if (hideWaitOnError)
             HideWait(services);
         ReportError(services, parent, error.message());
+    } catch (const std::exception &error) {
+        // Nothing may escape into the event loop; what core did not foresee is still told to the user.
+        if (hideWaitOnError)
+            HideWait(services);
+        ReportError(services, parent, QString::fromLocal8Bit(error.what()));
     }
     return false;
 }

@@ -4,6 +4,7 @@
 #include "core/app/Session.h"
 #include "core/data/FileError.h"
 #include "gui/app/ProgramInfo.h"
+#include "gui/app/WindowDirector.h"
 #include "gui/app/frmNewAbout.h"
 #include "gui/app/frmVoteStartup.h"
 #include "support/RecordingServices.h"
@@ -18,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using namespace rollscan;
 using rollscan::test::OnNextModal;
@@ -92,9 +95,9 @@ private slots:
     void closingEndsWithoutAsking();
     void beginSearchFromWindow_data();
     void beginSearchFromWindow();
-    void hooksEnableEntries_data();
-    void hooksEnableEntries();
-    void hookErrorsAreReported();
+    void requestsEnableEntries_data();
+    void requestsEnableEntries();
+    void answerErrorsAreReported();
     void helpAndWebEntries_data();
     void helpAndWebEntries();
     void webAddressFailureReported();
@@ -545,8 +548,10 @@ void tst_startup::beginSearchFromWindow()
     RecordingServices services;
     frmVoteStartup window(session, services);
     int opened = 0;
-    if (attached)
-        window.attach(frmVoteStartup::Hook::Search, [&opened] { ++opened; });
+    if (attached) {
+        connect(&window, &frmVoteStartup::searchRequested, this, [&opened] { ++opened; });
+        window.updateCommands();
+    }
     QVERIFY(window.startUp());
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -570,22 +575,22 @@ void tst_startup::beginSearchFromWindow()
     QVERIFY(services.messages.isEmpty());
 }
 
-void tst_startup::hooksEnableEntries_data()
+void tst_startup::requestsEnableEntries_data()
 {
-    QTest::addColumn<int>("hook");
+    QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("search") << int(frmVoteStartup::Hook::Search) << "mnuSearch";
-    QTest::newRow("preferences") << int(frmVoteStartup::Hook::EditPreferences) << "mnuEditPrefs";
-    QTest::newRow("bookmarks") << int(frmVoteStartup::Hook::EditBookmarks) << "mnuEditBookmarks";
-    QTest::newRow("updater") << int(frmVoteStartup::Hook::Update) << "mnuUpdate";
-    QTest::newRow("list tokens") << int(frmVoteStartup::Hook::ListTokens) << "mnuListTokens";
-    QTest::newRow("House check") << int(frmVoteStartup::Hook::CheckVoteMatches) << "mnuMatches";
-    QTest::newRow("Senate check") << int(frmVoteStartup::Hook::CheckSenateMatches) << "mnuSenMatches";
+    QTest::newRow("search") << QByteArray(SIGNAL(searchRequested())) << "mnuSearch";
+    QTest::newRow("preferences") << QByteArray(SIGNAL(preferencesRequested())) << "mnuEditPrefs";
+    QTest::newRow("bookmarks") << QByteArray(SIGNAL(bookmarkEditorRequested())) << "mnuEditBookmarks";
+    QTest::newRow("updater") << QByteArray(SIGNAL(updateRequested())) << "mnuUpdate";
+    QTest::newRow("list tokens") << QByteArray(SIGNAL(tokenListRequested())) << "mnuListTokens";
+    QTest::newRow("House check") << QByteArray(SIGNAL(voteMatchCheckRequested())) << "mnuMatches";
+    QTest::newRow("Senate check") << QByteArray(SIGNAL(senateMatchCheckRequested())) << "mnuSenMatches";
 }
 
-void tst_startup::hooksEnableEntries()
+void tst_startup::requestsEnableEntries()
 {
-    QFETCH(int, hook);
+    QFETCH(QByteArray, request);
     QFETCH(QString, entry);
     Session session;
     RecordingServices services;
@@ -594,28 +599,30 @@ void tst_startup::hooksEnableEntries()
     QVERIFY(action);
     QVERIFY(!action->isEnabled());
 
-    int calls = 0;
-    window.attach(frmVoteStartup::Hook(hook), [&calls] { ++calls; });
+    auto spy = std::make_unique<QSignalSpy>(&window, request.constData());
+    window.updateCommands();
     QVERIFY(action->isEnabled());
     action->trigger();
-    QCOMPARE(calls, 1);
+    QCOMPARE(spy->count(), 1);
 
-    window.attach(frmVoteStartup::Hook(hook), {});
+    // Nobody listens any more: the entry goes grey again.
+    spy.reset();
+    window.updateCommands();
     QVERIFY(!action->isEnabled());
-    action->trigger();
-    QCOMPARE(calls, 1);
 }
 
-void tst_startup::hookErrorsAreReported()
+void tst_startup::answerErrorsAreReported()
 {
     Session session;
     RecordingServices services;
     frmVoteStartup window(session, services);
-    window.attach(frmVoteStartup::Hook::EditBookmarks,
-                  [] { throw FileError(FileErrorNumber::NotFound, QStringLiteral("/tree/user/a.bmk")); });
-    window.attach(frmVoteStartup::Hook::Search, [] { throw DataError(QStringLiteral("No congress was chosen.")); });
-    window.mnuEditBookmarks->trigger();
-    window.mnuSearch->trigger();
+    WindowDirector director(session, services, window);
+    director.answer(&window, &frmVoteStartup::tokenListRequested,
+                    [] { throw FileError(FileErrorNumber::NotFound, QStringLiteral("/tree/user/a.bmk")); });
+    director.answer(&window, &frmVoteStartup::voteMatchCheckRequested,
+                    [] { throw DataError(QStringLiteral("No congress was chosen.")); });
+    window.mnuListTokens->trigger();
+    window.mnuMatches->trigger();
     QCOMPARE(services.errorTexts(), (QStringList{QStringLiteral("That file doesn't exist.\n\n") +
                                                      QDir::toNativeSeparators(QStringLiteral("/tree/user/a.bmk")),
                                                  QStringLiteral("No congress was chosen.")}));

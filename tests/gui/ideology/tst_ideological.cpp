@@ -800,8 +800,9 @@ void tst_ideological::attachmentMenus()
     QVERIFY(!map->mnuText->isEnabled());
     QVERIFY(!map->mnuAudio->isEnabled());
     QVERIFY(!map->mnuPicture->isEnabled());
-    map->attach(frmIdeological::Hook::AudioAttachment, [] {});
-    map->attach(frmIdeological::Hook::PictureAttachment, [] {});
+    connect(map.get(), &frmIdeological::audioAttachmentRequested, this, [] {});
+    connect(map.get(), &frmIdeological::pictureAttachmentRequested, this, [] {});
+    map->updateCommands();
     QVERIFY(map->mnuAudio->isEnabled());
     QVERIFY(!map->mnuPicture->isEnabled());
     map->moveNext();
@@ -834,12 +835,9 @@ void tst_ideological::doneEndsCrossTab()
     QVERIFY(map);
     QVERIFY(t.session.ideologicalOpen);
     QSignalSpy closed(map.get(), &frmIdeological::displayClosed);
-    QList<int> sideWindowsClosed;
-    map->attach(frmIdeological::Hook::CloseSideWindows, [&] { sideWindowsClosed.append(1); });
     map->tbDone->trigger();
     QVERIFY(!map->isVisible());
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(sideWindowsClosed.size(), 1);
     QVERIFY(!t.session.crossTabRequested);
     QVERIFY(!t.session.ideologicalOpen);
 }

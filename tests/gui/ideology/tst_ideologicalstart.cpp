@@ -55,7 +55,6 @@ private slots:
 void tst_ideologicalstart::startOpensTheMap()
 {
     Program p({1, 2, 3});
-    QVERIFY(p.director.hasDisplay(WindowDirector::Display::Ideological));
     QVERIFY(p.list->btnStart->isEnabled());
     QVERIFY(p.list->mnuIdeological->isEnabled());
     p.list->btnStart->click();

@@ -62,10 +62,11 @@ struct List {
                                (tree.session.crossTabRequested ? QStringLiteral(" crosstab") : QString()));
             };
         };
-        window->attach(frmViewCalls::Hook::IdeologicalDisplay,
-                       ideological ? display(QStringLiteral("ideological")) : std::function<void()>());
-        window->attach(frmViewCalls::Hook::USMapDisplay,
-                       usMap ? display(QStringLiteral("usmap")) : std::function<void()>());
+        if (ideological)
+            QObject::connect(window.get(), &frmViewCalls::ideologicalRequested, display(QStringLiteral("ideological")));
+        if (usMap)
+            QObject::connect(window.get(), &frmViewCalls::usMapRequested, display(QStringLiteral("usmap")));
+        window->updateCommands();
     }
 
     void select(const QList<int> &rows) const
@@ -466,8 +467,9 @@ void tst_searchlist::usMapNeedsMapFiles()
     tree.session.MatchTable.append({1, QStringLiteral("ONE"), {}, 1, 1, qint16(congress)});
     frmKeyword keyword(tree.session, tree.services);
     frmViewCalls w(tree.session, tree.services, keyword);
-    w.attach(frmViewCalls::Hook::IdeologicalDisplay, [] {});
-    w.attach(frmViewCalls::Hook::USMapDisplay, [] {});
+    connect(&w, &frmViewCalls::ideologicalRequested, this, [] {});
+    connect(&w, &frmViewCalls::usMapRequested, this, [] {});
+    w.updateCommands();
     QCOMPARE(w.mnuUS->isEnabled(), usMap);
     QCOMPARE(w.btnMap->isEnabled(), usMap);
     QCOMPARE(w.mnuUS->isChecked(), usMap);
@@ -482,9 +484,10 @@ void tst_searchlist::attachmentsOfOneCongress()
     l.tree.tree.writeRaw(QStringLiteral("house/97.wav"), "RIFF");
     l.open();
     int opened = 0;
-    for (auto hook : {frmViewCalls::Hook::TextAttachment, frmViewCalls::Hook::PictureAttachment,
-                      frmViewCalls::Hook::AudioAttachment})
-        l.window->attach(hook, [&opened] { ++opened; });
+    for (auto request : {&frmViewCalls::textAttachmentRequested, &frmViewCalls::pictureAttachmentRequested,
+                         &frmViewCalls::audioAttachmentRequested})
+        connect(l.window.get(), request, this, [&opened] { ++opened; });
+    l.window->updateCommands();
     QVERIFY(l.window->mnuText->isEnabled());
     QVERIFY(l.window->mnuAudio->isEnabled());
     QVERIFY(!l.window->mnuPicture->isEnabled());
@@ -495,7 +498,8 @@ void tst_searchlist::attachmentsOfOneCongress()
     List two({97, 98});
     two.tree.tree.writeRaw(QStringLiteral("house/97.txt"), "notes");
     two.open();
-    two.window->attach(frmViewCalls::Hook::TextAttachment, [] {});
+    connect(two.window.get(), &frmViewCalls::textAttachmentRequested, this, [] {});
+    two.window->updateCommands();
     QVERIFY(!two.window->mnuText->isEnabled());
     QCOMPARE(Lines(two.window->lstRollCalls).size(), 7);
 }
@@ -510,7 +514,8 @@ void tst_searchlist::laterCommandsStayDisabled()
                        l.window->mnuPicture, l.window->mnuAudio, l.window->mnuEditBookmarks})
         QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
     int ratings = 0;
-    l.window->attach(frmViewCalls::Hook::Rating, [&ratings] { ++ratings; });
+    connect(l.window.get(), &frmViewCalls::ratingRequested, this, [&ratings] { ++ratings; });
+    l.window->updateCommands();
     QVERIFY(l.window->btnRating->isEnabled());
     QTest::mouseClick(l.window->btnRating, Qt::LeftButton);
     QCOMPARE(ratings, 1);
