@@ -1,6 +1,11 @@
 #include "gui/app/WindowDirector.h"
 
 #include "core/app/Session.h"
+#include "gui/analysis/frmAllLines.h"
+#include "gui/analysis/frmRating.h"
+#include "gui/analysis/frmResults.h"
+#include "gui/analysis/frmTrack.h"
+#include "gui/analysis/frmTrackRes.h"
 #include "gui/app/frmPreferences.h"
 #include "gui/app/frmVoteStartup.h"
 #include "gui/ideology/frmCrossTab.h"
@@ -11,6 +16,8 @@
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmSelectSearch.h"
 #include "gui/search/frmViewCalls.h"
+
+#include <QListWidget>
 
 namespace rollscan {
 
@@ -89,6 +96,16 @@ void WindowDirector::connectViewCalls(frmViewCalls &list)
     answer(&list, &frmViewCalls::bookmarkEditorRequested, [this] { showBookmarkEditor(); });
     // The list has set session.currentQueuePos and, for a cross-tabulation, session.crossTabRequested.
     answer(&list, &frmViewCalls::ideologicalRequested, [this] { showIdeological(m_session.crossTabRequested); });
+    answer(&list, &frmViewCalls::ratingRequested, [this] { showRating(); });
+    answer(&list, &frmViewCalls::trackRequested, [this] { showTrack(); });
+    answer(&list, &frmViewCalls::allLinesRequested, [this, &list] {
+        // The congress of the queue row the user picked, else that of the first queued roll call.
+        const QList<QueuedRollCall> queue = QueueOf(m_session);
+        if (queue.isEmpty())
+            return;
+        const int row = list.lstSelected->currentRow();
+        showAllLines(queue.at(row >= 0 && row < queue.size() ? row : 0).congress);
+    });
 }
 
 frmIdeological *WindowDirector::ideologicalWindow() const
@@ -131,6 +148,7 @@ void WindowDirector::connectIdeological(frmIdeological &map)
     answer(&map, &frmIdeological::infoRequested, [this](const DrawingPass &pass) { showInfo(pass); });
     answer(&map, &frmIdeological::statisticsRequested, [this](const DrawingPass &pass) { showStatistics(pass); });
     answer(&map, &frmIdeological::crossTabStatisticsRequested, [this](const DrawingPass &pass) { showCrossTab(pass); });
+    answer(&map, &frmIdeological::allLinesRequested, [this](int congress) { showAllLines(congress); });
     answer(&map, &frmIdeological::rollCallChanged, [this](const DrawingPass &pass) {
         closeStatistics();
         refreshSideWindows(pass);
@@ -217,6 +235,78 @@ void WindowDirector::closeSideWindows()
     closeNow(m_info);
     closeNow(m_statistics);
     closeNow(m_crossTab);
+}
+
+frmRating *WindowDirector::ratingWindow() const
+{
+    return m_rating;
+}
+
+frmResults *WindowDirector::resultsWindow() const
+{
+    return m_results;
+}
+
+frmTrack *WindowDirector::trackWindow() const
+{
+    return m_track;
+}
+
+frmTrackRes *WindowDirector::trackResultsWindow() const
+{
+    return m_trackRes;
+}
+
+frmAllLines *WindowDirector::allLinesWindow() const
+{
+    return m_allLines;
+}
+
+frmRating *WindowDirector::showRating()
+{
+    closeNow(m_rating);
+    m_rating = new frmRating(m_session, m_services, &m_main);
+    connect(m_rating, &frmRating::ratingsComputed, this, [this](const RatingRun &run) { showResults(run); });
+    return raise(m_rating.data());
+}
+
+frmResults *WindowDirector::showResults(const RatingRun &run)
+{
+    closeNow(m_results);
+    m_results = new frmResults(run, m_services, m_session.dataRoot, &m_main);
+    return raise(m_results.data());
+}
+
+frmTrack *WindowDirector::showTrack()
+{
+    closeNow(m_track);
+    auto *track = new frmTrack(m_session, m_services, &m_main);
+    if (!track->load()) {
+        delete track;
+        return nullptr;
+    }
+    m_track = track;
+    connect(track, &frmTrack::trackingComputed, this, [this](const TrackRun &run) { showTrackResults(run); });
+    return raise(track);
+}
+
+frmTrackRes *WindowDirector::showTrackResults(const TrackRun &run)
+{
+    closeNow(m_trackRes);
+    m_trackRes = new frmTrackRes(run, m_services, m_session.dataRoot, m_session.smallScreen, &m_main);
+    return raise(m_trackRes.data());
+}
+
+frmAllLines *WindowDirector::showAllLines(int congress)
+{
+    closeNow(m_allLines);
+    auto *lines = new frmAllLines(m_session, m_services, &m_main);
+    if (!lines->load(congress)) {
+        delete lines;
+        return nullptr;
+    }
+    m_allLines = lines;
+    return raise(lines);
 }
 
 } // namespace rollscan

@@ -19,7 +19,14 @@ class frmIdeological;
 class frmInfo;
 class frmStatistics;
 class frmCrossTab;
+class frmRating;
+class frmResults;
+class frmTrack;
+class frmTrackRes;
+class frmAllLines;
 struct DrawingPass;
+struct RatingRun;
+struct TrackRun;
 
 // Opens the program's windows and connects them: each window asks the director for the next one
 // instead of knowing how it is built. main() makes one over the real services; tests make one over
@@ -99,6 +106,20 @@ public:
     frmStatistics *statisticsWindow() const;
     frmCrossTab *crossTabWindow() const;
 
+    // The analyses over the queue. An open window of the kind is closed and a new one shown.
+    frmRating *showRating();
+    frmResults *showResults(const RatingRun &run);
+    // Null when the legislators could not be read (the error has been reported).
+    frmTrack *showTrack();
+    frmTrackRes *showTrackResults(const TrackRun &run);
+    // The cutting lines of the queued roll calls of `congress`; null when it could not be read.
+    frmAllLines *showAllLines(int congress);
+    frmRating *ratingWindow() const;
+    frmResults *resultsWindow() const;
+    frmTrack *trackWindow() const;
+    frmTrackRes *trackResultsWindow() const;
+    frmAllLines *allLinesWindow() const;
+
 private:
     void connectViewCalls(frmViewCalls &list);
     void connectIdeological(frmIdeological &map);
@@ -115,6 +136,11 @@ private:
     QPointer<frmInfo> m_info;
     QPointer<frmStatistics> m_statistics;
     QPointer<frmCrossTab> m_crossTab;
+    QPointer<frmRating> m_rating;
+    QPointer<frmResults> m_results;
+    QPointer<frmTrack> m_track;
+    QPointer<frmTrackRes> m_trackRes;
+    QPointer<frmAllLines> m_allLines;
 };
 
 } // namespace rollscan

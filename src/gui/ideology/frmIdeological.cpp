@@ -211,6 +211,7 @@ void frmIdeological::buildMenus()
     mnuInquire = entry(mnuOptions, "mnuInquire", QStringLiteral("&Inquire"), QKeySequence(QStringLiteral("Ctrl+I")));
     mnuInquire->setCheckable(true);
     mnuFind = entry(mnuOptions, "mnuFind", QStringLiteral("&Find"));
+    mnuAllLines = entry(mnuOptions, "mnuAllLines", QStringLiteral("All &Lines"));
     mnuOptions->addSeparator();
     mnuText = entry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
     mnuAudio = entry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
@@ -286,6 +287,7 @@ void frmIdeological::buildMenus()
     });
     connect(mnuInquire, &QAction::triggered, this, &frmIdeological::setInquire);
     connect(mnuFind, &QAction::triggered, this, &frmIdeological::find);
+    connect(mnuAllLines, &QAction::triggered, this, [this] { emit allLinesRequested(m_pass.congress); });
     connect(mnuText, &QAction::triggered, this, [this] {
         mnuText->setChecked(m_attachments.text);
         emit textAttachmentRequested();
@@ -339,6 +341,7 @@ void frmIdeological::updateCommands()
     mnuUSMap->setEnabled(isWired(&frmIdeological::usMapRequested));
     tbUSMap->setEnabled(isWired(&frmIdeological::usMapRequested));
     mnuFind->setEnabled(others);
+    mnuAllLines->setEnabled(isWired(&frmIdeological::allLinesRequested));
     tbFind->setEnabled(others);
     mnuVoters->setEnabled(others);
     mnuNA->setEnabled(others);

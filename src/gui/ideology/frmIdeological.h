@@ -93,6 +93,8 @@ public:
         *mnuRedraw, *mnuUSMap;
     QAction *mnuNext, *mnuPrevious, *mnuFirst, *mnuLast, *mnuJump, *mnuVoters, *mnuErrors, *mnuNA, *mnuKey;
     QAction *mnuExplain;
+    // Every cutting line of the queue's roll calls of this congress on one map.
+    QAction *mnuAllLines;
     QLabel *lblTitle1, *lblTitle2, *lblCaptions, *lblCodes, *lblNoLine, *lblInquire;
     QComboBox *cmbCodes;
     IdeologicalCanvas *picId;
@@ -114,6 +116,8 @@ signals:
     // The map moved to another roll call of the queue: the side windows follow it.
     void rollCallChanged(const DrawingPass &pass);
     void usMapRequested(); // mnuUSMap, tbUSMap
+    // mnuAllLines: the cutting lines of the queued roll calls of `congress`, the one shown.
+    void allLinesRequested(int congress);
     void textAttachmentRequested();
     void audioAttachmentRequested();
     void pictureAttachmentRequested();

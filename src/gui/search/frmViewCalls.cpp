@@ -294,6 +294,7 @@ void frmViewCalls::buildMenus()
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuRating = entry(mnuOptions, "mnuRating", QStringLiteral("&Rating"));
     mnuTrack = entry(mnuOptions, "mnuTrack", QStringLiteral("T&rack"));
+    mnuAllLines = entry(mnuOptions, "mnuAllLines", QStringLiteral("All &Lines"));
     mnuSpreadsheet = entry(mnuOptions, "mnuSpreadsheet", QStringLiteral("&Spreadsheet output..."));
     mnuCrossTab = entry(mnuOptions, "mnuCrossTab", QStringLiteral("&Cross Tab"));
     mnuCrossTab->setCheckable(true);
@@ -331,6 +332,7 @@ void frmViewCalls::buildMenus()
 
     connect(mnuRating, &QAction::triggered, this, &frmViewCalls::ratingRequested);
     connect(mnuTrack, &QAction::triggered, this, &frmViewCalls::trackRequested);
+    connect(mnuAllLines, &QAction::triggered, this, &frmViewCalls::allLinesRequested);
     connect(mnuSpreadsheet, &QAction::triggered, this, &frmViewCalls::saveSpreadsheet);
     connect(mnuCrossTab, &QAction::triggered, this, &frmViewCalls::crossTabFromMenu);
     connect(mnuText, &QAction::triggered, this, &frmViewCalls::textAttachmentRequested);
@@ -432,6 +434,7 @@ void frmViewCalls::updateCommands()
     mnuPicture->setEnabled(m_extras.picture && isWired(&frmViewCalls::pictureAttachmentRequested));
     mnuAudio->setEnabled(m_extras.audio && isWired(&frmViewCalls::audioAttachmentRequested));
     mnuEditBookmarks->setEnabled(isWired(&frmViewCalls::bookmarkEditorRequested));
+    mnuAllLines->setEnabled(queued > 0 && isWired(&frmViewCalls::allLinesRequested));
 }
 
 QList<int> frmViewCalls::selectedRows() const

@@ -69,6 +69,8 @@ public:
     QAction *mnuRating, *mnuTrack, *mnuSpreadsheet, *mnuCrossTab, *mnuText, *mnuPicture, *mnuAudio, *mnuImport,
         *mnuEditBookmarks, *mnuExit;
     QAction *mnuIdeological, *mnuUS, *mnuSingle, *mnuDouble, *mnuExplain;
+    // Every cutting line of the queue on one map.
+    QAction *mnuAllLines;
 
 signals:
     // Requests answered by other windows. A command stays disabled while nothing is connected to its
@@ -83,6 +85,7 @@ signals:
     void pictureAttachmentRequested();
     void audioAttachmentRequested();
     void bookmarkEditorRequested(); // mnuEditBookmarks
+    void allLinesRequested();       // mnuAllLines
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
