@@ -335,11 +335,48 @@ void TestAnalysisWindows::allLinesOfSampleHouse110()
 #endif
     if (!QFileInfo::exists(sample + QStringLiteral("/house/110.vot")))
         QSKIP("the bundled sample has no House 110");
+    // Every window over the Iraq roll calls of House 110, as a user would reach them; the all-lines
+    // map over every roll call of the congress.
     Session session(sample);
     RecordingServices services;
     session.newDataFormat = true;
     session.isHouse = true;
     session.selectedCongresses = {110};
+    SearchCriteria iraq;
+    iraq.kind = SearchKind::Keyword;
+    iraq.keywords.keyword1 = QStringLiteral("IRAQ");
+    RunSearch(session, iraq);
+    QVERIFY(session.MatchTable.matchCount() > 0);
+    for (int row = 1; row <= session.MatchTable.matchCount(); ++row) {
+        session.queueRows.append(row);
+        session.queueRollCalls.append(session.MatchTable.row(row).rollCall);
+    }
+    auto *rating = new frmRating(session, services);
+    rating->show();
+    SaveScreenshot(rating, QStringLiteral("frmRating-house110-iraq"));
+    RatingRun run;
+    connect(rating, &frmRating::ratingsComputed, this, [&](const RatingRun &r) { run = r; });
+    QVERIFY(rating->start());
+    auto *results = new frmResults(run, services, sample);
+    results->show();
+    QCOMPARE(results->lstResults->count(), session.legislatorCount);
+    SaveScreenshot(results, QStringLiteral("frmResults-house110-iraq"));
+    auto *track = new frmTrack(session, services);
+    QVERIFY(track->load());
+    track->show();
+    for (int k : {0, 1})
+        track->lstTrack->item(k)->setSelected(true);
+    SaveScreenshot(track, QStringLiteral("frmTrack-house110"));
+    TrackRun tracked;
+    connect(track, &frmTrack::trackingComputed, this, [&](const TrackRun &r) { tracked = r; });
+    QVERIFY(track->start());
+    auto *trackRes = new frmTrackRes(tracked, services, sample, false);
+    trackRes->show();
+    QCOMPARE(trackRes->lstTrackRes->count(), 2 * session.MatchTable.matchCount() + 1);
+    SaveScreenshot(trackRes, QStringLiteral("frmTrackRes-house110-iraq"));
+
+    session.queueRows.clear();
+    session.queueRollCalls.clear();
     RunSearch(session, SearchCriteria{});
     for (int row = 1; row <= session.MatchTable.matchCount(); ++row) {
         session.queueRows.append(row);
@@ -352,7 +389,9 @@ void TestAnalysisWindows::allLinesOfSampleHouse110()
     QVERIFY(w->view().members.size() > 400);
     QVERIFY(w->view().drawnCount() > 0);
     SaveScreenshot(w, QStringLiteral("frmAllLines-house110"));
-    delete w;
+    QCOMPARE(services.errorTexts(), QStringList());
+    for (QWidget *window : std::initializer_list<QWidget *>{w, trackRes, track, results, rating})
+        delete window;
 }
 
 void TestAnalysisWindows::openedFromTheRollCallList()
