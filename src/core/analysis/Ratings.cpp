@@ -5,8 +5,9 @@
 #include "core/data/FileError.h"
 #include "core/data/VoteMatrix.h"
 
-#include <QHash>
+#include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace rollscan {
 
@@ -17,8 +18,18 @@ constexpr int kProgressEvery = 15;
 constexpr double kSecondsPerVote = 0.00134;
 
 struct CongressPick {
-    int setting = 0; // index into the settings
     int rollCall = 0;
+    VoteSide positive = VoteSide::Yea;
+};
+
+// The side of every byte value, so that the inner loop over a whole vote matrix is a table lookup.
+struct SideTable {
+    std::array<VoteSide, 256> side{};
+    SideTable()
+    {
+        for (int b = 0; b < 256; ++b)
+            side[std::size_t(b)] = ClassifyVoteCode(char(b));
+    }
 };
 
 QList<CongressPick> picksOf(int congress, const QList<RatingSetting> &settings, int rollCallCount, bool isHouse)
@@ -30,7 +41,7 @@ QList<CongressPick> picksOf(int congress, const QList<RatingSetting> &settings, 
             continue;
         if (entry.rollCall < 1 || entry.rollCall > rollCallCount)
             throw DataError(NoSuchRollCallMessage(isHouse, congress, entry.rollCall));
-        picks.append({q, entry.rollCall});
+        picks.append({entry.rollCall, settings.at(q).positive});
     }
     return picks;
 }
@@ -74,6 +85,7 @@ RatingResult ComputeRatings(const QString &root, bool isHouse, const QList<int> 
             picks.isEmpty() ? VoteMatrix()
                             : VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")),
                                                legislatorCount, rollCallCount);
+        static const SideTable table;
         const char *matrix = votes.bytes().constData();
         for (int i = 1; i <= legislatorCount; ++i) {
             LegislatorRating r;
@@ -81,12 +93,12 @@ RatingResult ComputeRatings(const QString &root, bool isHouse, const QList<int> 
             r.legislator = legislators.at(i - 1);
             const char *row = matrix + VoteMatrix::Offset(i, 1, rollCallCount);
             for (const CongressPick &pick : picks) {
-                const VoteSide side = ClassifyVoteCode(row[pick.rollCall - 1]);
+                const VoteSide side = table.side[std::uint8_t(row[pick.rollCall - 1])];
                 if (side == VoteSide::Yea)
                     ++r.yeas;
                 else if (side == VoteSide::Nay)
                     ++r.nays;
-                if (side != VoteSide::NA && side == settings.at(pick.setting).positive)
+                if (side != VoteSide::NA && side == pick.positive)
                     ++r.agrees;
             }
             if (r.yeas + r.nays == 0) {
