@@ -85,8 +85,8 @@ private slots:
     void initTestCase();
     void rollcall_data();
     void rollcall();
-    void info();
-    void stats();
+    void reports_data();
+    void reports();
     void crosstab();
     void badData_data();
     void badData();
@@ -161,83 +161,44 @@ void TestCliRollCall::rollcall()
     QCOMPARE(r.out, expected);
 }
 
-void TestCliRollCall::info()
+// The report lines themselves are the core's and tested there; here they must reach standard output
+// whole, for the right roll call, in either layout.
+void TestCliRollCall::reports_data()
 {
-    const Run r = runCli({"info", m_extended, "--house", "--congress", "97", "--roll", "1", "--extended"});
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, lines({"Rollscan for Windows Roll Call Information",
-                           "------------------------------------------",
-                           "January 5, 1981: Roll Call #1",
-                           "TO PASS H.R. 1",
-                           "House #97, 1981-1982",
-                           "",
-                           "",
-                           "Roll Call Information",
-                           "---------------------",
-                           "",
-                           "Yea:      4 ",
-                           "Nay:      2 ",
-                           "N/A:      1 ",
-                           "Errors:   2 ",
-                           "PRE:     .0",
-                           "",
-                           "",
-                           "Details",
-                           "-------",
-                           "",
-                           QString(13, ' '),
-                           QString(11, ' '),
-                           QString(7, ' '),
-                           QString(8, ' '),
-                           QString(19, ' '),
-                           "TO PASS H.R. 1",
-                           "",
-                           "",
-                           "Legislators Not Shown",
-                           "---------------------",
-                           "",
-                           "DAVIS       ",
-                           ""}));
-
-    const Run cross = runCli({"info", m_extended, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
-                              "97", "--partner-roll", "2", "--extended"});
-    QCOMPARE(cross.exitCode, 0);
-    QVERIFY(cross.out.contains(QStringLiteral("\nPRE:     n/a\n")));
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("expected"); // lines that must appear, in this order
+    QTest::newRow("info") << QStringList{"info", m_extended, "--house", "--congress", "97", "--roll", "1", "--extended"}
+                          << QStringList{"Rollscan for Windows Roll Call Information",
+                                         "January 5, 1981: Roll Call #1",
+                                         "Yea:      4 ",
+                                         "Errors:   2 ",
+                                         "PRE:     .0",
+                                         "TO PASS H.R. 1",
+                                         "DAVIS       "};
+    QTest::newRow("info, cross-tab") << QStringList{"info", m_extended,       "--house", "--congress",
+                                                    "97",   "--roll",         "1",       "--partner-congress",
+                                                    "97",   "--partner-roll", "2",       "--extended"}
+                                     << QStringList{"Roll Call Information", "PRE:     n/a"};
+    QTest::newRow("stats") << QStringList{"stats", m_standard, "--house", "--congress", "97", "--roll", "1"}
+                           << QStringList{
+                                  "Rollscan for Windows Roll Call Statistics", "House #97, 1981-1982",
+                                  "3   Democrat                  2    0 ",     "1   Southern Democrat         1    0 ",
+                                  "4   Republican                2    2 ",     "Not Voting:    1 "};
 }
 
-void TestCliRollCall::stats()
+void TestCliRollCall::reports()
 {
-    const Run r = runCli({"stats", m_standard, "--house", "--congress", "97", "--roll", "1"});
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, expected);
+    const Run r = runCli(args);
+    QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, lines({"Rollscan for Windows Roll Call Statistics",
-                           "-----------------------------------------",
-                           "January 5, 1981: Roll Call #1",
-                           "TO PASS H.R. 1",
-                           "House #97, 1981-1982",
-                           "",
-                           "",
-                           "Party Statistics",
-                           "----------------",
-                           "",
-                           "3   Democrat                  2    0 ",
-                           "2   Northern Democrat         1    0 ",
-                           "1   Southern Democrat         1    0 ",
-                           "4   Republican                2    2 ",
-                           "",
-                           "",
-                           "Voting Statistics",
-                           "-----------------",
-                           "",
-                           "Not Mem:       0 ",
-                           "Yes:           4 ",
-                           "Pair Yes:      0 ",
-                           "Ann. Yes:      0 ",
-                           "Ann. No:       0 ",
-                           "Pair No:       0 ",
-                           "No:            2 ",
-                           "[blank]:       0 ",
-                           "Present:       0 ",
-                           "Not Voting:    1 "}));
+    const QStringList got = r.out.split(QLatin1Char('\n'));
+    qsizetype at = 0;
+    for (const QString &line : expected) {
+        at = got.indexOf(line, at);
+        QVERIFY2(at >= 0, qPrintable(line));
+    }
 }
 
 void TestCliRollCall::crosstab()

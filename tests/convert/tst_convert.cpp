@@ -3,6 +3,7 @@
 #include "support/TreeBuilder.h"
 
 #include "convert/CsvReader.h"
+#include "convert/ReferenceTables.h"
 #include "convert/TreeConverter.h"
 #include "core/data/CongressIndex.h"
 #include "core/data/FileError.h"
@@ -97,6 +98,7 @@ private slots:
     void coordinateColumns();
     void indexFiles();
     void sharedTables();
+    void stateTable();
     void partyNames();
     void senateFileNames();
     void badInput_data();
@@ -500,6 +502,30 @@ void TestConvert::sharedTables()
     QCOMPARE(prf.mid(60, 2), QByteArray("iu"));
     QCOMPARE(prf.mid(62, 12).toHex(' '), hex("09 00 00 00 0c 00 00 00 08 00 00 00").toHex(' ')); // yea, nay, N/A
     QCOMPARE(prf.mid(124, 2), hex("ff ff"));                                                     // House first
+}
+
+// Every state of the built-in table, by the code the members tables use.
+void TestConvert::stateTable()
+{
+    const QString table = QStringLiteral(
+        "1 CT CONNECTICUT|2 ME MAINE|3 MA MASSACHUSETTS|4 NH NEW HAMPSHIRE|5 RI RHODE ISLAND|6 VT VERMONT|"
+        "11 DE DELAWARE|12 NJ NEW JERSEY|13 NY NEW YORK|14 PA PENNSYLVANIA|21 IL ILLINOIS|22 IN INDIANA|"
+        "23 MI MICHIGAN|24 OH OHIO|25 WI WISCONSIN|31 IA IOWA|32 KS KANSAS|33 MN MINNESOTA|34 MO MISSOURI|"
+        "35 NE NEBRASKA|36 ND NORTH DAKOTA|37 SD SOUTH DAKOTA|40 VA VIRGINIA|41 AL ALABAMA|42 AR ARKANSAS|"
+        "43 FL FLORIDA|44 GA GEORGIA|45 LA LOUISIANA|46 MS MISSISSIPPI|47 NC NORTH CAROLINA|48 SC SOUTH CAROLINA|"
+        "49 TX TEXAS|51 KY KENTUCKY|52 MD MARYLAND|53 OK OKLAHOMA|54 TN TENNESSEE|55 DC DIST. COLUMBIA|"
+        "56 WV WEST VIRGINIA|61 AZ ARIZONA|62 CO COLORADO|63 ID IDAHO|64 MT MONTANA|65 NV NEVADA|66 NM NEW MEXICO|"
+        "67 UT UTAH|68 WY WYOMING|71 CA CALIFORNIA|72 OR OREGON|73 WA WASHINGTON|81 AK ALASKA|82 HI HAWAII");
+    QSet<int> listed;
+    for (const QString &entry : table.split(QLatin1Char('|'))) {
+        const int code = entry.section(QLatin1Char(' '), 0, 0).toInt();
+        const StateRecord *r = ReferenceTables::StateByCode(code);
+        QVERIFY2(r, qPrintable(entry));
+        QCOMPARE(r->postal + QLatin1Char(' ') + r->name, entry.section(QLatin1Char(' '), 1));
+        listed.insert(code);
+    }
+    for (int code = 0; code <= 99; ++code)
+        QCOMPARE(ReferenceTables::StateByCode(code) != nullptr, listed.contains(code));
 }
 
 void TestConvert::partyNames()

@@ -71,6 +71,7 @@ private slots:
     void descriptionEntryBytes();
     void descriptionsRoundTrip();
     void tablesRoundTrip();
+    void cp1252_data();
     void cp1252();
     void dates_data();
     void dates();
@@ -268,28 +269,25 @@ void TestDataFiles::partySymbolIndex_data()
     QTest::addColumn<int>("state");
     QTest::addColumn<int>("congress");
     QTest::addColumn<int>("expected");
-    QTest::newRow("100 southern congress 24") << 100 << 44 << 24 << 5;
-    QTest::newRow("100 southern congress 25") << 100 << 44 << 25 << 3;
-    QTest::newRow("100 state 50 congress 25") << 100 << 50 << 25 << 5;
-    QTest::newRow("100 state 50 congress 110") << 100 << 50 << 110 << 5;
-    QTest::newRow("100 state 51 congress 110") << 100 << 51 << 110 << 3;
-    QTest::newRow("100 state 52 congress 110") << 100 << 52 << 110 << 5;
-    QTest::newRow("100 state 53") << 100 << 53 << 30 << 3;
-    QTest::newRow("100 state 54") << 100 << 54 << 30 << 3;
-    QTest::newRow("100 state 40") << 100 << 40 << 30 << 3;
-    QTest::newRow("100 state 39") << 100 << 39 << 30 << 5;
-    QTest::newRow("603") << 603 << 1 << 50 << 4;
-    QTest::newRow("602 undefined") << 602 << 1 << 50 << kUndefinedParty;
-    QTest::newRow("1 federalist") << 1 << 1 << 5 << 1;
-    QTest::newRow("200") << 200 << 1 << 110 << 2;
-    QTest::newRow("500") << 500 << 1 << 110 << 3;
-    QTest::newRow("29 whig") << 29 << 44 << 30 << 6;
-    QTest::newRow("300 lower end") << 300 << 1 << 30 << 12;
-    QTest::newRow("308 upper end") << 308 << 1 << 30 << 12;
-    QTest::newRow("309 outside range") << 309 << 1 << 30 << kUndefinedParty;
-    QTest::newRow("3333") << 3333 << 1 << 30 << 25;
-    QTest::newRow("1111 last") << 1111 << 1 << 30 << 38;
-    QTest::newRow("0") << 0 << 1 << 30 << kUndefinedParty;
+    // Every entry of the symbol table, as "index:codes".
+    const QString table = QStringLiteral(
+        "1:1 2:200 3:500 4:328,329,331,603 6:29 7:101 8:46,48 9:117,118 10:37,203,204,206,4444 11:212 "
+        "12:300,301,302,303,304,305,306,307,308 13:340 14:108,208,402,403 15:401 16:9 17:11 18:12 19:13 20:25,214 "
+        "21:112,1116 22:537 23:213,370,985 24:40,353,354,1060 "
+        "25:10,14,28,34,36,41,104,105,110,119,202,215,333,336,337,3333 26:9000 27:310,4000 28:5000 "
+        "29:114,555,1346,7000 30:22,1275,8000,8888 31:6000,7777 32:43,44 33:26 34:326 35:355,356,522 36:380 "
+        "37:347 38:1111");
+    for (const QString &entry : table.split(QLatin1Char(' ')))
+        for (const QString &code : entry.section(QLatin1Char(':'), 1).split(QLatin1Char(',')))
+            QTest::addRow("party %s", qPrintable(code)) << code.toInt() << 1 << 50 << entry.section(':', 0, 0).toInt();
+    for (int party : {0, -1, 2, 299, 309, 602, 99999})
+        QTest::addRow("party %d undefined", party) << party << 1 << 50 << kUndefinedParty;
+    // Party 100: the southern symbol from congress 25 on, in the southern states only.
+    const QList<int> southern = {40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 51, 53, 54};
+    for (int state = 1; state <= 82; ++state) {
+        QTest::addRow("100 state %d congress 25", state) << 100 << state << 25 << (southern.contains(state) ? 3 : 5);
+        QTest::addRow("100 state %d congress 24", state) << 100 << state << 24 << 5;
+    }
 }
 
 void TestDataFiles::partySymbolIndex()
@@ -299,6 +297,8 @@ void TestDataFiles::partySymbolIndex()
     QFETCH(int, congress);
     QFETCH(int, expected);
     QCOMPARE(PartySymbolIndex(party, state, congress), expected);
+    if (party == 100 && congress >= 25)
+        QCOMPARE(IsSouthernState(state), expected == 3);
 }
 
 void TestDataFiles::rollCallLayout_data()
@@ -457,7 +457,9 @@ void TestDataFiles::tablesRoundTrip()
     QCOMPARE(states.records, TreeBuilder::standardStates());
     QCOMPARE(states.name(41), QString("ALABAMA"));
     QCOMPARE(tree.readRaw("main/state.dat").mid(40 * 19, 19), QByteArray("ALABAMA        AL\0\0", 19));
+    QCOMPARE(states.name(82), QString("HAWAII")); // the last record is found too
     QVERIFY_THROWS_EXCEPTION(FileError, states.name(83));
+    QVERIFY_THROWS_EXCEPTION(FileError, states.name(0));
     const PartyTable parties = PartyTable::Read(tree.path("main/party.dat"));
     QCOMPARE(parties.records, TreeBuilder::standardParties());
     QCOMPARE(parties.name(29), QString("Whig"));
@@ -476,15 +478,35 @@ void TestDataFiles::tablesRoundTrip()
     QCOMPARE(PartyTable::Read(dir.path() + "/many.dat").records.size(), 100);
 }
 
+void TestDataFiles::cp1252_data()
+{
+    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("unicode");
+    // Bytes 0x80 to 0x9F, where the code page differs from Latin-1; undefined bytes keep their number.
+    const QString high =
+        QStringLiteral("20AC 0081 201A 0192 201E 2026 2020 2021 02C6 2030 0160 2039 0152 008D 017D 008F "
+                       "0090 2018 2019 201C 201D 2022 2013 2014 02DC 2122 0161 203A 0153 009D 017E 0178");
+    const QStringList points = high.split(QLatin1Char(' '));
+    for (int i = 0; i < 32; ++i)
+        QTest::addRow("0x%X", 0x80 + i) << 0x80 + i << points[i].toInt(nullptr, 16);
+    for (int b : {0x00, 0x41, 0x7F, 0xA0, 0xC9, 0xE9, 0xFF})
+        QTest::addRow("0x%X", b) << b << b;
+}
+
 void TestDataFiles::cp1252()
 {
-    const QByteArray bytes("\x80\x92\xe9\x41\x9f", 5);
-    const QString text = DecodeCp1252(bytes);
-    QCOMPARE(text, QString::fromUtf8("\u20ac\u2019\u00e9A\u0178"));
+    QFETCH(int, byte);
+    QFETCH(int, unicode);
+    const QByteArray bytes(1, char(byte));
+    const QString text = QString(QChar(char16_t(unicode)));
+    QCOMPARE(DecodeCp1252(bytes), text);
+    QCOMPARE(DecodeCp1252(QByteArray("A") + bytes + "z"), QStringLiteral("A") + text + QStringLiteral("z"));
     QCOMPARE(EncodeCp1252(text), bytes);
-    QCOMPARE(EncodeCp1252(QString::fromUtf8("\u4e2d")), QByteArray("?"));
-    QCOMPARE(EncodeFixedText("ABCDEFGHIJKLMN", 12), QByteArray("ABCDEFGHIJKL"));
-    QCOMPARE(EncodeFixedText("AB", 4), QByteArray("AB  "));
+    if (byte == 0x41) {
+        QCOMPARE(EncodeCp1252(QString::fromUtf8("\u4e2d")), QByteArray("?"));
+        QCOMPARE(EncodeFixedText("ABCDEFGHIJKLMN", 12), QByteArray("ABCDEFGHIJKL"));
+        QCOMPARE(EncodeFixedText("AB", 4), QByteArray("AB  "));
+    }
 }
 
 void TestDataFiles::dates_data()

@@ -87,19 +87,17 @@ class TestIdeologyPass : public QObject {
 private slots:
     void initTestCase() { m_shared = std::make_unique<Fixture>(); }
     void singleViewTables();
-    void bothLayoutsGiveTheSamePass();
     void tokensFollowTheCasePreference_data();
     void tokensFollowTheCasePreference();
     void errorsAreCorrectedAgainstTheRecordCounts();
     void unanimousRollCallHasNoLineAndNoErrors();
-    void undefinedPartyStopsThePass();
-    void undefinedPartyWithoutCoordinatesIsListed();
+    void undefinedParty_data();
+    void undefinedParty();
     void rollCallOutsideTheCongressIsRefused();
     void progressEveryThirtyLegislators();
     void crossTabSameCongress_data();
     void crossTabSameCongress();
     void crossTabOtherCongress();
-    void crossTabOtherCongressOutOfIdOrder();
     void displayFilter_data();
     void displayFilter();
     void colourKey();
@@ -163,18 +161,6 @@ void TestIdeologyPass::singleViewTables()
     QCOMPARE(pass.pre(), 0.0f);
     QVERIFY(pass.LegislatorVoteTable.isEmpty());
     QVERIFY(!pass.partnerLine);
-}
-
-void TestIdeologyPass::bothLayoutsGiveTheSamePass()
-{
-    Fixture extended(true);
-    Fixture standard(false);
-    const DrawingPass a = RunDrawingPass(extended.request(1, true));
-    const DrawingPass b = RunDrawingPass(standard.request(1, false));
-    QCOMPARE(plottedNames(a), plottedNames(b));
-    QCOMPARE(a.ErrorCount, b.ErrorCount);
-    QCOMPARE(a.line.end1, b.line.end1);
-    QCOMPARE(a.record.infoYea, b.record.infoYea);
 }
 
 void TestIdeologyPass::tokensFollowTheCasePreference_data()
@@ -241,13 +227,23 @@ void TestIdeologyPass::unanimousRollCallHasNoLineAndNoErrors()
     QCOMPARE(pass.pre(), 0.0f);
 }
 
-void TestIdeologyPass::undefinedPartyStopsThePass()
+void TestIdeologyPass::undefinedParty_data()
 {
+    QTest::addColumn<int>("legislator"); // 0-based
+    QTest::addColumn<bool>("stops");
+    QTest::newRow("on the map: the pass stops") << 4 << true;
+    QTest::newRow("without coordinates: listed") << 3 << false;
+}
+
+void TestIdeologyPass::undefinedParty()
+{
+    QFETCH(int, legislator);
+    QFETCH(bool, stops);
     QTemporaryDir dir;
     TreeBuilder tree(dir.path());
     tree.writeStandardTables();
     CongressData d = house97();
-    d.legislators[4].partyCode = 602;
+    d.legislators[legislator].partyCode = 602;
     tree.addCongress(true, 97, d, true);
     tree.writeIndexes();
     DrawingRequest r;
@@ -255,30 +251,15 @@ void TestIdeologyPass::undefinedPartyStopsThePass()
     r.congress = 97;
     r.rollCall = 1;
     try {
-        RunDrawingPass(r);
-        QFAIL("the pass went through");
+        QCOMPARE(RunDrawingPass(r).notShownCount(), 1);
+        QVERIFY(!stops);
     } catch (const UndefinedPartyError &e) {
+        QVERIFY(stops);
         QCOMPARE(e.message(), QStringLiteral("An error has occurred while drawing the Ideological map. Legislator "
                                              "EVANS        (5) is set as being in party 602 which is currently "
                                              "not defined in Rollscan."));
         QCOMPARE(e.recordNumber(), 5);
     }
-}
-
-void TestIdeologyPass::undefinedPartyWithoutCoordinatesIsListed()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    CongressData d = house97();
-    d.legislators[3].partyCode = 602; // DAVIS, at (0, 0)
-    tree.addCongress(true, 97, d, true);
-    tree.writeIndexes();
-    DrawingRequest r;
-    r.dataRoot = dir.path();
-    r.congress = 97;
-    r.rollCall = 1;
-    QCOMPARE(RunDrawingPass(r).notShownCount(), 1);
 }
 
 void TestIdeologyPass::rollCallOutsideTheCongressIsRefused()
@@ -356,16 +337,17 @@ void TestIdeologyPass::crossTabOtherCongress()
     TreeBuilder tree(dir.path());
     tree.writeStandardTables();
     tree.addCongress(true, 97, house97(), true);
-    // The 98th House: ids ascending, the largest (1007, GRANT) last; 1003 (CLARK) left.
+    // The 98th House lists its members out of id order (GRANT, the largest id, first) and has
+    // lost 1003 (CLARK): each member must still get his own partner vote.
     CongressData d98;
-    d98.legislators = {TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
+    d98.legislators = {TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007),
+                       TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
                        TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002),
                        TreeBuilder::legislator("DAVIS", 13, 4, 200, 0.0f, 0.0f, 1004),
                        TreeBuilder::legislator("EVANS", 14, 5, 200, -0.4f, 0.2f, 1005),
-                       TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006),
-                       TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007)};
+                       TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006)};
     d98.rollCalls = {TreeBuilder::rollCall("A", kDate, 1, 1), TreeBuilder::rollCall("B", kDate, 2, 3, 0.1f)};
-    d98.voteRows = {"06", "01", "06", "06", "01", "06"};
+    d98.voteRows = {"06", "06", "01", "06", "06", "01"};
     tree.addCongress(true, 98, d98, true);
     tree.writeIndexes();
 
@@ -388,32 +370,6 @@ void TestIdeologyPass::crossTabOtherCongress()
             QCOMPARE(e.voteClass, expected.at(i));
     }
     QCOMPARE(pass.NotShownList.at(0).voteClass, VoteClass::YeaNay); // DAVIS: 1 here, 6 there
-}
-
-void TestIdeologyPass::crossTabOtherCongressOutOfIdOrder()
-{
-    // The partner file lists its members out of id order: each still gets his own vote.
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 97, house97(), true);
-    CongressData d98;
-    d98.legislators = {TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007),
-                       TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
-                       TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002)};
-    d98.rollCalls = {TreeBuilder::rollCall("B", kDate, 2, 1, 0.1f)};
-    d98.voteRows = {"6", "1", "1"};
-    tree.addCongress(true, 98, d98, true);
-    tree.writeIndexes();
-    DrawingRequest r;
-    r.dataRoot = dir.path();
-    r.congress = 97;
-    r.rollCall = 1;
-    r.partner = PartnerRollCall{98, 1};
-    const DrawingPass pass = RunDrawingPass(r);
-    QCOMPARE(pass.LegislatorVoteTable.at(0).voteClass, VoteClass::Yea);    // ADAMS 1 / 1
-    QCOMPARE(pass.LegislatorVoteTable.at(1).voteClass, VoteClass::NayYea); // BAKER 6 / 1
-    QCOMPARE(pass.LegislatorVoteTable.at(6).voteClass, VoteClass::YeaNay); // GRANT 1 / 6
 }
 
 void TestIdeologyPass::displayFilter_data()

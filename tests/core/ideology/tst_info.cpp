@@ -2,6 +2,7 @@
 
 #include "core/data/FileIO.h"
 #include "core/ideology/DrawingPass.h"
+#include "core/ideology/ReportLine.h"
 #include "core/ideology/RollCallInfo.h"
 
 #include <QTemporaryDir>
@@ -78,6 +79,8 @@ private slots:
     void printedPieces_data();
     void printedPieces();
     void printedReportCutsTheDetails();
+    void reportLine_data();
+    void reportLine();
     void congressYears_data();
     void congressYears();
     void missingDescriptionKeepsTheRest();
@@ -253,6 +256,26 @@ void TestInfo::printedReportCutsTheDetails()
     QCOMPARE(printed.mid(at, 3), (QStringList{text(80, QLatin1Char('a')) + "-", text(80, QLatin1Char('b')) + "-",
                                               text(40, QLatin1Char('c'))}));
     QCOMPARE(printed.mid(at + 3), saved.mid(at + 1));
+}
+
+void TestInfo::reportLine_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("padded to column 10") << "Yea:" << 60 << "Yea:      60 ";
+    QTest::newRow("zero") << "Yea:" << 0 << "Yea:      0 ";
+    QTest::newRow("negative has no leading blank") << "N/A:" << -3 << "N/A:     -3 ";
+    QTest::newRow("text ending just before the column") << "Ann. Yes:" << 1 << "Ann. Yes: 1 ";
+    QTest::newRow("text past the column") << "Not Voting here:" << 12 << "Not Voting here:  12 ";
+}
+
+void TestInfo::reportLine()
+{
+    QFETCH(QString, start);
+    QFETCH(int, number);
+    QFETCH(QString, line);
+    QCOMPARE(QString(ReportLine(start).tab(10).number(number)), line);
 }
 
 void TestInfo::congressYears_data()
