@@ -1,5 +1,7 @@
 #include "core/app/TallyCheck.h"
 
+#include "core/app/CongressList.h"
+
 #include "core/data/CongressIndex.h"
 #include "core/data/DataTree.h"
 #include "core/data/FileError.h"
@@ -39,15 +41,21 @@ QString TallyCheck::reportPath() const
                         m_isHouse ? QStringLiteral("hmatch.txt") : QStringLiteral("smatch.txt"));
 }
 
-QString TallyCheck::TitleLine(bool isHouse)
+int TallyCheck::lastCongress() const
 {
-    return isHouse ? QStringLiteral("List of Mismatches between RIF and LCR files in Houses 1-99")
-                   : QStringLiteral("List of Mismatches between RIF and LCR files in Senates 1-99");
+    const QList<int> present = FindCongresses(DataFolder(m_root, m_isHouse ? kHouseDir : kSenateDir), m_isHouse);
+    return present.isEmpty() ? kLastCongress : std::max(kLastCongress, present.constLast());
 }
 
-QString TallyCheck::RuleLine(bool isHouse)
+QString TallyCheck::TitleLine(bool isHouse, int lastCongress)
 {
-    return QString(TitleLine(isHouse).size(), QLatin1Char('-'));
+    return QStringLiteral("List of Mismatches between RIF and LCR files in ") +
+           (isHouse ? QStringLiteral("Houses 1-") : QStringLiteral("Senates 1-")) + QString::number(lastCongress);
+}
+
+QString TallyCheck::RuleLine(bool isHouse, int lastCongress)
+{
+    return QString(TitleLine(isHouse, lastCongress).size(), QLatin1Char('-'));
 }
 
 QString TallyCheck::MismatchLine(int congress, int rollCall, int storedYeas, int storedNays, int countedYeas,
@@ -69,14 +77,15 @@ QString TallyCheck::ElapsedLine(qint64 seconds)
 int TallyCheck::run()
 {
     const qint64 t0 = m_clock();
-    QStringList lines{TitleLine(m_isHouse), RuleLine(m_isHouse), QString()};
+    const int last = lastCongress();
+    QStringList lines{TitleLine(m_isHouse, last), RuleLine(m_isHouse, last), QString()};
     int mismatches = 0;
 
     // The index is read once, and only when some congress has files to check.
     QList<CongressCounts> index;
     bool indexRead = false;
-    const int total = kLastCongress - kFirstCongress + 1;
-    for (int h = kFirstCongress; h <= kLastCongress; ++h) {
+    const int total = last - kFirstCongress + 1;
+    for (int h = kFirstCongress; h <= last; ++h) {
         const QString votPath = CongressFileName(m_root, m_isHouse, h, QStringLiteral(".vot"));
         const QString rifPath = CongressFileName(m_root, m_isHouse, h, QStringLiteral(".rif"));
         // Opening a missing file would create it, and an empty congress file would later be listed

@@ -5,7 +5,8 @@
 
 namespace rollscan {
 
-// The data-maintenance check of one chamber: for every roll call of congresses 1 to 99 it compares
+// The data-maintenance check of one chamber: for every roll call of congresses 1 to 99, and of any
+// later congress the chamber folder holds (the bound of 99 is older than the data), it compares
 // the yea and nay tallies stored in the roll-call records with the code-1 and code-6 votes of the
 // vote file and writes each disagreement to "house/hmatch.txt" or "senate/smatch.txt".
 class TallyCheck {
@@ -13,7 +14,7 @@ public:
     static constexpr int kFirstCongress = 1;
     static constexpr int kLastCongress = 99;
 
-    // Called after each congress 1..99 (checked or skipped): congresses done, congresses in all.
+    // Called after each congress 1..lastCongress() (checked or skipped): congresses done, in all.
     using Progress = std::function<void(int done, int total)>;
     // Whole seconds on a clock that only moves forward; the report gives the difference.
     using Clock = std::function<qint64()>;
@@ -30,11 +31,14 @@ public:
 
     // "house/hmatch.txt" or "senate/smatch.txt" below the root.
     QString reportPath() const;
+    // The last congress the check walks: 99, or the highest congress of the chamber folder.
+    int lastCongress() const;
 
-    // "List of Mismatches between RIF and LCR files in Houses 1-99" (or "Senates").
-    static QString TitleLine(bool isHouse);
-    // Dashes as long as the title: 59 for the House, 60 for the Senate.
-    static QString RuleLine(bool isHouse);
+    // "List of Mismatches between RIF and LCR files in Houses 1-99" (or "Senates"; "1-112" when
+    // the check walks to the 112th).
+    static QString TitleLine(bool isHouse, int lastCongress = kLastCongress);
+    // Dashes as long as the title: 59 for the House, 60 for the Senate up to 99.
+    static QString RuleLine(bool isHouse, int lastCongress = kLastCongress);
     // One line of the report; the four tallies each carry a blank before and after.
     static QString MismatchLine(int congress, int rollCall, int storedYeas, int storedNays, int countedYeas,
                                 int countedNays);

@@ -125,7 +125,7 @@ void TestTallyCheck::fullHouseReport()
     QTemporaryDir dir;
     TreeBuilder tree(dir.path());
     // Congress 3: roll call 2 disagrees. Congress 97: roll calls 1 and 3 disagree. Congress 100 lies
-    // beyond the check's range and is not read.
+    // beyond the old bound of 99 and is checked too; the title names the range walked.
     tree.addCongress(true, 3, congress({{1, 1}, {2, 0}}, {"11", "61", "91"}));
     tree.addCongress(true, 97, congress({{0, 2}, {1, 2}, {12, 4}}, {"116", "661", "969"}));
     tree.addCongress(true, 100, congress({{9, 9}}, {"1"}));
@@ -134,17 +134,23 @@ void TestTallyCheck::fullHouseReport()
     tree.writeRaw(QStringLiteral("house/hmatch.txt"), "an old report that is much longer than the new one ...\r\n");
     TallyCheck check(dir.path(), true, false);
     check.setClock(fixedClock(86395, 7)); // across midnight on a time-of-day clock
-    QCOMPARE(check.run(), 3);
+    QList<int> totals;
+    check.setProgress([&](int, int total) { totals.append(total); });
+    QCOMPARE(check.run(), 4);
+    QCOMPARE(totals.size(), 100);
+    QCOMPARE(totals.last(), 100);
     QCOMPARE(check.reportPath(), dir.filePath(QStringLiteral("house/hmatch.txt")));
     QCOMPARE(readFile(check.reportPath()),
-             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-99\r\n"
-                        "-----------------------------------------------------------\r\n"
+             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-100\r\n"
+                        "------------------------------------------------------------\r\n"
                         "\r\n"
                         "Mismatch! House #3, roll call #2 has a vote tally of  2 - 0  in its RIF file and  3 - 0  "
                         "tally in the LCR file.\r\n"
                         "Mismatch! House #97, roll call #1 has a vote tally of  0 - 2  in its RIF file and  1 - 1  "
                         "tally in the LCR file.\r\n"
                         "Mismatch! House #97, roll call #3 has a vote tally of  12 - 4  in its RIF file and  1 - 1  "
+                        "tally in the LCR file.\r\n"
+                        "Mismatch! House #100, roll call #1 has a vote tally of  9 - 9  in its RIF file and  1 - 0  "
                         "tally in the LCR file.\r\n"
                         "\r\n"
                         "Time elapsed: 7 seconds to match roll call vote tallies.\r\n"));
