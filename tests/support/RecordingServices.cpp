@@ -105,6 +105,12 @@ void RecordingServices::showHelp(QWidget *, const QString &topic)
     log.append(QStringLiteral("help: ") + topic);
 }
 
+void RecordingServices::showText(QWidget *, const QString &title, const QString &text)
+{
+    shownTexts.append({title, text});
+    log.append(QStringLiteral("text: ") + title);
+}
+
 bool RecordingServices::openAddress(const QString &address)
 {
     openedAddresses.append(address);
@@ -148,6 +154,7 @@ void RecordingServices::clearRecords()
     waitVisible = false;
     printerDialogs = 0;
     helpTopics.clear();
+    shownTexts.clear();
     openedAddresses.clear();
     startedPrograms.clear();
     log.clear();

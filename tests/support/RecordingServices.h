@@ -38,6 +38,11 @@ public:
     bool waitVisible = false;
     int printerDialogs = 0;
     QStringList helpTopics;
+    struct ShownText {
+        QString title;
+        QString text;
+    };
+    QList<ShownText> shownTexts; // showText() calls
     QStringList openedAddresses;
     QStringList startedPrograms;
     // One line per call, in order ("message: Rollscan Error: text", "showWait: ...", "percent: 50"),
@@ -70,6 +75,7 @@ public:
     void hideWait() override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
     void showHelp(QWidget *parent, const QString &topic) override;
+    void showText(QWidget *parent, const QString &title, const QString &text) override;
     bool openAddress(const QString &address) override;
     bool startProgram(const QString &program) override;
 

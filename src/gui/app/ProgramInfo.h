@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QIcon>
 #include <QString>
 
 namespace rollscan {
@@ -29,5 +30,7 @@ QString VersionText(int major, int minor, int patch);
 QString VersionedTitle(const QString &caption, int major, int minor, int patch);
 // The version of this build.
 QString ProgramVersion();
+// The program's icon (the picture the desktop entry installs too).
+QIcon ProgramIcon();
 
 } // namespace rollscan

@@ -4,7 +4,9 @@
 #include "gui/app/ProgramInfo.h"
 #include "gui/services/Services.h"
 
+#include <QDir>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QSysInfo>
@@ -12,7 +14,8 @@
 
 namespace rollscan {
 
-frmNewAbout::frmNewAbout(Services &services, QWidget *parent) : QDialog(parent), m_services(services)
+frmNewAbout::frmNewAbout(Services &services, QWidget *parent, const QString &dataTree)
+    : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmNewAbout"));
     setWindowTitle(QStringLiteral("About ") + kProgramTitle);
@@ -31,6 +34,17 @@ frmNewAbout::frmNewAbout(Services &services, QWidget *parent) : QDialog(parent),
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblDate = new QLabel(QStringLiteral("Released ") + FormatLongDate(kReleaseDate), this);
     lblDate->setObjectName(QStringLiteral("lblDate"));
+    // The Qt library the program runs on, which may be newer than the one it was built with.
+    lblQtVersion = new QLabel(QStringLiteral("Qt ") + QString::fromLatin1(qVersion()), this);
+    lblQtVersion->setObjectName(QStringLiteral("lblQtVersion"));
+    lblDataTree = new QLabel(QStringLiteral("Data tree: ") + QDir::toNativeSeparators(dataTree), this);
+    lblDataTree->setObjectName(QStringLiteral("lblDataTree"));
+    lblDataTree->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblDataTree->setWordWrap(true);
+    lblDataTree->setVisible(!dataTree.isEmpty());
+    imgIcon = new QLabel(this);
+    imgIcon->setObjectName(QStringLiteral("imgIcon"));
+    imgIcon->setPixmap(ProgramIcon().pixmap(64, 64));
     lblDescription = new QLabel(QStringLiteral("Roll Call Displays of the U.S. Congress, 1789-2000"), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDisclaimer = new QLabel(QStringLiteral("Roll-call data: public records of the U.S. Congress.\n"
@@ -58,11 +72,15 @@ frmNewAbout::frmNewAbout(Services &services, QWidget *parent) : QDialog(parent),
     texts->addWidget(lblTitle);
     texts->addWidget(lblVersion);
     texts->addWidget(lblDate);
+    texts->addWidget(lblQtVersion);
+    texts->addWidget(lblDataTree);
     texts->addSpacing(8);
     texts->addWidget(lblDescription);
     texts->addWidget(lblDisclaimer);
     texts->addStretch(1);
     auto *layout = new QHBoxLayout(this);
+    layout->addWidget(imgIcon, 0, Qt::AlignTop);
+    layout->addSpacing(8);
     layout->addLayout(texts, 1);
     layout->addSpacing(12);
     layout->addLayout(buttons);

@@ -264,8 +264,13 @@ void frmVoteStartup::openAddress(const QString &address)
 
 void frmVoteStartup::showAbout()
 {
-    frmNewAbout about(m_services, this);
+    frmNewAbout about(m_services, this, m_session.dataRoot);
     about.exec();
+}
+
+void frmVoteStartup::showDevelopmentMenu(bool shown)
+{
+    mnuDevelopment->menuAction()->setVisible(shown);
 }
 
 bool frmVoteStartup::IsSmallScreen(int availableWidth)

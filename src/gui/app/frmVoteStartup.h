@@ -26,6 +26,9 @@ public:
     // False when the program cannot run (the user has been told why) and must end.
     bool startUp();
 
+    // The Development menu is hidden at start-up; `rollscan --development` shows it.
+    void showDevelopmentMenu(bool shown);
+
     // True when an available screen width (pixels) calls for the compact layouts.
     static bool IsSmallScreen(int availableWidth);
     // The flag picture of the window, drawn at `size` logical pixels.

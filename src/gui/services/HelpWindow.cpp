@@ -1,9 +1,15 @@
 #include "gui/services/HelpWindow.h"
 
+#include "core/app/HelpIndex.h"
+
 #include <QDesktopServices>
+#include <QDirIterator>
 #include <QFile>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
@@ -66,16 +72,47 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 
+    txtSearch = new QLineEdit(this);
+    txtSearch->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch->setPlaceholderText(QStringLiteral("Search help"));
+    txtSearch->setClearButtonEnabled(true);
+    lstTopics = new QListWidget(this);
+    lstTopics->setObjectName(QStringLiteral("lstTopics"));
+    connect(txtSearch, &QLineEdit::textChanged, this, &HelpWindow::fillTopics);
+    connect(lstTopics, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
+        if (item)
+            txtHelp->setSource(QUrl(QStringLiteral("qrc:") + kHelpPrefix + item->data(Qt::UserRole).toString()));
+    });
+    // Enter in the search box opens the first topic found.
+    connect(txtSearch, &QLineEdit::returnPressed, this, [this] {
+        if (lstTopics->count() > 0)
+            lstTopics->setCurrentRow(0);
+    });
+    QDirIterator pages(QStringLiteral(":") + kHelpPrefix, {QStringLiteral("*.html")}, QDir::Files);
+    while (pages.hasNext()) {
+        QFile page(pages.next());
+        if (page.open(QIODevice::ReadOnly))
+            m_index.add(pages.fileName(), QString::fromUtf8(page.readAll()));
+    }
+    fillTopics();
+
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnBack);
     buttons->addWidget(btnForward);
     buttons->addWidget(btnContents);
     buttons->addStretch(1);
     buttons->addWidget(btnClose);
+    auto *side = new QVBoxLayout;
+    side->addWidget(txtSearch);
+    side->addWidget(lstTopics, 1);
+    auto *body = new QHBoxLayout;
+    body->addLayout(side);
+    body->addWidget(txtHelp, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(txtHelp, 1);
-    resize(560, 480);
+    layout->addLayout(body, 1);
+    lstTopics->setMaximumWidth(240);
+    resize(800, 560);
 }
 
 QUrl HelpWindow::TopicUrl(const QString &topic)
@@ -92,8 +129,30 @@ bool HelpWindow::IsHelpAddress(const QUrl &url)
     return url.scheme() == QLatin1String("qrc") && url.path().startsWith(kHelpPrefix);
 }
 
+void HelpWindow::fillTopics()
+{
+    const QSignalBlocker blocker(lstTopics);
+    lstTopics->clear();
+    for (const HelpIndex::Topic &topic : m_index.search(txtSearch->text())) {
+        auto *item = new QListWidgetItem(topic.title, lstTopics);
+        item->setData(Qt::UserRole, topic.page);
+    }
+}
+
+void HelpWindow::showText(const QString &title, const QString &text)
+{
+    txtHelp->setSource(QUrl());
+    txtHelp->setPlainText(text);
+    txtHelp->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setWindowTitle(QStringLiteral("Rollscan - ") + title);
+    show();
+    raise();
+    activateWindow();
+}
+
 void HelpWindow::showPage(const QUrl &url)
 {
+    txtHelp->setFont(QFont());
     if (txtHelp->source() == url)
         txtHelp->reload();
     else

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/app/HelpIndex.h"
+
 #include <QUrl>
 #include <QWidget>
 
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QTextBrowser;
 
@@ -23,9 +27,18 @@ public:
 
     // Shows a page and brings the window to the front.
     void showPage(const QUrl &url);
+    // Shows a plain-text report in a fixed-pitch font, so that its columns line up.
+    void showText(const QString &title, const QString &text);
 
     QTextBrowser *txtHelp;
     QPushButton *btnBack, *btnForward, *btnContents, *btnClose;
+    // The index of every topic, narrowed by the words typed in the search box.
+    QLineEdit *txtSearch;
+    QListWidget *lstTopics;
+
+private:
+    void fillTopics();
+    HelpIndex m_index;
 };
 
 } // namespace rollscan

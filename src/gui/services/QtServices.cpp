@@ -188,6 +188,13 @@ void QtServices::showHelp(QWidget *, const QString &topic)
     m_help->showPage(HelpWindow::TopicUrl(topic));
 }
 
+void QtServices::showText(QWidget *, const QString &title, const QString &text)
+{
+    if (!m_help)
+        m_help = new HelpWindow;
+    m_help->showText(title, text);
+}
+
 bool QtServices::openAddress(const QString &address)
 {
     const QUrl url(address);

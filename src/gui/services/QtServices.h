@@ -39,6 +39,7 @@ public:
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 
     void showHelp(QWidget *parent, const QString &topic) override;
+    void showText(QWidget *parent, const QString &title, const QString &text) override;
     bool openAddress(const QString &address) override;
     bool startProgram(const QString &program) override;
 

@@ -18,6 +18,11 @@ QString Services::saveFileNameIn(QWidget *parent, const QString &caption, const 
     return saveFileName(parent, caption, filters, defaultSuffix);
 }
 
+void Services::showText(QWidget *parent, const QString &title, const QString &text)
+{
+    message(parent, text, title, Icon::Information);
+}
+
 void ReportError(Services &services, QWidget *parent, const QString &text)
 {
     services.beep();

@@ -65,6 +65,9 @@ public:
 
     // Opens the help window at a topic (a page name under help/, without extension).
     virtual void showHelp(QWidget *parent, const QString &topic) = 0;
+    // Shows a plain-text report (a tally check, the token list) in the help window's viewer.
+    // Services without a viewer show it as a message.
+    virtual void showText(QWidget *parent, const QString &title, const QString &text);
     // Opens an outside address (web site, mail) with the system's handler; an address of a help page
     // ("qrc:/help/...") opens in the help window instead. False when nothing could open it.
     virtual bool openAddress(const QString &address) = 0;
