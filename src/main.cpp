@@ -1,4 +1,7 @@
+#include "core/app/DataTreeChoice.h"
 #include "core/app/Session.h"
+#include "core/app/StartOptions.h"
+#include "core/data/FileError.h"
 #include "gui/app/ProgramInfo.h"
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmVoteStartup.h"
@@ -9,6 +12,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -17,6 +24,9 @@
 using namespace rollscan;
 
 namespace {
+
+const QString kLastTreeKey = QStringLiteral("dataTree/last");
+const QString kRecentTreesKey = QStringLiteral("dataTree/recent");
 
 // The outside updater next to the program, if one was installed with it.
 QString UpdaterPath()
@@ -30,6 +40,20 @@ QString UpdaterPath()
     return updater.isFile() && updater.isExecutable() ? updater.absoluteFilePath() : QString();
 }
 
+// The sample data tree that comes with the program: installed beside it (read-only), or, for a
+// program run from its build folder, the sample of the sources. `installed` tells which.
+QString BundledSample(bool &installed)
+{
+    const QDir bin(QCoreApplication::applicationDirPath());
+    const QString beside = QDir::cleanPath(bin.filePath(QStringLiteral(ROLLSCAN_SAMPLE_FROM_BIN)));
+    installed = DataTreeChoice::IsDataTree(beside);
+    if (installed)
+        return beside;
+    if (QFileInfo(bin.absolutePath()) == QFileInfo(QStringLiteral(ROLLSCAN_BUILD_BIN_DIR)))
+        return QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
+    return beside;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -37,6 +61,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rollscan"));
     QApplication::setApplicationVersion(ProgramVersion());
+    QApplication::setWindowIcon(ProgramIcon());
+
+    const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
+    if (!options.error.isEmpty() || options.help || options.version) {
+        const QString text = options.version ? QStringLiteral("rollscan ") + ProgramVersion()
+                             : options.help  ? StartOptions::HelpText()
+                                             : options.error + QStringLiteral("\nTry 'rollscan --help'.");
+        std::fprintf(options.error.isEmpty() ? stdout : stderr, "%s\n", qPrintable(text));
+        return options.error.isEmpty() ? 0 : 2;
+    }
 
     // ROLLSCAN_SCREENSHOT=file.png: start up, save a picture of the main window and end. Messages go
     // to standard error so that an unattended run never waits for a click.
@@ -47,8 +81,27 @@ int main(int argc, char *argv[])
     else
         services = std::make_unique<UnattendedServices>();
 
-    // The data tree is the working directory, where "rollscan.prf" lives.
-    Session session(QDir::currentPath());
+    bool sampleInstalled = false;
+    const QString sample = BundledSample(sampleInstalled);
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rollscan"),
+                       QStringLiteral("rollscan"));
+    QString tree = DataTreeChoice::StartTree(options.dataTree, settings.value(kLastTreeKey).toString(), sample);
+    // The installed sample cannot take preferences, bookmarks or notes: the user works on a copy.
+    if (sampleInstalled && QFileInfo(tree) == QFileInfo(sample)) {
+        const QString copy =
+            QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("sample"));
+        try {
+            tree = DataTreeChoice::WritableTree(sample, true, copy);
+        } catch (const FileError &error) {
+            ReportFileError(*services, nullptr, error);
+            return 1;
+        }
+    }
+    tree = QFileInfo(tree).absoluteFilePath();
+    // Reports and file dialogs start in the tree, as they did when the tree was the program's folder.
+    QDir::setCurrent(tree);
+
+    Session session(tree);
     frmVoteStartup window(session, *services);
     WindowDirector director(session, *services, window);
 
@@ -63,6 +116,9 @@ int main(int argc, char *argv[])
 
     if (!window.startUp())
         return 1;
+    window.showDevelopmentMenu(options.development);
+    settings.setValue(kLastTreeKey, tree);
+    settings.setValue(kRecentTreesKey, DataTreeChoice::AddRecent(settings.value(kRecentTreesKey).toStringList(), tree));
 
     if (!screenshot.isEmpty()) {
         for (int i = 0; i < 5; ++i)
