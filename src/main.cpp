@@ -2,6 +2,7 @@
 #include "core/app/Session.h"
 #include "core/app/StartOptions.h"
 #include "core/data/FileError.h"
+#include "gui/app/DataTreeSwitcher.h"
 #include "gui/app/ProgramInfo.h"
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmVoteStartup.h"
@@ -24,9 +25,6 @@
 using namespace rollscan;
 
 namespace {
-
-const QString kLastTreeKey = QStringLiteral("dataTree/last");
-const QString kRecentTreesKey = QStringLiteral("dataTree/recent");
 
 // The outside updater next to the program, if one was installed with it.
 QString UpdaterPath()
@@ -85,7 +83,8 @@ int main(int argc, char *argv[])
     const QString sample = BundledSample(sampleInstalled);
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rollscan"),
                        QStringLiteral("rollscan"));
-    QString tree = DataTreeChoice::StartTree(options.dataTree, settings.value(kLastTreeKey).toString(), sample);
+    QString tree =
+        DataTreeChoice::StartTree(options.dataTree, settings.value(DataTreeSwitcher::kLastTreeKey).toString(), sample);
     // The installed sample cannot take preferences, bookmarks or notes: the user works on a copy.
     if (sampleInstalled && QFileInfo(tree) == QFileInfo(sample)) {
         const QString copy =
@@ -104,6 +103,8 @@ int main(int argc, char *argv[])
     Session session(tree);
     frmVoteStartup window(session, *services);
     WindowDirector director(session, *services, window);
+    DataTreeSwitcher trees(session, *services, window, settings);
+    trees.setCloseWindows([&director] { director.closeAll(); });
 
     const QString updater = UpdaterPath();
     if (!updater.isEmpty()) {
@@ -117,8 +118,7 @@ int main(int argc, char *argv[])
     if (!window.startUp())
         return 1;
     window.showDevelopmentMenu(options.development);
-    settings.setValue(kLastTreeKey, tree);
-    settings.setValue(kRecentTreesKey, DataTreeChoice::AddRecent(settings.value(kRecentTreesKey).toStringList(), tree));
+    trees.remember(tree);
 
     if (!screenshot.isEmpty()) {
         for (int i = 0; i < 5; ++i)

@@ -35,6 +35,11 @@ QString RecordingServices::fileDialog(bool save, const QString &caption, const Q
     return answer;
 }
 
+QString RecordingServices::chooseFolder(QWidget *, const QString &caption, const QString &startFolder)
+{
+    return fileDialog(false, caption, {}, {}, FileDialogPlace{startFolder, false});
+}
+
 QString RecordingServices::openFileName(QWidget *, const QString &caption, const QStringList &filters,
                                         const QString &defaultSuffix)
 {

@@ -69,6 +69,8 @@ public:
                            const QString &defaultSuffix, const FileDialogPlace &place) override;
     QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
                            const QString &defaultSuffix, const FileDialogPlace &place) override;
+    // Answered from fileNames, recorded in fileDialogs with the caption and the start folder.
+    QString chooseFolder(QWidget *parent, const QString &caption, const QString &startFolder) override;
     void showWait(const QString &info) override;
     void setWaitPercent(int percent) override;
     void setWaitNumber(const QString &number) override;

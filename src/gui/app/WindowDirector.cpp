@@ -230,6 +230,21 @@ frmCrossTab *WindowDirector::crossTabWindow() const
     return m_crossTab;
 }
 
+void WindowDirector::closeAll()
+{
+    closeSideWindows();
+    closeNow(m_ideological);
+    closeNow(m_viewCalls);
+    closeNow(m_search);
+    closeNow(m_bookmark);
+    closeNow(m_preferences);
+    closeNow(m_rating);
+    closeNow(m_results);
+    closeNow(m_track);
+    closeNow(m_trackRes);
+    closeNow(m_allLines);
+}
+
 void WindowDirector::closeSideWindows()
 {
     closeNow(m_info);

@@ -120,6 +120,9 @@ public:
     frmTrackRes *trackResultsWindow() const;
     frmAllLines *allLinesWindow() const;
 
+    // Closes every window but the main one (another data tree is opening).
+    void closeAll();
+
 private:
     void connectViewCalls(frmViewCalls &list);
     void connectIdeological(frmIdeological &map);

@@ -303,6 +303,16 @@ bool frmVoteStartup::startUp()
     show();
     pnlVoteTitle->setText(VersionedTitle(kProgramTitle, kVersionMajor, kVersionMinor, kVersionPatch));
 
+    if (!loadTree())
+        return false;
+    m_session.newDataFormat = mnuNewData->isChecked();
+    mnuDevelopment->menuAction()->setVisible(false);
+    centralWidget()->setFocus();
+    return true;
+}
+
+bool frmVoteStartup::loadTree()
+{
     const QString preferences = m_session.preferencesPath();
     if (!QFileInfo::exists(preferences)) {
         ReportError(m_services, this,
@@ -329,10 +339,6 @@ bool frmVoteStartup::startUp()
         ReportError(m_services, this,
                     QStringLiteral("There are no Senates currently present in the SENATE subdirectory. You will not be "
                                    "able to search through them."));
-
-    m_session.newDataFormat = mnuNewData->isChecked();
-    mnuDevelopment->menuAction()->setVisible(false);
-    centralWidget()->setFocus();
     return true;
 }
 

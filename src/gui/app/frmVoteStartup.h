@@ -25,6 +25,10 @@ public:
     // preferences, congress lists with their warnings, data format, development menu hidden.
     // False when the program cannot run (the user has been told why) and must end.
     bool startUp();
+    // The part of startUp() that reads the session's data tree: preferences, folder names and the
+    // congresses of each chamber with their warnings. False when the tree has no usable preferences
+    // (the user has been told why).
+    bool loadTree();
 
     // The Development menu is hidden at start-up; `rollscan --development` shows it.
     void showDevelopmentMenu(bool shown);

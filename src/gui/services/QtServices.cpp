@@ -122,6 +122,20 @@ QString QtServices::fileName(QWidget *parent, const QString &caption, const QStr
     return result;
 }
 
+QString QtServices::chooseFolder(QWidget *parent, const QString &caption, const QString &startFolder)
+{
+    const QString workingDirectory = QDir::currentPath();
+    QFileDialog dialog(parent, caption, startFolder);
+    dialog.setObjectName(QStringLiteral("folderDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    QString result;
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        result = dialog.selectedFiles().constFirst();
+    QDir::setCurrent(workingDirectory);
+    return result;
+}
+
 frmWait *QtServices::waitWindow()
 {
     if (!m_wait)

@@ -31,6 +31,8 @@ public:
     QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
                            const QString &defaultSuffix, const FileDialogPlace &place) override;
 
+    QString chooseFolder(QWidget *parent, const QString &caption, const QString &startFolder) override;
+
     void showWait(const QString &info) override;
     void setWaitPercent(int percent) override;
     void setWaitNumber(const QString &number) override;

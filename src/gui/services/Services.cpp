@@ -18,6 +18,11 @@ QString Services::saveFileNameIn(QWidget *parent, const QString &caption, const 
     return saveFileName(parent, caption, filters, defaultSuffix);
 }
 
+QString Services::chooseFolder(QWidget *, const QString &, const QString &)
+{
+    return {};
+}
+
 void Services::showText(QWidget *parent, const QString &title, const QString &text)
 {
     message(parent, text, title, Icon::Information);

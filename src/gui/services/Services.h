@@ -54,6 +54,10 @@ public:
     virtual QString saveFileNameIn(QWidget *parent, const QString &caption, const QStringList &filters,
                                    const QString &defaultSuffix, const FileDialogPlace &place);
 
+    // A folder dialog opening in `startFolder`; an empty result means the user cancelled. Services
+    // without one answer Cancel.
+    virtual QString chooseFolder(QWidget *parent, const QString &caption, const QString &startFolder);
+
     // The shared wait window.
     virtual void showWait(const QString &info) = 0;
     virtual void setWaitPercent(int percent) = 0;
