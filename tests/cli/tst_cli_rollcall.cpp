@@ -2,7 +2,9 @@
 // for the test.
 #include "support/TreeBuilder.h"
 
+#include <QImage>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +94,7 @@ private slots:
     void badData();
     void badUsage_data();
     void badUsage();
+    void mapPicture();
 
 private:
     QTemporaryDir m_dir;
@@ -275,6 +278,12 @@ void TestCliRollCall::badUsage_data()
         << "unknown option --partner-congress";
     QTest::newRow("no tree") << QStringList{"rollcall", "--house", "--congress", "97", "--roll", "1"}
                              << "the data tree is missing";
+    QTest::newRow("picture without file")
+        << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "1", "--png"}
+        << "--png needs a file name";
+    QTest::newRow("picture too small") << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll",
+                                                      "1",        "--png",    "x.png",   "--size",     "10"}
+                                       << "--size needs a number of pixels from 50 to 4000";
 }
 
 void TestCliRollCall::badUsage()
@@ -284,6 +293,26 @@ void TestCliRollCall::badUsage()
     const Run r = runCli(args);
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
+}
+
+void TestCliRollCall::mapPicture()
+{
+    // The same counts as without a picture, and a square picture of the asked size with a white
+    // ground, the black cutting line and the coloured tokens of the map.
+    const QStringList args{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "1", "--extended"};
+    const QString png = m_dir.filePath(QStringLiteral("map.png"));
+    const Run r = runCli(args + QStringList{"--png", png, "--size", "240"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, runCli(args).out);
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(240, 240));
+    QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    QVERIFY(colours.contains(qRgb(0, 0, 0)));
+    QVERIFY2(colours.size() > 3, "no tokens drawn");
 }
 
 QTEST_GUILESS_MAIN(TestCliRollCall)

@@ -4,6 +4,11 @@
 #include "core/ideology/DrawingPass.h"
 #include "core/ideology/IdeologyTexts.h"
 #include "core/ideology/NumberFormat.h"
+#include "gui/ideology/IdeologicalCanvas.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
 
 namespace rollscan::cli {
 
@@ -17,8 +22,44 @@ QString point(const MapPoint &p)
     return coordinate(p.x) + QLatin1Char(' ') + coordinate(p.y);
 }
 
-int run(const QStringList &args)
+// The picture of the map as the window draws it, `side` pixels square.
+QImage MapPicture(const DrawingPass &pass, const Preferences &prefs, int side)
 {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    IdeologicalCanvas::PaintMap(painter, side, pass, DisplayFilter{}, prefs,
+                                IdeologicalCanvas::TokenFont(QFont(), side));
+    painter.end();
+    return image;
+}
+
+int run(const QStringList &given)
+{
+    // --png FILE [--size N]: also save the map's picture; the other arguments name the roll call.
+    QStringList args = given;
+    QString png;
+    int side = 600;
+    const qsizetype pngAt = args.indexOf(QStringLiteral("--png"));
+    if (pngAt >= 0) {
+        if (pngAt + 1 >= args.size()) {
+            Err() << "rollscan-cli rollcall: --png needs a file name\n";
+            return kExitUsage;
+        }
+        png = args.at(pngAt + 1);
+        args.remove(pngAt, 2);
+    }
+    const qsizetype sizeAt = args.indexOf(QStringLiteral("--size"));
+    if (sizeAt >= 0) {
+        bool ok = false;
+        side = sizeAt + 1 < args.size() ? args.at(sizeAt + 1).toInt(&ok) : 0;
+        if (!ok || side < 50 || side > 4000) {
+            Err() << "rollscan-cli rollcall: --size needs a number of pixels from 50 to 4000\n";
+            return kExitUsage;
+        }
+        args.remove(sizeAt, 2);
+    }
     QString error;
     const std::optional<RollCallArgs> a = ParseRollCallArgs(args, true, error);
     if (!a) {
@@ -26,7 +67,8 @@ int run(const QStringList &args)
         return kExitUsage;
     }
     return RunReportingErrors(QStringLiteral("rollcall"), [&] {
-        const DrawingPass pass = RunDrawingPass(MakeDrawingRequest(*a));
+        const DrawingRequest request = MakeDrawingRequest(*a);
+        const DrawingPass pass = RunDrawingPass(request);
         QTextStream &out = Out();
         out << "yea: " << pass.yeaCount() << "\n";
         out << "nay: " << pass.nayCount() << "\n";
@@ -39,6 +81,10 @@ int run(const QStringList &args)
         out << "line: " << point(pass.line.end1) << ' ' << point(pass.line.end2) << "\n";
         out << "yea_point: " << point(pass.line.yeaPoint) << "\n";
         out << "nay_point: " << point(pass.line.nayPoint) << "\n";
+        if (!png.isEmpty() && !MapPicture(pass, request.preferences, side).save(png, "PNG")) {
+            Err() << "rollscan-cli rollcall: " << png << ": the picture could not be written\n";
+            return kExitBadData;
+        }
         return kExitOk;
     });
 }
@@ -51,6 +97,8 @@ const CommandRegistration registration({
                        "plotted, not_shown, errors (after the correction), minority, pre, line (the two end\n"
                        "points of the cutting line), yea_point and nay_point. With a partner roll call the\n"
                        "legislators are classed as in the cross-tab view and pre is n/a.\n"
+                       "--png FILE also saves the picture of the map as the window draws it, --size N pixels\n"
+                       "square (default 600).\n"
                        "--extended reads the 62/136-byte record layouts."),
     run,
 });
