@@ -1,6 +1,7 @@
 #include "core/search/CongressExtras.h"
 
 #include "core/app/Session.h"
+#include "core/attach/RollCallAttachments.h"
 #include "core/data/DataTree.h"
 #include "core/data/FileError.h"
 
@@ -31,9 +32,11 @@ CongressExtras FindCongressExtras(const Session &session)
     if (session.isHouse && congress < kFirstShapefileHouse &&
         !isFile(session.congressFileName(congress, QStringLiteral(".cds"))))
         extras.usMap = false;
-    extras.text = isFile(session.congressFileName(congress, QStringLiteral(".txt")));
-    extras.audio = isFile(session.congressFileName(congress, QStringLiteral(".wav")));
-    extras.picture = isFile(session.congressFileName(congress, QStringLiteral(".bmp")));
+    const RollCallAttachments attachments =
+        FindRollCallAttachments(session.dataRoot, session.isHouse, congress, kCongressAttachment);
+    extras.text = attachments.text;
+    extras.audio = attachments.sound;
+    extras.picture = attachments.picture;
     return extras;
 }
 

@@ -9,7 +9,7 @@ struct CongressExtras {
     bool usMap = false;   // the US map has what it needs to be drawn
     bool text = false;    // the congress has a text attachment ("N.txt", Senate "Ns.txt")
     bool audio = false;   // ... a sound attachment (".wav")
-    bool picture = false; // ... a picture attachment (".bmp")
+    bool picture = false; // ... a picture attachment (".bmp", or ".png", ".jpg", ".jpeg")
 };
 
 // The extras of the search in session: the US map needs "map.dat" and "mapindex.dat" in the main

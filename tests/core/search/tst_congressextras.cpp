@@ -52,6 +52,8 @@ void TestCongressExtras::extras_data()
     QTest::newRow("Senate attachments") << false << QList<int>{97}
                                         << QStringList{"senate/97s.wav", "senate/97.txt", "senate/97s.bmp"} << false
                                         << false << true << true;
+    QTest::newRow("picture as PNG") << true << QList<int>{97} << QStringList{"house/97.png"} << false << false << false
+                                    << true;
     QTest::newRow("names in capitals") << false << QList<int>{97} << QStringList{"senate/97S.TXT"} << false << true
                                        << false << false;
     QTest::newRow("bookmark search: none selected")
