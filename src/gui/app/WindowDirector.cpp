@@ -6,8 +6,10 @@
 #include "gui/analysis/frmResults.h"
 #include "gui/analysis/frmTrack.h"
 #include "gui/analysis/frmTrackRes.h"
+#include "gui/app/MaintenanceTools.h"
 #include "gui/app/frmPreferences.h"
 #include "gui/app/frmVoteStartup.h"
+#include "gui/attach/frmAttach.h"
 #include "gui/ideology/frmCrossTab.h"
 #include "gui/ideology/frmIdeological.h"
 #include "gui/ideology/frmInfo.h"
@@ -38,6 +40,12 @@ WindowDirector::WindowDirector(Session &session, Services &services, frmVoteStar
     answer(&main, &frmVoteStartup::preferencesRequested, [this] { showPreferences(); });
     answer(&main, &frmVoteStartup::searchRequested, [this] { showSearch(); });
     answer(&main, &frmVoteStartup::bookmarkEditorRequested, [this] { showBookmarkEditor(); });
+    answer(&main, &frmVoteStartup::tokenListRequested,
+           [this] { MaintenanceTools::ListTokens(m_session, m_services, &m_main); });
+    answer(&main, &frmVoteStartup::voteMatchCheckRequested,
+           [this] { MaintenanceTools::CheckMatches(m_session, m_services, &m_main, true); });
+    answer(&main, &frmVoteStartup::senateMatchCheckRequested,
+           [this] { MaintenanceTools::CheckMatches(m_session, m_services, &m_main, false); });
 }
 
 frmPreferences *WindowDirector::showPreferences()
@@ -106,6 +114,16 @@ void WindowDirector::connectViewCalls(frmViewCalls &list)
         const int row = list.lstSelected->currentRow();
         showAllLines(queue.at(row >= 0 && row < queue.size() ? row : 0).congress);
     });
+    // The list offers the attachments of the one congress searched.
+    const auto congressAttachment = [this](AttachmentKind kind) {
+        return [this, kind] {
+            if (!m_session.selectedCongresses.isEmpty())
+                showAttachment(kind, m_session.selectedCongresses.constFirst(), kCongressAttachment);
+        };
+    };
+    answer(&list, &frmViewCalls::textAttachmentRequested, congressAttachment(AttachmentKind::Text));
+    answer(&list, &frmViewCalls::pictureAttachmentRequested, congressAttachment(AttachmentKind::Picture));
+    answer(&list, &frmViewCalls::audioAttachmentRequested, congressAttachment(AttachmentKind::Sound));
 }
 
 frmIdeological *WindowDirector::ideologicalWindow() const
@@ -149,6 +167,12 @@ void WindowDirector::connectIdeological(frmIdeological &map)
     answer(&map, &frmIdeological::statisticsRequested, [this](const DrawingPass &pass) { showStatistics(pass); });
     answer(&map, &frmIdeological::crossTabStatisticsRequested, [this](const DrawingPass &pass) { showCrossTab(pass); });
     answer(&map, &frmIdeological::allLinesRequested, [this](int congress) { showAllLines(congress); });
+    const auto rollCallAttachment = [this, &map](AttachmentKind kind) {
+        return [this, &map, kind] { showAttachment(kind, map.pass().congress, map.pass().rollCall); };
+    };
+    answer(&map, &frmIdeological::textAttachmentRequested, rollCallAttachment(AttachmentKind::Text));
+    answer(&map, &frmIdeological::audioAttachmentRequested, rollCallAttachment(AttachmentKind::Sound));
+    answer(&map, &frmIdeological::pictureAttachmentRequested, rollCallAttachment(AttachmentKind::Picture));
     answer(&map, &frmIdeological::rollCallChanged, [this](const DrawingPass &pass) {
         closeStatistics();
         refreshSideWindows(pass);
@@ -230,9 +254,27 @@ frmCrossTab *WindowDirector::crossTabWindow() const
     return m_crossTab;
 }
 
+frmAttach *WindowDirector::showAttachment(AttachmentKind kind, int congress, int rollCall)
+{
+    closeNow(m_attach);
+    auto *window = new frmAttach(m_session, m_services, &m_main);
+    if (!window->showAttachment(kind, congress, rollCall)) {
+        delete window;
+        return nullptr;
+    }
+    m_attach = window;
+    return window;
+}
+
+frmAttach *WindowDirector::attachWindow() const
+{
+    return m_attach;
+}
+
 void WindowDirector::closeAll()
 {
     closeSideWindows();
+    closeNow(m_attach);
     closeNow(m_ideological);
     closeNow(m_viewCalls);
     closeNow(m_search);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/attach/RollCallAttachments.h"
 #include "gui/services/WaitProgress.h"
 
 #include <QPointer>
@@ -24,6 +25,7 @@ class frmResults;
 class frmTrack;
 class frmTrackRes;
 class frmAllLines;
+class frmAttach;
 struct DrawingPass;
 struct RatingRun;
 struct TrackRun;
@@ -119,6 +121,11 @@ public:
     frmTrack *trackWindow() const;
     frmTrackRes *trackResultsWindow() const;
     frmAllLines *allLinesWindow() const;
+    // The attachment window showing an attachment of the chamber in use: of roll call `rollCall` of
+    // `congress`, or of the congress (kCongressAttachment). An open one is closed first. Null when the
+    // attachment could not be shown (the error has been reported).
+    frmAttach *showAttachment(AttachmentKind kind, int congress, int rollCall);
+    frmAttach *attachWindow() const;
 
     // Closes every window but the main one (another data tree is opening).
     void closeAll();
@@ -138,6 +145,7 @@ private:
     QPointer<frmIdeological> m_ideological;
     QPointer<frmInfo> m_info;
     QPointer<frmStatistics> m_statistics;
+    QPointer<frmAttach> m_attach;
     QPointer<frmCrossTab> m_crossTab;
     QPointer<frmRating> m_rating;
     QPointer<frmResults> m_results;
