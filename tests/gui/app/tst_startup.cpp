@@ -617,12 +617,13 @@ void tst_startup::answerErrorsAreReported()
     RecordingServices services;
     frmVoteStartup window(session, services);
     WindowDirector director(session, services, window);
-    director.answer(&window, &frmVoteStartup::tokenListRequested,
+    // The updater entry is the one request the director itself leaves unanswered; each answer reports
+    // its own error.
+    director.answer(&window, &frmVoteStartup::updateRequested,
                     [] { throw FileError(FileErrorNumber::NotFound, QStringLiteral("/tree/user/a.bmk")); });
-    director.answer(&window, &frmVoteStartup::voteMatchCheckRequested,
+    director.answer(&window, &frmVoteStartup::updateRequested,
                     [] { throw DataError(QStringLiteral("No congress was chosen.")); });
-    window.mnuListTokens->trigger();
-    window.mnuMatches->trigger();
+    window.mnuUpdate->trigger();
     QCOMPARE(services.errorTexts(), (QStringList{QStringLiteral("That file doesn't exist.\n\n") +
                                                      QDir::toNativeSeparators(QStringLiteral("/tree/user/a.bmk")),
                                                  QStringLiteral("No congress was chosen.")}));
