@@ -56,12 +56,11 @@ QString BundledSample(bool &installed)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rollscan"));
-    QApplication::setApplicationVersion(ProgramVersion());
-    QApplication::setWindowIcon(ProgramIcon());
-
-    const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
+    // --help and --version answer without a display, so the options are read before the application.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const StartOptions options = StartOptions::Parse(arguments);
     if (!options.error.isEmpty() || options.help || options.version) {
         const QString text = options.version ? QStringLiteral("rollscan ") + ProgramVersion()
                              : options.help  ? StartOptions::HelpText()
@@ -69,6 +68,10 @@ int main(int argc, char *argv[])
         std::fprintf(options.error.isEmpty() ? stdout : stderr, "%s\n", qPrintable(text));
         return options.error.isEmpty() ? 0 : 2;
     }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rollscan"));
+    QApplication::setApplicationVersion(ProgramVersion());
+    QApplication::setWindowIcon(ProgramIcon());
 
     // ROLLSCAN_SCREENSHOT=file.png: start up, save a picture of the main window and end. Messages go
     // to standard error so that an unattended run never waits for a click.
