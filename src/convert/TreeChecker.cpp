@@ -1,5 +1,7 @@
 #include "convert/TreeChecker.h"
 
+#include "convert/MapData.h"
+
 #include "core/app/CongressList.h"
 #include "core/data/Bytes.h"
 #include "core/data/CongressIndex.h"
@@ -323,7 +325,7 @@ QStringList TreeChecker::check()
         }
         (isHouse ? m_houseCongresses : m_senateCongresses) = int(ordered.size());
     }
-    return faults.lines();
+    return faults.lines() + CheckMapData(m_root);
 }
 
 } // namespace rollscan

@@ -23,15 +23,20 @@ bool isFile(const QString &path)
 CongressExtras FindCongressExtras(const Session &session)
 {
     CongressExtras extras;
-    extras.usMap = isFile(session.mainFileName(QStringLiteral("map.dat"))) &&
-                   isFile(session.mainFileName(QStringLiteral("mapindex.dat")));
+    const bool drawn = isFile(session.mainFileName(QStringLiteral("map.dat"))) &&
+                       isFile(session.mainFileName(QStringLiteral("mapindex.dat")));
+    // The shapefile map needs the state list and the chamber's layer.
+    const bool shapes =
+        isFile(session.mainFileName(QStringLiteral("state list.dat"))) &&
+        isFile(DataFileName(session.dataRoot, kMapsDir,
+                            session.isHouse ? QStringLiteral("cd104.shp") : QStringLiteral("states.shp")));
+    extras.usMap = drawn || shapes;
     if (session.selectedCongresses.size() != 1)
         return extras;
 
     const int congress = session.selectedCongresses.constFirst();
-    if (session.isHouse && congress < kFirstShapefileHouse &&
-        !isFile(session.congressFileName(congress, QStringLiteral(".cds"))))
-        extras.usMap = false;
+    if (session.isHouse && congress < kFirstShapefileHouse)
+        extras.usMap = drawn && isFile(session.congressFileName(congress, QStringLiteral(".cds")));
     const RollCallAttachments attachments =
         FindRollCallAttachments(session.dataRoot, session.isHouse, congress, kCongressAttachment);
     extras.text = attachments.text;

@@ -1,6 +1,7 @@
 #include "gui/app/WindowDirector.h"
 
 #include "core/app/Session.h"
+#include "core/search/CongressExtras.h"
 #include "gui/analysis/frmAllLines.h"
 #include "gui/analysis/frmRating.h"
 #include "gui/analysis/frmResults.h"
@@ -10,6 +11,7 @@
 #include "gui/app/frmPreferences.h"
 #include "gui/app/frmVoteStartup.h"
 #include "gui/attach/frmAttach.h"
+#include "gui/geomap/frmUSMap.h"
 #include "gui/ideology/frmCrossTab.h"
 #include "gui/ideology/frmIdeological.h"
 #include "gui/ideology/frmInfo.h"
@@ -124,6 +126,7 @@ void WindowDirector::connectViewCalls(frmViewCalls &list)
     answer(&list, &frmViewCalls::textAttachmentRequested, congressAttachment(AttachmentKind::Text));
     answer(&list, &frmViewCalls::pictureAttachmentRequested, congressAttachment(AttachmentKind::Picture));
     answer(&list, &frmViewCalls::audioAttachmentRequested, congressAttachment(AttachmentKind::Sound));
+    answer(&list, &frmViewCalls::usMapRequested, [this] { showUSMap(m_session.crossTabRequested); });
 }
 
 frmIdeological *WindowDirector::ideologicalWindow() const
@@ -177,6 +180,52 @@ void WindowDirector::connectIdeological(frmIdeological &map)
         closeStatistics();
         refreshSideWindows(pass);
     });
+    // The US map is offered where the tree has what it needs to draw it.
+    if (FindCongressExtras(m_session).usMap)
+        answer(&map, &frmIdeological::usMapRequested, [this] { showUSMap(m_session.crossTabRequested); });
+}
+
+frmUSMap *WindowDirector::usMapWindow() const
+{
+    return m_usMap;
+}
+
+frmUSMap *WindowDirector::showUSMap(bool crossTab)
+{
+    if (m_usMap) {
+        // A new start replaces the map.
+        frmUSMap *old = m_usMap;
+        old->disconnect(this);
+        old->close();
+        delete old;
+    }
+    m_session.crossTabRequested = crossTab;
+    auto *map = new frmUSMap(m_session, m_services, &m_main);
+    m_usMap = map;
+    connect(map, &frmUSMap::endProgram, &m_main, &frmVoteStartup::endProgram);
+    connect(map, &frmUSMap::displayClosed, this, [this] {
+        if (m_viewCalls)
+            m_viewCalls->mnuCrossTab->setChecked(false);
+    });
+    connect(map, &frmUSMap::closeStatistics, this, &WindowDirector::closeStatistics);
+    answer(map, &frmUSMap::ideologicalRequested, [this] { showIdeological(m_session.crossTabRequested); });
+    // The ideological map follows the US map's roll call while it is open.
+    answer(map, &frmUSMap::otherForms, [this] {
+        if (m_ideological)
+            showIdeological(m_session.crossTabRequested);
+    });
+    answer(map, &frmUSMap::infoRequested, [this](const DrawingPass &pass) { showInfo(pass); });
+    answer(map, &frmUSMap::statisticsRequested, [this](const DrawingPass &pass) { showStatistics(pass); });
+    if (!map->start()) {
+        map->disconnect(this);
+        map->close();
+        delete map;
+        return nullptr;
+    }
+    raise(map);
+    if (m_viewCalls && m_viewCalls->mnuDouble->isChecked() && !m_ideological)
+        showIdeological(crossTab);
+    return m_usMap;
 }
 
 frmBookmark *WindowDirector::showBookmarkEditor()

@@ -26,6 +26,7 @@ class frmTrack;
 class frmTrackRes;
 class frmAllLines;
 class frmAttach;
+class frmUSMap;
 struct DrawingPass;
 struct RatingRun;
 struct TrackRun;
@@ -87,6 +88,12 @@ public:
     // roll call could not be drawn (the error has been reported).
     frmIdeological *showIdeological(bool crossTab);
     frmIdeological *ideologicalWindow() const;
+
+    // The US map of the queue entry at session.currentQueuePos, as a cross-tabulation when
+    // `crossTab`. An open one is closed first. When the list asks for both views the ideological map
+    // opens beside it. Null when the map could not be shown (the error has been reported).
+    frmUSMap *showUSMap(bool crossTab);
+    frmUSMap *usMapWindow() const;
 
     // The side windows of the ideological map, each filled from the map's last drawing pass.
     // The information window: an open one is filled anew and brought to the front.
@@ -152,6 +159,7 @@ private:
     QPointer<frmTrack> m_track;
     QPointer<frmTrackRes> m_trackRes;
     QPointer<frmAllLines> m_allLines;
+    QPointer<frmUSMap> m_usMap;
 };
 
 } // namespace rollscan

@@ -91,6 +91,17 @@ void frmFind::fillIdeological(const QList<PlottedEntry> &plotted)
     lblLegis->setStyleSheet(QString());
 }
 
+void frmFind::fillUSMap(const QStringList &labels, const QList<int> &colours)
+{
+    PassVar(true);
+    tmrFind->stop();
+    lstFind->clear();
+    lstFind->addItems(labels);
+    m_colours = colours;
+    lblLegis->setText(QStringLiteral("(none)"));
+    lblLegis->setStyleSheet(QString());
+}
+
 void frmFind::showSelected()
 {
     const int row = lstFind->currentRow();

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QStringList>
 
 class QFrame;
 class QGroupBox;
@@ -30,6 +31,9 @@ public:
 
     // Lists the labels of the plotted legislators, in order, with their class colours.
     void fillIdeological(const QList<PlottedEntry> &plotted);
+    // Lists every legislator of the US map's congress, with his class colour; marks the window as
+    // opened by the US map.
+    void fillUSMap(const QStringList &labels, const QList<int> &colours);
 
     // Start or double click: the selected entry is reported through findRequested; with nothing
     // selected the user is told to select one.

@@ -46,6 +46,14 @@ void TestCongressExtras::extras_data()
     QTest::newRow("two Houses: no district check, no attachments")
         << true << QList<int>{50, 51} << maps + QStringList{"house/50.txt", "house/50.wav", "house/50.bmp"} << true
         << false << false << false;
+    const QStringList shapes = {"main/state list.dat", "maps/states.shp", "maps/cd104.shp"};
+    QTest::newRow("Senate from the shapefiles") << false << QList<int>{30} << shapes << true << false << false << false;
+    QTest::newRow("110th House from the shapefiles")
+        << true << QList<int>{110} << shapes << true << false << false << false;
+    QTest::newRow("102nd House is not drawn from the shapefiles")
+        << true << QList<int>{102} << shapes << false << false << false << false;
+    QTest::newRow("shapefiles without the state list")
+        << false << QList<int>{30} << QStringList{"maps/states.shp"} << false << false << false << false;
     QTest::newRow("House attachments") << true << QList<int>{97}
                                        << QStringList{"house/97.txt", "house/97.bmp", "house/97s.wav"} << false << true
                                        << false << true;

@@ -1,0 +1,145 @@
+// Speed of the US map: a full redraw of the 1995 districts coloured for a roll call, and the hover
+// lookup of the feature under the mouse.
+//
+//   bench_usmap [data root] [--congress N] [--rollcall R]
+//
+// Over the bundled sample tree (default: the source tree's sample/), colours maps/cd104.shp for a
+// roll call of the 104th House and times, as the median of many runs, the painting of the whole
+// layer at full map into a 1600 x 1000 offscreen image (what the window does on every pan, zoom and
+// resize), the same with labels, and the look-up of the feature under a point (quadtree candidates,
+// then the point-in-polygon test), over 10,000 points spread across the country. A plain baseline
+// times the even-odd test of every ring of the layer for one point, the scan the index avoids.
+#include "core/data/DataTree.h"
+#include "core/data/Preferences.h"
+#include "core/geomap/ShapeLayer.h"
+#include "core/geomap/StateList.h"
+#include "core/geomap/UsMapColouring.h"
+#include "core/geomap/UsMapPass.h"
+#include "core/geomap/UsMapRules.h"
+#include "gui/geomap/UsMapPainter.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+using namespace rollscan;
+
+namespace {
+constexpr int kRepeats = 41;
+
+double medianMs(const std::function<void()> &work, int repeats = kRepeats)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+#ifndef ROLLSCAN_SOURCE_SAMPLE
+#define ROLLSCAN_SOURCE_SAMPLE "sample"
+#endif
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QStringList args = app.arguments().mid(1);
+    QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
+    int congress = 104, rollCall = 1;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--congress") && i + 1 < args.size())
+            congress = args.at(++i).toInt();
+        else if (args.at(i) == QLatin1String("--rollcall") && i + 1 < args.size())
+            rollCall = args.at(++i).toInt();
+        else
+            root = args.at(i);
+    }
+
+    ShapeLayer layer;
+    QElapsedTimer open;
+    open.start();
+    if (!layer.open(DataFileName(root, kMapsDir, QStringLiteral("cd104.shp")))) {
+        out << "bench_usmap: cannot read " << root << "/maps/cd104.shp\n";
+        return 1;
+    }
+    const double openMs = double(open.nsecsElapsed()) / 1e6;
+    int vertices = 0;
+    for (const MapFeature &f : layer.features())
+        for (const auto &ring : f.parts)
+            vertices += int(ring.size());
+
+    DrawingRequest request;
+    request.dataRoot = root;
+    request.isHouse = true;
+    request.congress = congress;
+    request.rollCall = rollCall;
+    request.newDataFormat = true;
+    request.preferences = Preferences::Read(root + QStringLiteral("/rollscan.prf"));
+    const StateList states = StateList::Read(DataFileName(root, kMainDir, QStringLiteral("state list.dat")));
+    const UsMapPass pass = RunUsMapPass(request, states);
+    const UsMapColouring colouring = ColourUsMap(pass, layer.values(kDistrictField), request.preferences);
+
+    UsMapPainter painter;
+    QElapsedTimer build;
+    build.start();
+    painter.setLayer(&layer);
+    const double buildMs = double(build.nsecsElapsed()) / 1e6;
+    UsMapPicture picture;
+    picture.fills = colouring.fills;
+    picture.view = FullMapExtent(layer.fullExtent());
+    QImage image(1600, 1000, QImage::Format_ARGB32_Premultiplied);
+    const QRectF target(0, 0, 1600, 1000);
+    const double redraw = medianMs([&] {
+        QPainter p(&image);
+        painter.paint(p, target, picture);
+    });
+    UsMapPicture labelled = picture;
+    labelled.labelField = kDistrictField;
+    labelled.labelHeight = LabelHeight(picture.view.width(), layer.fullExtent().width());
+    const double redrawLabels = medianMs([&] {
+        QPainter p(&image);
+        painter.paint(p, target, labelled);
+    });
+
+    // Points over the contiguous states and Alaska's mainland.
+    QRandomGenerator random(104);
+    std::vector<QPointF> points;
+    for (int i = 0; i < 10000; ++i)
+        points.emplace_back(-125.0 + random.generateDouble() * 58.0, 25.0 + random.generateDouble() * 24.0);
+    int hits = 0;
+    const double lookupAll = medianMs(
+        [&] {
+            hits = 0;
+            for (const QPointF &p : points)
+                hits += int(!layer.search(p.x(), p.y()).isEmpty());
+        },
+        11);
+    const double scan = medianMs([&] {
+        int found = 0;
+        for (const MapFeature &f : layer.features())
+            found += int(RingsContain(f.parts, -90.0, 38.0));
+        (void)found;
+    });
+
+    out << "layer: " << layer.count() << " features, " << vertices << " vertices; read in " << openMs
+        << " ms, outlines built in " << buildMs << " ms\n";
+    out << "members matched " << colouring.membersMatched << ", unmatched " << colouring.membersUnmatched << "\n";
+    out << "full redraw 1600x1000: " << redraw << " ms (with labels " << redrawLabels << " ms); target 16 ms\n";
+    out << "hover lookup: " << lookupAll / points.size() << " ms per point (" << hits
+        << " of 10000 in a district); target 0.2 ms\n";
+    out << "baseline, every ring tested for one point: " << scan << " ms\n";
+    return 0;
+}

@@ -1,0 +1,892 @@
+#include "gui/geomap/frmUSMap.h"
+
+#include "core/app/Session.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/geomap/MapTipText.h"
+#include "core/geomap/UsMapTexts.h"
+#include "core/ideology/IdeologyTexts.h"
+#include "core/ideology/MapCaptions.h"
+#include "core/ideology/QueueNavigation.h"
+#include "core/report/RollCallText.h"
+#include "gui/app/PaletteColour.h"
+#include "gui/geomap/MapControl.h"
+#include "gui/geomap/MapTip.h"
+#include "gui/geomap/UsMapPictureFile.h"
+#include "gui/geomap/frmState.h"
+#include "gui/ideology/frmFind.h"
+#include "gui/ideology/frmInquire.h"
+#include "gui/ideology/frmJump.h"
+#include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
+#include "gui/services/WindowTools.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rollscan {
+
+namespace {
+const QStringList kSaveFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Output Files (*.txt)"),
+                                  QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
+                                  QStringLiteral("SVG Files (*.svg)")};
+const QString kWhileDrawing = QStringLiteral(") has occurred while drawing the US map.");
+// Members a tip looks at: three names at most are shown, the breakdown counts up to 60.
+constexpr int kInquireMembers = 11;
+constexpr int kBreakdownMembers = 60;
+// Click zooms of the mode menus.
+constexpr double kLargeZoom = 2.0;
+constexpr double kSmallZoom = 1.25;
+
+QFrame *swatch(const char *name)
+{
+    auto *f = Named(new QFrame, name);
+    f->setFrameShape(QFrame::Box);
+    f->setFixedSize(28, 16);
+    f->setAutoFillBackground(true);
+    return f;
+}
+} // namespace
+
+frmUSMap::frmUSMap(Session &session, Services &services, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_services(services), m_layer(std::make_unique<ShapeLayer>())
+{
+    setObjectName(QStringLiteral("frmUSMap"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_crossTab = m_session.crossTabRequested;
+    setWindowTitle(UsMapText::kCaptionPrefix);
+    buildControls();
+    buildMenus();
+    m_session.usMapOpen = true;
+
+    QSize size(1000, 760);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    resize(size);
+    CentreOnScreen(this);
+}
+
+frmUSMap::~frmUSMap()
+{
+    m_session.usMapOpen = false;
+    if (m_find)
+        m_find->close();
+    if (m_inquire)
+        m_inquire->close();
+}
+
+void frmUSMap::buildControls()
+{
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    lblTitle = Named(new QLabel, "lblTitle");
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblTitle->setTextFormat(Qt::PlainText);
+    cmbInfo = Named(new QComboBox, "cmbInfo");
+    cmbInfo->setToolTip(QStringLiteral("The roll call shown and its place in the selection queue."));
+    cmbInfo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    mapUS = Named(new MapControl, "mapUS");
+
+    pnlKey = Named(new QFrame, "pnlKey");
+    auto *keyLayout = new QHBoxLayout(pnlKey);
+    keyLayout->setContentsMargins(4, 2, 4, 2);
+    static const char *const kPanels[] = {"pnlKey1", "pnlKey2", "pnlKey3", "pnlKey4", "pnlKey5"};
+    static const char *const kLabels[] = {"lblKey1", "lblKey2", "lblKey3", "lblKey4", "lblKey5"};
+    for (std::size_t i = 0; i < pnlKeys.size(); ++i) {
+        pnlKeys[i] = swatch(kPanels[i]);
+        lblKeys[i] = Named(new QLabel, kLabels[i]);
+        keyLayout->addWidget(pnlKeys[i]);
+        keyLayout->addWidget(lblKeys[i]);
+        keyLayout->addSpacing(10);
+    }
+    keyLayout->addStretch();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblTitle, 1);
+    top->addWidget(cmbInfo);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(top);
+    layout->addWidget(mapUS, 1);
+    layout->addWidget(pnlKey);
+
+    // The hover tip: a small framed box over the window, above every other control.
+    picToolTip = Named(new QFrame(central), "picToolTip");
+    picToolTip->setFrameShape(QFrame::Box);
+    picToolTip->setAutoFillBackground(true);
+    QPalette tipPalette = picToolTip->palette();
+    tipPalette.setColor(QPalette::Window, QColor(255, 255, 225));
+    tipPalette.setColor(QPalette::WindowText, Qt::black);
+    picToolTip->setPalette(tipPalette);
+    lblToolTip = Named(new QLabel(picToolTip), "lblToolTip");
+    lblToolTip->setTextFormat(Qt::PlainText);
+    tmrToolTip = Named(new QTimer(this), "tmrToolTip");
+    m_tip = new MapTip(this);
+    m_tip->Initialize(mapUS, tmrToolTip, picToolTip, lblToolTip);
+    m_tip->SetText([this](const QPointF &p) { return tipTextAt(p); });
+
+    connect(mapUS, &MapControl::mouseMoved, this, [this](const QPoint &at) {
+        if (mnuInquire->isChecked() || mnuBreakdown->isChecked())
+            m_tip->MouseMove(at);
+    });
+    connect(mapUS, &MapControl::mouseLeft, m_tip, &MapTip::hide);
+    connect(mapUS, &MapControl::mouseDown, this, &frmUSMap::mapMouseDown);
+    connect(mapUS, &MapControl::extentChanged, this, [this] {
+        tbPan->setEnabled(true);
+        mnuPan->setEnabled(true);
+        tbZoomOut->setEnabled(true);
+        rebuildLabels();
+    });
+}
+
+void frmUSMap::buildMenus()
+{
+    auto entry = [this](QMenu *menu, const char *name, const QString &text, bool checkable = false) {
+        QAction *a = Named(menu->addAction(text), name);
+        a->setCheckable(checkable);
+        return a;
+    };
+    mnuFile = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuSave = entry(mnuFile, "mnuSave", QStringLiteral("&Save As..."));
+    mnuSave->setShortcut(QKeySequence::Save);
+    mnuPrintMap = entry(mnuFile, "mnuPrintMap", QStringLiteral("&Print Map..."));
+    mnuPrintMap->setShortcut(QKeySequence::Print);
+    mnuFile->addSeparator();
+    mnuDone = entry(mnuFile, "mnuDone", QStringLiteral("&Done"));
+
+    mnuView = Named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
+    mnuFirst = entry(mnuView, "mnuFirst", QStringLiteral("&First Roll Call"));
+    mnuPrevious = entry(mnuView, "mnuPrevious", QStringLiteral("&Previous Roll Call"));
+    mnuPrevious->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
+    mnuNext = entry(mnuView, "mnuNext", QStringLiteral("&Next Roll Call"));
+    mnuNext->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+    mnuLast = entry(mnuView, "mnuLast", QStringLiteral("&Last Roll Call"));
+    mnuJump = entry(mnuView, "mnuJump", QStringLiteral("&Jump to..."));
+    mnuView->addSeparator();
+    mnuFullMap = entry(mnuView, "mnuFullMap", QStringLiteral("F&ull Map"));
+    mnuFullMap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuLabels = entry(mnuView, "mnuLabels", QStringLiteral("&Labels"), true);
+    mnuKey = entry(mnuView, "mnuKey", QStringLiteral("Color &Key"), true);
+    mnuKey->setChecked(true);
+    mnuState = entry(mnuView, "mnuState", QStringLiteral("&States..."), true);
+
+    mnuMode = Named(menuBar()->addMenu(QStringLiteral("&Zoom")), "mnuMode");
+    mnuLargeZoomIn = entry(mnuMode, "mnuLargeZoomIn", QStringLiteral("Zoom &In (Rectangle)"), true);
+    mnuSmallZoomIn = entry(mnuMode, "mnuSmallZoomIn", QStringLiteral("&Small Zoom In"), true);
+    mnuLargeZoomOut = entry(mnuMode, "mnuLargeZoomOut", QStringLiteral("Zoom &Out"), true);
+    mnuSmallZoomOut = entry(mnuMode, "mnuSmallZoomOut", QStringLiteral("S&mall Zoom Out"), true);
+    mnuCenter = entry(mnuMode, "mnuCenter", QStringLiteral("&Center"), true);
+    mnuPan = entry(mnuMode, "mnuPan", QStringLiteral("&Pan"), true);
+    m_modeMenus = {mnuLargeZoomIn, mnuSmallZoomIn, mnuLargeZoomOut, mnuSmallZoomOut, mnuCenter, mnuPan};
+
+    mnuOptions = Named(menuBar()->addMenu(QStringLiteral("&Options")), "mnuOptions");
+    mnuInquire = entry(mnuOptions, "mnuInquire", QStringLiteral("&Inquire"), true);
+    mnuBreakdown = entry(mnuOptions, "mnuBreakdown", QStringLiteral("&Breakdown"), true);
+    mnuFind = entry(mnuOptions, "mnuFind", QStringLiteral("&Find..."));
+    mnuFind->setShortcut(QKeySequence::Find);
+    mnuOptions->addSeparator();
+    mnuInfo = entry(mnuOptions, "mnuInfo", QStringLiteral("Roll Call I&nformation"));
+    mnuStatistics = entry(mnuOptions, "mnuStatistics", QStringLiteral("Vote S&tatistics"));
+    mnuIdMap = entry(mnuOptions, "mnuIdMap", QStringLiteral("I&deological Map Display"));
+    mnuOptions->addSeparator();
+    mnuText = entry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
+    mnuAudio = entry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
+    mnuPicture = entry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
+
+    mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain This Window"));
+    mnuExplain->setShortcut(QKeySequence::HelpContents);
+
+    USToolbar = Named(addToolBar(QStringLiteral("US Map")), "USToolbar");
+    USToolbar->setMovable(false);
+    auto button = [this](const char *name, const QString &text, const QString &tip, bool checkable = false) {
+        QAction *a = Named(USToolbar->addAction(text), name);
+        a->setToolTip(tip);
+        a->setCheckable(checkable);
+        return a;
+    };
+    tbFirst = button("tbFirst", QStringLiteral("First"), QStringLiteral("First Roll Call"));
+    tbPrevious = button("tbPrevious", QStringLiteral("Previous"), QStringLiteral("Previous Roll Call"));
+    tbNext = button("tbNext", QStringLiteral("Next"), QStringLiteral("Next Roll Call"));
+    tbLast = button("tbLast", QStringLiteral("Last"), QStringLiteral("Last Roll Call"));
+    USToolbar->addSeparator();
+    tbInfo = button("tbInfo", QStringLiteral("Info"), QStringLiteral("Roll Call Information"));
+    tbStatistics = button("tbStatistics", QStringLiteral("Statistics"), QStringLiteral("Vote Statistics"));
+    tbInquire = button("tbInquire", QStringLiteral("Inquire"), QStringLiteral("Inquire"), true);
+    tbFind = button("tbFind", QStringLiteral("Find"), QStringLiteral("Find Legislator"));
+    USToolbar->addSeparator();
+    tbFullExtent = button("tbFullExtent", QStringLiteral("Full Map"), QStringLiteral("Full Map"));
+    tbPan = button("tbPan", QStringLiteral("Pan"), QStringLiteral("Pan: drag the map"), true);
+    tbZoomIn = button("tbZoomIn", QStringLiteral("Zoom In"), QStringLiteral("Zoom In: drag a rectangle"), true);
+    tbZoomOut = button("tbZoomOut", QStringLiteral("Zoom Out"), QStringLiteral("Zoom Out: click on the map"), true);
+    USToolbar->addSeparator();
+    tbIdMap = button("tbIdMap", QStringLiteral("Id Map"), QStringLiteral("Ideological Map Display"));
+    tbSave = button("tbSave", QStringLiteral("Save"), QStringLiteral("Save As"));
+    tbPrint = button("tbPrint", QStringLiteral("Print"), QStringLiteral("Print Map"));
+    tbHelp = button("tbHelp", QStringLiteral("Help"), QStringLiteral("Help"));
+    tbDone = button("tbDone", QStringLiteral("Done"), QStringLiteral("Done"));
+
+    connect(mnuSave, &QAction::triggered, this, &frmUSMap::saveAs);
+    connect(mnuPrintMap, &QAction::triggered, this, &frmUSMap::printMap);
+    connect(mnuDone, &QAction::triggered, this, &QWidget::close);
+    connect(mnuFirst, &QAction::triggered, this, &frmUSMap::moveFirst);
+    connect(mnuPrevious, &QAction::triggered, this, &frmUSMap::movePrevious);
+    connect(mnuNext, &QAction::triggered, this, &frmUSMap::moveNext);
+    connect(mnuLast, &QAction::triggered, this, &frmUSMap::moveLast);
+    connect(mnuJump, &QAction::triggered, this, &frmUSMap::jump);
+    connect(mnuFullMap, &QAction::triggered, this, &frmUSMap::fullMap);
+    connect(mnuLabels, &QAction::toggled, this, &frmUSMap::setLabels);
+    connect(mnuKey, &QAction::toggled, pnlKey, &QWidget::setVisible);
+    connect(mnuState, &QAction::triggered, this, &frmUSMap::chooseStates);
+    for (QAction *m : m_modeMenus)
+        connect(m, &QAction::triggered, this, [this, m](bool checked) { setMode(m, checked); });
+    connect(mnuInquire, &QAction::toggled, this, &frmUSMap::setInquire);
+    connect(mnuBreakdown, &QAction::toggled, this, &frmUSMap::setBreakdown);
+    connect(mnuFind, &QAction::triggered, this, &frmUSMap::find);
+    connect(mnuInfo, &QAction::triggered, this, [this] { requestSidePass(false); });
+    connect(mnuStatistics, &QAction::triggered, this, [this] { requestSidePass(true); });
+    connect(mnuIdMap, &QAction::triggered, this, &frmUSMap::ideologicalRequested);
+    connect(mnuText, &QAction::triggered, this, [this] { emit attachmentRequested(AttachmentKind::Text); });
+    connect(mnuAudio, &QAction::triggered, this, [this] { emit attachmentRequested(AttachmentKind::Sound); });
+    connect(mnuPicture, &QAction::triggered, this, [this] { emit attachmentRequested(AttachmentKind::Picture); });
+    connect(mnuExplain, &QAction::triggered, this, [this] { m_services.showHelp(this, QStringLiteral("frmUSMap")); });
+
+    connect(tbFirst, &QAction::triggered, mnuFirst, &QAction::trigger);
+    connect(tbPrevious, &QAction::triggered, mnuPrevious, &QAction::trigger);
+    connect(tbNext, &QAction::triggered, mnuNext, &QAction::trigger);
+    connect(tbLast, &QAction::triggered, mnuLast, &QAction::trigger);
+    connect(tbInfo, &QAction::triggered, mnuInfo, &QAction::trigger);
+    connect(tbStatistics, &QAction::triggered, mnuStatistics, &QAction::trigger);
+    connect(tbInquire, &QAction::triggered, mnuInquire, &QAction::setChecked);
+    connect(mnuInquire, &QAction::toggled, tbInquire, &QAction::setChecked);
+    connect(tbFind, &QAction::triggered, mnuFind, &QAction::trigger);
+    connect(tbFullExtent, &QAction::triggered, mnuFullMap, &QAction::trigger);
+    connect(tbPan, &QAction::triggered, this, [this](bool checked) { setMode(mnuPan, checked); });
+    connect(tbZoomIn, &QAction::triggered, this, [this](bool checked) { setMode(mnuLargeZoomIn, checked); });
+    connect(tbZoomOut, &QAction::triggered, this, [this](bool checked) { setMode(mnuLargeZoomOut, checked); });
+    connect(tbIdMap, &QAction::triggered, mnuIdMap, &QAction::trigger);
+    connect(tbSave, &QAction::triggered, mnuSave, &QAction::trigger);
+    connect(tbPrint, &QAction::triggered, mnuPrintMap, &QAction::trigger);
+    connect(tbHelp, &QAction::triggered, mnuExplain, &QAction::trigger);
+    connect(tbDone, &QAction::triggered, this, &QWidget::close);
+}
+
+QString frmUSMap::keyField() const
+{
+    return m_pass.isHouse ? kDistrictField : kStateFipsField;
+}
+
+bool frmUSMap::start()
+{
+    DrawingRequest request;
+    if (!RunReportingErrors(m_services, this,
+                            [&] { request = DrawingRequestAt(m_session, m_session.currentQueuePos); }))
+        return false;
+    m_pass.isHouse = request.isHouse;
+    m_mode = UsMapModeFor(request.isHouse, request.congress);
+    if (m_mode == UsMapMode::Drawn) {
+        SetupUSMap();
+        ReportError(m_services, this, UsMapText::kDrawnMapMissing);
+        return false;
+    }
+    if (!SetUpGISMap())
+        return false;
+    if (!loadAt(m_session.currentQueuePos))
+        return false;
+    fullMap();
+    return true;
+}
+
+void frmUSMap::SetupUSMap()
+{
+    cmbInfo->hide();
+    mnuLabels->setEnabled(false);
+}
+
+bool frmUSMap::openLayer(const QString &path)
+{
+    auto layer = std::make_unique<ShapeLayer>();
+    if (!layer->open(path))
+        return false;
+    m_layer = std::move(layer);
+    mapUS->setLayer(m_layer.get());
+    mapUS->setToolTip(QString());
+    cmbInfo->setToolTip(QStringLiteral("The roll call shown and its place in the selection queue. Map: ") +
+                        QFileInfo(path).fileName());
+    return true;
+}
+
+bool frmUSMap::SetUpGISMap()
+{
+    if (!m_pass.isHouse) {
+        tbPan->setEnabled(false);
+        mnuPan->setEnabled(false);
+    }
+    tbZoomOut->setEnabled(false);
+    DrawingRequest request = DrawingRequestAt(m_session, m_session.currentQueuePos);
+    const QString path = UsMapLayerPath(m_session.dataRoot, request.isHouse, request.congress);
+    if (!openLayer(path)) {
+        m_services.message(this, UsMapText::kMapNotValid, UsMapText::kMapNotValidTitle, Services::Icon::Exclamation);
+        emit endProgram();
+        return false;
+    }
+    m_loading = false;
+    return RunReportingErrors(m_services, this, [&] {
+        m_stateList = StateList::Read(DataFileName(m_session.dataRoot, kMainDir, QStringLiteral("state list.dat")));
+        m_tokens = TokenTable::Read(DataFileName(m_session.dataRoot, kMainDir, QStringLiteral("token.dat")));
+    });
+}
+
+bool frmUSMap::loadAt(int position)
+{
+    m_session.currentQueuePos = position;
+    bool ok = false;
+    m_services.showWait(kLoadingText);
+    ok = RunReportingErrors(
+        m_services, this,
+        [&] {
+            const DrawingRequest request = DrawingRequestAt(m_session, position);
+            m_session.loadCongressCounts(request.congress);
+            // A House queue may span redistricting: each congress is drawn on its own district file.
+            const QString path = UsMapLayerPath(m_session.dataRoot, request.isHouse, request.congress);
+            if (path != m_layer->fileName() && !openLayer(path))
+                throw FileError(FileErrorNumber::BadFormat, path, UsMapText::kMapNotValid);
+            m_pass = RunUsMapPass(request, m_stateList, WaitProgress(m_services, false));
+            m_colouring = ColourUsMap(m_pass, m_layer->values(keyField()), m_session.Preferences, m_filter);
+        },
+        true);
+    HideWait(m_services);
+    if (!ok)
+        return false;
+    m_loaded = true;
+
+    UsMapPicture picture = mapUS->picture();
+    picture.fills = m_colouring.fills;
+    picture.highlight = -1;
+    mapUS->setPicture(picture);
+
+    const QString description = m_pass.record.trimmedDescription();
+    setWindowTitle(UsMapText::kCaptionPrefix + description);
+    lblTitle->setText(description);
+    cmbInfo->clear();
+    cmbInfo->addItem(UsMapShortCaption(m_pass.isHouse, m_pass.congress, m_pass.rollCall, m_pass.record.date, position,
+                                       m_session.queueLength()));
+    cmbInfo->show();
+    m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
+    showKey();
+    SetupButtons();
+    updateCommands();
+    if (m_find) {
+        QStringList labels;
+        QList<int> colours;
+        for (const UsMapMember &m : std::as_const(m_pass.GisVoteTable)) {
+            labels.append(m.label());
+            colours.append(m.colour);
+        }
+        m_find->fillUSMap(labels, colours);
+    }
+    return true;
+}
+
+void frmUSMap::DoMap(bool updateOthers)
+{
+    if (!loadAt(m_session.currentQueuePos))
+        return;
+    rebuildLabels();
+    if (updateOthers)
+        emit otherForms();
+}
+
+void frmUSMap::ClearRenderers()
+{
+    UsMapPicture picture = mapUS->picture();
+    picture.fills.clear();
+    picture.labelField.clear();
+    picture.labelHeight = 0.0;
+    mapUS->setPicture(picture);
+}
+
+bool frmUSMap::AllowFill(const QString &code) const
+{
+    return rollscan::AllowFill(code, m_pass.isHouse, m_filter);
+}
+
+void frmUSMap::SetupButtons()
+{
+    const NavigationState nav = NavigationAt(m_session.currentQueuePos, m_session.queueLength());
+    for (QAction *a : {mnuFirst, mnuPrevious, tbFirst, tbPrevious})
+        a->setEnabled(nav.previousEnabled);
+    for (QAction *a : {mnuNext, mnuLast, tbNext, tbLast})
+        a->setEnabled(nav.nextEnabled);
+}
+
+void frmUSMap::updateCommands()
+{
+    const auto connected = [this](auto signal) { return isSignalConnected(QMetaMethod::fromSignal(signal)); };
+    const bool ideological = connected(&frmUSMap::ideologicalRequested);
+    mnuIdMap->setEnabled(m_loaded && ideological);
+    tbIdMap->setEnabled(m_loaded && ideological);
+    mnuInfo->setEnabled(m_loaded && connected(&frmUSMap::infoRequested));
+    tbInfo->setEnabled(mnuInfo->isEnabled());
+    mnuStatistics->setEnabled(m_loaded && connected(&frmUSMap::statisticsRequested));
+    tbStatistics->setEnabled(mnuStatistics->isEnabled());
+    const bool attachments = connected(&frmUSMap::attachmentRequested);
+    mnuText->setEnabled(attachments && m_attachments.text);
+    mnuAudio->setEnabled(attachments && m_attachments.sound);
+    mnuPicture->setEnabled(attachments && m_attachments.picture);
+}
+
+void frmUSMap::showKey()
+{
+    const Preferences &p = m_session.Preferences;
+    QList<int> colours;
+    QStringList labels;
+    if (m_crossTab) {
+        colours = {p.yeaColour(), p.yeaNayColour(), p.nayYeaColour(), p.nayColour()};
+        labels = UsMapText::kCrossTabKey.mid(0, 4);
+        if (!m_pass.isHouse) {
+            colours.append(p.splitColour());
+            labels.append(UsMapText::kCrossTabKey.at(4));
+        }
+    } else if (m_pass.isHouse) {
+        colours = {p.yeaColour(), p.nayColour(), p.notVotingColour()};
+        labels = UsMapText::kHouseKey;
+    } else {
+        colours = {p.yeaColour(), p.splitColour(), p.nayColour(), p.notVotingColour()};
+        labels = UsMapText::kSenateKey;
+    }
+    for (int i = 0; i < int(pnlKeys.size()); ++i) {
+        const bool used = i < colours.size();
+        pnlKeys[i]->setVisible(used);
+        lblKeys[i]->setVisible(used);
+        if (!used)
+            continue;
+        QPalette pal = pnlKeys[i]->palette();
+        pal.setColor(QPalette::Window, PaletteColour(colours.at(i)));
+        pnlKeys[i]->setPalette(pal);
+        lblKeys[i]->setText(labels.at(i));
+    }
+}
+
+void frmUSMap::moveFirst()
+{
+    m_session.currentQueuePos = 1;
+    SetupButtons();
+    DoMap(true);
+}
+
+void frmUSMap::movePrevious()
+{
+    if (m_session.currentQueuePos > 1)
+        --m_session.currentQueuePos;
+    SetupButtons();
+    DoMap(true);
+}
+
+void frmUSMap::moveNext()
+{
+    if (m_session.currentQueuePos < m_session.queueLength())
+        ++m_session.currentQueuePos;
+    SetupButtons();
+    DoMap(true);
+}
+
+void frmUSMap::moveLast()
+{
+    m_session.currentQueuePos = m_session.queueLength();
+    SetupButtons();
+    DoMap(true);
+}
+
+void frmUSMap::jump()
+{
+    frmJump dialog(m_services, m_session.queueLength(), this);
+    dialog.exec();
+    jumpTo(dialog.entry());
+}
+
+void frmUSMap::jumpTo(const QString &entry)
+{
+    const JumpOutcome outcome = ParseJump(entry, m_session.queueLength());
+    if (outcome.kind == JumpOutcome::OutOfRange) {
+        ReportError(m_services, this, IdeologyText::kJumpOutOfRange);
+    } else if (outcome.kind == JumpOutcome::Move) {
+        m_session.currentQueuePos = outcome.position;
+        DoMap(true);
+    }
+}
+
+void frmUSMap::fullMap()
+{
+    mapUS->setExtent(FullMapExtent(m_layer->fullExtent()));
+    const bool pan = m_pass.isHouse;
+    tbPan->setEnabled(pan);
+    mnuPan->setEnabled(pan);
+    tbZoomOut->setEnabled(false);
+    for (QAction *a : {tbPan, tbZoomIn, tbZoomOut})
+        a->setChecked(false);
+    for (QAction *m : m_modeMenus)
+        m->setChecked(false);
+    mapUS->setTracking(MapControl::Tracking::None);
+    rebuildLabels();
+}
+
+void frmUSMap::setLabels(bool on)
+{
+    if (on) {
+        LabelFeatures(m_pass.isHouse ? kDistrictField : kStateNameField);
+    } else {
+        mapUS->setLabels(QString(), 0.0);
+    }
+}
+
+void frmUSMap::LabelFeatures(const QString &field)
+{
+    const double height = LabelHeight(mapUS->visibleExtent().width(), m_layer->fullExtent().width());
+    mapUS->setLabels(field, height);
+}
+
+void frmUSMap::rebuildLabels()
+{
+    if (mnuLabels->isChecked())
+        setLabels(true);
+}
+
+void frmUSMap::setMode(QAction *modeMenu, bool on)
+{
+    // A mode turned on turns the other five off; the toolbar buttons follow the menus.
+    for (QAction *m : m_modeMenus)
+        m->setChecked(m == modeMenu && on);
+    tbZoomIn->setChecked(mnuLargeZoomIn->isChecked());
+    tbZoomOut->setChecked(mnuLargeZoomOut->isChecked());
+    tbPan->setChecked(mnuPan->isChecked());
+    if (mnuLargeZoomIn->isChecked())
+        mapUS->setTracking(MapControl::Tracking::Rectangle);
+    else if (mnuPan->isChecked())
+        mapUS->setTracking(MapControl::Tracking::Pan);
+    else
+        mapUS->setTracking(MapControl::Tracking::None);
+}
+
+void frmUSMap::mapMouseDown(Qt::MouseButton button, const QPoint &at)
+{
+    if (button != Qt::LeftButton)
+        return;
+    double factor = 0.0;
+    if (mnuSmallZoomIn->isChecked())
+        factor = kSmallZoom;
+    else if (mnuLargeZoomOut->isChecked())
+        factor = 1.0 / kLargeZoom;
+    else if (mnuSmallZoomOut->isChecked())
+        factor = 1.0 / kSmallZoom;
+    else if (mnuCenter->isChecked())
+        factor = 1.0;
+    if (factor > 0.0) {
+        // The clicked point becomes the middle of the view.
+        const QPointF centre = mapUS->ToMapPoint(QPointF(at));
+        const MapExtent v = mapUS->visibleExtent();
+        const double w = v.width() / factor / 2.0, h = v.height() / factor / 2.0;
+        mapUS->setExtent({centre.x() - w, centre.y() - h, centre.x() + w, centre.y() + h});
+        emit mapUS->extentChanged();
+        return;
+    }
+    if (mnuInquire->isChecked() && mapUS->tracking() == MapControl::Tracking::None)
+        showInquireWindow(mapUS->ToMapPoint(QPointF(at)));
+}
+
+void frmUSMap::setInquire(bool on)
+{
+    if (on)
+        mnuBreakdown->setChecked(false);
+    if (!mnuInquire->isChecked() && !mnuBreakdown->isChecked())
+        m_tip->hide();
+}
+
+void frmUSMap::setBreakdown(bool on)
+{
+    if (on)
+        mnuInquire->setChecked(false);
+    if (!mnuInquire->isChecked() && !mnuBreakdown->isChecked())
+        m_tip->hide();
+}
+
+int frmUSMap::featureOfKey(int key) const
+{
+    for (int i = 0; i < m_colouring.fills.size(); ++i)
+        if (m_colouring.fills.at(i).key.toInt() == key && !m_colouring.fills.at(i).key.isEmpty())
+            return i;
+    return -1;
+}
+
+QList<UsMapMember> frmUSMap::membersOfFeature(int feature, int limit) const
+{
+    QList<UsMapMember> members;
+    if (feature < 0 || feature >= m_colouring.fills.size())
+        return members;
+    const int key = m_colouring.fills.at(feature).key.toInt();
+    for (int row : m_colouring.membersByKey.value(key)) {
+        if (members.size() == limit)
+            break;
+        members.append(m_pass.GisVoteTable.at(row));
+    }
+    return members;
+}
+
+QString frmUSMap::tipTextAt(const QPointF &mapPoint) const
+{
+    if (!m_loaded)
+        return {};
+    const double tolerance = m_layer->isPolygon() ? 0.0 : mapUS->ToMapDistance(100.0 / 15.0);
+    const QList<int> found = m_layer->search(mapPoint.x(), mapPoint.y(), tolerance);
+    if (found.isEmpty())
+        return {};
+    const int feature = found.first();
+    if (mnuInquire->isChecked())
+        return InquireText(membersOfFeature(feature, kInquireMembers), m_tokens, m_pass.congress);
+    if (mnuBreakdown->isChecked()) {
+        const QList<UsMapMember> members = membersOfFeature(feature, kBreakdownMembers);
+        if (members.isEmpty())
+            return {};
+        return BreakdownText(FeatureHeading(m_pass.isHouse, members.first()), members, m_session.Preferences);
+    }
+    return {};
+}
+
+void frmUSMap::showInquireWindow(const QPointF &mapPoint)
+{
+    const QList<int> found = m_layer->search(mapPoint.x(), mapPoint.y());
+    if (found.isEmpty())
+        return;
+    const QList<UsMapMember> members = membersOfFeature(found.first(), kInquireMembers);
+    if (members.isEmpty())
+        return;
+    if (!m_inquire)
+        m_inquire = new frmInquire(m_pass.isHouse, this);
+    m_inquire->layoutFor(m_pass.isHouse);
+    QStringList names, votes;
+    for (const UsMapMember &m : members) {
+        names.append(m.name);
+        votes.append(m.name + QStringLiteral(": ") + VoteClassName(m.voteClass));
+    }
+    m_inquire->lblName->setText(names.join(QStringLiteral("; ")));
+    m_inquire->lblState->setText(members.first().stateName);
+    m_inquire->lblData->setText(votes.join(QLatin1Char('\n')));
+    m_inquire->show();
+    m_inquire->raise();
+}
+
+void frmUSMap::PassVar(const QStringList &selectedStates)
+{
+    m_chosenStates = selectedStates;
+    m_filter.selectedFips = m_stateList.fipsOfNames(selectedStates);
+    m_filter.on = !m_filter.selectedFips.isEmpty();
+    mnuState->setChecked(m_filter.on);
+}
+
+void frmUSMap::chooseStates()
+{
+    if (m_filter.on) {
+        // Choosing the checked menu turns the filter off.
+        PassVar({});
+        DoMap(false);
+        return;
+    }
+    frmState dialog(m_services, m_stateList.names(), this);
+    dialog.PassVar(true);
+    dialog.select(m_chosenStates);
+    if (dialog.exec() != QDialog::Accepted) {
+        mnuState->setChecked(m_filter.on);
+        return;
+    }
+    PassVar(dialog.selectedNames());
+    DoMap(false);
+}
+
+void frmUSMap::find()
+{
+    if (!m_loaded)
+        return;
+    if (!m_find) {
+        m_find = new frmFind(m_services, this);
+        connect(m_find, &frmFind::findRequested, this, [this](int row) { findMember(row); });
+        connect(m_find, &frmFind::flash, this, &frmUSMap::flashTick);
+    }
+    QStringList labels;
+    QList<int> colours;
+    for (const UsMapMember &m : std::as_const(m_pass.GisVoteTable)) {
+        labels.append(m.label());
+        colours.append(m.colour);
+    }
+    m_find->fillUSMap(labels, colours);
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+}
+
+bool frmUSMap::findMember(int row)
+{
+    if (row < 0 || row >= m_pass.GisVoteTable.size())
+        return false;
+    const UsMapMember &m = m_pass.GisVoteTable.at(row);
+    m_findFeature = m.fips == 0 ? -1 : featureOfKey(m.featureKey(m_pass.isHouse));
+    m_flashTicks = 0;
+    if (m_findFeature < 0) {
+        if (m_find)
+            m_find->tmrFind->stop();
+        ReportError(m_services, this, IdeologyText::kLegislatorNotFound);
+        return false;
+    }
+    mapUS->setHighlight(m_findFeature);
+    return true;
+}
+
+void frmUSMap::flashTick(bool visible)
+{
+    ++m_flashTicks;
+    // After the last tick the map is shown as it was.
+    if (m_flashTicks >= frmFind::kFlashTicks)
+        mapUS->setHighlight(-1);
+    else
+        mapUS->setHighlight(visible ? m_findFeature : -1);
+}
+
+void frmUSMap::requestSidePass(bool statistics)
+{
+    if (!m_loaded)
+        return;
+    DrawingPass pass;
+    m_services.showWait(kLoadingText);
+    const bool ok = RunReportingErrors(
+        m_services, this,
+        [&] {
+            pass =
+                RunDrawingPass(DrawingRequestAt(m_session, m_session.currentQueuePos), WaitProgress(m_services, false));
+        },
+        true);
+    HideWait(m_services);
+    if (!ok)
+        return;
+    if (statistics)
+        emit statisticsRequested(pass);
+    else
+        emit infoRequested(pass);
+}
+
+void frmUSMap::saveAs()
+{
+    if (!m_loaded)
+        return;
+    const QString fileName =
+        m_services.saveFileName(this, QStringLiteral("Rollscan Disk Output"), kSaveFilters, QStringLiteral("TXT"));
+    if (fileName.isEmpty())
+        return;
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    const bool picture = suffix == QLatin1String("bmp") || suffix == QLatin1String("png") ||
+                         suffix == QLatin1String("svg") || suffix == QLatin1String("wmf");
+    QString target = fileName;
+    if (suffix == QLatin1String("wmf"))
+        // A metafile is written as SVG, the portable vector picture.
+        target = QFileInfo(fileName).path() + QLatin1Char('/') + QFileInfo(fileName).completeBaseName() +
+                 QStringLiteral(".svg");
+    if (!picture)
+        m_services.showWait(kSavingText);
+    const bool ok = RunReportingErrors(
+        m_services, this,
+        [&] {
+            if (picture) {
+                UsMapPicture shown = mapUS->picture();
+                shown.view = mapUS->visibleExtent();
+                shown.highlight = -1;
+                WriteUsMapPicture(mapUS->painter(), shown, mapUS->size(), target);
+            } else {
+                SaveRollCallText(m_session, target, WaitProgress(m_services, false));
+            }
+        },
+        true);
+    HideWait(m_services);
+    if (ok)
+        ReportSaved(m_services, this, target);
+}
+
+void frmUSMap::printMap()
+{
+    if (!m_loaded)
+        return;
+    QPrinter printer;
+    printer.setDocName(UsMapText::kPrintDocument);
+    if (!m_services.choosePrinter(this, printer))
+        return;
+    printer.setDocName(UsMapText::kPrintDocument);
+    // Errors while printing the map are not reported.
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF area(QPointF(0, 0), page.size());
+    UsMapPicture shown = mapUS->picture();
+    shown.view = mapUS->visibleExtent();
+    shown.highlight = -1;
+    QFont font = painter.font();
+    font.setPointSize(12);
+    painter.setFont(font);
+    const double titleHeight = painter.fontMetrics().height() * 2.0;
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     windowTitle() + QStringLiteral("   ") + cmbInfo->currentText());
+    mapUS->painter().paint(painter, area.adjusted(0, titleHeight, 0, 0), shown);
+    painter.end();
+}
+
+frmFind *frmUSMap::findWindow() const
+{
+    return m_find;
+}
+
+frmInquire *frmUSMap::inquireWindow() const
+{
+    return m_inquire;
+}
+
+void frmUSMap::keyPressEvent(QKeyEvent *event)
+{
+    QMainWindow::keyPressEvent(event);
+}
+
+void frmUSMap::closeEvent(QCloseEvent *event)
+{
+    if (m_crossTab) {
+        m_session.crossTabRequested = false;
+        emit displayClosed();
+    }
+    emit closeStatistics();
+    if (m_inquire)
+        m_inquire->close();
+    if (m_find)
+        m_find->close();
+    m_session.usMapOpen = false;
+    event->accept();
+}
+
+} // namespace rollscan

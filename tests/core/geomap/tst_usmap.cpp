@@ -1,0 +1,438 @@
+// The US map's rules: how a feature is filled from its members, the state filter, the display mode,
+// the tip texts, label heights, the district file of a congress, the state-list record layout, and
+// the colouring of a whole layer read from a small tree.
+#include "support/UsMapFixture.h"
+
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/data/TokenTable.h"
+#include "core/geomap/MapTipText.h"
+#include "core/geomap/MapTransform.h"
+#include "core/geomap/ShapeLayer.h"
+#include "core/geomap/UsMapColouring.h"
+#include "core/geomap/UsMapRules.h"
+#include "core/ideology/QueueNavigation.h"
+
+#include <QtTest>
+
+using namespace rollscan;
+using namespace rollscan::test;
+
+Q_DECLARE_METATYPE(QList<VoteClass>)
+
+namespace {
+constexpr VoteClass Y = VoteClass::Yea;
+constexpr VoteClass N = VoteClass::Nay;
+constexpr VoteClass A = VoteClass::NotAvailable;
+
+UsMapMember member(const char *name, int party, int icpsr, int fips, const char *postal, int district, VoteClass c,
+                   int colour)
+{
+    UsMapMember m;
+    m.name = QString::fromLatin1(name);
+    m.partyCode = qint16(party);
+    m.icpsr = qint16(icpsr);
+    m.fips = qint16(fips);
+    m.postal = QString::fromLatin1(postal);
+    m.district = qint16(district);
+    m.voteClass = c;
+    m.colour = colour;
+    m.hasCoordinates = true;
+    return m;
+}
+} // namespace
+
+class TestUsMap : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pairTable_data();
+    void pairTable();
+    void allowFill_data();
+    void allowFill();
+    void displayMode_data();
+    void displayMode();
+    void inquireText_data();
+    void inquireText();
+    void breakdownText();
+    void labelHeight_data();
+    void labelHeight();
+    void districtFile_data();
+    void districtFile();
+    void stateListBytes();
+    void stateListRejectsShortFile();
+    void shortCaption();
+    void transform();
+    void fullMapTrim();
+    void layerSearch_data();
+    void layerSearch();
+    void layerMissing();
+    void senateColouring();
+    void houseColouringOnItsOwnDistricts();
+    void stateFilterLeavesOthersTransparent();
+};
+
+void TestUsMap::pairTable_data()
+{
+    QTest::addColumn<bool>("house");
+    QTest::addColumn<QList<VoteClass>>("classes");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("colour"); // -1: the default symbol
+    QTest::addColumn<bool>("hatched");
+    const Preferences p = TreeBuilder::standardPreferences();
+    const int yea = p.yeaColour(), nay = p.nayColour(), na = p.notVotingColour(), split = p.splitColour();
+    QTest::newRow("no member") << false << QList<VoteClass>{} << "default" << -1 << false;
+    QTest::newRow("one yea") << true << QList<VoteClass>{Y} << "yea" << yea << false;
+    QTest::newRow("one absent") << true << QList<VoteClass>{A} << "na" << na << false;
+    QTest::newRow("Y, Y") << false << QList<VoteClass>{Y, Y} << "yea" << yea << false;
+    QTest::newRow("Y, N") << false << QList<VoteClass>{Y, N} << "split" << split << false;
+    QTest::newRow("N, Y") << false << QList<VoteClass>{N, Y} << "split" << split << false;
+    QTest::newRow("N, N") << false << QList<VoteClass>{N, N} << "nay" << nay << false;
+    QTest::newRow("Y, A hatched") << false << QList<VoteClass>{Y, A} << "yea-hatched" << yea << true;
+    QTest::newRow("A, Y hatched") << false << QList<VoteClass>{A, Y} << "yea-hatched" << yea << true;
+    QTest::newRow("N, A hatched") << false << QList<VoteClass>{N, A} << "nay-hatched" << nay << true;
+    QTest::newRow("A, N hatched") << false << QList<VoteClass>{A, N} << "nay-hatched" << nay << true;
+    QTest::newRow("A, A") << false << QList<VoteClass>{A, A} << "na" << na << false;
+    QTest::newRow("House Y, A not hatched") << true << QList<VoteClass>{Y, A} << "yea" << yea << false;
+    QTest::newRow("House Y, N split") << true << QList<VoteClass>{Y, N} << "split" << split << false;
+    QTest::newRow("three: A first, then Y, N") << true << QList<VoteClass>{A, Y, N} << "split" << split << false;
+    QTest::newRow("three: A, A, N") << false << QList<VoteClass>{A, A, N} << "nay-hatched" << nay << true;
+    QTest::newRow("four: A, N, A, N") << true << QList<VoteClass>{A, N, A, N} << "nay" << nay << false;
+    QTest::newRow("cross-tab pair alike")
+        << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::YeaNay} << "yea-nay" << p.yeaNayColour() << false;
+    QTest::newRow("cross-tab pair apart")
+        << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::NayYea} << "split" << split << false;
+    QTest::newRow("cross-tab with unmatched")
+        << false << QList<VoteClass>{VoteClass::NoMatch, N} << "nay-hatched" << nay << true;
+}
+
+void TestUsMap::pairTable()
+{
+    QFETCH(bool, house);
+    QFETCH(QList<VoteClass>, classes);
+    QFETCH(QString, className);
+    QFETCH(int, colour);
+    QFETCH(bool, hatched);
+    const FeatureFill f = FillForMembers(classes, house, TreeBuilder::standardPreferences());
+    QCOMPARE(f.className, className);
+    QCOMPARE(f.usesDefault, colour < 0);
+    if (colour >= 0)
+        QCOMPARE(f.colour, colour);
+    QCOMPARE(f.style == FillStyle::DiagonalCross, hatched);
+}
+
+void TestUsMap::allowFill_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("house");
+    QTest::addColumn<bool>("allowed");
+    // Chosen: Connecticut (9) and New York (36).
+    QTest::newRow("House district of a chosen state") << "0902" << true << true;
+    QTest::newRow("House district 36 of New York") << "3636" << true << true;
+    QTest::newRow("House district of another state") << "0101" << true << false;
+    QTest::newRow("House key whose district number is a chosen FIPS") << "0136" << true << false;
+    QTest::newRow("Senate chosen state") << "36" << false << true;
+    QTest::newRow("Senate state code read as a number") << "09" << false << true;
+    QTest::newRow("Senate other state") << "01" << false << false;
+    QTest::newRow("not a number") << "XX" << false << false;
+}
+
+void TestUsMap::allowFill()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, house);
+    QFETCH(bool, allowed);
+    StateFilter filter;
+    filter.on = true;
+    filter.selectedFips = {9, 36};
+    QCOMPARE(AllowFill(code, house, filter), allowed);
+}
+
+void TestUsMap::displayMode_data()
+{
+    QTest::addColumn<bool>("house");
+    QTest::addColumn<int>("congress");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("House 102 is drawn") << true << 102 << true;
+    QTest::newRow("House 103 from the shapefile") << true << 103 << false;
+    QTest::newRow("House 1 is drawn") << true << 1 << true;
+    QTest::newRow("Senate 30 from the shapefile") << false << 30 << false;
+    QTest::newRow("Senate 102 from the shapefile") << false << 102 << false;
+}
+
+void TestUsMap::displayMode()
+{
+    QFETCH(bool, house);
+    QFETCH(int, congress);
+    QFETCH(bool, drawn);
+    QCOMPARE(UsMapModeFor(house, congress) == UsMapMode::Drawn, drawn);
+}
+
+void TestUsMap::inquireText_data()
+{
+    QTest::addColumn<int>("members");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one") << 1 << "DODD (D), CT";
+    QTest::newRow("two") << 2 << "DODD (D); SESSIONS (R), CT";
+    QTest::newRow("three") << 3 << "DODD (D); SESSIONS (R); WEICKER (I), CT";
+    QTest::newRow("four") << 4 << "Multiple member district with more than 3 legislators.";
+    QTest::newRow("none") << 0 << "";
+}
+
+void TestUsMap::inquireText()
+{
+    QFETCH(int, members);
+    QFETCH(QString, text);
+    TokenTable tokens;
+    tokens.records = TreeBuilder::standardTokens();
+    const QList<UsMapMember> all = {
+        member("DODD", 100, 1, 9, "CT", 0, Y, 1), member("SESSIONS", 200, 41, 1, "AL", 0, N, 4),
+        member("WEICKER", 328, 1, 9, "CT", 0, Y, 1), member("FOURTH", 100, 1, 9, "CT", 0, Y, 1)};
+    QCOMPARE(InquireText(all.mid(0, members), tokens, 107), text);
+}
+
+void TestUsMap::breakdownText()
+{
+    const Preferences p = TreeBuilder::standardPreferences();
+    const QList<UsMapMember> members = {
+        member("A", 100, 1, 9, "CT", 3, Y, p.yeaColour()), member("B", 100, 1, 9, "CT", 3, N, p.nayColour()),
+        member("C", 100, 1, 9, "CT", 3, Y, p.yeaColour()), member("D", 100, 1, 9, "CT", 3, A, p.notVotingColour())};
+    QCOMPARE(BreakdownText(FeatureHeading(true, members.first()), members, p),
+             QStringLiteral("CT District 3 Votes (Y-N-N/A): 2-1-1"));
+    UsMapMember senator = members.first();
+    senator.stateName = QStringLiteral("Connecticut");
+    QCOMPARE(BreakdownText(FeatureHeading(false, senator), {senator}, p),
+             QStringLiteral("Connecticut Votes (Y-N-N/A): 1-0-0"));
+}
+
+void TestUsMap::labelHeight_data()
+{
+    QTest::addColumn<double>("current");
+    QTest::addColumn<double>("full");
+    QTest::addColumn<double>("height");
+    QTest::newRow("full view: 1/30") << 120.0 << 120.0 << 4.0;
+    QTest::newRow("at 0.6 still 1/30") << 60.0 << 100.0 << 2.0;
+    QTest::newRow("below 0.6: 1/60") << 59.4 << 100.0 << 0.99;
+    QTest::newRow("trimmed full map of the globe-wide file: 1/60") << 114.0 << 359.0 << 1.9;
+}
+
+void TestUsMap::labelHeight()
+{
+    QFETCH(double, current);
+    QFETCH(double, full);
+    QFETCH(double, height);
+    QVERIFY(qAbs(LabelHeight(current, full) - height) < 1e-9);
+}
+
+void TestUsMap::districtFile_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("congress");
+    QTest::addColumn<QString>("chosen");
+    const QStringList sample = {"states.shp", "cd104.shp", "cd110.shp"};
+    QTest::newRow("103 before any file: cd104") << sample << 103 << "cd104.shp";
+    QTest::newRow("108 on cd104") << sample << 108 << "cd104.shp";
+    QTest::newRow("110 on its own file") << sample << 110 << "cd110.shp";
+    QTest::newRow("112 on the latest below it") << sample << 112 << "cd110.shp";
+    QTest::newRow("a file beyond the congress is not used")
+        << QStringList{"cd104.shp", "cd113.shp"} << 112 << "cd104.shp";
+    QTest::newRow("numbers below 103 are not district files of this map")
+        << QStringList{"cd102.shp", "cd104.shp"} << 105 << "cd104.shp";
+    QTest::newRow("case of the names ignored") << QStringList{"CD104.SHP", "Cd108.Shp"} << 109 << "Cd108.Shp";
+    QTest::newRow("no district file at all") << QStringList{"states.shp"} << 110 << "cd104.shp";
+}
+
+void TestUsMap::districtFile()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, congress);
+    QFETCH(QString, chosen);
+    QCOMPARE(DistrictFileFor(files, congress), chosen);
+}
+
+void TestUsMap::stateListBytes()
+{
+    QTemporaryDir dir;
+    StateList list = FixtureStateList();
+    list.records[0].order = 5;
+    list.records[0].reserved = -2;
+    const QString path = dir.filePath(QStringLiteral("state list.dat"));
+    list.write(path);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QCOMPARE(bytes.size(), 50 * 33);
+    // Connecticut: name, postal, order 5, FIPS 9, ICPSR 1, reserved -2, short name.
+    QCOMPARE(bytes.left(33), QByteArray("Connecticut    CT\x05\x00\x09\x00\x01\x00\xfe\xff"
+                                        "Connecti",
+                                        33));
+    const StateList back = StateList::Read(path);
+    QCOMPARE(back.records, list.records);
+    QCOMPARE(back.findIcpsr(13)->name, QStringLiteral("New York"));
+    QCOMPARE(back.fipsOfNames({"new york", "ALABAMA", "Virginia"}), (QList<int>{36, 1}));
+}
+
+void TestUsMap::stateListRejectsShortFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state list.dat"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(49 * 33, ' '));
+    f.close();
+    QVERIFY_THROWS_EXCEPTION(FileError, StateList::Read(path));
+}
+
+void TestUsMap::shortCaption()
+{
+    QCOMPARE(UsMapShortCaption(true, 110, 5, TaggedDate::FromDate(QDate(2007, 1, 4)), 1, 3),
+             QStringLiteral("H #110 RC #5  1/4/07  (1/3)"));
+    QCOMPARE(UsMapShortCaption(false, 30, 12, TaggedDate::FromDate(QDate(1848, 6, 19)), 2, 2),
+             QStringLiteral("S #30 RC #12  6/19/48  (2/2)"));
+}
+
+void TestUsMap::transform()
+{
+    // A view 100 units wide (78.8 drawn) and 50 high in a 788 x 1000 control: 10 pixels per
+    // degree of latitude, the view centred vertically.
+    const MapTransform t({-100, 0, 0, 50}, QRectF(0, 0, 788.010753606722, 1000));
+    QVERIFY(qAbs(t.scale() - 10.0) < 1e-9);
+    const QPointF corner = t.toControl(-100, 50);
+    QVERIFY(qAbs(corner.x()) < 1e-6);
+    QVERIFY(qAbs(corner.y() - 250.0) < 1e-6);
+    const QPointF back = t.toMap(QPointF(394.005376803361, 500));
+    QVERIFY(qAbs(back.x() + 50.0) < 1e-9);
+    QVERIFY(qAbs(back.y() - 25.0) < 1e-9);
+    QVERIFY(qAbs(t.visibleExtent().maxY - 75.0) < 1e-9);
+    QVERIFY(qAbs(t.toMapDistance(15.0) - 1.5) < 1e-9);
+}
+
+void TestUsMap::fullMapTrim()
+{
+    const MapExtent globe{-179.15, 18.9, 179.78, 71.4};
+    const MapExtent framed = FullMapExtent(globe);
+    QVERIFY(qAbs(framed.maxX - (179.78 - 245.0)) < 1e-9);
+    QCOMPARE(framed.minX, globe.minX);
+    const MapExtent small{-88, 30, -72, 45};
+    QCOMPARE(FullMapExtent(small), small);
+}
+
+void TestUsMap::layerSearch_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QList<int>>("found");
+    QTest::newRow("inside the ring") << 1.0 << 1.0 << QList<int>{0};
+    QTest::newRow("inside the hole") << 5.0 << 5.0 << QList<int>{};
+    QTest::newRow("on the island in the hole belongs to the second feature") << 5.0 << 5.5 << QList<int>{1};
+    QTest::newRow("second part of a two-part feature") << 21.0 << 1.0 << QList<int>{0};
+    QTest::newRow("outside everything") << 15.0 << 1.0 << QList<int>{};
+}
+
+void TestUsMap::layerSearch()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QList<int>, found);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("holes.shp"));
+    // Feature 0: a square with a square hole, plus a second square apart. Feature 1: an island in the hole.
+    QVERIFY(WriteTestLayer(path, {QStringLiteral("KEY")},
+                           {{{Box(0, 0, 10, 10), {{3, 3}, {7, 3}, {7, 7}, {3, 7}, {3, 3}}, Box(20, 0, 22, 2)}, {"A"}},
+                            {{Box(4.5, 5.2, 5.5, 6)}, {"B"}}}));
+    ShapeLayer layer;
+    QVERIFY(layer.open(path));
+    QCOMPARE(layer.count(), 2);
+    QCOMPARE(layer.name(), QStringLiteral("holes"));
+    QCOMPARE(layer.values(QStringLiteral("KEY")), (QStringList{"A", "B"}));
+    QCOMPARE(layer.fullExtent(), (MapExtent{0, 0, 22, 10}));
+    QCOMPARE(layer.feature(0).parts.size(), 3);
+    QCOMPARE(layer.search(x, y), found);
+}
+
+void TestUsMap::layerMissing()
+{
+    ShapeLayer layer;
+    QVERIFY(!layer.open(QStringLiteral("/nonexistent/cd104.shp")));
+    QVERIFY(!layer.isValid());
+    QVERIFY(layer.search(0, 0).isEmpty());
+}
+
+void TestUsMap::senateColouring()
+{
+    UsMapTree t;
+    t.queue(false, {1});
+    const DrawingRequest request = DrawingRequestAt(t.session, 1);
+    const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
+    const UsMapPass pass = RunUsMapPass(request, states);
+    QCOMPARE(pass.GisVoteTable.size(), 7);
+    QCOMPARE(pass.GisVoteTable.at(2).postal, QStringLiteral("NY"));
+    QCOMPARE(pass.GisVoteTable.at(2).fips, qint16(36));
+    ShapeLayer layer;
+    QVERIFY(layer.open(UsMapLayerPath(t.session.dataRoot, false, 107)));
+    const UsMapColouring c = ColourUsMap(pass, layer.values(kStateFipsField), t.session.Preferences);
+    QStringList classes;
+    for (const FeatureFill &f : c.fills)
+        classes.append(f.key + QLatin1Char(' ') + f.className);
+    // Alabama Nay + Nay, Connecticut Yea + absent (hatched), DC never coloured, New York split.
+    QCOMPARE(classes, (QStringList{"01 nay", "09 yea-hatched", "11 default", "36 split"}));
+    QCOMPARE(c.fills.at(1).colour, t.session.Preferences.yeaColour());
+    QCOMPARE(c.fills.at(1).style, FillStyle::DiagonalCross);
+    QVERIFY(c.fills.at(2).usesDefault);
+    // The senator of a state on no map is the one member left over.
+    QCOMPARE(c.membersMatched, 6);
+    QCOMPARE(c.membersUnmatched, 1);
+    QCOMPARE(pass.GisVoteTable.at(c.unmatchedRows.first()).name, QStringLiteral("NOWHERE"));
+}
+
+void TestUsMap::houseColouringOnItsOwnDistricts()
+{
+    UsMapTree t;
+    t.queue(true, {3});
+    const DrawingRequest request = DrawingRequestAt(t.session, 1);
+    const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
+    const UsMapPass pass = RunUsMapPass(request, states);
+    ShapeLayer layer;
+    const QString path = UsMapLayerPath(t.session.dataRoot, true, 110);
+    QVERIFY(path.endsWith(QStringLiteral("maps/cd110.shp")));
+    QVERIFY(layer.open(path));
+    const UsMapColouring c = ColourUsMap(pass, layer.values(kDistrictField), t.session.Preferences);
+    QStringList classes;
+    for (const FeatureFill &f : c.fills)
+        classes.append(f.key + QLatin1Char(' ') + f.className);
+    // Alabama's member has no coordinates but still votes (N/A); 0901 Yea; New York's two seats.
+    QCOMPARE(classes, (QStringList{"0101 na", "0901 yea", "3601 yea", "3602 nay"}));
+    QCOMPARE(c.membersMatched, 3);
+    QCOMPARE(c.membersUnmatched, 0);
+    QCOMPARE(pass.withoutCoordinates, 1);
+
+    // On 1995's districts New York has one seat: its first member fills it, the second finds no
+    // district; Connecticut's second district has no member.
+    ShapeLayer old;
+    QVERIFY(old.open(DataFileName(t.session.dataRoot, kMapsDir, "cd104.shp")));
+    const UsMapColouring oc = ColourUsMap(pass, old.values(kDistrictField), t.session.Preferences);
+    QCOMPARE(oc.fills.at(2).className, QStringLiteral("default"));
+    QVERIFY(oc.fills.at(2).usesDefault);
+    QCOMPARE(oc.fills.at(3).className, QStringLiteral("yea"));
+    QCOMPARE(oc.membersUnmatched, 1);
+    QCOMPARE(pass.GisVoteTable.at(oc.unmatchedRows.first()).name, QStringLiteral("KING"));
+}
+
+void TestUsMap::stateFilterLeavesOthersTransparent()
+{
+    UsMapTree t;
+    t.queue(false, {1});
+    const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
+    const UsMapPass pass = RunUsMapPass(DrawingRequestAt(t.session, 1), states);
+    StateFilter filter;
+    filter.on = true;
+    filter.selectedFips = states.fipsOfNames({QStringLiteral("New York")});
+    const UsMapColouring c =
+        ColourUsMap(pass, {QStringLiteral("01"), QStringLiteral("36")}, t.session.Preferences, filter);
+    QCOMPARE(c.fills.at(0).style, FillStyle::Transparent);
+    QCOMPARE(c.fills.at(0).className, QStringLiteral("transparent"));
+    QCOMPARE(c.fills.at(1).className, QStringLiteral("split"));
+}
+
+QTEST_GUILESS_MAIN(TestUsMap)
+#include "tst_usmap.moc"
