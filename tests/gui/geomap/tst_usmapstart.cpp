@@ -1,0 +1,115 @@
+// Starting the US map from the roll-call list through the window director, and its wiring to the
+// ideological map and the side windows.
+#include "support/GuiTestSupport.h"
+#include "support/RecordingServices.h"
+#include "support/UsMapFixture.h"
+
+#include "gui/app/WindowDirector.h"
+#include "gui/app/frmVoteStartup.h"
+#include "gui/geomap/frmUSMap.h"
+#include "gui/ideology/frmIdeological.h"
+#include "gui/ideology/frmInfo.h"
+#include "gui/search/frmViewCalls.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace rollscan;
+using namespace rollscan::test;
+
+namespace {
+struct Program {
+    UsMapTree t;
+    RecordingServices services;
+    frmVoteStartup main{t.session, services};
+    WindowDirector director{t.session, services, main};
+    frmViewCalls *list = nullptr;
+
+    // The list of the Senate's two roll calls, both queued.
+    Program()
+    {
+        t.session.isHouse = false;
+        t.session.selectedCongresses = {107};
+        // Only the Senate's rows: the House row would need another chamber.
+        const MatchRow first = t.session.MatchTable.row(1);
+        const MatchRow second = t.session.MatchTable.row(2);
+        t.session.MatchTable.clear();
+        t.session.MatchTable.append(first);
+        t.session.MatchTable.append(second);
+        list = director.showViewCalls();
+        for (const int row : {1, 2}) {
+            list->lstRollCalls->clearSelection();
+            list->lstRollCalls->item(row - 1)->setSelected(true);
+            list->lstRollCalls->setCurrentRow(row - 1);
+            list->addSelected();
+        }
+    }
+};
+} // namespace
+
+class TestUsMapStart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startOpensTheUsMap();
+    void bothViewsAndFollowing();
+};
+
+void TestUsMapStart::startOpensTheUsMap()
+{
+    Program p;
+    QVERIFY(p.list->mnuUS->isEnabled());
+    p.list->mnuUS->trigger();
+    QVERIFY(p.list->mnuUS->isChecked());
+    p.list->btnStart->click();
+    frmUSMap *map = p.director.usMapWindow();
+    QVERIFY(map);
+    QVERIFY(map->isVisible());
+    QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - SENATE MAP VOTE"));
+    QCOMPARE(map->cmbInfo->currentText(), QStringLiteral("S #107 RC #1  3/1/01  (1/2)"));
+    QVERIFY(map->tbNext->isEnabled());
+    QVERIFY(!map->tbPrevious->isEnabled());
+    SaveScreenshot(map, QStringLiteral("usmap_started"));
+
+    // Information opens from the US map as from the ideological map.
+    QVERIFY(map->mnuInfo->isEnabled());
+    map->mnuInfo->trigger();
+    QVERIFY(p.director.infoWindow());
+
+    // Cross Tab: the map shows the pair; closing it unchecks the list's cross tab.
+    p.list->btnCrossTab->click();
+    map = p.director.usMapWindow();
+    QVERIFY(map);
+    QVERIFY(map->isCrossTab());
+    QVERIFY(p.list->mnuCrossTab->isChecked());
+    map->close();
+    QVERIFY(!p.list->mnuCrossTab->isChecked());
+}
+
+void TestUsMapStart::bothViewsAndFollowing()
+{
+    Program p;
+    p.list->mnuUS->trigger();
+    p.list->mnuDouble->trigger();
+    p.list->btnStart->click();
+    frmUSMap *map = p.director.usMapWindow();
+    QVERIFY(map);
+    frmIdeological *ideological = p.director.ideologicalWindow();
+    QVERIFY(ideological);
+    QCOMPARE(ideological->lblTitle1->text(), QStringLiteral("SENATE MAP VOTE"));
+    // The ideological map's US-map command reaches the US map.
+    QVERIFY(ideological->mnuUSMap->isEnabled());
+
+    // The ideological map follows the US map to the next roll call.
+    map->moveNext();
+    QVERIFY(p.director.ideologicalWindow());
+    QCOMPARE(p.director.ideologicalWindow()->lblTitle1->text(), QStringLiteral("SECOND SENATE VOTE"));
+    QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - SECOND SENATE VOTE"));
+    SaveScreenshot(map, QStringLiteral("usmap_both_views"));
+}
+
+QTEST_MAIN(TestUsMapStart)
+#include "tst_usmapstart.moc"
