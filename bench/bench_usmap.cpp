@@ -2,6 +2,8 @@
 // lookup of the feature under the mouse.
 //
 //   bench_usmap [data root] [--congress N] [--rollcall R]
+//   bench_usmap [data root] --screenshot FILE.png --house|--senate --congress N [--rollcall R]
+//               [--partner R2] [--labels] [--zoom X1,Y1,X2,Y2] [--tip X,Y] [--filter STATE]
 //
 // Over the bundled sample tree (default: the source tree's sample/), colours maps/cd104.shp for a
 // roll call of the 104th House and times, as the median of many runs, the painting of the whole
@@ -9,6 +11,11 @@
 // resize), the same with labels, and the look-up of the feature under a point (quadtree candidates,
 // then the point-in-polygon test), over 10,000 points spread across the country. A plain baseline
 // times the even-odd test of every ring of the layer for one point, the scan the index avoids.
+// With --screenshot the map window is opened offscreen at 1000 x 760 on that roll call (with the
+// options: labels, a zoomed view in map units, a hover tip at a map point, a state filter) and
+// saved as a PNG, to be looked at as a user would.
+#include "core/app/Session.h"
+#include "core/data/CongressIndex.h"
 #include "core/data/DataTree.h"
 #include "core/data/Preferences.h"
 #include "core/geomap/ShapeLayer.h"
@@ -16,7 +23,16 @@
 #include "core/geomap/UsMapColouring.h"
 #include "core/geomap/UsMapPass.h"
 #include "core/geomap/UsMapRules.h"
+#include "core/search/SelectionQueue.h"
+#include "gui/geomap/MapControl.h"
+#include "gui/geomap/MapTip.h"
 #include "gui/geomap/UsMapPainter.h"
+#include "gui/geomap/frmUSMap.h"
+#include "gui/services/UnattendedServices.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QTest>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,6 +66,87 @@ double medianMs(const std::function<void()> &work, int repeats = kRepeats)
 #ifndef ROLLSCAN_SOURCE_SAMPLE
 #define ROLLSCAN_SOURCE_SAMPLE "sample"
 #endif
+
+QList<double> numbers(const QString &text)
+{
+    QList<double> out;
+    for (const QString &part : text.split(QLatin1Char(',')))
+        out.append(part.toDouble());
+    return out;
+}
+
+// Opens the map window over the tree on one roll call and saves a picture of it.
+int screenshot(const QString &root, const QStringList &args)
+{
+    QString file, filter;
+    bool house = true, labels = false;
+    int congress = 110, rollCall = 1, partner = 0;
+    QList<double> zoom, tip;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--screenshot"))
+            file = args.at(++i);
+        else if (a == QLatin1String("--house") || a == QLatin1String("--senate"))
+            house = a == QLatin1String("--house");
+        else if (a == QLatin1String("--congress"))
+            congress = args.at(++i).toInt();
+        else if (a == QLatin1String("--rollcall"))
+            rollCall = args.at(++i).toInt();
+        else if (a == QLatin1String("--partner"))
+            partner = args.at(++i).toInt();
+        else if (a == QLatin1String("--labels"))
+            labels = true;
+        else if (a == QLatin1String("--zoom"))
+            zoom = numbers(args.at(++i));
+        else if (a == QLatin1String("--tip"))
+            tip = numbers(args.at(++i));
+        else if (a == QLatin1String("--filter"))
+            filter = args.at(++i);
+    }
+    Session session(root);
+    session.Preferences = Preferences::Read(session.preferencesPath());
+    session.isHouse = house;
+    session.findCongresses();
+    session.selectedCongresses = {congress};
+    const CongressCounts counts = LoadCongressCounts(root, house, congress);
+    for (int r : {rollCall, partner}) {
+        if (r <= 0)
+            continue;
+        MatchRow row;
+        row.rollCall = qint16(r);
+        row.congress = qint16(congress);
+        row.description = ReadRollCallRecord(root, house, congress, r, counts.rollCallCount, true).trimmedDescription();
+        session.MatchTable.append(row);
+    }
+    AddToQueue(session, partner > 0 ? QList<int>{1, 2} : QList<int>{1});
+    session.currentQueuePos = 1;
+    session.crossTabRequested = partner > 0;
+    UnattendedServices services;
+    frmUSMap map(session, services);
+    map.setAttribute(Qt::WA_DeleteOnClose, false);
+    map.resize(1000, 760);
+    if (!map.start())
+        return 1;
+    map.show();
+    if (!QTest::qWaitForWindowExposed(&map))
+        return 1;
+    if (zoom.size() == 4)
+        map.mapUS->setExtent({zoom[0], zoom[1], zoom[2], zoom[3]});
+    if (labels)
+        map.mnuLabels->setChecked(true);
+    if (!filter.isEmpty()) {
+        map.PassVar(filter.split(QLatin1Char(';')));
+        map.DoMap(false);
+    }
+    if (tip.size() == 2) {
+        map.mnuInquire->setChecked(true);
+        const QPoint at = map.mapUS->transform().toControl(tip[0], tip[1]).toPoint();
+        map.mapTip()->MouseMove(at);
+        QTest::qWait(350);
+    }
+    QCoreApplication::processEvents();
+    return map.grab().save(file) ? 0 : 1;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,6 +155,11 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     QStringList args = app.arguments().mid(1);
     QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
+    if (args.contains(QStringLiteral("--screenshot"))) {
+        if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--")))
+            root = args.takeFirst();
+        return screenshot(root, args);
+    }
     int congress = 104, rollCall = 1;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--congress") && i + 1 < args.size())

@@ -15,6 +15,8 @@ namespace rollscan {
 namespace {
 const QColor kOutline(70, 70, 70);
 const QColor kHighlightOutline(0, 0, 0);
+// Vertices closer than this (pixels, each axis) to the last one drawn are skipped.
+constexpr double kVertexSpacing = 1.0;
 
 // A label sits at the middle of the feature's largest ring.
 QPointF labelPointOf(const MapFeature &f)
@@ -54,25 +56,36 @@ QColor UsMapPainter::backgroundColour()
 void UsMapPainter::setLayer(const ShapeLayer *layer)
 {
     m_layer = layer;
-    m_paths.clear();
     m_labelPoints.clear();
     if (!layer)
         return;
-    m_paths.reserve(layer->count());
-    for (const MapFeature &f : layer->features()) {
-        QPainterPath path;
-        path.setFillRule(Qt::OddEvenFill);
-        for (const QList<QPointF> &ring : f.parts) {
-            if (ring.isEmpty())
-                continue;
-            path.moveTo(ring.first());
-            for (qsizetype i = 1; i < ring.size(); ++i)
-                path.lineTo(ring.at(i));
-            path.closeSubpath();
-        }
-        m_paths.append(path);
+    for (const MapFeature &f : layer->features())
         m_labelPoints.append(labelPointOf(f));
+}
+
+QPainterPath UsMapPainter::controlPath(int feature, const MapTransform &t) const
+{
+    // Outlines are built in control pixels, dropping vertices that fall within a pixel of the last
+    // one kept: at full map most of a district's vertices share a pixel, and drawing them is what
+    // would make a redraw slow.
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const QList<QPointF> &ring : m_layer->feature(feature).parts) {
+        if (ring.size() < 3)
+            continue;
+        QPointF last = t.toControl(ring.first().x(), ring.first().y());
+        path.moveTo(last);
+        const qsizetype n = ring.size();
+        for (qsizetype i = 1; i < n; ++i) {
+            const QPointF p = t.toControl(ring.at(i).x(), ring.at(i).y());
+            if (i + 1 < n && std::abs(p.x() - last.x()) < kVertexSpacing && std::abs(p.y() - last.y()) < kVertexSpacing)
+                continue;
+            path.lineTo(p);
+            last = p;
+        }
+        path.closeSubpath();
     }
+    return path;
 }
 
 void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPicture &picture) const
@@ -85,15 +98,13 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
         return;
     }
     const MapTransform t(picture.view, target);
-    const QTransform toControl(t.scaleX(), 0.0, 0.0, -t.scale(), t.offsetX(), t.offsetY());
     const MapExtent visible = t.visibleExtent();
-    const QTransform base = painter.transform();
 
     QPen outline(kOutline);
     outline.setCosmetic(true);
     outline.setWidthF(0.0);
     const QColor defaultFill = defaultColour();
-    for (int i = 0; i < m_paths.size(); ++i) {
+    for (int i = 0; i < m_layer->count(); ++i) {
         const MapExtent &b = m_layer->feature(i).bounds;
         if (b.maxX < visible.minX || b.minX > visible.maxX || b.maxY < visible.minY || b.minY > visible.maxY)
             continue;
@@ -104,27 +115,17 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
         else if (fill && !fill->usesDefault)
             brush = QBrush(PaletteColour(fill->colour),
                            fill->style == FillStyle::DiagonalCross ? Qt::DiagCrossPattern : Qt::SolidPattern);
-        if (brush.style() == Qt::DiagCrossPattern) {
-            // A pattern keeps its pixel spacing: draw this one in control coordinates.
-            painter.setTransform(base);
-            painter.setPen(outline);
-            painter.setBrush(brush);
-            painter.drawPath(toControl.map(m_paths.at(i)));
-            continue;
-        }
-        painter.setTransform(toControl * base);
         painter.setPen(outline);
         painter.setBrush(brush);
-        painter.drawPath(m_paths.at(i));
+        painter.drawPath(controlPath(i, t));
     }
-    painter.setTransform(base);
 
-    if (picture.highlight >= 0 && picture.highlight < m_paths.size()) {
+    if (picture.highlight >= 0 && picture.highlight < m_layer->count()) {
         QPen pen(kHighlightOutline);
         pen.setWidthF(3.0);
         painter.setPen(pen);
         painter.setBrush(QBrush(Qt::white, Qt::BDiagPattern));
-        painter.drawPath(toControl.map(m_paths.at(picture.highlight)));
+        painter.drawPath(controlPath(picture.highlight, t));
     }
 
     if (!picture.labelField.isEmpty() && picture.labelHeight > 0.0) {
@@ -140,7 +141,7 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
             if (!visible.contains(p.x(), p.y()))
                 continue;
             const QString text = m_layer->value(i, picture.labelField);
-            const QPointF c = toControl.map(p);
+            const QPointF c = t.toControl(p.x(), p.y());
             const double w = metrics.horizontalAdvance(text);
             painter.drawText(QPointF(c.x() - w / 2.0, c.y() + metrics.ascent() / 2.0), text);
         }

@@ -12,6 +12,7 @@ class QPainter;
 
 namespace rollscan {
 
+class MapTransform;
 class ShapeLayer;
 
 // What one picture of the US map shows.
@@ -24,7 +25,7 @@ struct UsMapPicture {
 };
 
 // Paints a shapefile layer in its fills onto any painter: the window, picture files, the printer
-// and the command line all draw through this one class. Feature outlines are built once per layer.
+// and the command line all draw through this one class.
 class UsMapPainter {
 public:
     void setLayer(const ShapeLayer *layer);
@@ -35,8 +36,10 @@ public:
     static QColor backgroundColour();
 
 private:
+    // The feature's rings in control pixels, even-odd so that holes stay open.
+    QPainterPath controlPath(int feature, const MapTransform &t) const;
+
     const ShapeLayer *m_layer = nullptr;
-    QList<QPainterPath> m_paths; // in map units, even-odd so that holes stay open
     QList<QPointF> m_labelPoints;
 };
 
