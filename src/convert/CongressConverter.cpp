@@ -75,7 +75,7 @@ public:
         if (presidentAllowed && sameWord(chamber, kPresident))
             return true;
         t.fail(QStringLiteral("the row belongs to the chamber \"%1\", but the file name says the %2")
-                   .arg(t.text(m_chamberColumn), QString::fromLatin1(m_chamber)));
+                   .arg(CsvReader::Quoted(t.text(m_chamberColumn)), QString::fromLatin1(m_chamber)));
     }
 
 private:
@@ -237,7 +237,8 @@ ConvertedCongress CongressConverter::convert(bool isHouse, int congress, const Q
             } else {
                 const QDate d = QDate::fromString(date, Qt::ISODate);
                 if (!d.isValid())
-                    t.fail(QStringLiteral("the date \"%1\" is not a date written YYYY-MM-DD").arg(date));
+                    t.fail(QStringLiteral("the date \"%1\" is not a date written YYYY-MM-DD")
+                               .arg(CsvReader::Quoted(date)));
                 rc.date = TaggedDate::FromDate(d);
             }
             RollCallTexts &x = row.texts;

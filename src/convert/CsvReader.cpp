@@ -37,15 +37,21 @@ QByteArrayView trimmed(QByteArrayView v)
     return v;
 }
 
+constexpr qsizetype kLongestQuote = 40;
+
 QString shown(QByteArrayView v)
 {
-    constexpr qsizetype kLongest = 40;
-    QString s = QString::fromUtf8(v.first(std::min(v.size(), kLongest)));
-    if (v.size() > kLongest)
-        s += QStringLiteral("...");
-    return s;
+    // Enough bytes for 41 characters of any width: a longer field still gets its "...".
+    return CsvReader::Quoted(QString::fromUtf8(v.first(std::min(v.size(), (kLongestQuote + 1) * 4))));
 }
 } // namespace
+
+QString CsvReader::Quoted(const QString &field)
+{
+    if (field.size() <= kLongestQuote)
+        return field;
+    return field.first(kLongestQuote) + QStringLiteral("...");
+}
 
 CsvReader::CsvReader(QByteArray data, QString path) : m_data(std::move(data)), m_path(std::move(path))
 {
@@ -56,7 +62,7 @@ CsvReader::CsvReader(QByteArray data, QString path) : m_data(std::move(data)), m
     for (int i = 0; i < int(m_fields.size()); ++i) {
         const QString name = text(i);
         if (m_columns.contains(name))
-            failAt(m_recordLine, QStringLiteral("the header names the column \"%1\" twice").arg(name));
+            failAt(m_recordLine, QStringLiteral("the header names the column \"%1\" twice").arg(Quoted(name)));
         m_header.append(name);
         m_columns.insert(name, i);
     }

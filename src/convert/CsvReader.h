@@ -21,6 +21,10 @@ public:
     // Reads the whole file first. Throws FileError when it cannot be read.
     static CsvReader Open(const QString &path);
 
+    // A field as an error message quotes it: at most 40 characters, then "...", so that a huge
+    // field cannot make a huge message.
+    static QString Quoted(const QString &field);
+
     const QString &path() const { return m_path; }
     const QStringList &header() const { return m_header; }
     int columnCount() const { return int(m_header.size()); }

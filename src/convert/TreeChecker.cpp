@@ -6,6 +6,7 @@
 #include "core/data/Bytes.h"
 #include "core/data/CongressIndex.h"
 #include "core/data/DataTree.h"
+#include "core/data/Dates.h"
 #include "core/data/Description.h"
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
@@ -16,6 +17,7 @@
 #include "core/data/RollCall.h"
 #include "core/data/StateTable.h"
 #include "core/data/TokenTable.h"
+#include "core/search/SubjectCodeTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,11 +34,13 @@ constexpr int kDescriptionHeader = 60; // five header fields and the text length
 // Collects fault lines, at most TreeChecker::kFaultsPerFile for one file.
 class FaultList {
 public:
-    explicit FaultList(QString root) : m_root(std::move(root)) {}
+    explicit FaultList(const QString &root) : m_root(QFileInfo(root).absoluteFilePath()) {}
 
     void add(const QString &path, const QString &message)
     {
-        const QString name = QDir(m_root).relativeFilePath(path);
+        // Both sides absolute: a path already relative to the working folder would otherwise be
+        // taken as relative to the root and come out with the root twice.
+        const QString name = QDir(m_root).relativeFilePath(QFileInfo(path).absoluteFilePath());
         const int n = ++m_counts[name];
         if (n <= TreeChecker::kFaultsPerFile)
             m_lines.append(name + QStringLiteral(": ") + message);
@@ -63,6 +67,7 @@ private:
 
 struct SharedTables {
     std::optional<StateTable> states;
+    std::optional<PartyTable> parties;
 };
 
 void checkLegislators(FaultList &faults, const QString &path, const QList<Legislator> &legislators, int congress,
@@ -84,6 +89,9 @@ void checkLegislators(FaultList &faults, const QString &path, const QList<Legisl
                     path,
                     QStringLiteral("%1 has state code %2, which state.dat does not name").arg(who).arg(l.stateCode));
         }
+        if (shared.parties && shared.parties->name(l.partyCode).isEmpty())
+            faults.add(path,
+                       QStringLiteral("%1 has party code %2, which party.dat does not list").arg(who).arg(l.partyCode));
         if (PartySymbolIndex(l.partyCode, l.stateCode, congress) == kUndefinedParty)
             faults.add(path, QStringLiteral("%1 has party code %2, which has no plot symbol; the ideological map "
                                             "cannot show this congress")
@@ -170,7 +178,7 @@ void checkDescriptions(FaultList &faults, const QString &dinPath, const QString 
     }
 }
 
-void checkRollCalls(FaultList &faults, const QString &path, int rollCalls, bool newDataFormat)
+void checkRollCalls(FaultList &faults, const QString &path, int congress, int rollCalls, bool newDataFormat)
 {
     const qint64 size = QFileInfo(path).size();
     const qint64 slotBytes = qint64(rollCalls) * RollCallRecordLength(newDataFormat);
@@ -182,10 +190,23 @@ void checkRollCalls(FaultList &faults, const QString &path, int rollCalls, bool 
                              .arg(RollCallRecordLength(newDataFormat)));
         return;
     }
+    QList<RollCall> records;
     try {
-        ReadRollCalls(path, rollCalls, newDataFormat);
+        records = ReadRollCalls(path, rollCalls, newDataFormat);
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read"));
+    }
+    for (int r = 0; r < records.size(); ++r) {
+        const TaggedDate &date = records.at(r).date;
+        if (date.isDate() && !IsPossibleCongressDate(date.serial, congress))
+            faults.add(path, QStringLiteral("roll call %1 has the date %2 (day %3), impossible for congress %4 "
+                                            "(%5-%6)")
+                                 .arg(r + 1)
+                                 .arg(date.date().isValid() ? FormatNumericDate(date.date()) : QStringLiteral("none"))
+                                 .arg(date.serial)
+                                 .arg(congress)
+                                 .arg(CongressFirstYear(congress))
+                                 .arg(CongressSecondYear(congress)));
     }
 }
 
@@ -247,7 +268,7 @@ void checkCongress(FaultList &faults, const QString &root, bool isHouse, int con
         }
     }
     checkVotes(faults, file(".vot"), legislators, rollCalls);
-    checkRollCalls(faults, file(".rif"), rollCalls, newDataFormat);
+    checkRollCalls(faults, file(".rif"), congress, rollCalls, newDataFormat);
     checkDescriptions(faults, file(".din"), file(".dbn"), rollCalls);
 }
 } // namespace
@@ -276,8 +297,12 @@ QStringList TreeChecker::check()
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read"));
     }
+    const QString partyPath = DataFileName(m_root, kMainDir, QStringLiteral("party.dat"));
     try {
-        PartyTable::Read(DataFileName(m_root, kMainDir, QStringLiteral("party.dat")));
+        shared.parties = PartyTable::Read(partyPath);
+        if (shared.parties->records.isEmpty())
+            faults.add(partyPath, QStringLiteral("holds no party records; the statistics and cross-tab windows "
+                                                 "name every party from it"));
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read"));
     }
@@ -289,10 +314,19 @@ QStringList TreeChecker::check()
     for (const char *name : {"isscodes.dat", "clacodes.dat", "pelcodes.dat"}) {
         const QString path = DataFileName(m_root, kMainDir, QString::fromLatin1(name));
         const QFileInfo info(path);
-        if (!info.exists())
+        if (!info.exists()) {
             faults.add(path, QStringLiteral("is missing; the subject-code search needs it"));
-        else if (info.size() == 0)
+        } else if (!info.isFile()) {
+            faults.add(path, QStringLiteral("is not a file; the subject-code search needs a list of codes here"));
+        } else if (info.size() == 0) {
             faults.add(path, QStringLiteral("is empty; a subject-code list holds at least one line"));
+        } else {
+            try {
+                SubjectCodeTable::Read(path);
+            } catch (const FileError &e) {
+                faults.add(e, QStringLiteral("cannot be read"));
+            }
+        }
     }
 
     for (const bool isHouse : {true, false}) {

@@ -12,8 +12,10 @@
 #include "core/data/TokenTable.h"
 #include "core/data/VoteMatrix.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -147,6 +149,38 @@ QString TreeConverter::DestinationProblem(const QString &destination)
     return {};
 }
 
+const char *const TreeConverter::kWorkLockName = ".converting.lock";
+
+QStringList TreeConverter::RemoveStalePartials(const QString &destination)
+{
+    const QFileInfo dest(destination);
+    const QDir parent = dest.absoluteDir();
+    const QString prefix = QStringLiteral(".") + dest.fileName() + QStringLiteral("-partial-");
+    QStringList removed;
+    const QStringList candidates =
+        parent.entryList({prefix + QStringLiteral("??????")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &name : candidates) {
+        const QString folder = parent.filePath(name);
+        const QString lockPath = folder + QLatin1Char('/') + QLatin1String(kWorkLockName);
+        bool stale = false;
+        if (QFileInfo::exists(lockPath)) {
+            // Age says nothing about a long conversion; only a lock whose process is gone is stale.
+            QLockFile lock(lockPath);
+            lock.setStaleLockTime(0);
+            stale = lock.tryLock(0);
+            if (stale)
+                lock.unlock();
+        } else {
+            // A conversion locks its folder at once; a lockless one is left from a kill in that
+            // instant or from an older program. Give a just-started one a minute.
+            stale = QFileInfo(folder).lastModified().secsTo(QDateTime::currentDateTime()) > 60;
+        }
+        if (stale && QDir(folder).removeRecursively())
+            removed.append(folder);
+    }
+    return removed;
+}
+
 TreeConverter::Summary TreeConverter::run()
 {
     const QString problem = DestinationProblem(m_destination);
@@ -163,6 +197,11 @@ TreeConverter::Summary TreeConverter::run()
     if (!work.isValid())
         throw FileError(FileErrorNumber::AccessError, dest.absolutePath(), work.errorString());
     const QString root = work.path();
+    // Marks the folder as in use, so that another run's clean-up leaves it alone while this one lives.
+    QLockFile workLock(root + QLatin1Char('/') + QLatin1String(kWorkLockName));
+    workLock.setStaleLockTime(0);
+    if (!workLock.tryLock(0))
+        throw FileError(FileErrorNumber::AccessError, root, QStringLiteral("The work folder could not be locked"));
     for (const QString &folder : {kHouseDir, kSenateDir, kMainDir, kMapsDir, kUserDir})
         makeFolder(root, folder);
 
@@ -242,6 +281,7 @@ TreeConverter::Summary TreeConverter::run()
     QFile::setPermissions(root, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                                     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                     QFileDevice::ExeOther);
+    workLock.unlock();
     const bool replacesEmptyFolder = dest.exists();
     if (replacesEmptyFolder && !QDir(dest.absolutePath()).rmdir(dest.fileName()))
         throw FileError(FileErrorNumber::AccessError, destPath,

@@ -48,6 +48,15 @@ public:
     // parent folder is missing), or an empty text when it can.
     static QString DestinationProblem(const QString &destination);
 
+    // Removes the hidden work folders (".NAME-partial-XXXXXX" next to `destination`) that conversions
+    // killed before they finished left behind: those whose converting process is gone, and those
+    // without a lock older than a minute. A folder a running conversion holds is kept. Returns the
+    // folders removed.
+    static QStringList RemoveStalePartials(const QString &destination);
+
+    // The lock file a conversion keeps inside its work folder while it runs.
+    static const char *const kWorkLockName;
+
     // Converts every table set and writes the tree. Throws DataError for bad tables or an unusable
     // destination and FileError for files that cannot be read or written; in every such case
     // nothing is left at the destination or next to it.

@@ -30,6 +30,34 @@ CommandRegistration::CommandRegistration(Command command)
     registry().push_back(std::move(command));
 }
 
+const char *const kTabFieldHelp = "A backslash, tab, line feed or carriage return inside a field is written as\n"
+                                  "\\\\, \\t, \\n or \\r, so every row is one line.";
+
+QString TabField(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
 QTextStream &Out()
 {
     static QTextStream s(stdout);

@@ -28,6 +28,13 @@ struct CommandRegistration {
 // Dispatches argv (program name first). Prints usage for "--help" and unknown commands.
 int RunCommandLine(const QStringList &argv);
 
+// A field of tab-separated output: backslash, TAB, LF and CR become \\, \t, \n and \r, so that one
+// row stays one line and one field stays one column whatever the data hold.
+QString TabField(const QString &text);
+
+// The sentence every tab-separated command puts in its --help.
+extern const char *const kTabFieldHelp;
+
 // Output streams shared by the commands.
 QTextStream &Out();
 QTextStream &Err();

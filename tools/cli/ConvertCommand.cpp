@@ -16,7 +16,8 @@ const char *const kUsage =
     "  SRC/house/HNNN_members.csv, HNNN_rollcalls.csv, HNNN_votes.csv\n"
     "  SRC/senate/SNNN_members.csv, SNNN_rollcalls.csv, SNNN_votes.csv\n"
     "for any set of congresses and chambers. DEST must be a new or empty folder; the tree is built\n"
-    "next to it and moved into place at the end, so a failed conversion leaves nothing behind.\n"
+    "next to it and moved into place at the end, so a failed conversion leaves nothing behind. Work\n"
+    "folders that a killed conversion left next to DEST are removed first, and each is named.\n"
     "\n"
     "Options:\n"
     "  --extended           write the extended layouts (62-byte legislator, 136-byte roll-call records)\n"
@@ -83,6 +84,8 @@ int run(const QStringList &args)
     if (!problem.isEmpty())
         return usageError(problem);
 
+    for (const QString &folder : TreeConverter::RemoveStalePartials(destination))
+        Out() << "Removed " << folder << ", left by a conversion that did not finish.\n";
     try {
         TreeConverter converter(source, destination, options);
         converter.setProgress([](int done, int total, const QString &line) {

@@ -22,11 +22,14 @@ int run(const QStringList &args)
     }
     return RunReportingErrors(QStringLiteral("crosstab"), [&] {
         const DrawingPass pass = RunDrawingPass(MakeDrawingRequest(*a));
-        const PartyTable parties = PartyTable::Read(DataFileName(a->tree, kMainDir, QStringLiteral("party.dat")));
+        const QString partyPath = DataFileName(a->tree, kMainDir, QStringLiteral("party.dat"));
+        const PartyTable parties = PartyTable::Read(partyPath);
+        RequirePartiesListed(parties, partyPath, pass.legislators,
+                             CongressFileName(a->tree, a->isHouse, a->congress, QStringLiteral(".lcr")));
         for (const PartyRecord &party : CrossTabParties(pass.legislators, parties.records)) {
             const CrossTabCounts c = CountCrossTab(pass.LegislatorVoteTable, party.code);
-            Out() << party.name << '\t' << c.YY << '\t' << c.YN << '\t' << c.NY << '\t' << c.NN << '\t' << YulesQText(c)
-                  << '\t' << FormatStatistic(double(ChiSquare(c))) << "\n";
+            Out() << TabField(party.name) << '\t' << c.YY << '\t' << c.YN << '\t' << c.NY << '\t' << c.NN << '\t'
+                  << YulesQText(c) << '\t' << FormatStatistic(double(ChiSquare(c))) << "\n";
         }
         return kExitOk;
     });
@@ -38,7 +41,8 @@ const CommandRegistration registration({
     QStringLiteral("Usage: rollscan-cli crosstab TREE --house|--senate --congress N --roll R "
                    "--partner-congress N2 --partner-roll R2 [--extended]\n\n"
                    "Prints one line per party with members, in the order of their first member:\n"
-                   "name, Yea-Yea, Yea-Nay, Nay-Yea, Nay-Nay, Yule's Q and chi-square, separated by tabs."),
+                   "name, Yea-Yea, Yea-Nay, Nay-Yea, Nay-Nay, Yule's Q and chi-square, separated by tabs.\n") +
+        QString::fromLatin1(kTabFieldHelp),
     run,
 });
 } // namespace

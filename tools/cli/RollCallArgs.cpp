@@ -120,7 +120,10 @@ int RunReportingErrors(const QString &command, const std::function<int()> &body)
         Err() << "rollscan-cli " << command << ": " << e.sentence() << " (" << e.path() << ": " << e.description()
               << ")\n";
     } catch (const DataError &e) {
-        Err() << "rollscan-cli " << command << ": " << e.message() << "\n";
+        Err() << "rollscan-cli " << command << ": ";
+        if (!e.path().isEmpty() && !e.message().contains(e.path()))
+            Err() << e.path() << ": ";
+        Err() << e.message() << "\n";
     }
     return kExitBadData;
 }

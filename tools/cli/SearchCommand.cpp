@@ -187,7 +187,7 @@ int run(const QStringList &args)
         }
         for (const MatchRow &row : session.MatchTable.rows())
             Out() << row.congress << '\t' << row.rollCall << '\t' << isoDate(row.date) << '\t' << row.yeas << '\t'
-                  << row.nays << '\t' << row.description << '\n';
+                  << row.nays << '\t' << TabField(row.description) << '\n';
         if (outcome.truncated)
             Err() << "rollscan-cli search: " << outcome.message << "\n";
         return kExitOk;
@@ -208,7 +208,8 @@ const CommandRegistration registration({
         "a bookmark file instead (chamber and congresses are then taken from the file). --extended reads\n"
         "the extended record layouts.\n\n"
         "Prints one line per match: congress, roll-call number, date (YYYY-MM-DD, empty for a text date),\n"
-        "yeas, nays and description, separated by tabs. Exit status: 0 ok, 1 bad data, 2 bad usage."),
+        "yeas, nays and description, separated by tabs. ") +
+        QString::fromLatin1(kTabFieldHelp) + QStringLiteral("\nExit status: 0 ok, 1 bad data, 2 bad usage."),
     run,
 });
 } // namespace

@@ -7,6 +7,7 @@ namespace rollscan {
 
 namespace {
 const QDate kBase(1899, 12, 30);
+const QDate kFirstPossible(1789, 1, 1);
 const char *const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
                                  "July",    "August",   "September", "October", "November", "December"};
 } // namespace
@@ -15,7 +16,15 @@ QDate DateFromSerial(double serial)
 {
     if (!std::isfinite(serial) || std::fabs(serial) > 3.0e6)
         return {};
-    return kBase.addDays(static_cast<qint64>(std::trunc(serial)));
+    const QDate d = kBase.addDays(static_cast<qint64>(std::trunc(serial)));
+    return d < kFirstPossible ? QDate() : d;
+}
+
+bool IsPossibleCongressDate(double serial, int congress)
+{
+    const QDate d = DateFromSerial(serial);
+    return d.isValid() && d >= QDate(CongressFirstYear(congress), 1, 1) &&
+           d <= QDate(CongressSecondYear(congress) + 1, 3, 4);
 }
 
 double SerialFromDate(const QDate &date)

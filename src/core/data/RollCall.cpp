@@ -128,6 +128,13 @@ RollCallKeys PeekRollCall(const ByteReader &in, qint64 offset, bool extended)
     }
     k.yeas = in.i16(k.afterDate + kAfterYeas);
     k.nays = in.i16(k.afterDate + kAfterNays);
+    // A tally is a number of members: a negative one can only come from a damaged file.
+    if (k.yeas < 0 || k.nays < 0)
+        throw FileError(FileErrorNumber::BadFormat, in.path(),
+                        QStringLiteral("Roll call %1 has negative tallies (%2 yeas, %3 nays)")
+                            .arg(offset / slot + 1)
+                            .arg(k.yeas)
+                            .arg(k.nays));
     return k;
 }
 
@@ -148,6 +155,13 @@ RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool extended)
     rc.infoYea = in.i16(after + kAfterInfoYea);
     rc.infoNay = in.i16(after + kAfterInfoNay);
     rc.infoNotVoting = in.i16(after + kAfterInfoNotVoting);
+    if (rc.infoYea < 0 || rc.infoNay < 0 || rc.infoNotVoting < 0)
+        throw FileError(FileErrorNumber::BadFormat, in.path(),
+                        QStringLiteral("Roll call %1 has negative counts (%2 yea, %3 nay, %4 not voting)")
+                            .arg(offset / RollCallRecordLength(extended) + 1)
+                            .arg(rc.infoYea)
+                            .arg(rc.infoNay)
+                            .arg(rc.infoNotVoting));
     rc.Spread1 = in.f32(after + kAfterParams);
     rc.Midpoint1 = in.f32(after + kAfterParams + 4);
     rc.Spread2 = in.f32(after + kAfterParams + 8);

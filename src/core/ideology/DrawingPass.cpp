@@ -55,11 +55,13 @@ RollCall ReadRollCallRecord(const QString &root, bool isHouse, int congress, int
                             bool newDataFormat)
 {
     if (rollCall < 1 || rollCall > rollCallCount)
+        // The count comes from the congress index, so that is the file a wrong count points at.
         throw DataError(QStringLiteral("Roll call %1 is not in the %2 roll calls of %3 #%4.")
                             .arg(rollCall)
                             .arg(rollCallCount)
                             .arg(chamberName(isHouse))
-                            .arg(congress));
+                            .arg(congress),
+                        CongressIndexFileName(root, isHouse));
     const QString path = CongressFileName(root, isHouse, congress, QStringLiteral(".rif"));
     return ReadRollCalls(path, rollCallCount, newDataFormat).at(rollCall - 1);
 }
@@ -148,7 +150,8 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
         if (HasCoordinates(l.coord1, l.coord2)) {
             const int symbol = PartySymbolIndex(l.partyCode, l.stateCode, congress);
             if (symbol == kUndefinedParty)
-                throw UndefinedPartyError(l.name, i, l.partyCode);
+                throw UndefinedPartyError(l.name, i, l.partyCode,
+                                          CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")));
             const TokenRecord *token = tokens.find(symbol);
             PlottedEntry e;
             e.name = l.trimmedName();

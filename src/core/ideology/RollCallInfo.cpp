@@ -80,17 +80,7 @@ RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &descr
 
 RollCallInfo LoadRollCallInfo(const DrawingPass &pass, const QString &root)
 {
-    Description description;
-    bool read = true;
-    try {
-        description = ReadDescription(root, pass.isHouse, pass.congress, pass.rollCall);
-    } catch (const FileError &) {
-        // The window keeps the tallies and the not-shown list without the description.
-        read = false;
-    }
-    RollCallInfo info = BuildRollCallInfo(pass, description, HeadingOf(pass));
-    info.descriptionRead = read;
-    return info;
+    return BuildRollCallInfo(pass, ReadDescription(root, pass.isHouse, pass.congress, pass.rollCall), HeadingOf(pass));
 }
 
 QStringList InfoReportLines(const RollCallInfo &info)

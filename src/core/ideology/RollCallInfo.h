@@ -41,8 +41,8 @@ ReportRollCall HeadingOf(const DrawingPass &pass);
 // Fills the information of the pass's roll call from the pass and a description record.
 RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &description, const ReportRollCall &heading);
 
-// The same, reading the description of the roll call from the tree below `root`. A description that
-// cannot be read leaves the details empty and descriptionRead false; the rest is filled.
+// The same, reading the description of the roll call from the tree below `root`. Throws FileError
+// naming the ".din" or ".dbn" file when the description is missing or lies outside its file.
 RollCallInfo LoadRollCallInfo(const DrawingPass &pass, const QString &root);
 
 // The lines of the saved information report, first line "Rollscan for Windows Roll Call Information".

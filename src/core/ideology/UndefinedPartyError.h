@@ -8,8 +8,9 @@ namespace rollscan {
 // map shows before the program ends.
 class UndefinedPartyError : public DataError {
 public:
-    // `storedName` is the 12-character name field as stored (not trimmed).
-    UndefinedPartyError(const QString &storedName, int recordNumber, int partyCode);
+    // `storedName` is the 12-character name field as stored (not trimmed); `path` is the legislator
+    // file holding the record.
+    UndefinedPartyError(const QString &storedName, int recordNumber, int partyCode, const QString &path = {});
 
     int recordNumber() const { return m_recordNumber; }
     int partyCode() const { return m_partyCode; }

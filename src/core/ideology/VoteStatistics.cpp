@@ -59,11 +59,13 @@ VoteStatistics CountVoteStatistics(const QString &root, bool isHouse, int congre
     // Validates the roll-call number against the congress before any vote is read.
     ReadRollCallRecord(root, isHouse, congress, rollCall, counts.rollCallCount, newDataFormat);
     const int n = counts.legislatorCount;
-    const QList<Legislator> legislators =
-        ReadLegislators(CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")), n, newDataFormat);
+    const QString lcrPath = CongressFileName(root, isHouse, congress, QStringLiteral(".lcr"));
+    const QList<Legislator> legislators = ReadLegislators(lcrPath, n, newDataFormat);
     const VoteMatrix votes =
         VoteMatrix::Load(CongressFileName(root, isHouse, congress, QStringLiteral(".vot")), n, counts.rollCallCount);
-    const PartyTable parties = PartyTable::Read(DataFileName(root, kMainDir, QStringLiteral("party.dat")));
+    const QString partyPath = DataFileName(root, kMainDir, QStringLiteral("party.dat"));
+    const PartyTable parties = PartyTable::Read(partyPath);
+    RequirePartiesListed(parties, partyPath, legislators, lcrPath);
 
     VoteStatistics s = start(parties.records, congress);
     for (int i = 1; i <= n; ++i) {

@@ -2,6 +2,7 @@
 
 #include "core/app/Session.h"
 #include "core/data/Bytes.h"
+#include "core/data/CongressIndex.h"
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 #include "core/search/SelectionQueue.h"
@@ -109,6 +110,33 @@ void place(QByteArray &content, int number, const BookmarkEntry &e, bool last)
         content.append(QByteArray(at + BookmarkFile::kRecordLength - content.size(), '\0'));
     const int used = usedBytes(dateBytes(e.date));
     content.replace(at, used, record.left(used));
+}
+
+// Why `e` cannot be a roll call of the tree whose congress indexes are `house` and `senate`, or an
+// empty text when it can.
+QString outsideTree(const BookmarkEntry &e, const QList<CongressCounts> &house, const QList<CongressCounts> &senate)
+{
+    const QList<CongressCounts> &index = e.isHouse ? house : senate;
+    const QString chamber = e.isHouse ? QStringLiteral("House") : QStringLiteral("Senate");
+    if (e.congress < 1 || e.congress > index.size() || index.at(e.congress - 1).rollCallCount <= 0)
+        return QStringLiteral("the data tree has no %1 congress %2").arg(chamber).arg(e.congress);
+    const int count = index.at(e.congress - 1).rollCallCount;
+    if (e.rollCall < 1 || e.rollCall > count)
+        return QStringLiteral("%1 congress %2 has roll calls 1 to %3").arg(chamber).arg(e.congress).arg(count);
+    if (e.yeas < 0 || e.nays < 0)
+        return QStringLiteral("its tallies (%1 yeas, %2 nays) are negative").arg(e.yeas).arg(e.nays);
+    return {};
+}
+
+// The congress index of one chamber, or none when the tree has no readable index: every entry of
+// that chamber is then refused.
+QList<CongressCounts> indexOrNone(const Session &session, bool isHouse)
+{
+    try {
+        return ReadCongressIndex(CongressIndexFileName(session.dataRoot, isHouse), isHouse);
+    } catch (const FileError &) {
+        return {};
+    }
 }
 
 struct ExistingList {
@@ -243,6 +271,23 @@ QList<BookmarkEntry> BookmarkEntriesFromQueue(const Session &session)
 SearchOutcome LoadBookmarkFile(Session &session, const QString &path, const ProgressCallback &progress)
 {
     const QList<BookmarkEntry> entries = BookmarkFile::Read(path);
+    // A bookmark file may come from another tree or be damaged: refuse an entry the tree cannot show
+    // before anything changes, rather than list a roll call no window can open.
+    const QList<CongressCounts> house = indexOrNone(session, true);
+    const QList<CongressCounts> senate = indexOrNone(session, false);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const BookmarkEntry &e = entries.at(i);
+        const QString why = outsideTree(e, house, senate);
+        if (!why.isEmpty())
+            throw DataError(QStringLiteral("%1: entry %2 (%3 congress %4, roll call %5) is not in this data tree: %6.")
+                                .arg(path)
+                                .arg(i + 1)
+                                .arg(e.isHouse ? QStringLiteral("House") : QStringLiteral("Senate"))
+                                .arg(e.congress)
+                                .arg(e.rollCall)
+                                .arg(why),
+                            path);
+    }
     session.searchByIssue = session.searchByClausen = session.searchByPeltzman = false;
     session.searchByOther = true;
     MatchTable found;

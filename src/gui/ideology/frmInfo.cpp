@@ -6,6 +6,7 @@
 #include "core/ideology/IdeologyTexts.h"
 #include "gui/services/ReportPrinter.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
 #include <QAction>
@@ -123,7 +124,12 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
 
 void frmInfo::fill(const DrawingPass &pass)
 {
-    showInfo(LoadRollCallInfo(pass, m_session.dataRoot));
+    // The tallies and the not-shown list stand without the description; why the description is
+    // missing is reported rather than left as an empty Details frame.
+    RollCallInfo info = BuildRollCallInfo(pass, Description{}, HeadingOf(pass));
+    info.descriptionRead = false;
+    RunReportingErrors(m_services, this, [&] { info = LoadRollCallInfo(pass, m_session.dataRoot); });
+    showInfo(info);
 }
 
 void frmInfo::showInfo(const RollCallInfo &info)

@@ -528,6 +528,19 @@ void TestDataFiles::dates_data()
     QTest::newRow("negative with time") << -1.5 << QDate(1899, 12, 29) << "December 29, 1899"
                                         << "12/29/1899"
                                         << "12/29/99";
+    // No roll call is older than 1789, so such a day is shown as no date.
+    QTest::newRow("last day of 1788") << -40540.0 << QDate() << ""
+                                      << ""
+                                      << "";
+    QTest::newRow("first day of 1789") << -40539.0 << QDate(1789, 1, 1) << "January 1, 1789"
+                                       << "1/1/1789"
+                                       << "1/1/89";
+    QTest::newRow("not a number") << std::nan("") << QDate() << ""
+                                  << ""
+                                  << "";
+    QTest::newRow("infinite") << -HUGE_VAL << QDate() << ""
+                              << ""
+                              << "";
 }
 
 void TestDataFiles::dates()
@@ -541,7 +554,7 @@ void TestDataFiles::dates()
     QCOMPARE(FormatLongDate(date), longForm);
     QCOMPARE(FormatNumericDate(date), numeric);
     QCOMPARE(FormatShortYearDate(date), shortYear);
-    if (serial == std::trunc(serial))
+    if (date.isValid() && serial == std::trunc(serial))
         QCOMPARE(SerialFromDate(date), serial);
     QCOMPARE(CongressFirstYear(97), 1981);
     QCOMPARE(CongressSecondYear(1), 1790);

@@ -1,5 +1,6 @@
 #include "support/TreeBuilder.h"
 
+#include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 #include "core/ideology/DrawingPass.h"
 #include "core/ideology/ReportLine.h"
@@ -83,7 +84,7 @@ private slots:
     void reportLine();
     void congressYears_data();
     void congressYears();
-    void missingDescriptionKeepsTheRest();
+    void missingDescriptionNamesTheFile();
 };
 
 void TestInfo::savedReportBytes()
@@ -298,15 +299,18 @@ void TestInfo::congressYears()
     QCOMPARE(rc.headingLines().value(0), QStringLiteral("April 1, 1789: Roll Call #7"));
 }
 
-void TestInfo::missingDescriptionKeepsTheRest()
+void TestInfo::missingDescriptionNamesTheFile()
 {
     Tree tree;
     QVERIFY(QFile::remove(tree.builder.path(QStringLiteral("house/101.dbn"))));
-    const RollCallInfo info = LoadRollCallInfo(tree.pass(), tree.dir.path());
-    QVERIFY(!info.descriptionRead);
-    QCOMPARE(info.yea, 60);
-    QCOMPARE(info.column1.size(), 7);
-    QVERIFY(info.details.isEmpty());
+    // The details are not left blank in silence: the error names the missing file.
+    try {
+        LoadRollCallInfo(tree.pass(), tree.dir.path());
+        QFAIL("a missing description file was not reported");
+    } catch (const FileError &e) {
+        QCOMPARE(e.number(), FileErrorNumber::NotFound);
+        QCOMPARE(e.path(), tree.builder.path(QStringLiteral("house/101.dbn")));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestInfo)

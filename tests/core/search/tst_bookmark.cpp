@@ -389,6 +389,11 @@ void TestBookmark::loadAsSearchSource()
     const QString path = dir.filePath(QStringLiteral("mixed.bmk"));
     QList<BookmarkEntry> list = {entry(103, 45, QStringLiteral("A")), entry(104, 2, QStringLiteral("B"), false)};
     BookmarkFile::Append(path, list);
+    // The entries must be roll calls of the tree: House 103 holds 45 roll calls, Senate 104 two.
+    rollscan::test::TreeBuilder tree(dir.path());
+    tree.setCounts(true, 103, {420, 45});
+    tree.setCounts(false, 104, {100, 2});
+    tree.writeIndexes();
     Session s(dir.path());
     s.MatchTable.append({1, QStringLiteral("old"), {}, 1, 1, 97});
     AddAllToQueue(s);

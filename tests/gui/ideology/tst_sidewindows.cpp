@@ -176,6 +176,7 @@ private slots:
     void statisticsSaveError();
     void statisticsPrint();
     void statisticsMissingPartyFile();
+    void infoMissingDescriptionReported();
     void printedPages();
     void printError_data();
     void printError();
@@ -637,6 +638,22 @@ void tst_sidewindows::statisticsMissingPartyFile()
     QCOMPARE(f.services.errorTexts().size(), 1);
     QVERIFY(f.services.errorTexts().first().startsWith(QStringLiteral("That file doesn't exist.")));
     QVERIFY(!f.services.waitVisible);
+}
+
+// A description that cannot be read is reported, not shown as an empty Details frame; the tallies stay.
+void tst_sidewindows::infoMissingDescriptionReported()
+{
+    Fixture f;
+    frmInfo sound(*f.session, f.services);
+    sound.fill(f.pass(101, 1));
+    QVERIFY(f.services.errorTexts().isEmpty());
+    QFile::remove(f.file(QStringLiteral("house/101.dbn")));
+    frmInfo window(*f.session, f.services);
+    window.fill(f.pass(101, 1));
+    QCOMPARE(f.services.errorTexts().size(), 1);
+    QVERIFY(f.services.errorTexts().first().startsWith(QStringLiteral("That file doesn't exist.")));
+    QCOMPARE(window.lblYea->text(), sound.lblYea->text());
+    QVERIFY(!window.info().descriptionRead);
 }
 
 // Both reports painted on letter-sized pages at 100 dots per inch, as a printer would get them.
