@@ -178,6 +178,16 @@ void checkDescriptions(FaultList &faults, const QString &dinPath, const QString 
     }
 }
 
+// True when a stored date can be that of a roll call of congress `congress`: a day DateFromSerial
+// accepts, from 1 January of the congress's first year to 4 March after its second year (terms ran
+// to 4 March until 1935, and sessions since then may sit into early January).
+bool isPossibleCongressDate(double serial, int congress)
+{
+    const QDate d = DateFromSerial(serial);
+    return d.isValid() && d >= QDate(CongressFirstYear(congress), 1, 1) &&
+           d <= QDate(CongressSecondYear(congress) + 1, 3, 4);
+}
+
 void checkRollCalls(FaultList &faults, const QString &path, int congress, int rollCalls, bool newDataFormat)
 {
     const qint64 size = QFileInfo(path).size();
@@ -198,7 +208,7 @@ void checkRollCalls(FaultList &faults, const QString &path, int congress, int ro
     }
     for (int r = 0; r < records.size(); ++r) {
         const TaggedDate &date = records.at(r).date;
-        if (date.isDate() && !IsPossibleCongressDate(date.serial, congress))
+        if (date.isDate() && !isPossibleCongressDate(date.serial, congress))
             faults.add(path, QStringLiteral("roll call %1 has the date %2 (day %3), impossible for congress %4 "
                                             "(%5-%6)")
                                  .arg(r + 1)

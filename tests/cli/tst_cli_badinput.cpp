@@ -218,10 +218,10 @@ void TestCliBadInput::refusedNamingTheFile_data()
            "Legislator CLARK        (3) is set as being in party 9999 which is currently not defined in Rollscan.";
     QTest::newRow("stats, count lowered in the index")
         << int(Fault::LoweredCount) << "stats" << QStringList()
-        << "rollscan-cli stats: TREE/main/houses.dat: Roll call 2 is not in the 1 roll calls of House #97.";
+        << "rollscan-cli stats: Roll call 2 is not in the 1 roll calls of House #97 (TREE/main/houses.dat).";
     QTest::newRow("info, count lowered in the index")
         << int(Fault::LoweredCount) << "info" << QStringList()
-        << "rollscan-cli info: TREE/main/houses.dat: Roll call 2 is not in the 1 roll calls of House #97.";
+        << "rollscan-cli info: Roll call 2 is not in the 1 roll calls of House #97 (TREE/main/houses.dat).";
 }
 
 void TestCliBadInput::refusedNamingTheFile()

@@ -228,7 +228,7 @@ void TestCliRollCall::badData_data()
         << "Legislator BAKER        (2) is set as being in party 602 which is currently not defined in Rollscan.";
     QTest::newRow("roll call beyond the congress")
         << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "3", "--extended"}
-        << "Roll call 3 is not in the 2 roll calls of House #97.";
+        << "Roll call 3 is not in the 2 roll calls of House #97 (";
     QTest::newRow("congress missing from the index")
         << QStringList{"stats", m_extended, "--house", "--congress", "99", "--roll", "1", "--extended"}
         << "This file has a non-standard end-of-file marker";
@@ -240,7 +240,7 @@ void TestCliRollCall::badData_data()
     QTest::newRow("partner roll call beyond its congress")
         << QStringList{"crosstab", m_extended,           "--house", "--congress",     "97", "--roll",
                        "1",        "--partner-congress", "98",      "--partner-roll", "9",  "--extended"}
-        << "Roll call 9 is not in the 2 roll calls of House #98.";
+        << "Roll call 9 is not in the 2 roll calls of House #98 (";
 }
 
 void TestCliRollCall::badData()

@@ -6,6 +6,7 @@
 #include "core/ideology/CrossTab.h"
 #include "core/ideology/DrawingPass.h"
 #include "core/ideology/NumberFormat.h"
+#include "core/ideology/VoteStatistics.h"
 
 namespace rollscan::cli {
 

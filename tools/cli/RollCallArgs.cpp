@@ -5,6 +5,7 @@
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 #include "core/data/Preferences.h"
+#include "core/ideology/UndefinedPartyError.h"
 
 #include <QFileInfo>
 
@@ -119,11 +120,11 @@ int RunReportingErrors(const QString &command, const std::function<int()> &body)
     } catch (const FileError &e) {
         Err() << "rollscan-cli " << command << ": " << e.sentence() << " (" << e.path() << ": " << e.description()
               << ")\n";
+    } catch (const UndefinedPartyError &e) {
+        // The map's sentence names the legislator; the command line adds the file.
+        Err() << "rollscan-cli " << command << ": " << e.path() << ": " << e.message() << "\n";
     } catch (const DataError &e) {
-        Err() << "rollscan-cli " << command << ": ";
-        if (!e.path().isEmpty() && !e.message().contains(e.path()))
-            Err() << e.path() << ": ";
-        Err() << e.message() << "\n";
+        Err() << "rollscan-cli " << command << ": " << e.message() << "\n";
     }
     return kExitBadData;
 }

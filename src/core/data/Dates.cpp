@@ -7,6 +7,8 @@ namespace rollscan {
 
 namespace {
 const QDate kBase(1899, 12, 30);
+// No roll call is older than 1789: an earlier day (like NaN or an infinite serial) can only come
+// from a damaged file and is shown as no date.
 const QDate kFirstPossible(1789, 1, 1);
 const char *const kMonths[12] = {"January", "February", "March",     "April",   "May",      "June",
                                  "July",    "August",   "September", "October", "November", "December"};
@@ -18,13 +20,6 @@ QDate DateFromSerial(double serial)
         return {};
     const QDate d = kBase.addDays(static_cast<qint64>(std::trunc(serial)));
     return d < kFirstPossible ? QDate() : d;
-}
-
-bool IsPossibleCongressDate(double serial, int congress)
-{
-    const QDate d = DateFromSerial(serial);
-    return d.isValid() && d >= QDate(CongressFirstYear(congress), 1, 1) &&
-           d <= QDate(CongressSecondYear(congress) + 1, 3, 4);
 }
 
 double SerialFromDate(const QDate &date)

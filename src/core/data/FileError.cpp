@@ -84,9 +84,6 @@ QString FileErrorDescription(int number)
     }
 }
 
-DataError::DataError(QString message, QString path)
-    : std::runtime_error(message.toStdString()), m_message(std::move(message)), m_path(std::move(path))
-{
-}
+DataError::DataError(QString message) : std::runtime_error(message.toStdString()), m_message(std::move(message)) {}
 
 } // namespace rollscan

@@ -48,17 +48,13 @@ QString FileErrorSentence(int number, const QString &description);
 QString FileErrorDescription(int number);
 
 // Input that is well-formed as a file but wrong as data (used by the converter and searches).
-// `path` names the file the wrong data came from when one is to blame; it may be empty for mistakes
-// of the user's own choosing (an empty queue, a row the list does not hold).
 class DataError : public std::runtime_error {
 public:
-    explicit DataError(QString message, QString path = {});
+    explicit DataError(QString message);
     const QString &message() const { return m_message; }
-    const QString &path() const { return m_path; }
 
 private:
     QString m_message;
-    QString m_path;
 };
 
 } // namespace rollscan

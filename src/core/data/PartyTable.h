@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/data/Legislator.h"
-
 #include <QList>
 #include <QString>
 
@@ -28,11 +26,5 @@ public:
 
     QList<PartyRecord> records;
 };
-
-// Counting by party needs every member's party named: throws DataError naming `partyPath` (and the
-// legislator's record in `legislatorPath`) for the first member whose party code `parties` lacks,
-// which is every member when the table is empty.
-void RequirePartiesListed(const PartyTable &parties, const QString &partyPath, const QList<Legislator> &legislators,
-                          const QString &legislatorPath);
 
 } // namespace rollscan

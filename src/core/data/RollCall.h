@@ -59,14 +59,13 @@ int RollCallRecordLength(bool newDataFormat);
 // The standard form of an extended record: second issue code and reserved fields dropped.
 RollCall ToOldRollCall(const RollCall &extended);
 
-// Decodes the record in the slot at `offset`. Throws FileError 321 for a date tag other than 7 or 8,
-// a text date that does not fit the slot or a negative tally or count, 62 when the slot lies past
-// the end.
+// Decodes the record in the slot at `offset`. Throws FileError 321 for a date tag other than 7 or 8
+// or a text date that does not fit the slot, 62 when the slot lies past the end.
 RollCall DecodeRollCall(const ByteReader &in, qint64 offset, bool newDataFormat);
 // The fields a search reads from every record: the subject codes, the undecoded 60-byte description,
 // the date and the official tallies. A search tests these and decodes the rest only for records that
 // pass. issueCode2 is 0 for a standard record. Throws FileError 62 when the fields lie past the end,
-// 321 for a date or a tally DecodeRollCall would refuse.
+// 321 for a date DecodeRollCall would refuse.
 struct RollCallKeys {
     qint16 issueCode = 0;
     qint16 issueCode2 = 0;

@@ -56,12 +56,12 @@ RollCall ReadRollCallRecord(const QString &root, bool isHouse, int congress, int
 {
     if (rollCall < 1 || rollCall > rollCallCount)
         // The count comes from the congress index, so that is the file a wrong count points at.
-        throw DataError(QStringLiteral("Roll call %1 is not in the %2 roll calls of %3 #%4.")
+        throw DataError(QStringLiteral("Roll call %1 is not in the %2 roll calls of %3 #%4 (%5).")
                             .arg(rollCall)
                             .arg(rollCallCount)
                             .arg(chamberName(isHouse))
-                            .arg(congress),
-                        CongressIndexFileName(root, isHouse));
+                            .arg(congress)
+                            .arg(CongressIndexFileName(root, isHouse)));
     const QString path = CongressFileName(root, isHouse, congress, QStringLiteral(".rif"));
     return ReadRollCalls(path, rollCallCount, newDataFormat).at(rollCall - 1);
 }

@@ -13,11 +13,14 @@ public:
     UndefinedPartyError(const QString &storedName, int recordNumber, int partyCode, const QString &path = {});
 
     int recordNumber() const { return m_recordNumber; }
+    // The legislator file holding the record, when known.
+    const QString &path() const { return m_path; }
     int partyCode() const { return m_partyCode; }
 
 private:
     int m_recordNumber;
     int m_partyCode;
+    QString m_path;
 };
 
 } // namespace rollscan

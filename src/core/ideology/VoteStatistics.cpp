@@ -87,6 +87,21 @@ VoteStatistics CountVoteStatistics(const QList<Legislator> &legislators, const Q
     return s;
 }
 
+void RequirePartiesListed(const PartyTable &parties, const QString &partyPath, const QList<Legislator> &legislators,
+                          const QString &legislatorPath)
+{
+    for (qsizetype i = 0; i < legislators.size(); ++i) {
+        const Legislator &l = legislators.at(i);
+        if (parties.name(l.partyCode).isEmpty())
+            throw DataError(QStringLiteral("%1 does not list party code %2 of legislator %3 (record %4 of %5).")
+                                .arg(partyPath)
+                                .arg(l.partyCode)
+                                .arg(l.trimmedName())
+                                .arg(i + 1)
+                                .arg(legislatorPath));
+    }
+}
+
 QList<PartyRow> PartyRows(const VoteStatistics &s)
 {
     const bool regional = s.congress >= VoteStatistics::kFirstShownCongress;

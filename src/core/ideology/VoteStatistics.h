@@ -84,4 +84,10 @@ struct StatisticsPrintedLine {
 // The printed statistics: the lines of the saved report, each with the way it is set.
 QList<StatisticsPrintedLine> StatisticsPrintedLines(const ReportRollCall &heading, const VoteStatistics &stats);
 
+// Counting by party needs every member's party named: throws DataError naming `partyPath` (and the
+// legislator's record in `legislatorPath`) for the first member whose party code `parties` lacks,
+// which is every member when the table is empty.
+void RequirePartiesListed(const PartyTable &parties, const QString &partyPath, const QList<Legislator> &legislators,
+                          const QString &legislatorPath);
+
 } // namespace rollscan

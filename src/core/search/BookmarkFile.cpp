@@ -285,8 +285,7 @@ SearchOutcome LoadBookmarkFile(Session &session, const QString &path, const Prog
                                 .arg(e.isHouse ? QStringLiteral("House") : QStringLiteral("Senate"))
                                 .arg(e.congress)
                                 .arg(e.rollCall)
-                                .arg(why),
-                            path);
+                                .arg(why));
     }
     session.searchByIssue = session.searchByClausen = session.searchByPeltzman = false;
     session.searchByOther = true;

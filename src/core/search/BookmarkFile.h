@@ -63,9 +63,7 @@ QList<BookmarkEntry> BookmarkEntriesFromQueue(const Session &session);
 // Fills the match table from a bookmark file, as a search does: one row per entry up to the flagged
 // record. session.isHouse follows the chamber of the last entry. With at least one entry the table is
 // replaced and the queue emptied; with none nothing changes. Stops at MatchTable::kMaxRows rows
-// (outcome.truncated). Throws FileError, or DataError naming the file and the entry when an entry is
-// not a roll call of the session's tree (chamber, congress, roll-call number) or has negative tallies;
-// nothing changes then.
+// (outcome.truncated). Throws FileError; nothing changes then.
 SearchOutcome LoadBookmarkFile(Session &session, const QString &path, const ProgressCallback &progress = {});
 
 } // namespace rollscan
