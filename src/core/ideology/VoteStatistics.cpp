@@ -1,6 +1,7 @@
 #include "core/ideology/VoteStatistics.h"
 
 #include "core/data/DataTree.h"
+#include "core/data/FileError.h"
 #include "core/data/PartySymbol.h"
 #include "core/data/VoteMatrix.h"
 
