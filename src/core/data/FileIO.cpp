@@ -67,7 +67,16 @@ void WriteWholeFile(const QString &path, const QByteArray &content)
     if (!file.open(QIODevice::WriteOnly))
         throw FileError(info.isDir() ? FileErrorNumber::BadAccess : FileErrorNumber::AccessError, path,
                         file.errorString());
-    if (file.write(content) != content.size() || !file.commit()) {
+    if (file.write(content) != content.size() || !file.flush()) {
+        const bool full = file.error() == QFileDevice::ResourceError;
+        throw FileError(full ? FileErrorNumber::DiskFull : FileErrorNumber::AccessError, path, file.errorString());
+    }
+    // A write cut short by a file-size limit or a full disk can come back without an error; the
+    // size on disk tells. The new file then never replaces the old one.
+    if (file.size() != content.size())
+        throw FileError(FileErrorNumber::DiskFull, path,
+                        QStringLiteral("Only %1 of %2 bytes could be written").arg(file.size()).arg(content.size()));
+    if (!file.commit()) {
         const bool full = file.error() == QFileDevice::ResourceError;
         throw FileError(full ? FileErrorNumber::DiskFull : FileErrorNumber::AccessError, path, file.errorString());
     }

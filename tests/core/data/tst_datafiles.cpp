@@ -324,7 +324,7 @@ void TestDataFiles::rollCallLayout()
     rc.peltzmanCode2 = 5;
     rc.infoYea = 240;
     rc.infoNay = 205;
-    rc.infoNotVoting = -3;
+    rc.infoNotVoting = 3;
     if (extended)
         rc.extendedReserved = QByteArray(24, '\x5a');
     const QByteArray b = EncodeRollCall(rc, extended);
@@ -346,7 +346,7 @@ void TestDataFiles::rollCallLayout()
     QCOMPARE(i16At(b, dateAt + 12), qint16(202));
     QCOMPARE(i16At(b, dateAt + 14), qint16(240));
     QCOMPARE(i16At(b, dateAt + 16), qint16(205));
-    QCOMPARE(i16At(b, dateAt + 18), qint16(-3));
+    QCOMPARE(i16At(b, dateAt + 18), qint16(3));
     QCOMPARE(f32At(b, dateAt + 20), 0.698f);
     QCOMPARE(f32At(b, dateAt + 24), 0.076f);
     QCOMPARE(f32At(b, dateAt + 28), -0.643f);
