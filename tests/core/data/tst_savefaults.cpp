@@ -189,7 +189,7 @@ void TestSaveFaults::failedSaveKeepsTheOldFile_data()
         {Writer::RollCallText, "roll-call text"}, {Writer::Spreadsheet, "spreadsheet"},
     };
     const QList<std::tuple<Fault, const char *, int>> faults = {
-        {Fault::SizeLimit, "size limit", FileErrorNumber::DiskFull},
+        {Fault::SizeLimit, "size limit", FileErrorNumber::AccessError},
         {Fault::ReadOnlyFolder, "read-only folder", FileErrorNumber::AccessError},
         {Fault::MissingFolder, "missing folder", FileErrorNumber::PathNotFound},
         {Fault::FolderInPlace, "folder in place", FileErrorNumber::BadAccess},
