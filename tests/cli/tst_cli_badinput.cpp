@@ -196,15 +196,11 @@ void TestCliBadInput::refusedNamingTheFile_data()
     QTest::newRow("stats, empty party table")
         << int(Fault::EmptyParty) << "stats" << QStringList()
         << "rollscan-cli stats: TREE/main/party.dat does not list party code 100 of legislator ADAMS (record 1 of "
-           "TREE/house/97.lcr).";
+           "TREE/house/97.lcr): it holds no party records.";
     QTest::newRow("crosstab, empty party table")
         << int(Fault::EmptyParty) << "crosstab" << QStringList{"--partner-congress", "97", "--partner-roll", "1"}
         << "rollscan-cli crosstab: TREE/main/party.dat does not list party code 100 of legislator ADAMS (record 1 "
-           "of TREE/house/97.lcr).";
-    QTest::newRow("stats, party not listed")
-        << int(Fault::PartyMissing) << "stats" << QStringList()
-        << "rollscan-cli stats: TREE/main/party.dat does not list party code 555 of legislator DAVIS (record 4 of "
-           "TREE/house/97.lcr).";
+           "of TREE/house/97.lcr): it holds no party records.";
     QTest::newRow("info, description file missing")
         << int(Fault::DescriptionMissing) << "info" << QStringList()
         << "rollscan-cli info: That file doesn't exist. (TREE/house/97.dbn: File not found)";

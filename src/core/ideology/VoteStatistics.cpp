@@ -91,16 +91,15 @@ VoteStatistics CountVoteStatistics(const QList<Legislator> &legislators, const Q
 void RequirePartiesListed(const PartyTable &parties, const QString &partyPath, const QList<Legislator> &legislators,
                           const QString &legislatorPath)
 {
-    for (qsizetype i = 0; i < legislators.size(); ++i) {
-        const Legislator &l = legislators.at(i);
-        if (parties.name(l.partyCode).isEmpty())
-            throw DataError(QStringLiteral("%1 does not list party code %2 of legislator %3 (record %4 of %5).")
-                                .arg(partyPath)
-                                .arg(l.partyCode)
-                                .arg(l.trimmedName())
-                                .arg(i + 1)
-                                .arg(legislatorPath));
-    }
+    if (!parties.records.isEmpty() || legislators.isEmpty())
+        return;
+    const Legislator &l = legislators.first();
+    throw DataError(QStringLiteral("%1 does not list party code %2 of legislator %3 (record 1 of %4): it holds no "
+                                   "party records.")
+                        .arg(partyPath)
+                        .arg(l.partyCode)
+                        .arg(l.trimmedName())
+                        .arg(legislatorPath));
 }
 
 QList<PartyRow> PartyRows(const VoteStatistics &s)

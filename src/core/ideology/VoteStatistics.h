@@ -84,9 +84,9 @@ struct StatisticsPrintedLine {
 // The printed statistics: the lines of the saved report, each with the way it is set.
 QList<StatisticsPrintedLine> StatisticsPrintedLines(const ReportRollCall &heading, const VoteStatistics &stats);
 
-// Counting by party needs every member's party named: throws DataError naming `partyPath` (and the
-// legislator's record in `legislatorPath`) for the first member whose party code `parties` lacks,
-// which is every member when the table is empty.
+// Counting by party needs a party table: throws DataError naming `partyPath` (and the first
+// legislator's record in `legislatorPath`) when `parties` is empty and there are members to count.
+// A single code the table lacks is not an error here: that member counts in the code counts alone.
 void RequirePartiesListed(const PartyTable &parties, const QString &partyPath, const QList<Legislator> &legislators,
                           const QString &legislatorPath);
 
