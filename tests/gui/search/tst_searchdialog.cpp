@@ -544,6 +544,9 @@ void tst_searchdialog::bookmarkSearch()
     Dialog d;
     BookmarkEntry a{true, 103, 45, TaggedDate::FromDate(QDate(1993, 3, 4)), QStringLiteral("FIRST MARK"), 200, 100};
     BookmarkEntry b{false, 97, 2, TaggedDate::FromDate(QDate(1981, 7, 29)), QStringLiteral("SECOND MARK"), 89, 11};
+    // Every entry must be a roll call of the tree: the index lists House 103 with 45 roll calls.
+    d.tree.tree.setCounts(true, 103, {1, 45});
+    d.tree.tree.writeIndexes();
     const QString file = d.tree.tree.path(QStringLiteral("user/marks.bmk"));
     BookmarkFile::Append(file, {a, b});
     d.tree.services.fileNames.enqueue(file);
