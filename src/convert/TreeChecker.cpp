@@ -89,14 +89,14 @@ void checkLegislators(FaultList &faults, const QString &path, const QList<Legisl
                     path,
                     QStringLiteral("%1 has state code %2, which state.dat does not name").arg(who).arg(l.stateCode));
         }
-        if (shared.parties && shared.parties->name(l.partyCode).isEmpty())
-            faults.add(path,
-                       QStringLiteral("%1 has party code %2, which party.dat does not list").arg(who).arg(l.partyCode));
         if (PartySymbolIndex(l.partyCode, l.stateCode, congress) == kUndefinedParty)
             faults.add(path, QStringLiteral("%1 has party code %2, which has no plot symbol; the ideological map "
                                             "cannot show this congress")
                                  .arg(who)
                                  .arg(l.partyCode));
+        if (shared.parties && shared.parties->name(l.partyCode).isEmpty())
+            faults.add(path,
+                       QStringLiteral("%1 has party code %2, which party.dat does not list").arg(who).arg(l.partyCode));
     }
 }
 

@@ -201,7 +201,7 @@ void TestConvertCheck::faultsPerFileAreCapped()
     for (int i = 0; i < 4; ++i)
         d.legislators.append(TreeBuilder::legislator(QStringLiteral("M"), 41, 1, 100, 0, 0, 100 + i));
     for (int r = 0; r < 4; ++r)
-        d.rollCalls.append(TreeBuilder::rollCall(QStringLiteral("RC"), QDate(1981, 1, 5), 0, 0));
+        d.rollCalls.append(TreeBuilder::rollCall(QStringLiteral("RC"), QDate(1983, 1, 5), 0, 0));
     d.voteRows = QStringList(4, QStringLiteral("0000"));
     tree.addCongress(true, 98, d);
     tree.writeIndexes();
