@@ -15,6 +15,7 @@
 #include "core/data/PartyTable.h"
 #include "core/data/Preferences.h"
 #include "core/data/RollCall.h"
+#include "core/data/ScalingFile.h"
 #include "core/data/StateTable.h"
 #include "core/data/TokenTable.h"
 #include "core/search/SubjectCodeTable.h"
@@ -320,6 +321,18 @@ QStringList TreeChecker::check()
         TokenTable::Read(DataFileName(m_root, kMainDir, QStringLiteral("token.dat")));
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read"));
+    }
+    // The weight file is optional; one that is there must give a weight the map can use.
+    const QString scalingPath = ScalingFile::PathIn(m_root);
+    try {
+        ScalingFile::ReadIn(m_root);
+    } catch (const FileError &e) {
+        faults.add(e, QStringLiteral("cannot be read"));
+    } catch (const DataError &e) {
+        QString reason = e.message();
+        if (reason.startsWith(scalingPath + QStringLiteral(": ")))
+            reason = reason.mid(scalingPath.size() + 2);
+        faults.add(scalingPath, reason);
     }
     for (const char *name : {"isscodes.dat", "clacodes.dat", "pelcodes.dat"}) {
         const QString path = DataFileName(m_root, kMainDir, QString::fromLatin1(name));

@@ -8,6 +8,7 @@
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 #include "core/data/PartyTable.h"
+#include "core/data/ScalingFile.h"
 #include "core/data/StateTable.h"
 #include "core/data/TokenTable.h"
 #include "core/data/VoteMatrix.h"
@@ -186,6 +187,8 @@ TreeConverter::Summary TreeConverter::run()
     const QString problem = DestinationProblem(m_destination);
     if (!problem.isEmpty())
         throw DataError(problem);
+    if (const std::optional<double> weight = m_options.dim2Weight; weight && !ScalingFile::IsValidWeight(*weight))
+        throw DataError(QStringLiteral("the second-dimension weight %1 is outside (0, 1]").arg(*weight));
     const QList<TableSet> sets = FindTableSets(m_source);
     const QMap<int, QString> partyNames =
         m_options.partiesPath.isEmpty() ? QMap<int, QString>() : readPartyNames(m_options.partiesPath);
@@ -275,6 +278,8 @@ TreeConverter::Summary TreeConverter::run()
     WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("isscodes.dat")), ReferenceTables::IssueCodeFile());
     WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("clacodes.dat")), ReferenceTables::ClausenCodeFile());
     WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("pelcodes.dat")), ReferenceTables::PeltzmanCodeFile());
+    if (const std::optional<double> weight = m_options.treeDim2Weight())
+        ScalingFile{*weight, m_options.coordColumn1, m_options.coordColumn2}.write(ScalingFile::PathIn(root));
     ReferenceTables::DefaultPreferences().write(root + QLatin1Char('/') + kPreferencesFile);
 
     // The temporary folder is private to its owner; the finished tree reads like any other folder.

@@ -3,6 +3,7 @@
 
 #include "convert/TreeConverter.h"
 #include "core/data/FileError.h"
+#include "core/data/ScalingFile.h"
 
 #include <QFileInfo>
 
@@ -11,6 +12,7 @@ namespace rollscan::cli {
 namespace {
 const char *const kUsage =
     "Usage: rollscan-cli convert SRC DEST [--extended] [--include-president] [--parties FILE] [--coords A,B]\n"
+    "                            [--dim2-weight W]\n"
     "\n"
     "Builds a complete data tree in DEST from public roll-call tables in SRC:\n"
     "  SRC/house/HNNN_members.csv, HNNN_rollcalls.csv, HNNN_votes.csv\n"
@@ -24,6 +26,9 @@ const char *const kUsage =
     "  --include-president  keep the President (chamber \"President\") as a legislator\n"
     "  --parties FILE       party names from a parties table with columns party_code and party_name\n"
     "  --coords A,B         coordinates from the members-table columns A and B (default dim1,dim2)\n"
+    "  --dim2-weight W      the weight W (0 < W <= 1) of the second coordinate, kept in main/scaling.dat\n"
+    "                       (default 0.4156 for dim1,dim2 and congress_dim1,congress_dim2; other\n"
+    "                       columns without it get no weight file and the map's built-in factors)\n"
     "\n"
     "Exit codes: 0 converted, 1 bad tables (the message names the file and line), 2 bad usage.";
 
@@ -68,6 +73,13 @@ int run(const QStringList &args)
                     QStringLiteral("--coords needs two column names separated by a comma, not \"%1\"").arg(coords));
             options.coordColumn1 = names.at(0).trimmed();
             options.coordColumn2 = names.at(1).trimmed();
+        } else if (a.startsWith(QLatin1String("--dim2-weight"))) {
+            QString text;
+            bool ok = false;
+            const double w = value(QStringLiteral("--dim2-weight"), text) ? text.toDouble(&ok) : 0.0;
+            if (!ok || !ScalingFile::IsValidWeight(w))
+                return usageError(QStringLiteral("--dim2-weight needs a number greater than 0 and at most 1"));
+            options.dim2Weight = w;
         } else if (a.startsWith(QLatin1String("--"))) {
             return usageError(QStringLiteral("unknown option %1").arg(a));
         } else {

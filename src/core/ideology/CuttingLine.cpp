@@ -1,5 +1,7 @@
 #include "core/ideology/CuttingLine.h"
 
+#include "core/data/ScalingFile.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -27,9 +29,16 @@ double DimTwoFactor(bool isHouse)
     return isHouse ? kHouseFactor : kSenateFactor;
 }
 
-MapPoint MapPointOf(bool isHouse, float x, float y)
+double TreeDimTwoFactor(const QString &root, bool isHouse)
 {
-    return {double(x), 2.0 * DimTwoFactor(isHouse) * double(y)};
+    if (const std::optional<ScalingFile> f = ScalingFile::ReadIn(root))
+        return f->weight;
+    return DimTwoFactor(isHouse);
+}
+
+MapPoint MapPointOf(double k, float x, float y)
+{
+    return {double(x), 2.0 * k * double(y)};
 }
 
 bool HasCoordinates(float x, float y)
@@ -37,9 +46,8 @@ bool HasCoordinates(float x, float y)
     return !(x == 0.0f && y == 0.0f);
 }
 
-CuttingLine CalcCoordinates(bool isHouse, float spread1, float spread2, float mid1, float mid2)
+CuttingLine CalcCoordinates(double k, float spread1, float spread2, float mid1, float mid2)
 {
-    const double k = DimTwoFactor(isHouse);
     const double d1 = spread1, d2 = spread2, m1 = mid1, m2 = mid2;
 
     CuttingLine line;

@@ -3,6 +3,7 @@
 #include "core/data/DataTree.h"
 #include "core/data/FileError.h"
 #include "core/data/PartySymbol.h"
+#include "core/data/ScalingFile.h"
 #include "core/data/StateTable.h"
 #include "core/data/TokenTable.h"
 #include "core/data/VoteMatrix.h"
@@ -51,6 +52,12 @@ float DrawingPass::pre() const
     return ProportionalReduction(MinorityCount, ErrorCount);
 }
 
+QString DrawingPass::weightText() const
+{
+    return QStringLiteral("Second-dimension weight ") + QString::number(dimTwoFactor, 'g', 6) +
+           (weightFromTree ? QString() : QStringLiteral(" (built-in)"));
+}
+
 RollCall ReadRollCallRecord(const QString &root, bool isHouse, int congress, int rollCall, int rollCallCount,
                             bool newDataFormat)
 {
@@ -83,8 +90,13 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
     pass.counts = LoadCongressCounts(root, isHouse, congress);
     pass.record =
         ReadRollCallRecord(root, isHouse, congress, request.rollCall, pass.counts.rollCallCount, request.newDataFormat);
-    pass.line = CalcCoordinates(isHouse, pass.record.Spread1, pass.record.Spread2, pass.record.Midpoint1,
-                                pass.record.Midpoint2);
+    // The factor belongs to the coordinates, so the tree says it; line, points and errors share it.
+    const std::optional<ScalingFile> scaling = ScalingFile::ReadIn(root);
+    pass.weightFromTree = scaling.has_value();
+    pass.dimTwoFactor = scaling ? scaling->weight : DimTwoFactor(isHouse);
+    const double k = pass.dimTwoFactor;
+    pass.line =
+        CalcCoordinates(k, pass.record.Spread1, pass.record.Spread2, pass.record.Midpoint1, pass.record.Midpoint2);
 
     const int count = pass.counts.legislatorCount;
     pass.legislators = ReadLegislators(CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")), count,
@@ -106,7 +118,7 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
             partnerSameCongress ? pass.counts : LoadCongressCounts(root, isHouse, p.congress);
         pass.partnerRecord = ReadRollCallRecord(root, isHouse, p.congress, p.rollCall, partnerCounts.rollCallCount,
                                                 request.newDataFormat);
-        pass.partnerLine = CalcCoordinates(isHouse, pass.partnerRecord->Spread1, pass.partnerRecord->Spread2,
+        pass.partnerLine = CalcCoordinates(k, pass.partnerRecord->Spread1, pass.partnerRecord->Spread2,
                                            pass.partnerRecord->Midpoint1, pass.partnerRecord->Midpoint2);
         partnerRoll = p.rollCall;
         if (!partnerSameCongress) {
@@ -159,7 +171,7 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
             e.legislatorIndex = i;
             e.voteClass = cls;
             e.colour = colour;
-            e.point = MapPointOf(isHouse, l.coord1, l.coord2);
+            e.point = MapPointOf(k, l.coord1, l.coord2);
             const QChar symbolChar = token ? token->symbol : QLatin1Char(' ');
             e.token = QString(lowerCase ? symbolChar.toLower() : symbolChar);
             e.isError = IsClassificationError(cls, e.point, pass.line);

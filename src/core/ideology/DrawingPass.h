@@ -70,7 +70,9 @@ struct DrawingPass {
     int rollCall = 0;
     bool crossTab = false;
     CongressCounts counts;
-    RollCall record; // the displayed roll call
+    RollCall record;             // the displayed roll call
+    double dimTwoFactor = 0.0;   // the tree's second-dimension weight, else the chamber's built-in factor
+    bool weightFromTree = false; // the tree has a weight file
     CuttingLine line;
     std::optional<PartnerRollCall> partner;
     std::optional<RollCall> partnerRecord;
@@ -93,6 +95,8 @@ struct DrawingPass {
     int notShownCount() const { return int(NotShownList.size()); }
     // (MinorityCount - ErrorCount) / MinorityCount, 0 when MinorityCount is 0.
     float pre() const;
+    // "Second-dimension weight 0.4156", with " (built-in)" when the tree does not give one.
+    QString weightText() const;
 };
 
 // Reads the roll call, the congress counts, the legislator, vote, state and token files (and, in
