@@ -4,6 +4,9 @@
 #include "core/ideology/DrawingPass.h"
 #include "core/ideology/IdeologyTexts.h"
 #include "core/ideology/NumberFormat.h"
+#include "core/report/RollCallText.h"
+#include "core/report/Spreadsheet.h"
+#include "core/search/QueueItems.h"
 #include "gui/ideology/IdeologicalCanvas.h"
 
 #include <QFont>
@@ -35,6 +38,19 @@ QImage MapPicture(const DrawingPass &pass, const Preferences &prefs, int side)
     return image;
 }
 
+// Takes "--text FILE" or "--csv FILE" out of `args`; false when the option lacks its file.
+bool takeOutput(QStringList &args, const QString &option, QString &file)
+{
+    const qsizetype at = args.indexOf(option);
+    if (at < 0)
+        return true;
+    if (at + 1 >= args.size() || args.at(at + 1).startsWith(QLatin1String("--")))
+        return false;
+    file = args.at(at + 1);
+    args.remove(at, 2);
+    return true;
+}
+
 int run(const QStringList &given)
 {
     // --png FILE [--size N]: also save the map's picture; the other arguments name the roll call.
@@ -60,13 +76,34 @@ int run(const QStringList &given)
         }
         args.remove(sizeAt, 2);
     }
+    QString textFile, sheetFile;
+    if (!takeOutput(args, QStringLiteral("--text"), textFile) ||
+        !takeOutput(args, QStringLiteral("--csv"), sheetFile)) {
+        Err() << "rollscan-cli rollcall: --text and --csv need a file name\n";
+        return kExitUsage;
+    }
     QString error;
     const std::optional<RollCallArgs> a = ParseRollCallArgs(args, true, error);
     if (!a) {
         Err() << "rollscan-cli rollcall: " << error << "\n";
         return kExitUsage;
     }
+    if ((!textFile.isEmpty() || !sheetFile.isEmpty()) && a->partner) {
+        Err() << "rollscan-cli rollcall: --text and --csv write one roll call; leave out the partner\n";
+        return kExitUsage;
+    }
     return RunReportingErrors(QStringLiteral("rollcall"), [&] {
+        if (!textFile.isEmpty() || !sheetFile.isEmpty()) {
+            // The same session the roll-call list hands the map, so the files are the windows' own.
+            Session session(a->tree);
+            session.isHouse = a->isHouse;
+            session.newDataFormat = a->extended;
+            QueueRollCalls(session, {QueueItem{a->congress, a->rollCall}});
+            if (!textFile.isEmpty())
+                SaveRollCallText(session, textFile);
+            if (!sheetFile.isEmpty())
+                WriteSpreadsheet(session, sheetFile, false);
+        }
         const DrawingRequest request = MakeDrawingRequest(*a);
         const DrawingPass pass = RunDrawingPass(request);
         QTextStream &out = Out();
@@ -99,7 +136,9 @@ const CommandRegistration registration({
                        "legislators are classed as in the cross-tab view and pre is n/a.\n"
                        "--png FILE also saves the picture of the map as the window draws it, --size N pixels\n"
                        "square (default 600).\n"
-                       "--extended reads the 62/136-byte record layouts."),
+                       "--extended reads the 62/136-byte record layouts.\n"
+                       "--text FILE writes the roll call's text table and --csv FILE its spreadsheet, byte for\n"
+                       "byte what the map's Save as and Spreadsheet output write (not with a partner)."),
     run,
 });
 } // namespace
