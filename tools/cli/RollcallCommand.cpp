@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 #include "cli/RollCallArgs.h"
 
+#include "core/app/Session.h"
 #include "core/ideology/DrawingPass.h"
 #include "core/ideology/IdeologyTexts.h"
 #include "core/ideology/NumberFormat.h"

@@ -13,6 +13,7 @@
 #include "gui/attach/frmAttach.h"
 #include "gui/geomap/frmUSMap.h"
 #include "gui/ideology/frmCrossTab.h"
+#include "gui/ideology/frmFit.h"
 #include "gui/ideology/frmIdeological.h"
 #include "gui/ideology/frmInfo.h"
 #include "gui/ideology/frmStatistics.h"
@@ -183,6 +184,7 @@ void WindowDirector::connectIdeological(frmIdeological &map)
     // The US map is offered where the tree has what it needs to draw it.
     if (FindCongressExtras(m_session).usMap)
         answer(&map, &frmIdeological::usMapRequested, [this] { showUSMap(m_session.crossTabRequested); });
+    answer(&map, &frmIdeological::fitRequested, [this](bool isHouse, int congress) { showFit(isHouse, congress); });
 }
 
 frmUSMap *WindowDirector::usMapWindow() const
@@ -334,10 +336,34 @@ void WindowDirector::closeAll()
     closeNow(m_track);
     closeNow(m_trackRes);
     closeNow(m_allLines);
+    closeNow(m_fit);
+    closeNow(m_usMap);
+}
+
+frmFit *WindowDirector::showFit(bool isHouse, int congress)
+{
+    closeNow(m_fit);
+    auto *window = new frmFit(m_session, m_services, &m_main);
+    if (!window->load(isHouse, congress)) {
+        delete window;
+        return nullptr;
+    }
+    connect(window, &frmFit::legislatorChosen, this, [this](int recordNumber) {
+        if (m_ideological && m_ideological->findRecord(recordNumber))
+            raise(m_ideological.data());
+    });
+    m_fit = window;
+    return raise(window);
+}
+
+frmFit *WindowDirector::fitWindow() const
+{
+    return m_fit;
 }
 
 void WindowDirector::closeSideWindows()
 {
+    closeNow(m_fit);
     closeNow(m_info);
     closeNow(m_statistics);
     closeNow(m_crossTab);

@@ -27,6 +27,7 @@ class frmTrackRes;
 class frmAllLines;
 class frmAttach;
 class frmUSMap;
+class frmFit;
 struct DrawingPass;
 struct RatingRun;
 struct TrackRun;
@@ -136,6 +137,11 @@ public:
 
     // Closes every window but the main one (another data tree is opening).
     void closeAll();
+    // The fit of a congress, opened from the map: an open one is closed and a new one counts the
+    // congress. Double-clicking a legislator there circles him on the map. Null when the counting
+    // failed; the error has been reported.
+    frmFit *showFit(bool isHouse, int congress);
+    frmFit *fitWindow() const;
 
 private:
     void connectViewCalls(frmViewCalls &list);
@@ -160,6 +166,7 @@ private:
     QPointer<frmTrackRes> m_trackRes;
     QPointer<frmAllLines> m_allLines;
     QPointer<frmUSMap> m_usMap;
+    QPointer<frmFit> m_fit;
 };
 
 } // namespace rollscan

@@ -36,6 +36,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 #include <QSvgGenerator>
 #include <QTimer>
 #include <QToolBar>
@@ -235,12 +236,17 @@ void frmIdeological::buildMenus()
     mnuNA = entry(mnuView, "mnuNA", QStringLiteral("Not &Available"));
     mnuView->addSeparator();
     mnuKey = entry(mnuView, "mnuKey", QStringLiteral("Color &Key"), QKeySequence(QStringLiteral("Ctrl+K")));
+    mnuView->addSeparator();
+    mnuFit = entry(mnuView, "mnuFit", QStringLiteral("Congress &Fit"));
     for (QAction *a : {mnuVoters, mnuErrors, mnuNA, mnuKey})
         a->setCheckable(true);
     mnuVoters->setChecked(true);
 
     mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
     mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain"), QKeySequence::HelpContents);
+
+    lblWeight = Named(new QLabel, "lblWeight");
+    statusBar()->addPermanentWidget(lblWeight);
 
     IdToolbar = Named(addToolBar(QStringLiteral("Ideological map")), "IdToolbar");
     IdToolbar->setMovable(false);
@@ -307,6 +313,10 @@ void frmIdeological::buildMenus()
     connect(mnuFirst, &QAction::triggered, this, &frmIdeological::moveFirst);
     connect(mnuLast, &QAction::triggered, this, &frmIdeological::moveLast);
     connect(mnuJump, &QAction::triggered, this, &frmIdeological::jump);
+    connect(mnuFit, &QAction::triggered, this, [this] {
+        if (m_loaded)
+            emit fitRequested(m_pass.isHouse, m_pass.congress);
+    });
     connect(mnuVoters, &QAction::triggered, this, &frmIdeological::setVoters);
     connect(mnuErrors, &QAction::triggered, this, &frmIdeological::setErrorsOnly);
     connect(mnuNA, &QAction::triggered, this, &frmIdeological::setNotAvailable);
@@ -339,6 +349,7 @@ void frmIdeological::updateCommands()
     tbStatistics->setEnabled(isWired(&frmIdeological::statisticsRequested));
     mnuCrossStat->setEnabled(m_crossTab && isWired(&frmIdeological::crossTabStatisticsRequested));
     mnuUSMap->setEnabled(isWired(&frmIdeological::usMapRequested));
+    mnuFit->setEnabled(isWired(&frmIdeological::fitRequested));
     tbUSMap->setEnabled(isWired(&frmIdeological::usMapRequested));
     mnuFind->setEnabled(others);
     mnuAllLines->setEnabled(isWired(&frmIdeological::allLinesRequested));
@@ -469,6 +480,7 @@ bool frmIdeological::loadAt(int position)
     showNavigation();
     updateCommands();
     lblNoLine->setVisible(m_pass.line.noLine);
+    lblWeight->setText(m_pass.weightText());
     lblInquire->setVisible(false);
     picId->clearCircles();
     picId->setPreferences(m_session.Preferences);
@@ -646,6 +658,20 @@ void frmIdeological::findLegislator(int plottedIndex)
         picId->addCircle(*centre);
     else if (m_find)
         m_find->tmrFind->stop();
+}
+
+bool frmIdeological::findRecord(int recordNumber)
+{
+    const QList<PlottedEntry> &plotted = m_pass.PlottedList;
+    const auto it = std::find_if(plotted.cbegin(), plotted.cend(),
+                                 [&](const PlottedEntry &e) { return e.legislatorIndex == recordNumber; });
+    if (it == plotted.cend())
+        return false;
+    // A legislator named from outside the map is circled whatever his vote, so the user sees where
+    // he stands even when the filters hide his token.
+    picId->clearCircles();
+    picId->addCircle(it->point);
+    return true;
 }
 
 frmFind *frmIdeological::findWindow() const

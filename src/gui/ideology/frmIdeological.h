@@ -79,6 +79,9 @@ public:
     QImage pictureImage() const;
 
     frmFind *findWindow() const;
+    // Circles legislator record `recordNumber` (1-based, file order) as Find does; false when he is
+    // not on the map.
+    bool findRecord(int recordNumber);
 
     // Placement after a resize is done by the layouts, so there is nothing left to do here.
     void MoveControls() {}
@@ -92,9 +95,11 @@ public:
     QAction *mnuInfo, *mnuStatistics, *mnuCrossStat, *mnuInquire, *mnuFind, *mnuText, *mnuAudio, *mnuPicture,
         *mnuRedraw, *mnuUSMap;
     QAction *mnuNext, *mnuPrevious, *mnuFirst, *mnuLast, *mnuJump, *mnuVoters, *mnuErrors, *mnuNA, *mnuKey;
+    QAction *mnuFit;
     QAction *mnuExplain;
     // Every cutting line of the queue's roll calls of this congress on one map.
     QAction *mnuAllLines;
+    QLabel *lblWeight; // the second-dimension weight in use, in the status bar
     QLabel *lblTitle1, *lblTitle2, *lblCaptions, *lblCodes, *lblNoLine, *lblInquire;
     QComboBox *cmbCodes;
     IdeologicalCanvas *picId;
@@ -121,6 +126,7 @@ signals:
     void textAttachmentRequested();
     void audioAttachmentRequested();
     void pictureAttachmentRequested();
+    void fitRequested(bool isHouse, int congress); // mnuFit: the fit of the congress shown
 
 protected:
     void closeEvent(QCloseEvent *event) override;
