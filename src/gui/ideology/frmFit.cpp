@@ -81,6 +81,8 @@ frmFit::frmFit(Session &session, Services &services, QWidget *parent)
     for (QLabel *label : {lblHeading, lblFigures}) {
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Wrapping lets the window shrink to a small screen instead of pushing past it.
+        label->setWordWrap(true);
     }
     QFont bold = lblFigures->font();
     bold.setBold(true);
@@ -95,7 +97,7 @@ frmFit::frmFit(Session &session, Services &services, QWidget *parent)
     lstFit->header()->setSortIndicator(-1, Qt::AscendingOrder);
     lstFit->setSortingEnabled(true);
     lstFit->header()->setSortIndicatorShown(true);
-    lstFit->header()->setStretchLastSection(false);
+    lstFit->header()->setStretchLastSection(true);
     lstFit->setToolTip(QStringLiteral("Double-click a legislator to find him on the map."));
 
     auto *layout = new QVBoxLayout(this);
@@ -109,10 +111,14 @@ frmFit::frmFit(Session &session, Services &services, QWidget *parent)
     connect(actPrint, &QAction::triggered, this, &frmFit::printFit);
     connect(actHelp, &QAction::triggered, this, [this] { m_services.showHelp(this, QStringLiteral("frmFit")); });
     connect(actDone, &QAction::triggered, this, &frmFit::reject);
-    connect(lstFit, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
+    // Double-click and Enter both ask for the legislator; where a style reports a double-click as an
+    // activation too, asking twice circles the same legislator again and changes nothing.
+    auto choose = [this](QTreeWidgetItem *item) {
         if (item)
             emit legislatorChosen(item->data(ColName, Qt::UserRole + 1).toInt());
-    });
+    };
+    connect(lstFit, &QTreeWidget::itemActivated, this, choose);
+    connect(lstFit, &QTreeWidget::itemDoubleClicked, this, choose);
 }
 
 bool frmFit::load(bool isHouse, int congress)
@@ -137,7 +143,7 @@ void frmFit::fill()
 {
     lblHeading->setText(
         FitHeading(m_fit) +
-        QStringLiteral("; %1 of %2 roll calls have a cutting line").arg(m_fit.rollCallsWithLine).arg(m_fit.rollCalls));
+        QStringLiteral("\n%1 of %2 roll calls have a cutting line").arg(m_fit.rollCallsWithLine).arg(m_fit.rollCalls));
     lblFigures->setText(FitFigureLines(m_fit).join(QStringLiteral("     ")));
 
     lstFit->setSortingEnabled(false);
@@ -173,7 +179,7 @@ void frmFit::fill()
     // Wide enough for every column, tall enough for a screenful of rows, within the screen.
     const int listWidth = lstFit->header()->length() + lstFit->frameWidth() * 2 + 24;
     const int rowHeight = std::max(lstFit->sizeHintForRow(0), fontMetrics().height());
-    QSize wanted(std::max(listWidth + 24, lblHeading->sizeHint().width() + 24),
+    QSize wanted(std::max(listWidth + 24, tbrFit->sizeHint().width() + 24),
                  kVisibleRows * rowHeight + lstFit->header()->height() + tbrFit->sizeHint().height() +
                      lblHeading->sizeHint().height() + lblFigures->sizeHint().height() + 60);
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();

@@ -11,6 +11,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 using namespace rollscan;
@@ -57,9 +58,10 @@ QStringList fileLines(const QString &path)
     return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
 }
 
+// The bundled sample beside the build tree (build/tests/tst_fit -> sample/).
 QString sampleRoot()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral("../../../sample"));
+    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../../sample"));
 }
 
 } // namespace
@@ -87,7 +89,7 @@ void tst_fit::mapOpensTheFit()
     QCOMPARE(p.fit->windowTitle(), QStringLiteral("Congress Fit"));
     // Roll call 1 (x = 0): ADAMS's yea and BAKER's nay are errors; roll call 3 (y = 0): DAVIS's yea.
     QCOMPARE(p.fit->lblFigures->text(), QStringLiteral("Errors: 3     Correctly classified: 66.67%     APRE: 0.400"));
-    QCOMPARE(p.fit->lblHeading->text(), QStringLiteral("House #97, 1981-1982, second-dimension weight 0.32; 2 of 3 "
+    QCOMPARE(p.fit->lblHeading->text(), QStringLiteral("House #97, 1981-1982, second-dimension weight 0.32\n2 of 3 "
                                                        "roll calls have a cutting line"));
     QCOMPARE(column(p.fit->lstFit, frmFit::ColName), (QStringList{"ADAMS", "BAKER", "CLARK", "DAVIS", "EVANS", "FOX"}));
     QCOMPARE(column(p.fit->lstFit, frmFit::ColVotes), (QStringList{"2", "2", "0", "1", "2", "2"}));
@@ -139,11 +141,19 @@ void tst_fit::doubleClickFindsOnTheMap()
     QVERIFY(QTest::qWaitForWindowExposed(p.fit));
     QTreeWidget *list = p.fit->lstFit;
     auto rowCentre = [&](int row) { return list->visualItemRect(list->topLevelItem(row)).center(); };
+    // A real double-click starts with a press; the view acts only on a double-click where it was pressed.
+    auto doubleClick = [&](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(row));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(row));
+    };
     QCOMPARE(p.map->picId->circleCount(), 0);
     // CLARK has no coordinates: nothing to circle.
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(2));
+    doubleClick(2);
     QCOMPARE(p.map->picId->circleCount(), 0);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rowCentre(3));
+    QSignalSpy chosen(p.fit, &frmFit::legislatorChosen);
+    doubleClick(3);
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(chosen.last().at(0).toInt(), 4); // DAVIS is record 4
     QCOMPARE(p.map->picId->circleCount(), 1);
     // Another legislator replaces the circle rather than adding one.
     list->setCurrentItem(list->topLevelItem(0));
