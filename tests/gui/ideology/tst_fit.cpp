@@ -209,6 +209,10 @@ void tst_fit::statusBarShowsTheWeight()
     p.map->show();
     QVERIFY(QTest::qWaitForWindowExposed(p.map));
     QVERIFY(p.map->lblWeight->isVisible());
+    QVERIFY(!SaveScreenshot(
+                 p.map, QStringLiteral("frmIdeological_weight_") +
+                            QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')))
+                 .isEmpty());
 }
 
 void tst_fit::house110OfTheSample()
