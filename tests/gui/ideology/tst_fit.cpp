@@ -58,10 +58,10 @@ QStringList fileLines(const QString &path)
     return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
 }
 
-// The bundled sample beside the build tree (build/tests/tst_fit -> sample/).
+// The bundled sample of the source tree.
 QString sampleRoot()
 {
-    return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../../sample"));
+    return QStringLiteral(ROLLSCAN_SOURCE_DIR "/sample");
 }
 
 } // namespace
