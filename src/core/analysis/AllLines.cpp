@@ -58,6 +58,8 @@ AllLinesView ComputeAllLines(const QString &root, bool isHouse, int congress, co
     const TokenTable tokens = TokenTable::Read(DataFileName(root, kMainDir, QStringLiteral("token.dat")));
     const StateTable states = StateTable::Read(DataFileName(root, kMainDir, QStringLiteral("state.dat")));
 
+    // The same second-dimension factor as the map, so each line and its errors agree with it.
+    const double k = TreeDimTwoFactor(root, isHouse);
     QList<int> plotted; // record numbers of the members drawn
     for (const Legislator &l : legislators) {
         if (!HasCoordinates(l.coord1, l.coord2))
@@ -67,8 +69,8 @@ AllLinesView ComputeAllLines(const QString &root, bool isHouse, int congress, co
         // A party the symbol table does not know still gets a place, marked as unknown.
         const QChar letter = token ? token->symbol : QLatin1Char('?');
         const StateRecord *state = states.find(l.stateCode);
-        view.members.append({MapPointOf(isHouse, l.coord1, l.coord2),
-                             QString(lowerCaseTokens ? letter.toLower() : letter), PartyColourIndex(l.partyCode),
+        view.members.append({MapPointOf(k, l.coord1, l.coord2), QString(lowerCaseTokens ? letter.toLower() : letter),
+                             PartyColourIndex(l.partyCode),
                              l.trimmedName() + QStringLiteral(", ") + (state ? state->postal : QString()),
                              l.partyCode});
         plotted.append(l.recordNumber);
@@ -85,7 +87,7 @@ AllLinesView ComputeAllLines(const QString &root, bool isHouse, int congress, co
         const RollCall &rc = rollCalls.at(q.rollCall - 1);
         QueuedCuttingLine line;
         line.rollCall = q;
-        line.line = CalcCoordinates(isHouse, rc.Spread1, rc.Spread2, rc.Midpoint1, rc.Midpoint2);
+        line.line = CalcCoordinates(k, rc.Spread1, rc.Spread2, rc.Midpoint1, rc.Midpoint2);
         line.minority = MinorityCount(rc.infoYea, rc.infoNay);
         if (!line.line.noLine) {
             int counted = 0;
