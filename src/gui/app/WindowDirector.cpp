@@ -218,6 +218,8 @@ frmUSMap *WindowDirector::showUSMap(bool crossTab)
     });
     answer(map, &frmUSMap::infoRequested, [this](const DrawingPass &pass) { showInfo(pass); });
     answer(map, &frmUSMap::statisticsRequested, [this](const DrawingPass &pass) { showStatistics(pass); });
+    answer(map, &frmUSMap::attachmentRequested,
+           [this, map](AttachmentKind kind) { showAttachment(kind, map->pass().congress, map->pass().rollCall); });
     if (!map->start()) {
         map->disconnect(this);
         map->close();

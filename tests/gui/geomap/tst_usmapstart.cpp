@@ -6,6 +6,7 @@
 
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmVoteStartup.h"
+#include "gui/attach/frmAttach.h"
 #include "gui/geomap/frmUSMap.h"
 #include "gui/ideology/frmIdeological.h"
 #include "gui/ideology/frmInfo.h"
@@ -13,8 +14,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace rollscan;
@@ -56,6 +59,7 @@ class TestUsMapStart : public QObject {
 private slots:
     void startOpensTheUsMap();
     void bothViewsAndFollowing();
+    void attachmentOfTheRollCallShown();
 };
 
 void TestUsMapStart::startOpensTheUsMap()
@@ -109,6 +113,25 @@ void TestUsMapStart::bothViewsAndFollowing()
     QCOMPARE(p.director.ideologicalWindow()->lblTitle1->text(), QStringLiteral("SECOND SENATE VOTE"));
     QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - SECOND SENATE VOTE"));
     SaveScreenshot(map, QStringLiteral("usmap_both_views"));
+}
+
+void TestUsMapStart::attachmentOfTheRollCallShown()
+{
+    Program p;
+    // A note of the second roll call only: the menu follows the roll call on the map.
+    p.t.tree.writeRaw(QStringLiteral("senate/107_2s.txt"), "Cloture invoked.");
+    p.list->mnuUS->trigger();
+    p.list->btnStart->click();
+    frmUSMap *map = p.director.usMapWindow();
+    QVERIFY(map);
+    QVERIFY(!map->mnuText->isEnabled());
+    map->moveNext();
+    QVERIFY(map->mnuText->isEnabled());
+    map->mnuText->trigger();
+    frmAttach *attach = p.director.attachWindow();
+    QVERIFY(attach);
+    QCOMPARE(attach->fraText->title(), QStringLiteral("Text Attachment - Senate #107 Roll Call #2"));
+    QCOMPARE(attach->txtAttach->toPlainText(), QStringLiteral("Cloture invoked."));
 }
 
 QTEST_MAIN(TestUsMapStart)
