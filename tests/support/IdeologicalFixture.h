@@ -107,9 +107,9 @@ public:
     // Queues MatchTable rows (1-based) and opens the map at `position`, shown at a usual size.
     std::unique_ptr<frmIdeological> open(const QList<int> &rows, int position = 1, bool crossTab = false)
     {
-        ClearQueue(session);
-        AddToQueue(session, rows);
-        session.currentQueuePos = position;
+        session.queue.clear();
+        session.queue.addRows(session.MatchTable, rows, session.smallScreen);
+        session.queue.setCurrentQueuePos(position);
         session.crossTabRequested = crossTab;
         auto map = std::make_unique<frmIdeological>(session, services);
         map->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -2,6 +2,7 @@
 
 #include "core/data/Preferences.h"
 #include "core/search/MatchTable.h"
+#include "core/search/SelectionQueue.h"
 
 #include <QList>
 #include <QString>
@@ -53,19 +54,11 @@ public:
     bool searchByOther = false;
     QList<int> chosenCodes;
     QStringList chosenCodeNames;
-    bool dialogCancelled = false;
 
-    // Search result and selection queue. Queue positions are 1-based where the design counts them;
-    // the lists are indexed from 0 (position p is element p - 1).
+    // Search result, and the selection queue built from it with the position the displays show.
     rollscan::MatchTable MatchTable;
-    QStringList queueLines;    // the text of each queued line
-    QList<int> queueRows;      // MatchTable row (1-based) of each entry
-    QList<int> queueRollCalls; // roll-call number of each entry
-    int queueLength() const { return int(queueRows.size()); }
-    int currentQueuePos = 0;
+    SelectionQueue queue;
     bool crossTabRequested = false;
-    bool ideologicalOpen = false;
-    bool usMapOpen = false;
 };
 
 } // namespace rollscan

@@ -9,12 +9,12 @@ namespace {
 // Congress and roll call of queue entry `position`.
 PartnerRollCall queueEntry(const Session &session, int position)
 {
-    if (position < 1 || position > session.queueLength() || position > session.queueRollCalls.size())
+    if (position < 1 || position > session.queue.length())
         throw DataError(QStringLiteral("There is no roll call at position %1 of the selection queue.").arg(position));
-    const int row = session.queueRows.at(position - 1);
+    const int row = session.queue.at(position).row;
     if (row < 1 || row > session.MatchTable.matchCount())
         throw DataError(QStringLiteral("The selection queue names row %1, which the list does not hold.").arg(row));
-    return {session.MatchTable.row(row).congress, session.queueRollCalls.at(position - 1)};
+    return {session.MatchTable.row(row).congress, session.queue.at(position).rollCall};
 }
 } // namespace
 
@@ -67,7 +67,7 @@ DrawingRequest DrawingRequestAt(const Session &session, int position)
     r.newDataFormat = session.newDataFormat;
     r.preferences = session.Preferences;
     if (session.crossTabRequested) {
-        const std::optional<int> partner = PartnerQueuePosition(position, session.queueLength());
+        const std::optional<int> partner = PartnerQueuePosition(position, session.queue.length());
         if (!partner)
             throw DataError(QStringLiteral("You must have two roll calls in your selection queue to cross tab."));
         r.partner = queueEntry(session, *partner);

@@ -36,7 +36,7 @@ struct JumpOutcome {
 JumpOutcome ParseJump(const QString &entry, int queueLength);
 
 // The drawing request for the queue entry at `position` (1-based): congress from the entry's
-// MatchTable row, roll call from queueRollCalls, chamber, layout and preferences from the session,
+// MatchTable row, roll call from the queue entry, chamber, layout and preferences from the session,
 // and in the cross-tab view (crossTabRequested) the partner entry's congress and roll call.
 // Throws DataError for a position, row or partner that the queue does not hold.
 DrawingRequest DrawingRequestAt(const Session &session, int position);

@@ -18,16 +18,16 @@ QString chamberName(bool isHouse)
 
 SheetRollCall entryRollCall(const Session &session, int position, int *congress)
 {
-    if (position < 1 || position > session.queueLength())
+    if (position < 1 || position > session.queue.length())
         throw DataError(QStringLiteral("There is no roll call at position %1 of the selection queue.").arg(position));
-    const int rowNumber = session.queueRows.at(position - 1);
+    const int rowNumber = session.queue.at(position).row;
     if (rowNumber < 1 || rowNumber > session.MatchTable.matchCount())
         throw DataError(
             QStringLiteral("The selection queue names row %1, which the list does not hold.").arg(rowNumber));
     const MatchRow &row = session.MatchTable.row(rowNumber);
     *congress = row.congress;
     SheetRollCall rc;
-    rc.rollCall = session.queueRollCalls.at(position - 1);
+    rc.rollCall = session.queue.at(position).rollCall;
     rc.date = row.date;
     rc.description = row.description;
     return rc;
@@ -91,7 +91,7 @@ QList<RollCallSheet> LoadQueueSheets(const Session &session)
 {
     QList<int> congresses;
     QList<QList<SheetRollCall>> groups;
-    for (int p = 1; p <= session.queueLength(); ++p) {
+    for (int p = 1; p <= session.queue.length(); ++p) {
         int congress = 0;
         const SheetRollCall rc = entryRollCall(session, p, &congress);
         qsizetype g = congresses.indexOf(congress);

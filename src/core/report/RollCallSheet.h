@@ -45,7 +45,7 @@ RollCallSheet LoadRollCallSheet(const QString &root, bool isHouse, int congress,
                                 const QList<SheetRollCall> &rollCalls);
 
 // The sheet of the queue entry at `position` (1-based): its MatchTable row names congress, date and
-// description, queueRollCalls the roll-call number. Throws DataError for a position or row that does
+// description, the entry the roll-call number. Throws DataError for a position or row that does
 // not exist, FileError as LoadRollCallSheet.
 RollCallSheet LoadQueueEntrySheet(const Session &session, int position);
 

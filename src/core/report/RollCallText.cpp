@@ -75,7 +75,7 @@ void SaveRollCallText(const QString &fileName, const RollCallSheet &sheet, const
 
 void SaveRollCallText(const Session &session, const QString &fileName, const ProgressCallback &progress)
 {
-    SaveRollCallText(fileName, LoadQueueEntrySheet(session, session.currentQueuePos), progress);
+    SaveRollCallText(fileName, LoadQueueEntrySheet(session, session.queue.currentQueuePos()), progress);
 }
 
 QList<PrintedLine> PrintedRollCallPage(const RollCallSheet &sheet, const ProgressCallback &progress)

@@ -28,7 +28,7 @@ QStringList RollCallTextLines(const RollCallSheet &sheet, const ProgressCallback
 // Writes RollCallTextLines as Windows-1252 text with CR LF line ends, replacing the file.
 // Throws FileError.
 void SaveRollCallText(const QString &fileName, const RollCallSheet &sheet, const ProgressCallback &progress = {});
-// The same for the queue entry at session.currentQueuePos. Throws FileError, DataError.
+// The same for the queue entry at session.queue.currentQueuePos(). Throws FileError, DataError.
 void SaveRollCallText(const Session &session, const QString &fileName, const ProgressCallback &progress = {});
 
 // The lines of the printed page and the font each is set in.

@@ -73,11 +73,11 @@ QByteArray SpreadsheetBytes(const QList<RollCallSheet> &sheets, const ProgressCa
 void WriteSpreadsheet(const Session &session, const QString &fileName, bool wholeQueue,
                       const ProgressCallback &progress)
 {
-    if (session.queueLength() == 0)
+    if (session.queue.length() == 0)
         throw DataError(QStringLiteral("The selection queue is empty."));
     const QList<RollCallSheet> sheets =
         wholeQueue ? LoadQueueSheets(session)
-                   : QList<RollCallSheet>{LoadQueueEntrySheet(session, session.currentQueuePos)};
+                   : QList<RollCallSheet>{LoadQueueEntrySheet(session, session.queue.currentQueuePos())};
     WriteWholeFile(fileName, SpreadsheetBytes(sheets, progress));
 }
 

@@ -19,7 +19,7 @@ class Session;
 // legislators of each sheet.
 QByteArray SpreadsheetBytes(const QList<RollCallSheet> &sheets, const ProgressCallback &progress = {});
 
-// Writes the spreadsheet of the whole queue (`wholeQueue`) or of the entry at session.currentQueuePos
+// Writes the spreadsheet of the whole queue (`wholeQueue`) or of the entry at session.queue.currentQueuePos()
 // alone, replacing the file. Queue entries of several congresses give one block per congress, each
 // with its own legislators. Throws DataError for an empty queue or a position without an entry,
 // FileError for files that cannot be read or written.

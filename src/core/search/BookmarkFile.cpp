@@ -250,15 +250,15 @@ QString BookmarkListLine(const BookmarkEntry &entry)
 QList<BookmarkEntry> BookmarkEntriesFromQueue(const Session &session)
 {
     QList<BookmarkEntry> entries;
-    for (int p = 1; p <= session.queueLength(); ++p) {
-        const int rowNumber = session.queueRows.at(p - 1);
+    for (int p = 1; p <= session.queue.length(); ++p) {
+        const int rowNumber = session.queue.at(p).row;
         if (rowNumber < 1 || rowNumber > session.MatchTable.matchCount())
             continue;
         const MatchRow &row = session.MatchTable.row(rowNumber);
         BookmarkEntry e;
         e.isHouse = session.isHouse;
         e.congress = row.congress;
-        e.rollCall = qint16(session.queueRollCalls.at(p - 1));
+        e.rollCall = qint16(session.queue.at(p).rollCall);
         e.date = row.date;
         e.description = row.description;
         e.yeas = row.yeas;
@@ -311,7 +311,7 @@ SearchOutcome LoadBookmarkFile(Session &session, const QString &path, const Prog
     if (outcome.matchCount > 0) {
         session.isHouse = entries.at(outcome.matchCount - 1).isHouse;
         session.MatchTable = std::move(found);
-        ClearQueue(session);
+        session.queue.clear();
     }
     return outcome;
 }

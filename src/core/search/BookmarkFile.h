@@ -57,7 +57,7 @@ public:
 QString BookmarkListLine(const BookmarkEntry &entry);
 
 // The entries of the selection queue, in queue order: chamber from session.isHouse, congress, date,
-// description and tallies from each entry's MatchTable row, the roll-call number from queueRollCalls.
+// description and tallies from each entry's MatchTable row, the roll-call number from the queue entry.
 QList<BookmarkEntry> BookmarkEntriesFromQueue(const Session &session);
 
 // Fills the match table from a bookmark file, as a search does: one row per entry up to the flagged

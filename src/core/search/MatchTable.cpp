@@ -49,4 +49,13 @@ QString RollCallIdLine(bool isHouse, const MatchRow &row)
            MatchDateText(row.date);
 }
 
+std::optional<int> QuickEntryRow(const QString &typed, int rollCallCount, int listLength)
+{
+    bool ok = false;
+    const int n = typed.trimmed().toInt(&ok);
+    if (!ok || n < 1 || n > rollCallCount || n > listLength)
+        return std::nullopt;
+    return n;
+}
+
 } // namespace rollscan

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace rollscan {
 
@@ -56,5 +57,9 @@ QString RollCallIdLine(bool isHouse, const MatchRow &row);
 
 // The date of a row as the system's short form, or the stored text of a text date.
 QString MatchDateText(const TaggedDate &date);
+
+// The 1-based list row that quick entry selects for the typed number, or nothing when the text is not
+// a number from 1 to both the congress's roll-call count and the list's length.
+std::optional<int> QuickEntryRow(const QString &typed, int rollCallCount, int listLength);
 
 } // namespace rollscan

@@ -120,7 +120,7 @@ SearchOutcome RunSearch(Session &session, const SearchCriteria &criteria, const 
     outcome.matchCount = found.matchCount();
     if (outcome.matchCount > 0) {
         session.MatchTable = std::move(found);
-        ClearQueue(session);
+        session.queue.clear();
     }
     return outcome;
 }
@@ -152,7 +152,7 @@ bool NarrowByKeyword(Session &session, const KeywordCriteria &criteria, const Pr
     }
     session.currentCongress = congress;
     session.MatchTable = std::move(kept);
-    RemapQueue(session, newRowOf);
+    session.queue.remap(newRowOf);
     return true;
 }
 

@@ -1,109 +1,124 @@
 #include "core/search/SelectionQueue.h"
 
-#include "core/app/Session.h"
+#include "core/search/MatchTable.h"
+
+#include <algorithm>
 
 namespace rollscan {
 
-namespace {
-void append(Session &session, int row, const QString &line)
+QStringList SelectionQueue::lines() const
 {
-    session.queueLines.append(line);
-    session.queueRows.append(row);
-    session.queueRollCalls.append(session.MatchTable.row(row).rollCall);
+    QStringList lines;
+    lines.reserve(m_entries.size());
+    for (const QueueEntry &entry : m_entries)
+        lines.append(entry.text);
+    return lines;
 }
-} // namespace
 
-int AddToQueue(Session &session, const QList<int> &rows)
+QList<int> SelectionQueue::rows() const
+{
+    QList<int> rows;
+    for (const QueueEntry &entry : m_entries)
+        rows.append(entry.row);
+    return rows;
+}
+
+QList<int> SelectionQueue::rollCalls() const
+{
+    QList<int> rollCalls;
+    for (const QueueEntry &entry : m_entries)
+        rollCalls.append(entry.rollCall);
+    return rollCalls;
+}
+
+bool SelectionQueue::add(const QueueEntry &entry)
+{
+    if (length() >= kMaxEntries)
+        return false;
+    m_entries.append(entry);
+    return true;
+}
+
+int SelectionQueue::addRows(const MatchTable &table, const QList<int> &rows, bool shortLines)
 {
     int added = 0;
     for (int row : rows) {
-        if (row < 1 || row > session.MatchTable.matchCount())
+        if (row < 1 || row > table.matchCount())
             continue;
-        if (session.queueLength() >= kMaxQueueEntries)
+        const MatchRow &match = table.row(row);
+        if (!add({row, match.rollCall, MatchListLine(match, shortLines)}))
             break;
-        append(session, row, MatchListLine(session.MatchTable.row(row), session.smallScreen));
         ++added;
     }
     return added;
 }
 
-int AddAllToQueue(Session &session)
+int SelectionQueue::addAll(const MatchTable &table)
 {
-    ClearQueue(session);
-    const int count = std::min(session.MatchTable.matchCount(), kMaxQueueEntries);
-    session.queueLines.reserve(count);
-    session.queueRows.reserve(count);
-    session.queueRollCalls.reserve(count);
+    clear();
+    const int count = std::min(table.matchCount(), kMaxEntries);
+    m_entries.reserve(count);
     for (int row = 1; row <= count; ++row)
-        append(session, row, MatchListLine(session.MatchTable.row(row), false));
-    return session.queueLength();
+        m_entries.append({row, table.row(row).rollCall, MatchListLine(table.row(row), false)});
+    return length();
 }
 
-bool RemoveFromQueue(Session &session, int position)
+bool SelectionQueue::remove(int position)
 {
-    if (position < 1 || position > session.queueLength())
+    if (position < 1 || position > length())
         return false;
-    session.queueLines.removeAt(position - 1);
-    session.queueRows.removeAt(position - 1);
-    session.queueRollCalls.removeAt(position - 1);
-    if (position < session.currentQueuePos)
-        --session.currentQueuePos;
-    session.currentQueuePos = std::min(session.currentQueuePos, session.queueLength());
+    m_entries.removeAt(position - 1);
+    if (position < m_current)
+        --m_current;
+    m_current = std::min(m_current, length());
     return true;
 }
 
-void ClearQueue(Session &session)
+bool SelectionQueue::move(int from, int to)
 {
-    session.queueLines.clear();
-    session.queueRows.clear();
-    session.queueRollCalls.clear();
-    session.currentQueuePos = 0;
-}
-
-bool StartQueue(Session &session)
-{
-    if (session.queueLength() == 0)
+    if (from < 1 || from > length() || to < 1 || to > length())
         return false;
-    session.currentQueuePos = 1;
+    m_entries.move(from - 1, to - 1);
+    if (m_current == from)
+        m_current = to;
+    else if (from < m_current && m_current <= to)
+        --m_current;
+    else if (to <= m_current && m_current < from)
+        ++m_current;
     return true;
 }
 
-bool CrossTabAvailable(const Session &session)
+void SelectionQueue::clear()
 {
-    return session.queueLength() == 2;
+    m_entries.clear();
+    m_current = 0;
 }
 
-std::optional<int> QuickEntryRow(const QString &typed, int rollCallCount, int listLength)
+void SelectionQueue::remap(const QList<int> &newRowOf)
 {
-    bool ok = false;
-    const int n = typed.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > rollCallCount || n > listLength)
-        return std::nullopt;
-    return n;
-}
-
-void RemapQueue(Session &session, const QList<int> &newRowOf)
-{
-    const int oldCurrent = session.currentQueuePos;
+    const int oldCurrent = m_current;
     int newCurrent = 0;
-    QStringList lines;
-    QList<int> rows;
-    QList<int> rollCalls;
-    for (int p = 1; p <= session.queueLength(); ++p) {
-        const int oldRow = session.queueRows.at(p - 1);
-        const int newRow = (oldRow >= 1 && oldRow <= newRowOf.size()) ? newRowOf.at(oldRow - 1) : 0;
+    QList<QueueEntry> kept;
+    for (int p = 1; p <= length(); ++p) {
+        QueueEntry entry = m_entries.at(p - 1);
+        const int newRow = (entry.row >= 1 && entry.row <= newRowOf.size()) ? newRowOf.at(entry.row - 1) : 0;
         if (newRow < 1)
             continue;
-        lines.append(session.queueLines.value(p - 1));
-        rows.append(newRow);
-        rollCalls.append(session.queueRollCalls.at(p - 1));
+        entry.row = newRow;
+        kept.append(entry);
         if (p <= oldCurrent)
-            newCurrent = int(rows.size());
+            newCurrent = int(kept.size());
     }
-    session.queueLines = lines;
-    session.queueRows = rows;
-    session.queueRollCalls = rollCalls;
-    session.currentQueuePos = (oldCurrent >= 1 && !rows.isEmpty()) ? std::max(newCurrent, 1) : 0;
+    m_entries = kept;
+    m_current = (oldCurrent >= 1 && !kept.isEmpty()) ? std::max(newCurrent, 1) : 0;
+}
+
+bool SelectionQueue::start()
+{
+    if (isEmpty())
+        return false;
+    m_current = 1;
+    return true;
 }
 
 } // namespace rollscan

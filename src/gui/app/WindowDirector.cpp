@@ -76,7 +76,7 @@ frmBookmark *WindowDirector::bookmarkWindow() const
 frmKeyword &WindowDirector::keywordDialog()
 {
     if (!m_keyword)
-        m_keyword = new frmKeyword(m_session, m_services, &m_main);
+        m_keyword = new frmKeyword(m_services, &m_main);
     return *m_keyword;
 }
 
@@ -105,7 +105,7 @@ frmViewCalls *WindowDirector::showViewCalls()
 void WindowDirector::connectViewCalls(frmViewCalls &list)
 {
     answer(&list, &frmViewCalls::bookmarkEditorRequested, [this] { showBookmarkEditor(); });
-    // The list has set session.currentQueuePos and, for a cross-tabulation, session.crossTabRequested.
+    // The list has set session.queue.currentQueuePos() and, for a cross-tabulation, session.crossTabRequested.
     answer(&list, &frmViewCalls::ideologicalRequested, [this] { showIdeological(m_session.crossTabRequested); });
     answer(&list, &frmViewCalls::ratingRequested, [this] { showRating(); });
     answer(&list, &frmViewCalls::trackRequested, [this] { showTrack(); });

@@ -84,7 +84,7 @@ public:
     frmViewCalls *viewCallsWindow() const;
     frmBookmark *bookmarkWindow() const;
 
-    // The ideological map of the queue entry at session.currentQueuePos (the list has set it), as a
+    // The ideological map of the queue entry at session.queue.currentQueuePos() (the list has set it), as a
     // cross-tabulation of two roll calls when `crossTab`. An open map is closed first. Null when the
     // roll call could not be drawn (the error has been reported).
     frmIdeological *showIdeological(bool crossTab);

@@ -103,7 +103,6 @@ frmIdeological::frmIdeological(Session &session, Services &services, QWidget *pa
     setWindowTitle(m_crossTab ? IdeologyText::kCrossTabCaption : IdeologyText::kMapCaption);
     buildControls();
     buildMenus();
-    m_session.ideologicalOpen = true;
 
     QSize size(900, 860);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -373,7 +372,7 @@ void frmIdeological::showAttachmentMenus()
 
 bool frmIdeological::start()
 {
-    return loadAt(std::max(1, m_session.currentQueuePos));
+    return loadAt(std::max(1, m_session.queue.currentQueuePos()));
 }
 
 const SubjectCodeTable *frmIdeological::codeTable(int scheme)
@@ -392,11 +391,11 @@ const SubjectCodeTable *frmIdeological::codeTable(int scheme)
 
 void frmIdeological::showCaptions()
 {
-    const MatchRow &row = m_session.MatchTable.row(m_session.queueRows.at(m_session.currentQueuePos - 1));
+    const MatchRow &row = m_session.MatchTable.row(m_session.queue.at(m_session.queue.currentQueuePos()).row);
     lblTitle1->setText(row.description);
     setWindowTitle(MapWindowCaption(row.description));
-    lblTitle2->setText(MapTitle2(m_pass.isHouse, m_pass.congress, m_pass.rollCall, row.date, m_session.currentQueuePos,
-                                 m_session.queueLength()));
+    lblTitle2->setText(MapTitle2(m_pass.isHouse, m_pass.congress, m_pass.rollCall, row.date,
+                                 m_session.queue.currentQueuePos(), m_session.queue.length()));
 
     auto lookup = [this](SubjectScheme scheme) -> CodeLookup {
         return [this, scheme](int code) {
@@ -432,7 +431,7 @@ void frmIdeological::showCaptions()
 
 void frmIdeological::showNavigation()
 {
-    const NavigationState nav = NavigationAt(m_session.currentQueuePos, m_session.queueLength());
+    const NavigationState nav = NavigationAt(m_session.queue.currentQueuePos(), m_session.queue.length());
     mnuPrevious->setEnabled(nav.previousEnabled);
     tbFirst->setEnabled(nav.previousEnabled);
     tbPrevious->setEnabled(nav.previousEnabled);
@@ -443,10 +442,10 @@ void frmIdeological::showNavigation()
 
 bool frmIdeological::loadAt(int position)
 {
-    const int previous = m_session.currentQueuePos;
+    const int previous = m_session.queue.currentQueuePos();
     ShowWait(m_services);
     try {
-        m_session.currentQueuePos = position;
+        m_session.queue.setCurrentQueuePos(position);
         const DrawingRequest request = DrawingRequestAt(m_session, position);
         DrawingPass pass = RunDrawingPass(request, WaitProgress(m_services, true));
         HideWait(m_services);
@@ -454,7 +453,7 @@ bool frmIdeological::loadAt(int position)
         m_loaded = true;
     } catch (const UndefinedPartyError &e) {
         HideWait(m_services);
-        m_session.currentQueuePos = previous;
+        m_session.queue.setCurrentQueuePos(previous);
         // A party the program cannot draw means its tables are out of date: the program ends, after
         // the user has read why.
         ReportError(m_services, this, e.message());
@@ -462,12 +461,12 @@ bool frmIdeological::loadAt(int position)
         return false;
     } catch (const FileError &e) {
         HideWait(m_services);
-        m_session.currentQueuePos = previous;
+        m_session.queue.setCurrentQueuePos(previous);
         ReportFileError(m_services, this, e);
         return false;
     } catch (const DataError &e) {
         HideWait(m_services);
-        m_session.currentQueuePos = previous;
+        m_session.queue.setCurrentQueuePos(previous);
         ReportError(m_services, this, e.message());
         return false;
     }
@@ -507,32 +506,32 @@ void frmIdeological::moveFirst()
 
 void frmIdeological::movePrevious()
 {
-    if (m_session.currentQueuePos > 1 && loadAt(m_session.currentQueuePos - 1))
+    if (m_session.queue.currentQueuePos() > 1 && loadAt(m_session.queue.currentQueuePos() - 1))
         otherForms();
 }
 
 void frmIdeological::moveNext()
 {
-    if (m_session.currentQueuePos < m_session.queueLength() && loadAt(m_session.currentQueuePos + 1))
+    if (m_session.queue.currentQueuePos() < m_session.queue.length() && loadAt(m_session.queue.currentQueuePos() + 1))
         otherForms();
 }
 
 void frmIdeological::moveLast()
 {
-    if (m_session.queueLength() > 0 && loadAt(m_session.queueLength()))
+    if (m_session.queue.length() > 0 && loadAt(m_session.queue.length()))
         otherForms();
 }
 
 void frmIdeological::jump()
 {
-    frmJump dialog(m_services, m_session.queueLength(), this);
+    frmJump dialog(m_services, m_session.queue.length(), this);
     dialog.exec();
     jumpTo(dialog.entry());
 }
 
 void frmIdeological::jumpTo(const QString &entryText)
 {
-    const JumpOutcome outcome = ParseJump(entryText, m_session.queueLength());
+    const JumpOutcome outcome = ParseJump(entryText, m_session.queue.length());
     switch (outcome.kind) {
     case JumpOutcome::Nothing:
         return;
@@ -549,7 +548,7 @@ void frmIdeological::jumpTo(const QString &entryText)
 void frmIdeological::redraw()
 {
     if (m_loaded)
-        loadAt(m_session.currentQueuePos);
+        loadAt(m_session.queue.currentQueuePos());
 }
 
 void frmIdeological::applyFilter()
@@ -758,7 +757,7 @@ void frmIdeological::printRollCall()
         return;
     try {
         m_services.showWait(kPrintWait);
-        const RollCallSheet sheet = LoadQueueEntrySheet(m_session, m_session.currentQueuePos);
+        const RollCallSheet sheet = LoadQueueEntrySheet(m_session, m_session.queue.currentQueuePos());
         const QList<PrintedLine> lines = PrintedRollCallPage(sheet, WaitProgress(m_services, false));
         QFont title = ReportPrinter::arial(16, true);
         title.setUnderline(true);
@@ -842,7 +841,6 @@ void frmIdeological::closeEvent(QCloseEvent *event)
         m_find->close();
     m_filter.errorsOnly = false;
     m_session.crossTabRequested = false;
-    m_session.ideologicalOpen = false;
     emit displayClosed();
     QMainWindow::closeEvent(event);
 }

@@ -26,7 +26,7 @@ class Services;
 class Session;
 class frmFind;
 
-// The ideological map of the queue entry at session.currentQueuePos (with its cross-tab partner when
+// The ideological map of the queue entry at session.queue.currentQueuePos() (with its cross-tab partner when
 // session.crossTabRequested): tokens in their class colours, the cutting line(s), the colour key and
 // the display filters; moving through the queue; the outputs of the roll call. Every drawing pass is
 // computed by core and kept here for the side windows.
@@ -37,7 +37,7 @@ public:
     frmIdeological(Session &session, Services &services, QWidget *parent = nullptr);
     ~frmIdeological() override;
 
-    // Loads and draws the roll call at session.currentQueuePos. False (after the error report) when it
+    // Loads and draws the roll call at session.queue.currentQueuePos(). False (after the error report) when it
     // could not be drawn; the window is then of no use and the caller closes it.
     bool start();
 
@@ -82,9 +82,6 @@ public:
     // Circles legislator record `recordNumber` (1-based, file order) as Find does; false when he is
     // not on the map.
     bool findRecord(int recordNumber);
-
-    // Placement after a resize is done by the layouts, so there is nothing left to do here.
-    void MoveControls() {}
 
     QToolBar *IdToolbar;
     // Toolbar buttons, by their keys.

@@ -1,6 +1,5 @@
 #include "gui/search/frmKeyword.h"
 
-#include "core/app/Session.h"
 #include "gui/services/Services.h"
 #include "gui/services/WindowTools.h"
 
@@ -19,8 +18,7 @@ namespace {
 constexpr int kKeywordWidth = 260;
 } // namespace
 
-frmKeyword::frmKeyword(Session &session, Services &services, QWidget *parent)
-    : QDialog(parent), m_session(session), m_services(services)
+frmKeyword::frmKeyword(Services &services, QWidget *parent) : QDialog(parent), m_services(services)
 {
     setObjectName(QStringLiteral("frmKeyword"));
     setWindowTitle(QStringLiteral("Keyword Search"));
@@ -94,7 +92,7 @@ frmKeyword::frmKeyword(Session &session, Services &services, QWidget *parent)
     layout->addLayout(buttons);
 
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancel, &QPushButton::clicked, this, &frmKeyword::reject);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this, [this] { m_services.showHelp(this, QStringLiteral("frmKeyword")); });
 
     adjustSize();
@@ -118,12 +116,6 @@ bool frmKeyword::ask()
     txtKeyword->setFocus();
     txtKeyword->selectAll();
     return exec() == QDialog::Accepted;
-}
-
-void frmKeyword::reject()
-{
-    m_session.dialogCancelled = true;
-    QDialog::reject();
 }
 
 } // namespace rollscan

@@ -13,22 +13,21 @@ class QPushButton;
 namespace rollscan {
 
 class Services;
-class Session;
 
 // The keyword dialog: up to three keywords tied by AND, OR or NOT. It is made once and only hidden
-// between uses, so the last entries are there for the next search. Start hides it; Done (or Escape,
-// or closing it) sets session.dialogCancelled.
+// between uses, so the last entries are there for the next search. Start accepts it; Done (or
+// Escape, or closing it) rejects it.
 class frmKeyword : public QDialog {
     Q_OBJECT
 
 public:
-    frmKeyword(Session &session, Services &services, QWidget *parent = nullptr);
+    frmKeyword(Services &services, QWidget *parent = nullptr);
 
     // What the dialog holds now, as typed.
     KeywordCriteria criteria() const;
 
     // Shows the dialog modally, centred, with the primary keyword ready for typing. True when the
-    // user pressed Start; false (with session.dialogCancelled set) when the user left with Done.
+    // user pressed Start; false when the user left with Done.
     bool ask();
 
     QGroupBox *fraKeyword;
@@ -37,11 +36,7 @@ public:
     QLabel *lblKeyword, *lblKeyword2, *lblKeyword3;
     QPushButton *btnOK, *btnCancel, *btnHelp;
 
-public slots:
-    void reject() override;
-
 private:
-    Session &m_session;
     Services &m_services;
 };
 

@@ -125,13 +125,13 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
         if (!on)
             return;
         m_session.isHouse = true;
-        FillHouseList();
+        fillList(true);
     });
     connect(optSenate, &QRadioButton::toggled, this, [this](bool on) {
         if (!on)
             return;
         m_session.isHouse = false;
-        FillSenateList();
+        fillList(false);
     });
     for (QRadioButton *b : {optNone, optIssue, optClausen, optPeltzman, optKeyword, optBookmark})
         connect(b, &QRadioButton::toggled, this, &frmSelectSearch::updateListsEnabled);
@@ -150,16 +150,6 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
 
     adjustSize();
     CentreOnScreen(this);
-}
-
-void frmSelectSearch::FillHouseList()
-{
-    fillList(true);
-}
-
-void frmSelectSearch::FillSenateList()
-{
-    fillList(false);
 }
 
 void frmSelectSearch::fillList(bool house)
@@ -212,7 +202,6 @@ void frmSelectSearch::startSearch()
     else if (optPeltzman->isChecked())
         scheme = SubjectScheme::Peltzman;
 
-    m_session.dialogCancelled = false;
     if (scheme) {
         SubjectCodeTable table;
         try {
@@ -223,20 +212,21 @@ void frmSelectSearch::startSearch()
         }
         frmSubjectAccess picker(m_session, m_services, table, this);
         picker.setWindowTitle(SubjectAccessCaption(*scheme));
-        picker.exec();
+        const bool chosen = picker.exec() == QDialog::Accepted;
         repaint();
+        if (!chosen)
+            return;
+        m_session.chosenCodes = picker.chosenCodes();
+        m_session.chosenCodeNames = picker.chosenNames();
         criteria.kind = *scheme == SubjectScheme::Issue     ? SearchKind::Issue
                         : *scheme == SubjectScheme::Clausen ? SearchKind::Clausen
                                                             : SearchKind::Peltzman;
         criteria.codes = m_session.chosenCodes;
     } else if (optKeyword->isChecked()) {
-        m_keyword.ask();
+        if (!m_keyword.ask())
+            return;
         criteria.kind = SearchKind::Keyword;
         criteria.keywords = m_keyword.criteria();
-    }
-    if (m_session.dialogCancelled) {
-        m_session.dialogCancelled = false;
-        return;
     }
 
     QString summary;

@@ -42,8 +42,6 @@ signals:
     void searchCompleted();
 
 private:
-    void FillHouseList();
-    void FillSenateList();
     void fillList(bool house);
     void updateListsEnabled();
     QListWidget *currentList() const;

@@ -20,8 +20,9 @@ constexpr QSize kListSize(360, 300);
 constexpr int kSmallScreenPoints = 9;
 } // namespace
 
-frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const SubjectCodeTable &table, QWidget *parent)
-    : QDialog(parent), m_session(session), m_services(services), m_table(table)
+frmSubjectAccess::frmSubjectAccess(const Session &session, Services &services, const SubjectCodeTable &table,
+                                   QWidget *parent)
+    : QDialog(parent), m_services(services), m_table(table)
 {
     setObjectName(QStringLiteral("frmSubjectAccess"));
     setWindowTitle(QStringLiteral("Subject Access"));
@@ -78,7 +79,7 @@ frmSubjectAccess::frmSubjectAccess(Session &session, Services &services, const S
     connect(lstSubject, &QListWidget::currentRowChanged, this, &frmSubjectAccess::showCurrent);
     connect(lstSubject, &QListWidget::itemDoubleClicked, this, &frmSubjectAccess::choose);
     connect(btnOK, &QPushButton::clicked, this, &frmSubjectAccess::choose);
-    connect(btnCancel, &QPushButton::clicked, this, &frmSubjectAccess::reject);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnHelp, &QPushButton::clicked, this,
             [this] { m_services.showHelp(this, QStringLiteral("frmSubjectAccess")); });
 
@@ -100,16 +101,8 @@ void frmSubjectAccess::choose()
     const QList<QListWidgetItem *> selected = lstSubject->selectedItems();
     for (const QListWidgetItem *item : selected)
         rows.append(lstSubject->row(item));
-    const ChosenSubjects chosen = m_table.choose(rows);
-    m_session.chosenCodes = chosen.codes;
-    m_session.chosenCodeNames = chosen.names;
+    m_chosen = m_table.choose(rows);
     accept();
-}
-
-void frmSubjectAccess::reject()
-{
-    m_session.dialogCancelled = true;
-    QDialog::reject();
 }
 
 } // namespace rollscan

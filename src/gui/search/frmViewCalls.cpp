@@ -94,10 +94,8 @@ frmViewCalls::frmViewCalls(Session &session, Services &services, frmKeyword &key
     mnuSingle->setChecked(true);
 
     m_session.crossTabRequested = false;
-    m_session.ideologicalOpen = false;
-    m_session.usMapOpen = false;
     // The queue named rows of the table this window lists; a fresh list starts with an empty queue.
-    ClearQueue(m_session);
+    m_session.queue.clear();
 
     fillRollCalls();
     m_extras = FindCongressExtras(m_session);
@@ -362,7 +360,7 @@ void frmViewCalls::fillRollCalls()
 void frmViewCalls::showQueue()
 {
     // The list mirrors the session's queue; adding only appends, so only the new lines are added.
-    const QStringList &lines = m_session.queueLines;
+    const QStringList &lines = m_session.queue.lines();
     bool prefix = lstSelected->count() <= lines.size();
     for (int i = 0; prefix && i < lstSelected->count(); ++i)
         prefix = lstSelected->item(i)->text() == lines.at(i);
@@ -372,7 +370,7 @@ void frmViewCalls::showQueue()
     lstSelected->addItems(lines.mid(lstSelected->count()));
     lstSelected->setUpdatesEnabled(true);
     FitListScroll(lstSelected);
-    lblTotalSel->setText(QString::number(m_session.queueLength()));
+    lblTotalSel->setText(QString::number(m_session.queue.length()));
     updateCommands();
 }
 
@@ -397,7 +395,7 @@ void frmViewCalls::DisableUSMap()
 
 void frmViewCalls::updateCommands()
 {
-    const int queued = m_session.queueLength();
+    const int queued = m_session.queue.length();
     const bool ideological = isWired(&frmViewCalls::ideologicalRequested);
     const bool usMap = isWired(&frmViewCalls::usMapRequested) && !m_usMapDisabled;
 
@@ -416,8 +414,8 @@ void frmViewCalls::updateCommands()
     mnuDouble->setEnabled(anyDisplay);
     const bool display = mnuIdeological->isChecked() ? ideological : usMap;
     btnStart->setEnabled(display);
-    btnCrossTab->setEnabled(display && CrossTabAvailable(m_session));
-    mnuCrossTab->setEnabled(display && CrossTabAvailable(m_session));
+    btnCrossTab->setEnabled(display && m_session.queue.crossTabAvailable());
+    mnuCrossTab->setEnabled(display && m_session.queue.crossTabAvailable());
 
     for (QWidget *w : std::initializer_list<QWidget *>{btnRemove, btnClear, btnSpreadsheet})
         w->setEnabled(queued > 0);
@@ -455,7 +453,7 @@ void frmViewCalls::addSelected()
         return;
     }
     // A full queue takes no more: the beep says that some were not added.
-    if (AddToQueue(m_session, rows) < rows.size())
+    if (m_session.queue.addRows(m_session.MatchTable, rows, m_session.smallScreen) < rows.size())
         m_services.beep();
     showRollCall();
     showQueue();
@@ -468,7 +466,7 @@ void frmViewCalls::addCurrent()
         m_services.beep();
         return;
     }
-    if (AddToQueue(m_session, {row + 1}) == 0)
+    if (m_session.queue.addRows(m_session.MatchTable, {row + 1}, m_session.smallScreen) == 0)
         m_services.beep();
     showRollCall();
     showQueue();
@@ -476,7 +474,7 @@ void frmViewCalls::addCurrent()
 
 void frmViewCalls::addAll()
 {
-    AddAllToQueue(m_session);
+    m_session.queue.addAll(m_session.MatchTable);
     lblRollCall->setText(kNone);
     lblDate->clear();
     showQueue();
@@ -488,7 +486,7 @@ void frmViewCalls::removeSelected()
     const int row = lstSelected->currentRow();
     if (row < 0 || !lstSelected->item(row)->isSelected())
         return;
-    RemoveFromQueue(m_session, row + 1);
+    m_session.queue.remove(row + 1);
     showQueue();
     // The next entry takes the removed one's place, so Delete can be pressed again.
     if (lstSelected->count() > 0)
@@ -497,7 +495,7 @@ void frmViewCalls::removeSelected()
 
 void frmViewCalls::clearQueue()
 {
-    ClearQueue(m_session);
+    m_session.queue.clear();
     showQueue();
 }
 
@@ -513,7 +511,7 @@ void frmViewCalls::quickEntry()
 
 void frmViewCalls::start()
 {
-    if (!StartQueue(m_session)) {
+    if (!m_session.queue.start()) {
         ReportError(m_services, this, QStringLiteral("You must select at least one roll call to view."));
         return;
     }
@@ -532,7 +530,7 @@ void frmViewCalls::crossTab()
 
 void frmViewCalls::crossTabFromMenu()
 {
-    if (CrossTabAvailable(m_session)) {
+    if (m_session.queue.crossTabAvailable()) {
         crossTab();
         return;
     }
@@ -560,7 +558,7 @@ void frmViewCalls::chooseAmount(bool single)
 
 void frmViewCalls::saveSpreadsheet()
 {
-    if (m_session.queueLength() == 0) {
+    if (m_session.queue.length() == 0) {
         m_services.beep();
         return;
     }
@@ -578,10 +576,7 @@ void frmViewCalls::saveSpreadsheet()
 
 void frmViewCalls::narrowByKeyword()
 {
-    m_session.dialogCancelled = false;
-    const bool started = m_keyword.ask();
-    m_session.dialogCancelled = false;
-    if (!started)
+    if (!m_keyword.ask())
         return;
     const KeywordCriteria criteria = m_keyword.criteria();
     if (criteria.keyword1.isEmpty())
@@ -602,7 +597,7 @@ void frmViewCalls::narrowByKeyword()
 
 void frmViewCalls::saveBookmarks()
 {
-    if (m_session.queueLength() == 0) {
+    if (m_session.queue.length() == 0) {
         m_services.beep();
         return;
     }

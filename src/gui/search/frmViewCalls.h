@@ -74,7 +74,7 @@ public:
 
 signals:
     // Requests answered by other windows. A command stays disabled while nothing is connected to its
-    // request. The displays read the queue, session.currentQueuePos, session.crossTabRequested and the
+    // request. The displays read the queue, session.queue.currentQueuePos(), session.crossTabRequested and the
     // check marks of mnuUS and mnuDouble.
     void ideologicalRequested(); // btnStart, btnCrossTab, mnuCrossTab with the ideological map chosen
     void usMapRequested();       // the same with the US map chosen

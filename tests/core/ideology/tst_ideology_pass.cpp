@@ -523,8 +523,8 @@ void TestIdeologyPass::requestFromQueue()
         row.rollCall = qint16(roll);
         session.MatchTable.append(row);
     }
-    session.queueRows = {1, 2, 3, 1, 2};
-    session.queueRollCalls = {1, 2, 2, 1, 2};
+    for (const auto &[row, rollCall] : {std::pair{1, 1}, {2, 2}, {3, 2}, {1, 1}, {2, 2}})
+        session.queue.add({row, rollCall, QString()});
     session.crossTabRequested = crossTab;
     if (expected.isEmpty()) {
         QVERIFY_THROWS_EXCEPTION(DataError, DrawingRequestAt(session, position));

@@ -163,8 +163,8 @@ void TestRollCallOutput::textTable()
 {
     QFETCH(bool, extended);
     Fixture f(extended);
-    AddToQueue(f.session, {12});
-    QVERIFY(StartQueue(f.session));
+    f.session.queue.addRows(f.session.MatchTable, {12}, f.session.smallScreen);
+    QVERIFY(f.session.queue.start());
     SaveRollCallText(f.session, f.out(QStringLiteral("rc12.txt")));
     QCOMPARE(ReadWholeFile(f.out(QStringLiteral("rc12.txt"))), kTable97);
 }
@@ -172,7 +172,7 @@ void TestRollCallOutput::textTable()
 void TestRollCallOutput::printedPage()
 {
     Fixture f;
-    AddToQueue(f.session, {12});
+    f.session.queue.addRows(f.session.MatchTable, {12}, f.session.smallScreen);
     const QList<PrintedLine> page = PrintedRollCallPage(LoadQueueEntrySheet(f.session, 1));
     QCOMPARE(page.size(), 1 + 4 + 5);
     QCOMPARE(page[0], (PrintedLine{PrintRole::Title, QStringLiteral("Rollscan for Windows Roll Call Output")}));
@@ -190,7 +190,7 @@ void TestRollCallOutput::printedPage()
 void TestRollCallOutput::spreadsheetOfThreeQueuedRollCalls()
 {
     Fixture f;
-    AddToQueue(f.session, {12, 1, 13});
+    f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
     WriteSpreadsheet(f.session, f.out(QStringLiteral("queue.prn")), true);
     const QByteArray expected =
         "January 5, 1981: Roll Call #12\r\nELECT SPEAKER\r\nHouse #97, 1981-1982\r\n\r\n"
@@ -206,15 +206,15 @@ void TestRollCallOutput::spreadsheetOfThreeQueuedRollCalls()
 void TestRollCallOutput::spreadsheetOfCurrentRollCall()
 {
     Fixture f(true);
-    AddToQueue(f.session, {12, 1, 13});
-    f.session.currentQueuePos = 2;
+    f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
+    f.session.queue.setCurrentQueuePos(2);
     WriteSpreadsheet(f.session, f.out(QStringLiteral("one.prn")), false);
     const QByteArray file = ReadWholeFile(f.out(QStringLiteral("one.prn")));
     QVERIFY(file.startsWith("February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n\"H#\""));
     QVERIFY(file.endsWith("\"CARTER      \", .000,-1.000,1,0\r\n"));
     QCOMPARE(file.count("\r\n"), 4 + 1 + 3);
 
-    f.session.currentQueuePos = 0;
+    f.session.queue.setCurrentQueuePos(0);
     QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("none.prn")), false));
 }
 
@@ -229,7 +229,7 @@ void TestRollCallOutput::spreadsheetSplitsCongresses()
     f.tree.writeIndexes();
     f.session.selectedCongresses = {97, 98};
     RunSearch(f.session, {});
-    AddToQueue(f.session, {12, 14, 1});
+    f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, f.session.smallScreen);
     WriteSpreadsheet(f.session, f.out(QStringLiteral("two.prn")), true);
     const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("two.prn"))).split('\n');
     // 97th: two heading blocks, column line, three members; 98th: one block, column line, one member.
@@ -251,9 +251,8 @@ void TestRollCallOutput::spreadsheetRefusesEmptyQueue()
 void TestRollCallOutput::rollCallOutsideCongress()
 {
     Fixture f;
-    AddToQueue(f.session, {12});
-    f.session.queueRollCalls[0] = 14; // a queue entry naming a roll call the congress does not have
-    f.session.currentQueuePos = 1;
+    f.session.queue.add({12, 14, QString()}); // a queue entry naming a roll call the congress does not have
+    f.session.queue.setCurrentQueuePos(1);
     try {
         SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
         QFAIL("a roll call outside the congress must be refused");
@@ -263,7 +262,9 @@ void TestRollCallOutput::rollCallOutsideCongress()
     QVERIFY(!QFile::exists(f.out(QStringLiteral("x.txt"))));
 
     // A legislator file shorter than the index says is a file error naming it.
-    f.session.queueRollCalls[0] = 12;
+    f.session.queue.clear();
+    f.session.queue.add({12, 12, QString()});
+    f.session.queue.setCurrentQueuePos(1);
     f.tree.writeRaw(QStringLiteral("house/97.lcr"), f.tree.readRaw(QStringLiteral("house/97.lcr")).left(120));
     try {
         SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));

@@ -366,7 +366,7 @@ void TestBookmark::queueBecomesEntries()
     s.isHouse = false;
     s.MatchTable.append({12, QStringLiteral("First"), TaggedDate::FromDate(QDate(2001, 1, 3)), 51, 49, 107});
     s.MatchTable.append({30, QStringLiteral("Second"), TaggedDate::FromDate(QDate(2001, 2, 3)), 60, 40, 107});
-    AddToQueue(s, {2, 1, 2});
+    s.queue.addRows(s.MatchTable, {2, 1, 2}, s.smallScreen);
     const QList<BookmarkEntry> got = BookmarkEntriesFromQueue(s);
     QCOMPARE(got.size(), 3);
     QCOMPARE(got[0].rollCall, qint16(30));
@@ -396,13 +396,13 @@ void TestBookmark::loadAsSearchSource()
     tree.writeIndexes();
     Session s(dir.path());
     s.MatchTable.append({1, QStringLiteral("old"), {}, 1, 1, 97});
-    AddAllToQueue(s);
+    s.queue.addAll(s.MatchTable);
     const SearchOutcome out = LoadBookmarkFile(s, path);
     QCOMPARE(out.matchCount, 2);
     QVERIFY(!out.truncated);
     QVERIFY(!s.isHouse); // the last entry is a Senate roll call
     QVERIFY(s.searchByOther);
-    QCOMPARE(s.queueLength(), 0);
+    QCOMPARE(s.queue.length(), 0);
     const MatchRow first{45, QStringLiteral("A"), list[0].date, 245, 145, 103};
     QCOMPARE(s.MatchTable.row(1), first);
     QCOMPARE(s.MatchTable.row(2).congress, qint16(104));

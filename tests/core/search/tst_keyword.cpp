@@ -337,15 +337,13 @@ void TestKeyword::narrowWithEmptyPrimaryKeywordChangesNothing()
 {
     Session session(QStringLiteral("/nonexistent"));
     session.MatchTable.append({1, QStringLiteral("X"), {}, 1, 1, 97});
-    session.queueRows = {1};
-    session.queueRollCalls = {1};
-    session.queueLines = {QStringLiteral("1-1\tX")};
+    session.queue.add({1, 1, QStringLiteral("1-1\tX")});
     KeywordCriteria c;
     c.op2 = KeywordOperator::And;
     c.keyword2 = QStringLiteral("X");
     QVERIFY(!NarrowByKeyword(session, c));
     QCOMPARE(session.MatchTable.matchCount(), 1);
-    QCOMPARE(session.queueLength(), 1);
+    QCOMPARE(session.queue.length(), 1);
 }
 
 void TestKeyword::narrowMovesQueueEntriesWithTheirRows()
@@ -358,20 +356,20 @@ void TestKeyword::narrowMovesQueueEntriesWithTheirRows()
     session.newDataFormat = false;
     session.selectedCongresses = {97};
     RunSearch(session, {});
-    AddToQueue(session, {4, 2, 3, 3});
-    session.currentQueuePos = 3;
-    const QStringList linesBefore = session.queueLines;
+    session.queue.addRows(session.MatchTable, {4, 2, 3, 3}, session.smallScreen);
+    session.queue.setCurrentQueuePos(3);
+    const QStringList linesBefore = session.queue.lines();
 
     KeywordCriteria c;
     c.keyword1 = QStringLiteral("TAX");
     QVERIFY(NarrowByKeyword(session, c));
     // Rows 1, 3, 4 became 1, 2, 3; the entry of the dropped row 2 left the queue.
-    QCOMPARE(session.queueRows, (QList<int>{3, 2, 2}));
-    QCOMPARE(session.queueRollCalls, (QList<int>{4, 3, 3}));
-    QCOMPARE(session.queueLines, (QStringList{linesBefore[0], linesBefore[2], linesBefore[3]}));
-    QCOMPARE(session.currentQueuePos, 2); // still the entry of roll call 3
-    for (int p = 1; p <= session.queueLength(); ++p)
-        QCOMPARE(int(session.MatchTable.row(session.queueRows[p - 1]).rollCall), session.queueRollCalls[p - 1]);
+    QCOMPARE(session.queue.rows(), (QList<int>{3, 2, 2}));
+    QCOMPARE(session.queue.rollCalls(), (QList<int>{4, 3, 3}));
+    QCOMPARE(session.queue.lines(), (QStringList{linesBefore[0], linesBefore[2], linesBefore[3]}));
+    QCOMPARE(session.queue.currentQueuePos(), 2); // still the entry of roll call 3
+    for (int p = 1; p <= session.queue.length(); ++p)
+        QCOMPARE(int(session.MatchTable.row(session.queue.at(p).row).rollCall), session.queue.at(p).rollCall);
 }
 
 void TestKeyword::narrowFailureLeavesTableAndQueue()
@@ -386,7 +384,7 @@ void TestKeyword::narrowFailureLeavesTableAndQueue()
     session.newDataFormat = false;
     session.selectedCongresses = {97, 98};
     RunSearch(session, {});
-    AddAllToQueue(session);
+    session.queue.addAll(session.MatchTable);
     KeywordCriteria c;
     c.keyword1 = QStringLiteral("NONE");
     try {
@@ -397,7 +395,7 @@ void TestKeyword::narrowFailureLeavesTableAndQueue()
         QVERIFY(e.path().endsWith(QLatin1String("house/98.dbn")));
     }
     QCOMPARE(session.MatchTable.matchCount(), 2);
-    QCOMPARE(session.queueLength(), 2);
+    QCOMPARE(session.queue.length(), 2);
 }
 
 void TestKeyword::operatorTexts()

@@ -7,7 +7,6 @@
 #include "core/search/MatchTable.h"
 #include "core/search/OrdinalSuffix.h"
 #include "core/search/RollCallSearch.h"
-#include "core/search/SelectionQueue.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,14 +49,6 @@ QStringList descriptions(const Session &s)
     return out;
 }
 
-Session sessionWithRows(int rows)
-{
-    Session s(QStringLiteral("/nonexistent"));
-    for (int i = 1; i <= rows; ++i)
-        s.MatchTable.append({qint16(10 + i), QStringLiteral("Roll call %1").arg(i),
-                             TaggedDate::FromDate(QDate(2001, 2, i)), qint16(200 + i), qint16(100 + i), 107});
-    return s;
-}
 } // namespace
 
 class TestSearch : public QObject {
@@ -81,13 +72,6 @@ private slots:
     void listLines_data();
     void listLines();
     void rollCallIdLine();
-    void addSelectedRowsAndDuplicates();
-    void addAllUsesLongFormOnSmallScreen();
-    void removeKeepsCurrentEntry_data();
-    void removeKeepsCurrentEntry();
-    void clearAndStart();
-    void crossTabNeedsExactlyTwo();
-    void queueStopsAtLimit();
     void quickEntry_data();
     void quickEntry();
 };
@@ -272,12 +256,12 @@ void TestSearch::searchWithoutMatchKeepsPreviousTable()
     s.newDataFormat = false;
     s.selectedCongresses = {97};
     RunSearch(s, {});
-    AddToQueue(s, {2});
+    s.queue.addRows(s.MatchTable, {2}, s.smallScreen);
     const SearchOutcome out = RunSearch(s, {SearchKind::Issue, {99}, {}});
     QCOMPARE(out.matchCount, 0);
     QVERIFY(!out.truncated);
     QCOMPARE(s.MatchTable.matchCount(), 3);
-    QCOMPARE(s.queueLength(), 1);
+    QCOMPARE(s.queue.length(), 1);
 }
 
 void TestSearch::searchFailureNamesFileAndKeepsTable()
@@ -328,12 +312,12 @@ void TestSearch::searchReplacesTableAndEmptiesQueue()
     s.newDataFormat = false;
     s.selectedCongresses = {97};
     RunSearch(s, {});
-    AddAllToQueue(s);
-    s.currentQueuePos = 2;
+    s.queue.addAll(s.MatchTable);
+    s.queue.setCurrentQueuePos(2);
     RunSearch(s, {});
     QCOMPARE(s.MatchTable.matchCount(), 3);
-    QCOMPARE(s.queueLength(), 0);
-    QCOMPARE(s.currentQueuePos, 0);
+    QCOMPARE(s.queue.length(), 0);
+    QCOMPARE(s.queue.currentQueuePos(), 0);
 }
 
 void TestSearch::failedSearchMessages()
@@ -408,99 +392,6 @@ void TestSearch::rollCallIdLine()
     QCOMPARE(RollCallIdLine(true, row), QStringLiteral("House #103 Roll Call #45  ") + FormatSystemShortDate(date));
     const MatchRow textDate{7, QStringLiteral("X"), TaggedDate::FromText(QStringLiteral("Mar 1802")), 1, 2, 7};
     QCOMPARE(RollCallIdLine(false, textDate), QStringLiteral("Senate #7 Roll Call #7  Mar 1802"));
-}
-
-void TestSearch::addSelectedRowsAndDuplicates()
-{
-    Session s = sessionWithRows(3);
-    QCOMPARE(AddToQueue(s, {3, 1}), 2);
-    QCOMPARE(AddToQueue(s, {1}), 1); // the same roll call twice
-    QCOMPARE(AddToQueue(s, {0, 4}), 0);
-    QCOMPARE(s.queueRows, (QList<int>{3, 1, 1}));
-    QCOMPARE(s.queueRollCalls, (QList<int>{13, 11, 11}));
-    QCOMPARE(s.queueLines.at(0), QStringLiteral("203-103\tRoll call 3"));
-    QVERIFY(RemoveFromQueue(s, 2));
-    QCOMPARE(s.queueRows, (QList<int>{3, 1}));
-    QCOMPARE(s.queueLines.size(), 2);
-
-    s.smallScreen = true;
-    AddToQueue(s, {2});
-    QCOMPARE(s.queueLines.last(), QStringLiteral("Roll call 2"));
-}
-
-void TestSearch::addAllUsesLongFormOnSmallScreen()
-{
-    Session s = sessionWithRows(3);
-    s.smallScreen = true;
-    AddToQueue(s, {2});
-    QCOMPARE(AddAllToQueue(s), 3);
-    QCOMPARE(s.queueLines, (QStringList{"201-101\tRoll call 1", "202-102\tRoll call 2", "203-103\tRoll call 3"}));
-    QCOMPARE(s.queueRows, (QList<int>{1, 2, 3}));
-    QCOMPARE(s.queueRollCalls, (QList<int>{11, 12, 13}));
-}
-
-void TestSearch::removeKeepsCurrentEntry_data()
-{
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("removed");
-    QTest::addColumn<int>("currentAfter");
-    QTest::newRow("before the current entry") << 3 << 1 << 2;
-    QTest::newRow("after the current entry") << 2 << 3 << 2;
-    QTest::newRow("the current last entry") << 3 << 3 << 2;
-    QTest::newRow("the current middle entry") << 2 << 2 << 2;
-    QTest::newRow("no current entry") << 0 << 1 << 0;
-}
-
-void TestSearch::removeKeepsCurrentEntry()
-{
-    QFETCH(int, current);
-    QFETCH(int, removed);
-    QFETCH(int, currentAfter);
-    Session s = sessionWithRows(3);
-    AddAllToQueue(s);
-    s.currentQueuePos = current;
-    QVERIFY(RemoveFromQueue(s, removed));
-    QCOMPARE(s.currentQueuePos, currentAfter);
-    QVERIFY(!RemoveFromQueue(s, 3));
-    QVERIFY(!RemoveFromQueue(s, 0));
-    QCOMPARE(s.queueLength(), 2);
-}
-
-void TestSearch::clearAndStart()
-{
-    Session s = sessionWithRows(2);
-    QVERIFY(!StartQueue(s));
-    QCOMPARE(s.currentQueuePos, 0);
-    AddToQueue(s, {2});
-    QVERIFY(StartQueue(s));
-    QCOMPARE(s.currentQueuePos, 1);
-    ClearQueue(s);
-    QCOMPARE(s.queueLength(), 0);
-    QVERIFY(s.queueLines.isEmpty() && s.queueRollCalls.isEmpty());
-    QCOMPARE(s.currentQueuePos, 0);
-}
-
-void TestSearch::crossTabNeedsExactlyTwo()
-{
-    Session s = sessionWithRows(3);
-    AddToQueue(s, {1});
-    QVERIFY(!CrossTabAvailable(s));
-    AddToQueue(s, {2});
-    QVERIFY(CrossTabAvailable(s));
-    AddToQueue(s, {3});
-    QVERIFY(!CrossTabAvailable(s));
-    RemoveFromQueue(s, 1);
-    QVERIFY(CrossTabAvailable(s));
-}
-
-void TestSearch::queueStopsAtLimit()
-{
-    Session s = sessionWithRows(2);
-    QList<int> rows(kMaxQueueEntries - 1, 1);
-    QCOMPARE(AddToQueue(s, rows), kMaxQueueEntries - 1);
-    QCOMPARE(AddToQueue(s, {1, 2, 2}), 1);
-    QCOMPARE(s.queueLength(), kMaxQueueEntries);
-    QCOMPARE(s.queueRows.last(), 1);
 }
 
 void TestSearch::quickEntry_data()

@@ -446,7 +446,7 @@ void tst_ideological::navigation()
     // Reach the position by moving, as a user would.
     for (int p = 1; p < position; ++p)
         map->tbNext->trigger();
-    QCOMPARE(t.session.currentQueuePos, position);
+    QCOMPARE(t.session.queue.currentQueuePos(), position);
     QCOMPARE(map->lblTitle2->text(), title2);
     QCOMPARE(map->mnuPrevious->isEnabled(), previous);
     QCOMPARE(map->tbFirst->isEnabled(), previous);
@@ -457,15 +457,15 @@ void tst_ideological::navigation()
     // First stays a menu item that works, Last too.
     QVERIFY(map->mnuFirst->isEnabled());
     map->mnuLast->trigger();
-    QCOMPARE(t.session.currentQueuePos, 3);
+    QCOMPARE(t.session.queue.currentQueuePos(), 3);
     QCOMPARE(map->lblTitle1->text(), QStringLiteral("THIRD VOTE"));
     map->mnuFirst->trigger();
-    QCOMPARE(t.session.currentQueuePos, 1);
+    QCOMPARE(t.session.queue.currentQueuePos(), 1);
     // The paging keys move too.
     QTest::keyClick(map.get(), Qt::Key_PageDown);
-    QCOMPARE(t.session.currentQueuePos, 2);
+    QCOMPARE(t.session.queue.currentQueuePos(), 2);
     QTest::keyClick(map.get(), Qt::Key_PageUp);
-    QCOMPARE(t.session.currentQueuePos, 1);
+    QCOMPARE(t.session.queue.currentQueuePos(), 1);
     QCOMPARE(map->lblTitle1->text(), QStringLiteral("FIRST VOTE"));
     QCOMPARE(map->windowTitle(), QStringLiteral("Id Map - FIRST VOTE"));
     QVERIFY(t.services.errorTexts().isEmpty());
@@ -496,7 +496,7 @@ void tst_ideological::jump()
     auto map = t.open({1, 2, 3});
     QVERIFY(map);
     map->jumpTo(entry);
-    QCOMPARE(t.session.currentQueuePos, position);
+    QCOMPARE(t.session.queue.currentQueuePos(), position);
     QCOMPARE(t.services.errorTexts(),
              refused ? QStringList{"You must select a roll call within the range of selected roll calls."}
                      : QStringList{});
@@ -523,12 +523,12 @@ void tst_ideological::jumpDialog()
     answer(QStringLiteral("13"));
     map->mnuJump->trigger();
     QCOMPARE(typed, QStringLiteral("13"));
-    QCOMPARE(t.session.currentQueuePos, 1);
+    QCOMPARE(t.session.queue.currentQueuePos(), 1);
     QCOMPARE(t.services.errorTexts().size(), 1);
     answer(QStringLiteral("123"));
     map->mnuJump->trigger();
     QCOMPARE(typed, QStringLiteral("12"));
-    QCOMPARE(t.session.currentQueuePos, 12);
+    QCOMPARE(t.session.queue.currentQueuePos(), 12);
     QCOMPARE(map->lblTitle2->text(), QStringLiteral("House #97 Roll Call #3  3/3/1981  (12/12)"));
     QCOMPARE(t.services.errorTexts().size(), 1);
 }
@@ -814,9 +814,9 @@ void tst_ideological::attachmentMenus()
 void tst_ideological::undefinedParty()
 {
     IdeologicalTree t;
-    ClearQueue(t.session);
-    AddToQueue(t.session, {4});
-    t.session.currentQueuePos = 1;
+    t.session.queue.clear();
+    t.session.queue.addRows(t.session.MatchTable, {4}, t.session.smallScreen);
+    t.session.queue.setCurrentQueuePos(1);
     frmIdeological map(t.session, t.services);
     map.setAttribute(Qt::WA_DeleteOnClose, false);
     QSignalSpy ended(&map, &frmIdeological::endProgram);
@@ -833,13 +833,11 @@ void tst_ideological::doneEndsCrossTab()
     IdeologicalTree t;
     auto map = t.open({1, 3}, 1, true);
     QVERIFY(map);
-    QVERIFY(t.session.ideologicalOpen);
     QSignalSpy closed(map.get(), &frmIdeological::displayClosed);
     map->tbDone->trigger();
     QVERIFY(!map->isVisible());
     QCOMPARE(closed.count(), 1);
     QVERIFY(!t.session.crossTabRequested);
-    QVERIFY(!t.session.ideologicalOpen);
 }
 
 void tst_ideological::exitAndHelp()

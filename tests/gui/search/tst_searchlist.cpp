@@ -34,7 +34,7 @@ const QStringList kLines97 = {"234-190\tTO PASS H.R. 1 TAX CUT", "200-210\tTax c
 // A list window over a chronological search of the given Houses.
 struct List {
     SearchTree tree;
-    frmKeyword keyword{tree.session, tree.services};
+    frmKeyword keyword{tree.services};
     std::unique_ptr<frmViewCalls> window;
     QStringList started; // displays started through the hooks, with the queue position and cross-tab flag
 
@@ -58,7 +58,7 @@ struct List {
     {
         const auto display = [this](const QString &kind) {
             return [this, kind] {
-                started.append(kind + QLatin1Char(' ') + QString::number(tree.session.currentQueuePos) +
+                started.append(kind + QLatin1Char(' ') + QString::number(tree.session.queue.currentQueuePos()) +
                                (tree.session.crossTabRequested ? QStringLiteral(" crosstab") : QString()));
             };
         };
@@ -150,11 +150,9 @@ void tst_searchlist::opensWithTheSearchResult()
     tree.session.selectedCongresses = {97};
     RunSearch(tree.session, {});
     // A queue left from an earlier list is emptied.
-    tree.session.queueLines = {QStringLiteral("old")};
-    tree.session.queueRows = {1};
-    tree.session.queueRollCalls = {1};
+    tree.session.queue.add({1, 1, QStringLiteral("old")});
     tree.session.crossTabRequested = true;
-    frmKeyword keyword(tree.session, tree.services);
+    frmKeyword keyword(tree.services);
     frmViewCalls w(tree.session, tree.services, keyword);
     w.show();
     QCOMPARE(w.windowTitle(), QStringLiteral("View Matching Roll Calls"));
@@ -162,7 +160,7 @@ void tst_searchlist::opensWithTheSearchResult()
     QCOMPARE(w.lblMatches->text(), QStringLiteral("5"));
     QCOMPARE(w.lblTotalSel->text(), QStringLiteral("0"));
     QCOMPARE(w.lstSelected->count(), 0);
-    QCOMPARE(tree.session.queueLength(), 0);
+    QCOMPARE(tree.session.queue.length(), 0);
     QVERIFY(!tree.session.crossTabRequested);
     QCOMPARE(w.lblRollCall->text(), QStringLiteral("(none)"));
     QCOMPARE(w.lblDate->text(), QString());
@@ -265,7 +263,7 @@ void tst_searchlist::clickShowsRollCall()
     l.window->lstRollCalls->clearSelection();
     QTest::mouseClick(l.window->btnAdd, Qt::LeftButton);
     QCOMPARE(l.tree.services.beeps, 1);
-    QCOMPARE(l.tree.session.queueLength(), 0);
+    QCOMPARE(l.tree.session.queue.length(), 0);
 }
 
 void tst_searchlist::addRemoveClear()
@@ -276,8 +274,8 @@ void tst_searchlist::addRemoveClear()
     l.select({3, 1});
     QTest::mouseClick(w.btnAdd, Qt::LeftButton);
     QCOMPARE(Lines(w.lstSelected), (QStringList{kLines97[1], kLines97[3]}));
-    QCOMPARE(l.tree.session.queueRows, (QList<int>{2, 4}));
-    QCOMPARE(l.tree.session.queueRollCalls, (QList<int>{2, 4}));
+    QCOMPARE(l.tree.session.queue.rows(), (QList<int>{2, 4}));
+    QCOMPARE(l.tree.session.queue.rollCalls(), (QList<int>{2, 4}));
     QCOMPARE(w.lblTotalSel->text(), QStringLiteral("2"));
     QCOMPARE(w.lblRollCall->text(), QStringLiteral("ELECT SPEAKER"));
     for (QWidget *b : std::initializer_list<QWidget *>{w.btnRemove, w.btnClear, w.btnSpreadsheet})
@@ -286,25 +284,25 @@ void tst_searchlist::addRemoveClear()
     // The same roll call twice gives two entries; removing one keeps the other.
     l.select({1});
     QTest::mouseClick(w.btnAdd, Qt::LeftButton);
-    QCOMPARE(l.tree.session.queueRows, (QList<int>{2, 4, 2}));
+    QCOMPARE(l.tree.session.queue.rows(), (QList<int>{2, 4, 2}));
     w.lstSelected->setCurrentRow(0);
     QTest::mouseClick(w.btnRemove, Qt::LeftButton);
     QCOMPARE(Lines(w.lstSelected), (QStringList{kLines97[3], kLines97[1]}));
-    QCOMPARE(l.tree.session.queueRows, (QList<int>{4, 2}));
+    QCOMPARE(l.tree.session.queue.rows(), (QList<int>{4, 2}));
     QCOMPARE(w.lblTotalSel->text(), QStringLiteral("2"));
     SaveScreenshot(&w, QStringLiteral("search_frmViewCalls_queue"));
 
     // Select All replaces the queue with every row.
     QTest::mouseClick(w.btnAll, Qt::LeftButton);
     QCOMPARE(Lines(w.lstSelected), kLines97);
-    QCOMPARE(l.tree.session.queueRows, (QList<int>{1, 2, 3, 4, 5}));
+    QCOMPARE(l.tree.session.queue.rows(), (QList<int>{1, 2, 3, 4, 5}));
     QCOMPARE(w.lblTotalSel->text(), QStringLiteral("5"));
     QCOMPARE(w.lblRollCall->text(), QStringLiteral("(none)"));
     QCOMPARE(w.lblDate->text(), QString());
 
     QTest::mouseClick(w.btnClear, Qt::LeftButton);
     QCOMPARE(w.lstSelected->count(), 0);
-    QCOMPARE(l.tree.session.queueLength(), 0);
+    QCOMPARE(l.tree.session.queue.length(), 0);
     QCOMPARE(w.lblTotalSel->text(), QStringLiteral("0"));
     for (QWidget *b : std::initializer_list<QWidget *>{w.btnRemove, w.btnClear, w.btnSpreadsheet, w.btnCrossTab})
         QVERIFY(!b->isEnabled());
@@ -322,7 +320,7 @@ void tst_searchlist::keysAddAndRemove()
     QTest::mouseDClick(w.lstRollCalls->viewport(), Qt::LeftButton, {},
                        w.lstRollCalls->visualItemRect(w.lstRollCalls->item(0)).center());
     QCOMPARE(Lines(w.lstSelected), (QStringList{kLines97[4], kLines97[0]}));
-    QCOMPARE(l.tree.session.queueRollCalls, (QList<int>{5, 1}));
+    QCOMPARE(l.tree.session.queue.rollCalls(), (QList<int>{5, 1}));
 
     // Delete and Backspace in the queue remove the highlighted entry.
     w.lstSelected->setCurrentRow(0);
@@ -334,7 +332,7 @@ void tst_searchlist::keysAddAndRemove()
     QCOMPARE(w.lblTotalSel->text(), QStringLiteral("0"));
     // Nothing highlighted: nothing happens.
     QTest::keyClick(w.lstSelected, Qt::Key_Delete);
-    QCOMPARE(l.tree.session.queueLength(), 0);
+    QCOMPARE(l.tree.session.queue.length(), 0);
 }
 
 void tst_searchlist::startNeedsQueueAndDisplay()
@@ -357,7 +355,7 @@ void tst_searchlist::startNeedsQueueAndDisplay()
     QTest::mouseClick(w.btnAdd, Qt::LeftButton);
     QTest::mouseClick(w.btnStart, Qt::LeftButton);
     QCOMPARE(l.started, QStringList{"ideological 1"});
-    QCOMPARE(l.tree.session.currentQueuePos, 1);
+    QCOMPARE(l.tree.session.queue.currentQueuePos(), 1);
 }
 
 void tst_searchlist::crossTabAtExactlyTwo()
@@ -465,7 +463,7 @@ void tst_searchlist::usMapNeedsMapFiles()
         tree.tree.writeRaw(QStringLiteral("house/%1.cds").arg(congress), "c");
     tree.session.selectedCongresses = {congress};
     tree.session.MatchTable.append({1, QStringLiteral("ONE"), {}, 1, 1, qint16(congress)});
-    frmKeyword keyword(tree.session, tree.services);
+    frmKeyword keyword(tree.services);
     frmViewCalls w(tree.session, tree.services, keyword);
     connect(&w, &frmViewCalls::ideologicalRequested, this, [] {});
     connect(&w, &frmViewCalls::usMapRequested, this, [] {});
@@ -705,7 +703,7 @@ void tst_searchlist::keywordNarrowsList()
     QCOMPARE(w.lblDate->text(), QString());
     // Entries of dropped roll calls leave the queue; the others follow their rows.
     QCOMPARE(Lines(w.lstSelected), (QStringList{"150-250\tFOREIGN AID", "310-95\tTAX REFORM"}));
-    QCOMPARE(l.tree.session.queueRows, (QList<int>{2, 3}));
+    QCOMPARE(l.tree.session.queue.rows(), (QList<int>{2, 3}));
     QCOMPARE(w.lblTotalSel->text(), QStringLiteral("2"));
     QCOMPARE(l.tree.services.waitInfos, QStringList{"Calculating, please wait..."});
     QCOMPARE(l.tree.services.waitHidden, 1);
@@ -732,7 +730,6 @@ void tst_searchlist::keywordCancelOrEmptyChangesNothing()
         QCOMPARE(Lines(l.window->lstRollCalls), kLines97);
         QCOMPARE(l.tree.services.waitShown, 0);
         QVERIFY(l.tree.services.messages.isEmpty());
-        QVERIFY(!l.tree.session.dialogCancelled);
     }
 }
 

@@ -165,7 +165,7 @@ void tst_searchsession::helpPages()
 {
     QFETCH(QString, topic);
     SearchTree tree;
-    frmKeyword keyword(tree.session, tree.services);
+    frmKeyword keyword(tree.services);
     std::unique_ptr<QWidget> window;
     if (topic == QLatin1String("frmSelectSearch"))
         window = std::make_unique<frmSelectSearch>(tree.session, tree.services, keyword);
