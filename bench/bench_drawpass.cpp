@@ -112,9 +112,9 @@ int main(int argc, char *argv[])
             row.congress = qint16(congress);
             session.MatchTable.append(row);
         }
-        AddToQueue(session, partner ? QList<int>{1, 2} : QList<int>{1});
+        session.queue.addRows(session.MatchTable, partner ? QList<int>{1, 2} : QList<int>{1}, false);
         session.crossTabRequested = partner != 0;
-        session.currentQueuePos = 1;
+        session.queue.setCurrentQueuePos(1);
     } catch (const FileError &e) {
         err << "Cannot read the tree at " << root << ": " << e.sentence() << " " << e.path() << "\n";
         return 1;

@@ -14,10 +14,10 @@ namespace rollscan {
 QList<QueuedRollCall> QueueOf(const Session &session)
 {
     QList<QueuedRollCall> queue;
-    queue.reserve(session.queueLength());
-    for (int q = 0; q < session.queueLength(); ++q) {
-        const MatchRow &row = session.MatchTable.row(session.queueRows.at(q));
-        queue.append({row.congress, session.queueRollCalls.at(q), row.yeas, row.nays, row.description});
+    queue.reserve(session.queue.length());
+    for (const QueueEntry &entry : session.queue.entries()) {
+        const MatchRow &row = session.MatchTable.row(entry.row);
+        queue.append({row.congress, entry.rollCall, row.yeas, row.nays, row.description});
     }
     return queue;
 }

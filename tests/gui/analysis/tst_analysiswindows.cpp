@@ -79,11 +79,7 @@ struct Fixture {
         session.isHouse = true;
         session.selectedCongresses = {103, 104};
         RunSearch(session, SearchCriteria{});
-        for (int row = 1; row <= session.MatchTable.matchCount(); ++row) {
-            session.queueRows.append(row);
-            session.queueRollCalls.append(session.MatchTable.row(row).rollCall);
-            session.queueLines.append(MatchListLine(session.MatchTable.row(row)));
-        }
+        session.queue.addAll(session.MatchTable);
     }
 };
 } // namespace
@@ -347,10 +343,7 @@ void TestAnalysisWindows::allLinesOfSampleHouse110()
     iraq.keywords.keyword1 = QStringLiteral("IRAQ");
     RunSearch(session, iraq);
     QVERIFY(session.MatchTable.matchCount() > 0);
-    for (int row = 1; row <= session.MatchTable.matchCount(); ++row) {
-        session.queueRows.append(row);
-        session.queueRollCalls.append(session.MatchTable.row(row).rollCall);
-    }
+    session.queue.addAll(session.MatchTable);
     auto *rating = new frmRating(session, services);
     rating->show();
     SaveScreenshot(rating, QStringLiteral("frmRating-house110-iraq"));
@@ -375,13 +368,8 @@ void TestAnalysisWindows::allLinesOfSampleHouse110()
     QCOMPARE(trackRes->lstTrackRes->count(), 2 * session.MatchTable.matchCount() + 1);
     SaveScreenshot(trackRes, QStringLiteral("frmTrackRes-house110-iraq"));
 
-    session.queueRows.clear();
-    session.queueRollCalls.clear();
     RunSearch(session, SearchCriteria{});
-    for (int row = 1; row <= session.MatchTable.matchCount(); ++row) {
-        session.queueRows.append(row);
-        session.queueRollCalls.append(session.MatchTable.row(row).rollCall);
-    }
+    session.queue.addAll(session.MatchTable);
     auto *w = new frmAllLines(session, services);
     QVERIFY(w->load(110));
     w->show();
