@@ -60,8 +60,8 @@ void TestAttachWiring::mapMenusFollowFilesAndOpenAttachments()
     }
     frmVoteStartup main(t.session, t.services);
     WindowDirector director(t.session, t.services, main);
-    AddToQueue(t.session, {1});
-    t.session.currentQueuePos = 1;
+    t.session.queue.addRows(t.session.MatchTable, {1}, t.session.smallScreen);
+    t.session.queue.setCurrentQueuePos(1);
     frmIdeological *map = director.showIdeological(false);
     QVERIFY(map);
     // A note can always be written; sound and picture need their files.
