@@ -75,7 +75,6 @@ frmUSMap::frmUSMap(Session &session, Services &services, QWidget *parent)
     setWindowTitle(UsMapText::kCaptionPrefix);
     buildControls();
     buildMenus();
-    m_session.usMapOpen = true;
 
     QSize size(1000, 760);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -86,7 +85,6 @@ frmUSMap::frmUSMap(Session &session, Services &services, QWidget *parent)
 
 frmUSMap::~frmUSMap()
 {
-    m_session.usMapOpen = false;
     if (m_find)
         m_find->close();
     if (m_inquire)
@@ -885,7 +883,6 @@ void frmUSMap::closeEvent(QCloseEvent *event)
         m_inquire->close();
     if (m_find)
         m_find->close();
-    m_session.usMapOpen = false;
     event->accept();
 }
 
