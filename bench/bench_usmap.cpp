@@ -118,8 +118,8 @@ int screenshot(const QString &root, const QStringList &args)
         row.description = ReadRollCallRecord(root, house, congress, r, counts.rollCallCount, true).trimmedDescription();
         session.MatchTable.append(row);
     }
-    AddToQueue(session, partner > 0 ? QList<int>{1, 2} : QList<int>{1});
-    session.currentQueuePos = 1;
+    session.queue.addRows(session.MatchTable, partner > 0 ? QList<int>{1, 2} : QList<int>{1}, false);
+    session.queue.setCurrentQueuePos(1);
     session.crossTabRequested = partner > 0;
     UnattendedServices services;
     frmUSMap map(session, services);

@@ -131,8 +131,8 @@ private slots:
         session.isHouse = true;
         session.selectedCongresses = congresses;
         QCOMPARE(RunSearch(session, SearchCriteria{}).matchCount, 3 + (congresses.size() > 1 ? 1 : 0));
-        QCOMPARE(AddToQueue(session, rows), int(rows.size()));
-        QVERIFY(StartQueue(session));
+        QCOMPARE(session.queue.addRows(session.MatchTable, rows, false), int(rows.size()));
+        QVERIFY(session.queue.start());
         if (kind == QLatin1String("text"))
             SaveRollCallText(session, windowFile);
         else

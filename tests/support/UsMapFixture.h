@@ -168,9 +168,9 @@ public:
     {
         session.isHouse = isHouse;
         session.selectedCongresses = {isHouse ? 110 : 107};
-        ClearQueue(session);
-        AddToQueue(session, rows);
-        session.currentQueuePos = position;
+        session.queue.clear();
+        session.queue.addRows(session.MatchTable, rows, false);
+        session.queue.setCurrentQueuePos(position);
         session.crossTabRequested = crossTab;
     }
 };

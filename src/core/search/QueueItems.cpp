@@ -42,7 +42,7 @@ std::optional<QList<QueueItem>> ParseQueueItems(const QString &text, int default
 void QueueRollCalls(Session &session, const QList<QueueItem> &items)
 {
     session.MatchTable.clear();
-    ClearQueue(session);
+    session.queue.clear();
     // Each congress's roll-call file is read once, however many of its roll calls are queued.
     QMap<int, std::shared_ptr<CongressSearchFiles>> files;
     QMap<int, int> counts;
@@ -66,8 +66,8 @@ void QueueRollCalls(Session &session, const QList<QueueItem> &items)
             throw DataError(QStringLiteral("At most %1 roll calls can be queued.").arg(MatchTable::kMaxRows));
         rows.append(session.MatchTable.matchCount());
     }
-    AddToQueue(session, rows);
-    session.currentQueuePos = items.isEmpty() ? 0 : 1;
+    session.queue.addRows(session.MatchTable, rows, session.smallScreen);
+    session.queue.start();
 }
 
 } // namespace rollscan

@@ -90,7 +90,7 @@ public:
     frmIdeological *showIdeological(bool crossTab);
     frmIdeological *ideologicalWindow() const;
 
-    // The US map of the queue entry at session.currentQueuePos, as a cross-tabulation when
+    // The US map of the queue entry at session.queue.currentQueuePos(), as a cross-tabulation when
     // `crossTab`. An open one is closed first. When the list asks for both views the ideological map
     // opens beside it. Null when the map could not be shown (the error has been reported).
     frmUSMap *showUSMap(bool crossTab);

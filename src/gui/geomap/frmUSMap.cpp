@@ -301,7 +301,7 @@ bool frmUSMap::start()
 {
     DrawingRequest request;
     if (!RunReportingErrors(m_services, this,
-                            [&] { request = DrawingRequestAt(m_session, m_session.currentQueuePos); }))
+                            [&] { request = DrawingRequestAt(m_session, m_session.queue.currentQueuePos()); }))
         return false;
     m_pass.isHouse = request.isHouse;
     m_mode = UsMapModeFor(request.isHouse, request.congress);
@@ -312,7 +312,7 @@ bool frmUSMap::start()
     }
     if (!SetUpGISMap())
         return false;
-    if (!loadAt(m_session.currentQueuePos))
+    if (!loadAt(m_session.queue.currentQueuePos()))
         return false;
     fullMap();
     return true;
@@ -344,7 +344,7 @@ bool frmUSMap::SetUpGISMap()
         mnuPan->setEnabled(false);
     }
     tbZoomOut->setEnabled(false);
-    DrawingRequest request = DrawingRequestAt(m_session, m_session.currentQueuePos);
+    DrawingRequest request = DrawingRequestAt(m_session, m_session.queue.currentQueuePos());
     const QString path = UsMapLayerPath(m_session.dataRoot, request.isHouse, request.congress);
     if (!openLayer(path)) {
         m_services.message(this, UsMapText::kMapNotValid, UsMapText::kMapNotValidTitle, Services::Icon::Exclamation);
@@ -360,7 +360,7 @@ bool frmUSMap::SetUpGISMap()
 
 bool frmUSMap::loadAt(int position)
 {
-    m_session.currentQueuePos = position;
+    m_session.queue.setCurrentQueuePos(position);
     bool ok = false;
     m_services.showWait(kLoadingText);
     ok = RunReportingErrors(
@@ -391,7 +391,7 @@ bool frmUSMap::loadAt(int position)
     lblTitle->setText(description);
     cmbInfo->clear();
     cmbInfo->addItem(UsMapShortCaption(m_pass.isHouse, m_pass.congress, m_pass.rollCall, m_pass.record.date, position,
-                                       m_session.queueLength()));
+                                       m_session.queue.length()));
     cmbInfo->show();
     m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
     showKey();
@@ -411,7 +411,7 @@ bool frmUSMap::loadAt(int position)
 
 void frmUSMap::DoMap(bool updateOthers)
 {
-    if (!loadAt(m_session.currentQueuePos))
+    if (!loadAt(m_session.queue.currentQueuePos()))
         return;
     rebuildLabels();
     if (updateOthers)
@@ -434,7 +434,7 @@ bool frmUSMap::AllowFill(const QString &code) const
 
 void frmUSMap::SetupButtons()
 {
-    const NavigationState nav = NavigationAt(m_session.currentQueuePos, m_session.queueLength());
+    const NavigationState nav = NavigationAt(m_session.queue.currentQueuePos(), m_session.queue.length());
     for (QAction *a : {mnuFirst, mnuPrevious, tbFirst, tbPrevious})
         a->setEnabled(nav.previousEnabled);
     for (QAction *a : {mnuNext, mnuLast, tbNext, tbLast})
@@ -491,48 +491,48 @@ void frmUSMap::showKey()
 
 void frmUSMap::moveFirst()
 {
-    m_session.currentQueuePos = 1;
+    m_session.queue.setCurrentQueuePos(1);
     SetupButtons();
     DoMap(true);
 }
 
 void frmUSMap::movePrevious()
 {
-    if (m_session.currentQueuePos > 1)
-        --m_session.currentQueuePos;
+    if (m_session.queue.currentQueuePos() > 1)
+        m_session.queue.setCurrentQueuePos(m_session.queue.currentQueuePos() - 1);
     SetupButtons();
     DoMap(true);
 }
 
 void frmUSMap::moveNext()
 {
-    if (m_session.currentQueuePos < m_session.queueLength())
-        ++m_session.currentQueuePos;
+    if (m_session.queue.currentQueuePos() < m_session.queue.length())
+        m_session.queue.setCurrentQueuePos(m_session.queue.currentQueuePos() + 1);
     SetupButtons();
     DoMap(true);
 }
 
 void frmUSMap::moveLast()
 {
-    m_session.currentQueuePos = m_session.queueLength();
+    m_session.queue.setCurrentQueuePos(m_session.queue.length());
     SetupButtons();
     DoMap(true);
 }
 
 void frmUSMap::jump()
 {
-    frmJump dialog(m_services, m_session.queueLength(), this);
+    frmJump dialog(m_services, m_session.queue.length(), this);
     dialog.exec();
     jumpTo(dialog.entry());
 }
 
 void frmUSMap::jumpTo(const QString &entry)
 {
-    const JumpOutcome outcome = ParseJump(entry, m_session.queueLength());
+    const JumpOutcome outcome = ParseJump(entry, m_session.queue.length());
     if (outcome.kind == JumpOutcome::OutOfRange) {
         ReportError(m_services, this, IdeologyText::kJumpOutOfRange);
     } else if (outcome.kind == JumpOutcome::Move) {
-        m_session.currentQueuePos = outcome.position;
+        m_session.queue.setCurrentQueuePos(outcome.position);
         DoMap(true);
     }
 }
@@ -780,8 +780,8 @@ void frmUSMap::requestSidePass(bool statistics)
     const bool ok = RunReportingErrors(
         m_services, this,
         [&] {
-            pass =
-                RunDrawingPass(DrawingRequestAt(m_session, m_session.currentQueuePos), WaitProgress(m_services, false));
+            pass = RunDrawingPass(DrawingRequestAt(m_session, m_session.queue.currentQueuePos()),
+                                  WaitProgress(m_services, false));
         },
         true);
     HideWait(m_services);

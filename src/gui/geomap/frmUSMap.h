@@ -32,7 +32,7 @@ class Session;
 class frmFind;
 class frmInquire;
 
-// The US map of the queue entry at session.currentQueuePos (with its cross-tab partner when
+// The US map of the queue entry at session.queue.currentQueuePos() (with its cross-tab partner when
 // session.crossTabRequested): the Senate by state and the House from the 103rd congress by district,
 // each feature coloured by how its members voted. Zoom, pan, labels, hover tips, the state filter,
 // Find, printing and saving. The display mode is fixed when the window loads.
@@ -43,7 +43,7 @@ public:
     frmUSMap(Session &session, Services &services, QWidget *parent = nullptr);
     ~frmUSMap() override;
 
-    // Loads and draws the roll call at session.currentQueuePos. False (after the report) when the
+    // Loads and draws the roll call at session.queue.currentQueuePos(). False (after the report) when the
     // map cannot be shown; the caller then closes the window.
     bool start();
 

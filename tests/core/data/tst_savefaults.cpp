@@ -67,8 +67,8 @@ struct Fixture {
         session.newDataFormat = false;
         session.selectedCongresses = {97};
         RunSearch(session, {});
-        AddAllToQueue(session);
-        session.currentQueuePos = 1;
+        session.queue.addAll(session.MatchTable);
+        session.queue.setCurrentQueuePos(1);
     }
 };
 

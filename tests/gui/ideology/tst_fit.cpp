@@ -32,8 +32,8 @@ struct Program {
         if (weight > 0)
             ScalingFile{weight, QStringLiteral("dim1"), QStringLiteral("dim2")}.write(
                 ScalingFile::PathIn(t.dir.path()));
-        AddToQueue(t.session, {1, 2, 3});
-        t.session.currentQueuePos = 1;
+        t.session.queue.addRows(t.session.MatchTable, {1, 2, 3}, false);
+        t.session.queue.setCurrentQueuePos(1);
         map = director.showIdeological(false);
         if (map) {
             map->mnuFit->trigger();
