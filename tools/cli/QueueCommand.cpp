@@ -4,13 +4,15 @@
 
 #include "core/app/Session.h"
 #include "core/report/Spreadsheet.h"
+#include "core/report/TidyCsv.h"
 #include "core/search/QueueItems.h"
 
 namespace rollscan::cli {
 
 namespace {
 const char *const kUsage =
-    "Usage: rollscan-cli queue TREE --house|--senate --congress N[,N...] --rolls ITEMS --csv FILE [--extended]\n"
+    "Usage: rollscan-cli queue TREE --house|--senate --congress N[,N...] --rolls ITEMS (--csv FILE | --tidy FILE)... "
+    "[--extended]\n"
     "\n"
     "Queues roll calls as the roll-call list does and writes the queue's outputs.\n"
     "ITEMS are comma-separated, in queue order: N:R is roll call R of congress N, a plain R is roll\n"
@@ -18,6 +20,8 @@ const char *const kUsage =
     "\n"
     "Outputs (at least one):\n"
     "  --csv FILE   the whole-queue spreadsheet, byte for byte what the list's spreadsheet button writes\n"
+    "  --tidy FILE  the analysis file: UTF-8 CSV with one header row and one row per legislator and\n"
+    "               queued roll call, what the list's \"CSV for analysis\" writes\n"
     "\n"
     "Exit codes: 0 written, 1 bad data (the message names the file), 2 bad usage.";
 
@@ -32,7 +36,8 @@ int usageError(const QString &message)
 // queue slot in beside the spreadsheet.
 struct QueueOutputs {
     QString sheetFile;
-    bool any() const { return !sheetFile.isEmpty(); }
+    QString tidyFile;
+    bool any() const { return !sheetFile.isEmpty() || !tidyFile.isEmpty(); }
 };
 
 int run(const QStringList &args)
@@ -65,6 +70,9 @@ int run(const QStringList &args)
         } else if (a == QLatin1String("--csv")) {
             if (!value(outputs.sheetFile))
                 return usageError(QStringLiteral("--csv needs a file name"));
+        } else if (a == QLatin1String("--tidy")) {
+            if (!value(outputs.tidyFile))
+                return usageError(QStringLiteral("--tidy needs a file name"));
         } else if (a.startsWith(QLatin1String("--"))) {
             return usageError(QStringLiteral("unknown option %1").arg(a));
         } else if (tree.isEmpty()) {
@@ -80,7 +88,7 @@ int run(const QStringList &args)
     if (congresses.isEmpty() || rolls.isEmpty())
         return usageError(QStringLiteral("--congress and --rolls are required"));
     if (!outputs.any())
-        return usageError(QStringLiteral("say what to write (--csv FILE)"));
+        return usageError(QStringLiteral("say what to write (--csv FILE or --tidy FILE)"));
     // The congress list names the congresses of the search; the first one is where a plain roll
     // call number belongs.
     QList<int> selected;
@@ -108,13 +116,15 @@ int run(const QStringList &args)
         QueueRollCalls(session, *items);
         if (!outputs.sheetFile.isEmpty())
             WriteSpreadsheet(session, outputs.sheetFile, true);
+        if (!outputs.tidyFile.isEmpty())
+            WriteTidyCsv(session, outputs.tidyFile);
         return kExitOk;
     });
 }
 
-const CommandRegistration registration(Command{QStringLiteral("queue"),
-                                               QStringLiteral("the spreadsheet of a whole queue of roll calls"),
-                                               QString::fromLatin1(kUsage), run});
+const CommandRegistration registration(Command{
+    QStringLiteral("queue"), QStringLiteral("write the outputs of a selection queue: spreadsheet and analysis file"),
+    QString::fromLatin1(kUsage), run});
 } // namespace
 
 } // namespace rollscan::cli

@@ -3,6 +3,7 @@
 
 #include "core/app/Session.h"
 #include "core/ideology/DrawingPass.h"
+#include "core/ideology/FitText.h"
 #include "core/ideology/IdeologyTexts.h"
 #include "core/ideology/NumberFormat.h"
 #include "core/report/RollCallText.h"
@@ -113,9 +114,9 @@ int run(const QStringList &given)
         out << "na: " << pass.notAvailableCount() << "\n";
         out << "plotted: " << pass.plottedCount() << "\n";
         out << "not_shown: " << pass.notShownCount() << "\n";
-        out << "errors: " << pass.ErrorCount << "\n";
+        out << "errors: " << ErrorsText(pass) << "\n";
         out << "minority: " << pass.MinorityCount << "\n";
-        out << "pre: " << (pass.crossTab ? IdeologyText::kNotApplicable : FormatPre(pass.pre())) << "\n";
+        out << "pre: " << PreText(pass) << "\n";
         out << "line: " << point(pass.line.end1) << ' ' << point(pass.line.end2) << "\n";
         out << "yea_point: " << point(pass.line.yeaPoint) << "\n";
         out << "nay_point: " << point(pass.line.nayPoint) << "\n";
@@ -131,15 +132,17 @@ const CommandRegistration registration({
     QStringLiteral("rollcall"),
     QStringLiteral("counts, errors and cutting line of one roll call on the ideological map"),
     QStringLiteral("Usage: rollscan-cli rollcall ") + RollCallArgsUsage(true) +
-        QStringLiteral("\n\nPrints one 'name: value' line each: yea, nay, na (the counts of the roll-call record),\n"
-                       "plotted, not_shown, errors (after the correction), minority, pre, line (the two end\n"
-                       "points of the cutting line), yea_point and nay_point. With a partner roll call the\n"
-                       "legislators are classed as in the cross-tab view and pre is n/a.\n"
-                       "--png FILE also saves the picture of the map as the window draws it, --size N pixels\n"
-                       "square (default 600).\n"
-                       "--extended reads the 62/136-byte record layouts.\n"
-                       "--text FILE writes the roll call's text table and --csv FILE its spreadsheet, byte for\n"
-                       "byte what the map's Save as and Spreadsheet output write (not with a partner)."),
+        QStringLiteral(
+            "\n\nPrints one 'name: value' line each: yea, nay, na (the counts of the roll-call record),\n"
+            "plotted, not_shown, errors (after the correction), minority, pre, line (the two end\n"
+            "points of the cutting line), yea_point and nay_point. With a partner roll call the\n"
+            "legislators are classed as in the cross-tab view and pre is n/a. A roll call without a cutting\n"
+            "line (both spreads 0) shows errors and pre as n/a.\n"
+            "--png FILE also saves the picture of the map as the window draws it, --size N pixels\n"
+            "square (default 600).\n"
+            "--extended reads the 62/136-byte record layouts.\n"
+            "--text FILE writes the roll call's text table and --csv FILE its spreadsheet, byte for\n"
+            "byte what the map's Save as and Spreadsheet output write (not with a partner)."),
     run,
 });
 } // namespace

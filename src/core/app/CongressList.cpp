@@ -1,5 +1,7 @@
 #include "core/app/CongressList.h"
 
+#include "core/data/Dates.h"
+
 #include <QDir>
 #include <algorithm>
 
@@ -23,6 +25,18 @@ QList<int> FindCongresses(const QString &folder, bool isHouse)
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;
+}
+
+QString CongressSpanCaption(const QList<int> &houseList, const QList<int> &senateList)
+{
+    const QList<int> all = houseList + senateList;
+    int first = 1789;
+    int last = 2000;
+    if (!all.isEmpty()) {
+        first = CongressFirstYear(*std::min_element(all.cbegin(), all.cend()));
+        last = CongressSecondYear(*std::max_element(all.cbegin(), all.cend()));
+    }
+    return QStringLiteral("Roll Call Displays of the U.S. Congress, %1-%2").arg(first).arg(last);
 }
 
 } // namespace rollscan

@@ -38,10 +38,18 @@ QString FileErrorSentence(int number, const QString &description)
                QStringLiteral("or an attempt was made to read beyound ") + QStringLiteral("the end-of-file marker.");
     case 68:
         return QStringLiteral("That drive is not available.");
+    case 70:
+        return QStringLiteral("You don't have permission to use that file.");
     case 71:
         return QStringLiteral("Insert a disk in the drive and close the door.");
+    case 75:
+        return QStringLiteral("That file or folder can't be used.");
     case 76:
         return QStringLiteral("That path doesn't exist.");
+    case 321:
+        return QStringLiteral("That file is damaged or is not a Rollscan data file.");
+    case 322:
+        return QStringLiteral("That file is not a bookmark file.");
     default:
         return QStringLiteral("Unrecognized error #") + QString::number(number) + QStringLiteral(" (") + description +
                QStringLiteral(") has occurred.");
@@ -79,8 +87,22 @@ QString FileErrorDescription(int number)
         return QStringLiteral("Path not found");
     case 321:
         return QStringLiteral("Invalid file format");
+    case 322:
+        return QStringLiteral("Not a bookmark file");
     default:
         return QStringLiteral("Application-defined or object-defined error");
+    }
+}
+
+QString FileErrorExplanation(int number)
+{
+    switch (number) {
+    case 62:
+        return QStringLiteral("The file ends before the data it should hold: it is damaged or was cut short.");
+    case 321:
+        return QStringLiteral("A value in the file is not one Rollscan can read.");
+    default:
+        return {};
     }
 }
 

@@ -32,4 +32,10 @@ QList<KeySwatch> ColourKey(bool crossTab, const Preferences &prefs)
             {prefs.nayColour(), QStringLiteral("Nay Vote"), QStringLiteral("N-N")}};
 }
 
+QStringList CrossTabKeyNotes(int rollCall, int partnerRollCall)
+{
+    return {QStringLiteral("Y-N: Yea on #%1, Nay on #%2").arg(rollCall).arg(partnerRollCall),
+            QStringLiteral("N-Y: Nay on #%1, Yea on #%2").arg(rollCall).arg(partnerRollCall)};
+}
+
 } // namespace rollscan

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace rollscan {
 
@@ -36,5 +37,9 @@ struct KeySwatch {
 // The four swatches of the colour key: Yea and Nay (and two empty ones) in the single view;
 // Y-Y, Y-N, N-Y, N-N in the cross-tab view.
 QList<KeySwatch> ColourKey(bool crossTab, const Preferences &prefs);
+
+// What the mixed pairs of the cross-tab key mean, the displayed roll call first:
+// "Y-N: Yea on #329, Nay on #618" and "N-Y: Nay on #329, Yea on #618".
+QStringList CrossTabKeyNotes(int rollCall, int partnerRollCall);
 
 } // namespace rollscan

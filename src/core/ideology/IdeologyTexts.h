@@ -11,6 +11,8 @@ inline const QString kMapCaption = QStringLiteral("Ideological Map Display");
 inline const QString kCrossTabCaption = QStringLiteral("Ideological Map Display - Cross Tabulation View");
 inline const QString kTitleCaptionPrefix = QStringLiteral("Id Map - ");
 inline const QString kNoLine = QStringLiteral("Unanimous or near-unanimous roll call: no cutting line calculated");
+// A contested roll call whose source gave no line parameters (not scaled, or counts only).
+inline const QString kNoLineInData = QStringLiteral("No cutting line in the data for this roll call");
 inline const QString kCodeCaptions = QStringLiteral("Issue Code:\nClausen Code:\nPeltzman Code:");
 
 inline const QString kLegislatorNotFound = QStringLiteral("Legislator not found.");
@@ -22,7 +24,8 @@ inline const QString kJumpOutOfRange =
 inline const QStringList kTextReportFilters = {QStringLiteral("All Files (*.*)"),
                                                QStringLiteral("Output Files (*.txt)")};
 
-// Text of a cross-tab view where the reduction in error means nothing.
+// Text of a count that means nothing here: the reduction in error of a cross-tab view, the errors
+// and reduction of a roll call without a cutting line.
 inline const QString kNotApplicable = QStringLiteral("n/a");
 
 // "An error (" + number + closing text.

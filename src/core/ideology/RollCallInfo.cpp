@@ -1,8 +1,8 @@
 #include "core/ideology/RollCallInfo.h"
 
 #include "core/data/FileError.h"
+#include "core/ideology/FitText.h"
 #include "core/ideology/IdeologyTexts.h"
-#include "core/ideology/NumberFormat.h"
 
 namespace rollscan {
 
@@ -25,7 +25,9 @@ QStringList reportLines(const RollCallInfo &info, const QStringList &detailLines
     out += ReportLine(QStringLiteral("Yea: ")).tab(kValueColumn).number(info.yea);
     out += ReportLine(QStringLiteral("Nay: ")).tab(kValueColumn).number(info.nay);
     out += ReportLine(QStringLiteral("N/A: ")).tab(kValueColumn).number(info.notAvailable);
-    out += ReportLine(QStringLiteral("Errors: ")).tab(kValueColumn).number(info.errors);
+    // Without a line the count is a word, written like the reduction in error beneath it.
+    out += info.hasLine ? ReportLine(QStringLiteral("Errors: ")).tab(kValueColumn).number(info.errors)
+                        : ReportLine(QStringLiteral("Errors: ")).tab(kValueColumn).text(info.errorsText());
     out += ReportLine(QStringLiteral("PRE: ")).tab(kValueColumn).text(info.preText);
     out += {QString(), QString()};
     out += TitleLines(QStringLiteral("Details"));
@@ -44,7 +46,12 @@ QStringList reportLines(const RollCallInfo &info, const QStringList &detailLines
 
 QString RollCallInfo::infoText() const
 {
-    return QString::number(notAvailable) + QLatin1Char('\n') + QString::number(errors) + QLatin1Char('\n') + preText;
+    return QString::number(notAvailable) + QLatin1Char('\n') + errorsText() + QLatin1Char('\n') + preText;
+}
+
+QString RollCallInfo::errorsText() const
+{
+    return hasLine ? QString::number(errors) : IdeologyText::kNotApplicable;
 }
 
 QString DetailsText(const QString &stored)
@@ -68,7 +75,8 @@ RollCallInfo BuildRollCallInfo(const DrawingPass &pass, const Description &descr
     info.nay = pass.nayCount();
     info.notAvailable = pass.notAvailableCount();
     info.errors = pass.ErrorCount;
-    info.preText = pass.crossTab ? IdeologyText::kNotApplicable : FormatPre(pass.pre());
+    info.hasLine = !pass.line.noLine;
+    info.preText = PreText(pass);
     for (int i = 0; i < pass.NotShownList.size(); ++i)
         (i < RollCallInfo::kFirstColumnNames ? info.column1 : info.column2).append(pass.NotShownList.at(i).name);
     info.headerFields = description.header;

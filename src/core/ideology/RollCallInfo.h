@@ -20,7 +20,8 @@ struct RollCallInfo {
     int nay = 0;
     int notAvailable = 0;
     int errors = 0;
-    QString preText;                     // "#.0##", or "n/a" in the cross-tab view
+    bool hasLine = true;                 // false: the roll call has no cutting line to count errors by
+    QString preText;                     // "#.0##", or "n/a" in the cross-tab view and without a line
     std::array<QString, 5> headerFields; // lblGField, lblJField, lblType, lblHField, lblLegislator, as stored
     QString details;                     // the free text, without enclosing parentheses
     bool scrolling = false;              // true: txtDetailsSB shows the text, txtDetails is hidden
@@ -30,6 +31,8 @@ struct RollCallInfo {
 
     // lblInfo: not-available count, errors, PRE on three lines.
     QString infoText() const;
+    // The error count, or "n/a" without a cutting line.
+    QString errorsText() const;
 };
 
 // The free text of a description as the windows show it: "(...)" loses its two parentheses.

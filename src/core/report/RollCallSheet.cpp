@@ -71,8 +71,10 @@ RollCallSheet LoadRollCallSheet(const QString &root, bool isHouse, int congress,
         line.legislator = legislators[m - 1];
         line.legislator.recordNumber = m;
         // A member whose state code has no record (the President's row, say) keeps his line.
-        if (const StateRecord *state = states.find(line.legislator.stateCode))
+        if (const StateRecord *state = states.find(line.legislator.stateCode)) {
             line.stateName = state->name;
+            line.statePostal = state->postal.trimmed();
+        }
         for (const SheetRollCall &rc : rollCalls)
             line.votes.append(votes.vote(m, rc.rollCall));
         sheet.legislators.append(line);

@@ -21,8 +21,9 @@ struct SheetRollCall {
 // One legislator line of the outputs.
 struct SheetLegislator {
     Legislator legislator;
-    QString stateName; // trimmed; empty when "state.dat" has no record for the state code
-    QList<int> votes;  // vote code 0..9 on each roll call of the sheet, in sheet order
+    QString stateName;   // trimmed; empty when "state.dat" has no record for the state code
+    QString statePostal; // two letters, empty likewise
+    QList<int> votes;    // vote code 0..9 on each roll call of the sheet, in sheet order
 };
 
 // Every legislator of one congress with the votes on one or more of its roll calls: what the text

@@ -78,14 +78,14 @@ bool decode(const ByteReader &in, qint64 at, BookmarkEntry &e, bool &last)
     } else if (e.date.tag == TaggedDate::kTextTag) {
         const qint16 length = in.i16(at + kDate + 2);
         if (length < 0 || 4 + length > BookmarkFile::kMaxDateBytes)
-            throw FileError(FileErrorNumber::BadFormat, in.path(),
+            throw FileError(FileErrorNumber::NotBookmark, in.path(),
                             QStringLiteral("Bookmark at byte %1 has a text date of length %2").arg(at).arg(length));
         dateSize = 4 + length;
         if (at + usedBytes(dateSize) > in.size())
             return false;
         e.date.text = in.text(at + kDate + 4, length);
     } else {
-        throw FileError(FileErrorNumber::BadFormat, in.path(),
+        throw FileError(FileErrorNumber::NotBookmark, in.path(),
                         QStringLiteral("Bookmark at byte %1 has a date of unknown type %2").arg(at).arg(e.date.tag));
     }
     const qint64 description = at + kDate + dateSize;

@@ -36,7 +36,7 @@ public:
 
     // Entries from record 1 up to the flagged record, or to the end of the file when none is flagged
     // (a trailing fragment shorter than its fields is ignored), at most `maxEntries` when not negative.
-    // Throws FileError 53 for a missing file, 321 for a date the format does not allow.
+    // Throws FileError 53 for a missing file, 322 (not a bookmark file) for a date the format does not allow.
     static QList<BookmarkEntry> Read(const QString &path, int maxEntries = -1);
     // The same over the bytes of a file.
     static QList<BookmarkEntry> Parse(const QByteArray &content, const QString &path, int maxEntries = -1);

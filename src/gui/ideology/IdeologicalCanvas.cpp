@@ -71,12 +71,79 @@ QFont IdeologicalCanvas::TokenFont(const QFont &base, double side)
     return font;
 }
 
+void IdeologicalCanvas::PaintAxes(QPainter &painter, double side, bool isHouse, const QFont &font)
+{
+    painter.save();
+    // Grey and thin, so that the axes read as a scale and never as a cutting line or a vote colour.
+    const QColor axisColour(0x90, 0x90, 0x90);
+    const QColor textColour(0x60, 0x60, 0x60);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(axisColour, 1));
+    const QPointF origin = ToPixel({0, 0}, side);
+    painter.drawLine(QPointF(0, origin.y()), QPointF(side, origin.y()));
+    painter.drawLine(QPointF(origin.x(), 0), QPointF(origin.x(), side));
+
+    QFont small = font;
+    small.setBold(false);
+    small.setPixelSize(std::clamp(int(std::lround(side / 60.0)), 8, 16));
+    painter.setFont(small);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFontMetricsF metrics(small);
+    const double tick = std::max(3.0, side / 150.0);
+    const double k = DimTwoFactor(isHouse);
+    for (const double value : {-1.0, -0.5, 0.0, 0.5, 1.0}) {
+        const QString label = FormatTick(value);
+        const double w = metrics.horizontalAdvance(label);
+        // First dimension: ticks below the horizontal axis, labels kept inside the picture.
+        const QPointF x = ToPixel({value, 0}, side);
+        painter.setPen(QPen(axisColour, 1));
+        painter.drawLine(QPointF(x.x(), x.y() - tick), QPointF(x.x(), x.y() + tick));
+        painter.setPen(textColour);
+        const double left = std::clamp(x.x() - w / 2.0, 2.0, side - w - 2.0);
+        if (value != 0.0)
+            painter.drawText(QPointF(left, x.y() + tick + metrics.ascent()), label);
+        // Second dimension: a legislator's second coordinate c stands at 2k·c on the map.
+        const QPointF y = ToPixel({0, 2.0 * k * value}, side);
+        painter.setPen(QPen(axisColour, 1));
+        painter.drawLine(QPointF(y.x() - tick, y.y()), QPointF(y.x() + tick, y.y()));
+        painter.setPen(textColour);
+        if (value != 0.0)
+            painter.drawText(QPointF(y.x() + tick + 2.0, y.y() + metrics.ascent() / 2.0 - 1.0), label);
+    }
+    painter.drawText(QPointF(origin.x() + tick + 2.0, origin.y() + tick + metrics.ascent()), FormatTick(0.0));
+
+    // The dimension names along the bottom and the left edge.
+    const QString first = FirstDimensionName();
+    painter.drawText(QPointF((side - metrics.horizontalAdvance(first)) / 2.0, side - metrics.descent() - 2.0), first);
+    const QString second = SecondDimensionName();
+    painter.translate(metrics.ascent() + 2.0, (side + metrics.horizontalAdvance(second)) / 2.0);
+    painter.rotate(-90);
+    painter.drawText(QPointF(0, 0), second);
+    painter.restore();
+}
+
+QString IdeologicalCanvas::FormatTick(double value)
+{
+    return value == 0.0 ? QStringLiteral("0") : QString::number(value, 'g', 2).replace(QLatin1Char('-'), QChar(0x2212));
+}
+
+QString IdeologicalCanvas::FirstDimensionName()
+{
+    return QStringLiteral("First dimension (economic: liberal \u2190 \u2192 conservative)");
+}
+
+QString IdeologicalCanvas::SecondDimensionName()
+{
+    return QStringLiteral("Second dimension");
+}
+
 void IdeologicalCanvas::PaintMap(QPainter &painter, double side, const DrawingPass &pass, const DisplayFilter &filter,
                                  const Preferences &prefs, const QFont &font, const QList<MapPoint> &circles)
 {
     painter.save();
     painter.fillRect(QRectF(0, 0, side, side), Qt::white);
     painter.setClipRect(QRectF(0, 0, side, side));
+    PaintAxes(painter, side, pass.isHouse, font);
 
     // Lines are drawn crisp; a one-pixel line on a large picture is hard to see, so it thickens with it.
     const double lineWidth = std::max(1.0, std::floor(side / 400.0));

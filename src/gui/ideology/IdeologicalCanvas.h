@@ -40,8 +40,16 @@ public:
     // The font the tokens of a square of `side` pixels are drawn in.
     static QFont TokenFont(const QFont &base, double side);
 
+    // The thin grey axes through the centre, with ticks at -1, -0.5, 0, 0.5 and 1 of each dimension
+    // (a second coordinate c stands at 2k·c) and the dimension names along the bottom and left edges.
+    static void PaintAxes(QPainter &painter, double side, bool isHouse, const QFont &font);
+    // "−0.5", "0", "1": a tick's label.
+    static QString FormatTick(double value);
+    static QString FirstDimensionName();  // "First dimension (economic: liberal ← → conservative)"
+    static QString SecondDimensionName(); // "Second dimension"
+
     // Paints the whole picture into a square of `side` pixels at the painter's origin: white ground,
-    // the line of the displayed roll call in black, the partner's line in the No Cross Tab Match colour,
+    // the axes, the line of the displayed roll call in black, the partner's line in the No Cross Tab Match colour,
     // the tokens allowed by `filter`, then `circles` (black, radius kFindCircleRadius).
     static void PaintMap(QPainter &painter, double side, const DrawingPass &pass, const DisplayFilter &filter,
                          const Preferences &prefs, const QFont &font, const QList<MapPoint> &circles = {});

@@ -36,10 +36,18 @@ void ReportError(Services &services, QWidget *parent, const QString &text)
 
 void ReportFileError(Services &services, QWidget *parent, const FileError &error)
 {
-    // The fixed sentence first; the file it concerns on a line of its own so the user can act on it.
+    // The fixed sentence first; the file it concerns on a line of its own so the user can act on it,
+    // what is wrong with it in plain words, and the technical detail last for whoever mends the file.
     QString text = error.sentence();
+    QStringList below;
     if (!error.path().isEmpty())
-        text += QStringLiteral("\n\n") + QDir::toNativeSeparators(error.path());
+        below << QDir::toNativeSeparators(error.path());
+    if (const QString plain = FileErrorExplanation(error.number()); !plain.isEmpty())
+        below << plain;
+    if (error.description() != FileErrorDescription(error.number()))
+        below << QStringLiteral("Detail: ") + error.description();
+    if (!below.isEmpty())
+        text += QStringLiteral("\n\n") + below.join(QLatin1Char('\n'));
     ReportError(services, parent, text);
 }
 

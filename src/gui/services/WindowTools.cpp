@@ -42,6 +42,47 @@ void CentreOnScreen(QWidget *window)
                  available.top() + (available.height() - size.height()) / 2);
 }
 
+void FitToScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    // The frame is not known before the window is shown; a typical title bar and border are allowed for.
+    const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(16, 40);
+    const QSize room = available.size() - frame;
+    if (window->minimumWidth() > room.width() || window->minimumHeight() > room.height())
+        window->setMinimumSize(window->minimumSize().boundedTo(room));
+    window->resize(window->size().boundedTo(room));
+    const QRect outer(window->pos(), window->size() + frame);
+    const int left = std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width());
+    const int top = std::clamp(outer.top(), available.top(), available.bottom() + 1 - outer.height());
+    window->move(left, top);
+}
+
+void PlaceBeside(QWidget *window, const QWidget *opener)
+{
+    FitToScreen(window);
+    if (!opener)
+        return;
+    QScreen *screen = opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect near = opener->frameGeometry();
+    const QSize size = window->frameGeometry().size();
+    int left;
+    if (near.right() + 1 + size.width() <= available.right() + 1)
+        left = near.right() + 1;
+    else if (near.left() - size.width() >= available.left())
+        left = near.left() - size.width();
+    else
+        left = available.right() + 1 - size.width(); // no room beside it: over its right-hand side
+    const int top =
+        std::clamp(near.top(), available.top(), std::max(available.top(), available.bottom() + 1 - size.height()));
+    window->move(std::max(available.left(), left), top);
+}
+
 int ListScrollExtent(int widestLine, int currentExtent, int screenWidth)
 {
     if (widestLine == currentExtent)
@@ -53,10 +94,12 @@ QList<int> ListLineWidths(const QListWidget *list)
 {
     QList<int> widths;
     widths.reserve(list->count());
+    // A list drawn in columns shows each line after its leading columns.
+    const int prefix = list->property(kLinePrefixProperty).toInt();
     for (int i = 0; i < list->count(); ++i) {
         const QListWidgetItem *item = list->item(i);
         const QFontMetrics metrics(item->font() == QFont() ? list->font() : item->font());
-        widths.append(metrics.horizontalAdvance(item->text()));
+        widths.append(prefix + metrics.horizontalAdvance(item->text()));
     }
     return widths;
 }

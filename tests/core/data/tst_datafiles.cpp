@@ -680,8 +680,8 @@ void TestDataFiles::failedWriteLeavesOldFile()
         QCOMPARE(e.sentence(), QString("That path doesn't exist."));
     }
     QCOMPARE(ReadWholeFile(path), QByteArray("old content"));
-    QCOMPARE(FileErrorSentence(75, FileErrorDescription(75)),
-             QString("Unrecognized error #75 (Path/File access error) has occurred."));
+    QCOMPARE(FileErrorSentence(99, FileErrorDescription(99)),
+             QString("Unrecognized error #99 (Application-defined or object-defined error) has occurred."));
     QCOMPARE(FileErrorSentence(62, {}), QString("This file has a non-standard end-of-file marker, or an attempt was "
                                                 "made to read beyound the end-of-file marker."));
 }

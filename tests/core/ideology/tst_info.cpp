@@ -48,12 +48,12 @@ struct Tree {
         builder.addCongress(true, 101, house101(detailText), true);
         builder.writeIndexes();
     }
-    DrawingPass pass(bool crossTab = false) const
+    DrawingPass pass(bool crossTab = false, int rollCall = 2) const
     {
         DrawingRequest r;
         r.dataRoot = dir.path();
         r.congress = 101;
-        r.rollCall = 2;
+        r.rollCall = rollCall;
         if (crossTab)
             r.partner = PartnerRollCall{101, 1};
         return RunDrawingPass(r);
@@ -71,6 +71,7 @@ class TestInfo : public QObject {
 private slots:
     void savedReportBytes();
     void crossTabShowsNotApplicable();
+    void noLineShowsNotApplicable();
     void notShownColumns_data();
     void notShownColumns();
     void scrollingBox_data();
@@ -146,6 +147,18 @@ void TestInfo::crossTabShowsNotApplicable()
     QVERIFY(InfoReportLines(info).contains(QStringLiteral("PRE:     n/a")));
     QVERIFY(InfoPrintedLines(info).contains(QStringLiteral("PRE:     n/a")));
     QCOMPARE(info.infoText(), QStringLiteral("3\n1\nn/a"));
+}
+
+void TestInfo::noLineShowsNotApplicable()
+{
+    // Roll call 1 has both spreads 0: no line, so neither errors nor PRE can be counted.
+    Tree tree;
+    const RollCallInfo info = LoadRollCallInfo(tree.pass(false, 1), tree.dir.path());
+    QCOMPARE(info.infoText(), QStringLiteral("0\nn/a\nn/a"));
+    const QStringList lines = InfoReportLines(info);
+    QCOMPARE(lines.mid(10, 5), (QStringList{QStringLiteral("Yea:      50 "), QStringLiteral("Nay:      50 "),
+                                            QStringLiteral("N/A:      0 "), QStringLiteral("Errors:  n/a"),
+                                            QStringLiteral("PRE:     n/a")}));
 }
 
 void TestInfo::notShownColumns_data()

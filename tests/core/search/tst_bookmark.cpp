@@ -267,7 +267,7 @@ void TestBookmark::badRecords()
         BookmarkFile::Parse(record, QStringLiteral("/u/bad.bmk"));
         QFAIL("a malformed record must be reported");
     } catch (const FileError &e) {
-        QCOMPARE(e.number(), 321);
+        QCOMPARE(e.number(), 322);
         QCOMPARE(e.path(), QStringLiteral("/u/bad.bmk"));
     }
 }

@@ -36,6 +36,8 @@ private slots:
     void fileErrorSentence_data();
     void fileErrorSentence();
     void fileErrorNamesTheFile();
+    void damagedFileReport_data();
+    void damagedFileReport();
     void reportSaved();
     void showMessageHasNoIcon();
     void confirmQuit_data();
@@ -88,8 +90,14 @@ void tst_services::fileErrorSentence_data()
     QTest::newRow("68") << 68 << "That drive is not available.";
     QTest::newRow("71") << 71 << "Insert a disk in the drive and close the door.";
     QTest::newRow("76") << 76 << "That path doesn't exist.";
-    QTest::newRow("75 unlisted") << 75 << "Unrecognized error #75 (Path/File access error) has occurred.";
-    QTest::newRow("70 unlisted") << 70 << "Unrecognized error #70 (Permission denied) has occurred.";
+    // Every number core raises has words of its own; only numbers nothing raises fall back.
+    QTest::newRow("70") << 70 << "You don't have permission to use that file.";
+    QTest::newRow("75") << 75 << "That file or folder can't be used.";
+    QTest::newRow("321") << 321 << "That file is damaged or is not a Rollscan data file.";
+    QTest::newRow("322") << 322 << "That file is not a bookmark file.";
+    QTest::newRow("99 unlisted") << 99
+                                 << "Unrecognized error #99 (Application-defined or object-defined error) has "
+                                    "occurred.";
 }
 
 void tst_services::fileErrorSentence()
@@ -99,7 +107,7 @@ void tst_services::fileErrorSentence()
     RecordingServices services;
     ReportFileError(services, nullptr, FileError(number, QString()));
     QCOMPARE(services.messages.size(), 1);
-    QCOMPARE(services.lastMessage().text, text);
+    QCOMPARE(services.lastMessage().text.section(QStringLiteral("\n\n"), 0, 0), text);
     QCOMPARE(services.lastMessage().title, QStringLiteral("Rollscan Error"));
     QCOMPARE(services.lastMessage().icon, Services::Icon::Exclamation);
     QCOMPARE(services.beeps, 1);
@@ -112,6 +120,37 @@ void tst_services::fileErrorNamesTheFile()
     ReportFileError(services, nullptr, FileError(53, QStringLiteral("/data/house/97.rif")));
     QCOMPARE(services.lastMessage().text, QStringLiteral("That file doesn't exist.\n\n") +
                                               QDir::toNativeSeparators(QStringLiteral("/data/house/97.rif")));
+}
+
+void tst_services::damagedFileReport_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("below");
+    QTest::newRow("short file") << 62 << "Input past end of file (4 bytes at offset 96 of 98)"
+                                << "The file ends before the data it should hold: it is damaged or was cut short.\n"
+                                   "Detail: Input past end of file (4 bytes at offset 96 of 98)";
+    QTest::newRow("bad value")
+        << 321 << "Negative roll-call count -3"
+        << "A value in the file is not one Rollscan can read.\nDetail: Negative roll-call count -3";
+    QTest::newRow("not a bookmark") << 322 << "Bookmark at byte 0 has a date of unknown type 25972"
+                                    << "Detail: Bookmark at byte 0 has a date of unknown type 25972";
+    QTest::newRow("plain missing file") << 53 << ""
+                                        << "";
+}
+
+void tst_services::damagedFileReport()
+{
+    QFETCH(int, number);
+    QFETCH(QString, detail);
+    QFETCH(QString, below);
+    RecordingServices services;
+    const QString path = QStringLiteral("/data/house/97.rif");
+    ReportFileError(services, nullptr, FileError(number, path, detail));
+    QString expected = FileErrorSentence(number, {}) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+    if (!below.isEmpty())
+        expected += QLatin1Char('\n') + below;
+    QCOMPARE(services.lastMessage().text, expected);
 }
 
 void tst_services::reportSaved()

@@ -1,0 +1,121 @@
+// rollscan-cli queue: the analysis file and the spreadsheet of a queue given on the command line.
+#include "support/TreeBuilder.h"
+
+#include "core/data/FileIO.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rollscan;
+using rollscan::test::CongressData;
+using rollscan::test::TreeBuilder;
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QString err;
+};
+
+Run runCli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ROLLSCAN_CLI), QStringList{QStringLiteral("queue")} + args);
+    if (!p.waitForFinished(20000))
+        return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+} // namespace
+
+class TestCliQueue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void tidyFileOfTwoRollCalls();
+    void bothFilesAtOnce();
+    void refused_data();
+    void refused();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_tree;
+};
+
+void TestCliQueue::initTestCase()
+{
+    m_tree = m_dir.filePath(QStringLiteral("tree"));
+    TreeBuilder tree(m_tree);
+    tree.writeStandardTables();
+    CongressData s30;
+    // A senator whose name is not plain ASCII: the analysis file is UTF-8.
+    s30.legislators = {TreeBuilder::legislator(QStringLiteral("MU\u00d1OZ"), 13, 0, 29, -0.5f, 0.25f, 7001),
+                       TreeBuilder::legislator(QStringLiteral("CLAY"), 50, 0, 100, 0.75f, -0.125f, 7002)};
+    s30.rollCalls = {TreeBuilder::rollCall(QString(), QDate(1847, 12, 6), 1, 1),
+                     TreeBuilder::rollCall(QString(), QDate(1847, 12, 7), 0, 1)};
+    s30.voteRows = {QStringLiteral("16"), QStringLiteral("69")};
+    tree.addCongress(false, 30, s30);
+    tree.writeIndexes();
+}
+
+void TestCliQueue::tidyFileOfTwoRollCalls()
+{
+    const QString out = m_dir.filePath(QStringLiteral("s30.csv"));
+    const Run r = runCli({m_tree, QStringLiteral("--senate"), QStringLiteral("--congress"), QStringLiteral("30"),
+                          QStringLiteral("--rolls"), QStringLiteral("30:2,30:1"), QStringLiteral("--tidy"), out});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    const QByteArray expected = "congress,roll_call,date,member_id,name,state,district,party_code,party_name,coord1,"
+                                "coord2,vote_code,vote_class\n"
+                                "30,2,1847-12-07,7001,MU\xc3\x91OZ,NY,0,29,Whig,-0.5,0.25,6,Nay\n"
+                                "30,2,1847-12-07,7002,CLAY,KY,0,100,Democrat,0.75,-0.125,9,Not voting\n"
+                                "30,1,1847-12-06,7001,MU\xc3\x91OZ,NY,0,29,Whig,-0.5,0.25,1,Yea\n"
+                                "30,1,1847-12-06,7002,CLAY,KY,0,100,Democrat,0.75,-0.125,6,Nay\n";
+    QCOMPARE(ReadWholeFile(out), expected);
+}
+
+void TestCliQueue::bothFilesAtOnce()
+{
+    const QString tidy = m_dir.filePath(QStringLiteral("both.csv"));
+    const QString sheet = m_dir.filePath(QStringLiteral("both.prn"));
+    const Run r = runCli({m_tree, QStringLiteral("--senate"), QStringLiteral("--congress"), QStringLiteral("30"),
+                          QStringLiteral("--rolls"), QStringLiteral("30:1"), QStringLiteral("--tidy"), tidy,
+                          QStringLiteral("--csv"), sheet});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(ReadWholeFile(tidy).count('\n'), 3);
+    // The design's spreadsheet keeps its own form: heading block and quoted column line.
+    QVERIFY(ReadWholeFile(sheet).startsWith("December 6, 1847: Roll Call #1\r\n\r\nSenate #30, 1847-1848\r\n\r\n"
+                                            "\"H#\",\"ID1\""));
+}
+
+void TestCliQueue::refused_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    const QString t = QStringLiteral("TREE");
+    QTest::newRow("no output") << QStringList{t, "--senate", "--congress", "30", "--rolls", "30:1"} << 2
+                               << "rollscan-cli queue: say what to write (--csv FILE or --tidy FILE)\n";
+    QTest::newRow("no such roll call") << QStringList{t,         "--senate", "--congress", "30",
+                                                      "--rolls", "30:3",     "--tidy",     "x"}
+                                       << 1
+                                       << "rollscan-cli queue: Roll call 3 is not in the 2 roll calls of Senate #30.\n";
+}
+
+void TestCliQueue::refused()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    args.replace(0, m_tree);
+    for (QString &a : args)
+        if (a == QLatin1String("x"))
+            a = m_dir.filePath(QStringLiteral("never.csv"));
+    const Run r = runCli(args);
+    QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.csv"))));
+}
+
+QTEST_GUILESS_MAIN(TestCliQueue)
+#include "tst_cli_queue.moc"
