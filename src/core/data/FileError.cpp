@@ -1,5 +1,7 @@
 #include "core/data/FileError.h"
 
+#include "core/data/FileErrorExplanation.h"
+
 namespace rollscan {
 
 FileError::FileError(int number, QString path, QString description)

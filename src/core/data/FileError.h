@@ -19,8 +19,7 @@ constexpr int BadFileName = 64;
 constexpr int PermissionDenied = 70;
 constexpr int AccessError = 75;
 constexpr int PathNotFound = 76;
-constexpr int BadFormat = 321;   // a field whose value the format does not allow
-constexpr int NotBookmark = 322; // a file chosen as a bookmark file whose records are not bookmarks
+constexpr int BadFormat = 321; // a field whose value the format does not allow
 } // namespace FileErrorNumber
 
 // A file could not be opened, read or written. Carries the error number (see FileErrorNumber),
@@ -43,12 +42,7 @@ private:
 };
 
 // The fixed sentence for a file error number; `description` fills the text of unlisted numbers.
-// Every number core raises (FileErrorNumber) has a sentence of its own.
 QString FileErrorSentence(int number, const QString &description);
-
-// What a damaged file means for the user, in plain words, for the numbers that say a file's content
-// is wrong (62, 321); empty for the others, whose sentence says it all.
-QString FileErrorExplanation(int number);
 
 // The run-time description used for numbers outside the sentence table (e.g. 75 "Path/File access error").
 QString FileErrorDescription(int number);

@@ -47,6 +47,11 @@ QString dateText(const TaggedDate &date)
 }
 } // namespace
 
+bool IsTidyCsvName(const QString &fileName)
+{
+    return fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+}
+
 QString VoteClassWord(int code)
 {
     if (code >= 1 && code <= 3)

@@ -18,6 +18,12 @@ struct TidyEntry {
     int rollCall = 0;
 };
 
+// The file-dialog entry of the analysis file, offered beside the spreadsheet and the text table.
+inline const QString kTidyCsvFilter = QStringLiteral("CSV for analysis (*.csv)");
+
+// True for a name that asks for the analysis file: it ends in ".csv", in any letter case.
+bool IsTidyCsvName(const QString &fileName);
+
 // The header of the analysis file, one name per column.
 extern const char *const kTidyCsvHeader;
 

@@ -4,6 +4,7 @@
 #include "core/data/Bytes.h"
 #include "core/data/CongressIndex.h"
 #include "core/data/FileError.h"
+#include "core/data/FileErrorExplanation.h"
 #include "core/data/FileIO.h"
 #include "core/search/SelectionQueue.h"
 

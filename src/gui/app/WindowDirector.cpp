@@ -21,6 +21,8 @@
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmSelectSearch.h"
 #include "gui/search/frmViewCalls.h"
+#include "gui/services/ScreenFit.h"
+#include "gui/services/WindowTools.h"
 
 #include <QListWidget>
 
@@ -99,6 +101,9 @@ frmViewCalls *WindowDirector::showViewCalls()
     }
     m_viewCalls = new frmViewCalls(m_session, m_services, keywordDialog(), &m_main);
     connectViewCalls(*m_viewCalls);
+    // The new list starts with an empty queue: a map still showing the old queue would be stale.
+    if (m_ideological)
+        m_ideological->queueChanged();
     return raise(m_viewCalls.data());
 }
 
@@ -128,6 +133,10 @@ void WindowDirector::connectViewCalls(frmViewCalls &list)
     answer(&list, &frmViewCalls::pictureAttachmentRequested, congressAttachment(AttachmentKind::Picture));
     answer(&list, &frmViewCalls::audioAttachmentRequested, congressAttachment(AttachmentKind::Sound));
     answer(&list, &frmViewCalls::usMapRequested, [this] { showUSMap(m_session.crossTabRequested); });
+    connect(&list, &frmViewCalls::queueChanged, this, [this] {
+        if (m_ideological)
+            m_ideological->queueChanged();
+    });
 }
 
 frmIdeological *WindowDirector::ideologicalWindow() const
@@ -148,6 +157,7 @@ frmIdeological *WindowDirector::showIdeological(bool crossTab)
     m_session.crossTabRequested = crossTab;
     auto *map = new frmIdeological(m_session, m_services, &m_main);
     m_ideological = map;
+    PlaceBeside(map, m_viewCalls);
     connect(map, &frmIdeological::endProgram, &m_main, &frmVoteStartup::endProgram);
     connectIdeological(*map);
     if (!map->start()) {
@@ -241,8 +251,10 @@ frmBookmark *WindowDirector::showBookmarkEditor()
 
 frmInfo *WindowDirector::showInfo(const DrawingPass &pass)
 {
-    if (!m_info)
+    if (!m_info) {
         m_info = new frmInfo(m_session, m_services, &m_main);
+        PlaceBeside(m_info, m_ideological);
+    }
     m_info->fill(pass);
     return raise(m_info.data());
 }
@@ -268,6 +280,7 @@ frmStatistics *WindowDirector::showStatistics(const DrawingPass &pass)
         return nullptr;
     }
     m_statistics = window;
+    PlaceBeside(window, m_ideological);
     return raise(window);
 }
 
@@ -275,6 +288,7 @@ frmCrossTab *WindowDirector::showCrossTab(const DrawingPass &pass)
 {
     closeNow(m_crossTab);
     m_crossTab = new frmCrossTab(m_session, m_services, &m_main);
+    PlaceBeside(m_crossTab, m_ideological);
     m_crossTab->fill(pass);
     return raise(m_crossTab.data());
 }

@@ -1,5 +1,6 @@
 #include "gui/app/frmVoteStartup.h"
 
+#include "core/app/CongressList.h"
 #include "core/app/Session.h"
 #include "core/data/FileError.h"
 #include "gui/app/ProgramInfo.h"
@@ -229,8 +230,10 @@ void frmVoteStartup::buildMenus()
     updateCommands();
 
     connect(mnuExit, &QAction::triggered, this, [this] {
-        if (ConfirmQuit(m_services, this))
+        if (ConfirmQuit(m_services, this)) {
+            m_quitConfirmed = true;
             emit endProgram();
+        }
     });
     connect(mnuVoteHelp, &QAction::triggered, this, [this] { m_services.showHelp(this, HelpTopic()); });
     connect(mnuRollscanWeb, &QAction::triggered, this, [this] { openAddress(kRollscanWebSite); });
@@ -331,6 +334,7 @@ bool frmVoteStartup::loadTree()
     // Folder names are taken as they stand now, whatever their letter case.
     m_session.setDataRoot(m_session.dataRoot);
     m_session.findCongresses();
+    SSPanel1->setText(CongressSpanCaption(m_session.houseList, m_session.senateList));
     if (m_session.houseCount() == 0)
         ReportError(m_services, this,
                     QStringLiteral("There are no Houses currently present in the HOUSE subdirectory. You will not be "
@@ -427,6 +431,13 @@ bool frmVoteStartup::eventFilter(QObject *watched, QEvent *event)
 
 void frmVoteStartup::closeEvent(QCloseEvent *event)
 {
+    // Closing the main window ends the program, so it asks first, as Exit does; once confirmed the
+    // program's own closing of its windows does not ask again.
+    if (!m_quitConfirmed && !ConfirmQuit(m_services, this)) {
+        event->ignore();
+        return;
+    }
+    m_quitConfirmed = true;
     event->accept();
     emit endProgram();
 }

@@ -87,6 +87,7 @@ private:
 
     Session &m_session;
     Services &m_services;
+    bool m_quitConfirmed = false; // the user agreed to end the program
 };
 
 } // namespace rollscan

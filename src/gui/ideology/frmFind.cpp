@@ -5,6 +5,7 @@
 #include "gui/services/Services.h"
 #include "gui/services/WindowTools.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +14,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
 
 namespace rollscan {
 
@@ -27,8 +31,10 @@ frmFind::frmFind(Services &services, QWidget *parent) : QDialog(parent), m_servi
     lstFind->setToolTip(QStringLiteral("Click on a legislator and then on the OK button to locate the legislator, or "
                                        "simply double-click on the desired legislator."));
     lstFind->setMinimumSize(260, 300);
+    chkSortByName = Named(new QCheckBox(QStringLiteral("Sort by &name")), "chkSortByName");
     auto *chooseLayout = new QVBoxLayout(fraChoose);
     chooseLayout->addWidget(lstFind);
+    chooseLayout->addWidget(chkSortByName);
 
     pnlSelected = Named(new QFrame, "pnlSelected");
     pnlSelected->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -63,6 +69,7 @@ frmFind::frmFind(Services &services, QWidget *parent) : QDialog(parent), m_servi
     tmrFind->setInterval(kFlashInterval);
     connect(tmrFind, &QTimer::timeout, this, &frmFind::tick);
 
+    connect(chkSortByName, &QCheckBox::toggled, this, &frmFind::showList);
     connect(lstFind, &QListWidget::currentRowChanged, this, &frmFind::showSelected);
     connect(lstFind, &QListWidget::itemDoubleClicked, this, &frmFind::startFind);
     connect(btnStart, &QPushButton::clicked, this, &frmFind::startFind);
@@ -81,12 +88,13 @@ void frmFind::fillIdeological(const QList<PlottedEntry> &plotted)
 {
     PassVar(false);
     tmrFind->stop();
-    lstFind->clear();
+    m_labels.clear();
     m_colours.clear();
     for (const PlottedEntry &entry : plotted) {
-        lstFind->addItem(entry.label);
+        m_labels.append(entry.label);
         m_colours.append(entry.colour);
     }
+    showList();
     lblLegis->setText(QStringLiteral("(none)"));
     lblLegis->setStyleSheet(QString());
 }
@@ -95,20 +103,42 @@ void frmFind::fillUSMap(const QStringList &labels, const QList<int> &colours)
 {
     PassVar(true);
     tmrFind->stop();
-    lstFind->clear();
-    lstFind->addItems(labels);
+    m_labels = labels;
     m_colours = colours;
+    showList();
     lblLegis->setText(QStringLiteral("(none)"));
     lblLegis->setStyleSheet(QString());
 }
 
+void frmFind::showList()
+{
+    // Each row keeps the place of its legislator in the plotted list, whatever order it is shown in.
+    QList<int> order(m_labels.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (chkSortByName->isChecked())
+        std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+            return QString::localeAwareCompare(m_labels.at(a), m_labels.at(b)) < 0;
+        });
+    lstFind->clear();
+    for (const int i : order) {
+        auto *item = new QListWidgetItem(m_labels.at(i), lstFind);
+        item->setData(Qt::UserRole, i);
+    }
+}
+
+int frmFind::plottedIndex(int row) const
+{
+    const QListWidgetItem *item = lstFind->item(row);
+    return item ? item->data(Qt::UserRole).toInt() : -1;
+}
+
 void frmFind::showSelected()
 {
-    const int row = lstFind->currentRow();
-    if (row < 0 || row >= m_colours.size())
+    const int index = plottedIndex(lstFind->currentRow());
+    if (index < 0 || index >= m_colours.size())
         return;
-    lblLegis->setText(lstFind->item(row)->text());
-    lblLegis->setStyleSheet(QStringLiteral("color: %1;").arg(PaletteColour(m_colours.at(row)).name()));
+    lblLegis->setText(m_labels.at(index));
+    lblLegis->setStyleSheet(QStringLiteral("color: %1;").arg(PaletteColour(m_colours.at(index)).name()));
 }
 
 void frmFind::startFind()
@@ -118,7 +148,7 @@ void frmFind::startFind()
         ReportError(m_services, this, IdeologyText::kFindNoSelection);
         return;
     }
-    emit findRequested(row);
+    emit findRequested(plottedIndex(row));
     m_ticks = 0;
     tmrFind->start();
 }

@@ -9,6 +9,7 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QTimer;
@@ -45,6 +46,7 @@ public:
 
     QGroupBox *fraChoose;
     QListWidget *lstFind;
+    QCheckBox *chkSortByName; // lists the legislators alphabetically instead of in file order
     QLabel *lblSelected, *lblLegis, *lblFirst;
     QFrame *pnlSelected;
     QPushButton *btnStart, *btnDone, *btnHelp;
@@ -58,11 +60,16 @@ signals:
 
 private:
     void showSelected();
+    // Fills the list in file order, or by name when chkSortByName is checked.
+    void showList();
+    // The plotted-list index of a row of the list, -1 for none.
+    int plottedIndex(int row) const;
     void tick();
 
     Services &m_services;
     bool m_usMap = false;
     QList<int> m_colours;
+    QStringList m_labels;
     int m_ticks = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include "core/app/Session.h"
 #include "core/data/FileError.h"
+#include "core/ideology/FitText.h"
 #include "core/ideology/IdeologyTexts.h"
 #include "core/ideology/MapCaptions.h"
 #include "core/ideology/MapLookup.h"
@@ -12,10 +13,12 @@
 #include "core/report/RollCallSheet.h"
 #include "core/report/RollCallText.h"
 #include "core/report/Spreadsheet.h"
+#include "core/report/TidyCsv.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/ideology/IdeologicalCanvas.h"
 #include "gui/ideology/frmFind.h"
 #include "gui/ideology/frmJump.h"
+#include "gui/services/ScreenFit.h"
 #include "gui/services/Services.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
@@ -86,9 +89,9 @@ PictureKind pictureKindOf(const QString &fileName)
     return PictureKind::None;
 }
 
-const QStringList kSaveFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Output Files (*.txt)"),
+const QStringList kSaveFilters = {QStringLiteral("All Files (*.*)"),      QStringLiteral("Output Files (*.txt)"),
                                   QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
-                                  QStringLiteral("SVG Files (*.svg)")};
+                                  QStringLiteral("SVG Files (*.svg)"),    kTidyCsvFilter};
 const QStringList kSheetFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Spreadsheet Files (*.prn)")};
 const QString kPrintWait = QStringLiteral("Printing, please wait...");
 
@@ -104,11 +107,15 @@ frmIdeological::frmIdeological(Session &session, Services &services, QWidget *pa
     buildControls();
     buildMenus();
 
-    QSize size(900, 860);
+    // The key explains the colours and letters, so a new user sees it from the start.
+    setColourKey(true);
+
+    QSize size(900, 900);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
     resize(size);
     CentreOnScreen(this);
+    FitToScreen(this);
 }
 
 frmIdeological::~frmIdeological()
@@ -126,7 +133,8 @@ void frmIdeological::buildControls()
     lblTitle1->setFont(fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 14, true));
     lblTitle2 = Named(new QLabel, "lblTitle2");
     lblTitle2->setFont(fontOf({"Tahoma", "DejaVu Sans", "Liberation Sans"}, 10));
-    for (QLabel *title : {lblTitle1, lblTitle2}) {
+    lblTally = Named(new QLabel, "lblTally");
+    for (QLabel *title : {lblTitle1, lblTitle2, lblTally}) {
         title->setTextFormat(Qt::PlainText);
         title->setAlignment(Qt::AlignHCenter);
         title->setWordWrap(true);
@@ -157,6 +165,14 @@ void frmIdeological::buildControls()
         keyLayout->addWidget(pnlKeys[i], 0, i, Qt::AlignHCenter);
         keyLayout->addWidget(lblKeys[i], 1, i, Qt::AlignHCenter);
     }
+    lblKeyNote = Named(new QLabel, "lblKeyNote");
+    lblKeyNote->setTextFormat(Qt::PlainText);
+    lblKeyNote->setVisible(false);
+    keyLayout->addWidget(lblKeyNote, 2, 0, 1, 4);
+    lblLegend = Named(new QLabel, "lblLegend");
+    lblLegend->setTextFormat(Qt::RichText);
+    lblLegend->setWordWrap(true);
+    keyLayout->addWidget(lblLegend, 3, 0, 1, 4);
     pnlKey->setVisible(false);
 
     lblNoLine = Named(new QLabel(IdeologyText::kNoLine), "lblNoLine");
@@ -165,7 +181,8 @@ void frmIdeological::buildControls()
     lblNoLine->setVisible(false);
 
     m_mapArea = new QWidget;
-    m_mapArea->setMinimumSize(200, 200);
+    // Small, so that a small window shrinks the picture instead of cutting it off.
+    m_mapArea->setMinimumSize(120, 120);
     m_mapArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_mapArea->installEventFilter(this);
     picId = Named(new IdeologicalCanvas(m_mapArea), "picId");
@@ -188,6 +205,7 @@ void frmIdeological::buildControls()
     layout->setContentsMargins(8, 4, 8, 8);
     layout->addWidget(lblTitle1);
     layout->addWidget(lblTitle2);
+    layout->addWidget(lblTally);
     layout->addLayout(codesRow);
     layout->addWidget(lblNoLine);
     layout->addWidget(m_mapArea, 1);
@@ -478,15 +496,17 @@ bool frmIdeological::loadAt(int position)
     showCaptions();
     showNavigation();
     updateCommands();
+    lblNoLine->setText(NoLineText(m_pass.yeaCount(), m_pass.nayCount()));
     lblNoLine->setVisible(m_pass.line.noLine);
     lblWeight->setText(m_pass.weightText());
+    lblTally->setText(TallyText(m_pass.yeaCount(), m_pass.nayCount(), m_pass.notAvailableCount()));
+    m_legend = LoadPartyLegend(m_pass, m_session.dataRoot);
     lblInquire->setVisible(false);
     picId->clearCircles();
     picId->setPreferences(m_session.Preferences);
     picId->setFilter(m_filter);
     picId->setPass(&m_pass);
-    if (mnuKey->isChecked())
-        showKey();
+    showKey();
     if (m_find)
         m_find->fillIdeological(m_pass.PlottedList);
     return true;
@@ -558,6 +578,7 @@ void frmIdeological::applyFilter()
     mnuErrors->setChecked(m_filter.errorsOnly);
     updateCommands();
     picId->clearCircles();
+    lblInquire->setVisible(false);
     picId->setFilter(m_filter);
 }
 
@@ -594,6 +615,42 @@ void frmIdeological::showKey()
         pnlKeys[i]->setVisible(swatch.used);
         lblKeys[i]->setVisible(swatch.used);
     }
+    const PictureFrame frame = pictureFrame();
+    lblKeyNote->setText(frame.keyNotes.join(QLatin1Char('\n')));
+    lblKeyNote->setVisible(!frame.keyNotes.isEmpty());
+    QStringList legend;
+    for (const LegendEntry &e : m_legend)
+        legend.append(QStringLiteral("<b>%1</b>&nbsp;%2").arg(e.token.toHtmlEscaped(), e.name.toHtmlEscaped()));
+    lblLegend->setText(legend.join(QStringLiteral(" &nbsp; ")));
+    lblLegend->setVisible(!legend.isEmpty());
+}
+
+PictureFrame frmIdeological::pictureFrame() const
+{
+    PictureFrame frame;
+    frame.title = lblTitle1->text();
+    frame.title2 = lblTitle2->text();
+    frame.tally = lblTally->text();
+    if (m_loaded && m_pass.line.noLine)
+        frame.noLine = lblNoLine->text();
+    frame.key = ColourKey(m_crossTab, m_session.Preferences);
+    if (m_crossTab && m_pass.partner)
+        frame.keyNotes = CrossTabKeyNotes(m_pass.rollCall, m_pass.partner->rollCall);
+    frame.legend = m_legend;
+    return frame;
+}
+
+void frmIdeological::queueChanged()
+{
+    if (m_session.queueLength() == 0) {
+        close();
+        return;
+    }
+    if (m_session.currentQueuePos > m_session.queueLength())
+        m_session.currentQueuePos = m_session.queueLength();
+    showNavigation();
+    if (m_loaded)
+        showCaptions();
 }
 
 void frmIdeological::setColourKey(bool on)
@@ -680,7 +737,14 @@ frmFind *frmIdeological::findWindow() const
 
 QImage frmIdeological::pictureImage() const
 {
-    return picId->grab().toImage();
+    const int side = std::max(200, std::min(picId->width(), picId->height()));
+    const PictureFrame frame = pictureFrame();
+    const QSize size = IdeologicalPicture::SizeFor(side, frame, picId->font());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    IdeologicalPicture::Paint(painter, size, frame, m_pass, m_filter, m_session.Preferences, picId->font());
+    return image;
 }
 
 void frmIdeological::saveAs()
@@ -693,22 +757,28 @@ void frmIdeological::saveAs()
         return;
     try {
         const PictureKind kind = pictureKindOf(fileName);
-        if (kind == PictureKind::Svg) {
+        if (IsTidyCsvName(fileName)) {
+            // The analysis file holds the whole queue, one line per legislator and roll call.
+            m_services.showWait(kSavingText);
+            WriteTidyCsv(m_session, fileName, WaitProgress(m_services, false));
+            HideWait(m_services);
+        } else if (kind == PictureKind::Svg) {
             // A metafile is written as SVG, the portable vector picture; a ".wmf" name gets ".svg".
             if (!fileName.endsWith(QStringLiteral("svg"), Qt::CaseInsensitive))
                 fileName = QFileInfo(fileName).path() + QLatin1Char('/') + QFileInfo(fileName).completeBaseName() +
                            QStringLiteral(".svg");
-            const int side = std::min(picId->width(), picId->height());
+            const int side = std::max(200, std::min(picId->width(), picId->height()));
+            const PictureFrame frame = pictureFrame();
+            const QSize size = IdeologicalPicture::SizeFor(side, frame, picId->font());
             QSvgGenerator svg;
             svg.setFileName(fileName);
-            svg.setSize(QSize(side, side));
-            svg.setViewBox(QRect(0, 0, side, side));
+            svg.setSize(size);
+            svg.setViewBox(QRect(QPoint(0, 0), size));
             svg.setTitle(lblTitle1->text());
             QPainter painter;
             if (!painter.begin(&svg))
                 throw FileError(FileErrorNumber::BadAccess, fileName);
-            IdeologicalCanvas::PaintMap(painter, side, m_pass, m_filter, m_session.Preferences,
-                                        IdeologicalCanvas::TokenFont(picId->font(), side));
+            IdeologicalPicture::Paint(painter, size, frame, m_pass, m_filter, m_session.Preferences, picId->font());
             painter.end();
             if (!QFileInfo(fileName).isFile())
                 throw FileError(FileErrorNumber::BadAccess, fileName);
@@ -787,20 +857,20 @@ void frmIdeological::printMap()
     QPrinter printer;
     if (!m_services.choosePrinter(this, printer))
         return;
-    // The window is printed as it stands, without its toolbar.
-    IdToolbar->hide();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The page carries the picture as a file does: titles, tally, plot, key and legend, without the
+    // toolbar and the window's controls.
     QPainter painter;
     bool printed = false;
     if (painter.begin(&printer)) {
-        QWidget *content = centralWidget();
+        const int side = std::max(200, std::min(picId->width(), picId->height()));
+        const PictureFrame frame = pictureFrame();
+        const QSize size = IdeologicalPicture::SizeFor(side, frame, picId->font());
         const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-        const double scale = std::min(page.width() / content->width(), page.height() / content->height());
+        const double scale = std::min(page.width() / size.width(), page.height() / size.height());
         painter.scale(scale, scale);
-        content->render(&painter);
+        IdeologicalPicture::Paint(painter, size, frame, m_pass, m_filter, m_session.Preferences, picId->font());
         printed = painter.end();
     }
-    IdToolbar->show();
     if (!printed)
         ReportError(m_services, this,
                     IdeologyText::ErrorWhile(FileErrorNumber::DiskError, IdeologyText::kWhilePrintingMap));
@@ -832,6 +902,8 @@ void frmIdeological::placePicture()
     // The picture is square, as large as the room below the titles allows, centred across the window.
     const QSize room = m_mapArea->size();
     const int side = std::max(50, std::min(room.width(), room.height()));
+    if (picId->size() != QSize(side, side))
+        lblInquire->setVisible(false); // its place belonged to the picture before the resize
     picId->setGeometry((room.width() - side) / 2, 0, side, side);
 }
 

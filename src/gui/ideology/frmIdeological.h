@@ -4,6 +4,7 @@
 #include "core/ideology/DisplayFilter.h"
 #include "core/ideology/DrawingPass.h"
 #include "core/search/SubjectCodeTable.h"
+#include "gui/ideology/IdeologicalPicture.h"
 
 #include <QMainWindow>
 #include <QMetaMethod>
@@ -75,8 +76,13 @@ public:
     void printRollCall();
     void printMap();
     void exitProgram();
-    // The picture box as it stands, for saving.
+    // The picture as saved and printed: titles, tally, plot, key and legend (never the inquiry label).
     QImage pictureImage() const;
+    // The titles, tally, key and legend of the picture around the plot.
+    PictureFrame pictureFrame() const;
+    // The queue changed under the map: an emptied queue (a new search) closes the map, a shorter
+    // one brings First, Previous, Next and Last in line with what is left.
+    void queueChanged();
 
     frmFind *findWindow() const;
     // Circles legislator record `recordNumber` (1-based, file order) as Find does; false when he is
@@ -98,6 +104,9 @@ public:
     QAction *mnuAllLines;
     QLabel *lblWeight; // the second-dimension weight in use, in the status bar
     QLabel *lblTitle1, *lblTitle2, *lblCaptions, *lblCodes, *lblNoLine, *lblInquire;
+    QLabel *lblTally;   // "Yea 171 · Nay 255 · Not voting 27" under the titles
+    QLabel *lblLegend;  // in the key: each party token with its party name
+    QLabel *lblKeyNote; // in the cross-tab key: which roll call each letter of a pair stands for
     QComboBox *cmbCodes;
     IdeologicalCanvas *picId;
     QFrame *pnlKey;
@@ -152,6 +161,7 @@ private:
     Services &m_services;
     bool m_crossTab = false;
     DrawingPass m_pass;
+    QList<LegendEntry> m_legend;
     bool m_loaded = false;
     DisplayFilter m_filter;
     RollCallAttachments m_attachments;

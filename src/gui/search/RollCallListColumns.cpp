@@ -1,5 +1,6 @@
 #include "gui/search/RollCallListColumns.h"
 
+#include "gui/services/ScreenFit.h"
 #include "gui/services/WindowTools.h"
 
 #include <QApplication>

@@ -4,12 +4,15 @@
 #include "core/data/Description.h"
 #include "core/data/FileError.h"
 #include "core/report/Spreadsheet.h"
+#include "core/report/TidyCsv.h"
 #include "core/search/BookmarkFile.h"
 #include "core/search/MatchTable.h"
 #include "core/search/RollCallSearch.h"
 #include "core/search/SelectionQueue.h"
+#include "gui/search/RollCallListColumns.h"
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmQuickInfo.h"
+#include "gui/services/ScreenFit.h"
 #include "gui/services/Services.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
@@ -66,8 +69,8 @@ const QString kIdeology = QStringLiteral("Ideology");
 const QString kUS = QStringLiteral("US");
 const QString kSingle = QStringLiteral("Single");
 const QString kDouble = QStringLiteral("Double");
-const QStringList kSpreadsheetFilters = {QStringLiteral("All Files (*.*)"),
-                                         QStringLiteral("Spreadsheet Files (*.prn)")};
+const QStringList kSpreadsheetFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Spreadsheet Files (*.prn)"),
+                                         kTidyCsvFilter};
 const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Bookmark Files (*.bmk)")};
 
 constexpr QSize kListSize(400, 330);
@@ -109,16 +112,22 @@ frmViewCalls::frmViewCalls(Session &session, Services &services, frmKeyword &key
         const QList<int> widths = ListLineWidths(lstRollCalls);
         const int widest = widths.isEmpty() ? 0 : *std::max_element(widths.cbegin(), widths.cend());
         const int margin = lstRollCalls->frameWidth() * 2 + lstRollCalls->verticalScrollBar()->sizeHint().width() + 8;
-        const int listWidth = std::clamp(widest + margin, kListSize.width(), kWidestList);
-        // Everything beside the two lists keeps its own width; the lists share the rest equally.
+        // Everything beside the two lists keeps its own width; the lists share the rest equally, as
+        // wide as their longest line but the window no wider than 80 % of the screen: longer lines scroll.
         centralWidget()->layout()->activate();
         const int others = minimumSizeHint().width() - lstRollCalls->minimumWidth() - lstSelected->minimumWidth();
+        int widestWindow = others + 2 * kWidestList;
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            widestWindow = screen->availableGeometry().width() * 4 / 5;
+        const int listWidth =
+            std::clamp(widest + margin, kListSize.width(), std::max(kListSize.width(), (widestWindow - others) / 2));
         QSize size(others + 2 * listWidth, kWindowHeight);
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
         resize(size.expandedTo(minimumSizeHint()));
     }
     CentreOnScreen(this);
+    FitToScreen(this);
     lstRollCalls->setFocus();
 }
 
@@ -192,7 +201,10 @@ void frmViewCalls::buildControls()
     btnHelp = button("btnHelp", QStringLiteral("Help"));
 
     auto *rollCallsLayout = new QVBoxLayout(fraRollCalls);
+    rollCallsLayout->setSpacing(0);
+    rollCallsLayout->addWidget(RollCallListColumns::Install(lstRollCalls));
     rollCallsLayout->addWidget(lstRollCalls, 1);
+    rollCallsLayout->addSpacing(6);
     auto *matchLine = new QHBoxLayout;
     matchLine->addWidget(lblMatchesTag);
     matchLine->addWidget(lblMatches);
@@ -202,7 +214,10 @@ void frmViewCalls::buildControls()
     rollCallsLayout->addLayout(matchLine);
 
     auto *selectedLayout = new QVBoxLayout(fraSelected);
+    selectedLayout->setSpacing(0);
+    selectedLayout->addWidget(RollCallListColumns::Install(lstSelected));
     selectedLayout->addWidget(lstSelected, 1);
+    selectedLayout->addSpacing(6);
     auto *totalLine = new QHBoxLayout;
     totalLine->addWidget(lblTotalSelTag);
     totalLine->addWidget(lblTotalSel);
@@ -352,6 +367,10 @@ void frmViewCalls::fillRollCalls()
     lstRollCalls->setUpdatesEnabled(false);
     lstRollCalls->clear();
     lstRollCalls->addItems(MatchListLines(m_session.MatchTable, m_session.smallScreen));
+    for (int i = 0; i < lstRollCalls->count(); ++i)
+        RollCallListColumns::SetColumns(lstRollCalls->item(i),
+                                        ListColumnsOf(m_session.MatchTable.row(i + 1), lstRollCalls->item(i)->text()));
+    RollCallListColumns::Of(lstRollCalls)->fitColumns();
     lstRollCalls->setUpdatesEnabled(true);
     FitListScroll(lstRollCalls);
     lblMatches->setText(QString::number(m_session.MatchTable.matchCount()));
@@ -368,10 +387,18 @@ void frmViewCalls::showQueue()
     if (!prefix)
         lstSelected->clear();
     lstSelected->addItems(lines.mid(lstSelected->count()));
+    for (int i = 0; i < lstSelected->count(); ++i) {
+        const int row = m_session.queueRows.value(i);
+        if (row >= 1 && row <= m_session.MatchTable.matchCount())
+            RollCallListColumns::SetColumns(lstSelected->item(i),
+                                            ListColumnsOf(m_session.MatchTable.row(row), lstSelected->item(i)->text()));
+    }
+    RollCallListColumns::Of(lstSelected)->fitColumns();
     lstSelected->setUpdatesEnabled(true);
     FitListScroll(lstSelected);
     lblTotalSel->setText(QString::number(m_session.queue.length()));
     updateCommands();
+    emit queueChanged();
 }
 
 void frmViewCalls::showRollCall()
@@ -568,7 +595,15 @@ void frmViewCalls::saveSpreadsheet()
         return;
     m_services.showWait(kSavingText);
     if (!RunReportingErrors(
-            m_services, this, [&] { WriteSpreadsheet(m_session, file, true, WaitProgress(m_services, true)); }, true))
+            m_services, this,
+            [&] {
+                // A ".csv" name asks for the analysis file; every other name gets the spreadsheet.
+                if (IsTidyCsvName(file))
+                    WriteTidyCsv(m_session, file, WaitProgress(m_services, false));
+                else
+                    WriteSpreadsheet(m_session, file, true, WaitProgress(m_services, true));
+            },
+            true))
         return;
     HideWait(m_services);
     ReportSaved(m_services, this, file);
@@ -592,6 +627,9 @@ void frmViewCalls::narrowByKeyword()
     // Entries of roll calls that were dropped have left the queue; the rest follow their rows.
     showQueue();
     HideWait(m_services);
+    // The search was started from this list, so the refreshed list stays in front of the others.
+    raise();
+    activateWindow();
     btnStart->setFocus();
 }
 

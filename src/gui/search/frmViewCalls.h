@@ -86,6 +86,8 @@ signals:
     void audioAttachmentRequested();
     void bookmarkEditorRequested(); // mnuEditBookmarks
     void allLinesRequested();       // mnuAllLines
+    // The queue changed (entries added, removed, dropped by a narrowing search, or emptied).
+    void queueChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -99,8 +99,7 @@ QString QtServices::fileName(QWidget *parent, const QString &caption, const QStr
     // The dialog may move the working directory; the data tree is found relative to it, so it is
     // put back whatever the user does.
     const QString workingDirectory = QDir::currentPath();
-    const bool inFolder = !place.folder.isEmpty() && QFileInfo(place.folder).isDir();
-    QFileDialog dialog(parent, caption, inFolder ? place.folder : workingDirectory);
+    QFileDialog dialog(parent, caption, m_folders.folderFor(caption, place.folder, workingDirectory));
     if (save && place.appending)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setObjectName(QStringLiteral("fileDialog"));
@@ -118,6 +117,7 @@ QString QtServices::fileName(QWidget *parent, const QString &caption, const QStr
     QString result;
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         result = dialog.selectedFiles().constFirst();
+    m_folders.remember(caption, result);
     QDir::setCurrent(workingDirectory);
     return result;
 }

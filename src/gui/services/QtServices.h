@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/services/FolderMemory.h"
 #include "gui/services/Services.h"
 
 #include <QPointer>
@@ -55,6 +56,7 @@ private:
                      bool save, const FileDialogPlace &place = {});
 
     QPointer<frmWait> m_wait;
+    FolderMemory m_folders; // where each kind of file dialog opens next
     QPointer<HelpWindow> m_help;
     bool m_busyCursor = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/services/Services.h"
 
 #include "core/data/FileError.h"
+#include "core/data/FileErrorExplanation.h"
 
 #include <QDir>
 

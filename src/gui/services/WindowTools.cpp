@@ -1,13 +1,19 @@
 #include "gui/services/WindowTools.h"
 
+#include "gui/services/ScreenFit.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QPainter>
 #include <QRect>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -42,6 +48,42 @@ void CentreOnScreen(QWidget *window)
                  available.top() + (available.height() - size.height()) / 2);
 }
 
+namespace {
+// Puts the contents of a window whose controls cannot shrink to the screen into a scroll area, so
+// that every control can still be reached (a large scale factor on a small screen, say).
+void ScrollWhenTooLarge(QWidget *window)
+{
+    auto *area = new QScrollArea;
+    area->setObjectName(QStringLiteral("fitScrollArea"));
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    if (auto *main = qobject_cast<QMainWindow *>(window)) {
+        QWidget *content = main->takeCentralWidget();
+        if (!content || qobject_cast<QScrollArea *>(content)) {
+            if (content)
+                main->setCentralWidget(content);
+            delete area;
+            return;
+        }
+        area->setWidget(content);
+        main->setCentralWidget(area);
+        return;
+    }
+    QLayout *layout = window->layout();
+    if (!layout || window->findChild<QScrollArea *>(QStringLiteral("fitScrollArea"), Qt::FindDirectChildrenOnly)) {
+        delete area;
+        return;
+    }
+    // Setting a widget's layout on another widget moves it there, with the controls it manages.
+    auto *content = new QWidget;
+    content->setLayout(layout);
+    area->setWidget(content);
+    auto *outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(area);
+}
+} // namespace
+
 void FitToScreen(QWidget *window)
 {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -53,6 +95,9 @@ void FitToScreen(QWidget *window)
     const QSize room = available.size() - frame;
     if (window->minimumWidth() > room.width() || window->minimumHeight() > room.height())
         window->setMinimumSize(window->minimumSize().boundedTo(room));
+    const QSize needed = window->minimumSizeHint();
+    if (needed.width() > room.width() || needed.height() > room.height())
+        ScrollWhenTooLarge(window);
     window->resize(window->size().boundedTo(room));
     const QRect outer(window->pos(), window->size() + frame);
     const int left = std::clamp(outer.left(), available.left(), available.right() + 1 - outer.width());

@@ -1,6 +1,7 @@
 #include "support/GuiTestSupport.h"
 
 #include "core/data/FileError.h"
+#include "gui/services/FolderMemory.h"
 #include "gui/services/HelpWindow.h"
 #include "gui/services/QtServices.h"
 #include "gui/services/Services.h"
@@ -38,6 +39,7 @@ private slots:
     void fileErrorNamesTheFile();
     void damagedFileReport_data();
     void damagedFileReport();
+    void dialogsRememberTheirFolder();
     void reportSaved();
     void showMessageHasNoIcon();
     void confirmQuit_data();
@@ -151,6 +153,27 @@ void tst_services::damagedFileReport()
     if (!below.isEmpty())
         expected += QLatin1Char('\n') + below;
     QCOMPARE(services.lastMessage().text, expected);
+}
+
+void tst_services::dialogsRememberTheirFolder()
+{
+    QTemporaryDir dir;
+    const QString reports = dir.filePath(QStringLiteral("reports"));
+    const QString pictures = dir.filePath(QStringLiteral("pictures"));
+    QDir().mkpath(reports);
+    QDir().mkpath(pictures);
+    FolderMemory memory;
+    const QString work = QStringLiteral("/work");
+    QCOMPARE(memory.folderFor(QStringLiteral("Rollscan Disk Output"), QString(), work), work);
+    memory.remember(QStringLiteral("Rollscan Disk Output"), reports + QStringLiteral("/a.txt"));
+    memory.remember(QStringLiteral("Rollscan Spreadsheet Output"), pictures + QStringLiteral("/b.prn"));
+    memory.remember(QStringLiteral("Rollscan Disk Output"), QString()); // cancelled: nothing changes
+    QCOMPARE(memory.folderFor(QStringLiteral("Rollscan Disk Output"), QString(), work), reports);
+    QCOMPARE(memory.folderFor(QStringLiteral("Rollscan Spreadsheet Output"), QString(), work), pictures);
+    // A folder the caller asks for wins; a remembered folder that is gone falls back.
+    QCOMPARE(memory.folderFor(QStringLiteral("Rollscan Disk Output"), pictures, work), pictures);
+    QVERIFY(QDir(reports).removeRecursively());
+    QCOMPARE(memory.folderFor(QStringLiteral("Rollscan Disk Output"), QString(), work), work);
 }
 
 void tst_services::reportSaved()
