@@ -92,7 +92,8 @@ private slots:
     void newDataFormatTakenAtStart();
     void exitAsksFirst_data();
     void exitAsksFirst();
-    void closingEndsWithoutAsking();
+    void closingAsksAsExitDoes_data();
+    void closingAsksAsExitDoes();
     void beginSearchFromWindow_data();
     void beginSearchFromWindow();
     void requestsEnableEntries_data();
@@ -127,7 +128,8 @@ void tst_startup::startsWithPreferences()
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Rollscan for Windows"));
     QCOMPARE(window.pnlVoteTitle->text(), QStringLiteral("Rollscan for Windows v") + ProgramVersion());
-    QCOMPARE(window.SSPanel1->text(), QStringLiteral("Roll Call Displays of the U.S. Congress, 1789-2000"));
+    // The span of the congresses present (the 97th House and Senate), not the whole history.
+    QCOMPARE(window.SSPanel1->text(), QStringLiteral("Roll Call Displays of the U.S. Congress, 1981-1982"));
     QCOMPARE(session.Preferences, TreeBuilder::standardPreferences());
     QCOMPARE(session.houseList, QList<int>{97});
     QCOMPARE(session.senateList, QList<int>{97});
@@ -511,16 +513,32 @@ void tst_startup::exitAsksFirst()
     QVERIFY(services.messages.isEmpty());
 }
 
-void tst_startup::closingEndsWithoutAsking()
+void tst_startup::closingAsksAsExitDoes_data()
 {
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("confirmed") << true;
+    QTest::newRow("cancelled") << false;
+}
+
+void tst_startup::closingAsksAsExitDoes()
+{
+    QFETCH(bool, ok);
     Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());
     QSignalSpy ending(&window, &frmVoteStartup::endProgram);
-    QVERIFY(window.close());
-    QCOMPARE(ending.count(), 1);
-    QVERIFY(services.questions.isEmpty());
+    services.questionAnswers.enqueue(ok);
+    QCOMPARE(window.close(), ok);
+    QCOMPARE(services.questions.size(), 1);
+    QCOMPARE(services.questions.first().text, QStringLiteral("Are you sure you want to quit Rollscan for Windows?"));
+    QCOMPARE(ending.count(), ok ? 1 : 0);
+    QCOMPARE(window.isVisible(), !ok);
+    if (ok) {
+        // Once confirmed, the program's own closing of its windows asks no more.
+        QVERIFY(window.close());
+        QCOMPARE(services.questions.size(), 1);
+    }
 }
 
 void tst_startup::beginSearchFromWindow_data()

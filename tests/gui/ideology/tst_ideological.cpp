@@ -274,8 +274,8 @@ void tst_ideological::cuttingLineAndNoLine()
     image = Picture(*map);
     SaveScreenshot(map.get(), QStringLiteral("ideological_noline"));
     QVERIFY(map->lblNoLine->isVisible());
-    QCOMPARE(map->lblNoLine->text(),
-             QStringLiteral("Unanimous or near-unanimous roll call: no cutting line calculated"));
+    // 5 to 1 is far from unanimous: the data simply hold no line for it.
+    QCOMPARE(map->lblNoLine->text(), QStringLiteral("No cutting line in the data for this roll call"));
     QCOMPARE(CountColour(image, QColor(Qt::black)), 0);
 }
 
@@ -387,6 +387,10 @@ void tst_ideological::colourKey()
     IdeologicalTree t;
     auto map = t.open({1, 3}, 1, crossTab);
     QVERIFY(map);
+    // The key is shown from the start, its menu item checked; Ctrl+K hides it and shows it again.
+    QVERIFY(map->mnuKey->isChecked());
+    QVERIFY(map->pnlKey->isVisible());
+    QTest::keyClick(map.get(), Qt::Key_K, Qt::ControlModifier);
     QVERIFY(!map->pnlKey->isVisible());
     QTest::keyClick(map.get(), Qt::Key_K, Qt::ControlModifier);
     QVERIFY(map->mnuKey->isChecked());
@@ -719,9 +723,11 @@ void tst_ideological::saveAs()
     } else {
         QImage image;
         QVERIFY(image.load(writtenPath, kind.toLatin1().constData()));
-        QCOMPARE(image.size(), map->picId->size());
+        // The picture carries titles above and the key below the plot.
+        QVERIFY(image.width() >= map->picId->width());
+        QVERIFY(image.height() > image.width());
         image = image.convertToFormat(QImage::Format_RGB32);
-        QVERIFY(ColourAround(image, PixelOf(kAdams, image.width()), Yea(t.session)).count > 5);
+        QVERIFY(CountColour(image, Yea(t.session), 60) > 5);
         QVERIFY(!bytes.startsWith("January"));
     }
 }

@@ -11,6 +11,7 @@
 #include "gui/search/frmViewCalls.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,7 @@ private slots:
     void failedSearches();
     void bookmarkSearch();
     void bookmarkCancelStopsQuietly();
+    void garbageBookmarkFile();
     void missingBookmarkFile();
     void missingCodeFile();
     void doubleClickStarts();
@@ -584,6 +586,25 @@ void tst_searchdialog::bookmarkCancelStopsQuietly()
     QCOMPARE(d.tree.services.fileDialogs.size(), 1);
     QVERIFY(d.tree.services.messages.isEmpty());
     QCOMPARE(d.tree.services.waitShown, 0);
+    QCOMPARE(d.completed.count(), 0);
+}
+
+void tst_searchdialog::garbageBookmarkFile()
+{
+    Dialog d;
+    const QString file = d.tree.tree.path(QStringLiteral("user/notes.bmk"));
+    d.tree.tree.writeRaw(QStringLiteral("user/notes.bmk"),
+                         QByteArray("Shopping list, not bookmarks at all. Milk, bread, eggs and more words to fill "
+                                    "a whole record of eighty-seven bytes."));
+    d.tree.services.fileNames.enqueue(file);
+    d.search->optBookmark->click();
+    QTest::mouseClick(d.search->btnStart, Qt::LeftButton);
+    QCOMPARE(d.tree.services.errorTexts().size(), 1);
+    const QString text = d.tree.services.errorTexts().constFirst();
+    QVERIFY2(text.startsWith(QStringLiteral("That file is not a bookmark file.\n\n") + QDir::toNativeSeparators(file) +
+                             QStringLiteral("\nDetail: Bookmark at byte 0 has a date of unknown type ")),
+             qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("Unrecognized")));
     QCOMPARE(d.completed.count(), 0);
 }
 

@@ -1,0 +1,131 @@
+// On a small screen (1024 x 700) no window opens larger than the screen's available area, and a
+// window whose controls cannot shrink that far scrolls instead of losing its buttons.
+#include "support/GuiTestSupport.h"
+#include "support/IdeologicalFixture.h"
+#include "support/SearchFixture.h"
+
+#include "core/search/RollCallSearch.h"
+#include "gui/app/frmVoteStartup.h"
+#include "gui/ideology/frmInfo.h"
+#include "gui/search/frmKeyword.h"
+#include "gui/search/frmSelectSearch.h"
+#include "gui/search/frmViewCalls.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+
+using namespace rollscan;
+using namespace rollscan::test;
+
+namespace {
+constexpr QSize kScreen(1024, 700);
+
+// Shows a window, saves its picture and checks that it lies wholly inside the available area.
+bool Fits(QWidget *window, const QString &name)
+{
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    SaveScreenshot(window, QStringLiteral("smallscreen_") + name);
+    const QRect available = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (!available.contains(frame))
+        qWarning("%s: %d,%d %dx%d outside %dx%d", qPrintable(name), frame.x(), frame.y(), frame.width(), frame.height(),
+                 available.width(), available.height());
+    return available.contains(frame);
+}
+} // namespace
+
+class tst_smallscreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void screenIsSmall();
+    void mainWindow();
+    void searchAndList();
+    void mapAndInformation();
+};
+
+void tst_smallscreen::screenIsSmall()
+{
+    QCOMPARE(QGuiApplication::primaryScreen()->geometry().size(), kScreen);
+}
+
+void tst_smallscreen::mainWindow()
+{
+    SearchTree tree;
+    frmVoteStartup window(tree.session, tree.services);
+    QVERIFY(window.startUp());
+    QVERIFY(Fits(&window, QStringLiteral("main")));
+}
+
+void tst_smallscreen::searchAndList()
+{
+    SearchTree tree;
+    frmKeyword keyword(tree.session, tree.services);
+    frmSelectSearch search(tree.session, tree.services, keyword);
+    QVERIFY(Fits(&search, QStringLiteral("search")));
+
+    tree.session.selectedCongresses = {97, 98, 99};
+    RunSearch(tree.session, {});
+    // A description as long as the format allows, on every row: the list scrolls rather than widen.
+    for (MatchRow &row : tree.session.MatchTable.rows())
+        row.description = QString(60, QLatin1Char('W'));
+    frmViewCalls list(tree.session, tree.services, keyword);
+    list.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(Fits(&list, QStringLiteral("list")));
+    QVERIFY(list.width() <= kScreen.width() * 4 / 5 + 1 || list.findChild<QScrollArea *>());
+    // Every button can be reached: inside the window, or inside a scroll area that can show it.
+    for (QPushButton *button : list.findChildren<QPushButton *>()) {
+        const QRect inWindow(button->mapTo(&list, QPoint(0, 0)), button->size());
+        QVERIFY2(list.rect().contains(inWindow) || list.findChild<QScrollArea *>(), qPrintable(button->objectName()));
+    }
+}
+
+void tst_smallscreen::mapAndInformation()
+{
+    IdeologicalTree t;
+    ClearQueue(t.session);
+    AddToQueue(t.session, {1, 2, 3});
+    t.session.currentQueuePos = 1;
+    frmIdeological map(t.session, t.services);
+    map.setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(map.start());
+    QVERIFY(Fits(&map, QStringLiteral("map")));
+    // The picture is scaled to the window, not cut: the whole square is inside its area.
+    QVERIFY(map.picId->width() == map.picId->height());
+    QVERIFY(map.picId->parentWidget()->rect().contains(map.picId->geometry()));
+
+    frmInfo info(t.session, t.services);
+    info.fill(map.pass());
+    QVERIFY(Fits(&info, QStringLiteral("info")));
+}
+
+int main(int argc, char *argv[])
+{
+    // The offscreen platform takes its screens from a file: one of 1024 x 700 pixels.
+    const QString config =
+        QDir::temp().filePath(QStringLiteral("rollscan-smallscreen-%1.json").arg(QCoreApplication::applicationPid()));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(QStringLiteral("{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": 0, \"width\": %1, \"height\": %2, "
+                              "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                   .arg(kScreen.width())
+                   .arg(kScreen.height())
+                   .toUtf8());
+    file.close();
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QFile::encodeName(config));
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        tst_smallscreen test;
+        status = QTest::qExec(&test, argc, argv);
+    }
+    QFile::remove(config);
+    return status;
+}
+
+#include "tst_smallscreen.moc"
