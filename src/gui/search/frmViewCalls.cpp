@@ -21,6 +21,7 @@
 #include <QActionGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
