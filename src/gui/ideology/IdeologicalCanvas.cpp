@@ -112,13 +112,19 @@ void IdeologicalCanvas::PaintAxes(QPainter &painter, double side, bool isHouse, 
     }
     painter.drawText(QPointF(origin.x() + tick + 2.0, origin.y() + tick + metrics.ascent()), FormatTick(0.0));
 
-    // The dimension names along the bottom and the left edge.
+    // The dimension names along the bottom and the left edge, on white so that the axis does not
+    // strike through them; the second stands in the upper half, clear of the first axis's labels.
     const QString first = FirstDimensionName();
-    painter.drawText(QPointF((side - metrics.horizontalAdvance(first)) / 2.0, side - metrics.descent() - 2.0), first);
+    const QRectF firstBox((side - metrics.horizontalAdvance(first)) / 2.0 - 2.0, side - metrics.height() - 2.0,
+                          metrics.horizontalAdvance(first) + 4.0, metrics.height());
+    painter.fillRect(firstBox, Qt::white);
+    painter.drawText(firstBox, Qt::AlignCenter, first);
     const QString second = SecondDimensionName();
-    painter.translate(metrics.ascent() + 2.0, (side + metrics.horizontalAdvance(second)) / 2.0);
+    painter.translate(2.0, side / 4.0 + metrics.horizontalAdvance(second) / 2.0);
     painter.rotate(-90);
-    painter.drawText(QPointF(0, 0), second);
+    const QRectF secondBox(-2.0, 0, metrics.horizontalAdvance(second) + 4.0, metrics.height());
+    painter.fillRect(secondBox, Qt::white);
+    painter.drawText(secondBox, Qt::AlignCenter, second);
     painter.restore();
 }
 

@@ -171,7 +171,6 @@ void frmIdeological::buildControls()
     keyLayout->addWidget(lblKeyNote, 2, 0, 1, 4);
     lblLegend = Named(new QLabel, "lblLegend");
     lblLegend->setTextFormat(Qt::RichText);
-    lblLegend->setWordWrap(true);
     keyLayout->addWidget(lblLegend, 3, 0, 1, 4);
     pnlKey->setVisible(false);
 
@@ -621,7 +620,7 @@ void frmIdeological::showKey()
     QStringList legend;
     for (const LegendEntry &e : m_legend)
         legend.append(QStringLiteral("<b>%1</b>&nbsp;%2").arg(e.token.toHtmlEscaped(), e.name.toHtmlEscaped()));
-    lblLegend->setText(legend.join(QStringLiteral(" &nbsp; ")));
+    lblLegend->setText(legend.join(QStringLiteral("<br>")));
     lblLegend->setVisible(!legend.isEmpty());
 }
 

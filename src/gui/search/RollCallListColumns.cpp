@@ -37,6 +37,8 @@ QHeaderView *RollCallListColumns::Install(QListWidget *list)
     header->setStretchLastSection(true);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setFocusPolicy(Qt::NoFocus);
+    // A header with no rows below it would claim a large default height; one line of captions is enough.
+    header->setFixedHeight(header->fontMetrics().height() + 8);
     auto *delegate = new RollCallListColumns(list, header);
     list->setItemDelegate(delegate);
     list->setProperty(kDelegateProperty, QVariant::fromValue<QObject *>(delegate));

@@ -21,9 +21,9 @@
 #include <QActionGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -6,6 +6,7 @@
 
 #include "core/search/RollCallSearch.h"
 #include "gui/app/frmVoteStartup.h"
+#include "gui/ideology/IdeologicalCanvas.h"
 #include "gui/ideology/frmInfo.h"
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmSelectSearch.h"

@@ -585,8 +585,11 @@ void tst_ideological::inquiry()
     QCOMPARE(map->lblInquire->toolTip(), named);
     const double side = map->picId->width();
     const QPoint at(int((x + 1) / 2 * side), int((1 - y) / 2 * side));
-    QVERIFY(std::abs(map->lblInquire->x() - at.x()) <= 1);
-    QVERIFY(std::abs(map->lblInquire->y() - at.y()) <= 1);
+    // At the press point, moved left or up only as far as keeps the whole name inside the picture.
+    const int left = std::min(at.x(), map->picId->width() - map->lblInquire->width());
+    const int top = std::min(at.y(), map->picId->height() - map->lblInquire->height());
+    QVERIFY(std::abs(map->lblInquire->x() - left) <= 1);
+    QVERIFY(std::abs(map->lblInquire->y() - top) <= 1);
     SaveScreenshot(map.get(), QStringLiteral("ideological_inquire"));
 }
 
