@@ -83,7 +83,7 @@ void TestCliQueue::bothFilesAtOnce()
                           QStringLiteral("--csv"), sheet});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(ReadWholeFile(tidy).count('\n'), 3);
-    // The design's spreadsheet keeps its own form: heading block and quoted column line.
+    // The spreadsheet keeps its own form: heading block and quoted column line.
     QVERIFY(ReadWholeFile(sheet).startsWith("December 6, 1847: Roll Call #1\r\n\r\nSenate #30, 1847-1848\r\n\r\n"
                                             "\"H#\",\"ID1\""));
 }

@@ -81,7 +81,7 @@ void tst_listcolumns::columns()
             keys.insert(Row(list->lstRollCalls, i).mid(0, 2).join(QLatin1Char(':')));
         QCOMPARE(keys.size(), 7);
     }
-    // The queue shows the same columns; its texts stay the design's lines.
+    // The queue shows the same columns; its texts stay the list lines.
     list->lstRollCalls->setCurrentRow(6);
     list->lstRollCalls->item(6)->setSelected(true);
     list->btnAdd->click();
