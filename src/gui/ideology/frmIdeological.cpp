@@ -198,7 +198,10 @@ void frmIdeological::buildControls()
     codesRow->addWidget(lblCaptions);
     codesRow->addWidget(lblCodes, 1);
     codesRow->addWidget(cmbCodes, 0, Qt::AlignTop);
-    codesRow->addWidget(pnlKey, 0, Qt::AlignTop);
+    // The key stands beside the picture, so that its legend never takes height from the map.
+    auto *mapRow = new QHBoxLayout;
+    mapRow->addWidget(m_mapArea, 1);
+    mapRow->addWidget(pnlKey, 0, Qt::AlignTop);
 
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(8, 4, 8, 8);
@@ -207,7 +210,7 @@ void frmIdeological::buildControls()
     layout->addWidget(lblTally);
     layout->addLayout(codesRow);
     layout->addWidget(lblNoLine);
-    layout->addWidget(m_mapArea, 1);
+    layout->addLayout(mapRow, 1);
 }
 
 void frmIdeological::buildMenus()
