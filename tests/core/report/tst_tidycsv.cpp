@@ -61,8 +61,6 @@ private slots:
     void twoRollCallQueue();
     void queueOrderAcrossCongresses();
     void emptyQueueWritesNothing();
-    void voteClass_data();
-    void voteClass();
 };
 
 void TestTidyCsv::twoRollCallQueue()
@@ -101,23 +99,6 @@ void TestTidyCsv::emptyQueueWritesNothing()
     Fixture f;
     QVERIFY_THROWS_EXCEPTION(DataError, WriteTidyCsv(f.session, f.out(QStringLiteral("e.csv"))));
     QVERIFY(!QFile::exists(f.out(QStringLiteral("e.csv"))));
-}
-
-void TestTidyCsv::voteClass_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("word");
-    const QStringList words = {"Not voting", "Yea", "Yea",        "Yea",        "Nay",
-                               "Nay",        "Nay", "Not voting", "Not voting", "Not voting"};
-    for (int code = 0; code <= 9; ++code)
-        QTest::addRow("%d", code) << code << words[code];
-}
-
-void TestTidyCsv::voteClass()
-{
-    QFETCH(int, code);
-    QFETCH(QString, word);
-    QCOMPARE(VoteClassWord(code), word);
 }
 
 QTEST_APPLESS_MAIN(TestTidyCsv)
