@@ -209,10 +209,11 @@ void tst_sidewindows::infoTallies_data()
                                          << "40"
                                          << "3\n10\n.75"
                                          << "PRE:     .75";
+    // Unanimous and not scaled: no line, so neither errors nor PRE can be counted.
     QTest::newRow("unanimous") << 2 << 0 << "80"
                                << "0"
-                               << "7\n0\n.0"
-                               << "PRE:     .0";
+                               << "7\nn/a\nn/a"
+                               << "PRE:     n/a";
     // Only the three yea-yea Democrats keep the Yea class, and with it the wrong side of the line.
     QTest::newRow("cross-tab view") << 1 << 2 << "60"
                                     << "40"
@@ -886,7 +887,7 @@ void tst_sidewindows::directorRefreshesInfoAndCrossTab()
     // chosen party stays chosen.
     director.refreshSideWindows(f.pass(101, 2, 1));
     QCOMPARE(info->lblYea->text(), QStringLiteral("80"));
-    QCOMPARE(info->lblInfo->text(), QStringLiteral("7\n0\nn/a"));
+    QCOMPARE(info->lblInfo->text(), QStringLiteral("7\nn/a\nn/a"));
     QCOMPARE(crossTab->lstParty->currentRow(), 0);
     // Roll call 2 first: the Democrats' yea-nay and nay-yea cells change places.
     QCOMPARE(crossTab->pnlNay1->text(), QStringLiteral("Nay-Yea: 1"));
