@@ -179,7 +179,7 @@ private slots:
             << 1 << "rollscan-cli queue: Roll call 4 is not in the 3 roll calls of House #97.";
         QTest::newRow("queue without output")
             << QStringList{"queue", "TREE", "--house", "--congress", "97", "--rolls", "1"} << 2
-            << "rollscan-cli queue: say what to write (--csv FILE)";
+            << "rollscan-cli queue: say what to write (--csv FILE or --tidy FILE)";
         QTest::newRow("rollcall text without file")
             << QStringList{"rollcall", "TREE", "--house", "--congress", "97", "--roll", "1", "--text"} << 2
             << "rollscan-cli rollcall: --text and --csv need a file name";

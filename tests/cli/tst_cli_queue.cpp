@@ -34,8 +34,6 @@ private slots:
     void initTestCase();
     void tidyFileOfTwoRollCalls();
     void bothFilesAtOnce();
-    void refused_data();
-    void refused();
 
 private:
     QTemporaryDir m_dir;
@@ -86,35 +84,6 @@ void TestCliQueue::bothFilesAtOnce()
     // The spreadsheet keeps its own form: heading block and quoted column line.
     QVERIFY(ReadWholeFile(sheet).startsWith("December 6, 1847: Roll Call #1\r\n\r\nSenate #30, 1847-1848\r\n\r\n"
                                             "\"H#\",\"ID1\""));
-}
-
-void TestCliQueue::refused_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("error");
-    const QString t = QStringLiteral("TREE");
-    QTest::newRow("no output") << QStringList{t, "--senate", "--congress", "30", "--rolls", "30:1"} << 2
-                               << "rollscan-cli queue: say what to write (--csv FILE or --tidy FILE)\n";
-    QTest::newRow("no such roll call") << QStringList{t,         "--senate", "--congress", "30",
-                                                      "--rolls", "30:3",     "--tidy",     "x"}
-                                       << 1
-                                       << "rollscan-cli queue: Roll call 3 is not in the 2 roll calls of Senate #30.\n";
-}
-
-void TestCliQueue::refused()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    QFETCH(QString, error);
-    args.replace(0, m_tree);
-    for (QString &a : args)
-        if (a == QLatin1String("x"))
-            a = m_dir.filePath(QStringLiteral("never.csv"));
-    const Run r = runCli(args);
-    QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
-    QCOMPARE(r.exitCode, exitCode);
-    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.csv"))));
 }
 
 QTEST_GUILESS_MAIN(TestCliQueue)

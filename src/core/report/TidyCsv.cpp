@@ -100,7 +100,7 @@ QByteArray TidyCsvBytes(const QList<RollCallSheet> &sheets, const PartyTable &pa
 
 void WriteTidyCsv(const Session &session, const QString &fileName, const ProgressCallback &progress)
 {
-    if (session.queueLength() == 0)
+    if (session.queue.length() == 0)
         throw DataError(QStringLiteral("The selection queue is empty."));
     // LoadQueueSheets groups the queue by congress in order of first appearance, each group in queue
     // order; walking the queue the same way finds each entry's place so the file keeps queue order.
@@ -108,8 +108,8 @@ void WriteTidyCsv(const Session &session, const QString &fileName, const Progres
     QList<int> congresses;
     QList<int> used;
     QList<TidyEntry> order;
-    for (int p = 1; p <= session.queueLength(); ++p) {
-        const int row = session.queueRows.at(p - 1);
+    for (int p = 1; p <= session.queue.length(); ++p) {
+        const int row = session.queue.at(p).row;
         const int congress = session.MatchTable.row(row).congress;
         qsizetype g = congresses.indexOf(congress);
         if (g < 0) {

@@ -644,12 +644,12 @@ PictureFrame frmIdeological::pictureFrame() const
 
 void frmIdeological::queueChanged()
 {
-    if (m_session.queueLength() == 0) {
+    if (m_session.queue.length() == 0) {
         close();
         return;
     }
-    if (m_session.currentQueuePos > m_session.queueLength())
-        m_session.currentQueuePos = m_session.queueLength();
+    if (m_session.queue.currentQueuePos() > m_session.queue.length())
+        m_session.queue.setCurrentQueuePos(m_session.queue.length());
     showNavigation();
     if (m_loaded)
         showCaptions();

@@ -389,7 +389,7 @@ void frmViewCalls::showQueue()
         lstSelected->clear();
     lstSelected->addItems(lines.mid(lstSelected->count()));
     for (int i = 0; i < lstSelected->count(); ++i) {
-        const int row = m_session.queueRows.value(i);
+        const int row = i < m_session.queue.length() ? m_session.queue.at(i + 1).row : 0;
         if (row >= 1 && row <= m_session.MatchTable.matchCount())
             RollCallListColumns::SetColumns(lstSelected->item(i),
                                             ListColumnsOf(m_session.MatchTable.row(row), lstSelected->item(i)->text()));

@@ -66,7 +66,7 @@ private slots:
 void TestTidyCsv::twoRollCallQueue()
 {
     Fixture f;
-    AddToQueue(f.session, {12, 13});
+    f.session.queue.addRows(f.session.MatchTable, {12, 13}, false);
     WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv")));
     const QByteArray expected =
         "congress,roll_call,date,member_id,name,state,district,party_code,party_name,coord1,coord2,vote_code,"
@@ -84,7 +84,7 @@ void TestTidyCsv::queueOrderAcrossCongresses()
 {
     Fixture f;
     // 97:12, 98:1, 97:1: the file follows the queue, not the grouping by congress.
-    AddToQueue(f.session, {12, 14, 1});
+    f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, false);
     WriteTidyCsv(f.session, f.out(QStringLiteral("order.csv")));
     const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("order.csv"))).split('\n');
     QCOMPARE(lines.size(), 1 + 3 + 1 + 3 + 1); // header, members per roll call, the empty piece after the last LF

@@ -65,7 +65,7 @@ void tst_smallscreen::mainWindow()
 void tst_smallscreen::searchAndList()
 {
     SearchTree tree;
-    frmKeyword keyword(tree.session, tree.services);
+    frmKeyword keyword(tree.services);
     frmSelectSearch search(tree.session, tree.services, keyword);
     QVERIFY(Fits(&search, QStringLiteral("search")));
 
@@ -88,9 +88,9 @@ void tst_smallscreen::searchAndList()
 void tst_smallscreen::mapAndInformation()
 {
     IdeologicalTree t;
-    ClearQueue(t.session);
-    AddToQueue(t.session, {1, 2, 3});
-    t.session.currentQueuePos = 1;
+    t.session.queue.clear();
+    t.session.queue.addRows(t.session.MatchTable, {1, 2, 3}, false);
+    t.session.queue.setCurrentQueuePos(1);
     frmIdeological map(t.session, t.services);
     map.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(map.start());

@@ -228,14 +228,14 @@ void tst_mapexplains::emptiedQueueClosesTheMap()
     QVERIFY(map);
     QVERIFY(!map->tbNext->isEnabled());
     // Two entries left: position 3 no longer exists, so the map stands on the last and cannot go on.
-    RemoveFromQueue(t.session, 1);
+    t.session.queue.remove(1);
     map->queueChanged();
-    QCOMPARE(t.session.currentQueuePos, 2);
+    QCOMPARE(t.session.queue.currentQueuePos(), 2);
     QVERIFY(!map->tbNext->isEnabled());
     QVERIFY(!map->mnuNext->isEnabled());
     QVERIFY(map->tbPrevious->isEnabled());
     // A new search empties the queue: the map of the old queue goes.
-    ClearQueue(t.session);
+    t.session.queue.clear();
     map->queueChanged();
     QVERIFY(!map->isVisible());
 }

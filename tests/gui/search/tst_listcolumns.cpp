@@ -54,7 +54,7 @@ void tst_listcolumns::columns()
             row.date = TaggedDate::FromText(QString());
         }
     }
-    frmKeyword keyword(tree.session, tree.services);
+    frmKeyword keyword(tree.services);
     auto list = std::make_unique<frmViewCalls>(tree.session, tree.services, keyword);
     list->setAttribute(Qt::WA_DeleteOnClose, false);
     list->show();
@@ -85,9 +85,9 @@ void tst_listcolumns::columns()
     list->lstRollCalls->setCurrentRow(6);
     list->lstRollCalls->item(6)->setSelected(true);
     list->btnAdd->click();
-    QCOMPARE(tree.session.queueLength(), 1);
+    QCOMPARE(tree.session.queue.length(), 1);
     QCOMPARE(Row(list->lstSelected, 0).mid(0, 2), (QStringList{"98", "2"}));
-    QCOMPARE(list->lstSelected->item(0)->text(), tree.session.queueLines.at(0));
+    QCOMPARE(list->lstSelected->item(0)->text(), tree.session.queue.lines().at(0));
     // The number columns leave room for their captions.
     QVERIFY(header->sectionSize(0) >= header->fontMetrics().horizontalAdvance(QStringLiteral("Congress")));
     SaveScreenshot(list.get(), dated ? QStringLiteral("listcolumns_dated") : QStringLiteral("listcolumns_counts_only"));
