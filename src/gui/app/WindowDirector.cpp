@@ -330,6 +330,14 @@ frmAttach *WindowDirector::showAttachment(AttachmentKind kind, int congress, int
         return nullptr;
     }
     m_attach = window;
+    connect(window, &frmAttach::noteSaved, this, [this] {
+        if (m_ideological)
+            m_ideological->refreshAttachments();
+        if (m_usMap)
+            m_usMap->refreshAttachments();
+        if (m_viewCalls)
+            m_viewCalls->refreshAttachments();
+    });
     return window;
 }
 

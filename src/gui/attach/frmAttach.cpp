@@ -1,5 +1,7 @@
 #include "gui/attach/frmAttach.h"
 
+#include "gui/attach/FittedPicture.h"
+
 #include "core/app/Session.h"
 #include "core/attach/AttachmentNote.h"
 #include "core/attach/WaveInfo.h"
@@ -22,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QUrl>
@@ -53,14 +54,9 @@ frmAttach::frmAttach(Session &session, Services &services, QWidget *parent)
     buildAudioFrame();
 
     fraPicture = Named(new QGroupBox(kPictureCaption, this), "fraPicture");
-    scrPicture = Named(new QScrollArea(fraPicture), "scrPicture");
-    imgAttach = Named(new QLabel, "imgAttach");
-    imgAttach->setAlignment(Qt::AlignCenter);
-    scrPicture->setWidget(imgAttach);
-    scrPicture->setWidgetResizable(true);
-    scrPicture->setFrameShape(QFrame::NoFrame);
+    imgAttach = Named(new FittedPicture(fraPicture), "imgAttach");
     auto *pictureLayout = new QVBoxLayout(fraPicture);
-    pictureLayout->addWidget(scrPicture);
+    pictureLayout->addWidget(imgAttach);
 
     fraText = Named(new QGroupBox(kTextCaption, this), "fraText");
     txtAttach = Named(new QPlainTextEdit(fraText), "txtAttach");
@@ -302,6 +298,8 @@ void frmAttach::showPicture()
     if (image.isNull())
         throw FileError(FileErrorNumber::BadFormat, m_fileName, reader.errorString());
     imgAttach->setPixmap(QPixmap::fromImage(image));
+    // The window opens at the picture's own size where the screen has room; a larger picture
+    // shrinks into the window and grows back as the window grows.
     const int margin = 48;
     fitToScreen(image.size() + QSize(margin, margin + btnDone->sizeHint().height() + 24));
 }
@@ -338,6 +336,7 @@ void frmAttach::onSave()
         return;
     }
     txtAttachSB->setPlainText(text);
+    emit noteSaved();
     close();
 }
 

@@ -12,11 +12,11 @@ class QLabel;
 class QMediaPlayer;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
 class QScrollBar;
 
 namespace rollscan {
 
+class FittedPicture;
 class Services;
 class Session;
 
@@ -48,13 +48,16 @@ public:
     QScrollBar *hsbAudio;
     QLabel *lblStart, *lblLen, *lblCur, *pnlAudio;
     QPushButton *btnPlay, *btnPause, *btnStop;
-    QScrollArea *scrPicture;
-    QLabel *imgAttach;
+    FittedPicture *imgAttach;
     QPlainTextEdit *txtAttach, *txtAttachSB;
     QPushButton *btnSave, *btnDone, *btnHelp;
 
     // The file shown (empty before anything was shown).
     QString fileName() const { return m_fileName; }
+
+signals:
+    // A note was written: the displays bring their attachment menus up to date at once.
+    void noteSaved();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

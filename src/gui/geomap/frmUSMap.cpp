@@ -457,6 +457,14 @@ void frmUSMap::updateCommands()
     mnuPicture->setEnabled(attachments && m_attachments.picture);
 }
 
+void frmUSMap::refreshAttachments()
+{
+    if (!m_loaded)
+        return;
+    m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
+    updateCommands();
+}
+
 void frmUSMap::showKey()
 {
     const Preferences &p = m_session.Preferences;

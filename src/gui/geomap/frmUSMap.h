@@ -54,6 +54,8 @@ public:
     const ShapeLayer &layer() const { return *m_layer; }
     const StateFilter &stateFilter() const { return m_filter; }
     const RollCallAttachments &attachments() const { return m_attachments; }
+    // Looks again for the attachment files of the roll call shown (a note has been written).
+    void refreshAttachments();
 
     // The design's operations.
     void SetupUSMap();

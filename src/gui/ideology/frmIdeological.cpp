@@ -378,6 +378,14 @@ void frmIdeological::updateCommands()
     showAttachmentMenus();
 }
 
+void frmIdeological::refreshAttachments()
+{
+    if (m_pass.congress <= 0)
+        return;
+    m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
+    showAttachmentMenus();
+}
+
 void frmIdeological::showAttachmentMenus()
 {
     // The check marks tell which attachments exist; the items open them once the attachment window

@@ -51,6 +51,8 @@ public:
 
     // The roll-call attachments that exist for the roll call shown.
     const RollCallAttachments &attachments() const { return m_attachments; }
+    // Looks again for the attachment files of the roll call shown (a note has been written).
+    void refreshAttachments();
 
     // What the menus and buttons do.
     void moveFirst();

@@ -463,6 +463,16 @@ void frmViewCalls::updateCommands()
     mnuAllLines->setEnabled(queued > 0 && isWired(&frmViewCalls::allLinesRequested));
 }
 
+void frmViewCalls::refreshAttachments()
+{
+    // Only the attachments: whether the US map can be drawn was settled when the list was filled.
+    const CongressExtras extras = FindCongressExtras(m_session);
+    m_extras.text = extras.text;
+    m_extras.audio = extras.audio;
+    m_extras.picture = extras.picture;
+    updateCommands();
+}
+
 QList<int> frmViewCalls::selectedRows() const
 {
     QList<int> rows;

@@ -38,6 +38,8 @@ public:
     // Brings the commands in line with the queue (those that need a queue, and Cross Tab at exactly two
     // entries) and with the requests below that have a receiver.
     void updateCommands();
+    // Looks again for the congress attachments (a note has been written).
+    void refreshAttachments();
 
     // The quick-information window, while it is open.
     frmQuickInfo *quickInfo() const;

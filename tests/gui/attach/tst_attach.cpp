@@ -1,9 +1,11 @@
-// The attachment window: its three frames, saving notes, sound without an output device, pictures.
+// The attachment window: its three frames, saving notes, sound without an output device, pictures
+// fitted to the window.
 #include "support/GuiTestSupport.h"
 #include "support/RecordingServices.h"
 
 #include "core/app/Session.h"
 #include "core/attach/RollCallAttachments.h"
+#include "gui/attach/FittedPicture.h"
 #include "gui/attach/frmAttach.h"
 
 #include <QDir>
@@ -74,6 +76,8 @@ private slots:
     void soundWithPlayerDoesNotCrash();
     void pictureFrame_data();
     void pictureFrame();
+    void fitRect_data();
+    void fitRect();
     void missingPictureReported();
 
 private:
@@ -224,30 +228,91 @@ void TestAttach::pictureFrame_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("format");
-    QTest::newRow("bitmap") << "104_12s.bmp" << QByteArray("BMP");
-    QTest::newRow("png") << "104_12s.png" << QByteArray("PNG");
-    QTest::newRow("png content under a bitmap name") << "104_12s.bmp" << QByteArray("PNG");
+    QTest::addColumn<QSize>("imageSize");
+    QTest::addColumn<QSize>("windowSize"); // empty: as the window opens
+    QTest::addColumn<bool>("shrunk");
+    QTest::newRow("small bitmap at its own size")
+        << "104_12s.bmp" << QByteArray("BMP") << QSize(60, 40) << QSize() << false;
+    QTest::newRow("small png in a large window")
+        << "104_12s.png" << QByteArray("PNG") << QSize(60, 40) << QSize(700, 600) << false;
+    QTest::newRow("png content under a bitmap name")
+        << "104_12s.bmp" << QByteArray("PNG") << QSize(60, 40) << QSize() << false;
+    QTest::newRow("wide bitmap in a small window")
+        << "104_12s.bmp" << QByteArray("BMP") << QSize(900, 300) << QSize(420, 420) << true;
+    QTest::newRow("tall png in a small window")
+        << "104_12s.png" << QByteArray("PNG") << QSize(300, 900) << QSize(420, 420) << true;
 }
 
 void TestAttach::pictureFrame()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, format);
-    QImage image(60, 40, QImage::Format_RGB32);
+    QFETCH(QSize, imageSize);
+    QFETCH(QSize, windowSize);
+    QFETCH(bool, shrunk);
+    // Red left half, blue right half: the halves must come out where the picture is drawn.
+    QImage image(imageSize, QImage::Format_RGB32);
     image.fill(QColor(0, 0, 255));
-    image.setPixelColor(0, 0, QColor(255, 0, 0));
+    for (int y = 0; y < imageSize.height(); ++y)
+        for (int x = 0; x < imageSize.width() / 2; ++x)
+            image.setPixelColor(x, y, QColor(255, 0, 0));
     QVERIFY(image.save(m_dir->filePath(QStringLiteral("senate/") + file), format.constData()));
     frmAttach *w = open(AttachmentKind::Picture, 104, 12);
+    if (windowSize.isValid())
+        w->resize(windowSize);
+    QCoreApplication::processEvents();
     QVERIFY(w->fraPicture->isVisible());
     QVERIFY(!w->fraText->isVisible());
     QCOMPARE(w->fraPicture->title(), QStringLiteral("Picture Attachment - Senate #104 Roll Call #12"));
-    const QImage shown = w->imgAttach->pixmap().toImage();
-    QCOMPARE(shown.size(), QSize(60, 40));
-    QCOMPARE(shown.pixelColor(0, 0), QColor(255, 0, 0));
-    QCOMPARE(shown.pixelColor(30, 20), QColor(0, 0, 255));
+    QCOMPARE(w->imgAttach->pixmap().size(), imageSize);
     QVERIFY(m_services.messages.isEmpty());
-    if (format == "BMP")
-        QVERIFY(!SaveScreenshot(w, QStringLiteral("frmAttach_picture")).isEmpty());
+
+    const QRect shown = w->imgAttach->pictureRect();
+    const QRect area = w->imgAttach->contentsRect();
+    QVERIFY2(area.contains(shown), qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
+    QCOMPARE(shown.size() != imageSize, shrunk);
+    if (shrunk) {
+        // Shrunk to touch the frame on one side, with its proportions.
+        QVERIFY(shown.width() == area.width() || shown.height() == area.height());
+        QVERIFY(qAbs(shown.width() * imageSize.height() - shown.height() * imageSize.width()) <=
+                std::max(imageSize.width(), imageSize.height()));
+    }
+    const QImage grabbed = w->imgAttach->grab().toImage();
+    const qreal ratio = grabbed.devicePixelRatio();
+    const auto at = [&](int x, int y) { return grabbed.pixelColor(QPoint(x, y) * ratio); };
+    const int middle = shown.center().y();
+    QCOMPARE(at(shown.left() + shown.width() / 4, middle), QColor(255, 0, 0));
+    QCOMPARE(at(shown.left() + shown.width() * 3 / 4, middle), QColor(0, 0, 255));
+    // Nothing of the picture spills beside it.
+    if (shown.left() > 2)
+        QVERIFY(at(shown.left() - 2, middle) != QColor(255, 0, 0));
+    if (shown.right() < area.right() - 2)
+        QVERIFY(at(shown.right() + 2, middle) != QColor(0, 0, 255));
+    SaveScreenshot(w, QStringLiteral("frmAttach_picture_") +
+                          QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
+}
+
+void TestAttach::fitRect_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("fits: centred, own size") << QSize(60, 40) << QRect(0, 0, 400, 400) << QRect(170, 180, 60, 40);
+    QTest::newRow("exactly the area") << QSize(400, 300) << QRect(10, 20, 400, 300) << QRect(10, 20, 400, 300);
+    QTest::newRow("too wide") << QSize(800, 400) << QRect(0, 0, 400, 400) << QRect(0, 100, 400, 200);
+    QTest::newRow("too tall, offset area") << QSize(400, 800) << QRect(5, 5, 300, 300) << QRect(80, 5, 150, 300);
+    QTest::newRow("too wide by a pixel") << QSize(401, 100) << QRect(0, 0, 400, 400) << QRect(0, 150, 400, 99);
+    QTest::newRow("a sliver keeps a line") << QSize(5000, 2) << QRect(0, 0, 100, 100) << QRect(0, 49, 100, 1);
+    QTest::newRow("no picture") << QSize() << QRect(0, 0, 100, 100) << QRect();
+    QTest::newRow("no room") << QSize(60, 40) << QRect(0, 0, 0, 0) << QRect();
+}
+
+void TestAttach::fitRect()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QRect, area);
+    QFETCH(QRect, expected);
+    QCOMPARE(FittedPicture::FitRect(picture, area), expected);
 }
 
 void TestAttach::missingPictureReported()

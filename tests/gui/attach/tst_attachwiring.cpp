@@ -2,10 +2,13 @@
 // work through the window director.
 #include "support/GuiTestSupport.h"
 #include "support/IdeologicalFixture.h"
+#include "support/UsMapFixture.h"
 
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmVoteStartup.h"
+#include "gui/attach/FittedPicture.h"
 #include "gui/attach/frmAttach.h"
+#include "gui/geomap/frmUSMap.h"
 #include "gui/search/frmViewCalls.h"
 
 #include <QAction>
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace rollscan;
@@ -25,6 +29,8 @@ private slots:
     void mapMenusFollowFilesAndOpenAttachments_data();
     void mapMenusFollowFilesAndOpenAttachments();
     void listOffersCongressAttachments();
+    void savedNoteShowsAtOnce_data();
+    void savedNoteShowsAtOnce();
     void developmentMenuRunsChecks();
 };
 
@@ -104,6 +110,59 @@ void TestAttachWiring::listOffersCongressAttachments()
     QVERIFY(director.attachWindow());
     QCOMPARE(director.attachWindow()->fraText->title(), QStringLiteral("Text Attachment - House #97"));
     QCOMPARE(director.attachWindow()->txtAttach->toPlainText(), QStringLiteral("The 97th House."));
+}
+
+void TestAttachWiring::savedNoteShowsAtOnce_data()
+{
+    QTest::addColumn<int>("rollCall");
+    QTest::addColumn<bool>("onMaps");
+    QTest::addColumn<bool>("onList");
+    QTest::newRow("note of the roll call shown") << 1 << true << false;
+    QTest::newRow("note of another roll call") << 2 << false << false;
+    QTest::newRow("congress note") << kCongressAttachment << false << true;
+}
+
+void TestAttachWiring::savedNoteShowsAtOnce()
+{
+    QFETCH(int, rollCall);
+    QFETCH(bool, onMaps);
+    QFETCH(bool, onList);
+    // Both maps on the Senate's first roll call beside the list of the 107th.
+    UsMapTree t;
+    RecordingServices services;
+    t.session.isHouse = false;
+    t.session.selectedCongresses = {107};
+    const MatchRow first = t.session.MatchTable.row(1);
+    const MatchRow second = t.session.MatchTable.row(2);
+    t.session.MatchTable.clear();
+    t.session.MatchTable.append(first);
+    t.session.MatchTable.append(second);
+    frmVoteStartup main(t.session, services);
+    WindowDirector director(t.session, services, main);
+    frmViewCalls *list = director.showViewCalls();
+    list->lstRollCalls->selectAll();
+    list->addSelected();
+    list->mnuUS->trigger();
+    list->mnuDouble->trigger();
+    list->btnStart->click();
+    frmIdeological *map = director.ideologicalWindow();
+    frmUSMap *usMap = director.usMapWindow();
+    QVERIFY(map && usMap);
+    QCOMPARE(map->pass().rollCall, 1);
+    QVERIFY(!map->mnuText->isChecked());
+    QVERIFY(!usMap->mnuText->isEnabled());
+    QVERIFY(!list->mnuText->isEnabled());
+
+    frmAttach *attach = director.showAttachment(AttachmentKind::Text, 107, rollCall);
+    QVERIFY(attach);
+    QTest::keyClicks(attach->txtAttach, QStringLiteral("Agreed to."));
+    QTest::mouseClick(attach->btnSave, Qt::LeftButton);
+    QVERIFY(services.errorTexts().isEmpty());
+    // No new roll call has been drawn: the menus follow the saved file by themselves.
+    QCOMPARE(map->pass().rollCall, 1);
+    QCOMPARE(map->mnuText->isChecked(), onMaps);
+    QCOMPARE(usMap->mnuText->isEnabled(), onMaps);
+    QCOMPARE(list->mnuText->isEnabled(), onList);
 }
 
 void TestAttachWiring::developmentMenuRunsChecks()
