@@ -39,10 +39,13 @@ set(CPACK_PACKAGE_NAME rollscan)
 set(CPACK_PACKAGE_VENDOR "Rollscan developers")
 set(CPACK_PACKAGE_CONTACT "Rollscan developers <rollscan@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer of the roll-call votes of the US Congress")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Rollscan finds roll calls of the House and the Senate by date, subject code or keyword and shows\n"
-  "each one as an ideological map of the members with its cutting line, errors and statistics.\n"
-  "A sample of congresses is included; rollscan-cli converts the public roll-call tables.")
+# One string: pieces given to set() would become a list, and each line after the first would open
+# with the list's ";" in the package's description.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Rollscan finds roll calls of the House and the Senate by date, subject\n"
+  "code or keyword and shows each one as an ideological map of the members\n"
+  "with its cutting line, errors and statistics. A sample of congresses is\n"
+  "included; rollscan-cli converts the public roll-call tables.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY rollscan)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -70,7 +70,7 @@ void TestCliConvert::help_data()
                              << "Usage: rollscan-cli convert SRC DEST [--extended] [--include-president] "
                                 "[--parties FILE] [--coords A,B]";
     QTest::newRow("check") << "check"
-                           << "Usage: rollscan-cli check TREE [--extended]";
+                           << "Usage: rollscan-cli check TREE [--extended] [--reports FOLDER]";
 }
 
 void TestCliConvert::help()

@@ -46,6 +46,7 @@ private slots:
     void noReportsInSample();
     void desktopEntry();
     void metainfo();
+    void installedCliChecksInstalledSample_data();
     void installedCliChecksInstalledSample();
     void installedProgramOpensCopyOfSample();
 
@@ -132,15 +133,38 @@ void TestInstall::metainfo()
     QVERIFY2(r.exitCode == 0, r.out + r.err);
 }
 
+void TestInstall::installedCliChecksInstalledSample_data()
+{
+    QTest::addColumn<bool>("reportsElsewhere");
+    QTest::newRow("reports into the tree") << false;
+    // A user cannot write into the installed sample: the reports go where the user says.
+    QTest::newRow("reports into a folder of the user") << true;
+}
+
 void TestInstall::installedCliChecksInstalledSample()
 {
+    QFETCH(bool, reportsElsewhere);
     const QString sample = QDir(m_root).filePath(QStringLiteral("share/rollscan/sample"));
-    const Run r = run(QDir(m_root).filePath(QStringLiteral("bin/rollscan-cli")),
-                      {QStringLiteral("check"), sample, QStringLiteral("--extended")});
+    for (const QString name : {"/house/hmatch.txt", "/senate/smatch.txt"})
+        QFile::remove(sample + name);
+    QTemporaryDir reports;
+    QStringList args = {QStringLiteral("check"), sample, QStringLiteral("--extended")};
+    if (reportsElsewhere)
+        args << QStringLiteral("--reports") << reports.path();
+    const Run r = run(QDir(m_root).filePath(QStringLiteral("bin/rollscan-cli")), args);
     QVERIFY2(r.exitCode == 0, r.out + r.err);
     QVERIFY2(r.out.startsWith("Checked " + sample.toUtf8() + ": "), r.out.constData());
     QVERIFY2(r.out.contains(" 0 faults."), r.out.constData());
-    QVERIFY(QFileInfo::exists(sample + QStringLiteral("/house/hmatch.txt")));
+    const QString house = reportsElsewhere ? reports.filePath(QStringLiteral("hmatch.txt"))
+                                           : sample + QStringLiteral("/house/hmatch.txt");
+    const QString senate = reportsElsewhere ? reports.filePath(QStringLiteral("smatch.txt"))
+                                            : sample + QStringLiteral("/senate/smatch.txt");
+    QVERIFY2(r.out.contains(" mismatch lines written to " + house.toUtf8() + "\n"), r.out.constData());
+    QVERIFY2(r.out.contains(" mismatch lines written to " + senate.toUtf8() + "\n"), r.out.constData());
+    QVERIFY(QFileInfo(house).size() > 0);
+    QVERIFY(QFileInfo(senate).size() > 0);
+    QCOMPARE(QFileInfo::exists(sample + QStringLiteral("/house/hmatch.txt")), !reportsElsewhere);
+    QCOMPARE(QFileInfo::exists(sample + QStringLiteral("/senate/smatch.txt")), !reportsElsewhere);
 }
 
 void TestInstall::installedProgramOpensCopyOfSample()

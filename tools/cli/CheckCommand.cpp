@@ -13,7 +13,7 @@ namespace rollscan::cli {
 
 namespace {
 const char *const kUsage =
-    "Usage: rollscan-cli check TREE [--extended]\n"
+    "Usage: rollscan-cli check TREE [--extended] [--reports FOLDER]\n"
     "\n"
     "Verifies the data tree in TREE: the index counts against the sizes of the congress files,\n"
     "ascending member ids, vote bytes, state and party codes, description positions inside the\n"
@@ -27,7 +27,10 @@ const char *const kUsage =
     "findings about the data, not faults of the tree.\n"
     "\n"
     "Options:\n"
-    "  --extended  the tree uses the extended layouts (62-byte legislator, 136-byte roll-call records)\n"
+    "  --extended        the tree uses the extended layouts (62-byte legislator, 136-byte roll-call\n"
+    "                    records)\n"
+    "  --reports FOLDER  write hmatch.txt and smatch.txt into FOLDER instead of the tree (for a tree\n"
+    "                    that cannot be written to, such as the installed sample)\n"
     "\n"
     "Exit codes: 0 the tree is sound, 1 faults were found, 2 bad usage.";
 
@@ -41,14 +44,23 @@ int usageError(const QString &message)
 int run(const QStringList &args)
 {
     bool extended = false;
+    QString reports;
     QStringList positional;
-    for (const QString &a : args) {
-        if (a == QLatin1String("--extended"))
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--extended")) {
             extended = true;
-        else if (a.startsWith(QLatin1String("--")))
+        } else if (a == QLatin1String("--reports")) {
+            if (++i == args.size())
+                return usageError(QStringLiteral("--reports needs a folder"));
+            reports = args.at(i);
+            if (!QFileInfo(reports).isDir())
+                return usageError(QStringLiteral("%1 is not a folder").arg(reports));
+        } else if (a.startsWith(QLatin1String("--"))) {
             return usageError(QStringLiteral("unknown option %1").arg(a));
-        else
+        } else {
             positional.append(a);
+        }
     }
     if (positional.size() != 1)
         return usageError(QStringLiteral("give the folder of the data tree"));
@@ -67,12 +79,16 @@ int run(const QStringList &args)
         if (!QFileInfo(DataFolder(tree, isHouse ? kHouseDir : kSenateDir)).isDir())
             continue;
         TallyCheck tally(tree, isHouse, extended);
+        if (!reports.isEmpty())
+            tally.setReportFolder(reports);
         try {
             const int lines = tally.run();
             Out() << "Tally check: " << lines << (lines == 1 ? " mismatch line" : " mismatch lines") << " written to "
                   << tally.reportPath() << "\n";
         } catch (const FileError &e) {
             Err() << e.path() << ": tally check stopped: " << e.description() << "\n";
+            if (reports.isEmpty() && e.path() == tally.reportPath())
+                Err() << "(--reports FOLDER writes the reports elsewhere)\n";
             faults.append(e.path());
         }
     }

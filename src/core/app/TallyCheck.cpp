@@ -10,6 +10,7 @@
 #include "core/data/VoteMatrix.h"
 #include "core/report/OutputColumns.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QList>
 #include <chrono>
@@ -37,8 +38,10 @@ TallyCheck::TallyCheck(QString root, bool isHouse, bool newDataFormat)
 
 QString TallyCheck::reportPath() const
 {
-    return DataFileName(m_root, m_isHouse ? kHouseDir : kSenateDir,
-                        m_isHouse ? QStringLiteral("hmatch.txt") : QStringLiteral("smatch.txt"));
+    const QString name = m_isHouse ? QStringLiteral("hmatch.txt") : QStringLiteral("smatch.txt");
+    if (!m_reportFolder.isEmpty())
+        return QDir(m_reportFolder).filePath(name);
+    return DataFileName(m_root, m_isHouse ? kHouseDir : kSenateDir, name);
 }
 
 int TallyCheck::lastCongress() const

@@ -22,6 +22,9 @@ public:
     TallyCheck(QString root, bool isHouse, bool newDataFormat);
     void setProgress(Progress progress) { m_progress = std::move(progress); }
     void setClock(Clock clock) { m_clock = std::move(clock); }
+    // Writes the report into `folder` instead of the chamber folder: a tree that cannot be written
+    // to (an installed sample) can still be checked.
+    void setReportFolder(QString folder) { m_reportFolder = std::move(folder); }
 
     // Runs the check and writes the report (replacing an old one). Congresses whose index record,
     // vote file or roll-call file does not exist are skipped and no file of theirs is created.
@@ -29,7 +32,8 @@ public:
     // short for its counts, or when the report cannot be written; no report is written then.
     int run();
 
-    // "house/hmatch.txt" or "senate/smatch.txt" below the root.
+    // "house/hmatch.txt" or "senate/smatch.txt" below the root, or "hmatch.txt" or "smatch.txt" in
+    // the report folder when one is set.
     QString reportPath() const;
     // The last congress the check walks: 99, or the highest congress of the chamber folder.
     int lastCongress() const;
@@ -47,6 +51,7 @@ public:
 
 private:
     QString m_root;
+    QString m_reportFolder;
     bool m_isHouse;
     bool m_newDataFormat;
     Progress m_progress;
