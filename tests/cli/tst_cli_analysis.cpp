@@ -1,29 +1,17 @@
 // rollscan-cli rate and track, run as a separate program over a data tree written for the test.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rollscan;
+using rollscan::test::CliRun;
 using rollscan::test::CongressData;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
-    if (!p.waitForFinished(20000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -113,7 +101,7 @@ void TestCliAnalysis::commands()
 {
     QFETCH(QStringList, args);
     args.insert(1, m_dir.path());
-    const Run run = runCli(args);
+    const CliRun run = RunCli(args);
     QTEST(run.exitCode, "exitCode");
     QTEST(run.out, "out");
     QTEST(run.err, "err");
@@ -123,8 +111,8 @@ void TestCliAnalysis::writesFiles()
 {
     const QString text = m_dir.filePath(QStringLiteral("rate.txt"));
     const QString csv = m_dir.filePath(QStringLiteral("rate.csv"));
-    const Run run = runCli({"rate", m_dir.path(), "--senate", "--extended", "--congress", "97", "--rolls", "1,3",
-                            "--text", text, "--csv", csv});
+    const CliRun run = RunCli({"rate", m_dir.path(), "--senate", "--extended", "--congress", "97", "--rolls", "1,3",
+                               "--text", text, "--csv", csv});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(readFile(text), QByteArray("Rollscan for Windows Legislator Ratings\r\n"
                                         "---------------------------------------\r\n"

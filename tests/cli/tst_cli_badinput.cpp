@@ -1,5 +1,6 @@
 // Damaged trees, bookmark files and tables given to rollscan-cli: each is refused with a message that
 // names the file at fault, and nothing wrong is printed with exit status 0.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
 #include "core/data/Bytes.h"
@@ -8,7 +9,6 @@
 
 #include <QDir>
 #include <QLockFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -18,30 +18,12 @@
 #include <unistd.h>
 
 using namespace rollscan;
+using rollscan::test::CliRun;
 using rollscan::test::CongressData;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args, const QString &workingDirectory = {})
-{
-    QProcess p;
-    if (!workingDirectory.isEmpty())
-        p.setWorkingDirectory(workingDirectory);
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 // The faults planted into an otherwise sound tree.
 enum class Fault {
@@ -230,12 +212,12 @@ void TestCliBadInput::refusedNamingTheFile()
     const QString tree = dir.filePath(QStringLiteral("t"));
     writeTree(tree, Fault::ClausenFolder, false);
     // The sound tree gives an answer, so the failure below is the fault's doing.
-    QCOMPARE(runCli(withTree(command, tree, kRoll2 + extra)).exitCode, 0);
+    QCOMPARE(RunCli(withTree(command, tree, kRoll2 + extra)).exitCode, 0);
 
     QTemporaryDir bad;
     const QString badTree = bad.filePath(QStringLiteral("t"));
     writeTree(badTree, Fault(fault));
-    const Run r = runCli(withTree(command, badTree, kRoll2 + extra));
+    const CliRun r = RunCli(withTree(command, badTree, kRoll2 + extra));
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.out, QString());
     const QString expected = QString(message).replace(QStringLiteral("TREE"), badTree);
@@ -285,11 +267,11 @@ void TestCliBadInput::checkReportsTheFault()
     QTemporaryDir dir;
     const QString tree = dir.filePath(QStringLiteral("t"));
     writeTree(tree, Fault(fault), false);
-    const Run sound = runCli({QStringLiteral("check"), tree});
+    const CliRun sound = RunCli({QStringLiteral("check"), tree});
     QVERIFY2(sound.exitCode == 0 && sound.err.isEmpty(), qPrintable(sound.err));
 
     writeTree(tree, Fault(fault));
-    const Run r = runCli({QStringLiteral("check"), tree});
+    const CliRun r = RunCli({QStringLiteral("check"), tree});
     QCOMPARE(r.exitCode, 1);
     QStringList expected;
     for (const QString &line : std::as_const(lines))
@@ -302,7 +284,7 @@ void TestCliBadInput::checkPathsAsGiven()
 {
     QTemporaryDir dir;
     writeTree(dir.filePath(QStringLiteral("t")), Fault::DescriptionMissing);
-    const Run r = runCli({QStringLiteral("check"), QStringLiteral("t")}, dir.path());
+    const CliRun r = RunCli({QStringLiteral("check"), QStringLiteral("t")}, dir.path());
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QStringLiteral("t/house/97.dbn: is missing; the index counts 4 legislators and 2 roll calls for "
                                    "congress 97\n"));
@@ -321,12 +303,13 @@ void TestCliBadInput::tabSeparatedFieldsEscaped()
     d.voteRows = {"1", "6", "1", "6"};
     tree.addCongress(true, 97, d);
     tree.writeIndexes();
-    const Run r = runCli({QStringLiteral("search"), dir.path(), QStringLiteral("--house"), QStringLiteral("--congress"),
-                          QStringLiteral("97"), QStringLiteral("--keyword"), QStringLiteral("FEED")});
+    const CliRun r =
+        RunCli({QStringLiteral("search"), dir.path(), QStringLiteral("--house"), QStringLiteral("--congress"),
+                QStringLiteral("97"), QStringLiteral("--keyword"), QStringLiteral("FEED")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QStringLiteral("97\t1\t1981-01-05\t2\t2\tLINE\\nFEED\\tTAB\\rCR\\\\BACKSLASH\n"));
     for (const char *command : {"search", "crosstab"}) {
-        const Run help = runCli({QLatin1String(command), QStringLiteral("--help")});
+        const CliRun help = RunCli({QLatin1String(command), QStringLiteral("--help")});
         QVERIFY2(help.out.contains(QStringLiteral("\\\\, \\t, \\n or \\r")), command);
     }
 }
@@ -382,10 +365,10 @@ void TestCliBadInput::bookmarkEntriesOutsideTheTree()
     bad.yeas = qint16(yeas);
     BookmarkFile::Rewrite(path, {good, good});
     const QStringList args = {QStringLiteral("search"), tree, QStringLiteral("--bookmark"), path};
-    QCOMPARE(runCli(args).exitCode, 0);
+    QCOMPARE(RunCli(args).exitCode, 0);
 
     BookmarkFile::Rewrite(path, {good, bad});
-    const Run r = runCli(args);
+    const CliRun r = RunCli(args);
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.out, QString());
     QCOMPARE(r.err, QStringLiteral("rollscan-cli search: %1: %2\n").arg(path, why));
@@ -396,7 +379,7 @@ void TestCliBadInput::convertQuotesAtMostFortyCharacters()
     QTemporaryDir dir;
     const QString src = dir.filePath(QStringLiteral("src"));
     writeTables(src, "1981-" + QByteArray(1 << 20, '7'));
-    const Run r = runCli({QStringLiteral("convert"), src, dir.filePath(QStringLiteral("tree"))});
+    const CliRun r = RunCli({QStringLiteral("convert"), src, dir.filePath(QStringLiteral("tree"))});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QStringLiteral("rollscan-cli convert: %1/house/H097_rollcalls.csv:2: the date \"1981-%2...\" is "
                                    "not a date written YYYY-MM-DD\nrollscan-cli convert: nothing was written.\n")
@@ -432,7 +415,7 @@ void TestCliBadInput::staleWorkFoldersRemoved()
     QLockFile live(dir.filePath(QStringLiteral(".tree-partial-live03")) + lockName);
     QVERIFY(live.tryLock(0));
 
-    const Run r = runCli({QStringLiteral("convert"), src, dir.filePath(QStringLiteral("tree"))});
+    const CliRun r = RunCli({QStringLiteral("convert"), src, dir.filePath(QStringLiteral("tree"))});
     QCOMPARE(r.exitCode, 0);
     QStringList removed = r.out.split(QLatin1Char('\n')).filter(QStringLiteral("Removed "));
     removed.sort();

@@ -3,6 +3,7 @@
 // emptied, replaced by a folder, removed), then rollscan-cli runs its check and a report on it. Any
 // crash, hang, error without a file name, answer that the damage makes impossible, or report that
 // fails on a tree the check called sound fails the test. The seed is fixed, so a failure repeats.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
 #include "core/data/Bytes.h"
@@ -14,14 +15,15 @@
 
 #include <QDir>
 #include <QMap>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rollscan;
+using rollscan::test::CliRun;
 using rollscan::test::CongressData;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
@@ -41,32 +43,6 @@ const QStringList kFiles = {"house/97.lcr",      "house/97.vot",    "house/97.ri
                             "main/pelcodes.dat", "user/list.bmk"};
 
 enum class Report { Rollcall, Info, Stats, Crosstab, Search, Bookmarks, Count };
-
-struct Run {
-    bool finished = false;
-    bool crashed = false;
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
-    Run r;
-    if (!p.waitForFinished(kTimeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.finished = true;
-    r.crashed = p.exitStatus() != QProcess::NormalExit;
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 void writeSoundTree(const QString &root)
 {
@@ -366,7 +342,7 @@ void restore(const QString &root, const QString &name, const QMap<QString, QByte
 }
 
 // What is wrong with one run, or an empty text.
-QString fault(const Run &r, const QString &root, bool isCheck)
+QString fault(const CliRun &r, const QString &root, bool isCheck)
 {
     if (!r.finished)
         return QStringLiteral("did not finish within %1 s").arg(kTimeoutMs / 1000);
@@ -406,10 +382,10 @@ void TestCliCampaign::damagedTreesAreRefusedOrAnsweredSoundly()
         sound.insert(name, ReadWholeFile(root + QLatin1Char('/') + name));
 
     // The sound tree passes the check and every report gives a possible answer.
-    const Run checked = runCli({QStringLiteral("check"), root});
+    const CliRun checked = RunCli({QStringLiteral("check"), root}, {}, kTimeoutMs);
     QVERIFY2(checked.exitCode == 0 && checked.err.isEmpty(), qPrintable(checked.err));
     for (int rep = 0; rep < int(Report::Count); ++rep) {
-        const Run r = runCli(reportArgs(Report(rep), root));
+        const CliRun r = RunCli(reportArgs(Report(rep), root), {}, kTimeoutMs);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         const QString why = impossibleAnswer(Report(rep), r.out);
         QVERIFY2(why.isEmpty(), qPrintable(why + QStringLiteral("\n") + r.out));
@@ -424,7 +400,7 @@ void TestCliCampaign::damagedTreesAreRefusedOrAnsweredSoundly()
         const QString what = damage(root, name, kind, sound, rng);
         const QString label = QStringLiteral("iteration %1 (%2)").arg(i).arg(what);
 
-        const Run check = runCli({QStringLiteral("check"), root});
+        const CliRun check = RunCli({QStringLiteral("check"), root}, {}, kTimeoutMs);
         if (const QString why = fault(check, root, true); !why.isEmpty())
             failures.append(label + QStringLiteral(": check ") + why);
         refusedByCheck += check.exitCode == 1;
@@ -440,7 +416,7 @@ void TestCliCampaign::damagedTreesAreRefusedOrAnsweredSoundly()
         }
         for (const Report rep : std::as_const(reports)) {
             const QStringList args = reportArgs(rep, root);
-            const Run r = runCli(args);
+            const CliRun r = RunCli(args, {}, kTimeoutMs);
             const QString command =
                 args.first() + (rep == Report::Bookmarks ? QStringLiteral(" --bookmark") : QString());
             if (const QString why = fault(r, root, false); !why.isEmpty())

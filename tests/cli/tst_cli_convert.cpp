@@ -1,32 +1,16 @@
 // rollscan-cli convert and check, run as the real binary: exit codes, messages, files.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+using rollscan::test::CliRun;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 void writeTables(const QString &root, const QByteArray &votes)
 {
@@ -77,7 +61,7 @@ void TestCliConvert::help()
 {
     QFETCH(QString, command);
     QFETCH(QString, firstLine);
-    const Run r = runCli({command, QStringLiteral("--help")});
+    const CliRun r = RunCli({command, QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out.section(QLatin1Char('\n'), 0, 0), firstLine);
     QVERIFY(r.out.contains(QStringLiteral("Exit codes: 0")));
@@ -117,7 +101,7 @@ void TestCliConvert::usageErrors()
     for (QString &a : args)
         a.replace(QLatin1String("@SRC"), src).replace(QLatin1String("@DEST"), dest);
     message.replace(QLatin1String("@SRC"), src).replace(QLatin1String("@DEST"), dest);
-    const Run r = runCli(args);
+    const CliRun r = RunCli(args);
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.startsWith(message), qPrintable(r.err));
     QVERIFY(!QFileInfo::exists(dest));
@@ -128,7 +112,7 @@ void TestCliConvert::badDataNamesFileAndLine()
     QTemporaryDir dir;
     const QString src = dir.filePath(QStringLiteral("src"));
     writeTables(src, kVotes + "97,House,2,15000,1\n");
-    const Run r = runCli({QStringLiteral("convert"), src, dir.filePath(QStringLiteral("tree"))});
+    const CliRun r = RunCli({QStringLiteral("convert"), src, dir.filePath(QStringLiteral("tree"))});
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.err, QStringLiteral("rollscan-cli convert: %1/house/H097_votes.csv:7: member 15000 votes twice on roll "
                                    "call 2 (first on line 5)\nrollscan-cli convert: nothing was written.\n")
@@ -142,14 +126,14 @@ void TestCliConvert::convertThenCheck()
     const QString src = dir.filePath(QStringLiteral("src"));
     const QString tree = dir.filePath(QStringLiteral("tree"));
     writeTables(src, kVotes);
-    const Run c = runCli({QStringLiteral("convert"), src, tree, QStringLiteral("--extended")});
+    const CliRun c = RunCli({QStringLiteral("convert"), src, tree, QStringLiteral("--extended")});
     QCOMPARE(c.exitCode, 0);
     QCOMPARE(c.err, QString());
     QVERIFY2(c.out.contains(QStringLiteral("[1/1] House 97: 2 legislators, 2 roll calls\n")), qPrintable(c.out));
     QVERIFY(QFileInfo::exists(tree + QStringLiteral("/house/97.lcr")));
     QCOMPARE(QFileInfo(tree + QStringLiteral("/house/97.lcr")).size(), 2 * 62);
 
-    const Run k = runCli({QStringLiteral("check"), tree, QStringLiteral("--extended")});
+    const CliRun k = RunCli({QStringLiteral("check"), tree, QStringLiteral("--extended")});
     QCOMPARE(k.exitCode, 0);
     QCOMPARE(k.err, QString());
     // Roll call 2 stores 1-1 but its votes hold 1-1 as well; roll call 1 stores 2-0 and has two yeas.
@@ -160,9 +144,9 @@ void TestCliConvert::convertThenCheck()
 
     // With the President, his yea on roll call 2 makes its votes 2-1: one mismatch line.
     const QString withPresident = dir.filePath(QStringLiteral("tree2"));
-    QCOMPARE(runCli({QStringLiteral("convert"), src, withPresident, QStringLiteral("--include-president")}).exitCode,
+    QCOMPARE(RunCli({QStringLiteral("convert"), src, withPresident, QStringLiteral("--include-president")}).exitCode,
              0);
-    const Run k2 = runCli({QStringLiteral("check"), withPresident});
+    const CliRun k2 = RunCli({QStringLiteral("check"), withPresident});
     QCOMPARE(k2.exitCode, 0);
     QVERIFY2(k2.out.contains(QStringLiteral("Tally check: 1 mismatch line written to")), qPrintable(k2.out));
 }
@@ -173,9 +157,9 @@ void TestCliConvert::checkListsFaults()
     const QString src = dir.filePath(QStringLiteral("src"));
     const QString tree = dir.filePath(QStringLiteral("tree"));
     writeTables(src, kVotes);
-    QCOMPARE(runCli({QStringLiteral("convert"), src, tree}).exitCode, 0);
+    QCOMPARE(RunCli({QStringLiteral("convert"), src, tree}).exitCode, 0);
     TreeBuilder(tree).writeRaw(QStringLiteral("house/97.vot"), "11");
-    const Run k = runCli({QStringLiteral("check"), tree});
+    const CliRun k = RunCli({QStringLiteral("check"), tree});
     QCOMPARE(k.exitCode, 1);
     QVERIFY2(k.err.startsWith(tree + QStringLiteral("/house/97.vot: holds 2 bytes; 2 legislators and 2 roll calls need "
                                                     "4\n")),

@@ -1,5 +1,6 @@
 // rollscan-cli fit, the roll-call and queue outputs, and the weight a converted tree carries, run as
 // a separate program over trees written for the test.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
 #include "core/app/Session.h"
@@ -9,12 +10,13 @@
 #include "core/search/RollCallSearch.h"
 #include "core/search/SelectionQueue.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rollscan;
+using rollscan::test::CliRun;
 using rollscan::test::CongressData;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
@@ -48,21 +50,6 @@ CongressData house98()
     return d;
 }
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
-    if (!p.waitForFinished(20000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
@@ -86,7 +73,7 @@ private slots:
 
     void fitLines()
     {
-        const Run r = runCli({"fit", m_tree, "--house", "--congress", "97", "--extended"});
+        const CliRun r = RunCli({"fit", m_tree, "--house", "--congress", "97", "--extended"});
         QCOMPARE(r.err, QString());
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QStringLiteral("1001\tADAMS\t2\t1\n1002\tBAKER, JR\t2\t0\n1003\tCLARK\t2\t1\n"
@@ -122,8 +109,8 @@ private slots:
         QFETCH(QByteArray, firstLine);
         const QString cliFile = m_dir.filePath(QStringLiteral("cli-") + QTest::currentDataTag());
         const QString windowFile = m_dir.filePath(QStringLiteral("window-") + QTest::currentDataTag());
-        const Run r = runCli(args << cliFile << m_tree << "--house"
-                                  << "--extended");
+        const CliRun r = RunCli(args << cliFile << m_tree << "--house"
+                                     << "--extended");
         QCOMPARE(r.err, QString());
         QCOMPARE(r.exitCode, 0);
 
@@ -146,8 +133,8 @@ private slots:
     void queueSpreadsheetRows()
     {
         const QString file = m_dir.filePath(QStringLiteral("queue.csv"));
-        const Run r =
-            runCli({"queue", m_tree, "--house", "--congress", "97", "--rolls", "2,1", "--csv", file, "--extended"});
+        const CliRun r =
+            RunCli({"queue", m_tree, "--house", "--congress", "97", "--rolls", "2,1", "--csv", file, "--extended"});
         QCOMPARE(r.exitCode, 0);
         const QList<QByteArray> lines = readFile(file).split('\n');
         // Two heading blocks, the column line, then per legislator both roll calls in queue order;
@@ -191,7 +178,7 @@ private slots:
         QFETCH(QString, message);
         args.replaceInStrings(QStringLiteral("TREE"), m_tree);
         args.replaceInStrings(QStringLiteral("x.csv"), m_dir.filePath(QStringLiteral("x.csv")));
-        const Run r = runCli(args);
+        const CliRun r = RunCli(args);
         QCOMPARE(r.exitCode, exitCode);
         QVERIFY2(r.err.startsWith(message), qPrintable(r.err));
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("x.csv"))));
@@ -230,7 +217,7 @@ private slots:
                                     "dtl_desc\n107,Senate,1,,,,1,0,,,,,,,,,\n");
         write("S107_votes.csv", "congress,chamber,rollnumber,icpsr,cast_code\n107,Senate,1,1,1\n");
         const QString tree = dir.filePath(QStringLiteral("tree"));
-        const Run r = runCli(QStringList{"convert", tables, tree} + options);
+        const CliRun r = RunCli(QStringList{"convert", tables, tree} + options);
         QCOMPARE(r.err, QString());
         QCOMPARE(r.exitCode, 0);
         const std::optional<ScalingFile> file = ScalingFile::ReadIn(tree);
@@ -239,11 +226,11 @@ private slots:
             QCOMPARE(file->weight, weight);
             QCOMPARE(file->column1 + QLatin1Char(' ') + file->column2, columns);
         }
-        QCOMPARE(runCli({"check", tree}).exitCode, 0);
+        QCOMPARE(RunCli({"check", tree}).exitCode, 0);
 
         // A weight the map cannot use is a fault of the tree that names the file.
         ScalingFile{1.5, QStringLiteral("dim1"), QStringLiteral("dim2")}.write(ScalingFile::PathIn(tree));
-        const Run check = runCli({"check", tree});
+        const CliRun check = RunCli({"check", tree});
         QCOMPARE(check.exitCode, 1);
         QVERIFY2(
             check.err.contains(QStringLiteral("main/scaling.dat: the second-dimension weight 1.5 is outside (0, 1]")),
@@ -252,7 +239,7 @@ private slots:
 
     void convertRefusesABadWeight()
     {
-        const Run r = runCli({"convert", m_dir.path(), m_dir.filePath("new"), "--dim2-weight", "1.2"});
+        const CliRun r = RunCli({"convert", m_dir.path(), m_dir.filePath("new"), "--dim2-weight", "1.2"});
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.startsWith(
             QStringLiteral("rollscan-cli convert: --dim2-weight needs a number greater than 0 and at most 1")));

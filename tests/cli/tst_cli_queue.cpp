@@ -1,29 +1,22 @@
 // rollscan-cli queue: the analysis file and the spreadsheet of a queue given on the command line.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
 #include "core/data/FileIO.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rollscan;
+using rollscan::test::CliRun;
 using rollscan::test::CongressData;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
-struct Run {
-    int exitCode = -1;
-    QString err;
-};
-
-Run runCli(const QStringList &args)
+CliRun runCli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), QStringList{QStringLiteral("queue")} + args);
-    if (!p.waitForFinished(20000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return RunCli(QStringList{QStringLiteral("queue")} + args);
 }
 } // namespace
 
@@ -59,8 +52,8 @@ void TestCliQueue::initTestCase()
 void TestCliQueue::tidyFileOfTwoRollCalls()
 {
     const QString out = m_dir.filePath(QStringLiteral("s30.csv"));
-    const Run r = runCli({m_tree, QStringLiteral("--senate"), QStringLiteral("--congress"), QStringLiteral("30"),
-                          QStringLiteral("--rolls"), QStringLiteral("30:2,30:1"), QStringLiteral("--tidy"), out});
+    const CliRun r = runCli({m_tree, QStringLiteral("--senate"), QStringLiteral("--congress"), QStringLiteral("30"),
+                             QStringLiteral("--rolls"), QStringLiteral("30:2,30:1"), QStringLiteral("--tidy"), out});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     const QByteArray expected = "congress,roll_call,date,member_id,name,state,district,party_code,party_name,coord1,"
@@ -76,9 +69,9 @@ void TestCliQueue::bothFilesAtOnce()
 {
     const QString tidy = m_dir.filePath(QStringLiteral("both.csv"));
     const QString sheet = m_dir.filePath(QStringLiteral("both.prn"));
-    const Run r = runCli({m_tree, QStringLiteral("--senate"), QStringLiteral("--congress"), QStringLiteral("30"),
-                          QStringLiteral("--rolls"), QStringLiteral("30:1"), QStringLiteral("--tidy"), tidy,
-                          QStringLiteral("--csv"), sheet});
+    const CliRun r = runCli({m_tree, QStringLiteral("--senate"), QStringLiteral("--congress"), QStringLiteral("30"),
+                             QStringLiteral("--rolls"), QStringLiteral("30:1"), QStringLiteral("--tidy"), tidy,
+                             QStringLiteral("--csv"), sheet});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(ReadWholeFile(tidy).count('\n'), 3);
     // The spreadsheet keeps its own form: heading block and quoted column line.

@@ -1,15 +1,17 @@
 // rollscan-cli rollcall, info, stats and crosstab, run as a separate program over trees written
 // for the test.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rollscan;
+using rollscan::test::CliRun;
 using rollscan::test::CongressData;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
@@ -58,21 +60,6 @@ CongressData senate105()
     d.rollCalls = {TreeBuilder::rollCall("CLOTURE", QDate(1997, 3, 4), 1, 2, 0.2f, 0.0f, 0.5f, 0.5f)};
     d.voteRows = {"1", "6", "6"};
     return d;
-}
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
-    if (!p.waitForFinished(20000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
 QString lines(const QStringList &l)
@@ -158,7 +145,7 @@ void TestCliRollCall::rollcall()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, expected);
-    const Run r = runCli(args);
+    const CliRun r = RunCli(args);
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, expected);
@@ -193,7 +180,7 @@ void TestCliRollCall::reports()
 {
     QFETCH(QStringList, args);
     QFETCH(QStringList, expected);
-    const Run r = runCli(args);
+    const CliRun r = RunCli(args);
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     const QStringList got = r.out.split(QLatin1Char('\n'));
@@ -206,15 +193,15 @@ void TestCliRollCall::reports()
 
 void TestCliRollCall::crosstab()
 {
-    const Run r = runCli({"crosstab", m_extended, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
-                          "98", "--partner-roll", "2", "--extended"});
+    const CliRun r = RunCli({"crosstab", m_extended, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
+                             "98", "--partner-roll", "2", "--extended"});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, lines({"Democrat\t0\t1\t0\t0\tn/a\t0.0", "Republican\t0\t2\t1\t1\t-1.0\t1.3333"}));
 
     // Same congress: ADAMS 1/6, CLARK 1/2, FOX 9/1; BAKER 6/1, DAVIS 1/7, EVANS 6/0, GRANT 1/4.
-    const Run same = runCli({"crosstab", m_standard, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
-                             "97", "--partner-roll", "2"});
+    const CliRun same = RunCli({"crosstab", m_standard, "--house", "--congress", "97", "--roll", "1",
+                                "--partner-congress", "97", "--partner-roll", "2"});
     QCOMPARE(same.exitCode, 0);
     QCOMPARE(same.out, lines({"Democrat\t1\t1\t0\t0\tn/a\t0.0", "Republican\t0\t1\t1\t1\t-1.0\t0.75"}));
 }
@@ -247,7 +234,7 @@ void TestCliRollCall::badData()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    const Run r = runCli(args);
+    const CliRun r = RunCli(args);
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QCOMPARE(r.out, QString());
@@ -290,7 +277,7 @@ void TestCliRollCall::badUsage()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    const Run r = runCli(args);
+    const CliRun r = RunCli(args);
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
 }
@@ -301,9 +288,9 @@ void TestCliRollCall::mapPicture()
     // ground, the black cutting line and the coloured tokens of the map.
     const QStringList args{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "1", "--extended"};
     const QString png = m_dir.filePath(QStringLiteral("map.png"));
-    const Run r = runCli(args + QStringList{"--png", png, "--size", "240"});
+    const CliRun r = RunCli(args + QStringList{"--png", png, "--size", "240"});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, runCli(args).out);
+    QCOMPARE(r.out, RunCli(args).out);
     const QImage image(png);
     QCOMPARE(image.size(), QSize(240, 240));
     QCOMPARE(image.pixelColor(1, 1), QColor(Qt::white));

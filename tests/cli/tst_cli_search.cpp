@@ -1,15 +1,17 @@
 // rollscan-cli search, run as a separate program over data trees written for the test.
+#include "support/CliRun.h"
 #include "support/TreeBuilder.h"
 
 #include "core/search/BookmarkFile.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace rollscan;
+using rollscan::test::CliRun;
 using rollscan::test::CongressData;
+using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 
 namespace {
@@ -32,19 +34,9 @@ Description text(const QString &t)
     return d;
 }
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args)
+CliRun runCli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), QStringList{QStringLiteral("search")} + args);
-    if (!p.waitForFinished(20000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return RunCli(QStringList{QStringLiteral("search")} + args);
 }
 } // namespace
 
@@ -156,7 +148,7 @@ void TestCliSearch::searches()
     QFETCH(QStringList, args);
     QFETCH(QString, out);
     args.replaceInStrings(QStringLiteral("BOOKMARK"), m_bookmark);
-    const Run r = runCli(QStringList{tree == QLatin1String("standard") ? m_standard : m_extended} + args);
+    const CliRun r = runCli(QStringList{tree == QLatin1String("standard") ? m_standard : m_extended} + args);
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, out);
     if (out.isEmpty())
@@ -179,7 +171,7 @@ void TestCliSearch::badData()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, named);
-    const Run r = runCli(QStringList{m_standard} + args);
+    const CliRun r = runCli(QStringList{m_standard} + args);
     QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.out, QString());
     QVERIFY2(r.err.startsWith(QLatin1String("rollscan-cli search: ")) && r.err.contains(named), qPrintable(r.err));
@@ -207,7 +199,7 @@ void TestCliSearch::badUsage()
 {
     QFETCH(QStringList, args);
     args.replaceInStrings(QStringLiteral("TREE"), m_standard);
-    const Run r = runCli(args);
+    const CliRun r = runCli(args);
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(r.out, QString());
     QVERIFY(r.err.startsWith(QLatin1String("rollscan-cli search: ")));

@@ -32,7 +32,6 @@ private slots:
     void saveWritesTheFileKeepingReservedBytes();
     void cancelChangesNothing();
     void saveFailureIsReported();
-    void help();
 
 private:
     QTemporaryDir m_dir;
@@ -73,10 +72,6 @@ void TestPreferencesDialog::loadShowsSettings()
     QVERIFY(dialog.optHouse->isChecked());
     QVERIFY(!dialog.chkCase->isChecked());
     QCOMPARE(dialog.cmbBackColor->currentIndex(), 3);
-    QCOMPARE(dialog.btnOK->text(), QStringLiteral("Done"));
-    QCOMPARE(dialog.btnSave->toolTip(),
-             QStringLiteral("This accepts your changes (if any) in Rollscan preferences for the current session, "
-                            "and saves them for future sessions."));
     QVERIFY(!test::SaveScreenshot(&dialog, QStringLiteral("frmPreferences")).isEmpty());
 }
 
@@ -175,13 +170,6 @@ void TestPreferencesDialog::saveFailureIsReported()
     QVERIFY(dialog->isVisible());                    // and the window stays open for another try
     delete dialog;
     QVERIFY(QDir(m_dir.path()).rmdir(QStringLiteral("rollscan.prf")));
-}
-
-void TestPreferencesDialog::help()
-{
-    frmPreferences dialog(*m_session, m_services);
-    QTest::mouseClick(dialog.btnHelp, Qt::LeftButton);
-    QCOMPARE(m_services.helpTopics, QStringList{QStringLiteral("frmPreferences")});
 }
 
 QTEST_MAIN(TestPreferencesDialog)

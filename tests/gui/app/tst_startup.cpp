@@ -58,14 +58,6 @@ void WriteNames(TreeBuilder &tree, const QString &folder, const QStringList &nam
     }
 }
 
-QStringList Captions(const QMenu *menu)
-{
-    QStringList out;
-    for (const QAction *a : menu->actions())
-        out.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-    return out;
-}
-
 } // namespace
 
 class tst_startup : public QObject {
@@ -74,10 +66,6 @@ class tst_startup : public QObject {
 private slots:
     void initTestCase();
     void startsWithPreferences();
-    void menuEntries_data();
-    void menuEntries();
-    void menuOrder_data();
-    void menuOrder();
     void missingPreferences();
     void shortPreferences();
     void upperCasePreferencesName();
@@ -85,8 +73,6 @@ private slots:
     void congressWarnings();
     void congressLists_data();
     void congressLists();
-    void versionTitle_data();
-    void versionTitle();
     void smallScreen_data();
     void smallScreen();
     void newDataFormatTakenAtStart();
@@ -103,7 +89,6 @@ private slots:
     void helpAndWebEntries();
     void webAddressFailureReported();
     void aboutBox();
-    void aboutSystemInfo();
 
 private:
     // A standard tree that start-up only reads, shared by the tests that need nothing special.
@@ -157,134 +142,6 @@ void tst_startup::startsWithPreferences()
     QVERIFY(top.blue() >= 250);
     QVERIFY(bottom.blue() <= 5);
     SaveScreenshot(&window, QStringLiteral("startup_frmVoteStartup"));
-}
-
-void tst_startup::menuEntries_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("checked");
-    // Windows not yet attached (search, preferences, bookmarks, updater) leave their entries disabled.
-    QTest::newRow("mnuSearch") << "mnuSearch"
-                               << "Begin &Search"
-                               << "Ctrl+S" << false << false;
-    QTest::newRow("mnuEditPrefs") << "mnuEditPrefs"
-                                  << "&Edit Preferences..."
-                                  << "Ctrl+E" << false << false;
-    QTest::newRow("mnuEditBookmarks") << "mnuEditBookmarks"
-                                      << "Edit &Bookmarks..."
-                                      << "Ctrl+B" << false << false;
-    QTest::newRow("mnuUpdate") << "mnuUpdate"
-                               << "&Update Rollscan"
-                               << "" << false << false;
-    QTest::newRow("mnuNewData") << "mnuNewData"
-                                << "Use new Rollscan data"
-                                << "" << true << true;
-    QTest::newRow("mnuExit") << "mnuExit"
-                             << "E&xit"
-                             << "" << true << false;
-    QTest::newRow("mnuVoteHelp") << "mnuVoteHelp"
-                                 << "&Help"
-                                 << "" << true << false;
-    QTest::newRow("mnuRollscanWeb") << "mnuRollscanWeb"
-                                    << "&Marrowick Rollscan Web Site"
-                                    << "" << true << false;
-    QTest::newRow("mnuKestrelbyWeb") << "mnuKestrelbyWeb"
-                                     << "&Kestrelby Rollscan Web Site"
-                                     << "" << true << false;
-    QTest::newRow("mnuEmailRollscanList") << "mnuEmailRollscanList"
-                                          << "&Email Rollscan Mailing List"
-                                          << "" << false << false;
-    QTest::newRow("mnuAbout") << "mnuAbout"
-                              << "&About..."
-                              << "" << true << false;
-}
-
-void tst_startup::menuEntries()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, shortcut);
-    QFETCH(bool, enabled);
-    QFETCH(bool, checked);
-    Session session(m_standard.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    QVERIFY(window.startUp());
-
-    auto *action = window.findChild<QAction *>(name);
-    QVERIFY(action);
-    QCOMPARE(action->text(), caption);
-    QCOMPARE(action->shortcut().toString(), shortcut);
-    QCOMPARE(action->isEnabled(), enabled);
-    QCOMPARE(action->isChecked(), checked);
-    QCOMPARE(action->isCheckable(), name == QLatin1String("mnuNewData"));
-}
-
-void tst_startup::menuOrder_data()
-{
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("captions");
-    QTest::newRow("File") << "mnuFile"
-                          << "&File" << QStringList{"mnuSearch",  "s1",        "mnuEditPrefs", "mnuEditBookmarks",
-                                                    "mnuFileSep", "mnuUpdate", "s4",           "mnuNewData",
-                                                    "s5",         "mnuExit"}
-                          << QStringList{"Begin &Search",
-                                         "-",
-                                         "&Edit Preferences...",
-                                         "Edit &Bookmarks...",
-                                         "-",
-                                         "&Update Rollscan",
-                                         "-",
-                                         "Use new Rollscan data",
-                                         "-",
-                                         "E&xit"};
-    QTest::newRow("Help") << "mnuHelp"
-                          << "&Help" << QStringList{"mnuVoteHelp",          "s2", "mnuRollscanWeb", "mnuKestrelbyWeb",
-                                                    "mnuEmailRollscanList", "s3", "mnuAbout"}
-                          << QStringList{"&Help",
-                                         "-",
-                                         "&Marrowick Rollscan Web Site",
-                                         "&Kestrelby Rollscan Web Site",
-                                         "&Email Rollscan Mailing List",
-                                         "-",
-                                         "&About..."};
-    QTest::newRow("Development") << "mnuDevelopment"
-                                 << "&Development" << QStringList{"mnuListTokens", "mnuMatches",   "mnuSenMatches",
-                                                                  "mnuPartyTest",  "mnuTokenTest", "mnuCode"}
-                                 << QStringList{"List Tokens", "Check Vote Matches", "Check Senate Matches",
-                                                "Party Test",  "Token Test",         "Code Test"};
-}
-
-void tst_startup::menuOrder()
-{
-    QFETCH(QString, menu);
-    QFETCH(QString, title);
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, captions);
-    Session session(m_standard.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    QVERIFY(window.startUp());
-
-    const QList<QAction *> bar = window.menuBar()->actions();
-    QCOMPARE(bar.size(), 3);
-    QCOMPARE(bar.at(0)->text(), QStringLiteral("&File"));
-    QCOMPARE(bar.at(1)->text(), QStringLiteral("&Help"));
-    QCOMPARE(bar.at(2)->text(), QStringLiteral("&Development"));
-
-    auto *m = window.findChild<QMenu *>(menu);
-    QVERIFY(m);
-    QCOMPARE(m->title(), title);
-    QStringList seenNames;
-    for (const QAction *a : m->actions())
-        seenNames.append(a->objectName());
-    QCOMPARE(seenNames, names);
-    QCOMPARE(Captions(m), captions);
 }
 
 void tst_startup::missingPreferences()
@@ -427,25 +284,6 @@ void tst_startup::congressLists()
     QCOMPARE(session.houseCount(), int(houses.size()));
     QCOMPARE(session.senateList, senates);
     QVERIFY(services.messages.isEmpty());
-}
-
-void tst_startup::versionTitle_data()
-{
-    QTest::addColumn<int>("major");
-    QTest::addColumn<int>("minor");
-    QTest::addColumn<int>("patch");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("2.1.7") << 2 << 1 << 7 << "Rollscan for Windows v2.1.7";
-    QTest::newRow("10.0.12") << 10 << 0 << 12 << "Rollscan for Windows v10.0.12";
-}
-
-void tst_startup::versionTitle()
-{
-    QFETCH(int, major);
-    QFETCH(int, minor);
-    QFETCH(int, patch);
-    QFETCH(QString, title);
-    QCOMPARE(VersionedTitle(QStringLiteral("Rollscan for Windows"), major, minor, patch), title);
 }
 
 void tst_startup::smallScreen_data()
@@ -705,21 +543,6 @@ void tst_startup::aboutBox()
     QCOMPARE(title, QStringLiteral("About Rollscan for Windows"));
     QCOMPARE(version, QStringLiteral("Version ") + ProgramVersion());
     QVERIFY(modal);
-}
-
-void tst_startup::aboutSystemInfo()
-{
-    RecordingServices services;
-    frmNewAbout about(services);
-    QCOMPARE(about.lblDate->text(),
-             QStringLiteral("Released ") + kReleaseDate.toString(QStringLiteral("MMMM d, yyyy")));
-    QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
-    QCOMPARE(services.messages.size(), 1);
-    const QString info = services.lastMessage().text;
-    QCOMPARE(info, frmNewAbout::SystemInformation());
-    QVERIFY(info.contains(QStringLiteral("Qt version: ") + QString::fromLatin1(qVersion())));
-    QVERIFY(info.contains(QStringLiteral("Processor architecture: ") + QSysInfo::currentCpuArchitecture()));
-    QCOMPARE(services.lastMessage().title, QStringLiteral("System Information"));
 }
 
 QTEST_MAIN(tst_startup)

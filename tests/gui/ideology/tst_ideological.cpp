@@ -139,13 +139,9 @@ private slots:
     void find();
     void saveAs_data();
     void saveAs();
-    void saveCancelled();
     void spreadsheet();
     void printing();
     void attachmentMenus();
-    void undefinedParty();
-    void doneEndsCrossTab();
-    void exitAndHelp();
 };
 
 void tst_ideological::pictureIsSquare()
@@ -674,21 +670,12 @@ void tst_ideological::saveAs_data()
     QTest::newRow("text") << "map.txt"
                           << "map.txt"
                           << "text";
-    QTest::newRow("text, other ending") << "map.out"
-                                        << "map.out"
-                                        << "text";
-    QTest::newRow("bitmap") << "map.bmp"
-                            << "map.bmp"
-                            << "BMP";
     QTest::newRow("bitmap, upper case") << "MAP.BMP"
                                         << "MAP.BMP"
                                         << "BMP";
     QTest::newRow("png") << "map.png"
                          << "map.png"
                          << "PNG";
-    QTest::newRow("svg") << "map.svg"
-                         << "map.svg"
-                         << "svg";
     QTest::newRow("metafile as svg") << "map.wmf"
                                      << "map.svg"
                                      << "svg";
@@ -707,10 +694,6 @@ void tst_ideological::saveAs()
     t.services.fileNames.enqueue(path);
     map->tbSave->trigger();
     QCOMPARE(t.services.fileDialogs.size(), 1);
-    QCOMPARE(t.services.fileDialogs.at(0).caption, QStringLiteral("Rollscan Disk Output"));
-    QCOMPARE(t.services.fileDialogs.at(0).filters.mid(0, 3),
-             (QStringList{"All Files (*.*)", "Output Files (*.txt)", "Bitmap Files (*.bmp)"}));
-    QCOMPARE(t.services.fileDialogs.at(0).defaultSuffix, QStringLiteral("TXT"));
     QVERIFY2(t.services.errorTexts().isEmpty(), qPrintable(t.services.errorTexts().join(QLatin1Char('\n'))));
     QCOMPARE(t.services.lastMessage().title, QStringLiteral("Rollscan Output"));
     QVERIFY(t.services.lastMessage().text.contains(writtenPath));
@@ -736,17 +719,6 @@ void tst_ideological::saveAs()
     }
 }
 
-void tst_ideological::saveCancelled()
-{
-    IdeologicalTree t;
-    auto map = t.open({1, 2, 3});
-    QVERIFY(map);
-    map->mnuSave->trigger(); // no prepared name: the dialog is cancelled
-    map->mnuSheet->trigger();
-    QCOMPARE(t.services.fileDialogs.size(), 2);
-    QVERIFY(t.services.messages.isEmpty());
-}
-
 void tst_ideological::spreadsheet()
 {
     IdeologicalTree t;
@@ -755,9 +727,6 @@ void tst_ideological::spreadsheet()
     const QString path = t.dir.filePath(QStringLiteral("votes.prn"));
     t.services.fileNames.enqueue(path);
     map->mnuSheet->trigger();
-    QCOMPARE(t.services.fileDialogs.at(0).caption, QStringLiteral("Rollscan Spreadsheet Output"));
-    QCOMPARE(t.services.fileDialogs.at(0).filters, (QStringList{"All Files (*.*)", "Spreadsheet Files (*.prn)"}));
-    QCOMPARE(t.services.fileDialogs.at(0).defaultSuffix, QStringLiteral("PRN"));
     QCOMPARE(t.services.lastMessage().title, QStringLiteral("Rollscan Output"));
     const QString reference = t.dir.filePath(QStringLiteral("reference.prn"));
     WriteSpreadsheet(t.session, reference, false);
@@ -819,54 +788,6 @@ void tst_ideological::attachmentMenus()
     QVERIFY(!map->mnuText->isChecked());
     QVERIFY(!map->mnuAudio->isChecked());
     QVERIFY(!map->mnuAudio->isEnabled());
-}
-
-void tst_ideological::undefinedParty()
-{
-    IdeologicalTree t;
-    t.session.queue.clear();
-    t.session.queue.addRows(t.session.MatchTable, {4}, t.session.smallScreen);
-    t.session.queue.setCurrentQueuePos(1);
-    frmIdeological map(t.session, t.services);
-    map.setAttribute(Qt::WA_DeleteOnClose, false);
-    QSignalSpy ended(&map, &frmIdeological::endProgram);
-    QVERIFY(!map.start());
-    QCOMPARE(t.services.errorTexts(),
-             QStringList{"An error has occurred while drawing the Ideological map. Legislator ZED          (1) is set "
-                         "as being in party 777 which is currently not defined in Rollscan."});
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!t.services.waitVisible);
-}
-
-void tst_ideological::doneEndsCrossTab()
-{
-    IdeologicalTree t;
-    auto map = t.open({1, 3}, 1, true);
-    QVERIFY(map);
-    QSignalSpy closed(map.get(), &frmIdeological::displayClosed);
-    map->tbDone->trigger();
-    QVERIFY(!map->isVisible());
-    QCOMPARE(closed.count(), 1);
-    QVERIFY(!t.session.crossTabRequested);
-}
-
-void tst_ideological::exitAndHelp()
-{
-    IdeologicalTree t;
-    auto map = t.open({1, 2, 3});
-    QVERIFY(map);
-    QSignalSpy ended(map.get(), &frmIdeological::endProgram);
-    t.services.questionAnswers.enqueue(false);
-    map->mnuExit->trigger();
-    QCOMPARE(t.services.questions.size(), 1);
-    QCOMPARE(ended.count(), 0);
-    t.services.questionAnswers.enqueue(true);
-    map->mnuExit->trigger();
-    QCOMPARE(ended.count(), 1);
-
-    map->tbHelp->trigger();
-    QTest::keyClick(map.get(), Qt::Key_F1);
-    QCOMPARE(t.services.helpTopics, (QStringList{"frmIdeological", "frmIdeological"}));
 }
 
 QTEST_MAIN(tst_ideological)

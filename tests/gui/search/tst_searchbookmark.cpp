@@ -67,13 +67,8 @@ class tst_searchbookmark : public QObject {
 private slots:
     void opensEmpty();
     void loadShowsEntries();
-    void loadNothing_data();
-    void loadNothing();
-    void moveUpAndDown();
     void removeAndClear();
     void saveOverLongerFile();
-    void saveCancelled();
-    void loadStopsAtHundred();
 };
 
 void tst_searchbookmark::opensEmpty()
@@ -116,58 +111,6 @@ void tst_searchbookmark::loadShowsEntries()
     QVERIFY(e.window->btnClear->isEnabled());
     QVERIFY(e.services.messages.isEmpty());
     SaveScreenshot(e.window.get(), QStringLiteral("search_frmBookmark_loaded"));
-}
-
-void tst_searchbookmark::loadNothing_data()
-{
-    QTest::addColumn<bool>("cancel");
-    QTest::newRow("cancelled") << true;
-    QTest::newRow("missing file") << false;
-}
-
-void tst_searchbookmark::loadNothing()
-{
-    QFETCH(bool, cancel);
-    Editor e;
-    const QString path = e.file(QStringLiteral("two.bmk"));
-    BookmarkFile::Append(path, Marks(2));
-    e.load(path);
-    e.load(cancel ? QString() : e.file(QStringLiteral("none.bmk")));
-    QCOMPARE(e.window->lstBookmark->count(), 2);
-    QCOMPARE(e.window->fraBookmark->title(), QStringLiteral("Current Bookmarks: ") + QDir::toNativeSeparators(path));
-    QVERIFY(e.services.messages.isEmpty());
-}
-
-void tst_searchbookmark::moveUpAndDown()
-{
-    Editor e;
-    const QString path = e.file(QStringLiteral("three.bmk"));
-    BookmarkFile::Append(path, Marks(3));
-    e.load(path);
-    frmBookmark &w = *e.window;
-    const QStringList original = Lines(w.lstBookmark);
-
-    // The first row cannot move up, the last cannot move down.
-    QTest::mouseClick(w.lstBookmark->viewport(), Qt::LeftButton, {},
-                      w.lstBookmark->visualItemRect(w.lstBookmark->item(0)).center());
-    QVERIFY(w.btnMoveUp->isEnabled());
-    QTest::mouseClick(w.btnMoveUp, Qt::LeftButton);
-    QCOMPARE(Lines(w.lstBookmark), original);
-    w.lstBookmark->setCurrentRow(2);
-    QTest::mouseClick(w.btnMoveDown, Qt::LeftButton);
-    QCOMPARE(Lines(w.lstBookmark), original);
-
-    // The moved line stays current.
-    w.lstBookmark->setCurrentRow(0);
-    QTest::mouseClick(w.btnMoveDown, Qt::LeftButton);
-    QCOMPARE(Lines(w.lstBookmark), (QStringList{original[1], original[0], original[2]}));
-    QCOMPARE(w.lstBookmark->currentRow(), 1);
-    QTest::mouseClick(w.btnMoveDown, Qt::LeftButton);
-    QCOMPARE(Lines(w.lstBookmark), (QStringList{original[1], original[2], original[0]}));
-    QCOMPARE(w.lstBookmark->currentRow(), 2);
-    QTest::mouseClick(w.btnMoveUp, Qt::LeftButton);
-    QCOMPARE(Lines(w.lstBookmark), (QStringList{original[1], original[0], original[2]}));
-    QCOMPARE(w.bookmarks().entries().at(1).description, QStringLiteral("MARK 1"));
 }
 
 void tst_searchbookmark::removeAndClear()
@@ -229,32 +172,6 @@ void tst_searchbookmark::saveOverLongerFile()
     Editor again;
     again.load(saved);
     QCOMPARE(Lines(again.window->lstBookmark), (QStringList{"H# 105,\tRoll call 50", "S# 104,\tRoll call 40"}));
-}
-
-void tst_searchbookmark::saveCancelled()
-{
-    Editor e;
-    const QString path = e.file(QStringLiteral("two.bmk"));
-    BookmarkFile::Append(path, Marks(2));
-    const QByteArray before = ReadWholeFile(path);
-    e.load(path);
-    e.window->lstBookmark->setCurrentRow(0);
-    QTest::mouseClick(e.window->btnRemove, Qt::LeftButton);
-    QTest::mouseClick(e.window->btnSave, Qt::LeftButton);
-    QCOMPARE(ReadWholeFile(path), before);
-    QVERIFY(e.services.messages.isEmpty());
-}
-
-void tst_searchbookmark::loadStopsAtHundred()
-{
-    Editor e;
-    const QString path = e.file(QStringLiteral("many.bmk"));
-    BookmarkFile::Append(path, Marks(101));
-    e.load(path);
-    QCOMPARE(e.window->lstBookmark->count(), 100);
-    QCOMPARE(e.window->lblBookmarkCount->text(), QStringLiteral("100"));
-    QCOMPARE(e.services.errorTexts(),
-             QStringList{"That bookmark file holds more than 100 bookmarks. Only the first 100 were loaded."});
 }
 
 QTEST_MAIN(tst_searchbookmark)

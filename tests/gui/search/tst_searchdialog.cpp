@@ -131,31 +131,20 @@ private slots:
     void cleanupTestCase() { m_shared.reset(); }
     void opensWithPreferredChamber_data();
     void opensWithPreferredChamber();
-    void captionsAndTips_data();
-    void captionsAndTips();
     void chamberWithoutCongressesDisablesStart();
-    void optionsEnableTheList_data();
-    void optionsEnableTheList();
     void noCongressSelected_data();
     void noCongressSelected();
     void chronologicalSearchInListOrder();
     void codeSearches_data();
     void codeSearches();
-    void pickerCancelStopsQuietly();
     void keywordSearch();
     void keywordDialogKeepsEntries();
-    void keywordCancelStopsQuietly();
     void failedSearches_data();
     void failedSearches();
     void bookmarkSearch();
-    void bookmarkCancelStopsQuietly();
     void garbageBookmarkFile();
-    void missingBookmarkFile();
-    void missingCodeFile();
     void doubleClickStarts();
     void tooManyRollCalls();
-    void pickerAndKeywordTexts_data();
-    void pickerAndKeywordTexts();
 };
 
 void tst_searchdialog::opensWithPreferredChamber_data()
@@ -201,78 +190,6 @@ void tst_searchdialog::opensWithPreferredChamber()
     QCOMPARE((house ? s->lstSenate : s->lstHouse)->count(), house ? 1 : 3);
 }
 
-void tst_searchdialog::captionsAndTips_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("optHouse") << "optHouse"
-                              << "&House"
-                              << "Search through available Houses.";
-    QTest::newRow("optSenate") << "optSenate"
-                               << "&Senate"
-                               << "Search through available Senates.";
-    QTest::newRow("optNone") << "optNone"
-                             << "&None (Chronological)"
-                             << "Selects a chronological search (no filter). All roll calls are returned.";
-    QTest::newRow("optIssue") << "optIssue"
-                              << "&Issue"
-                              << "Selects an 'issue' code filter to narrow your search.";
-    QTest::newRow("optClausen") << "optClausen"
-                                << "C&lausen"
-                                << "Selects a 'Clausen' code filter to narrow your search.";
-    QTest::newRow("optPeltzman") << "optPeltzman"
-                                 << "&Peltzman"
-                                 << "Selects a 'Peltzman' code filter to narrow your search.";
-    QTest::newRow("optKeyword") << "optKeyword"
-                                << "&Keyword"
-                                << "Selects a Keyword filter to narrow your search.";
-    QTest::newRow("optBookmark") << "optBookmark"
-                                 << "&Bookmark"
-                                 << "Selects a set of roll calls previously bookmarked";
-    QTest::newRow("btnStart") << "btnStart"
-                              << "Start"
-                              << "Click on this button or hit RETURN to commence searching.";
-    QTest::newRow("btnCancel") << "btnCancel"
-                               << "Done"
-                               << "Disregards anything selected and cancels the search.";
-    QTest::newRow("btnHelp") << "btnHelp"
-                             << "Help"
-                             << "";
-    QTest::newRow("fraCongressType") << "fraCongressType"
-                                     << "Choose &Congress Type"
-                                     << "";
-    QTest::newRow("fraCodeType") << "fraCodeType"
-                                 << "Choose Code &Type"
-                                 << "";
-    QTest::newRow("fraHouse") << "fraHouse"
-                              << "Choose &House"
-                              << "";
-    QTest::newRow("fraSenate") << "fraSenate"
-                               << "Choose &Senate"
-                               << "";
-    QTest::newRow("lstSenate")
-        << "lstSenate"
-        << ""
-        << "To select a Congress to search, use the mouse or cursor keys to select it from the "
-           "presented list. Type the first digit of the Congress to jump through the list quickly.";
-}
-
-void tst_searchdialog::captionsAndTips()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, tip);
-    Dialog &d = shared();
-    QWidget *w = d.search->findChild<QWidget *>(name);
-    QVERIFY2(w, qPrintable(name));
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
-        QCOMPARE(b->text(), caption);
-    else if (auto *g = qobject_cast<QGroupBox *>(w))
-        QCOMPARE(g->title(), caption);
-    QCOMPARE(w->toolTip(), tip);
-}
-
 void tst_searchdialog::chamberWithoutCongressesDisablesStart()
 {
     Dialog d;
@@ -290,28 +207,6 @@ void tst_searchdialog::chamberWithoutCongressesDisablesStart()
     d.search->optNone->click();
     d.search->optSenate->click();
     QVERIFY(d.search->btnStart->isEnabled());
-}
-
-void tst_searchdialog::optionsEnableTheList_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("none") << "optNone" << true;
-    QTest::newRow("issue") << "optIssue" << true;
-    QTest::newRow("clausen") << "optClausen" << true;
-    QTest::newRow("peltzman") << "optPeltzman" << true;
-    QTest::newRow("keyword") << "optKeyword" << true;
-    QTest::newRow("bookmark") << "optBookmark" << false;
-}
-
-void tst_searchdialog::optionsEnableTheList()
-{
-    QFETCH(QString, option);
-    QFETCH(bool, enabled);
-    Dialog &d = shared();
-    d.search->optBookmark->click();
-    d.search->findChild<QRadioButton *>(option)->click();
-    QCOMPARE(d.search->lstHouse->isEnabled(), enabled);
 }
 
 void tst_searchdialog::noCongressSelected_data()
@@ -412,21 +307,6 @@ void tst_searchdialog::codeSearches()
     QVERIFY(d.tree.services.messages.isEmpty());
 }
 
-void tst_searchdialog::pickerCancelStopsQuietly()
-{
-    Dialog d;
-    d.search->optIssue->click();
-    SelectRows(d.search->lstHouse, {0});
-    QString caption;
-    QStringList names;
-    AnswerPicker({}, {}, {}, false, &caption, &names);
-    QTest::mouseClick(d.search->btnStart, Qt::LeftButton);
-    QCOMPARE(caption, QStringLiteral("Subject Access: Issue Codes"));
-    QCOMPARE(d.completed.count(), 0);
-    QCOMPARE(d.tree.services.waitShown, 0);
-    QVERIFY(d.tree.services.messages.isEmpty());
-}
-
 void tst_searchdialog::keywordSearch()
 {
     Dialog d;
@@ -464,27 +344,6 @@ void tst_searchdialog::keywordDialogKeepsEntries()
     for (int i = 0; i < d.keyword.cmbKey2->count(); ++i)
         operators.append(d.keyword.cmbKey2->itemText(i));
     QCOMPARE(operators, (QStringList{"(none)", "AND", "OR", "NOT"}));
-    QCOMPARE(d.keyword.windowTitle(), QStringLiteral("Keyword Search"));
-    QCOMPARE(d.keyword.fraKeyword->title(), QStringLiteral("Enter &Keyword:"));
-    QCOMPARE(d.keyword.btnOK->toolTip(),
-             QStringLiteral("Click on this button to execute your keyword search request."));
-}
-
-void tst_searchdialog::keywordCancelStopsQuietly()
-{
-    Dialog d;
-    d.search->optKeyword->click();
-    SelectRows(d.search->lstHouse, {0});
-    AnswerKeyword({"TAX"}, {}, true);
-    QTest::mouseClick(d.search->btnStart, Qt::LeftButton);
-    QCOMPARE(d.completed.count(), 0);
-    QCOMPARE(d.tree.services.waitShown, 0);
-    QVERIFY(d.tree.services.messages.isEmpty());
-
-    // Cancelling once does not stop the next search.
-    AnswerKeyword({"TAX"}, {});
-    QTest::mouseClick(d.search->btnStart, Qt::LeftButton);
-    QCOMPARE(d.completed.count(), 1);
 }
 
 void tst_searchdialog::failedSearches_data()
@@ -578,17 +437,6 @@ void tst_searchdialog::bookmarkSearch()
     QCOMPARE(Descriptions(d.tree.session), (QStringList{"DEFENSE BUDGET", "TAX REFORM"}));
 }
 
-void tst_searchdialog::bookmarkCancelStopsQuietly()
-{
-    Dialog d;
-    d.search->optBookmark->click();
-    QTest::mouseClick(d.search->btnStart, Qt::LeftButton);
-    QCOMPARE(d.tree.services.fileDialogs.size(), 1);
-    QVERIFY(d.tree.services.messages.isEmpty());
-    QCOMPARE(d.tree.services.waitShown, 0);
-    QCOMPARE(d.completed.count(), 0);
-}
-
 void tst_searchdialog::garbageBookmarkFile()
 {
     Dialog d;
@@ -605,33 +453,6 @@ void tst_searchdialog::garbageBookmarkFile()
                              QStringLiteral("\nDetail: Bookmark at byte 0 has a date of unknown type ")),
              qPrintable(text));
     QVERIFY(!text.contains(QStringLiteral("Unrecognized")));
-    QCOMPARE(d.completed.count(), 0);
-}
-
-void tst_searchdialog::missingBookmarkFile()
-{
-    Dialog d;
-    const QString file = d.tree.tree.path(QStringLiteral("user/none.bmk"));
-    d.tree.services.fileNames.enqueue(file);
-    d.search->optBookmark->click();
-    QTest::mouseClick(d.search->btnStart, Qt::LeftButton);
-    QCOMPARE(d.tree.services.errorTexts().size(), 1);
-    QVERIFY(d.tree.services.errorTexts().constFirst().startsWith(QStringLiteral("That file doesn't exist.")));
-    QCOMPARE(d.tree.services.lastMessage().title, QStringLiteral("Rollscan Error"));
-    QVERIFY(!d.tree.services.waitVisible);
-    QCOMPARE(d.completed.count(), 0);
-}
-
-void tst_searchdialog::missingCodeFile()
-{
-    Dialog d;
-    QFile::remove(d.tree.tree.path(QStringLiteral("main/clacodes.dat")));
-    d.search->optClausen->click();
-    SelectRows(d.search->lstHouse, {0});
-    QTest::mouseClick(d.search->btnStart, Qt::LeftButton);
-    QCOMPARE(d.tree.services.errorTexts().size(), 1);
-    QVERIFY(d.tree.services.errorTexts().constFirst().startsWith(QStringLiteral("That file doesn't exist.")));
-    QVERIFY(d.tree.services.errorTexts().constFirst().contains(QStringLiteral("clacodes.dat")));
     QCOMPARE(d.completed.count(), 0);
 }
 
@@ -694,91 +515,6 @@ void tst_searchdialog::tooManyRollCalls()
     QCOMPARE(tree.session.queue.length(), MatchTable::kMaxRows);
     QCOMPARE(list.lblTotalSel->text(), QStringLiteral("20000"));
     QCOMPARE(tree.services.beeps, beeps + 1);
-}
-
-void tst_searchdialog::pickerAndKeywordTexts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tip");
-    QTest::newRow("lstSubject")
-        << "lstSubject"
-        << ""
-        << "Click on the subject you wish to search for, then click on the OK button to execute "
-           "your search, or double-click to both select and execute your search.";
-    QTest::newRow("pnlSelected") << "pnlSelected"
-                                 << ""
-                                 << "This shows the subject that is currently selected.";
-    QTest::newRow("lblSelected") << "lblSelected"
-                                 << "Selected:"
-                                 << "";
-    QTest::newRow("lblSubject") << "lblSubject"
-                                << "(none)"
-                                << "";
-    QTest::newRow("fraSubject") << "fraSubject"
-                                << "Choose Subject:"
-                                << "";
-    QTest::newRow("picker btnOK")
-        << "btnOK"
-        << "Start"
-        << "Click on this button to search the selected Congress(es) for the selected subject.";
-    QTest::newRow("picker btnCancel") << "btnCancel"
-                                      << "Done"
-                                      << "";
-    QTest::newRow("picker btnHelp") << "btnHelp"
-                                    << "Help"
-                                    << "";
-    QTest::newRow("txtKeyword")
-        << "txtKeyword"
-        << ""
-        << "This is the primary keyword entry area. Enter a keyword to search for, then hit ENTER "
-           "or click on the OK button to execute the search.";
-    QTest::newRow("txtKeyword2") << "txtKeyword2"
-                                 << ""
-                                 << "This is the secondary keyword entry area. You must change the logical operator to "
-                                    "its left from (none) to a valid operator for this to function. It is logically "
-                                    "evaluated in conjunction with the primary keyword entry area.";
-    QTest::newRow("txtKeyword3")
-        << "txtKeyword3"
-        << ""
-        << "This is the tertiary keyword entry area. You must change the logical operator to its "
-           "left from (none) to a valid operator for this to function. It is logically "
-           "evaluated in conjunction with the primary keyword entry area.";
-    QTest::newRow("cmbKey2") << "cmbKey2"
-                             << "(none)"
-                             << "Click on the down arrow and then click on the desired logical operator that is to be "
-                                "used with the primary and secondary keyword entry areas.";
-    QTest::newRow("cmbKey3")
-        << "cmbKey3"
-        << "(none)"
-        << "Click on the down arrow and then click on the logical operator that is to be used with "
-           "the primary and tertiary keyword entry areas.";
-    QTest::newRow("keyword btnCancel") << "btnCancel"
-                                       << "Done"
-                                       << "";
-}
-
-void tst_searchdialog::pickerAndKeywordTexts()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, tip);
-    Dialog &d = shared();
-    const bool keyword = QTest::currentDataTag() == QLatin1String("keyword btnCancel") ||
-                         name.startsWith(QLatin1String("txt")) || name.startsWith(QLatin1String("cmb"));
-    frmSubjectAccess picker(d.tree.session, d.tree.services, SubjectCodeTable::Parse(" 10   Taxation\r\n", {}));
-    QCOMPARE(picker.windowTitle(), QStringLiteral("Subject Access"));
-    QWidget *w = keyword ? d.keyword.findChild<QWidget *>(name) : picker.findChild<QWidget *>(name);
-    QVERIFY2(w, qPrintable(name));
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
-        QCOMPARE(b->text(), caption);
-    else if (auto *g = qobject_cast<QGroupBox *>(w))
-        QCOMPARE(g->title(), caption);
-    else if (auto *l = qobject_cast<QLabel *>(w))
-        QCOMPARE(l->text(), caption);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        QCOMPARE(c->currentText(), caption);
-    QCOMPARE(w->toolTip(), tip);
 }
 
 QTEST_MAIN(tst_searchdialog)

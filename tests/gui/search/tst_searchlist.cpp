@@ -117,28 +117,22 @@ class tst_searchlist : public QObject {
 private slots:
     void cleanupTestCase() { m_shared.reset(); }
     void opensWithTheSearchResult();
-    void captions_data();
-    void captions();
     void clickShowsRollCall();
     void addRemoveClear();
     void keysAddAndRemove();
     void startNeedsQueueAndDisplay();
     void crossTabAtExactlyTwo();
-    void crossTabMenuNeedsTwo();
     void displayChoice();
     void usMapNeedsMapFiles_data();
     void usMapNeedsMapFiles();
     void attachmentsOfOneCongress();
-    void laterCommandsStayDisabled();
     void quickEntry_data();
     void quickEntry();
     void smallScreenLines();
     void spreadsheetOfQueue();
-    void spreadsheetCancelAndEmptyQueue();
     void bookmarkSaveAndAppend();
     void bookmarkMakesUserFolder();
     void keywordNarrowsList();
-    void keywordCancelOrEmptyChangesNothing();
     void quickInfo_data();
     void quickInfo();
     void quickInfoOfSecondCongress();
@@ -182,70 +176,6 @@ void tst_searchlist::opensWithTheSearchResult()
     QVERIFY(w.frameGeometry().width() <= w.screen()->availableGeometry().width());
     QVERIFY(w.lstRollCalls->width() >= w.lstRollCalls->fontMetrics().horizontalAdvance(kLines97.at(2)));
     SaveScreenshot(&w, QStringLiteral("search_frmViewCalls_open"));
-}
-
-void tst_searchlist::captions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const QList<QPair<const char *, const char *>> rows = {{"btnAdd", "&Add"},
-                                                           {"btnAll", "Se&lect All"},
-                                                           {"btnRemove", "&Remove"},
-                                                           {"btnClear", "&Clear"},
-                                                           {"btnStart", "&Start"},
-                                                           {"btnCancel", "Done"},
-                                                           {"btnHelp", "Help"},
-                                                           {"btnKeyword", "&Keyword"},
-                                                           {"btnRating", "Rating"},
-                                                           {"btnTrack", "Track"},
-                                                           {"btnCrossTab", "Cross &Tab"},
-                                                           {"btnImport", "Import"},
-                                                           {"btnSpreadsheet", "Sp'sheet"},
-                                                           {"btnBookmark", "&Bookmark"},
-                                                           {"fraRollCalls", "Choose &roll call to view:"},
-                                                           {"fraSelected", "Selected roll calls"},
-                                                           {"lblMatchesTag", "Matches to your search request:"},
-                                                           {"lblTotalSelTag", "Total roll calls selected:"},
-                                                           {"mnuOptions", "&Options"},
-                                                           {"mnuView", "&View"},
-                                                           {"mnuHelp", "&Help"},
-                                                           {"mnuRating", "&Rating"},
-                                                           {"mnuTrack", "T&rack"},
-                                                           {"mnuSpreadsheet", "&Spreadsheet output..."},
-                                                           {"mnuCrossTab", "&Cross Tab"},
-                                                           {"mnuText", "&Text Attachment"},
-                                                           {"mnuPicture", "&Picture Attachment"},
-                                                           {"mnuAudio", "&Audio Attachment"},
-                                                           {"mnuImport", "Import &Data"},
-                                                           {"mnuEditBookmarks", "Edit &Bookmarks"},
-                                                           {"mnuExit", "E&xit"},
-                                                           {"mnuIdeological", "&Ideological Map"},
-                                                           {"mnuUS", "&U.S. Map"},
-                                                           {"mnuSingle", "&Single"},
-                                                           {"mnuDouble", "&Double"},
-                                                           {"mnuExplain", "&Explain..."}};
-    for (const auto &[name, caption] : rows)
-        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption);
-}
-
-void tst_searchlist::captions()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QObject *o = shared().window->findChild<QObject *>(name);
-    QVERIFY2(o, qPrintable(name));
-    QString text;
-    if (auto *b = qobject_cast<QAbstractButton *>(o))
-        text = b->text();
-    else if (auto *g = qobject_cast<QGroupBox *>(o))
-        text = g->title();
-    else if (auto *l = qobject_cast<QLabel *>(o))
-        text = l->text();
-    else if (auto *m = qobject_cast<QMenu *>(o))
-        text = m->title();
-    else if (auto *a = qobject_cast<QAction *>(o))
-        text = a->text();
-    QCOMPARE(text, caption);
 }
 
 void tst_searchlist::clickShowsRollCall()
@@ -385,20 +315,6 @@ void tst_searchlist::crossTabAtExactlyTwo()
     QVERIFY(l.tree.session.crossTabRequested);
 }
 
-void tst_searchlist::crossTabMenuNeedsTwo()
-{
-    List l;
-    l.attachDisplays();
-    QTest::mouseClick(l.window->btnAll, Qt::LeftButton);
-    // The menu is disabled at five entries; asked anyway, it explains why.
-    l.window->crossTabFromMenu();
-    QCOMPARE(l.tree.services.errorTexts(),
-             QStringList{"You must have two roll calls in your selection queue to cross tab."});
-    QVERIFY(!l.window->mnuCrossTab->isChecked());
-    QVERIFY(!l.tree.session.crossTabRequested);
-    QVERIFY(l.started.isEmpty());
-}
-
 void tst_searchlist::displayChoice()
 {
     List l;
@@ -502,25 +418,6 @@ void tst_searchlist::attachmentsOfOneCongress()
     QCOMPARE(Lines(two.window->lstRollCalls).size(), 7);
 }
 
-void tst_searchlist::laterCommandsStayDisabled()
-{
-    List l;
-    QTest::mouseClick(l.window->btnAll, Qt::LeftButton);
-    for (QWidget *b : std::initializer_list<QWidget *>{l.window->btnRating, l.window->btnTrack, l.window->btnImport})
-        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-    for (QAction *a : {l.window->mnuRating, l.window->mnuTrack, l.window->mnuImport, l.window->mnuText,
-                       l.window->mnuPicture, l.window->mnuAudio, l.window->mnuEditBookmarks})
-        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
-    int ratings = 0;
-    connect(l.window.get(), &frmViewCalls::ratingRequested, this, [&ratings] { ++ratings; });
-    l.window->updateCommands();
-    QVERIFY(l.window->btnRating->isEnabled());
-    QTest::mouseClick(l.window->btnRating, Qt::LeftButton);
-    QCOMPARE(ratings, 1);
-    QTest::mouseClick(l.window->btnClear, Qt::LeftButton);
-    QVERIFY(!l.window->btnRating->isEnabled());
-}
-
 void tst_searchlist::quickEntry_data()
 {
     QTest::addColumn<QString>("typed");
@@ -597,22 +494,6 @@ void tst_searchlist::spreadsheetOfQueue()
     QCOMPARE(l.tree.services.lastMessage().text,
              QStringLiteral("Output operation was successful. ") + QChar(13) + QStringLiteral("File saved as ") + file);
     QCOMPARE(l.tree.services.lastMessage().title, QStringLiteral("Rollscan Output"));
-}
-
-void tst_searchlist::spreadsheetCancelAndEmptyQueue()
-{
-    List l;
-    // The menu and button are disabled with an empty queue; asked anyway, the window only beeps.
-    l.window->saveSpreadsheet();
-    QCOMPARE(l.tree.services.beeps, 1);
-    QVERIFY(l.tree.services.fileDialogs.isEmpty());
-
-    QTest::mouseClick(l.window->btnAll, Qt::LeftButton);
-    l.window->mnuSpreadsheet->trigger();
-    QCOMPARE(l.tree.services.fileDialogs.size(), 1);
-    QVERIFY(l.tree.services.messages.isEmpty());
-    QCOMPARE(l.tree.services.waitShown, 0);
-    QVERIFY(QDir(l.tree.tree.root()).entryList({QStringLiteral("*.prn")}).isEmpty());
 }
 
 void tst_searchlist::bookmarkSaveAndAppend()
@@ -708,29 +589,6 @@ void tst_searchlist::keywordNarrowsList()
     QCOMPARE(l.tree.services.waitInfos, QStringList{"Calculating, please wait..."});
     QCOMPARE(l.tree.services.waitHidden, 1);
     QCOMPARE(l.tree.session.currentCongress, 98);
-}
-
-void tst_searchlist::keywordCancelOrEmptyChangesNothing()
-{
-    List l;
-    for (bool cancel : {true, false}) {
-        OnNextModal([cancel](QWidget *modal) {
-            auto *dialog = qobject_cast<frmKeyword *>(modal);
-            if (!dialog) {
-                modal->close();
-                return;
-            }
-            dialog->txtKeyword->setText(cancel ? QStringLiteral("SPEAKER") : QString());
-            if (cancel)
-                QTest::keyClick(dialog, Qt::Key_Escape);
-            else
-                QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
-        });
-        QTest::mouseClick(l.window->btnKeyword, Qt::LeftButton);
-        QCOMPARE(Lines(l.window->lstRollCalls), kLines97);
-        QCOMPARE(l.tree.services.waitShown, 0);
-        QVERIFY(l.tree.services.messages.isEmpty());
-    }
 }
 
 void tst_searchlist::quickInfo_data()

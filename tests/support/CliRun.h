@@ -1,0 +1,40 @@
+#pragma once
+
+// Runs rollscan-cli as a separate program, the way a user or a script would, and keeps what it said.
+// ROLLSCAN_CLI is the path of the built program, defined for every command-line test.
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace rollscan::test {
+
+struct CliRun {
+    bool finished = false;
+    bool crashed = false;
+    int exitCode = -1; // also -1 when the program crashed or did not finish
+    QString out;
+    QString err;
+};
+
+inline CliRun RunCli(const QStringList &args, const QString &workingDirectory = {}, int timeoutMs = 30000)
+{
+    QProcess p;
+    if (!workingDirectory.isEmpty())
+        p.setWorkingDirectory(workingDirectory);
+    p.start(QStringLiteral(ROLLSCAN_CLI), args);
+    CliRun r;
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.finished = true;
+    r.crashed = p.exitStatus() != QProcess::NormalExit;
+    r.exitCode = r.crashed ? -1 : p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+} // namespace rollscan::test
