@@ -201,7 +201,7 @@ int main(int argc, char *argv[])
     const double buildMs = double(build.nsecsElapsed()) / 1e6;
     UsMapPicture picture;
     picture.fills = colouring.fills;
-    picture.view = FullMapExtent(layer.fullExtent());
+    picture.view = FullMapExtent(layer);
     QImage image(1600, 1000, QImage::Format_ARGB32_Premultiplied);
     const QRectF target(0, 0, 1600, 1000);
     const double redraw = medianMs([&] {
@@ -210,7 +210,7 @@ int main(int argc, char *argv[])
     });
     UsMapPicture labelled = picture;
     labelled.labelField = kDistrictField;
-    labelled.labelHeight = LabelHeight(picture.view.width(), layer.fullExtent().width());
+    labelled.labelHeight = LabelHeight(picture.view.width(), picture.view.width());
     const double redrawLabels = medianMs([&] {
         QPainter p(&image);
         painter.paint(p, target, labelled);

@@ -66,7 +66,7 @@ int run(const QStringList &all)
             painter.setLayer(&layer);
             UsMapPicture picture;
             picture.fills = colouring.fills;
-            picture.view = FullMapExtent(layer.fullExtent());
+            picture.view = FullMapExtent(layer);
             if (!png.isEmpty())
                 WriteUsMapPicture(painter, picture, kPictureSize, png);
             if (!svg.isEmpty())

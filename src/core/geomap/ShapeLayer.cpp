@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace rollscan {
 
@@ -22,6 +23,68 @@ struct ShapeLayer::Handles {
     }
 };
 
+namespace {
+MapExtent united(const MapExtent &a, const MapExtent &b)
+{
+    return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX), std::max(a.maxY, b.maxY)};
+}
+
+MapExtent boundsOf(const QList<QPointF> &ring)
+{
+    MapExtent e{ring.first().x(), ring.first().y(), ring.first().x(), ring.first().y()};
+    for (const QPointF &p : ring)
+        e = united(e, {p.x(), p.y(), p.x(), p.y()});
+    return e;
+}
+
+double areaOf(const QList<QPointF> &ring)
+{
+    double twice = 0.0;
+    for (qsizetype i = 0, j = ring.size() - 1; i < ring.size(); j = i++)
+        twice += ring[j].x() * ring[i].y() - ring[i].x() * ring[j].y();
+    return std::abs(twice) / 2.0;
+}
+
+// Islands smaller than this share of their feature's largest ring do not widen the frame of the
+// country: the Aleutians would otherwise push the lower 48 into a corner.
+constexpr double kMainRingShare = 0.01;
+} // namespace
+
+void ShapeLayer::settleFeature(MapFeature &feature)
+{
+    if (feature.parts.isEmpty())
+        return;
+    QList<MapExtent> bounds;
+    QList<double> areas;
+    qsizetype largest = 0;
+    for (qsizetype r = 0; r < feature.parts.size(); ++r) {
+        bounds.append(boundsOf(feature.parts.at(r)));
+        areas.append(areaOf(feature.parts.at(r)));
+        if (areas.last() > areas.at(largest))
+            largest = r;
+    }
+    // A ring more than half the globe away from the feature's largest ring was cut off by the date
+    // line (the western Aleutians): bring it beside the rest of its feature.
+    const double centre = (bounds.at(largest).minX + bounds.at(largest).maxX) / 2.0;
+    for (qsizetype r = 0; r < feature.parts.size(); ++r) {
+        const double ringCentre = (bounds.at(r).minX + bounds.at(r).maxX) / 2.0;
+        const double shift = ringCentre - centre > 180.0 ? -360.0 : (centre - ringCentre > 180.0 ? 360.0 : 0.0);
+        if (shift == 0.0)
+            continue;
+        for (QPointF &p : feature.parts[r])
+            p.rx() += shift;
+        bounds[r].minX += shift;
+        bounds[r].maxX += shift;
+    }
+    feature.bounds = bounds.first();
+    feature.mainBounds = bounds.at(largest);
+    for (qsizetype r = 0; r < feature.parts.size(); ++r) {
+        feature.bounds = united(feature.bounds, bounds.at(r));
+        if (areas.at(r) >= kMainRingShare * areas.at(largest))
+            feature.mainBounds = united(feature.mainBounds, bounds.at(r));
+    }
+}
+
 ShapeLayer::ShapeLayer() = default;
 ShapeLayer::~ShapeLayer() = default;
 
@@ -32,6 +95,8 @@ bool ShapeLayer::open(const QString &path)
     m_features.clear();
     m_records.clear();
     m_fieldNames.clear();
+    m_extent = {};
+    m_mainExtent = {};
     m_fileName = path;
 
     const QByteArray native = QFile::encodeName(path);
@@ -74,7 +139,6 @@ bool ShapeLayer::open(const QString &path)
 
     m_features.reserve(entities);
     m_records.reserve(entities);
-    bool first = true;
     for (int i = 0; i < entities; ++i) {
         SHPObject *obj = SHPReadObject(m_handles->shp, i);
         MapFeature feature;
@@ -89,26 +153,23 @@ bool ShapeLayer::open(const QString &path)
                 if (!ring.isEmpty())
                     feature.parts.append(std::move(ring));
             }
-            feature.bounds = {obj->dfXMin, obj->dfYMin, obj->dfXMax, obj->dfYMax};
-            if (obj->nVertices > 0) {
-                if (first) {
-                    m_extent = feature.bounds;
-                    first = false;
-                } else {
-                    m_extent.minX = std::min(m_extent.minX, feature.bounds.minX);
-                    m_extent.minY = std::min(m_extent.minY, feature.bounds.minY);
-                    m_extent.maxX = std::max(m_extent.maxX, feature.bounds.maxX);
-                    m_extent.maxY = std::max(m_extent.maxY, feature.bounds.maxY);
-                }
-            }
             SHPDestroyObject(obj);
         }
+        settleFeature(feature);
         m_features.append(std::move(feature));
         QStringList row;
         row.reserve(fields);
         for (int f = 0; f < fields; ++f)
             row.append(QString::fromLatin1(DBFReadStringAttribute(dbf, i, f)).trimmed());
         m_records.append(std::move(row));
+    }
+    bool first = true;
+    for (const MapFeature &f : std::as_const(m_features)) {
+        if (f.parts.isEmpty())
+            continue;
+        m_extent = first ? f.bounds : united(m_extent, f.bounds);
+        m_mainExtent = first ? f.mainBounds : united(m_mainExtent, f.mainBounds);
+        first = false;
     }
     DBFClose(dbf);
 
@@ -159,26 +220,35 @@ QList<int> ShapeLayer::search(double x, double y, double tolerance) const
     QList<int> found;
     if (!m_valid)
         return found;
-    double minBound[4] = {x - tolerance, y - tolerance, 0.0, 0.0};
-    double maxBound[4] = {x + tolerance, y + tolerance, 0.0, 0.0};
-    int count = 0;
-    int *ids = SHPTreeFindLikelyShapes(m_handles->tree, minBound, maxBound, &count);
-    for (int k = 0; k < count; ++k) {
-        const int id = ids[k];
-        if (id < 0 || id >= m_features.size())
-            continue;
-        const MapFeature &f = m_features.at(id);
-        if (m_polygon) {
-            if (f.bounds.contains(x, y) && RingsContain(f.parts, x, y))
-                found.append(id);
-        } else {
-            for (const QList<QPointF> &ring : f.parts)
-                for (const QPointF &p : ring)
-                    if (std::hypot(p.x() - x, p.y() - y) <= tolerance && !found.contains(id))
-                        found.append(id);
+    // The index holds the file's own longitudes, where a ring moved across the date line still sits
+    // on the other side of the globe.
+    QList<double> probes{x};
+    if (x < -180.0)
+        probes.append(x + 360.0);
+    else if (x > 180.0)
+        probes.append(x - 360.0);
+    for (const double px : probes) {
+        double minBound[4] = {px - tolerance, y - tolerance, 0.0, 0.0};
+        double maxBound[4] = {px + tolerance, y + tolerance, 0.0, 0.0};
+        int count = 0;
+        int *ids = SHPTreeFindLikelyShapes(m_handles->tree, minBound, maxBound, &count);
+        for (int k = 0; k < count; ++k) {
+            const int id = ids[k];
+            if (id < 0 || id >= m_features.size() || found.contains(id))
+                continue;
+            const MapFeature &f = m_features.at(id);
+            if (m_polygon) {
+                if (f.bounds.contains(x, y) && RingsContain(f.parts, x, y))
+                    found.append(id);
+            } else {
+                for (const QList<QPointF> &ring : f.parts)
+                    for (const QPointF &p : ring)
+                        if (std::hypot(p.x() - x, p.y() - y) <= tolerance && !found.contains(id))
+                            found.append(id);
+            }
         }
+        free(ids);
     }
-    free(ids);
     std::sort(found.begin(), found.end());
     return found;
 }

@@ -16,6 +16,9 @@ namespace rollscan {
 struct MapFeature {
     QList<QList<QPointF>> parts;
     MapExtent bounds;
+    // The bounds of the rings that shape the feature: its largest ring and every ring of at least a
+    // hundredth of its area, leaving out small outlying islands.
+    MapExtent mainBounds;
 };
 
 // A shapefile layer held in memory: geometry, attribute table and a spatial index for hit testing.
@@ -39,7 +42,11 @@ public:
     int count() const { return int(m_features.size()); }
     const MapFeature &feature(int index) const { return m_features.at(index); }
     const QList<MapFeature> &features() const { return m_features; }
+    // Every ring of every feature. Rings cut off by the date line are kept beside the rest of their
+    // feature (longitudes below -180), so the extent of a US layer ends where the Aleutians end.
     MapExtent fullExtent() const { return m_extent; }
+    // The union of the features' mainBounds: what frames the country.
+    MapExtent mainExtent() const { return m_mainExtent; }
 
     QStringList fieldNames() const { return m_fieldNames; }
     // The text of field `field` of feature `index`, trimmed; empty for an unknown field.
@@ -52,6 +59,8 @@ public:
     QList<int> search(double x, double y, double tolerance = 0.0) const;
 
 private:
+    static void settleFeature(MapFeature &feature);
+
     struct Handles;
     std::unique_ptr<Handles> m_handles;
     bool m_valid = false;
@@ -59,6 +68,7 @@ private:
     QString m_fileName;
     QList<MapFeature> m_features;
     MapExtent m_extent;
+    MapExtent m_mainExtent;
     QStringList m_fieldNames;
     QList<QStringList> m_records; // m_records[feature][field]
 };

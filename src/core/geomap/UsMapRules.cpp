@@ -1,6 +1,7 @@
 #include "core/geomap/UsMapRules.h"
 
 #include "core/data/Dates.h"
+#include "core/geomap/ShapeLayer.h"
 
 #include <QRegularExpression>
 
@@ -17,6 +18,14 @@ MapExtent FullMapExtent(const MapExtent &full)
     if (e.width() > kFullMapTrim)
         e.maxX -= kFullMapTrim;
     return e;
+}
+
+MapExtent FullMapExtent(const ShapeLayer &layer)
+{
+    MapExtent e = FullMapExtent(layer.mainExtent());
+    const double dx = e.width() * kFullMapMargin;
+    const double dy = e.height() * kFullMapMargin;
+    return {e.minX - dx, e.minY - dy, e.maxX + dx, e.maxY + dy};
 }
 
 double LabelHeight(double currentWidth, double fullWidth)

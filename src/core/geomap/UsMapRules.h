@@ -8,6 +8,8 @@
 
 namespace rollscan {
 
+class ShapeLayer;
+
 // The US map draws the House up to the 102nd congress itself (drawn mode) and every later House and
 // every Senate from shapefiles.
 enum class UsMapMode { Drawn, Shapefile };
@@ -20,9 +22,11 @@ constexpr int kDefaultFeatureColour = 7051175;
 // latitude (the cosine of 38 degrees, the middle of the country) so the outline looks familiar.
 constexpr double kLongitudeScale = 0.788010753606722;
 
-// Width trimmed from the right edge of the full extent to frame the country: the Aleutians cross
-// longitude 180, so the file's full extent spans the globe.
+// Width trimmed from the right edge of a full extent that spans the globe (a layer whose rings cut
+// by longitude 180 were not brought together).
 constexpr double kFullMapTrim = 245.0;
+// The full map leaves this share of the frame's width and height free on each side.
+constexpr double kFullMapMargin = 0.02;
 
 // Key fields of the two layers.
 inline const QString kDistrictField = QStringLiteral("DISTRICT");
@@ -32,9 +36,12 @@ inline const QString kStateField = QStringLiteral("STATE");
 inline const QString kStatesFile = QStringLiteral("states.shp");
 inline const QString kDistrictsFile = QStringLiteral("cd104.shp");
 
-// The extent of "full map": the layer's full extent with its right edge moved in by 245 units when
-// it is wider than that (a narrower layer is shown whole).
+// `full` with its right edge moved in by 245 units when it is wider than that (a narrower extent is
+// kept whole).
 MapExtent FullMapExtent(const MapExtent &full);
+// The extent of "full map": the layer's main extent (small outlying islands left out, so the country
+// fills the window with Alaska and Hawaii in sight), trimmed as above, with a small margin.
+MapExtent FullMapExtent(const ShapeLayer &layer);
 
 // Label height in map units: the current width / 60 when the view is narrower than 0.6 of the
 // full width, else / 30.

@@ -190,6 +190,10 @@ void WindowDirector::connectIdeological(frmIdeological &map)
     answer(&map, &frmIdeological::rollCallChanged, [this](const DrawingPass &pass) {
         closeStatistics();
         refreshSideWindows(pass);
+        // The US map follows to the queue position the ideological map moved to; it does not echo
+        // the move back, which would rebuild the ideological map.
+        if (m_usMap)
+            m_usMap->DoMap(false);
     });
     // The US map is offered where the tree has what it needs to draw it.
     if (FindCongressExtras(m_session).usMap)

@@ -547,7 +547,7 @@ void frmUSMap::jumpTo(const QString &entry)
 
 void frmUSMap::fullMap()
 {
-    mapUS->setExtent(FullMapExtent(m_layer->fullExtent()));
+    mapUS->setExtent(FullMapExtent(*m_layer));
     const bool pan = m_pass.isHouse;
     tbPan->setEnabled(pan);
     mnuPan->setEnabled(pan);
@@ -571,7 +571,7 @@ void frmUSMap::setLabels(bool on)
 
 void frmUSMap::LabelFeatures(const QString &field)
 {
-    const double height = LabelHeight(mapUS->visibleExtent().width(), m_layer->fullExtent().width());
+    const double height = LabelHeight(mapUS->visibleExtent().width(), FullMapExtent(*m_layer).width());
     mapUS->setLabels(field, height);
 }
 

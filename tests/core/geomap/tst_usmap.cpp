@@ -67,6 +67,8 @@ private slots:
     void layerSearch_data();
     void layerSearch();
     void layerMissing();
+    void dateLineLayer_data();
+    void dateLineLayer();
     void senateColouring();
     void houseColouringOnItsOwnDistricts();
     void stateFilterLeavesOthersTransparent();
@@ -347,6 +349,43 @@ void TestUsMap::layerSearch()
     QCOMPARE(layer.values(QStringLiteral("KEY")), (QStringList{"A", "B"}));
     QCOMPARE(layer.fullExtent(), (MapExtent{0, 0, 22, 10}));
     QCOMPARE(layer.feature(0).parts.size(), 3);
+    QCOMPARE(layer.search(x, y), found);
+}
+
+void TestUsMap::dateLineLayer_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QList<int>>("found");
+    QTest::newRow("island moved west of -180") << -187.0 << 52.5 << QList<int>{0};
+    QTest::newRow("where the file put that island") << 173.0 << 52.5 << QList<int>{};
+    QTest::newRow("mainland") << -150.0 << 60.0 << QList<int>{0};
+    QTest::newRow("Hawaii") << -157.0 << 20.0 << QList<int>{1};
+}
+
+void TestUsMap::dateLineLayer()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QList<int>, found);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("states.shp"));
+    // Alaska: a mainland of 450 square units, an island of 2 beyond longitude 180 and one of 1 near
+    // the coast; Hawaii; the lower 48.
+    QVERIFY(WriteTestLayer(path, {QStringLiteral("KEY")},
+                           {{{Box(-170, 55, -140, 70), Box(172, 52, 174, 53), Box(-165, 54, -164, 55)}, {"AK"}},
+                            {{Box(-160, 19, -155, 22)}, {"HI"}},
+                            {{Box(-125, 25, -67, 49)}, {"US"}}}));
+    ShapeLayer layer;
+    QVERIFY(layer.open(path));
+    QCOMPARE(layer.fullExtent(), (MapExtent{-188, 19, -67, 70}));
+    QCOMPARE(layer.feature(0).bounds, (MapExtent{-188, 52, -140, 70}));
+    QCOMPARE(layer.mainExtent(), (MapExtent{-170, 19, -67, 70}));
+    const MapExtent full = FullMapExtent(layer);
+    QVERIFY(qAbs(full.minX - (-170 - 103 * 0.02)) < 1e-9);
+    QVERIFY(qAbs(full.maxX - (-67 + 103 * 0.02)) < 1e-9);
+    QVERIFY(qAbs(full.minY - (19 - 51 * 0.02)) < 1e-9);
+    QVERIFY(qAbs(full.maxY - (70 + 51 * 0.02)) < 1e-9);
     QCOMPARE(layer.search(x, y), found);
 }
 

@@ -59,6 +59,8 @@ class TestUsMapStart : public QObject {
 private slots:
     void startOpensTheUsMap();
     void bothViewsAndFollowing();
+    void usMapFollowsIdeological_data();
+    void usMapFollowsIdeological();
     void attachmentOfTheRollCallShown();
 };
 
@@ -113,6 +115,58 @@ void TestUsMapStart::bothViewsAndFollowing()
     QCOMPARE(p.director.ideologicalWindow()->lblTitle1->text(), QStringLiteral("SECOND SENATE VOTE"));
     QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - SECOND SENATE VOTE"));
     SaveScreenshot(map, QStringLiteral("usmap_both_views"));
+}
+
+void TestUsMapStart::usMapFollowsIdeological_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("to");
+    QTest::newRow("Next") << 1 << "next" << 2;
+    QTest::newRow("Previous") << 2 << "previous" << 1;
+    QTest::newRow("First") << 2 << "first" << 1;
+    QTest::newRow("Last") << 1 << "last" << 2;
+    QTest::newRow("Jump") << 1 << "2" << 2;
+}
+
+void TestUsMapStart::usMapFollowsIdeological()
+{
+    QFETCH(int, from);
+    QFETCH(QString, command);
+    QFETCH(int, to);
+    Program p;
+    p.list->mnuUS->trigger();
+    p.list->mnuDouble->trigger();
+    p.list->btnStart->click();
+    frmUSMap *map = p.director.usMapWindow();
+    QVERIFY(map);
+    if (from == 2)
+        map->moveNext();
+    frmIdeological *ideological = p.director.ideologicalWindow();
+    QVERIFY(ideological);
+    QCOMPARE(map->pass().rollCall, from);
+
+    if (command == QLatin1String("next"))
+        ideological->moveNext();
+    else if (command == QLatin1String("previous"))
+        ideological->movePrevious();
+    else if (command == QLatin1String("first"))
+        ideological->moveFirst();
+    else if (command == QLatin1String("last"))
+        ideological->moveLast();
+    else
+        ideological->jumpTo(command);
+
+    // The same windows: the US map redrew in place and did not rebuild the ideological map.
+    QCOMPARE(p.director.usMapWindow(), map);
+    QCOMPARE(p.director.ideologicalWindow(), ideological);
+    QCOMPARE(map->pass().rollCall, to);
+    const QString title = to == 1 ? QStringLiteral("SENATE MAP VOTE") : QStringLiteral("SECOND SENATE VOTE");
+    QCOMPARE(ideological->lblTitle1->text(), title);
+    QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - ") + title);
+    QVERIFY(map->cmbInfo->currentText().startsWith(QStringLiteral("S #107 RC #%1  ").arg(to)));
+    QVERIFY(map->cmbInfo->currentText().endsWith(QStringLiteral("(%1/2)").arg(to)));
+    SaveScreenshot(map, QStringLiteral("usmap_follows_ideological"));
 }
 
 void TestUsMapStart::attachmentOfTheRollCallShown()
