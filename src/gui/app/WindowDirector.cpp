@@ -132,7 +132,7 @@ void WindowDirector::connectViewCalls(frmViewCalls &list)
     answer(&list, &frmViewCalls::textAttachmentRequested, congressAttachment(AttachmentKind::Text));
     answer(&list, &frmViewCalls::pictureAttachmentRequested, congressAttachment(AttachmentKind::Picture));
     answer(&list, &frmViewCalls::audioAttachmentRequested, congressAttachment(AttachmentKind::Sound));
-    answer(&list, &frmViewCalls::usMapRequested, [this] { showUSMap(m_session.crossTabRequested); });
+    answer(&list, &frmViewCalls::usMapRequested, [this, &list] { showUSMap(m_session.crossTabRequested, &list); });
     connect(&list, &frmViewCalls::queueChanged, this, [this] {
         if (m_ideological)
             m_ideological->queueChanged();
@@ -197,7 +197,7 @@ void WindowDirector::connectIdeological(frmIdeological &map)
     });
     // The US map is offered where the tree has what it needs to draw it.
     if (FindCongressExtras(m_session).usMap)
-        answer(&map, &frmIdeological::usMapRequested, [this] { showUSMap(m_session.crossTabRequested); });
+        answer(&map, &frmIdeological::usMapRequested, [this, &map] { showUSMap(m_session.crossTabRequested, &map); });
     answer(&map, &frmIdeological::fitRequested, [this](bool isHouse, int congress) { showFit(isHouse, congress); });
 }
 
@@ -206,7 +206,7 @@ frmUSMap *WindowDirector::usMapWindow() const
     return m_usMap;
 }
 
-frmUSMap *WindowDirector::showUSMap(bool crossTab)
+frmUSMap *WindowDirector::showUSMap(bool crossTab, const QWidget *opener)
 {
     if (m_usMap) {
         // A new start replaces the map.
@@ -218,6 +218,7 @@ frmUSMap *WindowDirector::showUSMap(bool crossTab)
     m_session.crossTabRequested = crossTab;
     auto *map = new frmUSMap(m_session, m_services, &m_main);
     m_usMap = map;
+    PlaceBeside(map, opener);
     connect(map, &frmUSMap::endProgram, &m_main, &frmVoteStartup::endProgram);
     connect(map, &frmUSMap::displayClosed, this, [this] {
         if (m_viewCalls)

@@ -93,7 +93,8 @@ public:
     // The US map of the queue entry at session.queue.currentQueuePos(), as a cross-tabulation when
     // `crossTab`. An open one is closed first. When the list asks for both views the ideological map
     // opens beside it. Null when the map could not be shown (the error has been reported).
-    frmUSMap *showUSMap(bool crossTab);
+    // Opens the US map beside `opener`, the window whose command asked for it.
+    frmUSMap *showUSMap(bool crossTab, const QWidget *opener = nullptr);
     frmUSMap *usMapWindow() const;
 
     // The side windows of the ideological map, each filled from the map's last drawing pass.

@@ -6,9 +6,12 @@
 #include "gui/app/PaletteColour.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace rollscan {
 
@@ -57,27 +60,47 @@ void UsMapPainter::setLayer(const ShapeLayer *layer)
 {
     m_layer = layer;
     m_labelPoints.clear();
+    m_labelOrder.clear();
+    m_labels = {};
+    m_paths = {};
     if (!layer)
         return;
-    for (const MapFeature &f : layer->features())
+    QList<double> areas;
+    for (const MapFeature &f : layer->features()) {
         m_labelPoints.append(labelPointOf(f));
+        areas.append(f.mainBounds.width() * f.mainBounds.height());
+        m_labelOrder.append(int(m_labelOrder.size()));
+    }
+    std::stable_sort(m_labelOrder.begin(), m_labelOrder.end(), [&](int a, int b) { return areas.at(a) > areas.at(b); });
 }
 
-QPainterPath UsMapPainter::controlPath(int feature, const MapTransform &t) const
+const QPainterPath &UsMapPainter::scaledPath(int feature, const MapTransform &t) const
 {
-    // Outlines are built in control pixels, dropping vertices that fall within a pixel of the last
-    // one kept: at full map most of a district's vertices share a pixel, and drawing them is what
-    // would make a redraw slow.
-    QPainterPath path;
+    const auto same = [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::abs(b); };
+    if (!same(m_paths.scaleX, t.scaleX()) || !same(m_paths.scaleY, t.scale()) ||
+        m_paths.paths.size() != m_layer->count()) {
+        m_paths.scaleX = t.scaleX();
+        m_paths.scaleY = t.scale();
+        m_paths.paths = QList<QPainterPath>(m_layer->count());
+        m_paths.built = QList<bool>(m_layer->count(), false);
+    }
+    QPainterPath &path = m_paths.paths[feature];
+    if (m_paths.built.at(feature))
+        return path;
+    m_paths.built[feature] = true;
+    // Vertices that fall within a pixel of the last one kept are dropped: at full map most of a
+    // district's vertices share a pixel, and drawing them is what would make a redraw slow.
+    const double sx = m_paths.scaleX;
+    const double sy = -m_paths.scaleY;
     path.setFillRule(Qt::OddEvenFill);
     for (const QList<QPointF> &ring : m_layer->feature(feature).parts) {
         if (ring.size() < 3)
             continue;
-        QPointF last = t.toControl(ring.first().x(), ring.first().y());
+        QPointF last(ring.first().x() * sx, ring.first().y() * sy);
         path.moveTo(last);
         const qsizetype n = ring.size();
         for (qsizetype i = 1; i < n; ++i) {
-            const QPointF p = t.toControl(ring.at(i).x(), ring.at(i).y());
+            const QPointF p(ring.at(i).x() * sx, ring.at(i).y() * sy);
             if (i + 1 < n && std::abs(p.x() - last.x()) < kVertexSpacing && std::abs(p.y() - last.y()) < kVertexSpacing)
                 continue;
             path.lineTo(p);
@@ -104,6 +127,8 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
     outline.setCosmetic(true);
     outline.setWidthF(0.0);
     const QColor defaultFill = defaultColour();
+    painter.save();
+    painter.translate(t.offsetX(), t.offsetY());
     for (int i = 0; i < m_layer->count(); ++i) {
         const MapExtent &b = m_layer->feature(i).bounds;
         if (b.maxX < visible.minX || b.minX > visible.maxX || b.maxY < visible.minY || b.minY > visible.maxY)
@@ -117,7 +142,7 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
                            fill->style == FillStyle::DiagonalCross ? Qt::DiagCrossPattern : Qt::SolidPattern);
         painter.setPen(outline);
         painter.setBrush(brush);
-        painter.drawPath(controlPath(i, t));
+        painter.drawPath(scaledPath(i, t));
     }
 
     if (picture.highlight >= 0 && picture.highlight < m_layer->count()) {
@@ -125,28 +150,82 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
         pen.setWidthF(3.0);
         painter.setPen(pen);
         painter.setBrush(QBrush(Qt::white, Qt::BDiagPattern));
-        painter.drawPath(controlPath(picture.highlight, t));
-    }
-
-    if (!picture.labelField.isEmpty() && picture.labelHeight > 0.0) {
-        QFont font;
-        font.setStyleHint(QFont::SansSerif);
-        font.setBold(false);
-        font.setPixelSize(std::max(1, int(std::lround(picture.labelHeight * t.scale()))));
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        const QFontMetricsF metrics(font);
-        for (int i = 0; i < m_labelPoints.size(); ++i) {
-            const QPointF &p = m_labelPoints.at(i);
-            if (!visible.contains(p.x(), p.y()))
-                continue;
-            const QString text = m_layer->value(i, picture.labelField);
-            const QPointF c = t.toControl(p.x(), p.y());
-            const double w = metrics.horizontalAdvance(text);
-            painter.drawText(QPointF(c.x() - w / 2.0, c.y() + metrics.ascent() / 2.0), text);
-        }
+        painter.drawPath(scaledPath(picture.highlight, t));
     }
     painter.restore();
+
+    if (!picture.labelField.isEmpty() && picture.labelHeight > 0.0)
+        paintLabels(painter, target, t, picture);
+    painter.restore();
+}
+
+void UsMapPainter::paintLabels(QPainter &painter, const QRectF &target, const MapTransform &t,
+                               const UsMapPicture &picture) const
+{
+    const int pixelSize = std::max(1, int(std::lround(picture.labelHeight * t.scale())));
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (m_labels.field != picture.labelField || m_labels.pixelSize != pixelSize || m_labels.pixelRatio != ratio ||
+        m_labels.texts.size() != m_labelPoints.size()) {
+        LabelLayout layout;
+        layout.field = picture.labelField;
+        layout.pixelSize = pixelSize;
+        layout.pixelRatio = ratio;
+        layout.font.setStyleHint(QFont::SansSerif);
+        layout.font.setPixelSize(pixelSize);
+        const QFontMetricsF metrics(layout.font);
+        layout.ascent = metrics.ascent();
+        layout.height = metrics.height();
+        layout.texts = m_layer->values(picture.labelField);
+        layout.widths.reserve(layout.texts.size());
+        for (const QString &text : std::as_const(layout.texts))
+            layout.widths.append(metrics.horizontalAdvance(text));
+        layout.images.resize(layout.texts.size());
+        m_labels = std::move(layout);
+    }
+
+    // A label that would overlap one already placed is left out: at full map the districts' labels
+    // would otherwise pile into an unreadable mass. Larger features place theirs first.
+    const MapExtent visible = t.visibleExtent();
+    const bool raster = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    QList<QRectF> placed;
+    painter.setFont(m_labels.font);
+    painter.setPen(Qt::black);
+    for (const int i : m_labelOrder) {
+        const QPointF &p = m_labelPoints.at(i);
+        if (m_labels.texts.at(i).isEmpty() || !visible.contains(p.x(), p.y()))
+            continue;
+        const QPointF c = t.toControl(p.x(), p.y());
+        // Centred on the point, the middle of the ascent on its line.
+        const QRectF box(c.x() - m_labels.widths.at(i) / 2.0, c.y() - m_labels.ascent / 2.0, m_labels.widths.at(i),
+                         m_labels.height);
+        // A label cut by the edge of the picture is left out as well.
+        if (!target.contains(box) ||
+            std::any_of(placed.cbegin(), placed.cend(), [&](const QRectF &r) { return r.intersects(box); }))
+            continue;
+        placed.append(box);
+        if (raster)
+            painter.drawImage(box.topLeft(), labelImage(i));
+        else
+            painter.drawText(QPointF(box.left(), box.top() + m_labels.ascent), m_labels.texts.at(i));
+    }
+}
+
+const QImage &UsMapPainter::labelImage(int feature) const
+{
+    QImage &image = m_labels.images[feature];
+    if (image.isNull()) {
+        const qreal ratio = m_labels.pixelRatio;
+        image = QImage(int(std::ceil(m_labels.widths.at(feature) * ratio)) + 1, int(std::ceil(m_labels.height * ratio)),
+                       QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(m_labels.font);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(0.0, m_labels.ascent), m_labels.texts.at(feature));
+    }
+    return image;
 }
 
 } // namespace rollscan

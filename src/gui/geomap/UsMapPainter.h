@@ -3,6 +3,8 @@
 #include "core/geomap/MapExtent.h"
 #include "core/geomap/UsMapColouring.h"
 
+#include <QFont>
+#include <QImage>
 #include <QList>
 #include <QPainterPath>
 #include <QRectF>
@@ -36,11 +38,38 @@ public:
     static QColor backgroundColour();
 
 private:
-    // The feature's rings in control pixels, even-odd so that holes stay open.
-    QPainterPath controlPath(int feature, const MapTransform &t) const;
+    // The feature's rings in pixels at the transform's scale, before its offset: even-odd so that
+    // holes stay open. Kept while the scale stays, so a pan or repaint only translates them.
+    const QPainterPath &scaledPath(int feature, const MapTransform &t) const;
+    void paintLabels(QPainter &painter, const QRectF &target, const MapTransform &t, const UsMapPicture &picture) const;
+
+    // Labels measured once for a field, pixel size and device pixel ratio, and on a raster device
+    // rendered once into small images: a pan or repaint at the same zoom then only copies pixels,
+    // where drawing text would shape it again and draw large glyphs as outlines.
+    struct LabelLayout {
+        QString field;
+        int pixelSize = 0;
+        qreal pixelRatio = 1.0;
+        QFont font;
+        double ascent = 0.0;
+        double height = 0.0;
+        QStringList texts; // one per feature
+        QList<double> widths;
+        QList<QImage> images; // rendered on first use
+    };
+    const QImage &labelImage(int feature) const;
 
     const ShapeLayer *m_layer = nullptr;
     QList<QPointF> m_labelPoints;
+    // Features in the order their labels claim room: the largest first.
+    QList<int> m_labelOrder;
+    mutable LabelLayout m_labels;
+    struct PathCache {
+        double scaleX = 0.0, scaleY = 0.0;
+        QList<QPainterPath> paths;
+        QList<bool> built;
+    };
+    mutable PathCache m_paths;
 };
 
 } // namespace rollscan

@@ -17,6 +17,7 @@
 #include "gui/ideology/frmFind.h"
 #include "gui/ideology/frmInquire.h"
 #include "gui/ideology/frmJump.h"
+#include "gui/services/ScreenFit.h"
 #include "gui/services/Services.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
@@ -81,6 +82,7 @@ frmUSMap::frmUSMap(Session &session, Services &services, QWidget *parent)
         size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
     resize(size);
     CentreOnScreen(this);
+    FitToScreen(this);
 }
 
 frmUSMap::~frmUSMap()

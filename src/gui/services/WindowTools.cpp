@@ -82,6 +82,11 @@ void ScrollWhenTooLarge(QWidget *window)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(area);
 }
+// The frame is not known before the window is shown; a typical title bar and border are allowed for.
+QSize frameAllowance(const QWidget *window)
+{
+    return window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(16, 40);
+}
 } // namespace
 
 void FitToScreen(QWidget *window)
@@ -90,8 +95,7 @@ void FitToScreen(QWidget *window)
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    // The frame is not known before the window is shown; a typical title bar and border are allowed for.
-    const QSize frame = window->isVisible() ? window->frameGeometry().size() - window->size() : QSize(16, 40);
+    const QSize frame = frameAllowance(window);
     const QSize room = available.size() - frame;
     if (window->minimumWidth() > room.width() || window->minimumHeight() > room.height())
         window->setMinimumSize(window->minimumSize().boundedTo(room));
@@ -115,7 +119,9 @@ void PlaceBeside(QWidget *window, const QWidget *opener)
         return;
     const QRect available = screen->availableGeometry();
     const QRect near = opener->frameGeometry();
-    const QSize size = window->frameGeometry().size();
+    // Before the window is shown its frame is not known yet: allowed for as FitToScreen does, so that
+    // the frame added on showing does not push it over the screen's edge.
+    const QSize size = window->size() + frameAllowance(window);
     int left;
     if (near.right() + 1 + size.width() <= available.right() + 1)
         left = near.right() + 1;

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace rollscan;
 using namespace rollscan::test;
@@ -78,6 +79,14 @@ void TestUsMapStart::startOpensTheUsMap()
     QCOMPARE(map->cmbInfo->currentText(), QStringLiteral("S #107 RC #1  3/1/01  (1/2)"));
     QVERIFY(map->tbNext->isEnabled());
     QVERIFY(!map->tbPrevious->isEnabled());
+    // Within the screen, beside the list that opened it or, with no room there, at the screen's right
+    // edge.
+    const QRect available = map->screen()->availableGeometry();
+    const QRect outer = map->frameGeometry();
+    const QRect list = p.list->frameGeometry();
+    QVERIFY(available.contains(outer));
+    // The frame allowed for before showing is wider than the offscreen platform's.
+    QVERIFY(outer.left() > list.right() || outer.right() < list.left() || outer.right() > available.right() - 16);
     SaveScreenshot(map, QStringLiteral("usmap_started"));
 
     // Information opens from the US map as from the ideological map.
