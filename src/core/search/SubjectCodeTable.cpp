@@ -52,6 +52,15 @@ SubjectCodeTable SubjectCodeTable::Read(const QString &path)
     return Parse(ReadWholeFile(path), path);
 }
 
+std::optional<SubjectCodeTable> SubjectCodeTable::ReadIfReadable(const QString &path)
+{
+    try {
+        return Read(path);
+    } catch (const FileError &) {
+        return std::nullopt;
+    }
+}
+
 SubjectCodeTable SubjectCodeTable::Parse(const QByteArray &content, const QString &path)
 {
     SubjectCodeTable table;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace rollscan {
 
@@ -39,6 +40,9 @@ public:
     // after kMaxRows subjects (truncated() tells). Throws FileError 53 when missing, 62 when the file
     // holds no subject, 321 naming the line when columns 1-3 are not a number.
     static SubjectCodeTable Read(const QString &path);
+    // The table, or nothing when the file is missing or unreadable: for pictures that can show the
+    // codes as numbers instead.
+    static std::optional<SubjectCodeTable> ReadIfReadable(const QString &path);
     // The same over the bytes of a file (`path` names them in errors).
     static SubjectCodeTable Parse(const QByteArray &content, const QString &path);
 

@@ -2,13 +2,13 @@
 
 #include "core/ideology/IdeologyTexts.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 
 #include <QPrinter>
 
 namespace rollscan {
 
 namespace {
-const QString kPrintingText = QStringLiteral("Printing, please wait...");
 constexpr int kTabStop = 8;
 
 QString expandTabs(const QString &line)
@@ -54,9 +54,9 @@ void PrintAnalysisReport(Services &services, QWidget *parent, const QStringList 
     QPrinter printer(QPrinter::HighResolution);
     if (!services.choosePrinter(parent, printer))
         return;
-    services.showWait(kPrintingText);
+    WaitGuard wait(services, kPrintingText);
     const bool printed = ReportPrinter::print(printer, PrintedAnalysisLines(lines, chamberLines));
-    HideWait(services);
+    wait.hide();
     if (!printed)
         ReportError(services, parent,
                     IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrinting));

@@ -8,6 +8,7 @@
 #include "gui/ideology/IdeologicalCanvas.h"
 #include "gui/services/ReportPrinter.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -32,13 +33,6 @@ const QStringList kPictureFilters = {QStringLiteral("PNG Files (*.png)"), QStrin
 const QStringList kListFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Comma-Separated Values (*.csv)")};
 constexpr int kPictureSide = 800;
 
-QAction *toolAction(QToolBar *bar, const QString &text, const char *name, const QKeySequence &shortcut)
-{
-    QAction *action = Named(bar->addAction(text), name);
-    action->setShortcut(shortcut);
-    return action;
-}
-
 void commit(QSaveFile &file)
 {
     if (!file.commit())
@@ -55,11 +49,11 @@ frmAllLines::frmAllLines(Session &session, Services &services, QWidget *parent)
 
     tbrAllLines = Named(new QToolBar, "tbrAllLines");
     tbrAllLines->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    actSavePicture = toolAction(tbrAllLines, QStringLiteral("Save Picture"), "actSavePicture", QKeySequence::Save);
-    actSaveList = toolAction(tbrAllLines, QStringLiteral("Save List"), "actSaveList", QKeySequence());
-    actPrint = toolAction(tbrAllLines, QStringLiteral("Print"), "actPrint", QKeySequence::Print);
-    actHelp = toolAction(tbrAllLines, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
-    actDone = toolAction(tbrAllLines, QStringLiteral("Done"), "actDone", QKeySequence());
+    actSavePicture = ToolEntry(tbrAllLines, QStringLiteral("Save Picture"), "actSavePicture", QKeySequence::Save);
+    actSaveList = ToolEntry(tbrAllLines, QStringLiteral("Save List"), "actSaveList", QKeySequence());
+    actPrint = ToolEntry(tbrAllLines, QStringLiteral("Print"), "actPrint", QKeySequence::Print);
+    actHelp = ToolEntry(tbrAllLines, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
+    actDone = ToolEntry(tbrAllLines, QStringLiteral("Done"), "actDone", QKeySequence());
 
     picLines = Named(new AllLinesCanvas, "picLines");
     lblTitle = Named(new QLabel, "lblTitle");
@@ -93,24 +87,21 @@ frmAllLines::frmAllLines(Session &session, Services &services, QWidget *parent)
 
 bool frmAllLines::load(int congress)
 {
-    return RunReportingErrors(
-        m_services, this,
-        [&] {
-            ShowWait(m_services);
-            m_view = ComputeAllLines(m_session.dataRoot, m_session.isHouse, congress, QueueOf(m_session),
-                                     m_session.newDataFormat, m_session.Preferences.lowerCaseTokens(),
-                                     WaitProgress(m_services, true));
-            HideWait(m_services);
-            picLines->setView(&m_view);
-            QStringList rows;
-            for (const QueuedCuttingLine &l : m_view.lines)
-                rows.append(AllLinesListRow(l));
-            lstLines->clear();
-            lstLines->addItems(rows);
-            FitListScroll(lstLines);
-            lblTitle->setText(AllLinesTitle(m_view));
-        },
-        true);
+    return RunReportingErrors(m_services, this, [&] {
+        WaitGuard wait(m_services);
+        m_view = ComputeAllLines(m_session.dataRoot, m_session.isHouse, congress, QueueOf(m_session),
+                                 m_session.newDataFormat, m_session.Preferences.lowerCaseTokens(),
+                                 WaitProgress(m_services, true));
+        wait.hide();
+        picLines->setView(&m_view);
+        QStringList rows;
+        for (const QueuedCuttingLine &l : m_view.lines)
+            rows.append(AllLinesListRow(l));
+        lstLines->clear();
+        lstLines->addItems(rows);
+        FitListScroll(lstLines);
+        lblTitle->setText(AllLinesTitle(m_view));
+    });
 }
 
 void frmAllLines::showLine(int line)

@@ -2,6 +2,7 @@
 
 #include "core/app/Session.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -138,16 +139,12 @@ bool frmRating::start()
     run.isHouse = m_session.isHouse;
     run.congresses = m_session.selectedCongresses;
     run.settings = m_settings;
-    const bool done = RunReportingErrors(
-        m_services, this,
-        [&] {
-            const int total = TotalLegislators(m_session.dataRoot, run.isHouse, run.congresses);
-            m_services.showWait(kCalculatingText + EstimatedTimeText(total, int(run.settings.size())));
-            run.result = ComputeRatings(m_session.dataRoot, run.isHouse, run.congresses, run.settings,
-                                        m_session.newDataFormat, WaitProgress(m_services, true));
-            HideWait(m_services);
-        },
-        true);
+    const bool done = RunReportingErrors(m_services, this, [&] {
+        const int total = TotalLegislators(m_session.dataRoot, run.isHouse, run.congresses);
+        const WaitGuard wait(m_services, kCalculatingText + EstimatedTimeText(total, int(run.settings.size())));
+        run.result = ComputeRatings(m_session.dataRoot, run.isHouse, run.congresses, run.settings,
+                                    m_session.newDataFormat, WaitProgress(m_services, true));
+    });
     if (done)
         emit ratingsComputed(run);
     return done;

@@ -2,6 +2,7 @@
 
 #include "core/app/Session.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -65,21 +66,17 @@ frmTrack::frmTrack(Session &session, Services &services, QWidget *parent)
 
 bool frmTrack::load()
 {
-    return RunReportingErrors(
-        m_services, this,
-        [&] {
-            ShowWait(m_services);
-            m_table = BuildTrackTable(m_session.dataRoot, m_session.isHouse, m_session.selectedCongresses,
-                                      m_session.newDataFormat);
-            QStringList rows;
-            rows.reserve(m_table.size());
-            for (const TrackEntry &entry : m_table)
-                rows.append(TrackListRow(entry));
-            lstTrack->clear();
-            lstTrack->addItems(rows);
-            HideWait(m_services);
-        },
-        true);
+    return RunReportingErrors(m_services, this, [&] {
+        const WaitGuard wait(m_services);
+        m_table = BuildTrackTable(m_session.dataRoot, m_session.isHouse, m_session.selectedCongresses,
+                                  m_session.newDataFormat);
+        QStringList rows;
+        rows.reserve(m_table.size());
+        for (const TrackEntry &entry : m_table)
+            rows.append(TrackListRow(entry));
+        lstTrack->clear();
+        lstTrack->addItems(rows);
+    });
 }
 
 bool frmTrack::start()
@@ -93,14 +90,10 @@ bool frmTrack::start()
             run.picked.append(k);
     if (run.picked.isEmpty())
         return true;
-    const bool done = RunReportingErrors(
-        m_services, this,
-        [&] {
-            ShowWait(m_services);
-            run.result = ComputeTracking(m_session.dataRoot, run.isHouse, run.table, run.picked, QueueOf(m_session));
-            HideWait(m_services);
-        },
-        true);
+    const bool done = RunReportingErrors(m_services, this, [&] {
+        const WaitGuard wait(m_services);
+        run.result = ComputeTracking(m_session.dataRoot, run.isHouse, run.table, run.picked, QueueOf(m_session));
+    });
     if (done)
         emit trackingComputed(run);
     return done;

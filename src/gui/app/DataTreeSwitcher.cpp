@@ -5,6 +5,7 @@
 #include "core/data/FileError.h"
 #include "gui/app/frmVoteStartup.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
 
 #include <QAction>
 #include <QDir>
@@ -77,12 +78,8 @@ bool DataTreeSwitcher::openTree(const QString &folder)
     }
     const QString root = QFileInfo(folder).absoluteFilePath();
     // A preferences file that cannot be read keeps the current tree open too.
-    try {
-        Preferences::Read(Session(root).preferencesPath());
-    } catch (const FileError &error) {
-        ReportFileError(m_services, &m_main, error);
+    if (!RunReportingErrors(m_services, &m_main, [&] { Preferences::Read(Session(root).preferencesPath()); }))
         return false;
-    }
     if (m_closeWindows)
         m_closeWindows();
     // A fresh session over the new tree; only what belongs to the screen carries over.

@@ -7,6 +7,7 @@
 #include "core/data/FileIO.h"
 #include "core/data/TokenTable.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 
 #include <QFileInfo>
@@ -21,17 +22,13 @@ bool MaintenanceTools::CheckMatches(Session &session, Services &services, QWidge
     check.setProgress([&progress](int done, int total) { progress(total > 0 ? done * 100 / total : 100, done); });
     QString report;
     services.beep();
-    ShowWait(services);
-    const bool ok = RunReportingErrors(
-        services, parent,
-        [&] {
-            check.run();
-            report = DecodeCp1252(ReadWholeFile(check.reportPath()));
-        },
-        true);
+    const bool ok = RunReportingErrors(services, parent, [&] {
+        const WaitGuard wait(services);
+        check.run();
+        report = DecodeCp1252(ReadWholeFile(check.reportPath()));
+    });
     if (!ok)
         return false;
-    HideWait(services);
     services.beep();
     report.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     services.showText(parent, QFileInfo(check.reportPath()).fileName(), report);

@@ -4,6 +4,7 @@
 #include "core/data/FileError.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
 #include <QCheckBox>
@@ -250,14 +251,15 @@ void frmPreferences::applyChoices()
 void frmPreferences::onSave()
 {
     applyChoices();
-    try {
-        m_session.Preferences.write(m_session.preferencesPath());
-    } catch (const FileError &e) {
-        ReportError(m_services, this,
-                    QStringLiteral("An error (") + QString::number(e.number()) +
-                        QStringLiteral(") has occurred while saving preferences."));
-        return; // the choices already applied stay in force for this run
-    }
+    ErrorReporting how;
+    how.fileErrorText = [](const FileError &e) {
+        return QStringLiteral("An error (") + QString::number(e.number()) +
+               QStringLiteral(") has occurred while saving preferences.");
+    };
+    // When the file cannot be written, the choices already applied stay in force for this run.
+    if (!RunReportingErrors(
+            m_services, this, [&] { m_session.Preferences.write(m_session.preferencesPath()); }, how))
+        return;
     close();
 }
 

@@ -6,6 +6,7 @@
 #include "gui/app/ProgramInfo.h"
 #include "gui/app/frmNewAbout.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
 #include <QAction>
@@ -33,23 +34,6 @@ constexpr int kSmallScreenWidth = 800;
 constexpr QSize kWindowSize(640, 460);
 constexpr QSize kFlagSize(190, 100);
 
-QFont SerifFont(int pointSize)
-{
-    QFont font(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                           QStringLiteral("DejaVu Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(pointSize);
-    return font;
-}
-
-QFont SansFont(int pointSize)
-{
-    QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
-    return font;
-}
-
 // A raised grey panel with dark blue text, the look of the window's captions.
 void MakePanel(QFrame *panel)
 {
@@ -67,15 +51,6 @@ QAction *Separator(QMenu *menu, const char *name)
     QAction *separator = menu->addSeparator();
     separator->setObjectName(QString::fromLatin1(name));
     return separator;
-}
-
-QAction *Entry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    return action;
 }
 
 // A five-pointed star centred on `centre`.
@@ -114,7 +89,7 @@ void frmVoteStartup::buildPanels()
     pnlVoteTitle = new QLabel(kProgramTitle, central);
     pnlVoteTitle->setObjectName(QStringLiteral("pnlVoteTitle"));
     MakePanel(pnlVoteTitle);
-    QFont titleFont = SerifFont(26);
+    QFont titleFont = ScreenFont({"Times New Roman", "Liberation Serif", "DejaVu Serif"}, 26, QFont::Serif);
     titleFont.setBold(true);
     titleFont.setItalic(true);
     pnlVoteTitle->setFont(titleFont);
@@ -124,7 +99,7 @@ void frmVoteStartup::buildPanels()
     SSPanel1 = new QLabel(QStringLiteral("Roll Call Displays of the U.S. Congress, 1789-2000"), central);
     SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
     MakePanel(SSPanel1);
-    QFont subtitleFont = SansFont(13);
+    QFont subtitleFont = ScreenFont({"Arial", "Liberation Sans", "DejaVu Sans"}, 13);
     subtitleFont.setBold(true);
     SSPanel1->setFont(subtitleFont);
     SSPanel1->setAlignment(Qt::AlignCenter);
@@ -152,7 +127,7 @@ void frmVoteStartup::buildPanels()
     for (int i = 0; i < 4; ++i) {
         QLabel *label = new QLabel(credits.at(i), SSPanel3);
         label->setObjectName(QStringLiteral("lblCredit%1").arg(i + 1));
-        label->setFont(SansFont(i == 0 ? 12 : 9));
+        label->setFont(ScreenFont({"Arial", "Liberation Sans", "DejaVu Sans"}, i == 0 ? 12 : 9));
         if (i == 0) {
             QFont f = label->font();
             f.setBold(true);
@@ -184,41 +159,41 @@ void frmVoteStartup::buildMenus()
 {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSearch = Entry(mnuFile, "mnuSearch", QStringLiteral("Begin &Search"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSearch = MenuEntry(mnuFile, "mnuSearch", QStringLiteral("Begin &Search"), QKeySequence(Qt::CTRL | Qt::Key_S));
     s1 = Separator(mnuFile, "s1");
     mnuEditPrefs =
-        Entry(mnuFile, "mnuEditPrefs", QStringLiteral("&Edit Preferences..."), QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuEditBookmarks =
-        Entry(mnuFile, "mnuEditBookmarks", QStringLiteral("Edit &Bookmarks..."), QKeySequence(Qt::CTRL | Qt::Key_B));
+        MenuEntry(mnuFile, "mnuEditPrefs", QStringLiteral("&Edit Preferences..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuEditBookmarks = MenuEntry(mnuFile, "mnuEditBookmarks", QStringLiteral("Edit &Bookmarks..."),
+                                 QKeySequence(Qt::CTRL | Qt::Key_B));
     mnuFileSep = Separator(mnuFile, "mnuFileSep");
-    mnuUpdate = Entry(mnuFile, "mnuUpdate", QStringLiteral("&Update Rollscan"));
+    mnuUpdate = MenuEntry(mnuFile, "mnuUpdate", QStringLiteral("&Update Rollscan"));
     s4 = Separator(mnuFile, "s4");
-    mnuNewData = Entry(mnuFile, "mnuNewData", QStringLiteral("Use new Rollscan data"));
+    mnuNewData = MenuEntry(mnuFile, "mnuNewData", QStringLiteral("Use new Rollscan data"));
     mnuNewData->setCheckable(true);
     mnuNewData->setChecked(true);
     s5 = Separator(mnuFile, "s5");
-    mnuExit = Entry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = MenuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuVoteHelp = Entry(mnuHelp, "mnuVoteHelp", QStringLiteral("&Help"));
+    mnuVoteHelp = MenuEntry(mnuHelp, "mnuVoteHelp", QStringLiteral("&Help"));
     s2 = Separator(mnuHelp, "s2");
-    mnuRollscanWeb = Entry(mnuHelp, "mnuRollscanWeb", QStringLiteral("&Marrowick Rollscan Web Site"));
-    mnuKestrelbyWeb = Entry(mnuHelp, "mnuKestrelbyWeb", QStringLiteral("&Kestrelby Rollscan Web Site"));
-    mnuEmailRollscanList = Entry(mnuHelp, "mnuEmailRollscanList", QStringLiteral("&Email Rollscan Mailing List"));
+    mnuRollscanWeb = MenuEntry(mnuHelp, "mnuRollscanWeb", QStringLiteral("&Marrowick Rollscan Web Site"));
+    mnuKestrelbyWeb = MenuEntry(mnuHelp, "mnuKestrelbyWeb", QStringLiteral("&Kestrelby Rollscan Web Site"));
+    mnuEmailRollscanList = MenuEntry(mnuHelp, "mnuEmailRollscanList", QStringLiteral("&Email Rollscan Mailing List"));
     mnuEmailRollscanList->setEnabled(false);
     s3 = Separator(mnuHelp, "s3");
-    mnuAbout = Entry(mnuHelp, "mnuAbout", QStringLiteral("&About..."));
+    mnuAbout = MenuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About..."));
 
     mnuDevelopment = menuBar()->addMenu(QStringLiteral("&Development"));
     mnuDevelopment->setObjectName(QStringLiteral("mnuDevelopment"));
-    mnuListTokens = Entry(mnuDevelopment, "mnuListTokens", QStringLiteral("List Tokens"));
-    mnuMatches = Entry(mnuDevelopment, "mnuMatches", QStringLiteral("Check Vote Matches"));
-    mnuSenMatches = Entry(mnuDevelopment, "mnuSenMatches", QStringLiteral("Check Senate Matches"));
+    mnuListTokens = MenuEntry(mnuDevelopment, "mnuListTokens", QStringLiteral("List Tokens"));
+    mnuMatches = MenuEntry(mnuDevelopment, "mnuMatches", QStringLiteral("Check Vote Matches"));
+    mnuSenMatches = MenuEntry(mnuDevelopment, "mnuSenMatches", QStringLiteral("Check Senate Matches"));
     // These three are placeholders of the data preparers and do nothing.
-    mnuPartyTest = Entry(mnuDevelopment, "mnuPartyTest", QStringLiteral("Party Test"));
-    mnuTokenTest = Entry(mnuDevelopment, "mnuTokenTest", QStringLiteral("Token Test"));
-    mnuCode = Entry(mnuDevelopment, "mnuCode", QStringLiteral("Code Test"));
+    mnuPartyTest = MenuEntry(mnuDevelopment, "mnuPartyTest", QStringLiteral("Party Test"));
+    mnuTokenTest = MenuEntry(mnuDevelopment, "mnuTokenTest", QStringLiteral("Token Test"));
+    mnuCode = MenuEntry(mnuDevelopment, "mnuCode", QStringLiteral("Code Test"));
 
     connect(mnuSearch, &QAction::triggered, this, &frmVoteStartup::searchRequested);
     connect(mnuEditPrefs, &QAction::triggered, this, &frmVoteStartup::preferencesRequested);
@@ -324,12 +299,8 @@ bool frmVoteStartup::loadTree()
                         QDir::toNativeSeparators(QDir(m_session.dataRoot).absolutePath()));
         return false;
     }
-    try {
-        m_session.Preferences = Preferences::Read(preferences);
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(m_services, this, [&] { m_session.Preferences = Preferences::Read(preferences); }))
         return false;
-    }
 
     // Folder names are taken as they stand now, whatever their letter case.
     m_session.setDataRoot(m_session.dataRoot);

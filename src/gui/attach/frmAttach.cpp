@@ -7,6 +7,7 @@
 #include "core/attach/WaveInfo.h"
 #include "core/data/FileError.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
 #include <QAudioDevice>
@@ -177,29 +178,34 @@ bool frmAttach::showAttachment(AttachmentKind kind, int congress, int rollCall)
     const QString congressNote =
         AttachmentName(m_session.dataRoot, isHouse, congress, kCongressAttachment, AttachmentKind::Text);
 
-    try {
-        switch (kind) {
-        case AttachmentKind::Sound:
-            fraAudio->setTitle(AttachmentCaption(kAudioCaption, isHouse, congress, rollCall));
-            showSound();
-            break;
-        case AttachmentKind::Picture:
-            fraPicture->setTitle(AttachmentCaption(kPictureCaption, isHouse, congress, rollCall));
-            showPicture();
-            break;
-        case AttachmentKind::Text:
-            fraText->setTitle(AttachmentCaption(kTextCaption, isHouse, congress, rollCall));
-            // The caption decides where the note goes back to, as it always has.
-            if (IsCongressCaption(fraText->title()))
-                m_noteTarget = congressNote;
-            showText();
-            break;
-        }
-    } catch (const FileError &error) {
-        ReportError(m_services, this,
-                    whileViewing(error.number()) + QStringLiteral("\n\n") + QDir::toNativeSeparators(error.path()));
+    ErrorReporting how;
+    how.fileErrorText = [](const FileError &error) {
+        return whileViewing(error.number()) + QStringLiteral("\n\n") + QDir::toNativeSeparators(error.path());
+    };
+    const bool shown = RunReportingErrors(
+        m_services, this,
+        [&] {
+            switch (kind) {
+            case AttachmentKind::Sound:
+                fraAudio->setTitle(AttachmentCaption(kAudioCaption, isHouse, congress, rollCall));
+                showSound();
+                break;
+            case AttachmentKind::Picture:
+                fraPicture->setTitle(AttachmentCaption(kPictureCaption, isHouse, congress, rollCall));
+                showPicture();
+                break;
+            case AttachmentKind::Text:
+                fraText->setTitle(AttachmentCaption(kTextCaption, isHouse, congress, rollCall));
+                // The caption decides where the note goes back to, as it always has.
+                if (IsCongressCaption(fraText->title()))
+                    m_noteTarget = congressNote;
+                showText();
+                break;
+            }
+        },
+        how);
+    if (!shown)
         return false;
-    }
     CentreOnScreen(this);
     show();
     raise();
@@ -328,13 +334,9 @@ void frmAttach::onSave()
     AttachmentNote note;
     note.crlf = m_noteCrlf;
     note.utf8 = m_noteUtf8;
-    try {
-        note.save(m_noteTarget, text);
-    } catch (const FileError &error) {
-        // The note stays in the window so that nothing typed is lost.
-        ReportFileError(m_services, this, error);
+    // A note that cannot be saved stays in the window so that nothing typed is lost.
+    if (!RunReportingErrors(m_services, this, [&] { note.save(m_noteTarget, text); }))
         return;
-    }
     txtAttachSB->setPlainText(text);
     emit noteSaved();
     close();

@@ -19,6 +19,7 @@
 #include "gui/ideology/frmJump.h"
 #include "gui/services/ScreenFit.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -363,22 +364,17 @@ bool frmUSMap::SetUpGISMap()
 bool frmUSMap::loadAt(int position)
 {
     m_session.queue.setCurrentQueuePos(position);
-    bool ok = false;
-    m_services.showWait(kLoadingText);
-    ok = RunReportingErrors(
-        m_services, this,
-        [&] {
-            const DrawingRequest request = DrawingRequestAt(m_session, position);
-            m_session.loadCongressCounts(request.congress);
-            // A House queue may span redistricting: each congress is drawn on its own district file.
-            const QString path = UsMapLayerPath(m_session.dataRoot, request.isHouse, request.congress);
-            if (path != m_layer->fileName() && !openLayer(path))
-                throw FileError(FileErrorNumber::BadFormat, path, UsMapText::kMapNotValid);
-            m_pass = RunUsMapPass(request, m_stateList, WaitProgress(m_services, false));
-            m_colouring = ColourUsMap(m_pass, m_layer->values(keyField()), m_session.Preferences, m_filter);
-        },
-        true);
-    HideWait(m_services);
+    const bool ok = RunReportingErrors(m_services, this, [&] {
+        const WaitGuard wait(m_services, kLoadingText);
+        const DrawingRequest request = DrawingRequestAt(m_session, position);
+        m_session.loadCongressCounts(request.congress);
+        // A House queue may span redistricting: each congress is drawn on its own district file.
+        const QString path = UsMapLayerPath(m_session.dataRoot, request.isHouse, request.congress);
+        if (path != m_layer->fileName() && !openLayer(path))
+            throw FileError(FileErrorNumber::BadFormat, path, UsMapText::kMapNotValid);
+        m_pass = RunUsMapPass(request, m_stateList, WaitProgress(m_services, false));
+        m_colouring = ColourUsMap(m_pass, m_layer->values(keyField()), m_session.Preferences, m_filter);
+    });
     if (!ok)
         return false;
     m_loaded = true;
@@ -786,15 +782,11 @@ void frmUSMap::requestSidePass(bool statistics)
     if (!m_loaded)
         return;
     DrawingPass pass;
-    m_services.showWait(kLoadingText);
-    const bool ok = RunReportingErrors(
-        m_services, this,
-        [&] {
-            pass = RunDrawingPass(DrawingRequestAt(m_session, m_session.queue.currentQueuePos()),
-                                  WaitProgress(m_services, false));
-        },
-        true);
-    HideWait(m_services);
+    const bool ok = RunReportingErrors(m_services, this, [&] {
+        const WaitGuard wait(m_services, kLoadingText);
+        pass = RunDrawingPass(DrawingRequestAt(m_session, m_session.queue.currentQueuePos()),
+                              WaitProgress(m_services, false));
+    });
     if (!ok)
         return;
     if (statistics)
@@ -819,22 +811,17 @@ void frmUSMap::saveAs()
         // A metafile is written as SVG, the portable vector picture.
         target = QFileInfo(fileName).path() + QLatin1Char('/') + QFileInfo(fileName).completeBaseName() +
                  QStringLiteral(".svg");
-    if (!picture)
-        m_services.showWait(kSavingText);
-    const bool ok = RunReportingErrors(
-        m_services, this,
-        [&] {
-            if (picture) {
-                UsMapPicture shown = mapUS->picture();
-                shown.view = mapUS->visibleExtent();
-                shown.highlight = -1;
-                WriteUsMapPicture(mapUS->painter(), shown, mapUS->size(), target);
-            } else {
-                SaveRollCallText(m_session, target, WaitProgress(m_services, false));
-            }
-        },
-        true);
-    HideWait(m_services);
+    const bool ok = RunReportingErrors(m_services, this, [&] {
+        if (picture) {
+            UsMapPicture shown = mapUS->picture();
+            shown.view = mapUS->visibleExtent();
+            shown.highlight = -1;
+            WriteUsMapPicture(mapUS->painter(), shown, mapUS->size(), target);
+        } else {
+            const WaitGuard wait(m_services, kSavingText);
+            SaveRollCallText(m_session, target, WaitProgress(m_services, false));
+        }
+    });
     if (ok)
         ReportSaved(m_services, this, target);
 }

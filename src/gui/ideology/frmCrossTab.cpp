@@ -4,6 +4,7 @@
 #include "core/data/FileError.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
 #include <QGridLayout>
@@ -110,10 +111,8 @@ frmCrossTab::frmCrossTab(Session &session, Services &services, QWidget *parent)
 bool frmCrossTab::fill(const DrawingPass &pass)
 {
     PartyTable table;
-    try {
-        table = PartyTable::Read(m_session.mainFileName(QStringLiteral("party.dat")));
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
+    if (!RunReportingErrors(m_services, this,
+                            [&] { table = PartyTable::Read(m_session.mainFileName(QStringLiteral("party.dat"))); })) {
         fill(pass, {});
         return false;
     }

@@ -7,6 +7,7 @@
 #include "core/report/FitReport.h"
 #include "gui/services/ReportPrinter.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -46,13 +47,14 @@ public:
     }
 };
 
-QAction *toolAction(QToolBar *bar, const QString &text, const QString &tip, const char *name,
-                    const QKeySequence &shortcut)
+// A file the fit report cannot be written to is reported as the window's own error.
+ErrorReporting savingFit()
 {
-    QAction *action = Named(bar->addAction(text), name);
-    action->setToolTip(tip);
-    action->setShortcut(shortcut);
-    return action;
+    ErrorReporting how;
+    how.fileErrorText = [](const FileError &error) {
+        return IdeologyText::ErrorWhile(error.number(), kWhileSavingFit);
+    };
+    return how;
 }
 } // namespace
 
@@ -67,14 +69,15 @@ frmFit::frmFit(Session &session, Services &services, QWidget *parent)
 
     tbrFit = Named(new QToolBar, "tbrFit");
     tbrFit->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    actSaveText = toolAction(tbrFit, QStringLiteral("Save Text"), QStringLiteral("Save the fit as a text report"),
-                             "actSaveText", QKeySequence::Save);
-    actSaveSheet = toolAction(tbrFit, QStringLiteral("Save CSV"), QStringLiteral("Save the fit as a spreadsheet"),
-                              "actSaveSheet", QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    actSaveText = ToolEntry(tbrFit, QStringLiteral("Save Text"), "actSaveText", QKeySequence::Save,
+                            QStringLiteral("Save the fit as a text report"));
+    actSaveSheet =
+        ToolEntry(tbrFit, QStringLiteral("Save CSV"), "actSaveSheet", QKeySequence(QStringLiteral("Ctrl+Shift+S")),
+                  QStringLiteral("Save the fit as a spreadsheet"));
     actPrint =
-        toolAction(tbrFit, QStringLiteral("Print"), QStringLiteral("Print the fit"), "actPrint", QKeySequence::Print);
-    actHelp = toolAction(tbrFit, QStringLiteral("Help"), QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
-    actDone = toolAction(tbrFit, QStringLiteral("Done"), QStringLiteral("Done"), "actDone", QKeySequence());
+        ToolEntry(tbrFit, QStringLiteral("Print"), "actPrint", QKeySequence::Print, QStringLiteral("Print the fit"));
+    actHelp = ToolEntry(tbrFit, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents, QStringLiteral("Help"));
+    actDone = ToolEntry(tbrFit, QStringLiteral("Done"), "actDone", QKeySequence(), QStringLiteral("Done"));
 
     lblHeading = Named(new QLabel, "lblHeading");
     lblFigures = Named(new QLabel, "lblFigures");
@@ -123,17 +126,13 @@ frmFit::frmFit(Session &session, Services &services, QWidget *parent)
 
 bool frmFit::load(bool isHouse, int congress)
 {
-    m_services.showWait(kCalculatingText);
     CongressFit fit;
-    if (!RunReportingErrors(
-            m_services, this,
-            [&] {
-                fit = ComputeCongressFit(m_session.dataRoot, isHouse, congress, m_session.newDataFormat,
-                                         WaitProgress(m_services, false));
-            },
-            true))
+    if (!RunReportingErrors(m_services, this, [&] {
+            const WaitGuard wait(m_services);
+            fit = ComputeCongressFit(m_session.dataRoot, isHouse, congress, m_session.newDataFormat,
+                                     WaitProgress(m_services, false));
+        }))
         return false;
-    HideWait(m_services);
     m_fit = std::move(fit);
     fill();
     return true;
@@ -195,12 +194,9 @@ void frmFit::saveText()
                                                  IdeologyText::kTextReportFilters, QStringLiteral("TXT"));
     if (file.isEmpty())
         return;
-    try {
-        WriteReportFile(file, FitReportLines(m_fit));
-    } catch (const FileError &error) {
-        ReportError(m_services, this, IdeologyText::ErrorWhile(error.number(), kWhileSavingFit));
+    if (!RunReportingErrors(
+            m_services, this, [&] { WriteReportFile(file, FitReportLines(m_fit)); }, savingFit()))
         return;
-    }
     ReportSaved(m_services, this, file);
 }
 
@@ -210,12 +206,9 @@ void frmFit::saveSpreadsheet()
                                                  QStringLiteral("CSV"));
     if (file.isEmpty())
         return;
-    try {
-        WriteReportFile(file, FitSpreadsheetLines(m_fit));
-    } catch (const FileError &error) {
-        ReportError(m_services, this, IdeologyText::ErrorWhile(error.number(), kWhileSavingFit));
+    if (!RunReportingErrors(
+            m_services, this, [&] { WriteReportFile(file, FitSpreadsheetLines(m_fit)); }, savingFit()))
         return;
-    }
     ReportSaved(m_services, this, file);
 }
 

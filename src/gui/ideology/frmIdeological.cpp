@@ -20,6 +20,7 @@
 #include "gui/ideology/frmJump.h"
 #include "gui/services/ScreenFit.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -50,26 +51,6 @@
 namespace rollscan {
 
 namespace {
-QAction *entry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {})
-{
-    QAction *action = Named(menu->addAction(caption), name);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    return action;
-}
-
-QFont fontOf(std::initializer_list<const char *> families, int points, bool bold = false)
-{
-    QStringList names;
-    for (const char *f : families)
-        names.append(QString::fromLatin1(f));
-    QFont font(names);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
 // Which picture a Save as writes, by the name's ending; anything else is the text table.
 enum class PictureKind { None, Bitmap, Png, Svg };
 PictureKind pictureKindOf(const QString &fileName)
@@ -93,7 +74,6 @@ const QStringList kSaveFilters = {QStringLiteral("All Files (*.*)"),      QStrin
                                   QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
                                   QStringLiteral("SVG Files (*.svg)"),    kTidyCsvFilter};
 const QStringList kSheetFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Spreadsheet Files (*.prn)")};
-const QString kPrintWait = QStringLiteral("Printing, please wait...");
 
 } // namespace
 
@@ -130,9 +110,9 @@ void frmIdeological::buildControls()
     setCentralWidget(central);
 
     lblTitle1 = Named(new QLabel, "lblTitle1");
-    lblTitle1->setFont(fontOf({"Arial", "Liberation Sans", "DejaVu Sans"}, 14, true));
+    lblTitle1->setFont(ScreenFont({"Arial", "Liberation Sans", "DejaVu Sans"}, 14, QFont::SansSerif, true));
     lblTitle2 = Named(new QLabel, "lblTitle2");
-    lblTitle2->setFont(fontOf({"Tahoma", "DejaVu Sans", "Liberation Sans"}, 10));
+    lblTitle2->setFont(ScreenFont({"Tahoma", "DejaVu Sans", "Liberation Sans"}, 10));
     lblTally = Named(new QLabel, "lblTally");
     for (QLabel *title : {lblTitle1, lblTitle2, lblTally}) {
         title->setTextFormat(Qt::PlainText);
@@ -146,7 +126,7 @@ void frmIdeological::buildControls()
         codes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     cmbCodes = Named(new QComboBox, "cmbCodes");
-    cmbCodes->setFont(fontOf({"Verdana", "DejaVu Sans", "Liberation Sans"}, 9));
+    cmbCodes->setFont(ScreenFont({"Verdana", "DejaVu Sans", "Liberation Sans"}, 9));
     cmbCodes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbCodes->setVisible(false);
 
@@ -216,53 +196,54 @@ void frmIdeological::buildControls()
 void frmIdeological::buildMenus()
 {
     mnuFile = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuSave = entry(mnuFile, "mnuSave", QStringLiteral("&Save as..."));
-    mnuSheet = entry(mnuFile, "mnuSheet", QStringLiteral("S&preadsheet output..."));
-    mnuPrint = entry(mnuFile, "mnuPrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
-    mnuPrintMap =
-        entry(mnuFile, "mnuPrintMap", QStringLiteral("Print Ideological &Map"), QKeySequence(QStringLiteral("Ctrl+M")));
+    mnuSave = MenuEntry(mnuFile, "mnuSave", QStringLiteral("&Save as..."));
+    mnuSheet = MenuEntry(mnuFile, "mnuSheet", QStringLiteral("S&preadsheet output..."));
+    mnuPrint = MenuEntry(mnuFile, "mnuPrint", QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    mnuPrintMap = MenuEntry(mnuFile, "mnuPrintMap", QStringLiteral("Print Ideological &Map"),
+                            QKeySequence(QStringLiteral("Ctrl+M")));
     mnuFile->addSeparator();
-    mnuExit = entry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = MenuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
 
     mnuOptions = Named(menuBar()->addMenu(QStringLiteral("&Options")), "mnuOptions");
-    mnuInfo = entry(mnuOptions, "mnuInfo", QStringLiteral("&Roll Call Information"));
-    mnuStatistics = entry(mnuOptions, "mnuStatistics", QStringLiteral("&Statistics"));
-    mnuCrossStat = entry(mnuOptions, "mnuCrossStat", QStringLiteral("&Cross Tab Statistics"));
-    mnuInquire = entry(mnuOptions, "mnuInquire", QStringLiteral("&Inquire"), QKeySequence(QStringLiteral("Ctrl+I")));
+    mnuInfo = MenuEntry(mnuOptions, "mnuInfo", QStringLiteral("&Roll Call Information"));
+    mnuStatistics = MenuEntry(mnuOptions, "mnuStatistics", QStringLiteral("&Statistics"));
+    mnuCrossStat = MenuEntry(mnuOptions, "mnuCrossStat", QStringLiteral("&Cross Tab Statistics"));
+    mnuInquire =
+        MenuEntry(mnuOptions, "mnuInquire", QStringLiteral("&Inquire"), QKeySequence(QStringLiteral("Ctrl+I")));
     mnuInquire->setCheckable(true);
-    mnuFind = entry(mnuOptions, "mnuFind", QStringLiteral("&Find"));
-    mnuAllLines = entry(mnuOptions, "mnuAllLines", QStringLiteral("All &Lines"));
+    mnuFind = MenuEntry(mnuOptions, "mnuFind", QStringLiteral("&Find"));
+    mnuAllLines = MenuEntry(mnuOptions, "mnuAllLines", QStringLiteral("All &Lines"));
     mnuOptions->addSeparator();
-    mnuText = entry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
-    mnuAudio = entry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
-    mnuPicture = entry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
+    mnuText = MenuEntry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
+    mnuAudio = MenuEntry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
+    mnuPicture = MenuEntry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
     for (QAction *a : {mnuText, mnuAudio, mnuPicture})
         a->setCheckable(true);
     mnuOptions->addSeparator();
-    mnuRedraw = entry(mnuOptions, "mnuRedraw", QStringLiteral("Re&draw"));
-    mnuUSMap = entry(mnuOptions, "mnuUSMap", QStringLiteral("&US Map Display"));
+    mnuRedraw = MenuEntry(mnuOptions, "mnuRedraw", QStringLiteral("Re&draw"));
+    mnuUSMap = MenuEntry(mnuOptions, "mnuUSMap", QStringLiteral("&US Map Display"));
 
     mnuView = Named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
     // Paging keys move through the queue, as they move through a document.
-    mnuNext = entry(mnuView, "mnuNext", QStringLiteral("&Next"), QKeySequence(Qt::Key_PageDown));
-    mnuPrevious = entry(mnuView, "mnuPrevious", QStringLiteral("&Previous"), QKeySequence(Qt::Key_PageUp));
-    mnuFirst = entry(mnuView, "mnuFirst", QStringLiteral("&First"), QKeySequence(Qt::CTRL | Qt::Key_Home));
-    mnuLast = entry(mnuView, "mnuLast", QStringLiteral("&Last"), QKeySequence(Qt::CTRL | Qt::Key_End));
-    mnuJump = entry(mnuView, "mnuJump", QStringLiteral("&Jump to..."));
+    mnuNext = MenuEntry(mnuView, "mnuNext", QStringLiteral("&Next"), QKeySequence(Qt::Key_PageDown));
+    mnuPrevious = MenuEntry(mnuView, "mnuPrevious", QStringLiteral("&Previous"), QKeySequence(Qt::Key_PageUp));
+    mnuFirst = MenuEntry(mnuView, "mnuFirst", QStringLiteral("&First"), QKeySequence(Qt::CTRL | Qt::Key_Home));
+    mnuLast = MenuEntry(mnuView, "mnuLast", QStringLiteral("&Last"), QKeySequence(Qt::CTRL | Qt::Key_End));
+    mnuJump = MenuEntry(mnuView, "mnuJump", QStringLiteral("&Jump to..."));
     mnuView->addSeparator();
-    mnuVoters = entry(mnuView, "mnuVoters", QStringLiteral("&Voters"));
-    mnuErrors = entry(mnuView, "mnuErrors", QStringLiteral("&Errors Only"));
-    mnuNA = entry(mnuView, "mnuNA", QStringLiteral("Not &Available"));
+    mnuVoters = MenuEntry(mnuView, "mnuVoters", QStringLiteral("&Voters"));
+    mnuErrors = MenuEntry(mnuView, "mnuErrors", QStringLiteral("&Errors Only"));
+    mnuNA = MenuEntry(mnuView, "mnuNA", QStringLiteral("Not &Available"));
     mnuView->addSeparator();
-    mnuKey = entry(mnuView, "mnuKey", QStringLiteral("Color &Key"), QKeySequence(QStringLiteral("Ctrl+K")));
+    mnuKey = MenuEntry(mnuView, "mnuKey", QStringLiteral("Color &Key"), QKeySequence(QStringLiteral("Ctrl+K")));
     mnuView->addSeparator();
-    mnuFit = entry(mnuView, "mnuFit", QStringLiteral("Congress &Fit"));
+    mnuFit = MenuEntry(mnuView, "mnuFit", QStringLiteral("Congress &Fit"));
     for (QAction *a : {mnuVoters, mnuErrors, mnuNA, mnuKey})
         a->setCheckable(true);
     mnuVoters->setChecked(true);
 
     mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain"), QKeySequence::HelpContents);
+    mnuExplain = MenuEntry(mnuHelp, "mnuExplain", QStringLiteral("&Explain"), QKeySequence::HelpContents);
 
     lblWeight = Named(new QLabel, "lblWeight");
     statusBar()->addPermanentWidget(lblWeight);
@@ -408,11 +389,7 @@ const SubjectCodeTable *frmIdeological::codeTable(int scheme)
     auto &slot = m_codeTables[std::size_t(scheme)];
     if (!slot) {
         // A missing or unreadable code table leaves the codes as numbers; the map is still worth drawing.
-        try {
-            slot = SubjectCodeTable::Read(m_session.mainFileName(SubjectCodeFileName(SubjectScheme(scheme))));
-        } catch (const FileError &) {
-            slot = std::optional<SubjectCodeTable>();
-        }
+        slot = SubjectCodeTable::ReadIfReadable(m_session.mainFileName(SubjectCodeFileName(SubjectScheme(scheme))));
     }
     return *slot ? &**slot : nullptr;
 }
@@ -470,34 +447,26 @@ void frmIdeological::showNavigation()
 
 bool frmIdeological::loadAt(int position)
 {
-    const int previous = m_session.queue.currentQueuePos();
-    ShowWait(m_services);
-    try {
-        m_session.queue.setCurrentQueuePos(position);
-        const DrawingRequest request = DrawingRequestAt(m_session, position);
-        DrawingPass pass = RunDrawingPass(request, WaitProgress(m_services, true));
-        HideWait(m_services);
-        m_pass = std::move(pass);
-        m_loaded = true;
-    } catch (const UndefinedPartyError &e) {
-        HideWait(m_services);
-        m_session.queue.setCurrentQueuePos(previous);
-        // A party the program cannot draw means its tables are out of date: the program ends, after
-        // the user has read why.
-        ReportError(m_services, this, e.message());
-        emit endProgram();
+    ErrorReporting how;
+    // A party the program cannot draw means its tables are out of date: the program ends, after the
+    // user has read why.
+    how.afterReport = [this](const std::exception &error) {
+        if (dynamic_cast<const UndefinedPartyError *>(&error))
+            emit endProgram();
+    };
+    // The queue moves only once the roll call is drawn, so a failure leaves it where it was.
+    const bool drawn = RunReportingErrors(
+        m_services, this,
+        [&] {
+            const WaitGuard wait(m_services);
+            DrawingPass pass = RunDrawingPass(DrawingRequestAt(m_session, position), WaitProgress(m_services, true));
+            m_session.queue.setCurrentQueuePos(position);
+            m_pass = std::move(pass);
+            m_loaded = true;
+        },
+        how);
+    if (!drawn)
         return false;
-    } catch (const FileError &e) {
-        HideWait(m_services);
-        m_session.queue.setCurrentQueuePos(previous);
-        ReportFileError(m_services, this, e);
-        return false;
-    } catch (const DataError &e) {
-        HideWait(m_services);
-        m_session.queue.setCurrentQueuePos(previous);
-        ReportError(m_services, this, e.message());
-        return false;
-    }
 
     m_session.currentCongress = m_pass.congress;
     m_session.legislatorCount = m_pass.counts.legislatorCount;
@@ -765,13 +734,12 @@ void frmIdeological::saveAs()
         m_services.saveFileName(this, QStringLiteral("Rollscan Disk Output"), kSaveFilters, QStringLiteral("TXT"));
     if (fileName.isEmpty())
         return;
-    try {
+    const bool saved = RunReportingErrors(m_services, this, [&] {
         const PictureKind kind = pictureKindOf(fileName);
         if (IsTidyCsvName(fileName)) {
             // The analysis file holds the whole queue, one line per legislator and roll call.
-            m_services.showWait(kSavingText);
+            const WaitGuard wait(m_services, kSavingText);
             WriteTidyCsv(m_session, fileName, WaitProgress(m_services, false));
-            HideWait(m_services);
         } else if (kind == PictureKind::Svg) {
             // A metafile is written as SVG, the portable vector picture; a ".wmf" name gets ".svg".
             if (!fileName.endsWith(QStringLiteral("svg"), Qt::CaseInsensitive))
@@ -797,18 +765,12 @@ void frmIdeological::saveAs()
             if (!pictureImage().save(fileName, format))
                 throw FileError(FileErrorNumber::BadAccess, fileName);
         } else {
-            m_services.showWait(kSavingText);
+            const WaitGuard wait(m_services, kSavingText);
             SaveRollCallText(m_session, fileName, WaitProgress(m_services, false));
-            HideWait(m_services);
         }
+    });
+    if (saved)
         ReportSaved(m_services, this, fileName);
-    } catch (const FileError &e) {
-        HideWait(m_services);
-        ReportFileError(m_services, this, e);
-    } catch (const DataError &e) {
-        HideWait(m_services);
-        ReportError(m_services, this, e.message());
-    }
 }
 
 void frmIdeological::saveSpreadsheet()
@@ -819,12 +781,11 @@ void frmIdeological::saveSpreadsheet()
                                                      QStringLiteral("PRN"));
     if (fileName.isEmpty())
         return;
-    m_services.showWait(kSavingText);
-    if (!RunReportingErrors(
-            m_services, this, [&] { WriteSpreadsheet(m_session, fileName, false, WaitProgress(m_services, true)); },
-            true))
+    if (!RunReportingErrors(m_services, this, [&] {
+            const WaitGuard wait(m_services, kSavingText);
+            WriteSpreadsheet(m_session, fileName, false, WaitProgress(m_services, true));
+        }))
         return;
-    HideWait(m_services);
     ReportSaved(m_services, this, fileName);
 }
 
@@ -835,29 +796,29 @@ void frmIdeological::printRollCall()
     QPrinter printer;
     if (!m_services.choosePrinter(this, printer))
         return;
-    try {
-        m_services.showWait(kPrintWait);
-        const RollCallSheet sheet = LoadQueueEntrySheet(m_session, m_session.queue.currentQueuePos());
-        const QList<PrintedLine> lines = PrintedRollCallPage(sheet, WaitProgress(m_services, false));
-        QFont title = ReportPrinter::arial(16, true);
-        title.setUnderline(true);
-        const QFont heading = ReportPrinter::arial(14);
-        const QFont table = ReportPrinter::courier(10);
-        QList<ReportPrinter::Line> printed;
-        for (const PrintedLine &line : lines)
-            printed.append({line.text, line.role == PrintRole::Title     ? title
-                                       : line.role == PrintRole::Heading ? heading
-                                                                         : table});
-        if (!ReportPrinter::print(printer, printed))
-            throw FileError(ReportPrinter::kErrorNumber, printer.outputFileName());
-        HideWait(m_services);
-    } catch (const FileError &e) {
-        HideWait(m_services);
-        ReportError(m_services, this, IdeologyText::ErrorWhile(e.number(), IdeologyText::kWhilePrinting));
-    } catch (const DataError &e) {
-        HideWait(m_services);
-        ReportError(m_services, this, e.message());
-    }
+    ErrorReporting how;
+    how.fileErrorText = [](const FileError &error) {
+        return IdeologyText::ErrorWhile(error.number(), IdeologyText::kWhilePrinting);
+    };
+    RunReportingErrors(
+        m_services, this,
+        [&] {
+            const WaitGuard wait(m_services, kPrintingText);
+            const RollCallSheet sheet = LoadQueueEntrySheet(m_session, m_session.queue.currentQueuePos());
+            const QList<PrintedLine> lines = PrintedRollCallPage(sheet, WaitProgress(m_services, false));
+            QFont title = ReportPrinter::arial(16, true);
+            title.setUnderline(true);
+            const QFont heading = ReportPrinter::arial(14);
+            const QFont table = ReportPrinter::courier(10);
+            QList<ReportPrinter::Line> printed;
+            for (const PrintedLine &line : lines)
+                printed.append({line.text, line.role == PrintRole::Title     ? title
+                                           : line.role == PrintRole::Heading ? heading
+                                                                             : table});
+            if (!ReportPrinter::print(printer, printed))
+                throw FileError(ReportPrinter::kErrorNumber, printer.outputFileName());
+        },
+        how);
 }
 
 void frmIdeological::printMap()

@@ -32,15 +32,6 @@ QLabel *valueLabel(const char *name)
     return label;
 }
 
-QAction *toolAction(QToolBar *bar, const QString &text, const QString &tip, const char *name,
-                    const QKeySequence &shortcut)
-{
-    QAction *action = Named(bar->addAction(text), name);
-    action->setToolTip(tip);
-    action->setShortcut(shortcut);
-    return action;
-}
-
 // Room for a text just short of the scrolling length without a scroll bar.
 constexpr QSize kDetailsSize(440, 220);
 constexpr QSize kSmallDetailsSize(287, 220); // 4300 twips on a small screen
@@ -57,14 +48,13 @@ frmInfo::frmInfo(Session &session, Services &services, QWidget *parent)
 
     tbrInfo = Named(new QToolBar, "tbrInfo");
     tbrInfo->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    actSave = toolAction(tbrInfo, QStringLiteral("Save"), QStringLiteral("Save roll call information"), "actSave",
-                         QKeySequence::Save);
-    actPrint = toolAction(tbrInfo, QStringLiteral("Print"), QStringLiteral("Print roll call information"), "actPrint",
-                          QKeySequence::Print);
-    actHelp =
-        toolAction(tbrInfo, QStringLiteral("Help"), QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
+    actSave = ToolEntry(tbrInfo, QStringLiteral("Save"), "actSave", QKeySequence::Save,
+                        QStringLiteral("Save roll call information"));
+    actPrint = ToolEntry(tbrInfo, QStringLiteral("Print"), "actPrint", QKeySequence::Print,
+                         QStringLiteral("Print roll call information"));
+    actHelp = ToolEntry(tbrInfo, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents, QStringLiteral("Help"));
     // Escape closes the window through reject(), like Done.
-    actDone = toolAction(tbrInfo, QStringLiteral("Done"), QStringLiteral("Done"), "actDone", QKeySequence());
+    actDone = ToolEntry(tbrInfo, QStringLiteral("Done"), "actDone", QKeySequence(), QStringLiteral("Done"));
 
     fraInfo = Named(new QGroupBox(QStringLiteral("Roll Call Information")), "fraInfo");
     fraInfo->setToolTip(QStringLiteral("This lists the amount of legislators voting Yea, Nay, those not voting, "
@@ -155,12 +145,13 @@ void frmInfo::save()
                                                  IdeologyText::kTextReportFilters, QStringLiteral("TXT"));
     if (file.isEmpty())
         return;
-    try {
-        WriteReportFile(file, InfoReportLines(m_info));
-    } catch (const FileError &error) {
-        ReportError(m_services, this, IdeologyText::ErrorWhile(error.number(), IdeologyText::kWhileSavingInfo));
+    ErrorReporting how;
+    how.fileErrorText = [](const FileError &error) {
+        return IdeologyText::ErrorWhile(error.number(), IdeologyText::kWhileSavingInfo);
+    };
+    if (!RunReportingErrors(
+            m_services, this, [&] { WriteReportFile(file, InfoReportLines(m_info)); }, how))
         return;
-    }
     ReportSaved(m_services, this, file);
 }
 

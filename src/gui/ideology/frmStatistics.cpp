@@ -7,10 +7,11 @@
 #include "core/ideology/RollCallInfo.h"
 #include "gui/services/ReportPrinter.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
+#include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,14 +42,6 @@ QLabel *columnHead(const QString &text, const char *name, Qt::Alignment alignmen
     return label;
 }
 
-QAction *toolAction(QToolBar *bar, const QString &text, const char *name, const QKeySequence &shortcut)
-{
-    QAction *action = Named(bar->addAction(text), name);
-    action->setShortcut(shortcut);
-    return action;
-}
-
-const QString kPrintingText = QStringLiteral("Printing, please wait...");
 constexpr int kSmallWindowWidth = 513; // 7700 twips
 } // namespace
 
@@ -61,10 +54,10 @@ frmStatistics::frmStatistics(Session &session, Services &services, QWidget *pare
 
     tbrStatistics = Named(new QToolBar, "tbrStatistics");
     tbrStatistics->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    actSave = toolAction(tbrStatistics, QStringLiteral("Save"), "actSave", QKeySequence::Save);
-    actPrint = toolAction(tbrStatistics, QStringLiteral("Print"), "actPrint", QKeySequence::Print);
-    actHelp = toolAction(tbrStatistics, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
-    actDone = toolAction(tbrStatistics, QStringLiteral("Done"), "actDone", QKeySequence());
+    actSave = ToolEntry(tbrStatistics, QStringLiteral("Save"), "actSave", QKeySequence::Save);
+    actPrint = ToolEntry(tbrStatistics, QStringLiteral("Print"), "actPrint", QKeySequence::Print);
+    actHelp = ToolEntry(tbrStatistics, QStringLiteral("Help"), "actHelp", QKeySequence::HelpContents);
+    actDone = ToolEntry(tbrStatistics, QStringLiteral("Done"), "actDone", QKeySequence());
 
     fraVotes = Named(new QGroupBox(QStringLiteral("Roll Call Votes")), "fraVotes");
     QStringList captions;
@@ -126,25 +119,14 @@ frmStatistics::frmStatistics(Session &session, Services &services, QWidget *pare
 
 bool frmStatistics::load(const DrawingPass &pass)
 {
-    ShowWait(m_services);
     VoteStatistics stats;
-    try {
-        stats = CountVoteStatistics(m_session.dataRoot, pass.isHouse, pass.congress, pass.rollCall,
-                                    m_session.newDataFormat, [this](int percent, int counted) {
-                                        m_services.setWaitPercent(percent);
-                                        m_services.setWaitNumber(QString::number(counted));
-                                        QCoreApplication::processEvents();
-                                    });
-    } catch (const FileError &error) {
-        HideWait(m_services);
-        ReportFileError(m_services, this, error);
+    // The count runs under the wait window, which keeps user input out until it ends.
+    if (!RunReportingErrors(m_services, this, [&] {
+            const WaitGuard wait(m_services);
+            stats = CountVoteStatistics(m_session.dataRoot, pass.isHouse, pass.congress, pass.rollCall,
+                                        m_session.newDataFormat, WaitProgress(m_services, true));
+        }))
         return false;
-    } catch (const DataError &error) {
-        HideWait(m_services);
-        ReportError(m_services, this, error.message());
-        return false;
-    }
-    HideWait(m_services);
     showStatistics(HeadingOf(pass), stats);
     return true;
 }
@@ -171,12 +153,13 @@ void frmStatistics::save()
                                                  IdeologyText::kTextReportFilters, QStringLiteral("TXT"));
     if (file.isEmpty())
         return;
-    try {
-        WriteReportFile(file, StatisticsReportLines(m_heading, m_stats));
-    } catch (const FileError &error) {
-        ReportError(m_services, this, IdeologyText::ErrorWhile(error.number(), IdeologyText::kWhileSavingStatistics));
+    ErrorReporting how;
+    how.fileErrorText = [](const FileError &error) {
+        return IdeologyText::ErrorWhile(error.number(), IdeologyText::kWhileSavingStatistics);
+    };
+    if (!RunReportingErrors(
+            m_services, this, [&] { WriteReportFile(file, StatisticsReportLines(m_heading, m_stats)); }, how))
         return;
-    }
     ReportSaved(m_services, this, file);
 }
 
@@ -186,9 +169,9 @@ void frmStatistics::print()
     if (!m_services.choosePrinter(this, printer))
         return;
     const QList<ReportPrinter::Line> lines = printedLines();
-    m_services.showWait(kPrintingText);
+    WaitGuard wait(m_services, kPrintingText);
     const bool printed = ReportPrinter::print(printer, lines);
-    HideWait(m_services);
+    wait.hide();
     if (!printed)
         ReportError(m_services, this,
                     IdeologyText::ErrorWhile(ReportPrinter::kErrorNumber, IdeologyText::kWhilePrinting));

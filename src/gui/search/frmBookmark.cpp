@@ -28,7 +28,6 @@ QPushButton *button(const char *name, const QString &caption)
     return b;
 }
 
-const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Bookmark Files (*.bmk)")};
 const QString kNoFile = QStringLiteral("Current Bookmarks: (None)");
 constexpr QSize kListSize(340, 320);
 } // namespace
@@ -123,13 +122,9 @@ void frmBookmark::load()
                                                    QStringLiteral("BMK"), {m_session.userDir, false});
     if (path.isEmpty())
         return;
-    try {
-        if (!m_list.load(path))
-            return;
-    } catch (const FileError &error) {
-        ReportFileError(m_services, this, error);
+    bool loaded = false;
+    if (!RunReportingErrors(m_services, this, [&] { loaded = m_list.load(path); }) || !loaded)
         return;
-    }
     showEntries(-1);
     setFileCaption(path);
     if (m_list.truncated())

@@ -9,6 +9,7 @@
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmSubjectAccess.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -42,7 +43,6 @@ QListWidget *congressList(const char *name)
     return list;
 }
 
-const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Bookmark Files (*.bmk)")};
 } // namespace
 
 frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeyword &keyword, QWidget *parent)
@@ -204,12 +204,10 @@ void frmSelectSearch::startSearch()
 
     if (scheme) {
         SubjectCodeTable table;
-        try {
-            table = SubjectCodeTable::Read(m_session.mainFileName(SubjectCodeFileName(*scheme)));
-        } catch (const FileError &error) {
-            ReportFileError(m_services, this, error);
+        if (!RunReportingErrors(m_services, this, [&] {
+                table = SubjectCodeTable::Read(m_session.mainFileName(SubjectCodeFileName(*scheme)));
+            }))
             return;
-        }
         frmSubjectAccess picker(m_session, m_services, table, this);
         picker.setWindowTitle(SubjectAccessCaption(*scheme));
         const bool chosen = picker.exec() == QDialog::Accepted;
@@ -262,19 +260,15 @@ void frmSelectSearch::startSearch()
             return;
     }
 
-    m_services.showWait(kLoadingText);
     SearchOutcome outcome;
-    const bool searched = RunReportingErrors(
-        m_services, this,
-        [&] {
-            const ProgressCallback progress = WaitProgress(m_services, false);
-            outcome = bookmark ? LoadBookmarkFile(m_session, bookmarkFile, progress)
-                               : RunSearch(m_session, criteria, progress);
-        },
-        true);
+    const bool searched = RunReportingErrors(m_services, this, [&] {
+        const WaitGuard wait(m_services, kLoadingText);
+        const ProgressCallback progress = WaitProgress(m_services, false);
+        outcome =
+            bookmark ? LoadBookmarkFile(m_session, bookmarkFile, progress) : RunSearch(m_session, criteria, progress);
+    });
     if (!searched)
         return;
-    HideWait(m_services);
 
     if (outcome.matchCount == 0) {
         const bool codeSearch = scheme.has_value();

@@ -14,6 +14,7 @@
 #include "gui/search/frmQuickInfo.h"
 #include "gui/services/ScreenFit.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 
@@ -50,21 +51,6 @@ QPushButton *button(const char *name, const QString &caption, const QString &tip
     return b;
 }
 
-QAction *entry(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-QFont compactFont()
-{
-    QFont font(QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(7);
-    return font;
-}
-
 const QString kNone = QStringLiteral("(none)");
 const QString kIdeology = QStringLiteral("Ideology");
 const QString kUS = QStringLiteral("US");
@@ -72,7 +58,6 @@ const QString kSingle = QStringLiteral("Single");
 const QString kDouble = QStringLiteral("Double");
 const QStringList kSpreadsheetFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Spreadsheet Files (*.prn)"),
                                          kTidyCsvFilter};
-const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Bookmark Files (*.bmk)")};
 
 constexpr QSize kListSize(400, 330);
 constexpr int kWindowHeight = 600;
@@ -244,7 +229,7 @@ void frmViewCalls::buildControls()
     auto *grid = new QGridLayout(central);
     if (compact) {
         // Small screens: the two lists one above the other, small print, the commands beside them.
-        const QFont font = compactFont();
+        const QFont font = ScreenFont({"Arial", "Liberation Sans", "DejaVu Sans"}, 7);
         for (QWidget *w :
              std::initializer_list<QWidget *>{lstRollCalls, lstSelected, lblMatchesTag, lblMatches, lblTotalSelTag,
                                               lblTotalSel, lblRollCall, lblDate, lblQuick, mtxQuick})
@@ -306,29 +291,29 @@ void frmViewCalls::buildMenus()
 {
     mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    mnuRating = entry(mnuOptions, "mnuRating", QStringLiteral("&Rating"));
-    mnuTrack = entry(mnuOptions, "mnuTrack", QStringLiteral("T&rack"));
-    mnuAllLines = entry(mnuOptions, "mnuAllLines", QStringLiteral("All &Lines"));
-    mnuSpreadsheet = entry(mnuOptions, "mnuSpreadsheet", QStringLiteral("&Spreadsheet output..."));
-    mnuCrossTab = entry(mnuOptions, "mnuCrossTab", QStringLiteral("&Cross Tab"));
+    mnuRating = MenuEntry(mnuOptions, "mnuRating", QStringLiteral("&Rating"));
+    mnuTrack = MenuEntry(mnuOptions, "mnuTrack", QStringLiteral("T&rack"));
+    mnuAllLines = MenuEntry(mnuOptions, "mnuAllLines", QStringLiteral("All &Lines"));
+    mnuSpreadsheet = MenuEntry(mnuOptions, "mnuSpreadsheet", QStringLiteral("&Spreadsheet output..."));
+    mnuCrossTab = MenuEntry(mnuOptions, "mnuCrossTab", QStringLiteral("&Cross Tab"));
     mnuCrossTab->setCheckable(true);
     mnuOptions->addSeparator();
-    mnuText = entry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
-    mnuPicture = entry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
-    mnuAudio = entry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
+    mnuText = MenuEntry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
+    mnuPicture = MenuEntry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
+    mnuAudio = MenuEntry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
     mnuOptions->addSeparator();
-    mnuImport = entry(mnuOptions, "mnuImport", QStringLiteral("Import &Data"));
-    mnuEditBookmarks = entry(mnuOptions, "mnuEditBookmarks", QStringLiteral("Edit &Bookmarks"));
+    mnuImport = MenuEntry(mnuOptions, "mnuImport", QStringLiteral("Import &Data"));
+    mnuEditBookmarks = MenuEntry(mnuOptions, "mnuEditBookmarks", QStringLiteral("Edit &Bookmarks"));
     mnuOptions->addSeparator();
-    mnuExit = entry(mnuOptions, "mnuExit", QStringLiteral("E&xit"));
+    mnuExit = MenuEntry(mnuOptions, "mnuExit", QStringLiteral("E&xit"));
 
     mnuView = menuBar()->addMenu(QStringLiteral("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuIdeological = entry(mnuView, "mnuIdeological", QStringLiteral("&Ideological Map"));
-    mnuUS = entry(mnuView, "mnuUS", QStringLiteral("&U.S. Map"));
+    mnuIdeological = MenuEntry(mnuView, "mnuIdeological", QStringLiteral("&Ideological Map"));
+    mnuUS = MenuEntry(mnuView, "mnuUS", QStringLiteral("&U.S. Map"));
     mnuView->addSeparator();
-    mnuSingle = entry(mnuView, "mnuSingle", QStringLiteral("&Single"));
-    mnuDouble = entry(mnuView, "mnuDouble", QStringLiteral("&Double"));
+    mnuSingle = MenuEntry(mnuView, "mnuSingle", QStringLiteral("&Single"));
+    mnuDouble = MenuEntry(mnuView, "mnuDouble", QStringLiteral("&Double"));
     auto *displays = new QActionGroup(this);
     auto *amounts = new QActionGroup(this);
     for (QAction *a : {mnuIdeological, mnuUS}) {
@@ -342,7 +327,7 @@ void frmViewCalls::buildMenus()
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain..."));
+    mnuExplain = MenuEntry(mnuHelp, "mnuExplain", QStringLiteral("&Explain..."));
 
     connect(mnuRating, &QAction::triggered, this, &frmViewCalls::ratingRequested);
     connect(mnuTrack, &QAction::triggered, this, &frmViewCalls::trackRequested);
@@ -604,19 +589,15 @@ void frmViewCalls::saveSpreadsheet()
                                                  kSpreadsheetFilters, QStringLiteral("PRN"));
     if (file.isEmpty())
         return;
-    m_services.showWait(kSavingText);
-    if (!RunReportingErrors(
-            m_services, this,
-            [&] {
-                // A ".csv" name asks for the analysis file; every other name gets the spreadsheet.
-                if (IsTidyCsvName(file))
-                    WriteTidyCsv(m_session, file, WaitProgress(m_services, false));
-                else
-                    WriteSpreadsheet(m_session, file, true, WaitProgress(m_services, true));
-            },
-            true))
+    if (!RunReportingErrors(m_services, this, [&] {
+            const WaitGuard wait(m_services, kSavingText);
+            // A ".csv" name asks for the analysis file; every other name gets the spreadsheet.
+            if (IsTidyCsvName(file))
+                WriteTidyCsv(m_session, file, WaitProgress(m_services, false));
+            else
+                WriteSpreadsheet(m_session, file, true, WaitProgress(m_services, true));
+        }))
         return;
-    HideWait(m_services);
     ReportSaved(m_services, this, file);
 }
 
@@ -628,16 +609,16 @@ void frmViewCalls::narrowByKeyword()
     if (criteria.keyword1.isEmpty())
         return;
 
-    ShowWait(m_services);
-    if (!RunReportingErrors(
-            m_services, this, [&] { NarrowByKeyword(m_session, criteria, WaitProgress(m_services, true)); }, true))
+    if (!RunReportingErrors(m_services, this, [&] {
+            const WaitGuard wait(m_services);
+            NarrowByKeyword(m_session, criteria, WaitProgress(m_services, true));
+            fillRollCalls();
+            lblRollCall->setText(kNone);
+            lblDate->clear();
+            // Entries of roll calls that were dropped have left the queue; the rest follow their rows.
+            showQueue();
+        }))
         return;
-    fillRollCalls();
-    lblRollCall->setText(kNone);
-    lblDate->clear();
-    // Entries of roll calls that were dropped have left the queue; the rest follow their rows.
-    showQueue();
-    HideWait(m_services);
     // The search was started from this list, so the refreshed list stays in front of the others.
     raise();
     activateWindow();

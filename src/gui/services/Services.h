@@ -17,6 +17,10 @@ inline const QString kProgramTitle = QStringLiteral("Rollscan for Windows");
 inline const QString kCalculatingText = QStringLiteral("Calculating, please wait...");
 inline const QString kLoadingText = QStringLiteral("Loading, please wait...");
 inline const QString kSavingText = QStringLiteral("Saving, please wait...");
+inline const QString kPrintingText = QStringLiteral("Printing, please wait...");
+// The file dialogs' entries wherever a bookmark file is opened or saved.
+inline const QStringList kBookmarkFilters = {QStringLiteral("All Files (*.*)"),
+                                             QStringLiteral("Bookmark Files (*.bmk)")};
 
 // Where a file dialog opens, and whether a save dialog's caller adds to an existing file (so that
 // choosing one is not a replacement to confirm).

@@ -19,24 +19,28 @@ ProgressCallback WaitProgress(Services &services, bool showNumber)
     };
 }
 
-bool RunReportingErrors(Services &services, QWidget *parent, const std::function<void()> &work, bool hideWaitOnError)
+bool RunReportingErrors(Services &services, QWidget *parent, const std::function<void()> &work,
+                        const ErrorReporting &how)
 {
     try {
         work();
         return true;
     } catch (const FileError &error) {
-        if (hideWaitOnError)
-            HideWait(services);
-        ReportFileError(services, parent, error);
+        if (how.fileErrorText)
+            ReportError(services, parent, how.fileErrorText(error));
+        else
+            ReportFileError(services, parent, error);
+        if (how.afterReport)
+            how.afterReport(error);
     } catch (const DataError &error) {
-        if (hideWaitOnError)
-            HideWait(services);
         ReportError(services, parent, error.message());
+        if (how.afterReport)
+            how.afterReport(error);
     } catch (const std::exception &error) {
         // Nothing may escape into the event loop; what core did not foresee is still told to the user.
-        if (hideWaitOnError)
-            HideWait(services);
         ReportError(services, parent, QString::fromLocal8Bit(error.what()));
+        if (how.afterReport)
+            how.afterReport(error);
     }
     return false;
 }

@@ -2,12 +2,16 @@
 
 #include "core/Progress.h"
 
+#include <QString>
+
+#include <exception>
 #include <functional>
 
 class QWidget;
 
 namespace rollscan {
 
+class FileError;
 class Services;
 
 // The progress callback of long core work, shown in the shared wait window: the percentage always,
@@ -16,10 +20,21 @@ class Services;
 // cannot be used again before it ends.
 ProgressCallback WaitProgress(Services &services, bool showNumber);
 
-// Runs core work and reports what it throws: a file error with its fixed sentence and path, a data
-// error with its message. With `hideWaitOnError` the wait window is hidden before the report, so the
-// message is not covered. False when an error was reported (the work then stopped where it threw).
+// How RunReportingErrors words a report and what follows it, for windows that say what they were
+// doing when a file failed them.
+struct ErrorReporting {
+    // The text of a file error's report; unset: the fixed sentence with the file's path.
+    std::function<QString(const FileError &)> fileErrorText;
+    // Runs once the user has read the report, with the error reported.
+    std::function<void(const std::exception &)> afterReport;
+};
+
+// The one way window work meets errors: runs `work` and reports what it throws, a file error with
+// its fixed sentence and path (or `how.fileErrorText`), a data error with its message, anything
+// else core did not foresee with its text. Work that shows the wait window does so with a WaitGuard
+// inside `work`, so the window is hidden before the report. False when an error was reported (the
+// work then stopped where it threw).
 bool RunReportingErrors(Services &services, QWidget *parent, const std::function<void()> &work,
-                        bool hideWaitOnError = false);
+                        const ErrorReporting &how = {});
 
 } // namespace rollscan

@@ -2,17 +2,20 @@
 
 #include "gui/services/ScreenFit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QRect>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -26,6 +29,37 @@ const char *const kExtentProperty = "rollscanHorizontalExtent";
 constexpr int kScreenMargin = 20;
 constexpr int kGradientBands = 256;
 } // namespace
+
+QAction *MenuEntry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut)
+{
+    QAction *action = Named(menu->addAction(caption), name);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+QAction *ToolEntry(QToolBar *bar, const QString &caption, const char *name, const QKeySequence &shortcut,
+                   const QString &tip)
+{
+    QAction *action = Named(bar->addAction(caption), name);
+    if (!tip.isEmpty())
+        action->setToolTip(tip);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QFont ScreenFont(std::initializer_list<const char *> families, int points, QFont::StyleHint hint, bool bold)
+{
+    QStringList names;
+    for (const char *family : families)
+        names.append(QString::fromLatin1(family));
+    QFont font(names);
+    font.setStyleHint(hint);
+    font.setPointSize(points);
+    if (bold)
+        font.setBold(true);
+    return font;
+}
 
 bool IsFormLoaded(const QString &name)
 {

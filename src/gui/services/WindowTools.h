@@ -1,9 +1,16 @@
 #pragma once
 
+#include <QFont>
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 
+#include <initializer_list>
+
+class QAction;
 class QListWidget;
+class QMenu;
+class QToolBar;
 class QPainter;
 class QRect;
 class QWidget;
@@ -16,6 +23,18 @@ template <typename T> T *Named(T *object, const char *name)
     object->setObjectName(QString::fromLatin1(name));
     return object;
 }
+
+// A menu item named for tests and the rest of the program, with its shortcut when it has one.
+QAction *MenuEntry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {});
+
+// A toolbar command named likewise; `tip` replaces the caption as its tool tip when given.
+QAction *ToolEntry(QToolBar *bar, const QString &caption, const char *name, const QKeySequence &shortcut = {},
+                   const QString &tip = {});
+
+// A screen font from the first of `families` the system has, the kind named by `hint` standing in
+// when it has none of them.
+QFont ScreenFont(std::initializer_list<const char *> families, int points, QFont::StyleHint hint = QFont::SansSerif,
+                 bool bold = false);
 
 // True when a top-level window with exactly this object name exists (shown or hidden).
 bool IsFormLoaded(const QString &name);

@@ -5,6 +5,8 @@
 #include "gui/services/HelpWindow.h"
 #include "gui/services/QtServices.h"
 #include "gui/services/Services.h"
+#include "gui/services/WaitGuard.h"
+#include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
 #include "gui/services/frmWait.h"
 #include "support/RecordingServices.h"
@@ -56,6 +58,9 @@ private slots:
     void waitWindowClampsPercent_data();
     void waitWindowClampsPercent();
     void recordedWaitCalls();
+    void errorReportAfterWait_data();
+    void errorReportAfterWait();
+    void waitGuardHiddenEarly();
 
     void helpWindowTopics_data();
     void helpWindowTopics();
@@ -422,6 +427,75 @@ void tst_services::recordedWaitCalls()
                           QStringLiteral("number: 3"), QStringLiteral("hideWait")}));
     QCOMPARE(services.waitPercents, QList<int>{50});
     QVERIFY(!services.waitVisible);
+}
+
+// ---- the one error path --------------------------------------------------------------------------
+
+// Whatever the work throws, the wait window it showed is gone before the report, which would
+// otherwise sit under it; the window's own wording replaces the sentence only for file errors.
+void tst_services::errorReportAfterWait_data()
+{
+    QTest::addColumn<int>("thrown");
+    QTest::addColumn<bool>("ownWording");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("no error") << 0 << false << QString();
+    QTest::newRow("file error") << 1 << false << QStringLiteral("That file doesn't exist.\n\nx.rif");
+    QTest::newRow("file error, own wording") << 1 << true << QStringLiteral("An error (53) while drawing");
+    QTest::newRow("data error, own wording unused") << 2 << true << QStringLiteral("Roll call 9 is not there.");
+    QTest::newRow("unforeseen") << 3 << false << QStringLiteral("bad allocation");
+}
+
+void tst_services::errorReportAfterWait()
+{
+    QFETCH(int, thrown);
+    QFETCH(bool, ownWording);
+    QFETCH(QString, report);
+    RecordingServices services;
+    ErrorReporting how;
+    if (ownWording)
+        how.fileErrorText = [](const FileError &e) {
+            return QStringLiteral("An error (%1) while drawing").arg(e.number());
+        };
+    int afterReports = 0;
+    how.afterReport = [&](const std::exception &) { ++afterReports; };
+    const bool done = RunReportingErrors(
+        services, nullptr,
+        [&] {
+            const WaitGuard wait(services, kLoadingText);
+            if (thrown == 1)
+                throw FileError(53, QStringLiteral("x.rif"));
+            if (thrown == 2)
+                throw DataError(QStringLiteral("Roll call 9 is not there."));
+            if (thrown == 3)
+                throw std::runtime_error("bad allocation");
+        },
+        how);
+    QCOMPARE(done, thrown == 0);
+    QCOMPARE(services.waitShown, 1);
+    QCOMPARE(services.waitHidden, 1);
+    QVERIFY(!services.waitVisible);
+    QCOMPARE(services.log.at(1), QStringLiteral("hideWait"));
+    QCOMPARE(afterReports, thrown == 0 ? 0 : 1);
+    if (report.isEmpty()) {
+        QCOMPARE(services.messages.size(), 0);
+        return;
+    }
+    QCOMPARE(services.messages.size(), 1);
+    QCOMPARE(services.lastMessage().text, report);
+}
+
+// A guard ended early hides the window once, not again when its scope ends.
+void tst_services::waitGuardHiddenEarly()
+{
+    RecordingServices services;
+    {
+        WaitGuard wait(services);
+        wait.hide();
+        QVERIFY(!services.waitVisible);
+        services.setWaitPercent(10);
+    }
+    QCOMPARE(services.log, (QStringList{QStringLiteral("showWait: Calculating, please wait..."),
+                                        QStringLiteral("hideWait"), QStringLiteral("percent: 10")}));
 }
 
 // ---- help -----------------------------------------------------------------------------------
