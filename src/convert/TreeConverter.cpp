@@ -69,6 +69,119 @@ void writeCongress(const QString &root, const ConvertedCongress &c, bool extende
     WriteRollCalls(file(".rif"), c.rollCalls, extended);
     WriteDescriptions(file(".din"), file(".dbn"), c.descriptions);
 }
+
+// What the converted congresses give the shared files of the tree.
+struct TreeTotals {
+    QMap<int, CongressCounts> houseCounts, senateCounts;
+    QMap<int, QString> statePostal;
+    QMap<int, bool> parties;
+};
+
+TreeTotals convertCongresses(const QList<TreeConverter::TableSet> &sets, const QString &root,
+                             const ConvertOptions &options, const TreeConverter::Progress &progress,
+                             TreeConverter::Summary &summary)
+{
+    TreeTotals totals;
+    const CongressConverter converter(options);
+    int done = 0;
+    for (const TreeConverter::TableSet &set : sets) {
+        const ConvertedCongress c = converter.convert(set.isHouse, set.congress, set.members, set.rollCalls, set.votes);
+        writeCongress(root, c, options.newDataFormat);
+        CongressCounts counts;
+        counts.legislatorCount = qint16(c.legislators.size());
+        counts.rollCallCount = qint16(c.rollCalls.size());
+        (set.isHouse ? totals.houseCounts : totals.senateCounts).insert(set.congress, counts);
+        (set.isHouse ? summary.houseCongresses : summary.senateCongresses)++;
+        summary.legislatorRecords += c.legislators.size();
+        summary.rollCallRecords += c.rollCalls.size();
+        summary.votes += c.votes.size();
+        for (auto it = c.statePostal.cbegin(); it != c.statePostal.cend(); ++it)
+            totals.statePostal.insert(it.key(), it.value());
+        for (const Legislator &l : c.legislators)
+            totals.parties.insert(l.partyCode, true);
+        ++done;
+        if (progress)
+            progress(done, int(sets.size()),
+                     QStringLiteral("%1 %2: %3 legislators, %4 roll calls")
+                         .arg(chamberName(set.isHouse))
+                         .arg(set.congress)
+                         .arg(c.legislators.size())
+                         .arg(c.rollCalls.size()));
+    }
+    return totals;
+}
+
+// Index files: record n is congress n, zeros for congresses not converted.
+void writeIndexes(const QString &root, const TreeTotals &totals)
+{
+    for (const bool isHouse : {true, false}) {
+        const QMap<int, CongressCounts> &counts = isHouse ? totals.houseCounts : totals.senateCounts;
+        QList<CongressCounts> records(counts.isEmpty() ? 0 : counts.lastKey());
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            records[it.key() - 1] = it.value();
+        WriteCongressIndex(CongressIndexFileName(root, isHouse), isHouse, records);
+    }
+}
+
+void writeStateTable(const QString &root, const QMap<int, QString> &statePostal)
+{
+    StateTable states;
+    const int lastState = std::max(kLastBuiltInState, statePostal.isEmpty() ? 0 : statePostal.lastKey());
+    for (int code = 1; code <= lastState; ++code) {
+        if (const StateRecord *known = ReferenceTables::StateByCode(code))
+            states.records.append(*known);
+        else if (statePostal.contains(code))
+            states.records.append(ReferenceTables::StateFromPostal(code, statePostal.value(code)));
+        else
+            states.records.append(StateRecord{});
+    }
+    states.write(DataFileName(root, kMainDir, QStringLiteral("state.dat")));
+}
+
+void writePartyTable(const QString &root, const QMap<int, bool> &parties, const QMap<int, QString> &partyNames)
+{
+    PartyTable partyTable;
+    for (auto it = parties.cbegin(); it != parties.cend(); ++it) {
+        const int code = it.key();
+        QString name = partyNames.value(code);
+        if (name.isEmpty())
+            name = ReferenceTables::PartyName(code);
+        if (name.isEmpty())
+            name = ReferenceTables::FallbackPartyName(code);
+        partyTable.records.append(PartyRecord{qint16(code), name});
+    }
+    partyTable.write(DataFileName(root, kMainDir, QStringLiteral("party.dat")));
+}
+
+// The tables every tree carries whatever was converted: symbols, subject codes, scaling, preferences.
+void writeFixedFiles(const QString &root, const ConvertOptions &options)
+{
+    TokenTable tokens;
+    tokens.records = ReferenceTables::Tokens();
+    tokens.write(DataFileName(root, kMainDir, QStringLiteral("token.dat")));
+    WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("isscodes.dat")), ReferenceTables::IssueCodeFile());
+    WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("clacodes.dat")), ReferenceTables::ClausenCodeFile());
+    WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("pelcodes.dat")), ReferenceTables::PeltzmanCodeFile());
+    if (const std::optional<double> weight = options.treeDim2Weight())
+        ScalingFile{*weight, options.coordColumn1, options.coordColumn2}.write(ScalingFile::PathIn(root));
+    ReferenceTables::DefaultPreferences().write(root + QLatin1Char('/') + kPreferencesFile);
+}
+
+// Puts the finished tree where it was asked for, in place of the empty folder that may stand there.
+void moveIntoPlace(const QString &root, const QFileInfo &dest)
+{
+    const QString destPath = dest.absoluteFilePath();
+    const bool replacesEmptyFolder = dest.exists();
+    if (replacesEmptyFolder && !QDir(dest.absolutePath()).rmdir(dest.fileName()))
+        throw FileError(FileErrorNumber::AccessError, destPath,
+                        QStringLiteral("The empty folder could not be replaced"));
+    if (!QDir().rename(root, destPath)) {
+        if (replacesEmptyFolder)
+            QDir().mkdir(destPath);
+        throw FileError(FileErrorNumber::AccessError, destPath,
+                        QStringLiteral("The finished tree could not be moved into place"));
+    }
+}
 } // namespace
 
 TreeConverter::TreeConverter(QString source, QString destination, ConvertOptions options)
@@ -194,7 +307,6 @@ TreeConverter::Summary TreeConverter::run()
         m_options.partiesPath.isEmpty() ? QMap<int, QString>() : readPartyNames(m_options.partiesPath);
 
     const QFileInfo dest(m_destination);
-    const QString destPath = dest.absoluteFilePath();
     QTemporaryDir work(dest.absolutePath() + QStringLiteral("/.") + dest.fileName() +
                        QStringLiteral("-partial-XXXXXX"));
     if (!work.isValid())
@@ -209,94 +321,18 @@ TreeConverter::Summary TreeConverter::run()
         makeFolder(root, folder);
 
     Summary summary;
-    QMap<int, CongressCounts> houseCounts, senateCounts;
-    QMap<int, QString> statePostal;
-    QMap<int, bool> parties;
-    const CongressConverter converter(m_options);
-    int done = 0;
-    for (const TableSet &set : sets) {
-        const ConvertedCongress c = converter.convert(set.isHouse, set.congress, set.members, set.rollCalls, set.votes);
-        writeCongress(root, c, m_options.newDataFormat);
-        CongressCounts counts;
-        counts.legislatorCount = qint16(c.legislators.size());
-        counts.rollCallCount = qint16(c.rollCalls.size());
-        (set.isHouse ? houseCounts : senateCounts).insert(set.congress, counts);
-        (set.isHouse ? summary.houseCongresses : summary.senateCongresses)++;
-        summary.legislatorRecords += c.legislators.size();
-        summary.rollCallRecords += c.rollCalls.size();
-        summary.votes += c.votes.size();
-        for (auto it = c.statePostal.cbegin(); it != c.statePostal.cend(); ++it)
-            statePostal.insert(it.key(), it.value());
-        for (const Legislator &l : c.legislators)
-            parties.insert(l.partyCode, true);
-        ++done;
-        if (m_progress)
-            m_progress(done, int(sets.size()),
-                       QStringLiteral("%1 %2: %3 legislators, %4 roll calls")
-                           .arg(chamberName(set.isHouse))
-                           .arg(set.congress)
-                           .arg(c.legislators.size())
-                           .arg(c.rollCalls.size()));
-    }
-
-    // Index files: record n is congress n, zeros for congresses not converted.
-    for (const bool isHouse : {true, false}) {
-        const QMap<int, CongressCounts> &counts = isHouse ? houseCounts : senateCounts;
-        QList<CongressCounts> records(counts.isEmpty() ? 0 : counts.lastKey());
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-            records[it.key() - 1] = it.value();
-        WriteCongressIndex(CongressIndexFileName(root, isHouse), isHouse, records);
-    }
-
-    StateTable states;
-    const int lastState = std::max(kLastBuiltInState, statePostal.isEmpty() ? 0 : statePostal.lastKey());
-    for (int code = 1; code <= lastState; ++code) {
-        if (const StateRecord *known = ReferenceTables::StateByCode(code))
-            states.records.append(*known);
-        else if (statePostal.contains(code))
-            states.records.append(ReferenceTables::StateFromPostal(code, statePostal.value(code)));
-        else
-            states.records.append(StateRecord{});
-    }
-    states.write(DataFileName(root, kMainDir, QStringLiteral("state.dat")));
-
-    PartyTable partyTable;
-    for (auto it = parties.cbegin(); it != parties.cend(); ++it) {
-        const int code = it.key();
-        QString name = partyNames.value(code);
-        if (name.isEmpty())
-            name = ReferenceTables::PartyName(code);
-        if (name.isEmpty())
-            name = ReferenceTables::FallbackPartyName(code);
-        partyTable.records.append(PartyRecord{qint16(code), name});
-    }
-    partyTable.write(DataFileName(root, kMainDir, QStringLiteral("party.dat")));
-
-    TokenTable tokens;
-    tokens.records = ReferenceTables::Tokens();
-    tokens.write(DataFileName(root, kMainDir, QStringLiteral("token.dat")));
-    WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("isscodes.dat")), ReferenceTables::IssueCodeFile());
-    WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("clacodes.dat")), ReferenceTables::ClausenCodeFile());
-    WriteWholeFile(DataFileName(root, kMainDir, QStringLiteral("pelcodes.dat")), ReferenceTables::PeltzmanCodeFile());
-    if (const std::optional<double> weight = m_options.treeDim2Weight())
-        ScalingFile{*weight, m_options.coordColumn1, m_options.coordColumn2}.write(ScalingFile::PathIn(root));
-    ReferenceTables::DefaultPreferences().write(root + QLatin1Char('/') + kPreferencesFile);
+    const TreeTotals totals = convertCongresses(sets, root, m_options, m_progress, summary);
+    writeIndexes(root, totals);
+    writeStateTable(root, totals.statePostal);
+    writePartyTable(root, totals.parties, partyNames);
+    writeFixedFiles(root, m_options);
 
     // The temporary folder is private to its owner; the finished tree reads like any other folder.
     QFile::setPermissions(root, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                                     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                     QFileDevice::ExeOther);
     workLock.unlock();
-    const bool replacesEmptyFolder = dest.exists();
-    if (replacesEmptyFolder && !QDir(dest.absolutePath()).rmdir(dest.fileName()))
-        throw FileError(FileErrorNumber::AccessError, destPath,
-                        QStringLiteral("The empty folder could not be replaced"));
-    if (!QDir().rename(root, destPath)) {
-        if (replacesEmptyFolder)
-            QDir().mkdir(destPath);
-        throw FileError(FileErrorNumber::AccessError, destPath,
-                        QStringLiteral("The finished tree could not be moved into place"));
-    }
+    moveIntoPlace(root, dest);
     work.setAutoRemove(false);
     return summary;
 }

@@ -42,120 +42,169 @@ std::optional<KeywordOperator> parseOperator(const QString &text)
     return op;
 }
 
-std::optional<SearchArgs> parse(const QStringList &args, QString &error)
-{
-    SearchArgs a;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size()) {
-                error = arg + QStringLiteral(" needs a value");
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        const auto codes = [&](SearchKind kind) {
-            const std::optional<QString> v = value();
-            if (!v)
-                return false;
-            const std::optional<QList<int>> list = parseNumbers(*v);
-            if (!list) {
-                error = QStringLiteral("%1 takes a comma-separated list of codes, not '%2'").arg(arg, *v);
-                return false;
-            }
-            a.criteria.kind = kind;
-            a.criteria.codes = *list;
-            ++a.kinds;
-            return true;
-        };
-        const auto op = [&](KeywordOperator &target) {
-            const std::optional<QString> v = value();
-            if (!v)
-                return false;
-            const std::optional<KeywordOperator> parsed = parseOperator(*v);
-            if (!parsed) {
-                error = QStringLiteral("%1 takes AND, OR or NOT, not '%2'").arg(arg, *v);
-                return false;
-            }
-            target = *parsed;
-            return true;
-        };
-        const auto text = [&](QString &target) {
-            const std::optional<QString> v = value();
-            if (v)
-                target = *v;
-            return v.has_value();
-        };
+// Reads the options one at a time; each reader leaves the reason in `error` when it refuses.
+class SearchArgsParser {
+public:
+    SearchArgsParser(const QStringList &args, QString &error) : m_args(args), m_error(error) {}
 
-        bool ok = true;
-        if (arg == QLatin1String("--house") || arg == QLatin1String("--senate")) {
-            const bool house = arg == QLatin1String("--house");
-            if (a.isHouse && *a.isHouse != house) {
-                error = QStringLiteral("give either --house or --senate");
+    std::optional<SearchArgs> parse()
+    {
+        for (m_i = 0; m_i < m_args.size(); ++m_i)
+            if (!option(m_args[m_i]))
                 return std::nullopt;
-            }
-            a.isHouse = house;
-        } else if (arg == QLatin1String("--congress")) {
-            const std::optional<QString> v = value();
-            const std::optional<QList<int>> list = v ? parseNumbers(*v) : std::nullopt;
-            if (!v)
-                return std::nullopt;
-            if (!list || std::any_of(list->begin(), list->end(), [](int n) { return n < 1; })) {
-                error = QStringLiteral("--congress takes a comma-separated list of congress numbers, not '%1'").arg(*v);
-                return std::nullopt;
-            }
-            a.congresses = *list;
-        } else if (arg == QLatin1String("--issue")) {
-            ok = codes(SearchKind::Issue);
-        } else if (arg == QLatin1String("--clausen")) {
-            ok = codes(SearchKind::Clausen);
-        } else if (arg == QLatin1String("--peltzman")) {
-            ok = codes(SearchKind::Peltzman);
-        } else if (arg == QLatin1String("--keyword")) {
-            ok = text(a.criteria.keywords.keyword1);
-            a.criteria.kind = SearchKind::Keyword;
-            ++a.kinds;
-        } else if (arg == QLatin1String("--keyword2")) {
-            ok = text(a.criteria.keywords.keyword2);
-        } else if (arg == QLatin1String("--keyword3")) {
-            ok = text(a.criteria.keywords.keyword3);
-        } else if (arg == QLatin1String("--op2")) {
-            ok = op(a.criteria.keywords.op2);
-        } else if (arg == QLatin1String("--op3")) {
-            ok = op(a.criteria.keywords.op3);
-        } else if (arg == QLatin1String("--bookmark")) {
-            ok = text(a.bookmark);
-            ++a.kinds;
-        } else if (arg == QLatin1String("--extended")) {
-            a.extended = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unknown option ") + arg;
+        if (!check())
             return std::nullopt;
-        } else if (a.tree.isEmpty()) {
-            a.tree = arg;
-        } else {
-            error = QStringLiteral("unexpected argument ") + arg;
-            return std::nullopt;
-        }
-        if (!ok)
-            return std::nullopt;
+        return m_a;
     }
 
-    const KeywordCriteria &k = a.criteria.keywords;
-    const bool keywordOptions = k.use2() || k.use3() || !k.keyword2.isEmpty() || !k.keyword3.isEmpty();
-    if (a.tree.isEmpty())
-        error = QStringLiteral("the data tree is missing");
-    else if (a.kinds > 1)
-        error = QStringLiteral("give one of --issue, --clausen, --peltzman, --keyword and --bookmark");
-    else if (keywordOptions && a.criteria.kind != SearchKind::Keyword)
-        error = QStringLiteral("--op2, --op3, --keyword2 and --keyword3 go with --keyword");
-    else if (a.bookmark.isEmpty() && !a.isHouse)
-        error = QStringLiteral("give --house or --senate");
-    else if (a.bookmark.isEmpty() && a.congresses.isEmpty())
-        error = QStringLiteral("give --congress N[,N...]");
-    if (!error.isEmpty())
-        return std::nullopt;
-    return a;
+private:
+    // The value after the option at m_i, which it then steps over.
+    std::optional<QString> value(const QString &arg)
+    {
+        if (m_i + 1 >= m_args.size()) {
+            m_error = arg + QStringLiteral(" needs a value");
+            return std::nullopt;
+        }
+        return m_args[++m_i];
+    }
+
+    bool codes(const QString &arg, SearchKind kind)
+    {
+        const std::optional<QString> v = value(arg);
+        if (!v)
+            return false;
+        const std::optional<QList<int>> list = parseNumbers(*v);
+        if (!list) {
+            m_error = QStringLiteral("%1 takes a comma-separated list of codes, not '%2'").arg(arg, *v);
+            return false;
+        }
+        m_a.criteria.kind = kind;
+        m_a.criteria.codes = *list;
+        ++m_a.kinds;
+        return true;
+    }
+
+    bool op(const QString &arg, KeywordOperator &target)
+    {
+        const std::optional<QString> v = value(arg);
+        if (!v)
+            return false;
+        const std::optional<KeywordOperator> parsed = parseOperator(*v);
+        if (!parsed) {
+            m_error = QStringLiteral("%1 takes AND, OR or NOT, not '%2'").arg(arg, *v);
+            return false;
+        }
+        target = *parsed;
+        return true;
+    }
+
+    bool text(const QString &arg, QString &target)
+    {
+        const std::optional<QString> v = value(arg);
+        if (v)
+            target = *v;
+        return v.has_value();
+    }
+
+    bool chamber(const QString &arg)
+    {
+        const bool house = arg == QLatin1String("--house");
+        if (m_a.isHouse && *m_a.isHouse != house) {
+            m_error = QStringLiteral("give either --house or --senate");
+            return false;
+        }
+        m_a.isHouse = house;
+        return true;
+    }
+
+    bool congresses(const QString &arg)
+    {
+        const std::optional<QString> v = value(arg);
+        const std::optional<QList<int>> list = v ? parseNumbers(*v) : std::nullopt;
+        if (!v)
+            return false;
+        if (!list || std::any_of(list->begin(), list->end(), [](int n) { return n < 1; })) {
+            m_error = QStringLiteral("--congress takes a comma-separated list of congress numbers, not '%1'").arg(*v);
+            return false;
+        }
+        m_a.congresses = *list;
+        return true;
+    }
+
+    bool option(const QString &arg)
+    {
+        if (arg == QLatin1String("--house") || arg == QLatin1String("--senate"))
+            return chamber(arg);
+        if (arg == QLatin1String("--congress"))
+            return congresses(arg);
+        if (arg == QLatin1String("--issue"))
+            return codes(arg, SearchKind::Issue);
+        if (arg == QLatin1String("--clausen"))
+            return codes(arg, SearchKind::Clausen);
+        if (arg == QLatin1String("--peltzman"))
+            return codes(arg, SearchKind::Peltzman);
+        if (arg == QLatin1String("--keyword")) {
+            const bool ok = text(arg, m_a.criteria.keywords.keyword1);
+            m_a.criteria.kind = SearchKind::Keyword;
+            ++m_a.kinds;
+            return ok;
+        }
+        if (arg == QLatin1String("--keyword2"))
+            return text(arg, m_a.criteria.keywords.keyword2);
+        if (arg == QLatin1String("--keyword3"))
+            return text(arg, m_a.criteria.keywords.keyword3);
+        if (arg == QLatin1String("--op2"))
+            return op(arg, m_a.criteria.keywords.op2);
+        if (arg == QLatin1String("--op3"))
+            return op(arg, m_a.criteria.keywords.op3);
+        if (arg == QLatin1String("--bookmark")) {
+            const bool ok = text(arg, m_a.bookmark);
+            ++m_a.kinds;
+            return ok;
+        }
+        if (arg == QLatin1String("--extended")) {
+            m_a.extended = true;
+            return true;
+        }
+        if (arg.startsWith(QLatin1String("--"))) {
+            m_error = QStringLiteral("unknown option ") + arg;
+            return false;
+        }
+        if (!m_a.tree.isEmpty()) {
+            m_error = QStringLiteral("unexpected argument ") + arg;
+            return false;
+        }
+        m_a.tree = arg;
+        return true;
+    }
+
+    // What the options say only together.
+    bool check()
+    {
+        const KeywordCriteria &k = m_a.criteria.keywords;
+        const bool keywordOptions = k.use2() || k.use3() || !k.keyword2.isEmpty() || !k.keyword3.isEmpty();
+        if (m_a.tree.isEmpty())
+            m_error = QStringLiteral("the data tree is missing");
+        else if (m_a.kinds > 1)
+            m_error = QStringLiteral("give one of --issue, --clausen, --peltzman, --keyword and --bookmark");
+        else if (keywordOptions && m_a.criteria.kind != SearchKind::Keyword)
+            m_error = QStringLiteral("--op2, --op3, --keyword2 and --keyword3 go with --keyword");
+        else if (m_a.bookmark.isEmpty() && !m_a.isHouse)
+            m_error = QStringLiteral("give --house or --senate");
+        else if (m_a.bookmark.isEmpty() && m_a.congresses.isEmpty())
+            m_error = QStringLiteral("give --congress N[,N...]");
+        return m_error.isEmpty();
+    }
+
+    const QStringList &m_args;
+    QString &m_error;
+    qsizetype m_i = 0;
+    SearchArgs m_a;
+};
+
+std::optional<SearchArgs> parse(const QStringList &args, QString &error)
+{
+    return SearchArgsParser(args, error).parse();
 }
 
 QString isoDate(const TaggedDate &date)

@@ -73,6 +73,92 @@ RollCall ReadRollCallRecord(const QString &root, bool isHouse, int congress, int
     return ReadRollCalls(path, rollCallCount, newDataFormat).at(rollCall - 1);
 }
 
+namespace {
+// The partner roll call of the cross-tab view, and in another congress its members and votes.
+struct PartnerVotes {
+    bool sameCongress = true;
+    int rollCall = 0;
+    VoteMatrix votes;
+    PartnerIndex index;
+};
+
+PartnerVotes loadPartner(const DrawingRequest &request, DrawingPass &pass)
+{
+    const QString &root = request.dataRoot;
+    const bool isHouse = request.isHouse;
+    const PartnerRollCall &p = *request.partner;
+    PartnerVotes partner;
+    partner.sameCongress = p.congress == request.congress;
+    const CongressCounts partnerCounts =
+        partner.sameCongress ? pass.counts : LoadCongressCounts(root, isHouse, p.congress);
+    pass.partnerRecord =
+        ReadRollCallRecord(root, isHouse, p.congress, p.rollCall, partnerCounts.rollCallCount, request.newDataFormat);
+    pass.partnerLine = CalcCoordinates(pass.dimTwoFactor, pass.partnerRecord->Spread1, pass.partnerRecord->Spread2,
+                                       pass.partnerRecord->Midpoint1, pass.partnerRecord->Midpoint2);
+    partner.rollCall = p.rollCall;
+    if (!partner.sameCongress) {
+        const QList<Legislator> members =
+            ReadLegislators(CongressFileName(root, isHouse, p.congress, QStringLiteral(".lcr")),
+                            partnerCounts.legislatorCount, request.newDataFormat);
+        partner.index.build(members);
+        partner.votes = VoteMatrix::Load(CongressFileName(root, isHouse, p.congress, QStringLiteral(".vot")),
+                                         partnerCounts.legislatorCount, partnerCounts.rollCallCount);
+    }
+    pass.LegislatorVoteTable.resize(pass.counts.legislatorCount);
+    return partner;
+}
+
+// Legislator `i`'s vote combined with the same member's vote on the partner roll call, written into
+// the legislator vote table; a member the partner congress does not have is NoMatch.
+VoteClass crossTabClass(VoteClass cls, int i, const Legislator &l, const VoteMatrix &votes, const PartnerVotes &partner,
+                        const Preferences &prefs, DrawingPass &pass)
+{
+    const int partnerRecord = partner.sameCongress ? i : partner.index.find(l.id1);
+    if (partnerRecord == 0)
+        return VoteClass::NoMatch;
+    const VoteMatrix &pv = partner.sameCongress ? votes : partner.votes;
+    cls = CombineCrossTab(cls, pv.vote(partnerRecord, partner.rollCall));
+    LegislatorVoteEntry &e = pass.LegislatorVoteTable[i - 1];
+    e.written = true;
+    e.partyCode = l.partyCode;
+    e.voteClass = cls;
+    e.colour = ClassColour(cls, prefs);
+    return cls;
+}
+
+// The tables a legislator's point is drawn from.
+struct PlotTables {
+    const TokenTable &tokens;
+    const StateRecord *state;
+    bool lowerCase;
+};
+
+PlottedEntry plottedEntry(const DrawingRequest &request, const DrawingPass &pass, int i, const Legislator &l,
+                          VoteClass cls, int colour, const PlotTables &tables)
+{
+    const int symbol = PartySymbolIndex(l.partyCode, l.stateCode, request.congress);
+    if (symbol == kUndefinedParty)
+        throw UndefinedPartyError(
+            l.name, i, l.partyCode,
+            CongressFileName(request.dataRoot, request.isHouse, request.congress, QStringLiteral(".lcr")));
+    const TokenRecord *token = tables.tokens.find(symbol);
+    const StateRecord *state = tables.state;
+    PlottedEntry e;
+    e.name = l.trimmedName();
+    e.label = e.name + QStringLiteral(", ") + (state ? state->postal : QString());
+    e.legislatorIndex = i;
+    e.voteClass = cls;
+    e.colour = colour;
+    e.point = MapPointOf(pass.dimTwoFactor, l.coord1, l.coord2);
+    const QChar symbolChar = token ? token->symbol : QLatin1Char(' ');
+    e.token = QString(tables.lowerCase ? symbolChar.toLower() : symbolChar);
+    e.isError = IsClassificationError(cls, e.point, pass.line);
+    e.stateName = state ? state->name : QString();
+    e.partyCode = l.partyCode;
+    return e;
+}
+} // namespace
+
 DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback &progress)
 {
     const QString &root = request.dataRoot;
@@ -94,9 +180,8 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
     const std::optional<ScalingFile> scaling = ScalingFile::ReadIn(root);
     pass.weightFromTree = scaling.has_value();
     pass.dimTwoFactor = scaling ? scaling->weight : DimTwoFactor(isHouse);
-    const double k = pass.dimTwoFactor;
-    pass.line =
-        CalcCoordinates(k, pass.record.Spread1, pass.record.Spread2, pass.record.Midpoint1, pass.record.Midpoint2);
+    pass.line = CalcCoordinates(pass.dimTwoFactor, pass.record.Spread1, pass.record.Spread2, pass.record.Midpoint1,
+                                pass.record.Midpoint2);
 
     const int count = pass.counts.legislatorCount;
     pass.legislators = ReadLegislators(CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")), count,
@@ -105,32 +190,7 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
                                               pass.counts.rollCallCount);
     const TokenTable tokens = TokenTable::Read(DataFileName(root, kMainDir, QStringLiteral("token.dat")));
     const StateTable states = StateTable::Read(DataFileName(root, kMainDir, QStringLiteral("state.dat")));
-
-    // Cross-tab view: the partner roll call, and in another congress its members and votes.
-    VoteMatrix partnerVotes;
-    PartnerIndex partnerIndex;
-    bool partnerSameCongress = true;
-    int partnerRoll = 0;
-    if (request.partner) {
-        const PartnerRollCall &p = *request.partner;
-        partnerSameCongress = p.congress == congress;
-        const CongressCounts partnerCounts =
-            partnerSameCongress ? pass.counts : LoadCongressCounts(root, isHouse, p.congress);
-        pass.partnerRecord = ReadRollCallRecord(root, isHouse, p.congress, p.rollCall, partnerCounts.rollCallCount,
-                                                request.newDataFormat);
-        pass.partnerLine = CalcCoordinates(k, pass.partnerRecord->Spread1, pass.partnerRecord->Spread2,
-                                           pass.partnerRecord->Midpoint1, pass.partnerRecord->Midpoint2);
-        partnerRoll = p.rollCall;
-        if (!partnerSameCongress) {
-            const QList<Legislator> members =
-                ReadLegislators(CongressFileName(root, isHouse, p.congress, QStringLiteral(".lcr")),
-                                partnerCounts.legislatorCount, request.newDataFormat);
-            partnerIndex.build(members);
-            partnerVotes = VoteMatrix::Load(CongressFileName(root, isHouse, p.congress, QStringLiteral(".vot")),
-                                            partnerCounts.legislatorCount, partnerCounts.rollCallCount);
-        }
-        pass.LegislatorVoteTable.resize(count);
-    }
+    const PartnerVotes partner = request.partner ? loadPartner(request, pass) : PartnerVotes();
 
     const bool lowerCase = prefs.lowerCaseTokens();
     for (int i = 1; i <= count; ++i) {
@@ -139,44 +199,13 @@ DrawingPass RunDrawingPass(const DrawingRequest &request, const ProgressCallback
 
         const Legislator &l = pass.legislators.at(i - 1);
         VoteClass cls = ClassOfVote(votes.vote(i, request.rollCall));
-
-        if (request.partner) {
-            int partnerRecord = i;
-            if (!partnerSameCongress)
-                partnerRecord = partnerIndex.find(l.id1);
-            if (partnerRecord == 0) {
-                cls = VoteClass::NoMatch;
-            } else {
-                const VoteMatrix &pv = partnerSameCongress ? votes : partnerVotes;
-                cls = CombineCrossTab(cls, pv.vote(partnerRecord, partnerRoll));
-                LegislatorVoteEntry &e = pass.LegislatorVoteTable[i - 1];
-                e.written = true;
-                e.partyCode = l.partyCode;
-                e.voteClass = cls;
-                e.colour = ClassColour(cls, prefs);
-            }
-        }
+        if (request.partner)
+            cls = crossTabClass(cls, i, l, votes, partner, prefs, pass);
 
         const int colour = ClassColour(cls, prefs);
         const StateRecord *state = states.find(l.stateCode);
         if (HasCoordinates(l.coord1, l.coord2)) {
-            const int symbol = PartySymbolIndex(l.partyCode, l.stateCode, congress);
-            if (symbol == kUndefinedParty)
-                throw UndefinedPartyError(l.name, i, l.partyCode,
-                                          CongressFileName(root, isHouse, congress, QStringLiteral(".lcr")));
-            const TokenRecord *token = tokens.find(symbol);
-            PlottedEntry e;
-            e.name = l.trimmedName();
-            e.label = e.name + QStringLiteral(", ") + (state ? state->postal : QString());
-            e.legislatorIndex = i;
-            e.voteClass = cls;
-            e.colour = colour;
-            e.point = MapPointOf(k, l.coord1, l.coord2);
-            const QChar symbolChar = token ? token->symbol : QLatin1Char(' ');
-            e.token = QString(lowerCase ? symbolChar.toLower() : symbolChar);
-            e.isError = IsClassificationError(cls, e.point, pass.line);
-            e.stateName = state ? state->name : QString();
-            e.partyCode = l.partyCode;
+            PlottedEntry e = plottedEntry(request, pass, i, l, cls, colour, {tokens, state, lowerCase});
             if (e.isError)
                 ++pass.countedErrors;
             pass.PlottedList.append(std::move(e));
