@@ -5,6 +5,7 @@
 #include "support/TreeBuilder.h"
 
 #include "core/app/Session.h"
+#include "core/attach/AttachmentNote.h"
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 #include "core/ideology/ReportLine.h"
@@ -30,7 +31,7 @@ using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
 namespace {
-enum class Writer { Preferences, BookmarkRewrite, BookmarkAppend, Report, RollCallText, Spreadsheet };
+enum class Writer { Preferences, BookmarkRewrite, BookmarkAppend, Report, RollCallText, Spreadsheet, Note };
 enum class Fault { SizeLimit, ReadOnlyFolder, MissingFolder, FolderInPlace };
 
 BookmarkEntry bookmark(int rollCall)
@@ -100,6 +101,9 @@ void save(Writer w, Fixture &f, const QString &path)
         break;
     case Writer::Spreadsheet:
         WriteSpreadsheet(f.session, path, true);
+        break;
+    case Writer::Note:
+        AttachmentNote::FromBytes(oldContent(w)).save(path, QStringLiteral("A note longer than the limit\nallows."));
         break;
     }
 }
@@ -187,6 +191,7 @@ void TestSaveFaults::failedSaveKeepsTheOldFile_data()
         {Writer::Preferences, "preferences"},     {Writer::BookmarkRewrite, "bookmark list"},
         {Writer::BookmarkAppend, "bookmark add"}, {Writer::Report, "report"},
         {Writer::RollCallText, "roll-call text"}, {Writer::Spreadsheet, "spreadsheet"},
+        {Writer::Note, "attachment note"},
     };
     const QList<std::tuple<Fault, const char *, int>> faults = {
         {Fault::SizeLimit, "size limit", FileErrorNumber::AccessError},
