@@ -83,7 +83,7 @@ void writeSoundTree(const QString &root)
     tree.addCongress(true, 97, d);
     tree.writeIndexes();
     // The weight of the second dimension reaches every distance on the map: errors and PRE.
-    ScalingFile{0.4, QStringLiteral("nominate_dim1"), QStringLiteral("nominate_dim2")}.write(ScalingFile::PathIn(root));
+    ScalingFile{0.4, QStringLiteral("coord1"), QStringLiteral("coord2")}.write(ScalingFile::PathIn(root));
     QList<BookmarkEntry> marks;
     for (int r : {2, 5, 6}) {
         BookmarkEntry e;
