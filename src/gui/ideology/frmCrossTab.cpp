@@ -2,6 +2,7 @@
 
 #include "core/app/Session.h"
 #include "core/data/FileError.h"
+#include "core/ideology/VoteStatistics.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/services/Services.h"
 #include "gui/services/WaitProgress.h"
@@ -111,8 +112,13 @@ frmCrossTab::frmCrossTab(Session &session, Services &services, QWidget *parent)
 bool frmCrossTab::fill(const DrawingPass &pass)
 {
     PartyTable table;
-    if (!RunReportingErrors(m_services, this,
-                            [&] { table = PartyTable::Read(m_session.mainFileName(QStringLiteral("party.dat"))); })) {
+    // An empty party table would leave the list blank with no word of why: name the file instead.
+    if (!RunReportingErrors(m_services, this, [&] {
+            const QString partyPath = m_session.mainFileName(QStringLiteral("party.dat"));
+            table = PartyTable::Read(partyPath);
+            RequirePartiesListed(table, partyPath, pass.legislators,
+                                 m_session.congressFileName(pass.congress, QStringLiteral(".lcr")));
+        })) {
         fill(pass, {});
         return false;
     }

@@ -177,6 +177,7 @@ private slots:
 
     // Cross-tab window.
     void crossTabPartyList();
+    void crossTabEmptyPartyFile();
     void crossTabChosenParty_data();
     void crossTabChosenParty();
     void crossTabPanelColours();
@@ -587,6 +588,23 @@ void tst_sidewindows::crossTabPartyList()
 
     window.btnHelp->click();
     QCOMPARE(f.services.helpTopics, QStringList{QStringLiteral("frmCrossTab")});
+}
+
+// An empty party table is named, not shown as a cross-tab without parties.
+void tst_sidewindows::crossTabEmptyPartyFile()
+{
+    Fixture f;
+    QFile party(f.file(QStringLiteral("main/party.dat")));
+    QVERIFY(party.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    party.close();
+    frmCrossTab window(*f.session, f.services);
+    QVERIFY(!window.fill(f.pass(101, 1, 2)));
+    QCOMPARE(window.lstParty->count(), 0);
+    QCOMPARE(f.services.errorTexts().size(), 1);
+    const QString text = f.services.errorTexts().first();
+    QVERIFY2(text.contains(QStringLiteral("party.dat does not list party code")) &&
+                 text.contains(QStringLiteral("101.lcr")) && text.contains(QStringLiteral("holds no party records")),
+             qPrintable(text));
 }
 
 void tst_sidewindows::crossTabChosenParty_data()
