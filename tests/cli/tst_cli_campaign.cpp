@@ -5,6 +5,7 @@
 // fails on a tree the check called sound fails the test. The seed is fixed, so a failure repeats.
 #include "support/CliRun.h"
 #include "support/TreeBuilder.h"
+#include "support/UsMapFixture.h"
 
 #include "core/data/Bytes.h"
 #include "core/data/CongressIndex.h"
@@ -26,6 +27,7 @@ using rollscan::test::CliRun;
 using rollscan::test::CongressData;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
+using rollscan::test::UsMapTree;
 
 namespace {
 // ROLLSCAN_CAMPAIGN_ITERATIONS shortens the run where every process is slower, as under the sanitizers.
@@ -372,6 +374,43 @@ QString fault(const CliRun &r, const QString &root, bool isCheck)
     }
     return {};
 }
+
+// The US map reads the state list and a shapefile layer besides the congress files.
+const QStringList kMapFiles = {"main/state list.dat", "maps/states.shp", "maps/states.shx", "maps/states.dbf",
+                               "maps/cd110.shp",      "maps/cd110.shx",  "maps/cd110.dbf"};
+const QStringList kMapClasses = {"yea",      "nay",     "na",    "yea-nay",    "nay-yea",
+                                 "no-match", "default", "split", "transparent"};
+
+// The members a usmap answer counts, matched to a feature or not.
+int countedMembers(const QString &out)
+{
+    int n = 0;
+    for (const QString &line : out.split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("members_")))
+            n += line.section(QStringLiteral(": "), 1).toInt();
+    return n;
+}
+
+// Why a usmap answer cannot be right when only map files were damaged: every line a feature and a
+// known class, each feature once, and as many members counted as on the sound tree.
+QString impossibleMapAnswer(const QString &out, int members)
+{
+    QSet<QString> keys;
+    for (const QString &line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1String("members_")))
+            continue;
+        const QStringList f = line.split(QLatin1Char('\t'));
+        QString cls = f.value(1);
+        cls.remove(QStringLiteral("-hatched"));
+        if (f.size() != 2 || !kMapClasses.contains(cls))
+            return QStringLiteral("'%1' is not a feature and a class").arg(line);
+        if (keys.contains(f.at(0)))
+            return QStringLiteral("feature '%1' coloured twice").arg(f.at(0));
+        keys.insert(f.at(0));
+    }
+    const int counted = countedMembers(out);
+    return counted == members ? QString() : QStringLiteral("%1 members instead of %2").arg(counted).arg(members);
+}
 } // namespace
 
 class TestCliCampaign : public QObject {
@@ -379,6 +418,7 @@ class TestCliCampaign : public QObject {
 
 private slots:
     void damagedTreesAreRefusedOrAnsweredSoundly();
+    void damagedMapFilesAreRefusedOrAnsweredSoundly();
 };
 
 void TestCliCampaign::damagedTreesAreRefusedOrAnsweredSoundly()
@@ -444,6 +484,48 @@ void TestCliCampaign::damagedTreesAreRefusedOrAnsweredSoundly()
     }
     qInfo("%d damaged trees: %d refused by the check, %d report runs refused", iterations, refusedByCheck,
           refusedByReport);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
+}
+
+void TestCliCampaign::damagedMapFilesAreRefusedOrAnsweredSoundly()
+{
+    UsMapTree t;
+    const QString root = t.dir.path();
+    QMap<QString, QByteArray> sound;
+    for (const QString &name : kMapFiles)
+        sound.insert(name, ReadWholeFile(root + QLatin1Char('/') + name));
+    const QList<QStringList> runs = {{"usmap", root, "--extended", "--senate", "--congress", "107", "--roll", "1"},
+                                     {"usmap", root, "--extended", "--house", "--congress", "110", "--roll", "1"}};
+    QList<int> members;
+    for (const QStringList &args : runs) {
+        const CliRun r = RunCli(args, {}, kTimeoutMs);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        members.append(countedMembers(r.out));
+        QVERIFY2(impossibleMapAnswer(r.out, members.last()).isEmpty(), qPrintable(r.out));
+    }
+    QCOMPARE(members, (QList<int>{7, 3}));
+
+    QRandomGenerator rng(kSeed + 1);
+    QStringList failures;
+    int refused = 0;
+    const int iterations = std::max(1, Iterations() / 5);
+    for (int i = 0; i < iterations && failures.size() < 10; ++i) {
+        const QString name = kMapFiles.at(rng.bounded(int(kMapFiles.size())));
+        const QString what = damage(root, name, Damage(rng.bounded(int(Damage::Count))), sound, rng);
+        for (int k = 0; k < runs.size(); ++k) {
+            const CliRun r = RunCli(runs.at(k), {}, kTimeoutMs);
+            const QString label = QStringLiteral("iteration %1 (%2): usmap %3 ").arg(i).arg(what).arg(runs.at(k).at(3));
+            if (const QString why = fault(r, root, false); !why.isEmpty())
+                failures.append(label + why);
+            else if (r.exitCode == 0) {
+                if (const QString why = impossibleMapAnswer(r.out, members.at(k)); !why.isEmpty())
+                    failures.append(label + QStringLiteral("answered: ") + why);
+            }
+            refused += r.exitCode == 1;
+        }
+        restore(root, name, sound);
+    }
+    qInfo("%d damaged map files: %d usmap runs refused", iterations, refused);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
 

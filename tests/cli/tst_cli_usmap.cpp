@@ -31,6 +31,8 @@ private slots:
     void classes();
     void pictures();
     void drawnHouseRefused();
+    void damagedLayerNamed_data();
+    void damagedLayerNamed();
     void mapsWritesStateListAndLayers();
 };
 
@@ -88,6 +90,32 @@ void TestCliUsMap::drawnHouseRefused()
     const Run r = cli({"usmap", t.dir.path(), "--house", "--congress", "102", "--roll", "1"});
     QCOMPARE(r.code, 2);
     QVERIFY(r.err.contains(QStringLiteral("102nd")));
+}
+
+void TestCliUsMap::damagedLayerNamed_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("keep"); // bytes kept of it
+    // A table cut inside its records once coloured nameless features as one; the library's own
+    // complaints once reached stderr without the file's name.
+    QTest::newRow("attribute table cut short") << "maps/states.dbf" << 200;
+    QTest::newRow("attribute table emptied") << "maps/states.dbf" << 0;
+    QTest::newRow("index emptied") << "maps/states.shx" << 0;
+    QTest::newRow("shapes cut in the header") << "maps/states.shp" << 50;
+}
+
+void TestCliUsMap::damagedLayerNamed()
+{
+    QFETCH(QString, file);
+    QFETCH(int, keep);
+    UsMapTree t;
+    QVERIFY(QFile::resize(t.dir.filePath(file), keep));
+    const Run r = cli({"usmap", t.dir.path(), "--extended", "--senate", "--congress", "107", "--roll", "1"});
+    QCOMPARE(r.code, 1);
+    QCOMPARE(r.out, QString());
+    QCOMPARE(r.err, QStringLiteral("rollscan-cli usmap: That file is damaged or is not a Rollscan data file. "
+                                   "(%1: GIS Map not valid!)\n")
+                        .arg(t.dir.filePath("maps/states.shp")));
 }
 
 void TestCliUsMap::mapsWritesStateListAndLayers()

@@ -24,6 +24,18 @@ struct ShapeLayer::Handles {
 };
 
 namespace {
+// The library's own hooks print their complaints to stderr, where they reach the user without the
+// file's name; the caller reports a layer that does not open, naming it.
+void Quiet(const char *) {}
+
+SAHooks QuietHooks()
+{
+    SAHooks hooks;
+    SASetupDefaultHooks(&hooks);
+    hooks.Error = Quiet;
+    return hooks;
+}
+
 MapExtent united(const MapExtent &a, const MapExtent &b)
 {
     return {std::min(a.minX, b.minX), std::min(a.minY, b.minY), std::max(a.maxX, b.maxX), std::max(a.maxY, b.maxY)};
@@ -100,7 +112,8 @@ bool ShapeLayer::open(const QString &path)
     m_fileName = path;
 
     const QByteArray native = QFile::encodeName(path);
-    m_handles->shp = SHPOpen(native.constData(), "rb");
+    SAHooks hooks = QuietHooks();
+    m_handles->shp = SHPOpenLL(native.constData(), "rb", &hooks);
     if (!m_handles->shp)
         return false;
     int entities = 0, type = 0;
@@ -122,7 +135,7 @@ bool ShapeLayer::open(const QString &path)
         return false;
     }
 
-    DBFHandle dbf = DBFOpen(native.constData(), "rb");
+    DBFHandle dbf = DBFOpenLL(native.constData(), "rb", &hooks);
     if (!dbf)
         return false;
     const int fields = DBFGetFieldCount(dbf);
@@ -159,8 +172,18 @@ bool ShapeLayer::open(const QString &path)
         m_features.append(std::move(feature));
         QStringList row;
         row.reserve(fields);
-        for (int f = 0; f < fields; ++f)
-            row.append(QString::fromLatin1(DBFReadStringAttribute(dbf, i, f)).trimmed());
+        for (int f = 0; f < fields; ++f) {
+            // A record the table cannot give (cut short, or fewer records than shapes) would leave the
+            // feature without a name and colour it as if it were another: the layer is damaged.
+            const char *text = i < DBFGetRecordCount(dbf) ? DBFReadStringAttribute(dbf, i, f) : nullptr;
+            if (!text) {
+                DBFClose(dbf);
+                m_features.clear();
+                m_records.clear();
+                return false;
+            }
+            row.append(QString::fromLatin1(text).trimmed());
+        }
         m_records.append(std::move(row));
     }
     bool first = true;
