@@ -10,6 +10,7 @@ using rollscan::test::CliRun;
 using rollscan::test::CongressData;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
+using rollscan::test::Words;
 
 namespace {
 
@@ -69,29 +70,27 @@ void TestCliAnalysis::commands_data()
            "98\t1004\tNEW\t100.00\nHigh:\tNEW\t1\t100.00\nLow:\tBAKER\t1\t0.00\nAverage:\t50.00\n"
         << "";
     QTest::newRow("rate with nay sides")
-        << (QStringList{"rate"} + base + QStringList{"--rolls", "97:1,97:2,97:3", "--nay", "2,97:3"}) << 0
+        << (QStringList{"rate"} + base + Words("--rolls 97:1,97:2,97:3 --nay 2,97:3")) << 0
         << "97\t1001\tBAKER\t100.00\n97\t1002\tBYRD\t33.33\n97\t1003\tABSENT\tn/a\n98\t1001\tBAKER\tn/a\n"
            "98\t1004\tNEW\tn/a\nHigh:\tBAKER\t1\t100.00\nLow:\tBYRD\t1\t33.33\nAverage:\t66.67\n"
         << "";
     QTest::newRow("track one member through both congresses")
-        << (QStringList{"track"} + base + QStringList{"--rolls", "98:1,1,3", "--member", "1001"}) << 0
+        << (QStringList{"track"} + base + Words("--rolls 98:1,1,3 --member 1001")) << 0
         << "Yea\t51-40\tVote 1\nNay\t53-40\tVote 3\n \nNay\t60-30\tLater\nYea:\t1\nNay:\t2\nn/a:\t0\n"
         << "";
-    QTest::newRow("track two") << (QStringList{"track"} + base + QStringList{"--rolls", "2", "--member", "1003,1002"})
-                               << 0 << "Yea\t52-40\tVote 2\n \nn/a\t52-40\tVote 2\nYea:\t1\nNay:\t0\nn/a:\t1\n"
+    QTest::newRow("track two") << (QStringList{"track"} + base + Words("--rolls 2 --member 1003,1002")) << 0
+                               << "Yea\t52-40\tVote 2\n \nn/a\t52-40\tVote 2\nYea:\t1\nNay:\t0\nn/a:\t1\n"
                                << "";
     QTest::newRow("roll call beyond the congress")
         << (QStringList{"rate"} + base + QStringList{"--rolls", "4"}) << 1 << ""
         << "rollscan-cli rate: Senate #97 has no roll call #4.\n";
-    QTest::newRow("unknown member") << (QStringList{"track"} + base + QStringList{"--rolls", "1", "--member", "77"})
-                                    << 1 << ""
+    QTest::newRow("unknown member") << (QStringList{"track"} + base + Words("--rolls 1 --member 77")) << 1 << ""
                                     << "rollscan-cli track: no member 77 in the given congresses\n";
     QTest::newRow("no rolls") << (QStringList{"rate"} + base) << 2 << ""
                               << "rollscan-cli rate: give --rolls ITEMS\n";
     QTest::newRow("bad item") << (QStringList{"rate"} + base + QStringList{"--rolls", "97:1:2"}) << 2 << ""
                               << "rollscan-cli rate: --rolls takes a comma-separated list of N:R or R, not '97:1:2'\n";
-    QTest::newRow("nay not queued") << (QStringList{"rate"} + base + QStringList{"--rolls", "1", "--nay", "2"}) << 2
-                                    << ""
+    QTest::newRow("nay not queued") << (QStringList{"rate"} + base + Words("--rolls 1 --nay 2")) << 2 << ""
                                     << "rollscan-cli rate: --nay names 97:2, which --rolls does not queue\n";
     QTest::newRow("track needs members") << (QStringList{"track"} + base + QStringList{"--rolls", "1"}) << 2 << ""
                                          << "rollscan-cli track: give --member ID[,ID...]\n";

@@ -22,6 +22,7 @@ using rollscan::test::CliRun;
 using rollscan::test::CongressData;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
+using rollscan::test::Words;
 
 namespace {
 
@@ -180,7 +181,7 @@ void TestCliBadInput::refusedNamingTheFile_data()
         << "rollscan-cli stats: TREE/main/party.dat does not list party code 100 of legislator ADAMS (record 1 of "
            "TREE/house/97.lcr): it holds no party records.";
     QTest::newRow("crosstab, empty party table")
-        << int(Fault::EmptyParty) << "crosstab" << QStringList{"--partner-congress", "97", "--partner-roll", "1"}
+        << int(Fault::EmptyParty) << "crosstab" << Words("--partner-congress 97 --partner-roll 1")
         << "rollscan-cli crosstab: TREE/main/party.dat does not list party code 100 of legislator ADAMS (record 1 "
            "of TREE/house/97.lcr): it holds no party records.";
     QTest::newRow("info, description file missing")
@@ -426,7 +427,7 @@ void TestCliBadInput::staleWorkFoldersRemoved()
                               .arg(dir.path())}));
     QStringList left = parent.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     left.sort();
-    QCOMPARE(left, (QStringList{".other-partial-dead04", ".tree-partial-live03", "src", "tree"}));
+    QCOMPARE(left, (Words(".other-partial-dead04 .tree-partial-live03 src tree")));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("tree")) + lockName));
 }
 

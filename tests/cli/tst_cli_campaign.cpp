@@ -28,6 +28,7 @@ using rollscan::test::CongressData;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
 using rollscan::test::UsMapTree;
+using rollscan::test::Words;
 
 namespace {
 // ROLLSCAN_CAMPAIGN_ITERATIONS shortens the run where every process is slower, as under the sanitizers.
@@ -110,7 +111,7 @@ QStringList reportArgs(Report report, const QString &root)
     case Report::Stats:
         return QStringList{"stats"} + roll;
     case Report::Crosstab:
-        return QStringList{"crosstab"} + roll + QStringList{"--partner-congress", "97", "--partner-roll", "4"};
+        return QStringList{"crosstab"} + roll + Words("--partner-congress 97 --partner-roll 4");
     case Report::Search:
         return {"search", root, "--house", "--congress", "97", "--keyword", "H.R."};
     case Report::Bookmarks:

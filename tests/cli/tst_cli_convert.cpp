@@ -9,6 +9,7 @@
 using rollscan::test::CliRun;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
+using rollscan::test::Words;
 
 namespace {
 
@@ -72,22 +73,22 @@ void TestCliConvert::usageErrors_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
     QTest::newRow("no arguments") << QStringList{"convert"} << "rollscan-cli convert: give the folder of tables (SRC)";
-    QTest::newRow("unknown option") << QStringList{"convert", "@SRC", "@DEST", "--fast"}
+    QTest::newRow("unknown option") << Words("convert @SRC @DEST --fast")
                                     << "rollscan-cli convert: unknown option --fast";
-    QTest::newRow("one coordinate column") << QStringList{"convert", "@SRC", "@DEST", "--coords", "dim1"}
+    QTest::newRow("one coordinate column") << Words("convert @SRC @DEST --coords dim1")
                                            << "rollscan-cli convert: --coords needs two column names separated by a "
                                               "comma, not \"dim1\"";
     QTest::newRow("parties without a file")
-        << QStringList{"convert", "@SRC", "@DEST", "--parties"} << "rollscan-cli convert: --parties needs a file name";
+        << Words("convert @SRC @DEST --parties") << "rollscan-cli convert: --parties needs a file name";
     QTest::newRow("source is not a folder")
-        << QStringList{"convert", "@SRC/none", "@DEST"} << "rollscan-cli convert: @SRC/none is not a folder";
+        << Words("convert @SRC/none @DEST") << "rollscan-cli convert: @SRC/none is not a folder";
     QTest::newRow("destination not empty")
-        << QStringList{"convert", "@SRC", "@SRC"} << "rollscan-cli convert: @SRC exists and is not empty";
+        << Words("convert @SRC @SRC") << "rollscan-cli convert: @SRC exists and is not empty";
     QTest::newRow("check without a tree") << QStringList{"check"} << "rollscan-cli check: give the folder";
     QTest::newRow("check a missing folder")
         << QStringList{"check", "@DEST"} << "rollscan-cli check: @DEST is not a folder";
     QTest::newRow("check with an unknown option")
-        << QStringList{"check", "@SRC", "--standard"} << "rollscan-cli check: unknown option --standard";
+        << Words("check @SRC --standard") << "rollscan-cli check: unknown option --standard";
 }
 
 void TestCliConvert::usageErrors()

@@ -18,6 +18,7 @@ using rollscan::test::CliRun;
 using rollscan::test::CongressData;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
+using rollscan::test::Words;
 
 namespace {
 const QDate kDate(1981, 1, 5);
@@ -90,15 +91,13 @@ private slots:
         QTest::addColumn<QList<int>>("rows"); // rows of the list's search, in queue order
         QTest::addColumn<QString>("kind");    // text, sheet or queue
         QTest::addColumn<QByteArray>("firstLine");
-        QTest::newRow("text table") << QStringList{"rollcall", "--congress", "97", "--roll", "2", "--text"}
-                                    << QList<int>{97} << QList<int>{2} << "text"
-                                    << QByteArray("February 10, 1981: Roll Call #2\r\n");
-        QTest::newRow("spreadsheet") << QStringList{"rollcall", "--congress", "97", "--roll", "1", "--csv"}
-                                     << QList<int>{97} << QList<int>{1} << "sheet"
-                                     << QByteArray("January 5, 1981: Roll Call #1\r\n");
+        QTest::newRow("text table") << Words("rollcall --congress 97 --roll 2 --text") << QList<int>{97}
+                                    << QList<int>{2} << "text" << QByteArray("February 10, 1981: Roll Call #2\r\n");
+        QTest::newRow("spreadsheet") << Words("rollcall --congress 97 --roll 1 --csv") << QList<int>{97}
+                                     << QList<int>{1} << "sheet" << QByteArray("January 5, 1981: Roll Call #1\r\n");
         QTest::newRow("queue of two congresses")
-            << QStringList{"queue", "--congress", "97,98", "--rolls", "3,98:1,1", "--csv"} << QList<int>{97, 98}
-            << QList<int>{3, 4, 1} << "queue" << QByteArray("December 1, 1982: Roll Call #3\r\n");
+            << Words("queue --congress 97,98 --rolls 3,98:1,1 --csv") << QList<int>{97, 98} << QList<int>{3, 4, 1}
+            << "queue" << QByteArray("December 1, 1982: Roll Call #3\r\n");
     }
     void outputsEqualTheWindows()
     {
@@ -150,26 +149,24 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
+        const QString q = QStringLiteral("queue TREE --house --congress 97 --rolls ");
         QTest::newRow("fit without congress")
-            << QStringList{"fit", "TREE", "--house"} << 2 << "rollscan-cli fit: --congress is required";
+            << Words("fit TREE --house") << 2 << "rollscan-cli fit: --congress is required";
         QTest::newRow("fit of a missing congress")
-            << QStringList{"fit", "TREE", "--house", "--congress", "99", "--extended"} << 1 << "rollscan-cli fit: ";
+            << Words("fit TREE --house --congress 99 --extended") << 1 << "rollscan-cli fit: ";
         QTest::newRow("queue item malformed")
-            << QStringList{"queue", "TREE", "--house", "--congress", "97", "--rolls", "1,97:", "--csv", "x.csv"} << 2
+            << Words(q + "1,97: --csv x.csv") << 2
             << "rollscan-cli queue: '97:' is not a roll call (R) or a congress and roll call (N:R)";
         QTest::newRow("queue item of another congress")
-            << QStringList{"queue", "TREE", "--house", "--congress", "97", "--rolls", "98:1", "--csv", "x.csv"} << 2
+            << Words(q + "98:1 --csv x.csv") << 2
             << "rollscan-cli queue: roll call 98:1 is not in the congresses given";
         QTest::newRow("queue roll call past the end")
-            << QStringList{"queue",   "TREE", "--house", "--congress", "97",
-                           "--rolls", "4",    "--csv",   "x.csv",      "--extended"}
-            << 1 << "rollscan-cli queue: Roll call 4 is not in the 3 roll calls of House #97.";
+            << Words(q + "4 --csv x.csv --extended") << 1
+            << "rollscan-cli queue: Roll call 4 is not in the 3 roll calls of House #97.";
         QTest::newRow("queue without output")
-            << QStringList{"queue", "TREE", "--house", "--congress", "97", "--rolls", "1"} << 2
-            << "rollscan-cli queue: say what to write (--csv FILE or --tidy FILE)";
-        QTest::newRow("rollcall text without file")
-            << QStringList{"rollcall", "TREE", "--house", "--congress", "97", "--roll", "1", "--text"} << 2
-            << "rollscan-cli rollcall: --text and --csv need a file name";
+            << Words(q + "1") << 2 << "rollscan-cli queue: say what to write (--csv FILE or --tidy FILE)";
+        QTest::newRow("rollcall text without file") << Words("rollcall TREE --house --congress 97 --roll 1 --text") << 2
+                                                    << "rollscan-cli rollcall: --text and --csv need a file name";
     }
     void usageAndDataErrors()
     {

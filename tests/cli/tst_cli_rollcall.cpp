@@ -13,6 +13,7 @@ using rollscan::test::CliRun;
 using rollscan::test::CongressData;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
+using rollscan::test::Words;
 
 namespace {
 const QDate kDate(1981, 1, 5);
@@ -76,11 +77,8 @@ private slots:
     void rollcall();
     void reports_data();
     void reports();
-    void crosstab();
-    void badData_data();
-    void badData();
-    void badUsage_data();
-    void badUsage();
+    void refused_data();
+    void refused();
     void mapPicture();
 
 private:
@@ -117,28 +115,32 @@ void TestCliRollCall::rollcall_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("expected");
-
     const QString single = lines({"yea: 4", "nay: 2", "na: 1", "plotted: 6", "not_shown: 1", "errors: 2", "minority: 2",
                                   "pre: .0", "line: 0.000000 -1.100000 0.000000 1.100000",
                                   "yea_point: -0.200000 0.000000", "nay_point: 0.200000 0.000000"});
-    QTest::newRow("extended") << QStringList{"rollcall", m_extended, "--house", "--congress",
-                                             "97",       "--roll",   "1",       "--extended"}
-                              << single;
-    QTest::newRow("standard") << QStringList{"rollcall", m_standard, "--congress", "97", "--roll", "1", "--house"}
-                              << single;
+    QTest::newRow("extended") << Words("rollcall TREE --house --congress 97 --roll 1 --extended", m_extended) << single;
+    QTest::newRow("standard") << Words("rollcall TREE --congress 97 --roll 1 --house", m_standard) << single;
     // Across congresses CLARK has no partner vote and EVANS (Nay-Nay) is the only error left.
     QTest::newRow("cross-tab with the next congress")
-        << QStringList{"rollcall", m_extended,           "--house", "--congress",     "97", "--roll",
-                       "1",        "--partner-congress", "98",      "--partner-roll", "2",  "--extended"}
+        << Words("rollcall TREE --house --congress 97 --roll 1 --partner-congress 98 --partner-roll 2 --extended",
+                 m_extended)
         << lines({"yea: 4", "nay: 2", "na: 1", "plotted: 6", "not_shown: 1", "errors: 1", "minority: 2", "pre: n/a",
                   "line: 0.000000 -1.100000 0.000000 1.100000", "yea_point: -0.200000 0.000000",
                   "nay_point: 0.200000 0.000000"});
-    QTest::newRow("Senate, tilted line") << QStringList{"rollcall", m_extended, "--senate", "--congress",
-                                                        "105",      "--roll",   "1",        "--extended"}
+    QTest::newRow("Senate, tilted line") << Words("rollcall TREE --senate --congress 105 --roll 1 --extended",
+                                                  m_extended)
                                          << lines({"yea: 1", "nay: 2", "na: 0", "plotted: 3", "not_shown: 0",
                                                    "errors: 0", "minority: 1", "pre: 1.0",
                                                    "line: 0.535795 -0.968896 -0.303133 1.064869",
                                                    "yea_point: -0.200000 0.000000", "nay_point: 0.200000 0.660000"});
+    // Same congress: ADAMS 1/6, CLARK 1/2, FOX 9/1; BAKER 6/1, DAVIS 1/7, EVANS 6/0, GRANT 1/4.
+    QTest::newRow("crosstab, same congress")
+        << Words("crosstab TREE --house --congress 97 --roll 1 --partner-congress 97 --partner-roll 2", m_standard)
+        << lines({"Democrat\t1\t1\t0\t0\tn/a\t0.0", "Republican\t0\t1\t1\t1\t-1.0\t0.75"});
+    QTest::newRow("crosstab, next congress")
+        << Words("crosstab TREE --house --congress 97 --roll 1 --partner-congress 98 --partner-roll 2 --extended",
+                 m_extended)
+        << lines({"Democrat\t0\t1\t0\t0\tn/a\t0.0", "Republican\t0\t2\t1\t1\t-1.0\t1.3333"});
 }
 
 void TestCliRollCall::rollcall()
@@ -157,7 +159,7 @@ void TestCliRollCall::reports_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QStringList>("expected"); // lines that must appear, in this order
-    QTest::newRow("info") << QStringList{"info", m_extended, "--house", "--congress", "97", "--roll", "1", "--extended"}
+    QTest::newRow("info") << Words("info TREE --house --congress 97 --roll 1 --extended", m_extended)
                           << QStringList{"Rollscan for Windows Roll Call Information",
                                          "January 5, 1981: Roll Call #1",
                                          "Yea:      4 ",
@@ -165,11 +167,11 @@ void TestCliRollCall::reports_data()
                                          "PRE:     .0",
                                          "TO PASS H.R. 1",
                                          "DAVIS       "};
-    QTest::newRow("info, cross-tab") << QStringList{"info", m_extended,       "--house", "--congress",
-                                                    "97",   "--roll",         "1",       "--partner-congress",
-                                                    "97",   "--partner-roll", "2",       "--extended"}
-                                     << QStringList{"Roll Call Information", "PRE:     n/a"};
-    QTest::newRow("stats") << QStringList{"stats", m_standard, "--house", "--congress", "97", "--roll", "1"}
+    QTest::newRow("info, cross-tab")
+        << Words("info TREE --house --congress 97 --roll 1 --partner-congress 97 --partner-roll 2 --extended",
+                 m_extended)
+        << QStringList{"Roll Call Information", "PRE:     n/a"};
+    QTest::newRow("stats") << Words("stats TREE --house --congress 97 --roll 1", m_standard)
                            << QStringList{
                                   "Rollscan for Windows Roll Call Statistics", "House #97, 1981-1982",
                                   "3   Democrat                  2    0 ",     "1   Southern Democrat         1    0 ",
@@ -191,95 +193,52 @@ void TestCliRollCall::reports()
     }
 }
 
-void TestCliRollCall::crosstab()
-{
-    const CliRun r = RunCli({"crosstab", m_extended, "--house", "--congress", "97", "--roll", "1", "--partner-congress",
-                             "98", "--partner-roll", "2", "--extended"});
-    QCOMPARE(r.err, QString());
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, lines({"Democrat\t0\t1\t0\t0\tn/a\t0.0", "Republican\t0\t2\t1\t1\t-1.0\t1.3333"}));
-
-    // Same congress: ADAMS 1/6, CLARK 1/2, FOX 9/1; BAKER 6/1, DAVIS 1/7, EVANS 6/0, GRANT 1/4.
-    const CliRun same = RunCli({"crosstab", m_standard, "--house", "--congress", "97", "--roll", "1",
-                                "--partner-congress", "97", "--partner-roll", "2"});
-    QCOMPARE(same.exitCode, 0);
-    QCOMPARE(same.out, lines({"Democrat\t1\t1\t0\t0\tn/a\t0.0", "Republican\t0\t1\t1\t1\t-1.0\t0.75"}));
-}
-
-void TestCliRollCall::badData_data()
+// Bad data fails with status 1, bad usage with 2; TREE is the extended tree.
+void TestCliRollCall::refused_data()
 {
     QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
+    const QString roll1 = QStringLiteral(" --house --congress 97 --roll 1");
     QTest::newRow("undefined party")
-        << QStringList{"rollcall", m_undefined, "--house", "--congress", "97", "--roll", "1", "--extended"}
+        << Words("rollcall TREE --house --congress 97 --roll 1 --extended", m_undefined) << 1
         << "Legislator BAKER        (2) is set as being in party 602 which is currently not defined in Rollscan.";
-    QTest::newRow("roll call beyond the congress")
-        << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "3", "--extended"}
-        << "Roll call 3 is not in the 2 roll calls of House #97 (";
-    QTest::newRow("congress missing from the index")
-        << QStringList{"stats", m_extended, "--house", "--congress", "99", "--roll", "1", "--extended"}
-        << "This file has a non-standard end-of-file marker";
-    QTest::newRow("no tree") << QStringList{"info",     m_dir.filePath("nowhere"),
-                                            "--senate", "--congress",
-                                            "105",      "--roll",
-                                            "1"}
+    QTest::newRow("roll call beyond the congress") << Words("rollcall TREE --house --congress 97 --roll 3 --extended")
+                                                   << 1 << "Roll call 3 is not in the 2 roll calls of House #97 (";
+    QTest::newRow("congress missing from the index") << Words("stats TREE --house --congress 99 --roll 1 --extended")
+                                                     << 1 << "This file has a non-standard end-of-file marker";
+    QTest::newRow("no tree") << Words("info TREE --senate --congress 105 --roll 1", m_dir.filePath("nowhere")) << 1
                              << "That path doesn't exist.";
     QTest::newRow("partner roll call beyond its congress")
-        << QStringList{"crosstab", m_extended,           "--house", "--congress",     "97", "--roll",
-                       "1",        "--partner-congress", "98",      "--partner-roll", "9",  "--extended"}
+        << Words("crosstab TREE" + roll1 + " --partner-congress 98 --partner-roll 9 --extended") << 1
         << "Roll call 9 is not in the 2 roll calls of House #98 (";
-}
-
-void TestCliRollCall::badData()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, message);
-    const CliRun r = RunCli(args);
-    QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.err.contains(message), qPrintable(r.err));
-    QCOMPARE(r.out, QString());
-}
-
-void TestCliRollCall::badUsage_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no chamber") << QStringList{"rollcall", m_extended, "--congress", "97", "--roll", "1"}
+    QTest::newRow("no chamber") << Words("rollcall TREE --congress 97 --roll 1") << 2
                                 << "--house or --senate is required";
-    QTest::newRow("both chambers") << QStringList{"rollcall",   m_extended, "--house", "--senate",
-                                                  "--congress", "97",       "--roll",  "1"}
-                                   << "not both";
-    QTest::newRow("no roll call") << QStringList{"info", m_extended, "--house", "--congress", "97"}
+    QTest::newRow("both chambers") << Words("rollcall TREE --senate" + roll1) << 2 << "not both";
+    QTest::newRow("no roll call") << Words("info TREE --house --congress 97") << 2
                                   << "--congress and --roll are required";
     QTest::newRow("roll call not a number")
-        << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "x"}
-        << "--roll needs a positive whole number";
-    QTest::newRow("half a partner") << QStringList{"rollcall", m_extended, "--house",        "--congress", "97",
-                                                   "--roll",   "1",        "--partner-roll", "2"}
-                                    << "go together";
-    QTest::newRow("crosstab without partner")
-        << QStringList{"crosstab", m_extended, "--house", "--congress", "97", "--roll", "1"} << "are required";
-    QTest::newRow("stats takes no partner")
-        << QStringList{"stats", m_extended,           "--house", "--congress",     "97", "--roll",
-                       "1",     "--partner-congress", "97",      "--partner-roll", "2"}
-        << "unknown option --partner-congress";
-    QTest::newRow("no tree") << QStringList{"rollcall", "--house", "--congress", "97", "--roll", "1"}
-                             << "the data tree is missing";
+        << Words("rollcall TREE --house --congress 97 --roll x") << 2 << "--roll needs a positive whole number";
+    QTest::newRow("half a partner") << Words("rollcall TREE" + roll1 + " --partner-roll 2") << 2 << "go together";
+    QTest::newRow("crosstab without partner") << Words("crosstab TREE" + roll1) << 2 << "are required";
+    QTest::newRow("stats takes no partner") << Words("stats TREE" + roll1 + " --partner-congress 97 --partner-roll 2")
+                                            << 2 << "unknown option --partner-congress";
+    QTest::newRow("no tree given") << Words("rollcall" + roll1) << 2 << "the data tree is missing";
     QTest::newRow("picture without file")
-        << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll", "1", "--png"}
-        << "--png needs a file name";
-    QTest::newRow("picture too small") << QStringList{"rollcall", m_extended, "--house", "--congress", "97", "--roll",
-                                                      "1",        "--png",    "x.png",   "--size",     "10"}
+        << Words("rollcall TREE" + roll1 + " --png") << 2 << "--png needs a file name";
+    QTest::newRow("picture too small") << Words("rollcall TREE" + roll1 + " --png x.png --size 10") << 2
                                        << "--size needs a number of pixels from 50 to 4000";
 }
 
-void TestCliRollCall::badUsage()
+void TestCliRollCall::refused()
 {
     QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
     QFETCH(QString, message);
-    const CliRun r = RunCli(args);
-    QCOMPARE(r.exitCode, 2);
+    const CliRun r = RunCli(args.replaceInStrings(QStringLiteral("TREE"), m_extended));
+    QCOMPARE(r.exitCode, exitCode);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QCOMPARE(r.out, QString());
 }
 
 void TestCliRollCall::mapPicture()

@@ -13,6 +13,7 @@ using rollscan::test::CliRun;
 using rollscan::test::CongressData;
 using rollscan::test::RunCli;
 using rollscan::test::TreeBuilder;
+using rollscan::test::Words;
 
 namespace {
 RollCall coded(const QString &description, const QDate &date, int yeas, int nays, int issue, int issue2, int clausen,
@@ -117,26 +118,23 @@ void TestCliSearch::searches_data()
     const QString all97 = QStringLiteral("97\t1\t1981-01-05\t200\t100\tTAX CUT\n97\t2\t\t150\t140\tFARM BILL\n");
     const QString def98 = QStringLiteral("98\t1\t1983-01-03\t300\t90\tDEFENSE\n");
     QTest::newRow("chronological, in the order given")
-        << "standard" << QStringList{"--house", "--congress", "98,97"} << def98 + all97;
-    QTest::newRow("issue") << "standard" << QStringList{"--house", "--congress", "97,98", "--issue", "10"}
+        << "standard" << Words("--house --congress 98,97") << def98 + all97;
+    QTest::newRow("issue") << "standard" << Words("--house --congress 97,98 --issue 10")
                            << all97.section('\n', 0, 0) + "\n" + def98;
-    QTest::newRow("clausen") << "standard" << QStringList{"--house", "--congress", "97,98", "--clausen", "2,3"}
+    QTest::newRow("clausen") << "standard" << Words("--house --congress 97,98 --clausen 2,3")
                              << all97.section('\n', 1, 1) + "\n" + def98;
-    QTest::newRow("peltzman, second code")
-        << "standard" << QStringList{"--house", "--congress", "97", "--peltzman", "5"} << all97;
+    QTest::newRow("peltzman, second code") << "standard" << Words("--house --congress 97 --peltzman 5") << all97;
     QTest::newRow("keyword in free text, not cut")
-        << "standard"
-        << QStringList{"--house", "--congress", "97,98", "--keyword", "tax", "--op2", "NOT", "--keyword2", "cut"}
-        << def98;
-    QTest::newRow("keyword or") << "standard" << QStringList{"--house", "--congress", "97,98",      "--keyword", "FARM",
-                                                             "--op3",   "or",         "--keyword3", "DEFENSE"}
+        << "standard" << Words("--house --congress 97,98 --keyword tax --op2 NOT --keyword2 cut") << def98;
+    QTest::newRow("keyword or") << "standard"
+                                << Words("--house --congress 97,98 --keyword FARM --op3 or --keyword3 DEFENSE")
                                 << all97.section('\n', 1, 1) + "\n" + def98;
-    QTest::newRow("no match") << "standard" << QStringList{"--house", "--congress", "97", "--keyword", "NOWHERE"} << "";
+    QTest::newRow("no match") << "standard" << Words("--house --congress 97 --keyword NOWHERE") << "";
     QTest::newRow("extended, second issue code")
-        << "extended" << QStringList{"--senate", "--congress", "105", "--issue", "10", "--extended"}
+        << "extended" << Words("--senate --congress 105 --issue 10 --extended")
         << "105\t1\t1997-01-07\t51\t49\tFIRST\n105\t2\t1997-01-08\t60\t40\tSECOND\n";
     QTest::newRow("extended, second peltzman code")
-        << "extended" << QStringList{"--senate", "--congress", "105", "--peltzman", "9", "--extended"}
+        << "extended" << Words("--senate --congress 105 --peltzman 9 --extended")
         << "105\t3\t1997-01-09\t70\t30\tTHIRD\n";
     QTest::newRow("bookmark") << "extended" << QStringList{"--bookmark", "BOOKMARK"}
                               << "105\t3\t1997-01-09\t70\t30\tTHIRD\n105\t1\t\t70\t30\tFIRST, noted\n";
@@ -161,10 +159,10 @@ void TestCliSearch::badData_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("named");
-    QTest::newRow("missing roll-call file") << QStringList{"--house", "--congress", "99"} << "99.rif";
-    QTest::newRow("congress beyond the index") << QStringList{"--house", "--congress", "120"} << "houses.dat";
+    QTest::newRow("missing roll-call file") << Words("--house --congress 99") << "99.rif";
+    QTest::newRow("congress beyond the index") << Words("--house --congress 120") << "houses.dat";
     QTest::newRow("missing bookmark file") << QStringList{"--bookmark", "/no/such.bmk"} << "/no/such.bmk";
-    QTest::newRow("wrong layout for the files") << QStringList{"--house", "--congress", "98", "--extended"} << "98.RIF";
+    QTest::newRow("wrong layout for the files") << Words("--house --congress 98 --extended") << "98.RIF";
 }
 
 void TestCliSearch::badData()
@@ -180,19 +178,18 @@ void TestCliSearch::badData()
 void TestCliSearch::badUsage_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("no chamber") << QStringList{"TREE", "--congress", "97"};
+    QTest::newRow("no chamber") << Words("TREE --congress 97");
     QTest::newRow("no congress") << QStringList{"TREE", "--house"};
-    QTest::newRow("both chambers") << QStringList{"TREE", "--house", "--senate", "--congress", "97"};
-    QTest::newRow("bad congress") << QStringList{"TREE", "--house", "--congress", "97,x"};
-    QTest::newRow("zero congress") << QStringList{"TREE", "--house", "--congress", "0"};
-    QTest::newRow("bad codes") << QStringList{"TREE", "--house", "--congress", "97", "--issue", "ten"};
-    QTest::newRow("two kinds") << QStringList{"TREE", "--house", "--congress", "97", "--issue", "1", "--clausen", "2"};
-    QTest::newRow("bad operator") << QStringList{"TREE",      "--house", "--congress", "97",
-                                                 "--keyword", "A",       "--op2",      "XOR"};
-    QTest::newRow("operator without keyword") << QStringList{"TREE", "--house", "--congress", "97", "--op2", "AND"};
-    QTest::newRow("value missing") << QStringList{"TREE", "--house", "--congress"};
-    QTest::newRow("unknown option") << QStringList{"TREE", "--house", "--congress", "97", "--fast"};
-    QTest::newRow("no tree") << QStringList{"--house", "--congress", "97"};
+    QTest::newRow("both chambers") << Words("TREE --house --senate --congress 97");
+    QTest::newRow("bad congress") << Words("TREE --house --congress 97,x");
+    QTest::newRow("zero congress") << Words("TREE --house --congress 0");
+    QTest::newRow("bad codes") << Words("TREE --house --congress 97 --issue ten");
+    QTest::newRow("two kinds") << Words("TREE --house --congress 97 --issue 1 --clausen 2");
+    QTest::newRow("bad operator") << Words("TREE --house --congress 97 --keyword A --op2 XOR");
+    QTest::newRow("operator without keyword") << Words("TREE --house --congress 97 --op2 AND");
+    QTest::newRow("value missing") << Words("TREE --house --congress");
+    QTest::newRow("unknown option") << Words("TREE --house --congress 97 --fast");
+    QTest::newRow("no tree") << Words("--house --congress 97");
 }
 
 void TestCliSearch::badUsage()

@@ -1,27 +1,11 @@
 // rollscan-cli usmap and maps, run as a separate program over a tree written for the test.
+#include "support/CliRun.h"
 #include "support/UsMapFixture.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace rollscan;
 using namespace rollscan::test;
-
-namespace {
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-} // namespace
 
 class TestCliUsMap : public QObject {
     Q_OBJECT
@@ -40,16 +24,15 @@ void TestCliUsMap::classes_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Senate 107") << QStringList{"--senate", "--congress", "107", "--roll", "1"}
+    QTest::newRow("Senate 107") << Words("--senate --congress 107 --roll 1")
                                 << "01\tnay\n09\tyea-hatched\n11\tdefault\n36\tsplit\n"
                                    "members_matched: 6\nmembers_unmatched: 1\n";
     QTest::newRow("House 110 on its own districts")
-        << QStringList{"--house", "--congress", "110", "--roll", "1"}
+        << Words("--house --congress 110 --roll 1")
         << "0101\tna\n0901\tyea\n3601\tyea\n3602\tnay\nmembers_matched: 3\nmembers_unmatched: 0\n";
     // Roll call 2 is all Yea: the Yea-Nay split senators become yea (first Yea, then Yea) etc.
     QTest::newRow("Senate cross-tab")
-        << QStringList{"--senate", "--congress",     "107", "--roll", "1", "--partner-congress",
-                       "107",      "--partner-roll", "2"}
+        << Words("--senate --congress 107 --roll 1 --partner-congress 107 --partner-roll 2")
         << "01\tnay-yea\n09\tyea-hatched\n11\tdefault\n36\tsplit\nmembers_matched: 6\nmembers_unmatched: 1\n";
 }
 
@@ -58,9 +41,9 @@ void TestCliUsMap::classes()
     QFETCH(QStringList, args);
     QFETCH(QString, expected);
     UsMapTree t;
-    const Run r = cli(QStringList{"usmap", t.dir.path(), "--extended"} + args);
+    const CliRun r = RunCli(QStringList{"usmap", t.dir.path(), "--extended"} + args);
     QCOMPARE(r.err, QString());
-    QCOMPARE(r.code, 0);
+    QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, expected);
 }
 
@@ -69,9 +52,9 @@ void TestCliUsMap::pictures()
     UsMapTree t;
     const QString png = t.dir.filePath("house.png");
     const QString svg = t.dir.filePath("house.svg");
-    const Run r = cli({"usmap", t.dir.path(), "--extended", "--house", "--congress", "110", "--roll", "1", "--png", png,
-                       "--svg", svg});
-    QCOMPARE(r.code, 0);
+    const CliRun r = RunCli({"usmap", t.dir.path(), "--extended", "--house", "--congress", "110", "--roll", "1",
+                             "--png", png, "--svg", svg});
+    QCOMPARE(r.exitCode, 0);
     // A PNG of 800 x 600: the signature, then the IHDR chunk with width and height big-endian.
     QFile picture(png);
     QVERIFY(picture.open(QIODevice::ReadOnly));
@@ -87,8 +70,8 @@ void TestCliUsMap::pictures()
 void TestCliUsMap::drawnHouseRefused()
 {
     UsMapTree t;
-    const Run r = cli({"usmap", t.dir.path(), "--house", "--congress", "102", "--roll", "1"});
-    QCOMPARE(r.code, 2);
+    const CliRun r = RunCli({"usmap", t.dir.path(), "--house", "--congress", "102", "--roll", "1"});
+    QCOMPARE(r.exitCode, 2);
     QVERIFY(r.err.contains(QStringLiteral("102nd")));
 }
 
@@ -110,8 +93,8 @@ void TestCliUsMap::damagedLayerNamed()
     QFETCH(int, keep);
     UsMapTree t;
     QVERIFY(QFile::resize(t.dir.filePath(file), keep));
-    const Run r = cli({"usmap", t.dir.path(), "--extended", "--senate", "--congress", "107", "--roll", "1"});
-    QCOMPARE(r.code, 1);
+    const CliRun r = RunCli({"usmap", t.dir.path(), "--extended", "--senate", "--congress", "107", "--roll", "1"});
+    QCOMPARE(r.exitCode, 1);
     QCOMPARE(r.out, QString());
     QCOMPARE(r.err, QStringLiteral("rollscan-cli usmap: That file is damaged or is not a Rollscan data file. "
                                    "(%1: GIS Map not valid!)\n")
@@ -139,9 +122,9 @@ void TestCliUsMap::mapsWritesStateListAndLayers()
     QVERIFY(WriteTestLayer(geo.filePath("shapefiles/cd110.shp"), fields, {{{Box(0, 0, 1, 1)}, {"09", "0901"}}}));
     QVERIFY(WriteTestLayer(geo.filePath("shapefiles/other.shp"), fields, {}));
 
-    const Run r = cli({"maps", geo.path(), tree.path()});
+    const CliRun r = RunCli({"maps", geo.path(), tree.path()});
     QCOMPARE(r.err, QString());
-    QCOMPARE(r.code, 0);
+    QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QStringLiteral("main/state list.dat\nmaps/cd104.shp\nmaps/cd104.shx\nmaps/cd104.dbf\n"
                                    "maps/cd110.shp\nmaps/cd110.shx\nmaps/cd110.dbf\nmaps/states.shp\n"
                                    "maps/states.shx\nmaps/states.dbf\n"));

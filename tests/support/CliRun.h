@@ -17,6 +17,17 @@ struct CliRun {
     QString err;
 };
 
+// The words of a command line written as one string; the word TREE stands for `tree`, so that a
+// table row stays on one line.
+inline QStringList Words(const QString &line, const QString &tree = {})
+{
+    QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString &w : words)
+        if (!tree.isNull() && w == QLatin1String("TREE"))
+            w = tree;
+    return words;
+}
+
 inline CliRun RunCli(const QStringList &args, const QString &workingDirectory = {}, int timeoutMs = 30000)
 {
     QProcess p;
