@@ -286,29 +286,28 @@ void checkCongress(FaultList &faults, const QString &root, bool isHouse, int con
 
 TreeChecker::TreeChecker(QString root, bool newDataFormat) : m_root(std::move(root)), m_newDataFormat(newDataFormat) {}
 
-QStringList TreeChecker::check()
+namespace {
+// The folders and the tables of main/ every congress relies on; returns the tables that could be read.
+SharedTables checkMainFiles(FaultList &faults, const QString &root)
 {
-    FaultList faults(m_root);
-    m_houseCongresses = m_senateCongresses = 0;
-
+    SharedTables shared;
     for (const QString &folder : {kHouseDir, kSenateDir, kMainDir, kMapsDir, kUserDir}) {
-        if (!QFileInfo(DataFolder(m_root, folder)).isDir())
-            faults.add(DataFolder(m_root, folder), QStringLiteral("the folder is missing"));
+        if (!QFileInfo(DataFolder(root, folder)).isDir())
+            faults.add(DataFolder(root, folder), QStringLiteral("the folder is missing"));
     }
 
     try {
-        Preferences::Read(m_root + QLatin1Char('/') + kPreferencesFile);
+        Preferences::Read(root + QLatin1Char('/') + kPreferencesFile);
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read; the program does not start without it"));
     }
 
-    SharedTables shared;
     try {
-        shared.states = StateTable::Read(DataFileName(m_root, kMainDir, QStringLiteral("state.dat")));
+        shared.states = StateTable::Read(DataFileName(root, kMainDir, QStringLiteral("state.dat")));
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read"));
     }
-    const QString partyPath = DataFileName(m_root, kMainDir, QStringLiteral("party.dat"));
+    const QString partyPath = DataFileName(root, kMainDir, QStringLiteral("party.dat"));
     try {
         shared.parties = PartyTable::Read(partyPath);
         if (shared.parties->records.isEmpty())
@@ -318,14 +317,14 @@ QStringList TreeChecker::check()
         faults.add(e, QStringLiteral("cannot be read"));
     }
     try {
-        TokenTable::Read(DataFileName(m_root, kMainDir, QStringLiteral("token.dat")));
+        TokenTable::Read(DataFileName(root, kMainDir, QStringLiteral("token.dat")));
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read"));
     }
     // The weight file is optional; one that is there must give a weight the map can use.
-    const QString scalingPath = ScalingFile::PathIn(m_root);
+    const QString scalingPath = ScalingFile::PathIn(root);
     try {
-        ScalingFile::ReadIn(m_root);
+        ScalingFile::ReadIn(root);
     } catch (const FileError &e) {
         faults.add(e, QStringLiteral("cannot be read"));
     } catch (const DataError &e) {
@@ -335,7 +334,7 @@ QStringList TreeChecker::check()
         faults.add(scalingPath, reason);
     }
     for (const char *name : {"isscodes.dat", "clacodes.dat", "pelcodes.dat"}) {
-        const QString path = DataFileName(m_root, kMainDir, QString::fromLatin1(name));
+        const QString path = DataFileName(root, kMainDir, QString::fromLatin1(name));
         const QFileInfo info(path);
         if (!info.exists()) {
             faults.add(path, QStringLiteral("is missing; the subject-code search needs it"));
@@ -352,36 +351,50 @@ QStringList TreeChecker::check()
         }
     }
 
-    for (const bool isHouse : {true, false}) {
-        const QString folder = DataFolder(m_root, isHouse ? kHouseDir : kSenateDir);
-        const QList<int> present = FindCongresses(folder, isHouse);
-        const QString indexPath = CongressIndexFileName(m_root, isHouse);
-        QList<CongressCounts> index;
-        bool indexRead = false;
-        if (QFileInfo::exists(indexPath)) {
-            try {
-                index = ReadCongressIndex(indexPath, isHouse);
-                indexRead = true;
-            } catch (const FileError &e) {
-                faults.add(e, QStringLiteral("cannot be read"));
-            }
-        } else if (!present.isEmpty()) {
-            faults.add(indexPath, QStringLiteral("is missing; the congresses of %1/ cannot be read without it")
-                                      .arg(isHouse ? kHouseDir : kSenateDir));
+    return shared;
+}
+
+// The congresses of one chamber, those present in its folder and those its index counts; returns
+// how many there are.
+int checkChamber(FaultList &faults, const QString &root, bool isHouse, bool newDataFormat, const SharedTables &shared)
+{
+    const QString folder = DataFolder(root, isHouse ? kHouseDir : kSenateDir);
+    const QList<int> present = FindCongresses(folder, isHouse);
+    const QString indexPath = CongressIndexFileName(root, isHouse);
+    QList<CongressCounts> index;
+    bool indexRead = false;
+    if (QFileInfo::exists(indexPath)) {
+        try {
+            index = ReadCongressIndex(indexPath, isHouse);
+            indexRead = true;
+        } catch (const FileError &e) {
+            faults.add(e, QStringLiteral("cannot be read"));
         }
-        QSet<int> congresses(present.cbegin(), present.cend());
-        for (int n = 1; n <= index.size(); ++n) {
-            if (index.at(n - 1).legislatorCount != 0 || index.at(n - 1).rollCallCount != 0)
-                congresses.insert(n);
-        }
-        QList<int> ordered(congresses.cbegin(), congresses.cend());
-        std::sort(ordered.begin(), ordered.end());
-        if (indexRead) {
-            for (const int n : ordered)
-                checkCongress(faults, m_root, isHouse, n, indexPath, index, m_newDataFormat, shared);
-        }
-        (isHouse ? m_houseCongresses : m_senateCongresses) = int(ordered.size());
+    } else if (!present.isEmpty()) {
+        faults.add(indexPath, QStringLiteral("is missing; the congresses of %1/ cannot be read without it")
+                                  .arg(isHouse ? kHouseDir : kSenateDir));
     }
+    QSet<int> congresses(present.cbegin(), present.cend());
+    for (int n = 1; n <= index.size(); ++n) {
+        if (index.at(n - 1).legislatorCount != 0 || index.at(n - 1).rollCallCount != 0)
+            congresses.insert(n);
+    }
+    QList<int> ordered(congresses.cbegin(), congresses.cend());
+    std::sort(ordered.begin(), ordered.end());
+    if (indexRead) {
+        for (const int n : ordered)
+            checkCongress(faults, root, isHouse, n, indexPath, index, newDataFormat, shared);
+    }
+    return int(ordered.size());
+}
+} // namespace
+
+QStringList TreeChecker::check()
+{
+    FaultList faults(m_root);
+    const SharedTables shared = checkMainFiles(faults, m_root);
+    m_houseCongresses = checkChamber(faults, m_root, true, m_newDataFormat, shared);
+    m_senateCongresses = checkChamber(faults, m_root, false, m_newDataFormat, shared);
     return faults.lines() + CheckMapData(m_root);
 }
 

@@ -32,13 +32,14 @@ std::optional<QList<RollCallRef>> items(const QString &text, int firstCongress)
     }
     return out;
 }
-} // namespace
-
-std::optional<AnalysisArgs> ParseAnalysisArgs(const QStringList &args, bool withMembers, QString &error)
-{
-    AnalysisArgs a;
+// What the options say, before the roll-call items can be read.
+struct Options {
     std::optional<bool> house;
     QString rolls, nays, members;
+};
+
+bool scan(const QStringList &args, bool withMembers, AnalysisArgs &a, Options &o, QString &error)
+{
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         const auto value = [&](QString &target) {
@@ -52,11 +53,11 @@ std::optional<AnalysisArgs> ParseAnalysisArgs(const QStringList &args, bool with
         bool ok = true;
         if (arg == QLatin1String("--house") || arg == QLatin1String("--senate")) {
             const bool isHouse = arg == QLatin1String("--house");
-            if (house && *house != isHouse) {
+            if (o.house && *o.house != isHouse) {
                 error = QStringLiteral("give either --house or --senate");
-                return std::nullopt;
+                return false;
             }
-            house = isHouse;
+            o.house = isHouse;
         } else if (arg == QLatin1String("--congress")) {
             QString text;
             ok = value(text);
@@ -64,16 +65,16 @@ std::optional<AnalysisArgs> ParseAnalysisArgs(const QStringList &args, bool with
             if (ok && !list) {
                 error =
                     QStringLiteral("--congress takes a comma-separated list of congress numbers, not '%1'").arg(text);
-                return std::nullopt;
+                return false;
             }
             if (list)
                 a.congresses = *list;
         } else if (arg == QLatin1String("--rolls")) {
-            ok = value(rolls);
+            ok = value(o.rolls);
         } else if (arg == QLatin1String("--nay")) {
-            ok = value(nays);
+            ok = value(o.nays);
         } else if (withMembers && arg == QLatin1String("--member")) {
-            ok = value(members);
+            ok = value(o.members);
         } else if (arg == QLatin1String("--csv")) {
             ok = value(a.csvFile);
         } else if (arg == QLatin1String("--text")) {
@@ -82,43 +83,36 @@ std::optional<AnalysisArgs> ParseAnalysisArgs(const QStringList &args, bool with
             a.extended = true;
         } else if (arg.startsWith(QLatin1String("--"))) {
             error = QStringLiteral("unknown option ") + arg;
-            return std::nullopt;
+            return false;
         } else if (a.tree.isEmpty()) {
             a.tree = arg;
         } else {
             error = QStringLiteral("unexpected argument ") + arg;
-            return std::nullopt;
+            return false;
         }
         if (!ok)
-            return std::nullopt;
+            return false;
     }
-    if (a.tree.isEmpty())
-        error = QStringLiteral("the data tree is missing");
-    else if (!house)
-        error = QStringLiteral("give --house or --senate");
-    else if (a.congresses.isEmpty())
-        error = QStringLiteral("give --congress N[,N...]");
-    else if (rolls.isEmpty())
-        error = QStringLiteral("give --rolls ITEMS");
-    else if (withMembers && members.isEmpty())
-        error = QStringLiteral("give --member ID[,ID...]");
-    if (!error.isEmpty())
-        return std::nullopt;
-    a.isHouse = *house;
+    return true;
+}
 
-    const std::optional<QList<RollCallRef>> queue = items(rolls, a.congresses.first());
-    const std::optional<QList<RollCallRef>> nayItems =
-        nays.isEmpty() ? std::optional<QList<RollCallRef>>(QList<RollCallRef>()) : items(nays, a.congresses.first());
+// The queue, its nay sides and the members, read once the congresses are known.
+bool readItems(AnalysisArgs &a, const Options &o, QString &error)
+{
+    const std::optional<QList<RollCallRef>> queue = items(o.rolls, a.congresses.first());
+    const std::optional<QList<RollCallRef>> nayItems = o.nays.isEmpty()
+                                                           ? std::optional<QList<RollCallRef>>(QList<RollCallRef>())
+                                                           : items(o.nays, a.congresses.first());
     const std::optional<QList<int>> ids =
-        members.isEmpty() ? std::optional<QList<int>>(QList<int>()) : numbers(members);
+        o.members.isEmpty() ? std::optional<QList<int>>(QList<int>()) : numbers(o.members);
     if (!queue)
-        error = QStringLiteral("--rolls takes a comma-separated list of N:R or R, not '%1'").arg(rolls);
+        error = QStringLiteral("--rolls takes a comma-separated list of N:R or R, not '%1'").arg(o.rolls);
     else if (!nayItems)
-        error = QStringLiteral("--nay takes a comma-separated list of N:R or R, not '%1'").arg(nays);
+        error = QStringLiteral("--nay takes a comma-separated list of N:R or R, not '%1'").arg(o.nays);
     else if (!ids)
-        error = QStringLiteral("--member takes a comma-separated list of member ids, not '%1'").arg(members);
+        error = QStringLiteral("--member takes a comma-separated list of member ids, not '%1'").arg(o.members);
     if (!error.isEmpty())
-        return std::nullopt;
+        return false;
     a.rolls = *queue;
     a.nays = *nayItems;
     for (int id : *ids)
@@ -130,9 +124,35 @@ std::optional<AnalysisArgs> ParseAnalysisArgs(const QStringList &args, bool with
         if (!queued) {
             error =
                 QStringLiteral("--nay names %1:%2, which --rolls does not queue").arg(nay.congress).arg(nay.rollCall);
-            return std::nullopt;
+            return false;
         }
     }
+    return true;
+}
+} // namespace
+
+std::optional<AnalysisArgs> ParseAnalysisArgs(const QStringList &args, bool withMembers, QString &error)
+{
+    AnalysisArgs a;
+    Options o;
+    if (!scan(args, withMembers, a, o, error))
+        return std::nullopt;
+    if (a.tree.isEmpty())
+        error = QStringLiteral("the data tree is missing");
+    else if (!o.house)
+        error = QStringLiteral("give --house or --senate");
+    else if (a.congresses.isEmpty())
+        error = QStringLiteral("give --congress N[,N...]");
+    else if (o.rolls.isEmpty())
+        error = QStringLiteral("give --rolls ITEMS");
+    else if (withMembers && o.members.isEmpty())
+        error = QStringLiteral("give --member ID[,ID...]");
+    if (!error.isEmpty())
+        return std::nullopt;
+    a.isHouse = *o.house;
+
+    if (!readItems(a, o, error))
+        return std::nullopt;
     return a;
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace rollscan {
@@ -34,6 +35,42 @@ SAHooks QuietHooks()
     SASetupDefaultHooks(&hooks);
     hooks.Error = Quiet;
     return hooks;
+}
+
+// The rings of shape `i`; none for a null shape.
+MapFeature readShape(SHPHandle shp, int i)
+{
+    MapFeature feature;
+    SHPObject *obj = SHPReadObject(shp, i);
+    if (!obj)
+        return feature;
+    for (int p = 0; p < std::max(obj->nParts, 1); ++p) {
+        const int start = obj->nParts > 0 ? obj->panPartStart[p] : 0;
+        const int end = (obj->nParts > 0 && p + 1 < obj->nParts) ? obj->panPartStart[p + 1] : obj->nVertices;
+        QList<QPointF> ring;
+        ring.reserve(end - start);
+        for (int v = start; v < end; ++v)
+            ring.append(QPointF(obj->padfX[v], obj->padfY[v]));
+        if (!ring.isEmpty())
+            feature.parts.append(std::move(ring));
+    }
+    SHPDestroyObject(obj);
+    return feature;
+}
+
+// The attribute values of record `i`. A record the table cannot give (a file cut short) would leave
+// the feature without a name and colour it as if it were another: nothing then, the layer is damaged.
+std::optional<QStringList> readRecord(DBFHandle dbf, int i, int fields)
+{
+    QStringList row;
+    row.reserve(fields);
+    for (int f = 0; f < fields; ++f) {
+        const char *text = DBFReadStringAttribute(dbf, i, f);
+        if (!text)
+            return std::nullopt;
+        row.append(QString::fromLatin1(text).trimmed());
+    }
+    return row;
 }
 
 MapExtent united(const MapExtent &a, const MapExtent &b)
@@ -153,38 +190,17 @@ bool ShapeLayer::open(const QString &path)
     m_features.reserve(entities);
     m_records.reserve(entities);
     for (int i = 0; i < entities; ++i) {
-        SHPObject *obj = SHPReadObject(m_handles->shp, i);
-        MapFeature feature;
-        if (obj) {
-            for (int p = 0; p < std::max(obj->nParts, 1); ++p) {
-                const int start = obj->nParts > 0 ? obj->panPartStart[p] : 0;
-                const int end = (obj->nParts > 0 && p + 1 < obj->nParts) ? obj->panPartStart[p + 1] : obj->nVertices;
-                QList<QPointF> ring;
-                ring.reserve(end - start);
-                for (int v = start; v < end; ++v)
-                    ring.append(QPointF(obj->padfX[v], obj->padfY[v]));
-                if (!ring.isEmpty())
-                    feature.parts.append(std::move(ring));
-            }
-            SHPDestroyObject(obj);
-        }
+        MapFeature feature = readShape(m_handles->shp, i);
         settleFeature(feature);
         m_features.append(std::move(feature));
-        QStringList row;
-        row.reserve(fields);
-        for (int f = 0; f < fields; ++f) {
-            // A record the table cannot give (cut short, or fewer records than shapes) would leave the
-            // feature without a name and colour it as if it were another: the layer is damaged.
-            const char *text = i < DBFGetRecordCount(dbf) ? DBFReadStringAttribute(dbf, i, f) : nullptr;
-            if (!text) {
-                DBFClose(dbf);
-                m_features.clear();
-                m_records.clear();
-                return false;
-            }
-            row.append(QString::fromLatin1(text).trimmed());
+        std::optional<QStringList> row = readRecord(dbf, i, fields);
+        if (!row) {
+            DBFClose(dbf);
+            m_features.clear();
+            m_records.clear();
+            return false;
         }
-        m_records.append(std::move(row));
+        m_records.append(std::move(*row));
     }
     bool first = true;
     for (const MapFeature &f : std::as_const(m_features)) {
