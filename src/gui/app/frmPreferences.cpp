@@ -54,6 +54,48 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     setAttribute(Qt::WA_DeleteOnClose);
     const Preferences &p = session.Preferences;
 
+    buildColourFrame();
+    buildViewFrame();
+    buildGeneralFrame();
+    buildButtons();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *b : {btnOK, btnSave, btnCancel, btnHelp})
+        buttons->addWidget(b);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(fraView);
+    right->addWidget(fraGeneral);
+    right->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(fraColor);
+    columns->addLayout(right);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+
+    (p.displayKind() == QLatin1Char('i') ? optIdeological : optUS)->setChecked(true);
+    chkCase->setChecked(p.tokenCase() == QLatin1Char('l'));
+    (p.startWithHouse() ? optHouse : optSenate)->setChecked(true);
+
+    connect(btnOK, &QPushButton::clicked, this, [this] {
+        applyChoices();
+        close();
+    });
+    connect(btnSave, &QPushButton::clicked, this, &frmPreferences::onSave);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(btnHelp, &QPushButton::clicked, this,
+            [this] { m_services.showHelp(this, QStringLiteral("frmPreferences")); });
+
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+// The nine colour settings, each a caption and a list of the palette.
+void frmPreferences::buildColourFrame()
+{
+    const Preferences &p = m_session.Preferences;
     fraColor = Named(new QGroupBox(QStringLiteral("Color Defaults")), "fraColor");
     auto *colourGrid = new QGridLayout(fraColor);
     // The nine colour settings: caption, control, tool tip, and where the setting lives.
@@ -107,7 +149,10 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
         colourGrid->addWidget(m_choices[row].label, row, 0);
         colourGrid->addWidget(m_choices[row].combo, row, 1);
     }
+}
 
+void frmPreferences::buildViewFrame()
+{
     fraView = Named(new QGroupBox(QStringLiteral("Roll Call Viewing Defaults")), "fraView");
     auto *viewLayout = new QGridLayout(fraView);
     auto *chamberBox = new QWidget;
@@ -136,7 +181,11 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     viewLayout->addWidget(chamberBox, 0, 0);
     viewLayout->addWidget(displayBox, 0, 1);
     viewLayout->addWidget(chkCase, 1, 0, 1, 2);
+}
 
+void frmPreferences::buildGeneralFrame()
+{
+    const Preferences &p = m_session.Preferences;
     // The general frame previews fonts and a background colour; none of it is stored.
     fraGeneral = Named(new QGroupBox(QStringLiteral("General Preferences")), "fraGeneral");
     auto *generalLayout = new QGridLayout(fraGeneral);
@@ -173,7 +222,10 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
         font.setPointSize(size.toInt());
         lblFontTest->setFont(font);
     });
+}
 
+void frmPreferences::buildButtons()
+{
     btnOK = Named(new QPushButton(QStringLiteral("Done")), "btnOK");
     btnOK->setToolTip(QStringLiteral(
         "This accepts your changes (if any) in Rollscan preferences for the current session, but does not save them."));
@@ -183,38 +235,6 @@ frmPreferences::frmPreferences(Session &session, Services &services, QWidget *pa
     btnCancel = Named(new QPushButton(QStringLiteral("Cancel")), "btnCancel");
     btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnOK->setDefault(true);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *b : {btnOK, btnSave, btnCancel, btnHelp})
-        buttons->addWidget(b);
-
-    auto *right = new QVBoxLayout;
-    right->addWidget(fraView);
-    right->addWidget(fraGeneral);
-    right->addStretch();
-    auto *columns = new QHBoxLayout;
-    columns->addWidget(fraColor);
-    columns->addLayout(right);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(buttons);
-
-    (p.displayKind() == QLatin1Char('i') ? optIdeological : optUS)->setChecked(true);
-    chkCase->setChecked(p.tokenCase() == QLatin1Char('l'));
-    (p.startWithHouse() ? optHouse : optSenate)->setChecked(true);
-
-    connect(btnOK, &QPushButton::clicked, this, [this] {
-        applyChoices();
-        close();
-    });
-    connect(btnSave, &QPushButton::clicked, this, &frmPreferences::onSave);
-    connect(btnCancel, &QPushButton::clicked, this, &QDialog::close);
-    connect(btnHelp, &QPushButton::clicked, this,
-            [this] { m_services.showHelp(this, QStringLiteral("frmPreferences")); });
-
-    adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 QComboBox *frmPreferences::addColourChoice(int row, const QString &caption, const QString &name, const QString &tip,

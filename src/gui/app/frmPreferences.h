@@ -49,6 +49,10 @@ private:
 
     QComboBox *addColourChoice(int row, const QString &caption, const QString &name, const QString &tip, int index);
     void applyChoices();
+    void buildColourFrame();
+    void buildViewFrame();
+    void buildGeneralFrame();
+    void buildButtons();
     void onSave();
 
     Session &m_session;

@@ -163,64 +163,78 @@ void frmUSMap::buildControls()
     });
 }
 
+namespace {
+QAction *Checkable(QAction *action)
+{
+    action->setCheckable(true);
+    return action;
+}
+} // namespace
+
 void frmUSMap::buildMenus()
 {
-    auto entry = [this](QMenu *menu, const char *name, const QString &text, bool checkable = false) {
-        QAction *a = Named(menu->addAction(text), name);
-        a->setCheckable(checkable);
-        return a;
-    };
+    buildMenuBar();
+    buildToolbar();
+    connectCommands();
+}
+
+void frmUSMap::buildMenuBar()
+{
     mnuFile = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuSave = entry(mnuFile, "mnuSave", QStringLiteral("&Save As..."));
+    mnuSave = MenuEntry(mnuFile, "mnuSave", QStringLiteral("&Save As..."));
     mnuSave->setShortcut(QKeySequence::Save);
-    mnuPrintMap = entry(mnuFile, "mnuPrintMap", QStringLiteral("&Print Map..."));
+    mnuPrintMap = MenuEntry(mnuFile, "mnuPrintMap", QStringLiteral("&Print Map..."));
     mnuPrintMap->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
-    mnuDone = entry(mnuFile, "mnuDone", QStringLiteral("&Done"));
+    mnuDone = MenuEntry(mnuFile, "mnuDone", QStringLiteral("&Done"));
 
     mnuView = Named(menuBar()->addMenu(QStringLiteral("&View")), "mnuView");
-    mnuFirst = entry(mnuView, "mnuFirst", QStringLiteral("&First Roll Call"));
-    mnuPrevious = entry(mnuView, "mnuPrevious", QStringLiteral("&Previous Roll Call"));
+    mnuFirst = MenuEntry(mnuView, "mnuFirst", QStringLiteral("&First Roll Call"));
+    mnuPrevious = MenuEntry(mnuView, "mnuPrevious", QStringLiteral("&Previous Roll Call"));
     mnuPrevious->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
-    mnuNext = entry(mnuView, "mnuNext", QStringLiteral("&Next Roll Call"));
+    mnuNext = MenuEntry(mnuView, "mnuNext", QStringLiteral("&Next Roll Call"));
     mnuNext->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
-    mnuLast = entry(mnuView, "mnuLast", QStringLiteral("&Last Roll Call"));
-    mnuJump = entry(mnuView, "mnuJump", QStringLiteral("&Jump to..."));
+    mnuLast = MenuEntry(mnuView, "mnuLast", QStringLiteral("&Last Roll Call"));
+    mnuJump = MenuEntry(mnuView, "mnuJump", QStringLiteral("&Jump to..."));
     mnuView->addSeparator();
-    mnuFullMap = entry(mnuView, "mnuFullMap", QStringLiteral("F&ull Map"));
+    mnuFullMap = MenuEntry(mnuView, "mnuFullMap", QStringLiteral("F&ull Map"));
     mnuFullMap->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    mnuLabels = entry(mnuView, "mnuLabels", QStringLiteral("&Labels"), true);
-    mnuKey = entry(mnuView, "mnuKey", QStringLiteral("Color &Key"), true);
+    mnuLabels = Checkable(MenuEntry(mnuView, "mnuLabels", QStringLiteral("&Labels")));
+    mnuKey = Checkable(MenuEntry(mnuView, "mnuKey", QStringLiteral("Color &Key")));
     mnuKey->setChecked(true);
-    mnuState = entry(mnuView, "mnuState", QStringLiteral("&States..."), true);
+    mnuState = Checkable(MenuEntry(mnuView, "mnuState", QStringLiteral("&States...")));
 
     mnuMode = Named(menuBar()->addMenu(QStringLiteral("&Zoom")), "mnuMode");
-    mnuLargeZoomIn = entry(mnuMode, "mnuLargeZoomIn", QStringLiteral("Zoom &In (Rectangle)"), true);
-    mnuSmallZoomIn = entry(mnuMode, "mnuSmallZoomIn", QStringLiteral("&Small Zoom In"), true);
-    mnuLargeZoomOut = entry(mnuMode, "mnuLargeZoomOut", QStringLiteral("Zoom &Out"), true);
-    mnuSmallZoomOut = entry(mnuMode, "mnuSmallZoomOut", QStringLiteral("S&mall Zoom Out"), true);
-    mnuCenter = entry(mnuMode, "mnuCenter", QStringLiteral("&Center"), true);
-    mnuPan = entry(mnuMode, "mnuPan", QStringLiteral("&Pan"), true);
+    mnuLargeZoomIn = Checkable(MenuEntry(mnuMode, "mnuLargeZoomIn", QStringLiteral("Zoom &In (Rectangle)")));
+    mnuSmallZoomIn = Checkable(MenuEntry(mnuMode, "mnuSmallZoomIn", QStringLiteral("&Small Zoom In")));
+    mnuLargeZoomOut = Checkable(MenuEntry(mnuMode, "mnuLargeZoomOut", QStringLiteral("Zoom &Out")));
+    mnuSmallZoomOut = Checkable(MenuEntry(mnuMode, "mnuSmallZoomOut", QStringLiteral("S&mall Zoom Out")));
+    mnuCenter = Checkable(MenuEntry(mnuMode, "mnuCenter", QStringLiteral("&Center")));
+    mnuPan = Checkable(MenuEntry(mnuMode, "mnuPan", QStringLiteral("&Pan")));
     m_modeMenus = {mnuLargeZoomIn, mnuSmallZoomIn, mnuLargeZoomOut, mnuSmallZoomOut, mnuCenter, mnuPan};
 
     mnuOptions = Named(menuBar()->addMenu(QStringLiteral("&Options")), "mnuOptions");
-    mnuInquire = entry(mnuOptions, "mnuInquire", QStringLiteral("&Inquire"), true);
-    mnuBreakdown = entry(mnuOptions, "mnuBreakdown", QStringLiteral("&Breakdown"), true);
-    mnuFind = entry(mnuOptions, "mnuFind", QStringLiteral("&Find..."));
+    mnuInquire = Checkable(MenuEntry(mnuOptions, "mnuInquire", QStringLiteral("&Inquire")));
+    mnuBreakdown = Checkable(MenuEntry(mnuOptions, "mnuBreakdown", QStringLiteral("&Breakdown")));
+    mnuFind = MenuEntry(mnuOptions, "mnuFind", QStringLiteral("&Find..."));
     mnuFind->setShortcut(QKeySequence::Find);
     mnuOptions->addSeparator();
-    mnuInfo = entry(mnuOptions, "mnuInfo", QStringLiteral("Roll Call I&nformation"));
-    mnuStatistics = entry(mnuOptions, "mnuStatistics", QStringLiteral("Vote S&tatistics"));
-    mnuIdMap = entry(mnuOptions, "mnuIdMap", QStringLiteral("I&deological Map Display"));
+    mnuInfo = MenuEntry(mnuOptions, "mnuInfo", QStringLiteral("Roll Call I&nformation"));
+    mnuStatistics = MenuEntry(mnuOptions, "mnuStatistics", QStringLiteral("Vote S&tatistics"));
+    mnuIdMap = MenuEntry(mnuOptions, "mnuIdMap", QStringLiteral("I&deological Map Display"));
     mnuOptions->addSeparator();
-    mnuText = entry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
-    mnuAudio = entry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
-    mnuPicture = entry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
+    mnuText = MenuEntry(mnuOptions, "mnuText", QStringLiteral("&Text Attachment"));
+    mnuAudio = MenuEntry(mnuOptions, "mnuAudio", QStringLiteral("&Audio Attachment"));
+    mnuPicture = MenuEntry(mnuOptions, "mnuPicture", QStringLiteral("&Picture Attachment"));
 
     mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuExplain = entry(mnuHelp, "mnuExplain", QStringLiteral("&Explain This Window"));
+    mnuExplain = MenuEntry(mnuHelp, "mnuExplain", QStringLiteral("&Explain This Window"));
     mnuExplain->setShortcut(QKeySequence::HelpContents);
+}
 
+// The toolbar, whose buttons repeat menu commands.
+void frmUSMap::buildToolbar()
+{
     USToolbar = Named(addToolBar(QStringLiteral("US Map")), "USToolbar");
     USToolbar->setMovable(false);
     auto button = [this](const char *name, const QString &text, const QString &tip, bool checkable = false) {
@@ -249,7 +263,10 @@ void frmUSMap::buildMenus()
     tbPrint = button("tbPrint", QStringLiteral("Print"), QStringLiteral("Print Map"));
     tbHelp = button("tbHelp", QStringLiteral("Help"), QStringLiteral("Help"));
     tbDone = button("tbDone", QStringLiteral("Done"), QStringLiteral("Done"));
+}
 
+void frmUSMap::connectCommands()
+{
     connect(mnuSave, &QAction::triggered, this, &frmUSMap::saveAs);
     connect(mnuPrintMap, &QAction::triggered, this, &frmUSMap::printMap);
     connect(mnuDone, &QAction::triggered, this, &QWidget::close);

@@ -137,6 +137,9 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void buildMenuBar();
+    void buildToolbar();
+    void connectCommands();
     bool openLayer(const QString &path);
     bool loadAt(int position);
     void showKey();

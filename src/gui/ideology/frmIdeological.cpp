@@ -106,8 +106,7 @@ frmIdeological::~frmIdeological()
 
 void frmIdeological::buildControls()
 {
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    setCentralWidget(new QWidget(this));
 
     lblTitle1 = Named(new QLabel, "lblTitle1");
     lblTitle1->setFont(ScreenFont({"Arial", "Liberation Sans", "DejaVu Sans"}, 14, QFont::SansSerif, true));
@@ -130,6 +129,14 @@ void frmIdeological::buildControls()
     cmbCodes->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbCodes->setVisible(false);
 
+    buildColourKey();
+    buildMapArea();
+    layOutControls();
+}
+
+// The colour key: four swatches with their counts, a note and the party legend.
+void frmIdeological::buildColourKey()
+{
     pnlKey = Named(new QFrame, "pnlKey");
     pnlKey->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto *keyLayout = new QGridLayout(pnlKey);
@@ -153,7 +160,10 @@ void frmIdeological::buildControls()
     lblLegend->setTextFormat(Qt::RichText);
     keyLayout->addWidget(lblLegend, 3, 0, 1, 4);
     pnlKey->setVisible(false);
+}
 
+void frmIdeological::buildMapArea()
+{
     lblNoLine = Named(new QLabel(IdeologyText::kNoLine), "lblNoLine");
     lblNoLine->setAlignment(Qt::AlignHCenter);
     lblNoLine->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
@@ -173,7 +183,10 @@ void frmIdeological::buildControls()
         QStringLiteral("background: #ffffe0; border: 1px solid #404040; padding: 1px 3px; color: black;"));
     lblInquire->setVisible(false);
     connect(picId, &IdeologicalCanvas::pressedAt, this, &frmIdeological::inquireAt);
+}
 
+void frmIdeological::layOutControls()
+{
     auto *codesRow = new QHBoxLayout;
     codesRow->addWidget(lblCaptions);
     codesRow->addWidget(lblCodes, 1);
@@ -183,7 +196,7 @@ void frmIdeological::buildControls()
     mapRow->addWidget(m_mapArea, 1);
     mapRow->addWidget(pnlKey, 0, Qt::AlignTop);
 
-    auto *layout = new QVBoxLayout(central);
+    auto *layout = new QVBoxLayout(centralWidget());
     layout->setContentsMargins(8, 4, 8, 8);
     layout->addWidget(lblTitle1);
     layout->addWidget(lblTitle2);
@@ -194,6 +207,14 @@ void frmIdeological::buildControls()
 }
 
 void frmIdeological::buildMenus()
+{
+    buildMenuBar();
+    buildToolbar();
+    connectCommands();
+    updateCommands();
+}
+
+void frmIdeological::buildMenuBar()
 {
     mnuFile = Named(menuBar()->addMenu(QStringLiteral("&File")), "mnuFile");
     mnuSave = MenuEntry(mnuFile, "mnuSave", QStringLiteral("&Save as..."));
@@ -244,7 +265,11 @@ void frmIdeological::buildMenus()
 
     mnuHelp = Named(menuBar()->addMenu(QStringLiteral("&Help")), "mnuHelp");
     mnuExplain = MenuEntry(mnuHelp, "mnuExplain", QStringLiteral("&Explain"), QKeySequence::HelpContents);
+}
 
+// The weight in the status bar and the toolbar, whose buttons repeat menu commands.
+void frmIdeological::buildToolbar()
+{
     lblWeight = Named(new QLabel, "lblWeight");
     statusBar()->addPermanentWidget(lblWeight);
 
@@ -272,7 +297,10 @@ void frmIdeological::buildMenus()
     tbPrint = button("tbPrint", QStringLiteral("Print"), QStringLiteral("Print ideological map"));
     tbHelp = button("tbHelp", QStringLiteral("Help"), QStringLiteral("Help"));
     tbDone = button("tbDone", QStringLiteral("Done"), QStringLiteral("Done"));
+}
 
+void frmIdeological::connectCommands()
+{
     connect(mnuSave, &QAction::triggered, this, &frmIdeological::saveAs);
     connect(mnuSheet, &QAction::triggered, this, &frmIdeological::saveSpreadsheet);
     connect(mnuPrint, &QAction::triggered, this, &frmIdeological::printRollCall);
@@ -337,7 +365,6 @@ void frmIdeological::buildMenus()
     connect(tbPrint, &QAction::triggered, this, &frmIdeological::printMap);
     connect(tbHelp, &QAction::triggered, mnuExplain, &QAction::trigger);
     connect(tbDone, &QAction::triggered, this, &QWidget::close);
-    updateCommands();
 }
 
 void frmIdeological::updateCommands()

@@ -143,7 +143,13 @@ protected:
 
 private:
     void buildControls();
+    void buildColourKey();
+    void buildMapArea();
+    void layOutControls();
     void buildMenus();
+    void buildMenuBar();
+    void buildToolbar();
+    void connectCommands();
     // Loads the roll call at `position` and draws it; false after reporting an error.
     bool loadAt(int position);
     void showCaptions();

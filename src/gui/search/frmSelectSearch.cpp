@@ -52,6 +52,24 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
     setWindowTitle(QStringLiteral("Rollscan Search Type"));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    buildOptions();
+    buildLists();
+    buildButtons();
+    layOut();
+    connectControls();
+    // The chamber the preferences name comes first; choosing it fills its list.
+    if (m_session.Preferences.startWithHouse())
+        optHouse->setChecked(true);
+    else
+        optSenate->setChecked(true);
+
+    adjustSize();
+    CentreOnScreen(this);
+}
+
+// The chamber and the kind of search.
+void frmSelectSearch::buildOptions()
+{
     fraCongressType = Named(new QGroupBox(QStringLiteral("Choose &Congress Type")), "fraCongressType");
     optHouse = option("optHouse", QStringLiteral("&House"), QStringLiteral("Search through available Houses."));
     optSenate = option("optSenate", QStringLiteral("&Senate"), QStringLiteral("Search through available Senates."));
@@ -76,7 +94,11 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
     for (QRadioButton *b : {optNone, optIssue, optClausen, optPeltzman, optKeyword, optBookmark})
         codeLayout->addWidget(b);
     optNone->setChecked(true);
+}
 
+// The congresses of each chamber; only the chosen chamber's list is shown.
+void frmSelectSearch::buildLists()
+{
     fraHouse = Named(new QGroupBox(QStringLiteral("Choose &House")), "fraHouse");
     lstHouse = congressList("lstHouse");
     (new QVBoxLayout(fraHouse))->addWidget(lstHouse);
@@ -89,7 +111,10 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
 
     lblCongress = Named(new QLabel(QStringLiteral("Number of Houses:")), "lblCongress");
     lblNum = Named(new QLabel(QStringLiteral("0")), "lblNum");
+}
 
+void frmSelectSearch::buildButtons()
+{
     btnStart = Named(new QPushButton(QStringLiteral("Start")), "btnStart");
     btnStart->setToolTip(QStringLiteral("Click on this button or hit RETURN to commence searching."));
     btnStart->setDefault(true);
@@ -98,7 +123,10 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
     btnCancel->setAutoDefault(false);
     btnHelp = Named(new QPushButton(QStringLiteral("Help")), "btnHelp");
     btnHelp->setAutoDefault(false);
+}
 
+void frmSelectSearch::layOut()
+{
     auto *left = new QVBoxLayout;
     left->addWidget(fraCongressType);
     left->addWidget(fraCodeType);
@@ -120,7 +148,10 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
     layout->addLayout(left);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
+}
 
+void frmSelectSearch::connectControls()
+{
     connect(optHouse, &QRadioButton::toggled, this, [this](bool on) {
         if (!on)
             return;
@@ -141,15 +172,6 @@ frmSelectSearch::frmSelectSearch(Session &session, Services &services, frmKeywor
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::close);
     connect(btnHelp, &QPushButton::clicked, this,
             [this] { m_services.showHelp(this, QStringLiteral("frmSelectSearch")); });
-
-    // The chamber the preferences name comes first; choosing it fills its list.
-    if (m_session.Preferences.startWithHouse())
-        optHouse->setChecked(true);
-    else
-        optSenate->setChecked(true);
-
-    adjustSize();
-    CentreOnScreen(this);
 }
 
 void frmSelectSearch::fillList(bool house)
@@ -186,6 +208,53 @@ void frmSelectSearch::updateListsEnabled()
     btnStart->setEnabled(count > 0 || bookmark);
 }
 
+bool frmSelectSearch::askCodes(SubjectScheme scheme, SearchCriteria &criteria)
+{
+    SubjectCodeTable table;
+    if (!RunReportingErrors(m_services, this, [&] {
+            table = SubjectCodeTable::Read(m_session.mainFileName(SubjectCodeFileName(scheme)));
+        }))
+        return false;
+    frmSubjectAccess picker(m_session, m_services, table, this);
+    picker.setWindowTitle(SubjectAccessCaption(scheme));
+    const bool chosen = picker.exec() == QDialog::Accepted;
+    repaint();
+    if (!chosen)
+        return false;
+    m_session.chosenCodes = picker.chosenCodes();
+    m_session.chosenCodeNames = picker.chosenNames();
+    criteria.kind = scheme == SubjectScheme::Issue     ? SearchKind::Issue
+                    : scheme == SubjectScheme::Clausen ? SearchKind::Clausen
+                                                       : SearchKind::Peltzman;
+    criteria.codes = m_session.chosenCodes;
+    return true;
+}
+
+bool frmSelectSearch::takeChosenCongresses()
+{
+    // A bookmark file may have switched the chamber since the options were last touched.
+    m_session.isHouse = optHouse->isChecked();
+    QListWidget *list = currentList();
+    QList<int> rows;
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    for (const QListWidgetItem *item : selected)
+        rows.append(list->row(item));
+    if (rows.isEmpty()) {
+        ReportError(m_services, this, NoCongressSelectedMessage(m_session.isHouse));
+        return false;
+    }
+    std::sort(rows.begin(), rows.end());
+    const QList<int> &congresses = m_session.isHouse ? m_session.houseList : m_session.senateList;
+    for (int row : rows) {
+        if (m_session.selectedCongresses.size() >= kMaxSelectedCongresses)
+            break;
+        m_session.selectedCongresses.append(congresses.at(row));
+    }
+    if (list->currentRow() >= 0)
+        m_session.currentCongress = congresses.at(list->currentRow());
+    return true;
+}
+
 void frmSelectSearch::startSearch()
 {
     if (!btnStart->isEnabled())
@@ -203,23 +272,8 @@ void frmSelectSearch::startSearch()
         scheme = SubjectScheme::Peltzman;
 
     if (scheme) {
-        SubjectCodeTable table;
-        if (!RunReportingErrors(m_services, this, [&] {
-                table = SubjectCodeTable::Read(m_session.mainFileName(SubjectCodeFileName(*scheme)));
-            }))
+        if (!askCodes(*scheme, criteria))
             return;
-        frmSubjectAccess picker(m_session, m_services, table, this);
-        picker.setWindowTitle(SubjectAccessCaption(*scheme));
-        const bool chosen = picker.exec() == QDialog::Accepted;
-        repaint();
-        if (!chosen)
-            return;
-        m_session.chosenCodes = picker.chosenCodes();
-        m_session.chosenCodeNames = picker.chosenNames();
-        criteria.kind = *scheme == SubjectScheme::Issue     ? SearchKind::Issue
-                        : *scheme == SubjectScheme::Clausen ? SearchKind::Clausen
-                                                            : SearchKind::Peltzman;
-        criteria.codes = m_session.chosenCodes;
     } else if (optKeyword->isChecked()) {
         if (!m_keyword.ask())
             return;
@@ -229,26 +283,8 @@ void frmSelectSearch::startSearch()
 
     QString summary;
     if (!bookmark) {
-        // A bookmark file may have switched the chamber since the options were last touched.
-        m_session.isHouse = optHouse->isChecked();
-        QListWidget *list = currentList();
-        QList<int> rows;
-        const QList<QListWidgetItem *> selected = list->selectedItems();
-        for (const QListWidgetItem *item : selected)
-            rows.append(list->row(item));
-        if (rows.isEmpty()) {
-            ReportError(m_services, this, NoCongressSelectedMessage(m_session.isHouse));
+        if (!takeChosenCongresses())
             return;
-        }
-        std::sort(rows.begin(), rows.end());
-        const QList<int> &congresses = m_session.isHouse ? m_session.houseList : m_session.senateList;
-        for (int row : rows) {
-            if (m_session.selectedCongresses.size() >= kMaxSelectedCongresses)
-                break;
-            m_session.selectedCongresses.append(congresses.at(row));
-        }
-        if (list->currentRow() >= 0)
-            m_session.currentCongress = congresses.at(list->currentRow());
         summary = SearchSummary(m_session.isHouse, int(m_session.selectedCongresses.size()));
     }
 

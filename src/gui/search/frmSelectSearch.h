@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/search/SubjectCodeTable.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -13,6 +15,7 @@ namespace rollscan {
 class Services;
 class Session;
 class frmKeyword;
+struct SearchCriteria;
 
 // The search dialog, where every piece of work starts: a chamber, its congresses and a kind of
 // search. Start gathers the criteria (subject picker, keyword dialog or bookmark file), searches
@@ -42,6 +45,15 @@ signals:
     void searchCompleted();
 
 private:
+    void buildOptions();
+    void buildLists();
+    void buildButtons();
+    void layOut();
+    void connectControls();
+    // The codes of a subject-code search, asked for in the code picker; false when none were chosen.
+    bool askCodes(SubjectScheme scheme, SearchCriteria &criteria);
+    // The congresses chosen in the list into the session; false (and the user told) when there are none.
+    bool takeChosenCongresses();
     void fillList(bool house);
     void updateListsEnabled();
     QListWidget *currentList() const;

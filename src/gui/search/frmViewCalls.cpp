@@ -121,8 +121,15 @@ void frmViewCalls::buildControls()
 {
     auto *central = new QWidget(this);
     setCentralWidget(central);
-    const bool compact = m_session.smallScreen;
+    buildLists();
+    buildButtons();
+    layOut(central);
+    connectControls();
+}
 
+// The two lists, their counts, the line of the chosen roll call and the quick number.
+void frmViewCalls::buildLists()
+{
     fraRollCalls = Named(new QGroupBox(QStringLiteral("Choose &roll call to view:")), "fraRollCalls");
     lstRollCalls = Named(new QListWidget, "lstRollCalls");
     lstRollCalls->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -161,7 +168,10 @@ void frmViewCalls::buildControls()
     mtxQuick->installEventFilter(this);
     lblQuick = Named(new QLabel(QStringLiteral("Roll call &number:")), "lblQuick");
     lblQuick->setBuddy(mtxQuick);
+}
 
+void frmViewCalls::buildButtons()
+{
     btnAdd =
         button("btnAdd", QStringLiteral("&Add"), QStringLiteral("Add the highlighted roll calls to the selection."));
     btnAll = button("btnAll", QStringLiteral("Se&lect All"), QStringLiteral("Select every roll call in the list."));
@@ -185,7 +195,11 @@ void frmViewCalls::buildControls()
     btnImport = button("btnImport", QStringLiteral("Import"));
     btnCancel = button("btnCancel", QStringLiteral("Done"));
     btnHelp = button("btnHelp", QStringLiteral("Help"));
+}
 
+void frmViewCalls::layOut(QWidget *central)
+{
+    const bool compact = m_session.smallScreen;
     auto *rollCallsLayout = new QVBoxLayout(fraRollCalls);
     rollCallsLayout->setSpacing(0);
     rollCallsLayout->addWidget(RollCallListColumns::Install(lstRollCalls));
@@ -261,7 +275,10 @@ void frmViewCalls::buildControls()
         grid->setColumnStretch(2, 1);
         grid->setRowStretch(0, 1);
     }
+}
 
+void frmViewCalls::connectControls()
+{
     connect(lstRollCalls, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             showRollCall();

@@ -96,6 +96,10 @@ protected:
 
 private:
     void buildControls();
+    void buildLists();
+    void buildButtons();
+    void layOut(QWidget *central);
+    void connectControls();
     void buildMenus();
     void fillRollCalls();
     void showQueue();
