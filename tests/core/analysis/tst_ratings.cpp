@@ -1,5 +1,5 @@
-// Ratings and tracking over the queue: the scores, the summary, the time estimate, the saved reports
-// and the comma-separated files.
+// Ratings and tracking over the queue: the scores, the summary, the time
+// estimate, the saved reports and the comma-separated files.
 #include "support/TreeBuilder.h"
 
 #include "core/analysis/Ratings.h"
@@ -16,7 +16,8 @@ using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
 namespace {
-// A congress of one legislator per vote row, named A, B, C..., Democrats of Alabama.
+// A congress of one legislator per vote row, named A, B, C..., Democrats of
+// Alabama.
 CongressData congress(const QStringList &rows, const QString &prefix = QString())
 {
     CongressData d;
@@ -30,7 +31,8 @@ CongressData congress(const QStringList &rows, const QString &prefix = QString()
     return d;
 }
 
-// The settings for roll calls 1.. of `congressNumber`: one character Y or N per roll call.
+// The settings for roll calls 1.. of `congressNumber`: one character Y or N per
+// roll call.
 QList<RatingSetting> settings(int congressNumber, const QString &sides)
 {
     QList<RatingSetting> out;
@@ -53,6 +55,20 @@ QByteArray readFile(const QString &path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A tree with the standard tables and the given congresses of one chamber.
+struct Tree {
+    QTemporaryDir dir;
+    TreeBuilder tree{dir.path()};
+    Tree(bool house, const QList<QPair<int, CongressData>> &congresses)
+    {
+        tree.writeStandardTables();
+        for (const auto &[number, data] : congresses)
+            tree.addCongress(house, number, data);
+        tree.writeIndexes();
+    }
+    QString root() const { return dir.path(); }
+};
 } // namespace
 
 class TestRatings : public QObject {
@@ -61,13 +77,9 @@ class TestRatings : public QObject {
 private slots:
     void ratings_data();
     void ratings();
-    void summary_data();
-    void summary();
     void onlyOwnCongressCounts();
     void manyLegislatorsOverManyRollCalls();
-    void estimatedTime_data();
     void estimatedTime();
-    void rollCallOutsideCongress();
     void ratingReportBytes();
     void ratingCsvBytes();
     void trackingAcrossThreeCongresses();
@@ -79,19 +91,24 @@ void TestRatings::ratings_data()
 {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("sides");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("two of three agree") << QStringList{"114"} << "YYY" << QStringList{"A               \t66.67"};
+    QTest::addColumn<QStringList>("expected"); // the rows, then the summary's names, counts and values
+    const QString a = QStringLiteral("A               \t");
+    const QString b = QStringLiteral("B               \t");
     QTest::newRow("paired and announced count like 1 and 4")
-        << QStringList{"2356", "3265"} << "YNYN" << QStringList{"A               \t50.00", "B               \t50.00"};
+        << QStringList{"2356", "3265"} << "YNYN" << QStringList{a + "50.00", b + "50.00", "A \nA \n50.00", "2\n2"};
     QTest::newRow("nay side agrees with nays")
-        << QStringList{"4561"} << "NNNN" << QStringList{"A               \t75.00"};
+        << QStringList{"4561"} << "NNNN" << QStringList{a + "75.00", "A \nA \n75.00", "1\n1"};
     QTest::newRow("0 7 8 9 never vote") << QStringList{"0789", "1790"} << "YYYY"
-                                        << QStringList{"A               \tn/a", "B               \t100.00"};
-    QTest::newRow("a nay on a yea roll call disagrees")
-        << QStringList{"41"} << "YY" << QStringList{"A               \t50.00"};
+                                        << QStringList{a + "n/a", b + "100.00", "B \n \n100.00", "1\n1"};
     QTest::newRow("a damaged byte is not a vote")
-        << QStringList{"1 "} << "YN" << QStringList{"A               \t100.00"};
+        << QStringList{"1 "} << "YN" << QStringList{a + "100.00", "A \n \n100.00", "1\n1"};
+    QTest::newRow("first met keeps the title")
+        << QStringList{"4", "1"} << "Y" << QStringList{a + "0.00", b + "100.00", "B \nA \n50.00", "1\n1"};
+    QTest::newRow("nobody rated") << QStringList{"0", "9"} << "Y"
+                                  << QStringList{a + "n/a", b + "n/a", " \n \nn/a", "0\n0"};
+    QTest::newRow("average of thirds") << QStringList{"114", "111", "144"} << "YYY"
+                                       << QStringList{a + "66.67", b + "100.00", "C               \t33.33",
+                                                      "B \nC \n66.67", "1\n1"};
 }
 
 void TestRatings::ratings()
@@ -99,74 +116,21 @@ void TestRatings::ratings()
     QFETCH(QStringList, rows);
     QFETCH(QString, sides);
     QFETCH(QStringList, expected);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 103, congress(rows));
-    tree.writeIndexes();
-    const RatingResult result = ComputeRatings(dir.path(), true, {103}, settings(103, sides), false);
-    QCOMPARE(resultRows(result), expected);
-}
-
-void TestRatings::summary_data()
-{
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QString>("sides");
-    QTest::addColumn<QString>("names");
-    QTest::addColumn<QString>("counts");
-    QTest::addColumn<QString>("values");
-
-    QTest::newRow("all at 100: the lowest keeps no name") << QStringList{"1", "1", "0"} << "Y"
-                                                          << "A \n \n100.00"
-                                                          << "2\n2"
-                                                          << "100.00\n100.00";
-    QTest::newRow("absent left out of high, low and average") << QStringList{"00", "11", "14", "44"} << "YY"
-                                                              << "B \nD \n50.00"
-                                                              << "1\n1"
-                                                              << "100.00\n0.00";
-    QTest::newRow("first met keeps the title") << QStringList{"4", "1", "1", "4"} << "Y"
-                                               << "B \nA \n50.00"
-                                               << "2\n2"
-                                               << "100.00\n0.00";
-    QTest::newRow("nobody rated") << QStringList{"0", "9"} << "Y"
-                                  << " \n \nn/a"
-                                  << "0\n0"
-                                  << "0.00\n100.00";
-    QTest::newRow("average of thirds") << QStringList{"114", "111", "144"} << "YYY"
-                                       << "B \nC \n66.67"
-                                       << "1\n1"
-                                       << "100.00\n33.33";
-}
-
-void TestRatings::summary()
-{
-    QFETCH(QStringList, rows);
-    QFETCH(QString, sides);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 103, congress(rows));
-    tree.writeIndexes();
-    const RatingResult result = ComputeRatings(dir.path(), true, {103}, settings(103, sides), false);
+    const Tree t(true, {{103, congress(rows)}});
+    const RatingResult result = ComputeRatings(t.root(), true, {103}, settings(103, sides), false);
     const RatingInfoColumns info = RatingInfo(result);
-    QTEST(info.names, "names");
-    QTEST(info.counts, "counts");
-    QTEST(info.values, "values");
+    QCOMPARE((resultRows(result) + QStringList{info.names, info.counts}), expected);
     QCOMPARE(result.ratedCount + result.notRatedCount, int(rows.size()));
 }
 
 void TestRatings::onlyOwnCongressCounts()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    // The members of 103 are scored on its two roll calls alone, those of 104 on its one.
-    tree.addCongress(true, 103, congress({"11", "44"}));
-    tree.addCongress(true, 104, congress({"4", "1", "1"}, QStringLiteral("N")));
-    tree.writeIndexes();
+    // The members of 103 are scored on its two roll calls alone, those of 104 on
+    // its one.
+    const Tree t(true, {{103, congress({"11", "44"})}, {104, congress({"4", "1", "1"}, QStringLiteral("N"))}});
     QList<RatingSetting> queue = settings(103, "YY");
     queue += settings(104, "Y");
-    const RatingResult result = ComputeRatings(dir.path(), true, {103, 104}, queue, false);
+    const RatingResult result = ComputeRatings(t.root(), true, {103, 104}, queue, false);
     QCOMPARE(resultRows(result),
              (QStringList{"A               \t100.00", "B               \t0.00", "NA              \t0.00",
                           "NB              \t100.00", "NC              \t100.00"}));
@@ -177,11 +141,17 @@ void TestRatings::onlyOwnCongressCounts()
     QCOMPARE(result.atLowest, 2);
     QCOMPARE(result.highestName, QStringLiteral("A"));
     QCOMPARE(result.lowestName, QStringLiteral("B"));
+    // A roll call the congress does not have, and a vote file shorter than the
+    // index says.
+    QVERIFY_THROWS_EXCEPTION(DataError, ComputeRatings(t.root(), true, {103}, settings(103, "YYY"), false));
+    t.tree.writeRaw(QStringLiteral("house/103.vot"), "1");
+    QVERIFY_THROWS_EXCEPTION(FileError, ComputeRatings(t.root(), true, {103}, settings(103, "Y"), false));
 }
 
 void TestRatings::manyLegislatorsOverManyRollCalls()
 {
-    // 870 legislators over 40 roll calls: a product of 34800, beyond a 16-bit count.
+    // 870 legislators over 40 roll calls: a product of 34800, beyond a 16-bit
+    // count.
     QTemporaryDir dir;
     TreeBuilder tree(dir.path());
     tree.writeStandardTables();
@@ -211,57 +181,31 @@ void TestRatings::manyLegislatorsOverManyRollCalls()
     QCOMPARE(EstimatedTimeText(result.totalLegislators, int(queue.size())), QStringLiteral(" (ETC - 0:49)"));
 }
 
-void TestRatings::estimatedTime_data()
-{
-    QTest::addColumn<int>("legislators");
-    QTest::addColumn<int>("rollCalls");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("under a minute gains 2 s") << 870 << 40 << " (ETC - 0:49)";
-    QTest::newRow("exactly one minute uncorrected") << 1000 << 45 << " (ETC - 1:00)";
-    QTest::newRow("two minutes lose 5 s") << 1000 << 100 << " (ETC - 2:09)";
-    QTest::newRow("three minutes lose 10 s") << 1500 << 100 << " (ETC - 3:11)";
-    QTest::newRow("four minutes lose 15 s") << 2000 << 100 << " (ETC - 4:13)";
-    QTest::newRow("a loss below zero borrows a minute") << 3000 << 60 << " (ETC - 3:46)";
-    QTest::newRow("a gain past 59 carries a minute") << 500 << 88 << " (ETC - 1:01)";
-    QTest::newRow("nothing to rate") << 0 << 0 << " (ETC - 0:02)";
-}
-
 void TestRatings::estimatedTime()
 {
-    QFETCH(int, legislators);
-    QFETCH(int, rollCalls);
-    QTEST(EstimatedTimeText(legislators, rollCalls), "text");
-}
-
-void TestRatings::rollCallOutsideCongress()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 103, congress({"11"}));
-    tree.writeIndexes();
-    QList<RatingSetting> queue = settings(103, "YYY");
-    QVERIFY_THROWS_EXCEPTION(DataError, ComputeRatings(dir.path(), true, {103}, queue, false));
-    tree.writeRaw(QStringLiteral("house/103.vot"), "1");
-    QVERIFY_THROWS_EXCEPTION(FileError, ComputeRatings(dir.path(), true, {103}, settings(103, "Y"), false));
+    const QList<std::tuple<int, int, const char *>> cases = {
+        {870, 40, " (ETC - 0:49)"},  // under a minute gains 2 s
+        {1000, 45, " (ETC - 1:00)"}, // exactly one minute uncorrected
+        {1000, 100, " (ETC - 2:09)"}, {1500, 100, " (ETC - 3:11)"},
+        {2000, 100, " (ETC - 4:13)"}, {3000, 60, " (ETC - 3:46)"}, // a loss below zero borrows a minute
+        {500, 88, " (ETC - 1:01)"},                                // a gain past 59 carries a minute
+        {0, 0, " (ETC - 0:02)"}};
+    for (const auto &[legislators, rollCalls, text] : cases)
+        QCOMPARE(EstimatedTimeText(legislators, rollCalls), QString::fromLatin1(text));
 }
 
 void TestRatings::ratingReportBytes()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 103, congress({"14", "00"}));
-    tree.writeIndexes();
+    const Tree t(true, {{103, congress({"14", "00"})}});
     QList<RatingSetting> queue = settings(103, "YN");
-    const RatingResult result = ComputeRatings(dir.path(), true, {103}, queue, false);
-    // A roll-call number too wide for its column pushes the tally to column 10 of the next line.
+    const RatingResult result = ComputeRatings(t.root(), true, {103}, queue, false);
+    // A roll-call number too wide for its column pushes the tally to column 10 of
+    // the next line.
     queue[1].rollCall.rollCall = 12345;
     queue[1].rollCall.yeas = 218;
     queue[1].rollCall.nays = 216;
     queue[1].rollCall.description = QStringLiteral("  To pass H.R. 2264, as amended  ");
-    const QString file = dir.filePath(QStringLiteral("ratings.txt"));
+    const QString file = t.dir.filePath(QStringLiteral("ratings.txt"));
     WriteReportFile(file, RatingReportLines(true, {103}, queue, result));
     QCOMPARE(readFile(file), QByteArray("Rollscan for Windows Legislator Ratings\r\n"
                                         "---------------------------------------\r\n"
@@ -294,29 +238,27 @@ void TestRatings::ratingCsvBytes()
     const RatingResult result = ComputeRatings(dir.path(), false, {9}, settings(9, "YY"), false);
     const QString file = dir.filePath(QStringLiteral("ratings.csv"));
     WriteCsvFile(file, RatingCsvRecords(result, MemberTables::Read(dir.path())));
-    QCOMPARE(readFile(file), QByteArray("member_id,name,party,state,district,congress,yeas,nays,agreements,rating\r\n"
+    QCOMPARE(readFile(file), QByteArray("member_id,name,party,state,district,congress,yeas,nays,"
+                                        "agreements,rating\r\n"
                                         "10000,\"O\"\"NEAL, T\",Democrat,AL,1,9,1,1,1,50.00\r\n"
                                         "10001,B,Republican,AL,2,9,0,0,0,\r\n"));
 }
 
 void TestRatings::trackingAcrossThreeCongresses()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 101, congress({"14", "41"}, QStringLiteral("F")));
-    tree.addCongress(true, 102, congress({"11", "44", "66"}, QStringLiteral("S")));
-    tree.addCongress(true, 103, congress({"111", "409", "252", "633"}, QStringLiteral("T")));
-    tree.writeIndexes();
-    const QList<TrackEntry> table = BuildTrackTable(dir.path(), true, {101, 102, 103}, false);
+    const Tree t(true, {{101, congress({"14", "41"}, QStringLiteral("F"))},
+                        {102, congress({"11", "44", "66"}, QStringLiteral("S"))},
+                        {103, congress({"111", "409", "252", "633"}, QStringLiteral("T"))}});
+    const QList<TrackEntry> table = BuildTrackTable(t.root(), true, {101, 102, 103}, false);
     QCOMPARE(table.size(), 9);
     QCOMPARE(TrackListRow(table.at(1)), QStringLiteral("FB            \tAL\tRepublican"));
     QList<QueuedRollCall> queue;
     for (const RatingSetting &s : settings(103, "YYY"))
         queue.append(s.rollCall);
     queue.insert(1, {101, 2, 7, 3, QStringLiteral("First's second")});
-    // Picks in the first congress and the third (its second and fourth legislators), in any order.
-    const TrackResult result = ComputeTracking(dir.path(), true, table, {8, 0, 6}, queue);
+    // Picks in the first congress and the third (its second and fourth
+    // legislators), in any order.
+    const TrackResult result = ComputeTracking(t.root(), true, table, {8, 0, 6}, queue);
     QCOMPARE(result.rows,
              (QStringList{"Nay\t7-3\tFirst's second", " ", "Nay\t10-5\tRC 1", "n/a\t11-5\tRC 2", "n/a\t12-5\tRC 3", " ",
                           "Nay\t10-5\tRC 1", "Yea\t11-5\tRC 2", "Yea\t12-5\tRC 3"}));
@@ -325,18 +267,13 @@ void TestRatings::trackingAcrossThreeCongresses()
 
 void TestRatings::trackingReportBytes()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(false, 103, congress({"10", "46"}));
-    tree.addCongress(false, 104, congress({"5"}, QStringLiteral("N")));
-    tree.writeIndexes();
-    const QList<TrackEntry> table = BuildTrackTable(dir.path(), false, {103, 104}, false);
+    const Tree t(false, {{103, congress({"10", "46"})}, {104, congress({"5"}, QStringLiteral("N"))}});
+    const QList<TrackEntry> table = BuildTrackTable(t.root(), false, {103, 104}, false);
     QList<QueuedRollCall> queue{{103, 1, 10, 5, QStringLiteral("RC 1")},
                                 {104, 1, 1, 0, QStringLiteral("Other")},
                                 {103, 2, 11, 5, QStringLiteral("RC 2")}};
-    const TrackResult result = ComputeTracking(dir.path(), false, table, {0, 1}, queue);
-    const QString file = dir.filePath(QStringLiteral("track.txt"));
+    const TrackResult result = ComputeTracking(t.root(), false, table, {0, 1}, queue);
+    const QString file = t.dir.filePath(QStringLiteral("track.txt"));
     WriteReportFile(file, TrackingReportLines(false, {103, 104}, table, {1, 0}, result));
     QCOMPARE(readFile(file), QByteArray("Rollscan for Windows Legislator Tracking\r\n"
                                         "----------------------------------------\r\n"
@@ -363,18 +300,16 @@ void TestRatings::trackingReportBytes()
 
 void TestRatings::trackingCsvBytes()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 103, congress({"16"}));
-    tree.writeIndexes();
-    const QList<TrackEntry> table = BuildTrackTable(dir.path(), true, {103}, false);
+    const Tree t(true, {{103, congress({"16"})}});
+    const QList<TrackEntry> table = BuildTrackTable(t.root(), true, {103}, false);
     const QList<QueuedRollCall> queue{{103, 2, 200, 201, QStringLiteral("On \"the\" motion, as amended")}};
-    const TrackResult result = ComputeTracking(dir.path(), true, table, {0}, queue);
-    QCOMPARE(CsvBytes(TrackingCsvRecords(table, result, MemberTables::Read(dir.path()))),
-             QByteArray("member_id,name,party,state,district,congress,roll_call,vote,roll_call_yeas,roll_call_nays,"
+    const TrackResult result = ComputeTracking(t.root(), true, table, {0}, queue);
+    QCOMPARE(CsvBytes(TrackingCsvRecords(table, result, MemberTables::Read(t.root()))),
+             QByteArray("member_id,name,party,state,district,congress,roll_call,vote,"
+                        "roll_call_yeas,roll_call_nays,"
                         "description\r\n"
-                        "10000,A,Democrat,AL,1,103,2,Nay,200,201,\"On \"\"the\"\" motion, as amended\"\r\n"));
+                        "10000,A,Democrat,AL,1,103,2,Nay,200,201,\"On \"\"the\"\" "
+                        "motion, as amended\"\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestRatings)

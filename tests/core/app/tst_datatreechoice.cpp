@@ -32,89 +32,51 @@ class TestDataTreeChoice : public QObject {
 private slots:
     void commandLine_data();
     void commandLine();
-    void helpNamesTheOptions();
-    void isDataTree();
-    void startTree_data();
     void startTree();
     void recentList_data();
     void recentList();
-    void readOnlyTreeCopiedOnFirstUse();
-    void writableTreeUsedInPlace();
-    void failedCopyLeavesNothing();
+    void writableTree();
 };
 
 void TestDataTreeChoice::commandLine_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::addColumn<bool>("development");
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("nothing") << QStringList{} << false << ""
-                             << "";
-    QTest::newRow("development") << QStringList{"--development"} << true << ""
-                                 << "";
-    QTest::newRow("tree and development") << QStringList{"/data/tree", "--development"} << true << "/data/tree"
-                                          << "";
-    QTest::newRow("unknown option") << QStringList{"--develop"} << false << ""
-                                    << "Unknown option 'develop'.";
-    QTest::newRow("two trees") << QStringList{"a", "b"} << false << ""
-                               << "Give one data tree at most.";
+    QTest::addColumn<QStringList>("expected"); // development, tree, error, help
+    QTest::newRow("nothing") << QStringList{} << QStringList{"0", "", "", "0"};
+    QTest::newRow("tree and development")
+        << QStringList{"/data/tree", "--development"} << QStringList{"1", "/data/tree", "", "0"};
+    QTest::newRow("unknown option") << QStringList{"--develop"}
+                                    << QStringList{"0", "", "Unknown option 'develop'.", "0"};
+    QTest::newRow("two trees") << QStringList{"a", "b"} << QStringList{"0", "", "Give one data tree at most.", "0"};
+    QTest::newRow("help") << QStringList{"--help"} << QStringList{"0", "", "", "1"};
 }
 
 void TestDataTreeChoice::commandLine()
 {
     QFETCH(QStringList, args);
-    QFETCH(bool, development);
-    QFETCH(QString, tree);
-    QFETCH(QString, error);
+    QFETCH(QStringList, expected);
     const StartOptions o = StartOptions::Parse(QStringList{QStringLiteral("rollscan")} + args);
-    QCOMPARE(o.error, error);
-    QCOMPARE(o.development, development);
-    QCOMPARE(o.dataTree, tree);
-    QVERIFY(!o.help);
-}
-
-void TestDataTreeChoice::helpNamesTheOptions()
-{
-    QVERIFY(StartOptions::Parse({QStringLiteral("rollscan"), QStringLiteral("--help")}).help);
+    QCOMPARE((QStringList{QString::number(o.development), o.dataTree, o.error, QString::number(o.help)}), expected);
     const QString help = StartOptions::HelpText();
     QVERIFY2(help.startsWith(QStringLiteral("Usage: rollscan [options] [DATA_TREE]\n")), qPrintable(help));
     QVERIFY(help.contains(QStringLiteral("--development")));
-    QVERIFY(help.contains(QStringLiteral("Show the Development menu")));
 }
 
-void TestDataTreeChoice::isDataTree()
-{
-    QTemporaryDir dir;
-    QVERIFY(!DataTreeChoice::IsDataTree(dir.path()));
-    writeFile(dir.filePath(QStringLiteral("ROLLSCAN.PRF")), "x");
-    QVERIFY(DataTreeChoice::IsDataTree(dir.path()));
-    QVERIFY(!DataTreeChoice::IsDataTree(dir.filePath(QStringLiteral("nowhere"))));
-    QVERIFY(!DataTreeChoice::IsDataTree(QString()));
-}
-
-void TestDataTreeChoice::startTree_data()
-{
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<bool>("lastIsTree");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("command line wins") << "/given" << true << "/given";
-    QTest::newRow("last used") << "" << true << "last";
-    QTest::newRow("last used gone: sample") << "" << false << "/sample";
-}
-
+// A tree is a folder with the preferences file; the command line's tree comes first, then the last
+// one used while it is still a tree, then the sample.
 void TestDataTreeChoice::startTree()
 {
-    QFETCH(QString, commandLine);
-    QFETCH(bool, lastIsTree);
-    QFETCH(QString, expected);
     QTemporaryDir dir;
     const QString last = dir.filePath(QStringLiteral("last"));
     QDir().mkpath(last);
-    if (lastIsTree)
-        writeFile(last + QStringLiteral("/rollscan.prf"), "x");
-    const QString chosen = DataTreeChoice::StartTree(commandLine, last, QStringLiteral("/sample"));
-    QCOMPARE(chosen, expected == QLatin1String("last") ? last : expected);
+    QVERIFY(!DataTreeChoice::IsDataTree(last));
+    QVERIFY(!DataTreeChoice::IsDataTree(QString()));
+    QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), QStringLiteral("/sample"));
+    writeFile(last + QStringLiteral("/ROLLSCAN.PRF"), "x");
+    QVERIFY(DataTreeChoice::IsDataTree(last));
+    QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), last);
+    QCOMPARE(DataTreeChoice::StartTree(QStringLiteral("/given"), last, QStringLiteral("/sample")),
+             QStringLiteral("/given"));
 }
 
 void TestDataTreeChoice::recentList_data()
@@ -122,7 +84,6 @@ void TestDataTreeChoice::recentList_data()
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("added");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("first") << QStringList{} << "a" << QStringList{"a"};
     QTest::newRow("to the front") << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
     QTest::newRow("moved, not doubled") << QStringList{"a", "b", "c"} << "b" << QStringList{"b", "a", "c"};
     QTest::newRow("same folder spelled otherwise") << QStringList{"a", "b"} << "b/../a/" << QStringList{"a", "b"};
@@ -147,7 +108,9 @@ void TestDataTreeChoice::recentList()
     QCOMPARE(DataTreeChoice::AddRecent(full(before), root.filePath(added)), full(after));
 }
 
-void TestDataTreeChoice::readOnlyTreeCopiedOnFirstUse()
+// A read-only tree is copied once, writable, and the copy is kept; a writable tree is used in place;
+// a copy that fails leaves no tree behind.
+void TestDataTreeChoice::writableTree()
 {
     QTemporaryDir dir;
     const QString sample = dir.filePath(QStringLiteral("share/sample"));
@@ -155,37 +118,23 @@ void TestDataTreeChoice::readOnlyTreeCopiedOnFirstUse()
     writeFile(sample + QStringLiteral("/house/97.lcr"), "members");
     QVERIFY(QFile::setPermissions(sample + QStringLiteral("/house/97.lcr"), QFile::ReadOwner | QFile::ReadGroup));
     const QString copy = dir.filePath(QStringLiteral("data/sample"));
-
     QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
     QCOMPARE(readFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("prefs"));
     QCOMPARE(readFile(copy + QStringLiteral("/house/97.lcr")), QByteArray("members"));
     QVERIFY(QFileInfo(copy + QStringLiteral("/house/97.lcr")).permissions() & QFile::WriteOwner);
     QVERIFY(!QFileInfo::exists(copy + QStringLiteral(".partial")));
-
-    // The user's changes to the copy survive the next start.
     writeFile(copy + QStringLiteral("/rollscan.prf"), "changed");
     QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
     QCOMPARE(readFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("changed"));
-}
 
-void TestDataTreeChoice::writableTreeUsedInPlace()
-{
-    QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("copy"));
-    QCOMPARE(DataTreeChoice::WritableTree(dir.path(), false, copy), dir.path());
-    QVERIFY(!QFileInfo::exists(copy));
-}
+    const QString unused = dir.filePath(QStringLiteral("unused"));
+    QCOMPARE(DataTreeChoice::WritableTree(sample, false, unused), sample);
+    QVERIFY(!QFileInfo::exists(unused));
 
-void TestDataTreeChoice::failedCopyLeavesNothing()
-{
-    QTemporaryDir dir;
-    const QString sample = dir.filePath(QStringLiteral("sample"));
-    writeFile(sample + QStringLiteral("/rollscan.prf"), "prefs");
-    // A plain file where the copy's parent folder should be.
-    writeFile(dir.filePath(QStringLiteral("blocked")), "file");
-    const QString copy = dir.filePath(QStringLiteral("blocked/sample"));
-    QVERIFY_THROWS_EXCEPTION(FileError, DataTreeChoice::WritableTree(sample, true, copy));
-    QVERIFY(!DataTreeChoice::IsDataTree(copy));
+    writeFile(dir.filePath(QStringLiteral("blocked")), "file"); // a plain file where the copy's folder should be
+    const QString blocked = dir.filePath(QStringLiteral("blocked/sample"));
+    QVERIFY_THROWS_EXCEPTION(FileError, DataTreeChoice::WritableTree(sample, true, blocked));
+    QVERIFY(!DataTreeChoice::IsDataTree(blocked));
 }
 
 QTEST_APPLESS_MAIN(TestDataTreeChoice)

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <functional>
 
 using namespace rollscan;
 using rollscan::test::TreeBuilder;
@@ -50,26 +51,19 @@ class TestDataFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void congressFileNames_data();
-    void congressFileNames();
-    void caseInsensitiveTree();
-    void indexRecord97();
-    void indexRoundTripAndReservedBytes();
+    void fileNames();
+    void index();
     void legislatorLayout_data();
     void legislatorLayout();
-    void extendedLegislatorsReadLikeStandard();
-    void voteByteAddressing();
-    void nonDigitVoteIsCodeZero();
+    void votes();
     void voteCodeClasses_data();
     void voteCodeClasses();
     void partySymbolIndex_data();
     void partySymbolIndex();
     void rollCallLayout_data();
     void rollCallLayout();
-    void textDateShiftsLaterFields();
-    void toOldRollCallDropsExtendedFields();
-    void descriptionEntryBytes();
-    void descriptionsRoundTrip();
+    void textDateAndOldLayout();
+    void descriptions();
     void tablesRoundTrip();
     void cp1252_data();
     void cp1252();
@@ -78,54 +72,27 @@ private slots:
     void badInputs_data();
     void badInputs();
     void failedWriteLeavesOldFile();
-
-private:
-    QTemporaryDir m_dir;
 };
 
-void TestDataFiles::congressFileNames_data()
-{
-    QTest::addColumn<bool>("isHouse");
-    QTest::addColumn<int>("congress");
-    QTest::addColumn<QString>("ext");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("senate 9 legislators") << false << 9 << ".lcr"
-                                          << "senate/9s.lcr";
-    QTest::newRow("house 100 votes") << true << 100 << ".vot"
-                                     << "house/100.vot";
-    QTest::newRow("house 1 legislators") << true << 1 << ".lcr"
-                                         << "house/1.lcr";
-    QTest::newRow("house 105 legislators") << true << 105 << ".lcr"
-                                           << "house/105.lcr";
-    QTest::newRow("senate 97 descriptions") << false << 97 << ".dbn"
-                                            << "senate/97s.dbn";
-}
-
-void TestDataFiles::congressFileNames()
-{
-    QFETCH(bool, isHouse);
-    QFETCH(int, congress);
-    QFETCH(QString, ext);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    QCOMPARE(CongressFileName(dir.path(), isHouse, congress, ext), dir.path() + "/" + expected);
-}
-
-void TestDataFiles::caseInsensitiveTree()
+// Congress file names, found under any spelling of the tree's folders and files.
+void TestDataFiles::fileNames()
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath("HOUSE");
-    QDir(dir.path()).mkpath("Main");
-    WriteWholeFile(dir.path() + "/HOUSE/97.LCR", "x");
-    WriteWholeFile(dir.path() + "/Main/State.dat", "y");
-    QCOMPARE(CongressFileName(dir.path(), true, 97, ".lcr"), dir.path() + "/HOUSE/97.LCR");
-    QCOMPARE(DataFileName(dir.path(), kMainDir, "state.dat"), dir.path() + "/Main/State.dat");
-    QCOMPARE(ReadWholeFile(DataFileName(dir.path(), kMainDir, "state.dat")), QByteArray("y"));
+    const QString root = dir.path();
+    QCOMPARE(CongressFileName(root, false, 9, ".lcr"), root + "/senate/9s.lcr");
+    QCOMPARE(CongressFileName(root, true, 100, ".vot"), root + "/house/100.vot");
+    QCOMPARE(CongressFileName(root, false, 97, ".dbn"), root + "/senate/97s.dbn");
+    QDir(root).mkpath("HOUSE");
+    QDir(root).mkpath("Main");
+    WriteWholeFile(root + "/HOUSE/97.LCR", "x");
+    WriteWholeFile(root + "/Main/State.dat", "y");
+    QCOMPARE(CongressFileName(root, true, 97, ".lcr"), root + "/HOUSE/97.LCR");
+    QCOMPARE(DataFileName(root, kMainDir, "state.dat"), root + "/Main/State.dat");
     // A name that exists under no spelling keeps the spelling asked for, so it can be created.
-    QCOMPARE(DataFileName(dir.path(), kUserDir, "a.bmk"), dir.path() + "/user/a.bmk");
+    QCOMPARE(DataFileName(root, kUserDir, "a.bmk"), root + "/user/a.bmk");
 }
 
-void TestDataFiles::indexRecord97()
+void TestDataFiles::index()
 {
     QTemporaryDir dir;
     TreeBuilder tree(dir.path());
@@ -133,32 +100,18 @@ void TestDataFiles::indexRecord97()
     tree.setCounts(false, 97, {101, 497});
     tree.writeIndexes();
     const QByteArray house = tree.readRaw("main/houses.dat");
-    const QByteArray senate = tree.readRaw("main/senates.dat");
     QCOMPARE(house.size(), 970);
-    QCOMPARE(senate.size(), 388);
-    QCOMPARE(i16At(house, 960), qint16(437));
-    QCOMPARE(i16At(house, 962), qint16(353));
-    QCOMPARE(i16At(house, 964), qint16(435));
-    QCOMPARE(i16At(house, 968), qint16(900));
-    QCOMPARE(i16At(senate, 384), qint16(101));
-    QCOMPARE(i16At(senate, 386), qint16(497));
-    const CongressCounts h = LoadCongressCounts(dir.path(), true, 97);
-    QCOMPARE(h.legislatorCount, qint16(437));
-    QCOMPARE(h.rollCallCount, qint16(353));
-    const CongressCounts s = LoadCongressCounts(dir.path(), false, 97);
-    QCOMPARE(s.legislatorCount, qint16(101));
-    QCOMPARE(s.rollCallCount, qint16(497));
-}
-
-void TestDataFiles::indexRoundTripAndReservedBytes()
-{
-    QTemporaryDir dir;
+    QCOMPARE(house.mid(960), QByteArray::fromHex("b5016101b30107008403"));
+    QCOMPARE(tree.readRaw("main/senates.dat").mid(384), QByteArray::fromHex("6500f101"));
+    QCOMPARE(LoadCongressCounts(dir.path(), true, 97).legislatorCount, qint16(437));
+    QCOMPARE(LoadCongressCounts(dir.path(), true, 97).rollCallCount, qint16(353));
+    QCOMPARE(LoadCongressCounts(dir.path(), false, 97).rollCallCount, qint16(497));
+    // Reserved bytes 6-7 of a record are carried, not interpreted.
     const QString path = dir.path() + "/houses.dat";
     QList<CongressCounts> records = {{1, 2, 3, -5, 4}, {10, 20, 30, 12345, 40}};
     WriteCongressIndex(path, true, records);
     QCOMPARE(ReadCongressIndex(path, true), records);
-    const QByteArray raw = ReadWholeFile(path);
-    QCOMPARE(i16At(raw, 16), qint16(12345)); // reserved bytes 6-7 of record 2 are carried, not interpreted
+    QCOMPARE(i16At(ReadWholeFile(path), 16), qint16(12345));
 }
 
 void TestDataFiles::legislatorLayout_data()
@@ -202,42 +155,25 @@ void TestDataFiles::legislatorLayout()
     QCOMPARE(back[0], l);
     QCOMPARE(back[1], second);
     QCOMPARE(back[1].trimmedName(), QString("SMITH"));
-}
-
-void TestDataFiles::extendedLegislatorsReadLikeStandard()
-{
-    QTemporaryDir dir;
-    Legislator l = TreeBuilder::legislator("JONES", 52, 3, 100, 0.123f, -0.456f, 1234, 7);
-    l.recordNumber = 1;
-    WriteLegislators(dir.path() + "/std.lcr", {l}, false);
+    if (!extended)
+        return;
+    // The reserved bytes of an extended record are skipped: it reads like the standard record.
     QByteArray ext = EncodeLegislator(l, true);
-    ext.replace(50, 12, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c", 12)); // reserved bytes
+    ext.replace(50, 12, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c", 12));
     WriteWholeFile(dir.path() + "/ext.lcr", ext);
-    QCOMPARE(ReadLegislators(dir.path() + "/ext.lcr", 1, true), ReadLegislators(dir.path() + "/std.lcr", 1, false));
-    QCOMPARE(ToOldLegislator(ext), ReadWholeFile(dir.path() + "/std.lcr"));
+    QCOMPARE(ReadLegislators(dir.path() + "/ext.lcr", 1, true).value(0), l);
+    QCOMPARE(ToOldLegislator(ext), EncodeLegislator(l, false));
 }
 
-void TestDataFiles::voteByteAddressing()
+void TestDataFiles::votes()
 {
-    // Three roll calls: legislator 2's vote on roll call 1 is byte 4 (offset 3).
+    // Three roll calls: legislator 2's vote on roll call 1 is byte 4 (offset 3); a byte that is not a
+    // digit is code 0.
     QCOMPARE(VoteMatrix::Offset(2, 1, 3), qint64(3));
-    const VoteMatrix v = VoteMatrix::FromBytes("169"
-                                               "613"
-                                               "999",
-                                               3, 3, "x.vot");
-    QCOMPARE(v.vote(2, 1), 6);
-    QCOMPARE(v.vote(1, 3), 9);
-    QCOMPARE(v.vote(3, 2), 9);
-    QCOMPARE(v.vote(2, 3), 3);
-}
-
-void TestDataFiles::nonDigitVoteIsCodeZero()
-{
-    const VoteMatrix v = VoteMatrix::FromBytes(QByteArray("1 x\0", 4), 1, 4, "x.vot");
-    QCOMPARE(v.vote(1, 1), 1);
-    QCOMPARE(v.vote(1, 2), 0);
-    QCOMPARE(v.vote(1, 3), 0);
-    QCOMPARE(v.vote(1, 4), 0);
+    const VoteMatrix v = VoteMatrix::FromBytes("169613999", 3, 3, "x.vot");
+    QCOMPARE((QList<int>{v.vote(2, 1), v.vote(1, 3), v.vote(3, 2), v.vote(2, 3)}), (QList<int>{6, 9, 9, 3}));
+    const VoteMatrix odd = VoteMatrix::FromBytes(QByteArray("1 x\0", 4), 1, 4, "x.vot");
+    QCOMPARE((QList<int>{odd.vote(1, 1), odd.vote(1, 2), odd.vote(1, 3), odd.vote(1, 4)}), (QList<int>{1, 0, 0, 0}));
 }
 
 void TestDataFiles::voteCodeClasses_data()
@@ -367,45 +303,37 @@ void TestDataFiles::rollCallLayout()
     QVERIFY(!back[1].date.isDate());
 }
 
-void TestDataFiles::textDateShiftsLaterFields()
+void TestDataFiles::textDateAndOldLayout()
 {
+    // A text date moves the later fields; one that would push them out of the slot is refused.
     RollCall rc = TreeBuilder::rollCall("X", QDate(), 7, 8);
     rc.date = TaggedDate::FromText("MAY 1850");
     const QByteArray b = EncodeRollCall(rc, false);
-    QCOMPARE(i16At(b, 68), qint16(8));
-    QCOMPARE(i16At(b, 70), qint16(8));
-    QCOMPARE(b.mid(72, 8), QByteArray("MAY 1850"));
-    QCOMPARE(i16At(b, 80), qint16(7)); // yeas follow the text directly
-    QCOMPARE(i16At(b, 82), qint16(8));
-    const QByteArray empty = EncodeRollCall(TreeBuilder::rollCall("Y", QDate(), 5, 6), false);
-    QCOMPARE(i16At(empty, 70), qint16(0));
-    QCOMPARE(i16At(empty, 72), qint16(5));
-    // A text date that would push the fields out of the slot cannot be written.
+    QCOMPARE(b.mid(68, 16), QByteArray("\x08\x00\x08\x00MAY 1850\x07\x00\x08\x00", 16));
+    QCOMPARE(EncodeRollCall(TreeBuilder::rollCall("Y", QDate(), 5, 6), false).mid(70, 4),
+             QByteArray("\x00\x00\x05\x00", 4));
     rc.date = TaggedDate::FromText(QString(13, 'A'));
     QVERIFY_THROWS_EXCEPTION(DataError, EncodeRollCall(rc, false));
-}
-
-void TestDataFiles::toOldRollCallDropsExtendedFields()
-{
-    RollCall rc = TreeBuilder::rollCall("A", QDate(2000, 2, 29), 1, 2);
-    rc.issueCode = 5;
-    rc.issueCode2 = 6;
-    rc.extendedReserved = QByteArray(24, '\x01');
-    const RollCall old = ToOldRollCall(rc);
+    // The old layout drops the second issue code and the reserved bytes.
+    RollCall ext = TreeBuilder::rollCall("A", QDate(2000, 2, 29), 1, 2);
+    ext.issueCode = 5;
+    ext.issueCode2 = 6;
+    ext.extendedReserved = QByteArray(24, '\x01');
+    const RollCall old = ToOldRollCall(ext);
     QCOMPARE(old.issueCode, qint16(5));
     QCOMPARE(old.issueCode2, qint16(0));
     QVERIFY(old.extendedReserved.isEmpty());
-    QCOMPARE(EncodeRollCall(old, false), EncodeRollCall(rc, false));
+    QCOMPARE(EncodeRollCall(old, false), EncodeRollCall(ext, false));
 }
 
-void TestDataFiles::descriptionEntryBytes()
+void TestDataFiles::descriptions()
 {
     QTemporaryDir dir;
     Description d;
     d.header = {"H.R. 1", "PASSED", "ON", "PASSAGE", "ELECTION"};
     d.text = "(A BILL)";
     Description second;
-    second.text = "B";
+    second.text = QString::fromUtf8("caf\u00e9 \u2019q\u2019");
     WriteDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", {d, second});
     const QByteArray din = ReadWholeFile(dir.path() + "/1.din");
     const QByteArray dbn = ReadWholeFile(dir.path() + "/1.dbn");
@@ -415,37 +343,15 @@ void TestDataFiles::descriptionEntryBytes()
     QCOMPARE(dbn.left(60),
              QByteArray("H.R. 1       PASSED     ON     PASSAGE ELECTION           ") + QByteArray("\x08\x00", 2));
     QCOMPARE(dbn.mid(60, 8), QByteArray("(A BILL)"));
-    QCOMPARE(dbn.size(), 68 + 61);
-    const Description back = ReadDescriptionFiles(dir.path() + "/1.din", dir.path() + "/1.dbn", 1);
+    QCOMPARE(dbn.mid(128), QByteArray("caf\xe9 \x92q\x92"));
+    QCOMPARE(dbn.size(), 68 + 68);
     Description expected;
     expected.header = {"H.R. 1       ", "PASSED     ", "ON     ", "PASSAGE ", "ELECTION           "};
     expected.text = "(A BILL)";
-    QCOMPARE(back, expected);
-}
-
-void TestDataFiles::descriptionsRoundTrip()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    test::CongressData data;
-    data.legislators = {TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1)};
-    data.rollCalls = {TreeBuilder::rollCall("ONE", QDate(1981, 1, 5), 1, 0),
-                      TreeBuilder::rollCall("TWO", QDate(), 0, 1)};
-    data.voteRows = {"16"};
-    Description a;
-    a.header = {"a", "b", "c", "d", "e"};
-    a.text = QString(470, 'Z');
-    Description b;
-    b.text = QString::fromUtf8("caf\u00e9 \u2019quoted\u2019");
-    data.descriptions = {a, b};
-    tree.addCongress(false, 9, data);
-    tree.writeIndexes();
-    QCOMPARE(ReadDescription(dir.path(), false, 9, 1).text, a.text);
-    QCOMPARE(ReadDescription(dir.path(), false, 9, 2).text, b.text);
-    const QList<Description> all = ReadAllDescriptions(CongressFileName(dir.path(), false, 9, ".din"),
-                                                       CongressFileName(dir.path(), false, 9, ".dbn"), 2);
+    QCOMPARE(ReadDescriptionFiles(dir.path() + "/1.din", dir.path() + "/1.dbn", 1), expected);
+    const QList<Description> all = ReadAllDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", 2);
     QCOMPARE(all.size(), 2);
-    QCOMPARE(all[0].header[4], QString("e").leftJustified(19));
+    QCOMPARE(all[1].text, second.text);
 }
 
 void TestDataFiles::tablesRoundTrip()
@@ -513,47 +419,29 @@ void TestDataFiles::dates_data()
 {
     QTest::addColumn<double>("serial");
     QTest::addColumn<QDate>("date");
-    QTest::addColumn<QString>("longForm");
-    QTest::addColumn<QString>("numeric");
-    QTest::addColumn<QString>("shortYear");
-    QTest::newRow("1981") << 29591.0 << QDate(1981, 1, 5) << "January 5, 1981"
-                          << "1/5/1981"
-                          << "1/5/81";
-    QTest::newRow("time of day") << 39086.75 << QDate(2007, 1, 4) << "January 4, 2007"
-                                 << "1/4/2007"
-                                 << "1/4/07";
-    QTest::newRow("first congress") << -40477.0 << QDate(1789, 3, 4) << "March 4, 1789"
-                                    << "3/4/1789"
-                                    << "3/4/89";
-    QTest::newRow("negative with time") << -1.5 << QDate(1899, 12, 29) << "December 29, 1899"
-                                        << "12/29/1899"
-                                        << "12/29/99";
+    QTest::addColumn<QStringList>("texts"); // long, numeric, short year
+    QTest::newRow("1981") << 29591.0 << QDate(1981, 1, 5) << QStringList{"January 5, 1981", "1/5/1981", "1/5/81"};
+    QTest::newRow("time of day") << 39086.75 << QDate(2007, 1, 4)
+                                 << QStringList{"January 4, 2007", "1/4/2007", "1/4/07"};
+    QTest::newRow("first congress") << -40477.0 << QDate(1789, 3, 4)
+                                    << QStringList{"March 4, 1789", "3/4/1789", "3/4/89"};
+    QTest::newRow("negative with time") << -1.5 << QDate(1899, 12, 29)
+                                        << QStringList{"December 29, 1899", "12/29/1899", "12/29/99"};
     // No roll call is older than 1789, so such a day is shown as no date.
-    QTest::newRow("last day of 1788") << -40540.0 << QDate() << ""
-                                      << ""
-                                      << "";
-    QTest::newRow("first day of 1789") << -40539.0 << QDate(1789, 1, 1) << "January 1, 1789"
-                                       << "1/1/1789"
-                                       << "1/1/89";
-    QTest::newRow("not a number") << std::nan("") << QDate() << ""
-                                  << ""
-                                  << "";
-    QTest::newRow("infinite") << -HUGE_VAL << QDate() << ""
-                              << ""
-                              << "";
+    QTest::newRow("last day of 1788") << -40540.0 << QDate() << QStringList{"", "", ""};
+    QTest::newRow("first day of 1789") << -40539.0 << QDate(1789, 1, 1)
+                                       << QStringList{"January 1, 1789", "1/1/1789", "1/1/89"};
+    QTest::newRow("not a number") << std::nan("") << QDate() << QStringList{"", "", ""};
+    QTest::newRow("infinite") << -HUGE_VAL << QDate() << QStringList{"", "", ""};
 }
 
 void TestDataFiles::dates()
 {
     QFETCH(double, serial);
     QFETCH(QDate, date);
-    QFETCH(QString, longForm);
-    QFETCH(QString, numeric);
-    QFETCH(QString, shortYear);
+    QFETCH(QStringList, texts);
     QCOMPARE(DateFromSerial(serial), date);
-    QCOMPARE(FormatLongDate(date), longForm);
-    QCOMPARE(FormatNumericDate(date), numeric);
-    QCOMPARE(FormatShortYearDate(date), shortYear);
+    QCOMPARE((QStringList{FormatLongDate(date), FormatNumericDate(date), FormatShortYearDate(date)}), texts);
     if (date.isValid() && serial == std::trunc(serial))
         QCOMPARE(SerialFromDate(date), serial);
     QCOMPARE(CongressFirstYear(97), 1981);
@@ -563,60 +451,41 @@ void TestDataFiles::dates()
 // Every reader, fed a damaged file, raises a file error that names the file and never reads past it.
 void TestDataFiles::badInputs_data()
 {
-    QTest::addColumn<QString>("file");     // relative path of the damaged file
-    QTest::addColumn<QByteArray>("bytes"); // its content; empty QByteArray() with `remove` deletes it
-    QTest::addColumn<bool>("remove");
-    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QString>("file"); // relative path of the damaged file, which says the reader
+    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("errorNumber");
+    QTest::addColumn<QString>("named"); // the file the error names, when it is another
 
     const QByteArray leg = EncodeLegislator(TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1), false);
-    QTest::newRow("missing legislator file") << "house/97.lcr" << QByteArray() << true << "legislators" << 53;
-    QTest::newRow("truncated legislator file")
-        << "house/97.lcr" << (leg + leg.left(49)) << false << "legislators" << 62;
-    QTest::newRow("truncated vote file") << "house/97.vot" << QByteArray("16") << false << "votes" << 62;
-    QTest::newRow("missing vote file") << "house/97.vot" << QByteArray() << true << "votes" << 53;
-    QTest::newRow("truncated roll-call file") << "house/97.rif" << QByteArray(150, '\0') << false << "rollcalls" << 62;
+    QTest::newRow("truncated legislator file") << "house/97.lcr" << (leg + leg.left(49)) << 62 << "";
+    QTest::newRow("truncated roll-call file") << "house/97.rif" << QByteArray(150, '\0') << 62 << "";
     QByteArray badTag = EncodeRollCall(TreeBuilder::rollCall("A", QDate(1981, 1, 5), 1, 0), false);
     badTag.append(badTag);
     badTag[110 + 68] = 9;
-    QTest::newRow("date tag 9") << "house/97.rif" << badTag << false << "rollcalls" << 321;
+    QTest::newRow("date tag 9") << "house/97.rif" << badTag << 321 << "";
     QByteArray longText = EncodeRollCall(TreeBuilder::rollCall("A", QDate(), 1, 0), false);
     longText.append(longText);
     longText[110 + 70] = 100; // a text date of 100 characters cannot fit the slot
-    QTest::newRow("text date too long") << "house/97.rif" << longText << false << "rollcalls" << 321;
+    QTest::newRow("text date too long") << "house/97.rif" << longText << 321 << "";
     QByteArray negative(10 * 97, '\0');
     negative[960] = '\xff';
     negative[961] = '\xff';
-    QTest::newRow("negative legislator count") << "main/houses.dat" << negative << false << "index" << 321;
-    QTest::newRow("index without record 97")
-        << "main/houses.dat" << QByteArray(10 * 96, '\0') << false << "index" << 62;
-    QTest::newRow("index record cut") << "main/houses.dat" << QByteArray(10 * 96 + 3, '\0') << false << "indexall"
-                                      << 62;
-    QTest::newRow("missing index") << "main/houses.dat" << QByteArray() << true << "index" << 53;
+    QTest::newRow("negative legislator count") << "main/houses.dat" << negative << 321 << "";
     QByteArray din(8, '\0');
     qToLittleEndian<qint32>(1, din.data());
     qToLittleEndian<qint32>(5000, din.data() + 4);
-    QTest::newRow("description position outside dbn") << "house/97.din" << din << false << "description2" << 62;
-    QByteArray zero(8, '\0');
-    qToLittleEndian<qint32>(1, zero.data());
-    QTest::newRow("description position 0") << "house/97.din" << zero << false << "description2" << 62;
-    QTest::newRow("description index too short")
-        << "house/97.din" << QByteArray(4, '\x01') << false << "description2" << 62;
-    QTest::newRow("state table cut") << "main/state.dat" << QByteArray(20, ' ') << false << "states" << 62;
-    QTest::newRow("party table cut") << "main/party.dat" << QByteArray(34, ' ') << false << "parties" << 62;
-    QTest::newRow("token table under 38") << "main/token.dat" << QByteArray(33 * 37, ' ') << false << "tokens" << 62;
-    QTest::newRow("short preferences") << "rollscan.prf" << QByteArray(269, '\0') << false << "prefs" << 62;
-    QTest::newRow("missing preferences") << "rollscan.prf" << QByteArray() << true << "prefs" << 53;
+    QTest::newRow("description position outside dbn") << "house/97.din" << din << 62 << "house/97.dbn";
+    QTest::newRow("state table cut") << "main/state.dat" << QByteArray(20, ' ') << 62 << "";
+    QTest::newRow("token table under 38") << "main/token.dat" << QByteArray(33 * 37, ' ') << 62 << "";
+    QTest::newRow("short preferences") << "rollscan.prf" << QByteArray(269, '\0') << 62 << "";
 }
 
 void TestDataFiles::badInputs()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, remove);
-    QFETCH(QString, reader);
     QFETCH(int, errorNumber);
-
+    QFETCH(QString, named);
     QTemporaryDir dir;
     TreeBuilder tree(dir.path());
     tree.writeStandardTables();
@@ -628,41 +497,21 @@ void TestDataFiles::badInputs()
     data.voteRows = {"16", "61"};
     tree.addCongress(true, 97, data);
     tree.writeIndexes();
-    if (remove)
-        QVERIFY(QFile::remove(tree.path(file)));
-    else
-        tree.writeRaw(file, bytes);
-
-    const QString root = dir.path();
+    tree.writeRaw(file, bytes);
+    const QMap<QString, std::function<void()>> readers = {
+        {"house/97.lcr", [&] { ReadLegislators(tree.path(file), 2, false); }},
+        {"house/97.rif", [&] { ReadRollCalls(tree.path(file), 2, false); }},
+        {"main/houses.dat", [&] { LoadCongressCounts(dir.path(), true, 97); }},
+        {"house/97.din", [&] { ReadDescription(dir.path(), true, 97, 2); }},
+        {"main/state.dat", [&] { StateTable::Read(tree.path(file)); }},
+        {"main/token.dat", [&] { TokenTable::Read(tree.path(file)); }},
+        {"rollscan.prf", [&] { Preferences::Read(tree.path(file)); }}};
     try {
-        if (reader == "legislators")
-            ReadLegislators(tree.path("house/97.lcr"), 2, false);
-        else if (reader == "votes")
-            VoteMatrix::Load(tree.path("house/97.vot"), 2, 2);
-        else if (reader == "rollcalls")
-            ReadRollCalls(tree.path("house/97.rif"), 2, false);
-        else if (reader == "index")
-            LoadCongressCounts(root, true, 97);
-        else if (reader == "indexall")
-            ReadCongressIndex(tree.path("main/houses.dat"), true);
-        else if (reader == "description2")
-            ReadDescription(root, true, 97, 2);
-        else if (reader == "states")
-            StateTable::Read(tree.path("main/state.dat"));
-        else if (reader == "parties")
-            PartyTable::Read(tree.path("main/party.dat"));
-        else if (reader == "tokens")
-            TokenTable::Read(tree.path("main/token.dat"));
-        else if (reader == "prefs")
-            Preferences::Read(tree.path("rollscan.prf"));
+        readers.value(file)();
         QFAIL("no error raised");
     } catch (const FileError &e) {
         QCOMPARE(e.number(), errorNumber);
-        const QString expectedPath =
-            reader == "description2" && errorNumber == 62 && file.endsWith(".din") && bytes.size() == 8
-                ? tree.path("house/97.dbn")
-                : tree.path(file);
-        QCOMPARE(e.path(), expectedPath);
+        QCOMPARE(e.path(), tree.path(named.isEmpty() ? file : named));
         QVERIFY(!e.sentence().isEmpty());
     }
 }

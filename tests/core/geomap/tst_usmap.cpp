@@ -50,28 +50,15 @@ private slots:
     void pairTable();
     void allowFill_data();
     void allowFill();
-    void displayMode_data();
-    void displayMode();
-    void inquireText_data();
-    void inquireText();
-    void breakdownText();
-    void labelHeight_data();
-    void labelHeight();
+    void rulesAndTexts();
     void districtFile_data();
     void districtFile();
     void stateListBytes();
-    void stateListRejectsShortFile();
-    void shortCaption();
     void transform();
-    void fullMapTrim();
-    void layerSearch_data();
     void layerSearch();
-    void layerMissing();
-    void dateLineLayer_data();
     void dateLineLayer();
     void senateColouring();
     void houseColouringOnItsOwnDistricts();
-    void stateFilterLeavesOthersTransparent();
 };
 
 void TestUsMap::pairTable_data()
@@ -85,19 +72,14 @@ void TestUsMap::pairTable_data()
     const int yea = p.yeaColour(), nay = p.nayColour(), na = p.notVotingColour(), split = p.splitColour();
     QTest::newRow("no member") << false << QList<VoteClass>{} << "default" << -1 << false;
     QTest::newRow("one yea") << true << QList<VoteClass>{Y} << "yea" << yea << false;
-    QTest::newRow("one absent") << true << QList<VoteClass>{A} << "na" << na << false;
+    QTest::newRow("A, A") << false << QList<VoteClass>{A, A} << "na" << na << false;
     QTest::newRow("Y, Y") << false << QList<VoteClass>{Y, Y} << "yea" << yea << false;
     QTest::newRow("Y, N") << false << QList<VoteClass>{Y, N} << "split" << split << false;
-    QTest::newRow("N, Y") << false << QList<VoteClass>{N, Y} << "split" << split << false;
     QTest::newRow("N, N") << false << QList<VoteClass>{N, N} << "nay" << nay << false;
-    QTest::newRow("Y, A hatched") << false << QList<VoteClass>{Y, A} << "yea-hatched" << yea << true;
     QTest::newRow("A, Y hatched") << false << QList<VoteClass>{A, Y} << "yea-hatched" << yea << true;
     QTest::newRow("N, A hatched") << false << QList<VoteClass>{N, A} << "nay-hatched" << nay << true;
-    QTest::newRow("A, N hatched") << false << QList<VoteClass>{A, N} << "nay-hatched" << nay << true;
-    QTest::newRow("A, A") << false << QList<VoteClass>{A, A} << "na" << na << false;
     QTest::newRow("House Y, A not hatched") << true << QList<VoteClass>{Y, A} << "yea" << yea << false;
     QTest::newRow("House Y, N split") << true << QList<VoteClass>{Y, N} << "split" << split << false;
-    QTest::newRow("three: A first, then Y, N") << true << QList<VoteClass>{A, Y, N} << "split" << split << false;
     QTest::newRow("three: A, A, N") << false << QList<VoteClass>{A, A, N} << "nay-hatched" << nay << true;
     QTest::newRow("four: A, N, A, N") << true << QList<VoteClass>{A, N, A, N} << "nay" << nay << false;
     QTest::newRow("cross-tab pair alike")
@@ -130,12 +112,10 @@ void TestUsMap::allowFill_data()
     QTest::addColumn<bool>("allowed");
     // Chosen: Connecticut (9) and New York (36).
     QTest::newRow("House district of a chosen state") << "0902" << true << true;
-    QTest::newRow("House district 36 of New York") << "3636" << true << true;
     QTest::newRow("House district of another state") << "0101" << true << false;
     QTest::newRow("House key whose district number is a chosen FIPS") << "0136" << true << false;
     QTest::newRow("Senate chosen state") << "36" << false << true;
     QTest::newRow("Senate state code read as a number") << "09" << false << true;
-    QTest::newRow("Senate other state") << "01" << false << false;
     QTest::newRow("not a number") << "XX" << false << false;
 }
 
@@ -150,51 +130,24 @@ void TestUsMap::allowFill()
     QCOMPARE(AllowFill(code, house, filter), allowed);
 }
 
-void TestUsMap::displayMode_data()
+// The display mode of a congress, the tip and breakdown texts, label heights and the short caption.
+void TestUsMap::rulesAndTexts()
 {
-    QTest::addColumn<bool>("house");
-    QTest::addColumn<int>("congress");
-    QTest::addColumn<bool>("drawn");
-    QTest::newRow("House 102 is drawn") << true << 102 << true;
-    QTest::newRow("House 103 from the shapefile") << true << 103 << false;
-    QTest::newRow("House 1 is drawn") << true << 1 << true;
-    QTest::newRow("Senate 30 from the shapefile") << false << 30 << false;
-    QTest::newRow("Senate 102 from the shapefile") << false << 102 << false;
-}
+    QCOMPARE(UsMapModeFor(true, 102), UsMapMode::Drawn);
+    QCOMPARE(UsMapModeFor(true, 1), UsMapMode::Drawn);
+    QCOMPARE(UsMapModeFor(true, 103), UsMapMode::Shapefile);
+    QCOMPARE(UsMapModeFor(false, 30), UsMapMode::Shapefile);
 
-void TestUsMap::displayMode()
-{
-    QFETCH(bool, house);
-    QFETCH(int, congress);
-    QFETCH(bool, drawn);
-    QCOMPARE(UsMapModeFor(house, congress) == UsMapMode::Drawn, drawn);
-}
-
-void TestUsMap::inquireText_data()
-{
-    QTest::addColumn<int>("members");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("one") << 1 << "DODD (D), CT";
-    QTest::newRow("two") << 2 << "DODD (D); SESSIONS (R), CT";
-    QTest::newRow("three") << 3 << "DODD (D); SESSIONS (R); WEICKER (I), CT";
-    QTest::newRow("four") << 4 << "Multiple member district with more than 3 legislators.";
-    QTest::newRow("none") << 0 << "";
-}
-
-void TestUsMap::inquireText()
-{
-    QFETCH(int, members);
-    QFETCH(QString, text);
     TokenTable tokens;
     tokens.records = TreeBuilder::standardTokens();
     const QList<UsMapMember> all = {
         member("DODD", 100, 1, 9, "CT", 0, Y, 1), member("SESSIONS", 200, 41, 1, "AL", 0, N, 4),
         member("WEICKER", 328, 1, 9, "CT", 0, Y, 1), member("FOURTH", 100, 1, 9, "CT", 0, Y, 1)};
-    QCOMPARE(InquireText(all.mid(0, members), tokens, 107), text);
-}
+    QCOMPARE(InquireText(all.mid(0, 1), tokens, 107), QStringLiteral("DODD (D), CT"));
+    QCOMPARE(InquireText(all.mid(0, 3), tokens, 107), QStringLiteral("DODD (D); SESSIONS (R); WEICKER (I), CT"));
+    QCOMPARE(InquireText(all, tokens, 107), QStringLiteral("Multiple member district with more than 3 legislators."));
+    QCOMPARE(InquireText({}, tokens, 107), QString());
 
-void TestUsMap::breakdownText()
-{
     const Preferences p = TreeBuilder::standardPreferences();
     const QList<UsMapMember> members = {
         member("A", 100, 1, 9, "CT", 3, Y, p.yeaColour()), member("B", 100, 1, 9, "CT", 3, N, p.nayColour()),
@@ -205,25 +158,16 @@ void TestUsMap::breakdownText()
     senator.stateName = QStringLiteral("Connecticut");
     QCOMPARE(BreakdownText(FeatureHeading(false, senator), {senator}, p),
              QStringLiteral("Connecticut Votes (Y-N-N/A): 1-0-0"));
-}
 
-void TestUsMap::labelHeight_data()
-{
-    QTest::addColumn<double>("current");
-    QTest::addColumn<double>("full");
-    QTest::addColumn<double>("height");
-    QTest::newRow("full view: 1/30") << 120.0 << 120.0 << 4.0;
-    QTest::newRow("at 0.6 still 1/30") << 60.0 << 100.0 << 2.0;
-    QTest::newRow("below 0.6: 1/60") << 59.4 << 100.0 << 0.99;
-    QTest::newRow("trimmed full map of the globe-wide file: 1/60") << 114.0 << 359.0 << 1.9;
-}
+    // Labels are 1/30 of the view's width, 1/60 once it is under 0.6 of the full map.
+    for (const auto &[current, full, height] :
+         {std::tuple{120.0, 120.0, 4.0}, {60.0, 100.0, 2.0}, {59.4, 100.0, 0.99}, {114.0, 359.0, 1.9}})
+        QVERIFY(qAbs(LabelHeight(current, full) - height) < 1e-9);
 
-void TestUsMap::labelHeight()
-{
-    QFETCH(double, current);
-    QFETCH(double, full);
-    QFETCH(double, height);
-    QVERIFY(qAbs(LabelHeight(current, full) - height) < 1e-9);
+    QCOMPARE(UsMapShortCaption(true, 110, 5, TaggedDate::FromDate(QDate(2007, 1, 4)), 1, 3),
+             QStringLiteral("H #110 RC #5  1/4/07  (1/3)"));
+    QCOMPARE(UsMapShortCaption(false, 30, 12, TaggedDate::FromDate(QDate(1848, 6, 19)), 2, 2),
+             QStringLiteral("S #30 RC #12  6/19/48  (2/2)"));
 }
 
 void TestUsMap::districtFile_data()
@@ -232,8 +176,6 @@ void TestUsMap::districtFile_data()
     QTest::addColumn<int>("congress");
     QTest::addColumn<QString>("chosen");
     const QStringList sample = {"states.shp", "cd104.shp", "cd110.shp"};
-    QTest::newRow("103 before any file: cd104") << sample << 103 << "cd104.shp";
-    QTest::newRow("108 on cd104") << sample << 108 << "cd104.shp";
     QTest::newRow("110 on its own file") << sample << 110 << "cd110.shp";
     QTest::newRow("112 on the latest below it") << sample << 112 << "cd110.shp";
     QTest::newRow("a file beyond the congress is not used")
@@ -272,25 +214,12 @@ void TestUsMap::stateListBytes()
     QCOMPARE(back.records, list.records);
     QCOMPARE(back.findIcpsr(13)->name, QStringLiteral("New York"));
     QCOMPARE(back.fipsOfNames({"new york", "ALABAMA", "Virginia"}), (QList<int>{36, 1}));
-}
-
-void TestUsMap::stateListRejectsShortFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("state list.dat"));
-    QFile f(path);
+    // A file of 49 records is refused.
+    f.close();
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(49 * 33, ' '));
     f.close();
     QVERIFY_THROWS_EXCEPTION(FileError, StateList::Read(path));
-}
-
-void TestUsMap::shortCaption()
-{
-    QCOMPARE(UsMapShortCaption(true, 110, 5, TaggedDate::FromDate(QDate(2007, 1, 4)), 1, 3),
-             QStringLiteral("H #110 RC #5  1/4/07  (1/3)"));
-    QCOMPARE(UsMapShortCaption(false, 30, 12, TaggedDate::FromDate(QDate(1848, 6, 19)), 2, 2),
-             QStringLiteral("S #30 RC #12  6/19/48  (2/2)"));
 }
 
 void TestUsMap::transform()
@@ -307,38 +236,19 @@ void TestUsMap::transform()
     QVERIFY(qAbs(back.y() - 25.0) < 1e-9);
     QVERIFY(qAbs(t.visibleExtent().maxY - 75.0) < 1e-9);
     QVERIFY(qAbs(t.toMapDistance(15.0) - 1.5) < 1e-9);
-}
-
-void TestUsMap::fullMapTrim()
-{
+    // The full map of a globe-wide file drops the far west; a small one stays as it is.
     const MapExtent globe{-179.15, 18.9, 179.78, 71.4};
-    const MapExtent framed = FullMapExtent(globe);
-    QVERIFY(qAbs(framed.maxX - (179.78 - 245.0)) < 1e-9);
-    QCOMPARE(framed.minX, globe.minX);
+    QVERIFY(qAbs(FullMapExtent(globe).maxX - (179.78 - 245.0)) < 1e-9);
+    QCOMPARE(FullMapExtent(globe).minX, globe.minX);
     const MapExtent small{-88, 30, -72, 45};
     QCOMPARE(FullMapExtent(small), small);
 }
 
-void TestUsMap::layerSearch_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<QList<int>>("found");
-    QTest::newRow("inside the ring") << 1.0 << 1.0 << QList<int>{0};
-    QTest::newRow("inside the hole") << 5.0 << 5.0 << QList<int>{};
-    QTest::newRow("on the island in the hole belongs to the second feature") << 5.0 << 5.5 << QList<int>{1};
-    QTest::newRow("second part of a two-part feature") << 21.0 << 1.0 << QList<int>{0};
-    QTest::newRow("outside everything") << 15.0 << 1.0 << QList<int>{};
-}
-
+// A ring with a hole and a second part, an island in the hole; points inside, in the hole, outside.
 void TestUsMap::layerSearch()
 {
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(QList<int>, found);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("holes.shp"));
-    // Feature 0: a square with a square hole, plus a second square apart. Feature 1: an island in the hole.
     QVERIFY(WriteTestLayer(path, {QStringLiteral("KEY")},
                            {{{Box(0, 0, 10, 10), {{3, 3}, {7, 3}, {7, 7}, {3, 7}, {3, 3}}, Box(20, 0, 22, 2)}, {"A"}},
                             {{Box(4.5, 5.2, 5.5, 6)}, {"B"}}}));
@@ -349,29 +259,24 @@ void TestUsMap::layerSearch()
     QCOMPARE(layer.values(QStringLiteral("KEY")), (QStringList{"A", "B"}));
     QCOMPARE(layer.fullExtent(), (MapExtent{0, 0, 22, 10}));
     QCOMPARE(layer.feature(0).parts.size(), 3);
-    QCOMPARE(layer.search(x, y), found);
+    for (const auto &[x, y, found] : {std::tuple{1.0, 1.0, QList<int>{0}},
+                                      {5.0, 5.0, QList<int>{}},
+                                      {5.0, 5.5, QList<int>{1}},
+                                      {21.0, 1.0, QList<int>{0}},
+                                      {15.0, 1.0, QList<int>{}}})
+        QCOMPARE(layer.search(x, y), found);
+    ShapeLayer missing;
+    QVERIFY(!missing.open(QStringLiteral("/nonexistent/cd104.shp")));
+    QVERIFY(!missing.isValid());
+    QVERIFY(missing.search(0, 0).isEmpty());
 }
 
-void TestUsMap::dateLineLayer_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<QList<int>>("found");
-    QTest::newRow("island moved west of -180") << -187.0 << 52.5 << QList<int>{0};
-    QTest::newRow("where the file put that island") << 173.0 << 52.5 << QList<int>{};
-    QTest::newRow("mainland") << -150.0 << 60.0 << QList<int>{0};
-    QTest::newRow("Hawaii") << -157.0 << 20.0 << QList<int>{1};
-}
-
+// Alaska: a mainland, an island beyond longitude 180 (moved west of -180) and one near the coast;
+// Hawaii; the lower 48. The full map frames the main extent with a margin of 2 %.
 void TestUsMap::dateLineLayer()
 {
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(QList<int>, found);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("states.shp"));
-    // Alaska: a mainland of 450 square units, an island of 2 beyond longitude 180 and one of 1 near
-    // the coast; Hawaii; the lower 48.
     QVERIFY(WriteTestLayer(path, {QStringLiteral("KEY")},
                            {{{Box(-170, 55, -140, 70), Box(172, 52, 174, 53), Box(-165, 54, -164, 55)}, {"AK"}},
                             {{Box(-160, 19, -155, 22)}, {"HI"}},
@@ -383,18 +288,12 @@ void TestUsMap::dateLineLayer()
     QCOMPARE(layer.mainExtent(), (MapExtent{-170, 19, -67, 70}));
     const MapExtent full = FullMapExtent(layer);
     QVERIFY(qAbs(full.minX - (-170 - 103 * 0.02)) < 1e-9);
-    QVERIFY(qAbs(full.maxX - (-67 + 103 * 0.02)) < 1e-9);
-    QVERIFY(qAbs(full.minY - (19 - 51 * 0.02)) < 1e-9);
     QVERIFY(qAbs(full.maxY - (70 + 51 * 0.02)) < 1e-9);
-    QCOMPARE(layer.search(x, y), found);
-}
-
-void TestUsMap::layerMissing()
-{
-    ShapeLayer layer;
-    QVERIFY(!layer.open(QStringLiteral("/nonexistent/cd104.shp")));
-    QVERIFY(!layer.isValid());
-    QVERIFY(layer.search(0, 0).isEmpty());
+    for (const auto &[x, y, found] : {std::tuple{-187.0, 52.5, QList<int>{0}},
+                                      {173.0, 52.5, QList<int>{}},
+                                      {-150.0, 60.0, QList<int>{0}},
+                                      {-157.0, 20.0, QList<int>{1}}})
+        QCOMPARE(layer.search(x, y), found);
 }
 
 void TestUsMap::senateColouring()
@@ -422,6 +321,16 @@ void TestUsMap::senateColouring()
     QCOMPARE(c.membersMatched, 6);
     QCOMPARE(c.membersUnmatched, 1);
     QCOMPARE(pass.GisVoteTable.at(c.unmatchedRows.first()).name, QStringLiteral("NOWHERE"));
+
+    // With the state filter on, the states not chosen stay transparent.
+    StateFilter filter;
+    filter.on = true;
+    filter.selectedFips = states.fipsOfNames({QStringLiteral("New York")});
+    const UsMapColouring f =
+        ColourUsMap(pass, {QStringLiteral("01"), QStringLiteral("36")}, t.session.Preferences, filter);
+    QCOMPARE(f.fills.at(0).style, FillStyle::Transparent);
+    QCOMPARE(f.fills.at(0).className, QStringLiteral("transparent"));
+    QCOMPARE(f.fills.at(1).className, QStringLiteral("split"));
 }
 
 void TestUsMap::houseColouringOnItsOwnDistricts()
@@ -455,22 +364,6 @@ void TestUsMap::houseColouringOnItsOwnDistricts()
     QCOMPARE(oc.fills.at(3).className, QStringLiteral("yea"));
     QCOMPARE(oc.membersUnmatched, 1);
     QCOMPARE(pass.GisVoteTable.at(oc.unmatchedRows.first()).name, QStringLiteral("KING"));
-}
-
-void TestUsMap::stateFilterLeavesOthersTransparent()
-{
-    UsMapTree t;
-    t.queue(false, {1});
-    const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
-    const UsMapPass pass = RunUsMapPass(DrawingRequestAt(t.session, 1), states);
-    StateFilter filter;
-    filter.on = true;
-    filter.selectedFips = states.fipsOfNames({QStringLiteral("New York")});
-    const UsMapColouring c =
-        ColourUsMap(pass, {QStringLiteral("01"), QStringLiteral("36")}, t.session.Preferences, filter);
-    QCOMPARE(c.fills.at(0).style, FillStyle::Transparent);
-    QCOMPARE(c.fills.at(0).className, QStringLiteral("transparent"));
-    QCOMPARE(c.fills.at(1).className, QStringLiteral("split"));
 }
 
 QTEST_GUILESS_MAIN(TestUsMap)

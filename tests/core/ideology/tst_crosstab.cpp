@@ -22,74 +22,36 @@ LegislatorVoteEntry entry(int party, VoteClass c, bool written = true)
 class TestCrossTab : public QObject {
     Q_OBJECT
 private slots:
-    void statistics_data();
     void statistics();
-    void format_data();
     void format();
     void partyListInOrderOfFirstMember();
     void countsByParty();
     void panels();
 };
 
-void TestCrossTab::statistics_data()
-{
-    QTest::addColumn<int>("YY");
-    QTest::addColumn<int>("YN");
-    QTest::addColumn<int>("NY");
-    QTest::addColumn<int>("NN");
-    QTest::addColumn<QString>("q");
-    QTest::addColumn<QString>("chi");
-    QTest::newRow("perfect agreement") << 10 << 0 << 0 << 10 << "1.0"
-                                       << "20.0";
-    QTest::newRow("independent") << 5 << 5 << 5 << 5 << "0.0"
-                                 << "0.0";
-    QTest::newRow("no yeas here: both products 0") << 0 << 0 << 3 << 4 << "n/a"
-                                                   << "0.0";
-    QTest::newRow("nobody in any cell") << 0 << 0 << 0 << 0 << "n/a"
-                                        << "0.0";
-    QTest::newRow("200 x 200 does not overflow") << 200 << 0 << 0 << 200 << "1.0"
-                                                 << "400.0";
-    QTest::newRow("large disagreement") << 300 << 250 << 200 << 180 << "0.0385"
-                                        << "0.3311";
-    QTest::newRow("negative association") << 2 << 6 << 6 << 2 << "-0.8"
-                                          << "4.0";
-    QTest::newRow("four decimals") << 3 << 1 << 2 << 5 << "0.7647"
-                                   << "2.2131";
-    QTest::newRow("small expected cell") << 1 << 2 << 3 << 100 << "0.8868"
-                                         << "7.4292";
-}
-
+// Yule's Q and chi-square of the four cells.
 void TestCrossTab::statistics()
 {
-    QFETCH(int, YY);
-    QFETCH(int, YN);
-    QFETCH(int, NY);
-    QFETCH(int, NN);
-    QFETCH(QString, q);
-    QFETCH(QString, chi);
-    const CrossTabCounts c{YY, YN, NY, NN};
-    QCOMPARE(YulesQText(c), q);
-    QCOMPARE(FormatStatistic(double(ChiSquare(c))), chi);
-    QCOMPARE(CrossTabStatsText(c), QStringLiteral("Yule's Q: ") + q + QStringLiteral("  Chi-square: ") + chi);
-}
-
-void TestCrossTab::format_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("0.5") << 0.5 << "0.5";
-    QTest::newRow("2.25") << 2.25 << "2.25";
-    QTest::newRow("12") << 12.0 << "12.0";
-    QTest::newRow("rounded up") << 0.99996 << "1.0";
-    QTest::newRow("tiny negative") << -0.00001 << "0.0";
-    QTest::newRow("negative") << -0.125 << "-0.125";
+    const QList<std::tuple<CrossTabCounts, const char *, const char *>> cases = {
+        {{10, 0, 0, 10}, "1.0", "20.0"},    {{0, 0, 3, 4}, "n/a", "0.0"}, // no yeas here: both products 0
+        {{200, 0, 0, 200}, "1.0", "400.0"}, {{300, 250, 200, 180}, "0.0385", "0.3311"},
+        {{2, 6, 6, 2}, "-0.8", "4.0"},      {{1, 2, 3, 100}, "0.8868", "7.4292"}};
+    for (const auto &[c, q, chi] : cases) {
+        QCOMPARE(YulesQText(c), QString::fromLatin1(q));
+        QCOMPARE(FormatStatistic(double(ChiSquare(c))), QString::fromLatin1(chi));
+        QCOMPARE(CrossTabStatsText(c), QStringLiteral("Yule's Q: %1  Chi-square: %2").arg(q, chi));
+    }
 }
 
 void TestCrossTab::format()
 {
-    QFETCH(double, value);
-    QFETCH(QString, shown);
-    QCOMPARE(FormatStatistic(value), shown);
+    for (const auto &[value, shown] : {std::pair{0.5, "0.5"},
+                                       {2.25, "2.25"},
+                                       {12.0, "12.0"},
+                                       {0.99996, "1.0"},
+                                       {-0.00001, "0.0"},
+                                       {-0.125, "-0.125"}})
+        QCOMPARE(FormatStatistic(value), QString::fromLatin1(shown));
 }
 
 void TestCrossTab::partyListInOrderOfFirstMember()
@@ -132,10 +94,8 @@ void TestCrossTab::countsByParty()
 void TestCrossTab::panels()
 {
     const CrossTabPanels p = BuildCrossTabPanels(CrossTabCounts{10, 3, 4, 200});
-    QCOMPARE(p.pnlYea1, QStringLiteral("Yea-Yea: 10"));
-    QCOMPARE(p.pnlYea2, QStringLiteral("Yea-Nay: 3"));
-    QCOMPARE(p.pnlNay1, QStringLiteral("Nay-Yea: 4"));
-    QCOMPARE(p.pnlNay2, QStringLiteral("Nay-Nay: 200"));
+    QCOMPARE((QStringList{p.pnlYea1, p.pnlYea2, p.pnlNay1, p.pnlNay2}),
+             (QStringList{"Yea-Yea: 10", "Yea-Nay: 3", "Nay-Yea: 4", "Nay-Nay: 200"}));
 }
 
 QTEST_APPLESS_MAIN(TestCrossTab)

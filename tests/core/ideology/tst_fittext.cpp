@@ -36,72 +36,41 @@ PlottedEntry plotted(const QString &token, int party, int legislator)
 class TestFitText : public QObject {
     Q_OBJECT
 private slots:
-    void errorsAndPre_data();
-    void errorsAndPre();
-    void noLineSentence_data();
+    void texts();
     void noLineSentence();
-    void tally();
-    void crossTabKeyNotes();
     void legend();
-    void listColumns_data();
-    void listColumns();
 };
 
-void TestFitText::errorsAndPre_data()
+// Errors and PRE are "n/a" without a line, PRE in a cross-tab; the tally, the key notes and list columns.
+void TestFitText::texts()
 {
-    QTest::addColumn<bool>("noLine");
-    QTest::addColumn<bool>("crossTab");
-    QTest::addColumn<QString>("errors");
-    QTest::addColumn<QString>("pre");
-    QTest::newRow("line") << false << false << "10"
-                          << ".75";
-    QTest::newRow("no line") << true << false << "n/a"
-                             << "n/a";
-    QTest::newRow("cross tab") << false << true << "10"
-                               << "n/a";
-}
-
-void TestFitText::errorsAndPre()
-{
-    QFETCH(bool, noLine);
-    QFETCH(bool, crossTab);
-    const DrawingPass pass = passWith(noLine, crossTab, 40, 10);
-    QTEST(ErrorsText(pass), "errors");
-    QTEST(PreText(pass), "pre");
-}
-
-void TestFitText::noLineSentence_data()
-{
-    QTest::addColumn<int>("yea");
-    QTest::addColumn<int>("nay");
-    QTest::addColumn<bool>("contested");
-    QTest::newRow("unanimous") << 95 << 0 << false;
-    QTest::newRow("just under 2.5 %") << 1 << 40 << false; // 1 of 41
-    QTest::newRow("exactly 2.5 %") << 39 << 1 << true;     // 1 of 40
-    QTest::newRow("close vote") << 50 << 50 << true;
-    QTest::newRow("nobody voting") << 0 << 0 << false;
-}
-
-void TestFitText::noLineSentence()
-{
-    QFETCH(int, yea);
-    QFETCH(int, nay);
-    QFETCH(bool, contested);
-    QCOMPARE(IsContested(yea, nay), contested);
-    QCOMPARE(NoLineText(yea, nay),
-             contested ? QStringLiteral("No cutting line in the data for this roll call")
-                       : QStringLiteral("Unanimous or near-unanimous roll call: no cutting line calculated"));
-}
-
-void TestFitText::tally()
-{
+    QCOMPARE(ErrorsText(passWith(false, false, 40, 10)) + " " + PreText(passWith(false, false, 40, 10)),
+             QStringLiteral("10 .75"));
+    QCOMPARE(ErrorsText(passWith(true, false, 40, 10)) + " " + PreText(passWith(true, false, 40, 10)),
+             QStringLiteral("n/a n/a"));
+    QCOMPARE(ErrorsText(passWith(false, true, 40, 10)) + " " + PreText(passWith(false, true, 40, 10)),
+             QStringLiteral("10 n/a"));
     QCOMPARE(TallyText(171, 255, 27), QStringLiteral("Yea 171 \u00b7 Nay 255 \u00b7 Not voting 27"));
-}
-
-void TestFitText::crossTabKeyNotes()
-{
     QCOMPARE(CrossTabKeyNotes(329, 618), (QStringList{QStringLiteral("Y-N: Yea on #329, Nay on #618"),
                                                       QStringLiteral("N-Y: Nay on #329, Yea on #618")}));
+    MatchRow row;
+    row.congress = 30;
+    row.rollCall = 17;
+    row.date = TaggedDate::FromText(QStringLiteral("Jan 1848 "));
+    const ListColumns c = ListColumnsOf(row, QStringLiteral("25-20\t"));
+    QCOMPARE((QStringList{c.text(0), c.text(1), c.text(2), c.text(ListColumns::kLineColumn)}),
+             (QStringList{"30", "17", "Jan 1848", "25-20\t"}));
+}
+
+// A roll call is contested from 2.5 % of the votes on the smaller side.
+void TestFitText::noLineSentence()
+{
+    for (const auto &[yea, nay, contested] : {std::tuple{95, 0, false}, {1, 40, false}, {39, 1, true}, {0, 0, false}}) {
+        QCOMPARE(IsContested(yea, nay), contested);
+        QCOMPARE(NoLineText(yea, nay),
+                 contested ? QStringLiteral("No cutting line in the data for this roll call")
+                           : QStringLiteral("Unanimous or near-unanimous roll call: no cutting line calculated"));
+    }
 }
 
 void TestFitText::legend()
@@ -131,30 +100,6 @@ void TestFitText::legend()
                                          {QStringLiteral("D"), QStringLiteral("Democrat"), 2},
                                          {QStringLiteral("S"), QStringLiteral("Southern Democrat"), 1}};
     QCOMPARE(PartyLegend(pass, tokens, parties), expected);
-}
-
-void TestFitText::listColumns_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("dateText");
-    QTest::newRow("text date") << "Jan 1848 "
-                               << "Jan 1848";
-    QTest::newRow("no date") << ""
-                             << "";
-}
-
-void TestFitText::listColumns()
-{
-    QFETCH(QString, stored);
-    MatchRow row;
-    row.congress = 30;
-    row.rollCall = 17;
-    row.date = TaggedDate::FromText(stored);
-    const ListColumns c = ListColumnsOf(row, QStringLiteral("25-20\t"));
-    QCOMPARE(c.text(0), QStringLiteral("30"));
-    QCOMPARE(c.text(1), QStringLiteral("17"));
-    QTEST(c.text(2), "dateText");
-    QCOMPARE(c.text(ListColumns::kLineColumn), QStringLiteral("25-20\t"));
 }
 
 QTEST_APPLESS_MAIN(TestFitText)

@@ -49,33 +49,36 @@ CongressData house97()
     return d;
 }
 
+// A tree with the standard tables and House 97 (and House 98 when given); a request for one roll call of it.
 struct Fixture {
     QTemporaryDir dir;
     TreeBuilder tree{dir.path()};
-    Fixture(bool extended = true)
+    explicit Fixture(const CongressData &d97 = house97(), const CongressData &d98 = {})
     {
         tree.writeStandardTables();
-        tree.addCongress(true, 97, house97(), extended);
+        tree.addCongress(true, 97, d97, true);
+        if (!d98.legislators.isEmpty())
+            tree.addCongress(true, 98, d98, true);
         tree.writeIndexes();
     }
-    DrawingRequest request(int rollCall, bool extended = true) const
+    DrawingRequest request(int rollCall) const
     {
         DrawingRequest r;
         r.dataRoot = dir.path();
         r.isHouse = true;
         r.congress = 97;
         r.rollCall = rollCall;
-        r.newDataFormat = extended;
+        r.newDataFormat = true;
         r.preferences = TreeBuilder::standardPreferences();
         return r;
     }
 };
 
-QStringList plottedNames(const DrawingPass &pass)
+QStringList plottedNames(const DrawingPass &pass, const QList<int> &indexes)
 {
     QStringList out;
-    for (const PlottedEntry &e : pass.PlottedList)
-        out << e.name;
+    for (int i : indexes)
+        out << pass.PlottedList.at(i).name;
     return out;
 }
 } // namespace
@@ -87,144 +90,94 @@ class TestIdeologyPass : public QObject {
 private slots:
     void initTestCase() { m_shared = std::make_unique<Fixture>(); }
     void singleViewTables();
-    void tokensFollowTheCasePreference_data();
     void tokensFollowTheCasePreference();
     void errorsAreCorrectedAgainstTheRecordCounts();
-    void unanimousRollCallHasNoLineAndNoErrors();
     void undefinedParty_data();
     void undefinedParty();
-    void rollCallOutsideTheCongressIsRefused();
-    void progressEveryThirtyLegislators();
-    void crossTabSameCongress_data();
+    void refusals();
     void crossTabSameCongress();
     void crossTabOtherCongress();
-    void displayFilter_data();
     void displayFilter();
     void colourKey();
-    void inquiry_data();
     void inquiry();
-    void findCircle();
-    void partnerPosition_data();
-    void partnerPosition();
-    void requestFromQueue_data();
     void requestFromQueue();
-    void jump_data();
     void jump();
-    void jumpMask_data();
-    void jumpMask();
-    void titles();
-    void codeCaptions_data();
+    void captions();
     void codeCaptions();
     void senateIssueFile();
 };
 
 void TestIdeologyPass::singleViewTables()
 {
-    const Fixture &f = *m_shared;
-    const DrawingPass pass = RunDrawingPass(f.request(1));
-
+    const DrawingPass pass = RunDrawingPass(m_shared->request(1));
     QVERIFY(!pass.crossTab);
-    QCOMPARE(plottedNames(pass), (QStringList{"ADAMS", "BAKER", "CLARK", "EVANS", "FOX", "GRANT"}));
+    QCOMPARE(plottedNames(pass, {0, 1, 2, 3, 4, 5}), (QStringList{"ADAMS", "BAKER", "CLARK", "EVANS", "FOX", "GRANT"}));
     QCOMPARE(pass.plottedCount(), 6);
     QCOMPARE(pass.PlottedList.at(0).label, QStringLiteral("ADAMS, NY"));
-    QCOMPARE(pass.PlottedList.at(1).label, QStringLiteral("BAKER, PA"));
     QCOMPARE(pass.PlottedList.at(3).legislatorIndex, 5);
     QCOMPARE(pass.PlottedList.at(1).stateName, QStringLiteral("PENNSYLVANIA"));
-
     // Colours from the standard preferences: yea 9, nay 12, not voting 8.
     QCOMPARE(pass.PlottedList.at(0).colour, 9);
     QCOMPARE(pass.PlottedList.at(1).colour, 12);
     QCOMPARE(pass.PlottedList.at(4).voteClass, VoteClass::NotAvailable);
     QCOMPARE(pass.PlottedList.at(4).colour, 8);
-
     // (0.5, 0.5) in the House stands at (0.5, 0.32).
     QCOMPARE(pass.PlottedList.at(1).point.x, 0.5);
     QVERIFY(qAbs(pass.PlottedList.at(1).point.y - 0.32) < 1e-6);
-
     // DAVIS at (0, 0) voted yea but is not shown.
     QCOMPARE(pass.notShownCount(), 1);
     QCOMPARE(pass.NotShownList.at(0).id1, 1004);
     QCOMPARE(pass.NotShownList.at(0).name, QStringLiteral("DAVIS       "));
-    QCOMPARE(pass.NotShownList.at(0).voteClass, VoteClass::Yea);
     QCOMPARE(pass.NotShownList.at(0).colour, 9);
-
     // CLARK (yea, nay side) and EVANS (nay, yea side) err; GRANT is exactly on the line.
     QCOMPARE(pass.countedErrors, 2);
     QCOMPARE(pass.ErrorCount, 2);
     QCOMPARE(pass.MinorityCount, 2);
-    QVERIFY(pass.PlottedList.at(2).isError);
-    QVERIFY(pass.PlottedList.at(3).isError);
-    QVERIFY(!pass.PlottedList.at(5).isError);
-    QCOMPARE(pass.yeaCount(), 4);
-    QCOMPARE(pass.nayCount(), 2);
-    QCOMPARE(pass.notAvailableCount(), 1);
+    QVERIFY(pass.PlottedList.at(2).isError && pass.PlottedList.at(3).isError && !pass.PlottedList.at(5).isError);
+    QCOMPARE((QList<int>{pass.yeaCount(), pass.nayCount(), pass.notAvailableCount()}), (QList<int>{4, 2, 1}));
     QCOMPARE(pass.pre(), 0.0f);
     QVERIFY(pass.LegislatorVoteTable.isEmpty());
     QVERIFY(!pass.partnerLine);
-}
-
-void TestIdeologyPass::tokensFollowTheCasePreference_data()
-{
-    QTest::addColumn<QChar>("tokenCase");
-    QTest::addColumn<QString>("democrat");
-    QTest::addColumn<QString>("southernDemocrat");
-    // Standard tokens: index 5 is "D", index 3 is "S", index 2 is "R".
-    QTest::newRow("as stored") << QChar('u') << "D"
-                               << "S";
-    QTest::newRow("lower case") << QChar('l') << "d"
-                                << "s";
-    QTest::newRow("anything else is lower case") << QChar('x') << "d"
-                                                 << "s";
+    // A unanimous roll call has no line and nobody errs.
+    const DrawingPass unanimous = RunDrawingPass(m_shared->request(3));
+    QVERIFY(unanimous.line.noLine);
+    QCOMPARE(unanimous.line.end1, MapPoint{});
+    QCOMPARE((QList<int>{unanimous.ErrorCount, unanimous.MinorityCount}), (QList<int>{0, 0}));
+    QCOMPARE(unanimous.pre(), 0.0f);
+    // The find circle stands on a plotted voter only.
+    QCOMPARE(FindCircleCentre(pass, 1)->x, 0.5);
+    QVERIFY(qAbs(FindCircleCentre(pass, 1)->y - 0.32) < 1e-6);
+    QVERIFY(!FindCircleCentre(pass, 4)); // FOX did not vote: nothing is drawn
+    QVERIFY(!FindCircleCentre(pass, -1));
+    QVERIFY(!FindCircleCentre(pass, 6));
 }
 
 void TestIdeologyPass::tokensFollowTheCasePreference()
 {
-    QFETCH(QChar, tokenCase);
-    QFETCH(QString, democrat);
-    QFETCH(QString, southernDemocrat);
-    const Fixture &f = *m_shared;
-    DrawingRequest r = f.request(1);
-    r.preferences.setTokenCase(tokenCase);
-    const DrawingPass pass = RunDrawingPass(r);
-    QCOMPARE(pass.PlottedList.at(0).token, democrat);         // ADAMS, New York
-    QCOMPARE(pass.PlottedList.at(2).token, southernDemocrat); // CLARK, Alabama (state 41)
+    // ADAMS is a Democrat of New York, CLARK one of Alabama; anything but "u" means lower case.
+    for (const auto &[tokenCase, tokens] : {std::pair{'u', "DS"}, {'l', "ds"}, {'x', "ds"}}) {
+        DrawingRequest r = m_shared->request(1);
+        r.preferences.setTokenCase(QLatin1Char(tokenCase));
+        const DrawingPass pass = RunDrawingPass(r);
+        QCOMPARE(pass.PlottedList.at(0).token + pass.PlottedList.at(2).token, QString::fromLatin1(tokens));
+    }
 }
 
 void TestIdeologyPass::errorsAreCorrectedAgainstTheRecordCounts()
 {
     // Everybody sits on the wrong side: 3 counted errors of 2 yeas + 1 nay become 0.
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
     CongressData d;
     d.legislators = {TreeBuilder::legislator("A", 13, 1, 100, 0.5f, 0.0f, 1),
                      TreeBuilder::legislator("B", 13, 2, 100, 0.6f, 0.0f, 2),
                      TreeBuilder::legislator("C", 13, 3, 200, -0.5f, 0.0f, 3)};
     d.rollCalls = {TreeBuilder::rollCall("X", kDate, 2, 1, 0.2f, 0.0f, 0.0f, 0.0f)};
     d.voteRows = {"1", "1", "6"};
-    tree.addCongress(true, 97, d, true);
-    tree.writeIndexes();
-    DrawingRequest r;
-    r.dataRoot = dir.path();
-    r.congress = 97;
-    r.rollCall = 1;
-    const DrawingPass pass = RunDrawingPass(r);
+    const Fixture f(d);
+    const DrawingPass pass = RunDrawingPass(f.request(1));
     QCOMPARE(pass.countedErrors, 3);
     QCOMPARE(pass.ErrorCount, 0);
     QCOMPARE(pass.MinorityCount, 1);
     QCOMPARE(pass.pre(), 1.0f);
-}
-
-void TestIdeologyPass::unanimousRollCallHasNoLineAndNoErrors()
-{
-    const Fixture &f = *m_shared;
-    const DrawingPass pass = RunDrawingPass(f.request(3));
-    QVERIFY(pass.line.noLine);
-    QCOMPARE(pass.line.end1, MapPoint{});
-    QCOMPARE(pass.line.end2, MapPoint{});
-    QCOMPARE(pass.ErrorCount, 0);
-    QCOMPARE(pass.MinorityCount, 0);
-    QCOMPARE(pass.pre(), 0.0f);
 }
 
 void TestIdeologyPass::undefinedParty_data()
@@ -239,19 +192,11 @@ void TestIdeologyPass::undefinedParty()
 {
     QFETCH(int, legislator);
     QFETCH(bool, stops);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
     CongressData d = house97();
     d.legislators[legislator].partyCode = 602;
-    tree.addCongress(true, 97, d, true);
-    tree.writeIndexes();
-    DrawingRequest r;
-    r.dataRoot = dir.path();
-    r.congress = 97;
-    r.rollCall = 1;
+    const Fixture f(d);
     try {
-        QCOMPARE(RunDrawingPass(r).notShownCount(), 1);
+        QCOMPARE(RunDrawingPass(f.request(1)).notShownCount(), 1);
         QVERIFY(!stops);
     } catch (const UndefinedPartyError &e) {
         QVERIFY(stops);
@@ -262,70 +207,34 @@ void TestIdeologyPass::undefinedParty()
     }
 }
 
-void TestIdeologyPass::rollCallOutsideTheCongressIsRefused()
+void TestIdeologyPass::refusals()
 {
-    const Fixture &f = *m_shared;
-    QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(f.request(4)));
-    QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(f.request(0)));
-    DrawingRequest r = f.request(1);
+    QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(m_shared->request(4)));
+    QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(m_shared->request(0)));
+    DrawingRequest r = m_shared->request(1);
     r.congress = 98; // not in the index
     QVERIFY_THROWS_EXCEPTION(FileError, RunDrawingPass(r));
 }
 
-void TestIdeologyPass::progressEveryThirtyLegislators()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    CongressData d;
-    for (int i = 1; i <= 65; ++i) {
-        d.legislators << TreeBuilder::legislator(QStringLiteral("M%1").arg(i), 13, i, 100, 0.01f * i, 0.1f, i);
-        d.voteRows << QStringLiteral("1");
-    }
-    d.rollCalls = {TreeBuilder::rollCall("X", kDate, 65, 0, 0.2f)};
-    tree.addCongress(true, 97, d, true);
-    tree.writeIndexes();
-    DrawingRequest r;
-    r.dataRoot = dir.path();
-    r.congress = 97;
-    r.rollCall = 1;
-    QList<QPair<int, int>> calls;
-    RunDrawingPass(r, [&](int percent, int counter) { calls.append({percent, counter}); });
-    QCOMPARE(calls, (QList<QPair<int, int>>{{46, 30}, {92, 60}, {100, 65}}));
-}
-
-void TestIdeologyPass::crossTabSameCongress_data()
-{
-    QTest::addColumn<int>("legislator");
-    QTest::addColumn<VoteClass>("cls");
-    QTest::addColumn<bool>("written");
-    // Votes on roll calls 1 and 2: ADAMS 1/6, BAKER 6/1, CLARK 1/2, DAVIS 1/7, EVANS 6/0, FOX 9/1, GRANT 1/4.
-    QTest::newRow("yea then nay") << 1 << VoteClass::YeaNay << true;
-    QTest::newRow("nay then yea") << 2 << VoteClass::NayYea << true;
-    QTest::newRow("yea then paired yea") << 3 << VoteClass::Yea << true;
-    QTest::newRow("yea then blank") << 4 << VoteClass::NotAvailable << true;
-    QTest::newRow("nay then not a member") << 5 << VoteClass::Nay << true;
-    QTest::newRow("not voting then yea") << 6 << VoteClass::NotAvailable << true;
-    QTest::newRow("yea then announced nay") << 7 << VoteClass::YeaNay << true;
-}
-
 void TestIdeologyPass::crossTabSameCongress()
 {
-    QFETCH(int, legislator);
-    QFETCH(VoteClass, cls);
-    QFETCH(bool, written);
-    const Fixture &f = *m_shared;
-    DrawingRequest r = f.request(1);
+    DrawingRequest r = m_shared->request(1);
     r.partner = PartnerRollCall{97, 2};
     const DrawingPass pass = RunDrawingPass(r);
     QVERIFY(pass.crossTab);
     QVERIFY(pass.partnerLine.has_value());
+    // Votes on roll calls 1 and 2: ADAMS 1/6, BAKER 6/1, CLARK 1/2, DAVIS 1/7, EVANS 6/0, FOX 9/1, GRANT 1/4.
+    const QList<VoteClass> expected = {VoteClass::YeaNay,       VoteClass::NayYea, VoteClass::Yea,
+                                       VoteClass::NotAvailable, VoteClass::Nay,    VoteClass::NotAvailable,
+                                       VoteClass::YeaNay};
     QCOMPARE(pass.LegislatorVoteTable.size(), 7);
-    const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(legislator - 1);
-    QCOMPARE(e.written, written);
-    QCOMPARE(e.voteClass, cls);
-    QCOMPARE(e.colour, ClassColour(cls, TreeBuilder::standardPreferences()));
-    QCOMPARE(e.partyCode, house97().legislators.at(legislator - 1).partyCode);
+    for (int i = 0; i < 7; ++i) {
+        const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
+        QVERIFY(e.written);
+        QCOMPARE(e.voteClass, expected[i]);
+        QCOMPARE(e.colour, ClassColour(expected[i], TreeBuilder::standardPreferences()));
+        QCOMPARE(e.partyCode, house97().legislators.at(i).partyCode);
+    }
     // Only Yea-Yea and Nay-Nay voters can err in this view: CLARK (Yea-Yea on the nay side) and
     // EVANS (Nay, no partner vote, on the yea side).
     QCOMPARE(pass.countedErrors, 2);
@@ -333,10 +242,6 @@ void TestIdeologyPass::crossTabSameCongress()
 
 void TestIdeologyPass::crossTabOtherCongress()
 {
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    tree.addCongress(true, 97, house97(), true);
     // The 98th House lists its members out of id order (GRANT, the largest id, first) and has
     // lost 1003 (CLARK): each member must still get his own partner vote.
     CongressData d98;
@@ -348,14 +253,8 @@ void TestIdeologyPass::crossTabOtherCongress()
                        TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006)};
     d98.rollCalls = {TreeBuilder::rollCall("A", kDate, 1, 1), TreeBuilder::rollCall("B", kDate, 2, 3, 0.1f)};
     d98.voteRows = {"06", "06", "01", "06", "06", "01"};
-    tree.addCongress(true, 98, d98, true);
-    tree.writeIndexes();
-
-    DrawingRequest r;
-    r.dataRoot = dir.path();
-    r.congress = 97;
-    r.rollCall = 1;
-    r.preferences = TreeBuilder::standardPreferences();
+    const Fixture f(house97(), d98);
+    DrawingRequest r = f.request(1);
     r.partner = PartnerRollCall{98, 2};
     const DrawingPass pass = RunDrawingPass(r);
     const QList<VoteClass> expected = {VoteClass::YeaNay, VoteClass::NayYea, VoteClass::NoMatch,
@@ -372,148 +271,51 @@ void TestIdeologyPass::crossTabOtherCongress()
     QCOMPARE(pass.NotShownList.at(0).voteClass, VoteClass::YeaNay); // DAVIS: 1 here, 6 there
 }
 
-void TestIdeologyPass::displayFilter_data()
-{
-    QTest::addColumn<bool>("voters");
-    QTest::addColumn<bool>("notAvailable");
-    QTest::addColumn<bool>("errorsOnly");
-    QTest::addColumn<QStringList>("drawn");
-    QTest::newRow("voters") << true << false << false << QStringList{"ADAMS", "BAKER", "CLARK", "EVANS", "GRANT"};
-    QTest::newRow("voters and not available")
-        << true << true << false << QStringList{"ADAMS", "BAKER", "CLARK", "EVANS", "FOX", "GRANT"};
-    QTest::newRow("not available only") << false << true << false << QStringList{"FOX"};
-    QTest::newRow("nothing") << false << false << false << QStringList{};
-    QTest::newRow("errors only") << true << true << true << QStringList{"CLARK", "EVANS"};
-    QTest::newRow("errors only ignores the other checks") << false << false << true << QStringList{"CLARK", "EVANS"};
-}
-
 void TestIdeologyPass::displayFilter()
 {
-    QFETCH(bool, voters);
-    QFETCH(bool, notAvailable);
-    QFETCH(bool, errorsOnly);
-    QFETCH(QStringList, drawn);
-    const Fixture &f = *m_shared;
-    const DrawingPass pass = RunDrawingPass(f.request(1));
-    const DisplayFilter filter{voters, notAvailable, errorsOnly};
-    QStringList names;
-    for (int i : DrawnEntries(pass, filter))
-        names << pass.PlottedList.at(i).name;
-    QCOMPARE(names, drawn);
-    QCOMPARE(filter.otherItemsEnabled(), !errorsOnly);
+    const DrawingPass pass = RunDrawingPass(m_shared->request(1));
+    // Voters, those not available, errors only (which overrides the other two).
+    const QList<std::tuple<DisplayFilter, const char *>> cases = {
+        {{true, false, false}, "ADAMS BAKER CLARK EVANS GRANT"},
+        {{false, true, false}, "FOX"},
+        {{false, false, false}, ""},
+        {{false, false, true}, "CLARK EVANS"}};
+    for (const auto &[filter, drawn] : cases) {
+        QCOMPARE(plottedNames(pass, DrawnEntries(pass, filter)).join(QLatin1Char(' ')), QString::fromLatin1(drawn));
+        QCOMPARE(filter.otherItemsEnabled(), !filter.errorsOnly);
+    }
 }
 
 void TestIdeologyPass::colourKey()
 {
-    const Preferences prefs = TreeBuilder::standardPreferences();
-    const QList<KeySwatch> single = ColourKey(false, prefs);
-    QCOMPARE(single.size(), 4);
-    QCOMPARE(single[0].colour, 9);
-    QCOMPARE(single[0].toolTip, QStringLiteral("Yea Vote"));
-    QCOMPARE(single[1].colour, 12);
-    QCOMPARE(single[1].label, QStringLiteral("Nay"));
-    QVERIFY(!single[2].used && single[2].label.isEmpty() && !single[3].used);
-
-    const QList<KeySwatch> cross = ColourKey(true, prefs);
-    QStringList labels, tips;
-    QList<int> colours;
-    for (const KeySwatch &s : cross) {
-        labels << s.label;
-        tips << s.toolTip;
-        colours << s.colour;
+    for (const bool cross : {false, true}) {
+        QStringList swatches;
+        for (const KeySwatch &k : ColourKey(cross, TreeBuilder::standardPreferences()))
+            swatches << QStringLiteral("%1 %2 %3").arg(k.label, k.toolTip).arg(k.used ? k.colour : -1);
+        QCOMPARE(swatches, (cross ? QStringList{"Y-Y Yea Vote 9", "Y-N Yea/Nay Crosstab 2", "N-Y Nay/Yea Crosstab 5",
+                                                "N-N Nay Vote 12"}
+                                  : QStringList{"Yea Yea Vote 9", "Nay Nay Vote 12", "  -1", "  -1"}));
     }
-    QCOMPARE(labels, (QStringList{"Y-Y", "Y-N", "N-Y", "N-N"}));
-    QCOMPARE(tips, (QStringList{"Yea Vote", "Yea/Nay Crosstab", "Nay/Yea Crosstab", "Nay Vote"}));
-    QCOMPARE(colours, (QList<int>{9, 2, 5, 12}));
-}
-
-void TestIdeologyPass::inquiry_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<bool>("notAvailable");
-    QTest::addColumn<QString>("toolTip");
-    // FOX (not voting) stands at (0.1, 0); GRANT at (0, 0.192).
-    QTest::newRow("nearest is not available, unchecked") << 0.1 << 0.0 << false << "GRANT, INDIANA";
-    QTest::newRow("nearest is not available, checked") << 0.1 << 0.0 << true << "FOX, ILLINOIS";
-    QTest::newRow("on a voter") << -0.5 << 0.064 << false << "ADAMS, NEW YORK";
-    QTest::newRow("far from everybody") << -1.0 << -1.0 << true << QString();
-    QTest::newRow("just beyond 1.0") << 0.5 << 1.32 << true << QString();
 }
 
 void TestIdeologyPass::inquiry()
 {
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(bool, notAvailable);
-    QFETCH(QString, toolTip);
-    const Fixture &f = *m_shared;
-    const DrawingPass pass = RunDrawingPass(f.request(1));
-    const std::optional<InquiryHit> hit = InquireAt(pass, x, y, notAvailable);
-    if (toolTip.isEmpty()) {
-        QVERIFY(!hit);
-        QCOMPARE(IdeologyText::kLegislatorNotFound, QStringLiteral("Legislator not found."));
-        return;
+    const DrawingPass pass = RunDrawingPass(m_shared->request(1));
+    // FOX (not voting) stands at (0.1, 0); GRANT at (0, 0.192); nobody within 1.0 of (-1, -1) or (0.5, 1.32).
+    const QList<std::tuple<double, double, bool, const char *>> cases = {{0.1, 0.0, false, "GRANT, INDIANA"},
+                                                                         {0.1, 0.0, true, "FOX, ILLINOIS"},
+                                                                         {-1.0, -1.0, true, ""},
+                                                                         {0.5, 1.32, true, ""}};
+    for (const auto &[x, y, notAvailable, toolTip] : cases) {
+        const std::optional<InquiryHit> hit = InquireAt(pass, x, y, notAvailable);
+        QCOMPARE(hit ? hit->toolTip : QString(), QString::fromLatin1(toolTip));
+        if (hit)
+            QCOMPARE(hit->at, (MapPoint{x, y}));
     }
-    QVERIFY(hit);
-    QCOMPARE(hit->toolTip, toolTip);
-    QCOMPARE(hit->at, (MapPoint{x, y}));
-    if (!notAvailable)
-        QVERIFY(pass.PlottedList.at(hit->plottedIndex).voteClass != VoteClass::NotAvailable);
-}
-
-void TestIdeologyPass::findCircle()
-{
-    const Fixture &f = *m_shared;
-    const DrawingPass pass = RunDrawingPass(f.request(1));
-    const std::optional<MapPoint> centre = FindCircleCentre(pass, 1);
-    QVERIFY(centre);
-    QCOMPARE(centre->x, 0.5);
-    QVERIFY(qAbs(centre->y - 0.32) < 1e-6);
-    QVERIFY(!FindCircleCentre(pass, 4)); // FOX did not vote: nothing is drawn
-    QVERIFY(!FindCircleCentre(pass, -1));
-    QVERIFY(!FindCircleCentre(pass, 6));
-    QCOMPARE(kFindCircleRadius, 0.04);
-}
-
-void TestIdeologyPass::partnerPosition_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("partner"); // 0: none
-    QTest::newRow("first pairs with the second") << 1 << 2 << 2;
-    QTest::newRow("second pairs with the first") << 2 << 2 << 1;
-    QTest::newRow("fifth pairs with the fourth") << 5 << 6 << 4;
-    QTest::newRow("a queue of one has no partner") << 1 << 1 << 0;
-}
-
-void TestIdeologyPass::partnerPosition()
-{
-    QFETCH(int, position);
-    QFETCH(int, length);
-    QFETCH(int, partner);
-    QCOMPARE(PartnerQueuePosition(position, length).value_or(0), partner);
-}
-
-void TestIdeologyPass::requestFromQueue_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("crossTab");
-    QTest::addColumn<QList<int>>("expected"); // congress, roll call, partner congress, partner roll call
-    // Queue: 97/1, 97/2, 98/2, 97/1, 97/2.
-    QTest::newRow("first pairs with the second") << 1 << true << QList<int>{97, 1, 97, 2};
-    QTest::newRow("fifth pairs with the fourth") << 5 << true << QList<int>{97, 2, 97, 1};
-    QTest::newRow("second pairs with the first") << 2 << true << QList<int>{97, 2, 97, 1};
-    QTest::newRow("third pairs with the second") << 3 << true << QList<int>{98, 2, 97, 2};
-    QTest::newRow("single view has no partner") << 3 << false << QList<int>{98, 2};
-    QTest::newRow("beyond the queue") << 6 << false << QList<int>{};
 }
 
 void TestIdeologyPass::requestFromQueue()
 {
-    QFETCH(int, position);
-    QFETCH(bool, crossTab);
-    QFETCH(QList<int>, expected);
     Session session(QStringLiteral("/data"));
     session.isHouse = false;
     session.Preferences = TreeBuilder::standardPreferences();
@@ -523,71 +325,47 @@ void TestIdeologyPass::requestFromQueue()
         row.rollCall = qint16(roll);
         session.MatchTable.append(row);
     }
+    // Queue: 97/1, 97/2, 98/2, 97/1, 97/2. In a cross-tab the first pairs with the second, the others
+    // with the one before.
     for (const auto &[row, rollCall] : {std::pair{1, 1}, {2, 2}, {3, 2}, {1, 1}, {2, 2}})
         session.queue.add({row, rollCall, QString()});
-    session.crossTabRequested = crossTab;
-    if (expected.isEmpty()) {
-        QVERIFY_THROWS_EXCEPTION(DataError, DrawingRequestAt(session, position));
-        return;
+    const QList<std::tuple<int, bool, QList<int>>> cases = {
+        {1, true, {97, 1, 97, 2}}, {5, true, {97, 2, 97, 1}}, {3, true, {98, 2, 97, 2}}, {3, false, {98, 2}}};
+    for (const auto &[position, crossTab, expected] : cases) {
+        session.crossTabRequested = crossTab;
+        const DrawingRequest r = DrawingRequestAt(session, position);
+        QCOMPARE(r.dataRoot, session.dataRoot);
+        QVERIFY(!r.isHouse);
+        QCOMPARE(r.preferences, session.Preferences);
+        QList<int> got{r.congress, r.rollCall};
+        if (r.partner)
+            got << r.partner->congress << r.partner->rollCall;
+        QCOMPARE(got, expected);
     }
-    const DrawingRequest r = DrawingRequestAt(session, position);
-    QCOMPARE(r.dataRoot, session.dataRoot);
-    QVERIFY(!r.isHouse);
-    QCOMPARE(r.preferences, session.Preferences);
-    QCOMPARE((QList<int>{r.congress, r.rollCall}), expected.mid(0, 2));
-    QCOMPARE(r.partner.has_value(), expected.size() == 4);
-    if (r.partner)
-        QCOMPARE((QList<int>{r.partner->congress, r.partner->rollCall}), expected.mid(2));
-}
-
-void TestIdeologyPass::jump_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("position");
-    QTest::newRow("last") << "12" << int(JumpOutcome::Move) << 12;
-    QTest::newRow("first") << "1" << int(JumpOutcome::Move) << 1;
-    QTest::newRow("one past the end") << "13" << int(JumpOutcome::OutOfRange) << 0;
-    QTest::newRow("zero") << "0" << int(JumpOutcome::OutOfRange) << 0;
-    QTest::newRow("empty") << "" << int(JumpOutcome::Nothing) << 0;
-    QTest::newRow("blanks of the mask") << "  " << int(JumpOutcome::Nothing) << 0;
+    QVERIFY_THROWS_EXCEPTION(DataError, DrawingRequestAt(session, 6));
+    QVERIFY(!PartnerQueuePosition(1, 1)); // a queue of one has no partner
 }
 
 void TestIdeologyPass::jump()
 {
-    QFETCH(QString, entry);
-    QFETCH(int, kind);
-    QFETCH(int, position);
-    const JumpOutcome j = ParseJump(entry, 12);
-    QCOMPARE(int(j.kind), kind);
-    QCOMPARE(j.position, position);
-    const NavigationState last = NavigationAt(12, 12);
-    QVERIFY(last.previousEnabled && !last.nextEnabled);
-    const NavigationState first = NavigationAt(1, 12);
-    QVERIFY(!first.previousEnabled && first.nextEnabled);
+    const QList<std::tuple<const char *, JumpOutcome::Kind, int>> cases = {{"12", JumpOutcome::Move, 12},
+                                                                           {"1", JumpOutcome::Move, 1},
+                                                                           {"13", JumpOutcome::OutOfRange, 0},
+                                                                           {"0", JumpOutcome::OutOfRange, 0},
+                                                                           {"  ", JumpOutcome::Nothing, 0}};
+    for (const auto &[entry, kind, position] : cases) {
+        const JumpOutcome j = ParseJump(QString::fromLatin1(entry), 12);
+        QCOMPARE(int(j.kind), int(kind));
+        QCOMPARE(j.position, position);
+    }
+    QVERIFY(NavigationAt(12, 12).previousEnabled && !NavigationAt(12, 12).nextEnabled);
+    QVERIFY(!NavigationAt(1, 12).previousEnabled && NavigationAt(1, 12).nextEnabled);
 }
 
-void TestIdeologyPass::jumpMask_data()
+void TestIdeologyPass::captions()
 {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("mask");
-    QTest::newRow("0") << 0 << "######";
-    QTest::newRow("9") << 9 << "#";
-    QTest::newRow("12") << 12 << "##";
-    QTest::newRow("100") << 100 << "###";
-    QTest::newRow("9999") << 9999 << "####";
-    QTest::newRow("10000") << 10000 << "######";
-}
-
-void TestIdeologyPass::jumpMask()
-{
-    QFETCH(int, length);
-    QFETCH(QString, mask);
-    QCOMPARE(JumpMask(length), mask);
-}
-
-void TestIdeologyPass::titles()
-{
+    for (const auto &[length, mask] : {std::pair{0, "######"}, {9, "#"}, {12, "##"}, {9999, "####"}, {10000, "######"}})
+        QCOMPARE(JumpMask(length), QString::fromLatin1(mask));
     QCOMPARE(MapTitle2(true, 97, 12, TaggedDate::FromDate(kDate), 1, 3),
              QStringLiteral("House #97 Roll Call #12  1/5/1981  (1/3)"));
     QCOMPARE(MapTitle2(false, 105, 7, TaggedDate::FromText(QStringLiteral("Spring 1997")), 12, 12),
@@ -595,37 +373,28 @@ void TestIdeologyPass::titles()
     QCOMPARE(MapWindowCaption(QStringLiteral("TO PASS")), QStringLiteral("Id Map - TO PASS"));
 }
 
-void TestIdeologyPass::codeCaptions_data()
-{
-    QTest::addColumn<QList<int>>("codes"); // issue 1, issue 2, Clausen, Peltzman 1, Peltzman 2
-    QTest::addColumn<bool>("issueFile");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QStringList>("combo");
-    QTest::newRow("record codes") << QList<int>{10, 0, 1, 5, 0} << false << "Taxes\nGovernment Management\n5"
-                                  << QStringList{};
-    QTest::newRow("second Peltzman code") << QList<int>{0, 0, 0, 5, 7} << false << "N/A\nN/A\n5, 7" << QStringList{};
-    QTest::newRow("issue file") << QList<int>{10, 12, 1, 0, 0} << true << "Taxes, 12\nGovernment Management\nN/A"
-                                << QStringList{"Taxes", "12", "Clausen: Government Management"};
-    QTest::newRow("issue file, nothing coded")
-        << QList<int>{0, 0, 0, 0, 0} << true << "N/A, N/A\nN/A\nN/A" << QStringList{};
-}
-
 void TestIdeologyPass::codeCaptions()
 {
-    QFETCH(QList<int>, codes);
-    QFETCH(bool, issueFile);
-    QFETCH(QString, label);
-    QFETCH(QStringList, combo);
     const CodeLookup issues = [](int c) { return c == 10 ? QStringLiteral("Taxes") : QString(); };
     const CodeLookup clausen = [](int c) { return c == 1 ? QStringLiteral("Government Management") : QString(); };
-    const CodeLookup none;
-    const SubjectCodeTexts texts{SubjectCodeText(codes[0], issues),  SubjectCodeText(codes[1], issues),
-                                 SubjectCodeText(codes[2], clausen), SubjectCodeText(codes[3], none),
-                                 SubjectCodeText(codes[4], none),    issueFile};
-    const CodeCaptions c = BuildCodeCaptions(texts);
-    QCOMPARE(c.lblCodes, label);
-    QCOMPARE(c.replaceCombo, issueFile);
-    QCOMPARE(c.cmbCodes, combo);
+    // Codes: issue 1, issue 2, Clausen, Peltzman 1, Peltzman 2; whether the tree has an issue file.
+    const QList<std::tuple<QList<int>, bool, const char *, QStringList>> cases = {
+        {{10, 0, 1, 5, 0}, false, "Taxes\nGovernment Management\n5", {}},
+        {{0, 0, 0, 5, 7}, false, "N/A\nN/A\n5, 7", {}},
+        {{10, 12, 1, 0, 0},
+         true,
+         "Taxes, 12\nGovernment Management\nN/A",
+         {"Taxes", "12", "Clausen: Government Management"}},
+        {{0, 0, 0, 0, 0}, true, "N/A, N/A\nN/A\nN/A", {}}};
+    for (const auto &[codes, issueFile, label, combo] : cases) {
+        const SubjectCodeTexts texts{SubjectCodeText(codes[0], issues),  SubjectCodeText(codes[1], issues),
+                                     SubjectCodeText(codes[2], clausen), SubjectCodeText(codes[3], {}),
+                                     SubjectCodeText(codes[4], {}),      issueFile};
+        const CodeCaptions c = BuildCodeCaptions(texts);
+        QCOMPARE(c.lblCodes, QString::fromLatin1(label));
+        QCOMPARE(c.replaceCombo, issueFile);
+        QCOMPARE(c.cmbCodes, combo);
+    }
 }
 
 void TestIdeologyPass::senateIssueFile()

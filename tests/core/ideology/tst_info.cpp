@@ -70,21 +70,11 @@ class TestInfo : public QObject {
     Q_OBJECT
 private slots:
     void savedReportBytes();
-    void crossTabShowsNotApplicable();
-    void noLineShowsNotApplicable();
-    void notShownColumns_data();
+    void notApplicable();
     void notShownColumns();
-    void scrollingBox_data();
-    void scrollingBox();
-    void enclosingParentheses_data();
-    void enclosingParentheses();
-    void printedPieces_data();
-    void printedPieces();
+    void detailsText();
     void printedReportCutsTheDetails();
-    void reportLine_data();
-    void reportLine();
-    void congressYears_data();
-    void congressYears();
+    void reportLines();
     void missingDescriptionNamesTheFile();
 };
 
@@ -126,140 +116,66 @@ void TestInfo::savedReportBytes()
                                 "Legislators Not Shown\r\n"
                                 "---------------------\r\n"
                                 "\r\n"
-                                "HIDDEN1     \r\n"
-                                "HIDDEN2     \r\n"
-                                "HIDDEN3     \r\n"
-                                "HIDDEN4     \r\n"
-                                "HIDDEN5     \r\n"
-                                "HIDDEN6     \r\n"
-                                "HIDDEN7     \r\n"
-                                "HIDDEN8     \r\n"
-                                "HIDDEN9     \r\n";
+                                "HIDDEN1     \r\nHIDDEN2     \r\nHIDDEN3     \r\nHIDDEN4     \r\nHIDDEN5     \r\n"
+                                "HIDDEN6     \r\nHIDDEN7     \r\nHIDDEN8     \r\nHIDDEN9     \r\n";
     QCOMPARE(ReadWholeFile(path), expected);
     QCOMPARE(info.infoText(), QStringLiteral("3\n1\n.975"));
 }
 
-void TestInfo::crossTabShowsNotApplicable()
+// A cross-tab has no PRE; a roll call without a line (both spreads 0) has neither errors nor PRE.
+void TestInfo::notApplicable()
 {
     Tree tree;
-    const RollCallInfo info = LoadRollCallInfo(tree.pass(true), tree.dir.path());
-    QCOMPARE(info.preText, QStringLiteral("n/a"));
-    QVERIFY(InfoReportLines(info).contains(QStringLiteral("PRE:     n/a")));
-    QVERIFY(InfoPrintedLines(info).contains(QStringLiteral("PRE:     n/a")));
-    QCOMPARE(info.infoText(), QStringLiteral("3\n1\nn/a"));
+    const RollCallInfo cross = LoadRollCallInfo(tree.pass(true), tree.dir.path());
+    QCOMPARE(cross.infoText(), QStringLiteral("3\n1\nn/a"));
+    QVERIFY(InfoReportLines(cross).contains(QStringLiteral("PRE:     n/a")));
+    QVERIFY(InfoPrintedLines(cross).contains(QStringLiteral("PRE:     n/a")));
+    const RollCallInfo noLine = LoadRollCallInfo(tree.pass(false, 1), tree.dir.path());
+    QCOMPARE(noLine.infoText(), QStringLiteral("0\nn/a\nn/a"));
+    QCOMPARE(InfoReportLines(noLine).mid(10, 5),
+             (QStringList{"Yea:      50 ", "Nay:      50 ", "N/A:      0 ", "Errors:  n/a", "PRE:     n/a"}));
 }
 
-void TestInfo::noLineShowsNotApplicable()
-{
-    // Roll call 1 has both spreads 0: no line, so neither errors nor PRE can be counted.
-    Tree tree;
-    const RollCallInfo info = LoadRollCallInfo(tree.pass(false, 1), tree.dir.path());
-    QCOMPARE(info.infoText(), QStringLiteral("0\nn/a\nn/a"));
-    const QStringList lines = InfoReportLines(info);
-    QCOMPARE(lines.mid(10, 5), (QStringList{QStringLiteral("Yea:      50 "), QStringLiteral("Nay:      50 "),
-                                            QStringLiteral("N/A:      0 "), QStringLiteral("Errors:  n/a"),
-                                            QStringLiteral("PRE:     n/a")}));
-}
-
-void TestInfo::notShownColumns_data()
-{
-    QTest::addColumn<int>("notShown");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
-    QTest::newRow("none") << 0 << 0 << 0;
-    QTest::newRow("seven") << 7 << 7 << 0;
-    QTest::newRow("eight") << 8 << 7 << 1;
-    QTest::newRow("nine") << 9 << 7 << 2;
-    QTest::newRow("forty") << 40 << 7 << 33;
-}
-
+// Legislators not shown fill a column of seven, then the second; an empty column keeps its line.
 void TestInfo::notShownColumns()
 {
-    QFETCH(int, notShown);
-    QFETCH(int, first);
-    QFETCH(int, second);
-    DrawingPass pass;
-    for (int i = 1; i <= notShown; ++i)
-        pass.NotShownList.append({i, VoteClass::Yea, 9, QStringLiteral("M%1").arg(i).leftJustified(12)});
-    const RollCallInfo info = BuildRollCallInfo(pass, Description{}, ReportRollCall{});
-    QCOMPARE(info.column1.size(), first);
-    QCOMPARE(info.column2.size(), second);
-    if (notShown > 0)
-        QCOMPARE(info.column1.first(), QStringLiteral("M1          "));
-    const QStringList lines = InfoReportLines(info);
-    // An empty column keeps its line in the report.
-    QCOMPARE(lines.size(), 31 + std::max(first, 1) + std::max(second, 1));
+    for (const auto &[notShown, first, second] : {std::tuple{0, 0, 0}, {7, 7, 0}, {8, 7, 1}, {40, 7, 33}}) {
+        DrawingPass pass;
+        for (int i = 1; i <= notShown; ++i)
+            pass.NotShownList.append({i, VoteClass::Yea, 9, QStringLiteral("M%1").arg(i).leftJustified(12)});
+        const RollCallInfo info = BuildRollCallInfo(pass, Description{}, ReportRollCall{});
+        QCOMPARE(info.column1.size(), first);
+        QCOMPARE(info.column2.size(), second);
+        QCOMPARE(InfoReportLines(info).size(), 31 + std::max(first, 1) + std::max(second, 1));
+    }
 }
 
-void TestInfo::scrollingBox_data()
+// Enclosing parentheses are dropped, a long text scrolls, and printing cuts it into lines of 80.
+void TestInfo::detailsText()
 {
-    QTest::addColumn<int>("length");
-    QTest::addColumn<bool>("scrolling");
-    QTest::newRow("469") << 469 << false;
-    QTest::newRow("470") << 470 << true;
-    QTest::newRow("empty") << 0 << false;
-}
-
-void TestInfo::scrollingBox()
-{
-    QFETCH(int, length);
-    QFETCH(bool, scrolling);
-    Description d;
-    d.text = text(length);
-    const RollCallInfo info = BuildRollCallInfo(DrawingPass{}, d, ReportRollCall{});
-    QCOMPARE(info.scrolling, scrolling);
-    QCOMPARE(info.details.size(), length);
-}
-
-void TestInfo::enclosingParentheses_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("enclosed") << "(TO PASS)"
-                              << "TO PASS";
-    QTest::newRow("only opening") << "(TO PASS"
-                                  << "(TO PASS";
-    QTest::newRow("only closing") << "TO PASS)"
-                                  << "TO PASS)";
-    QTest::newRow("inner parentheses stay") << "A (B) C"
-                                            << "A (B) C";
-    QTest::newRow("empty pair") << "()"
-                                << "";
-    QTest::newRow("lone parenthesis") << "("
-                                      << "(";
-}
-
-void TestInfo::enclosingParentheses()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, shown);
-    QCOMPARE(DetailsText(stored), shown);
-}
-
-void TestInfo::printedPieces_data()
-{
-    QTest::addColumn<QString>("details");
-    QTest::addColumn<QStringList>("pieces");
+    for (const auto &[stored, shown] : {std::pair{"(TO PASS)", "TO PASS"},
+                                        {"(TO PASS", "(TO PASS"},
+                                        {"TO PASS)", "TO PASS)"},
+                                        {"A (B) C", "A (B) C"},
+                                        {"()", ""},
+                                        {"(", "("}})
+        QCOMPARE(DetailsText(QString::fromLatin1(stored)), QString::fromLatin1(shown));
+    for (const int length : {0, 469, 470}) {
+        Description d;
+        d.text = text(length);
+        const RollCallInfo info = BuildRollCallInfo(DrawingPass{}, d, ReportRollCall{});
+        QCOMPARE(info.scrolling, length == 470);
+        QCOMPARE(info.details.size(), length);
+    }
     const QString a80 = text(80, QLatin1Char('a'));
-    const QString b80 = text(79, QLatin1Char('b')) + QLatin1Char(' ');
-    const QString c40 = text(40, QLatin1Char('c'));
-    QTest::newRow("200 characters: 80, 80 and 40") << a80 + b80 + c40 << QStringList{a80 + "-", b80, c40};
-    QTest::newRow("shorter than a line") << c40 << QStringList{c40};
-    QTest::newRow("exactly one line") << a80 << QStringList{a80};
-    QTest::newRow("exactly two lines") << a80 + a80 << QStringList{a80 + "-", a80};
-    QTest::newRow("empty") << QString() << QStringList{QString()};
-}
-
-void TestInfo::printedPieces()
-{
-    QFETCH(QString, details);
-    QFETCH(QStringList, pieces);
-    QCOMPARE(SplitForPrint(details), pieces);
+    QCOMPARE(SplitForPrint(a80), QStringList{a80});
+    QCOMPARE(SplitForPrint(a80 + a80), (QStringList{a80 + "-", a80}));
+    QCOMPARE(SplitForPrint(QString()), QStringList{QString()});
 }
 
 void TestInfo::printedReportCutsTheDetails()
 {
-    const QString details = text(80, QLatin1Char('a')) + text(80, QLatin1Char('b')) + text(40, QLatin1Char('c'));
+    const QString details = text(80, QLatin1Char('a')) + text(79, QLatin1Char('b')) + " " + text(40, QLatin1Char('c'));
     Tree tree(details);
     const RollCallInfo info = LoadRollCallInfo(tree.pass(), tree.dir.path());
     const QStringList saved = InfoReportLines(info);
@@ -267,49 +183,26 @@ void TestInfo::printedReportCutsTheDetails()
     const qsizetype at = saved.indexOf(details);
     QVERIFY(at > 0);
     QCOMPARE(printed.mid(0, at), saved.mid(0, at));
-    QCOMPARE(printed.mid(at, 3), (QStringList{text(80, QLatin1Char('a')) + "-", text(80, QLatin1Char('b')) + "-",
+    QCOMPARE(printed.mid(at, 3), (QStringList{text(80, QLatin1Char('a')) + "-", text(79, QLatin1Char('b')) + " ",
                                               text(40, QLatin1Char('c'))}));
     QCOMPARE(printed.mid(at + 3), saved.mid(at + 1));
 }
 
-void TestInfo::reportLine_data()
+void TestInfo::reportLines()
 {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("padded to column 10") << "Yea:" << 60 << "Yea:      60 ";
-    QTest::newRow("zero") << "Yea:" << 0 << "Yea:      0 ";
-    QTest::newRow("negative has no leading blank") << "N/A:" << -3 << "N/A:     -3 ";
-    QTest::newRow("text ending just before the column") << "Ann. Yes:" << 1 << "Ann. Yes: 1 ";
-    QTest::newRow("text past the column") << "Not Voting here:" << 12 << "Not Voting here:  12 ";
-}
-
-void TestInfo::reportLine()
-{
-    QFETCH(QString, start);
-    QFETCH(int, number);
-    QFETCH(QString, line);
-    QCOMPARE(QString(ReportLine(start).tab(10).number(number)), line);
-}
-
-void TestInfo::congressYears_data()
-{
-    QTest::addColumn<bool>("isHouse");
-    QTest::addColumn<int>("congress");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("first congress") << true << 1 << "House #1, 1789-1790";
-    QTest::newRow("106th Senate") << false << 106 << "Senate #106, 1999-2000";
-    QTest::newRow("101st House") << true << 101 << "House #101, 1989-1990";
-}
-
-void TestInfo::congressYears()
-{
-    QFETCH(bool, isHouse);
-    QFETCH(int, congress);
-    QFETCH(QString, line);
-    ReportRollCall rc{isHouse, congress, SheetRollCall{7, TaggedDate::FromDate(QDate(1789, 4, 1)), "X"}};
-    QCOMPARE(rc.headingLines().value(2), line);
-    QCOMPARE(rc.headingLines().value(0), QStringLiteral("April 1, 1789: Roll Call #7"));
+    // Numbers stand at column 10 with a blank for the sign, or after the text when it is longer.
+    const QList<std::tuple<const char *, int, const char *>> lines = {
+        {"Yea:", 60, "Yea:      60 "},
+        {"Yea:", 0, "Yea:      0 "},
+        {"N/A:", -3, "N/A:     -3 "},
+        {"Ann. Yes:", 1, "Ann. Yes: 1 "},
+        {"Not Voting here:", 12, "Not Voting here:  12 "}};
+    for (const auto &[start, number, line] : lines)
+        QCOMPARE(QString(ReportLine(QString::fromLatin1(start)).tab(10).number(number)), QString::fromLatin1(line));
+    ReportRollCall first{true, 1, SheetRollCall{7, TaggedDate::FromDate(QDate(1789, 4, 1)), "X"}};
+    QCOMPARE(first.headingLines().mid(0, 3), (QStringList{"April 1, 1789: Roll Call #7", "X", "House #1, 1789-1790"}));
+    ReportRollCall senate{false, 106, SheetRollCall{7, TaggedDate::FromDate(QDate(1999, 4, 1)), "X"}};
+    QCOMPARE(senate.headingLines().value(2), QStringLiteral("Senate #106, 1999-2000"));
 }
 
 void TestInfo::missingDescriptionNamesTheFile()

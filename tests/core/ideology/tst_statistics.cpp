@@ -65,15 +65,9 @@ private slots:
     void initTestCase() { m_tree = std::make_unique<Tree>(); }
     void savedReportBytes();
     void printedLineRoles();
-    void codeCountsAndPairedYea();
-    void regionalSplit_data();
+    void counts();
     void regionalSplit();
-    void northernAndSouthernDemocrats();
     void panels();
-    void captions_data();
-    void captions();
-    void inMemoryCountMatchesTheFiles();
-    void rollCallOutsideTheCongress();
 };
 
 void TestStatistics::savedReportBytes()
@@ -137,53 +131,48 @@ void TestStatistics::printedLineRoles()
     QCOMPARE(emphasised, (QList<int>{7, 19}));
 }
 
-void TestStatistics::codeCountsAndPairedYea()
+void TestStatistics::counts()
 {
     const VoteStatistics s = m_tree->count(26);
     QCOMPARE(s.codeCounts, (std::array<int, 10>{0, 2, 1, 0, 0, 0, 2, 0, 1, 1}));
     // The paired yea is a member of his party but not one of its yeas.
-    const PartyCount democrats = s.partyCounts.at(0);
-    QCOMPARE(democrats, (PartyCount{3, 1, 1}));
-    // No members: no row, whatever the party file lists.
-    QVERIFY(!rowNames(s).contains(QStringLiteral("Independent")));
-    QVERIFY(!rowNames(s).contains(QStringLiteral("Federalist")));
-    // A party code the file does not list counts in the code counts alone.
-    int members = 0;
-    for (const PartyCount &c : s.partyCounts)
-        members += c.total;
-    QCOMPARE(members, 6);
-}
-
-void TestStatistics::regionalSplit_data()
-{
-    QTest::addColumn<int>("congress");
-    QTest::addColumn<bool>("counted");
-    QTest::addColumn<QStringList>("rows");
-    QTest::newRow("24: neither counted nor shown") << 24 << false << QStringList{"Democrat", "Republican", "Whig"};
-    QTest::newRow("25: counted, not shown") << 25 << true << QStringList{"Democrat", "Republican", "Whig"};
-    QTest::newRow("26: shown") << 26 << true
-                               << QStringList{"Democrat", "Northern Democrat", "Southern Democrat", "Republican",
-                                              "Whig",     "Northern Whig",     "Southern Whig"};
-}
-
-void TestStatistics::regionalSplit()
-{
-    QFETCH(int, congress);
-    QFETCH(bool, counted);
-    QFETCH(QStringList, rows);
-    const VoteStatistics s = m_tree->count(congress);
-    QCOMPARE(rowNames(s), rows);
-    QCOMPARE(s.southernDemocrats.total, counted ? 2 : 0);
-    QCOMPARE(s.northernWhigs.total, counted ? 1 : 0);
-}
-
-void TestStatistics::northernAndSouthernDemocrats()
-{
-    const VoteStatistics s = m_tree->count(26);
+    QCOMPARE(s.partyCounts.at(0), (PartyCount{3, 1, 1}));
     QCOMPARE(s.northernDemocrats, (PartyCount{1, 1, 0})); // state 52
     QCOMPARE(s.southernDemocrats, (PartyCount{2, 0, 1})); // states 51 and 41
     QCOMPARE(s.northernWhigs, (PartyCount{1, 1, 0}));
     QCOMPARE(s.southernWhigs, (PartyCount{1, 0, 1}));
+    // A party code the file does not list counts in the code counts alone.
+    int total = 0;
+    for (const PartyCount &c : s.partyCounts)
+        total += c.total;
+    QCOMPARE(total, 6);
+    // Counting votes held in memory gives what the files give.
+    const CongressData d = members();
+    QList<int> codes;
+    for (const QString &row : d.voteRows)
+        codes << row.toInt();
+    const VoteStatistics a = CountVoteStatistics(d.legislators, codes, TreeBuilder::standardParties(), 26);
+    QCOMPARE(a.codeCounts, s.codeCounts);
+    QCOMPARE(a.partyCounts, s.partyCounts);
+    QCOMPARE(a.southernWhigs, s.southernWhigs);
+    QCOMPARE(StatisticsScreenCaption(9), QStringLiteral("Not Vote:"));
+    QCOMPARE(StatisticsReportCaption(9), QStringLiteral("Not Voting:"));
+    QVERIFY_THROWS_EXCEPTION(DataError, CountVoteStatistics(m_tree->dir.path(), true, 26, 2, true));
+}
+
+// Northern and Southern rows are counted from congress 25 on and shown from 26 on; a party without
+// members has no row, whatever the party file lists.
+void TestStatistics::regionalSplit()
+{
+    const QStringList plain{"Democrat", "Republican", "Whig"};
+    const QStringList split{"Democrat", "Northern Democrat", "Southern Democrat", "Republican",
+                            "Whig",     "Northern Whig",     "Southern Whig"};
+    for (const auto &[congress, counted, rows] : {std::tuple{24, false, plain}, {25, true, plain}, {26, true, split}}) {
+        const VoteStatistics s = m_tree->count(congress);
+        QCOMPARE(rowNames(s), rows);
+        QCOMPARE(s.southernDemocrats.total, counted ? 2 : 0);
+        QCOMPARE(s.northernWhigs.total, counted ? 1 : 0);
+    }
 }
 
 void TestStatistics::panels()
@@ -196,48 +185,6 @@ void TestStatistics::panels()
     QCOMPARE(p.pnlNay, QStringLiteral(" 1\n0\n1\n  0\n  1\n0\n1"));
     QCOMPARE(p.pnlBreakdown, QStringLiteral("0\n  2\n  1\n  0\n  0\n  0\n  2\n  0\n  1\n  1"));
     QCOMPARE(p.partyLines, 7);
-}
-
-void TestStatistics::captions_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("report");
-    QTest::newRow("0") << 0 << "Not Mem:"
-                       << "Not Mem:";
-    QTest::newRow("2") << 2 << "Pair Yes:"
-                       << "Pair Yes:";
-    QTest::newRow("7") << 7 << "[blank]:"
-                       << "[blank]:";
-    QTest::newRow("9") << 9 << "Not Vote:"
-                       << "Not Voting:";
-}
-
-void TestStatistics::captions()
-{
-    QFETCH(int, code);
-    QFETCH(QString, screen);
-    QFETCH(QString, report);
-    QCOMPARE(StatisticsScreenCaption(code), screen);
-    QCOMPARE(StatisticsReportCaption(code), report);
-}
-
-void TestStatistics::inMemoryCountMatchesTheFiles()
-{
-    const CongressData d = members();
-    QList<int> codes;
-    for (const QString &row : d.voteRows)
-        codes << row.toInt();
-    const VoteStatistics a = CountVoteStatistics(d.legislators, codes, TreeBuilder::standardParties(), 26);
-    const VoteStatistics b = m_tree->count(26);
-    QCOMPARE(a.codeCounts, b.codeCounts);
-    QCOMPARE(a.partyCounts, b.partyCounts);
-    QCOMPARE(a.southernWhigs, b.southernWhigs);
-}
-
-void TestStatistics::rollCallOutsideTheCongress()
-{
-    QVERIFY_THROWS_EXCEPTION(DataError, CountVoteStatistics(m_tree->dir.path(), true, 26, 2, true));
 }
 
 QTEST_APPLESS_MAIN(TestStatistics)

@@ -18,8 +18,6 @@ using namespace rollscan;
 using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
-Q_DECLARE_METATYPE(rollscan::RollCallSaveKind)
-
 namespace {
 // The 97th House: three members and 13 roll calls; roll call 12 is the January 5, 1981 vote.
 CongressData house97()
@@ -68,88 +66,36 @@ class TestRollCallOutput : public QObject {
     Q_OBJECT
 
 private slots:
-    void coordinates_data();
-    void coordinates();
-    void columnOverflow_data();
-    void columnOverflow();
-    void heading_data();
-    void heading();
+    void formats();
     void textTable_data();
     void textTable();
     void printedPage();
     void spreadsheetOfThreeQueuedRollCalls();
     void spreadsheetOfCurrentRollCall();
     void spreadsheetSplitsCongresses();
-    void spreadsheetRefusesEmptyQueue();
     void rollCallOutsideCongress();
-    void progressEveryTwentyLegislators();
-    void saveKind_data();
-    void saveKind();
 };
 
-void TestRollCallOutput::coordinates_data()
+// Coordinates, columns that overflow, a text-date heading and the kind of file a name asks for.
+void TestRollCallOutput::formats()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("0.5") << 0.5 << " .500";
-    QTest::newRow("-0.25") << -0.25 << "-.250";
-    QTest::newRow("0.123 single") << double(0.123f) << " .123";
-    QTest::newRow("-0.456 single") << double(-0.456f) << "-.456";
-    QTest::newRow("zero") << 0.0 << " .000";
-    QTest::newRow("rounds up") << 0.9996 << " 1.000";
-    QTest::newRow("one and a half") << 1.5 << " 1.500";
-    QTest::newRow("minus one") << -1.0 << "-1.000";
-}
-
-void TestRollCallOutput::coordinates()
-{
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(FormatCoordinate(value), text);
-}
-
-void TestRollCallOutput::columnOverflow_data()
-{
-    QTest::addColumn<QStringList>("values");
-    QTest::addColumn<QStringList>("lines");
+    for (const auto &[value, text] : {std::pair{0.5, " .500"},
+                                      {-0.25, "-.250"},
+                                      {double(-0.456f), "-.456"},
+                                      {0.0, " .000"},
+                                      {0.9996, " 1.000"},
+                                      {-1.0, "-1.000"}})
+        QCOMPARE(FormatCoordinate(value), QString::fromLatin1(text));
     const QString four(4, QLatin1Char(' '));
-    QTest::newRow("fits") << QStringList{"1234", "X"} << QStringList{"1234X"};
-    QTest::newRow("gap filled") << QStringList{"1", "X"} << QStringList{"1   X"};
-    QTest::newRow("reaches the next column") << QStringList{"12345", "X"} << QStringList{"12345", four + "X"};
-    QTest::newRow("overflow carries on") << QStringList{"12345678", "X", "Y"} << QStringList{"12345678", four + "X Y"};
-    QTest::newRow("empty values") << QStringList{"", "", "Z"} << QStringList{"      Z"};
-}
-
-void TestRollCallOutput::columnOverflow()
-{
-    QFETCH(QStringList, values);
-    QFETCH(QStringList, lines);
-    QCOMPARE(LayOutColumns(values, {1, 5, 7}), lines);
-}
-
-void TestRollCallOutput::heading_data()
-{
-    QTest::addColumn<bool>("isHouse");
-    QTest::addColumn<int>("congress");
-    QTest::addColumn<QString>("dateText"); // empty: a day date of 5 January 1981
-    QTest::addColumn<QStringList>("lines");
-    QTest::newRow("97th House") << true << 97 << ""
-                                << QStringList{"January 5, 1981: Roll Call #12", "Desc", "House #97, 1981-1982"};
-    QTest::newRow("1st Senate, text date")
-        << false << 1 << "1789" << QStringList{"1789: Roll Call #12", "Desc", "Senate #1, 1789-1790"};
-}
-
-void TestRollCallOutput::heading()
-{
-    QFETCH(bool, isHouse);
-    QFETCH(int, congress);
-    QFETCH(QString, dateText);
-    QFETCH(QStringList, lines);
-    SheetRollCall rc;
-    rc.rollCall = 12;
-    rc.description = QStringLiteral("Desc");
-    rc.date = dateText.isEmpty() ? TaggedDate::FromDate(QDate(1981, 1, 5)) : TaggedDate::FromText(dateText);
-    QCOMPARE(RollCallHeading(isHouse, congress, rc), lines);
+    QCOMPARE(LayOutColumns({"1", "X"}, {1, 5, 7}), QStringList{"1   X"});
+    QCOMPARE(LayOutColumns({"12345", "X"}, {1, 5, 7}), (QStringList{"12345", four + "X"}));
+    QCOMPARE(LayOutColumns({"12345678", "X", "Y"}, {1, 5, 7}), (QStringList{"12345678", four + "X Y"}));
+    QCOMPARE(LayOutColumns({"", "", "Z"}, {1, 5, 7}), QStringList{"      Z"});
+    SheetRollCall rc{12, TaggedDate::FromText(QStringLiteral("1789")), QStringLiteral("Desc")};
+    QCOMPARE(RollCallHeading(false, 1, rc), (QStringList{"1789: Roll Call #12", "Desc", "Senate #1, 1789-1790"}));
+    QCOMPARE(RollCallSaveKindOf(QStringLiteral("MAP.BMP")), RollCallSaveKind::Bitmap);
+    QCOMPARE(RollCallSaveKindOf(QStringLiteral("map.wmf")), RollCallSaveKind::Metafile);
+    QCOMPARE(RollCallSaveKindOf(QStringLiteral("output")), RollCallSaveKind::Text);
 }
 
 void TestRollCallOutput::textTable_data()
@@ -206,6 +152,8 @@ void TestRollCallOutput::spreadsheetOfThreeQueuedRollCalls()
 void TestRollCallOutput::spreadsheetOfCurrentRollCall()
 {
     Fixture f(true);
+    QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("e.prn")), true));
+    QVERIFY(!QFile::exists(f.out(QStringLiteral("e.prn")))); // an empty queue writes nothing
     f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
     f.session.queue.setCurrentQueuePos(2);
     WriteSpreadsheet(f.session, f.out(QStringLiteral("one.prn")), false);
@@ -213,7 +161,6 @@ void TestRollCallOutput::spreadsheetOfCurrentRollCall()
     QVERIFY(file.startsWith("February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n\"H#\""));
     QVERIFY(file.endsWith("\"CARTER      \", .000,-1.000,1,0\r\n"));
     QCOMPARE(file.count("\r\n"), 4 + 1 + 3);
-
     f.session.queue.setCurrentQueuePos(0);
     QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("none.prn")), false));
 }
@@ -241,13 +188,6 @@ void TestRollCallOutput::spreadsheetSplitsCongresses()
     QVERIFY(lines[9].endsWith(",12,1,1,6\r"));
 }
 
-void TestRollCallOutput::spreadsheetRefusesEmptyQueue()
-{
-    Fixture f;
-    QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("e.prn")), true));
-    QVERIFY(!QFile::exists(f.out(QStringLiteral("e.prn"))));
-}
-
 void TestRollCallOutput::rollCallOutsideCongress()
 {
     Fixture f;
@@ -273,50 +213,6 @@ void TestRollCallOutput::rollCallOutsideCongress()
         QCOMPARE(e.number(), 62);
         QVERIFY(e.path().endsWith(QLatin1String("house/97.lcr")));
     }
-}
-
-void TestRollCallOutput::progressEveryTwentyLegislators()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    CongressData d;
-    d.rollCalls = {TreeBuilder::rollCall(QStringLiteral("ONLY"), QDate(1999, 1, 6), 45, 0)};
-    for (int m = 1; m <= 45; ++m) {
-        d.legislators.append(TreeBuilder::legislator(QStringLiteral("M%1").arg(m), 1, m, 100, 0, 0, m));
-        d.voteRows.append(QStringLiteral("1"));
-    }
-    tree.addCongress(false, 106, d);
-    tree.writeIndexes();
-    SheetRollCall rc;
-    rc.rollCall = 1;
-    const RollCallSheet sheet = LoadRollCallSheet(dir.path(), false, 106, false, {rc});
-    QList<QPair<int, int>> calls;
-    const ProgressCallback progress = [&](int percent, int m) { calls.append({percent, m}); };
-    const QList<QPair<int, int>> expected = {{44, 20}, {88, 40}};
-    SaveRollCallText(dir.filePath(QStringLiteral("s.txt")), sheet, progress);
-    QCOMPARE(calls, expected);
-    calls.clear();
-    SpreadsheetBytes({sheet}, progress);
-    QCOMPARE(calls, expected);
-}
-
-void TestRollCallOutput::saveKind_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<RollCallSaveKind>("kind");
-    QTest::newRow("bmp") << "map.bmp" << RollCallSaveKind::Bitmap;
-    QTest::newRow("BMP") << "MAP.BMP" << RollCallSaveKind::Bitmap;
-    QTest::newRow("wmf") << "map.wmf" << RollCallSaveKind::Metafile;
-    QTest::newRow("txt") << "rc.txt" << RollCallSaveKind::Text;
-    QTest::newRow("no extension") << "output" << RollCallSaveKind::Text;
-}
-
-void TestRollCallOutput::saveKind()
-{
-    QFETCH(QString, name);
-    QFETCH(RollCallSaveKind, kind);
-    QCOMPARE(RollCallSaveKindOf(name), kind);
 }
 
 QTEST_APPLESS_MAIN(TestRollCallOutput)

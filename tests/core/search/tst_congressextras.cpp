@@ -18,7 +18,6 @@ class TestCongressExtras : public QObject {
 private slots:
     void extras_data();
     void extras();
-    void userFolder_data();
     void userFolder();
 };
 
@@ -27,45 +26,28 @@ void TestCongressExtras::extras_data()
     QTest::addColumn<bool>("house");
     QTest::addColumn<QList<int>>("congresses");
     QTest::addColumn<QStringList>("files");
-    QTest::addColumn<bool>("usMap");
-    QTest::addColumn<bool>("text");
-    QTest::addColumn<bool>("audio");
-    QTest::addColumn<bool>("picture");
+    QTest::addColumn<QString>("offered"); // US map, text, audio, picture
     const QStringList maps = {"main/map.dat", "main/mapindex.dat"};
-    QTest::newRow("no map files") << true << QList<int>{103} << QStringList{} << false << false << false << false;
-    QTest::newRow("map.dat alone") << true << QList<int>{103} << QStringList{"main/map.dat"} << false << false << false
-                                   << false;
-    QTest::newRow("103rd House needs no district file")
-        << true << QList<int>{103} << maps << true << false << false << false;
-    QTest::newRow("102nd House without district file")
-        << true << QList<int>{102} << maps << false << false << false << false;
+    QTest::newRow("map.dat alone") << true << QList<int>{103} << QStringList{"main/map.dat"} << "0000";
+    QTest::newRow("103rd House needs no district file") << true << QList<int>{103} << maps << "1000";
+    QTest::newRow("102nd House without district file") << true << QList<int>{102} << maps << "0000";
     QTest::newRow("102nd House with district file")
-        << true << QList<int>{102} << maps + QStringList{"house/102.cds"} << true << false << false << false;
-    QTest::newRow("Senate needs no district file")
-        << false << QList<int>{50} << maps << true << false << false << false;
+        << true << QList<int>{102} << maps + QStringList{"house/102.cds"} << "1000";
     QTest::newRow("two Houses: no district check, no attachments")
-        << true << QList<int>{50, 51} << maps + QStringList{"house/50.txt", "house/50.wav", "house/50.bmp"} << true
-        << false << false << false;
+        << true << QList<int>{50, 51} << maps + QStringList{"house/50.txt", "house/50.wav", "house/50.bmp"} << "1000";
     const QStringList shapes = {"main/state list.dat", "maps/states.shp", "maps/cd104.shp"};
-    QTest::newRow("Senate from the shapefiles") << false << QList<int>{30} << shapes << true << false << false << false;
-    QTest::newRow("110th House from the shapefiles")
-        << true << QList<int>{110} << shapes << true << false << false << false;
-    QTest::newRow("102nd House is not drawn from the shapefiles")
-        << true << QList<int>{102} << shapes << false << false << false << false;
+    QTest::newRow("Senate from the shapefiles") << false << QList<int>{30} << shapes << "1000";
+    QTest::newRow("102nd House is not drawn from the shapefiles") << true << QList<int>{102} << shapes << "0000";
     QTest::newRow("shapefiles without the state list")
-        << false << QList<int>{30} << QStringList{"maps/states.shp"} << false << false << false << false;
+        << false << QList<int>{30} << QStringList{"maps/states.shp"} << "0000";
     QTest::newRow("House attachments") << true << QList<int>{97}
-                                       << QStringList{"house/97.txt", "house/97.bmp", "house/97s.wav"} << false << true
-                                       << false << true;
+                                       << QStringList{"house/97.txt", "house/97.bmp", "house/97s.wav"} << "0101";
     QTest::newRow("Senate attachments") << false << QList<int>{97}
-                                        << QStringList{"senate/97s.wav", "senate/97.txt", "senate/97s.bmp"} << false
-                                        << false << true << true;
-    QTest::newRow("picture as PNG") << true << QList<int>{97} << QStringList{"house/97.png"} << false << false << false
-                                    << true;
-    QTest::newRow("names in capitals") << false << QList<int>{97} << QStringList{"senate/97S.TXT"} << false << true
-                                       << false << false;
+                                        << QStringList{"senate/97s.wav", "senate/97.txt", "senate/97s.bmp"} << "0011";
+    QTest::newRow("picture as PNG") << true << QList<int>{97} << QStringList{"house/97.png"} << "0001";
+    QTest::newRow("names in capitals") << false << QList<int>{97} << QStringList{"senate/97S.TXT"} << "0100";
     QTest::newRow("bookmark search: none selected")
-        << true << QList<int>{} << maps + QStringList{"house/97.txt"} << true << false << false << false;
+        << true << QList<int>{} << maps + QStringList{"house/97.txt"} << "1000";
 }
 
 void TestCongressExtras::extras()
@@ -73,52 +55,33 @@ void TestCongressExtras::extras()
     QFETCH(bool, house);
     QFETCH(QList<int>, congresses);
     QFETCH(QStringList, files);
-    QFETCH(bool, usMap);
-    QFETCH(bool, text);
-    QFETCH(bool, audio);
-    QFETCH(bool, picture);
+    QFETCH(QString, offered);
     QTemporaryDir dir;
     TreeBuilder tree(dir.path());
-    for (const QString &file : files) {
-        QFile f(tree.path(file));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
-    }
+    for (const QString &file : files)
+        tree.writeRaw(file, "x");
     Session session(dir.path());
     session.isHouse = house;
     session.selectedCongresses = congresses;
-    const CongressExtras extras = FindCongressExtras(session);
-    QCOMPARE(extras.usMap, usMap);
-    QCOMPARE(extras.text, text);
-    QCOMPARE(extras.audio, audio);
-    QCOMPARE(extras.picture, picture);
+    const CongressExtras e = FindCongressExtras(session);
+    QCOMPARE(QStringLiteral("%1%2%3%4").arg(int(e.usMap)).arg(int(e.text)).arg(int(e.audio)).arg(int(e.picture)),
+             offered);
 }
 
-void TestCongressExtras::userFolder_data()
-{
-    QTest::addColumn<QString>("existing");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("missing") << QString() << "User";
-    QTest::newRow("user") << "user"
-                          << "user";
-    QTest::newRow("USER") << "USER"
-                          << "USER";
-}
-
+// The user folder is made as "User" when missing, found under any spelling, and made once only.
 void TestCongressExtras::userFolder()
 {
-    QFETCH(QString, existing);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    if (!existing.isEmpty())
-        QVERIFY(QDir(dir.path()).mkdir(existing));
-    Session session(dir.path());
-    EnsureUserFolder(session);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{expected});
-    QCOMPARE(session.userDir, dir.path() + QLatin1Char('/') + expected);
-    // Asked again, nothing changes.
-    EnsureUserFolder(session);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{expected});
+    for (const auto &[existing, expected] : {std::pair{"", "User"}, {"user", "user"}, {"USER", "USER"}}) {
+        QTemporaryDir dir;
+        if (*existing)
+            QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(existing)));
+        Session session(dir.path());
+        for (int twice = 0; twice < 2; ++twice) {
+            EnsureUserFolder(session);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{expected});
+            QCOMPARE(session.userDir, dir.path() + QLatin1Char('/') + QLatin1String(expected));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCongressExtras)

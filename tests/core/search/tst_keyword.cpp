@@ -17,206 +17,126 @@ using namespace rollscan;
 using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
-Q_DECLARE_METATYPE(rollscan::KeywordOperator)
-
 namespace {
-Description entry(const QString &text, const std::array<QString, 5> &header = {})
-{
-    Description d;
-    d.header = header;
-    d.text = text;
-    return d;
-}
-
 // A congress whose roll calls carry the given short descriptions and free texts.
 CongressData congress(const QStringList &descriptions, const QStringList &texts)
 {
     CongressData data;
     for (int i = 0; i < descriptions.size(); ++i) {
         data.rollCalls.append(TreeBuilder::rollCall(descriptions[i], QDate(1981, 1, 5 + i), 200 + i, 100 + i));
-        data.descriptions.append(entry(texts.value(i)));
+        data.descriptions.append(Description());
+        data.descriptions.last().text = texts.value(i);
     }
     return data;
 }
+
+// A session on a House tree of the given congresses, after a search for all their roll calls.
+struct KeywordTree {
+    QTemporaryDir dir;
+    TreeBuilder tree{dir.path()};
+    Session s{dir.path()};
+    explicit KeywordTree(const QList<CongressData> &congresses)
+    {
+        for (int i = 0; i < congresses.size(); ++i) {
+            tree.addCongress(true, 97 + i, congresses[i]);
+            s.selectedCongresses.append(97 + i);
+        }
+        tree.writeIndexes();
+        s.newDataFormat = false;
+    }
+    int search() { return RunSearch(s, {}).matchCount; }
+};
 } // namespace
 
 class TestKeyword : public QObject {
     Q_OBJECT
 
 private slots:
-    void decisionTable_data();
     void decisionTable();
     void keywordTexts_data();
     void keywordTexts();
-    void findBytes_data();
     void findBytes();
     void findBytesAgreesWithPlainSearch();
-    void headerFieldsAreSeparateTexts_data();
     void headerFieldsAreSeparateTexts();
-    void narrowKeepsPassingRowsAcrossCongresses();
     void narrowRewritesRowsFromTheRecords();
-    void narrowWithEmptyPrimaryKeywordChangesNothing();
     void narrowMovesQueueEntriesWithTheirRows();
-    void narrowFailureLeavesTableAndQueue();
-    void operatorTexts();
+    void narrowFailureOrNoKeywordLeavesTableAndQueue();
 };
 
-void TestKeyword::decisionTable_data()
-{
-    // The sixteen rows of the decision table. `kept` lists the outcome for (F1, F2, F3) = 000, 001,
-    // 010, 011, 100, 101, 110, 111 in that order.
-    QTest::addColumn<KeywordOperator>("op2");
-    QTest::addColumn<KeywordOperator>("op3");
-    QTest::addColumn<QString>("kept");
-    using Op = KeywordOperator;
-    QTest::newRow("F1") << Op::None << Op::None << "00001111";
-    QTest::newRow("F1 and F2") << Op::And << Op::None << "00000011";
-    QTest::newRow("F1 or F2") << Op::Or << Op::None << "00111111";
-    QTest::newRow("F1 and not F2") << Op::Not << Op::None << "00001100";
-    QTest::newRow("F1 and F3") << Op::None << Op::And << "00000101";
-    QTest::newRow("F1 or F3") << Op::None << Op::Or << "01011111";
-    QTest::newRow("F1 and not F3") << Op::None << Op::Not << "00001010";
-    QTest::newRow("F1 and F2 and F3") << Op::And << Op::And << "00000001";
-    QTest::newRow("(F1 and F2) or F3") << Op::And << Op::Or << "01010111";
-    QTest::newRow("F1 and F2 and not F3") << Op::And << Op::Not << "00000010";
-    QTest::newRow("(F1 and F3) or F2") << Op::Or << Op::And << "00110111";
-    QTest::newRow("F1 or F2 or F3") << Op::Or << Op::Or << "01111111";
-    QTest::newRow("(F1 and not F3) or F2") << Op::Or << Op::Not << "00111011";
-    QTest::newRow("F1 and not F2 and F3") << Op::Not << Op::And << "00000100";
-    QTest::newRow("(F1 and not F2) or F3") << Op::Not << Op::Or << "01011101";
-    QTest::newRow("F1 and not F2 and not F3") << Op::Not << Op::Not << "00001000";
-}
-
+// The sixteen rows of the decision table, by operators 2 and 3 (None, And, Or, Not): the outcome for
+// (F1, F2, F3) = 000, 001, 010, 011, 100, 101, 110, 111. The matcher gives the same when each keyword
+// stands in a different one of the seven texts.
 void TestKeyword::decisionTable()
 {
-    QFETCH(KeywordOperator, op2);
-    QFETCH(KeywordOperator, op3);
-    QFETCH(QString, kept);
-    KeywordCriteria c;
-    c.keyword1 = QStringLiteral("alpha"); // the test upper-cases the keywords
-    c.keyword2 = QStringLiteral("beta");
-    c.keyword3 = QStringLiteral("gamma");
-    c.op2 = op2;
-    c.op3 = op3;
-    const KeywordMatcher matcher(c);
-    for (int i = 0; i < 8; ++i) {
-        const bool f1 = i & 4, f2 = i & 2, f3 = i & 1;
-        const bool expected = kept[i] == QLatin1Char('1');
-        QCOMPARE(KeywordDecision(c, f1, f2, f3), expected);
-        // The same through the texts: each keyword in a different one of the seven texts.
-        QStringList texts(7, QStringLiteral("NOTHING HERE"));
-        if (f1)
-            texts[0] = QStringLiteral("ON ALPHA");
-        if (f2)
-            texts[3] = QStringLiteral("BETA");
-        if (f3)
-            texts[6] = QStringLiteral("THE GAMMA RAYS");
-        QVERIFY2(matcher.kept(texts) == expected, qPrintable(QStringLiteral("F=%1%2%3").arg(f1).arg(f2).arg(f3)));
+    const QStringList table = QStringLiteral("NN00001111 AN00000011 ON00111111 TN00001100 NA00000101 NO01011111 "
+                                             "NT00001010 AA00000001 AO01010111 AT00000010 OA00110111 OO01111111 "
+                                             "OT00111011 TA00000100 TO01011101 TT00001000")
+                                  .split(QLatin1Char(' '));
+    const QString ops = QStringLiteral("NAOT");
+    for (const QString &row : table) {
+        KeywordCriteria c;
+        c.keyword1 = QStringLiteral("alpha"); // the test upper-cases the keywords
+        c.keyword2 = QStringLiteral("beta");
+        c.keyword3 = QStringLiteral("gamma");
+        c.op2 = KeywordOperator(ops.indexOf(row[0]));
+        c.op3 = KeywordOperator(ops.indexOf(row[1]));
+        const KeywordMatcher matcher(c);
+        for (int i = 0; i < 8; ++i) {
+            const bool f1 = i & 4, f2 = i & 2, f3 = i & 1;
+            const bool expected = row[2 + i] == QLatin1Char('1');
+            QVERIFY2(KeywordDecision(c, f1, f2, f3) == expected, qPrintable(row));
+            QStringList texts(7, QStringLiteral("NOTHING HERE"));
+            if (f1)
+                texts[0] = QStringLiteral("ON ALPHA");
+            if (f2)
+                texts[3] = QStringLiteral("BETA");
+            if (f3)
+                texts[6] = QStringLiteral("THE GAMMA RAYS");
+            QVERIFY2(matcher.kept(texts) == expected, qPrintable(row + QString::number(i)));
+        }
     }
 }
 
 void TestKeyword::keywordTexts_data()
 {
-    QTest::addColumn<QString>("kw1");
-    QTest::addColumn<QString>("op2");
-    QTest::addColumn<QString>("kw2");
-    QTest::addColumn<QString>("op3");
-    QTest::addColumn<QString>("kw3");
+    QTest::addColumn<QStringList>("criteria"); // keyword 1, operator 2, keyword 2, operator 3, keyword 3
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("kept");
-
     const QString none = QStringLiteral("(none)");
     QTest::newRow("lower-case text does not match")
-        << "TAX" << none << "" << none << "" << QStringList{"Tax cut"} << false;
-    QTest::newRow("upper-case text matches") << "TAX" << none << "" << none << "" << QStringList{"TAX CUT"} << true;
-    QTest::newRow("keyword typed in lower case") << "tax" << none << "" << none << "" << QStringList{"TAX CUT"} << true;
-    QTest::newRow("empty second keyword is everywhere") << "TAX"
-                                                        << "AND"
-                                                        << "" << none << "" << QStringList{"TAX"} << true;
-    QTest::newRow("empty second keyword, no primary") << "TAX"
-                                                      << "AND"
-                                                      << "" << none << "" << QStringList{"FARM"} << false;
-    QTest::newRow("cut or (tax and income): cut") << "TAX"
-                                                  << "OR"
-                                                  << "CUT"
-                                                  << "AND"
-                                                  << "INCOME" << QStringList{"CUT SPENDING"} << true;
-    QTest::newRow("cut or (tax and income): both") << "TAX"
-                                                   << "OR"
-                                                   << "CUT"
-                                                   << "AND"
-                                                   << "INCOME" << QStringList{"TAX ON INCOME"} << true;
-    QTest::newRow("cut or (tax and income): tax only") << "TAX"
-                                                       << "OR"
-                                                       << "CUT"
-                                                       << "AND"
-                                                       << "INCOME" << QStringList{"TAX ON GOODS"} << false;
-    QTest::newRow("A not B: A alone") << "A" << none << ""
-                                      << "NOT"
-                                      << "B" << QStringList{"A"} << true;
-    QTest::newRow("A not B: both") << "A" << none << ""
-                                   << "NOT"
-                                   << "B" << QStringList{"A", "", "B"} << false;
-    QTest::newRow("second keyword ignored without operator")
-        << "A" << none << "B" << none << "" << QStringList{"A"} << true;
-    QTest::newRow("found only in the free text")
-        << "WHEAT" << none << "" << none << "" << QStringList{"FARM BILL", "", "", "", "", "", "SUBSIDY FOR WHEAT"}
-        << true;
-    QTest::newRow("found in a header field")
-        << "HR1234" << none << "" << none << "" << QStringList{"FARM BILL", "", "HR1234"} << true;
+        << QStringList{"TAX", none, "", none, ""} << QStringList{"Tax cut"} << false;
+    QTest::newRow("empty second keyword is everywhere")
+        << QStringList{"TAX", "AND", "", none, ""} << QStringList{"TAX"} << true;
+    QTest::newRow("cut or (tax and income): tax only")
+        << QStringList{"TAX", "OR", "CUT", "AND", "INCOME"} << QStringList{"TAX ON GOODS"} << false;
+    QTest::newRow("A not B: both") << QStringList{"A", none, "", "NOT", "B"} << QStringList{"A", "", "B"} << false;
     QTest::newRow("never across two texts")
-        << "TAX" << none << "" << none << "" << QStringList{"", "XYZ TA", "X ABC"} << false;
-    QTest::newRow("Windows-1252 letters") << "débat" << none << "" << none << "" << QStringList{"LE DÉBAT"} << true;
+        << QStringList{"TAX", none, "", none, ""} << QStringList{"", "XYZ TA", "X ABC"} << false;
     QTest::newRow("character outside the code page")
-        << "Ω" << none << "" << none << "" << QStringList{"WHAT?"} << false;
+        << QStringList{"Ω", none, "", none, ""} << QStringList{"WHAT?"} << false;
 }
 
 void TestKeyword::keywordTexts()
 {
-    QFETCH(QString, kw1);
-    QFETCH(QString, op2);
-    QFETCH(QString, kw2);
-    QFETCH(QString, op3);
-    QFETCH(QString, kw3);
+    QFETCH(QStringList, criteria);
     QFETCH(QStringList, texts);
     QFETCH(bool, kept);
-    KeywordCriteria c{kw1, kw2, kw3, KeywordOperatorFromText(op2), KeywordOperatorFromText(op3)};
+    KeywordCriteria c{criteria[0], criteria[2], criteria[4], KeywordOperatorFromText(criteria[1]),
+                      KeywordOperatorFromText(criteria[3])};
     QCOMPARE(KeywordMatcher(c).kept(texts), kept);
-}
-
-void TestKeyword::findBytes_data()
-{
-    QTest::addColumn<QByteArray>("haystack");
-    QTest::addColumn<QByteArray>("needle");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("at");
-    const QByteArray forty = QByteArray(37, '.') + "TAX";
-    QTest::newRow("empty needle") << QByteArray("ABC") << QByteArray() << 0 << 0;
-    QTest::newRow("empty needle at the end") << QByteArray("ABC") << QByteArray() << 3 << 3;
-    QTest::newRow("empty needle past the end") << QByteArray("ABC") << QByteArray() << 4 << -1;
-    QTest::newRow("empty haystack") << QByteArray() << QByteArray("A") << 0 << -1;
-    QTest::newRow("longer needle") << QByteArray("TA") << QByteArray("TAX") << 0 << -1;
-    QTest::newRow("one byte") << QByteArray("..........................X") << QByteArray("X") << 0 << 26;
-    QTest::newRow("last bytes of a long text") << forty << QByteArray("TAX") << 0 << 37;
-    QTest::newRow("across a block boundary")
-        << QByteArray(14, '.') + "TOBACCO" + QByteArray(30, '.') << QByteArray("TOBACCO") << 0 << 14;
-    QTest::newRow("first and last bytes only")
-        << QByteArray("TAXTXX") + QByteArray(30, '.') + "TAX" << QByteArray("TAX") << 1 << 36;
-    QTest::newRow("from skips an earlier hit")
-        << QByteArray("TAX") + QByteArray(30, '.') + "TAX" << QByteArray("TAX") << 1 << 33;
-    QTest::newRow("negative from") << QByteArray("..TAX") << QByteArray("TAX") << -5 << 2;
-    QTest::newRow("long needle") << QByteArray(50, 'A') + "APPROPRIATIONS BILL" << QByteArray("APPROPRIATIONS BILL")
-                                 << 0 << 50;
-    QTest::newRow("bytes above 127") << QByteArray(20, '\xe9') + "\x93X\x94" << QByteArray("\x93X\x94") << 0 << 20;
 }
 
 void TestKeyword::findBytes()
 {
-    QFETCH(QByteArray, haystack);
-    QFETCH(QByteArray, needle);
-    QFETCH(int, from);
-    QFETCH(int, at);
-    QCOMPARE(FindBytes(haystack, needle, from), qsizetype(at));
+    const QList<std::tuple<QByteArray, QByteArray, int, int>> cases = {
+        {"ABC", "", 3, 3},                                                  // an empty needle at the end
+        {"ABC", "", 4, -1},                                                 // and past it
+        {"TA", "TAX", 0, -1},                                               // a longer needle
+        {QByteArray("TAXTXX") + QByteArray(30, '.') + "TAX", "TAX", 1, 36}, // first and last bytes only
+        {"..TAX", "TAX", -5, 2},                                            // a negative start
+        {QByteArray(20, '\xe9') + "\x93X\x94", "\x93X\x94", 0, 20}};        // bytes above 127
+    for (const auto &[haystack, needle, from, at] : cases)
+        QCOMPARE(FindBytes(haystack, needle, from), qsizetype(at));
 }
 
 void TestKeyword::findBytesAgreesWithPlainSearch()
@@ -239,77 +159,25 @@ void TestKeyword::findBytesAgreesWithPlainSearch()
     }
 }
 
-void TestKeyword::headerFieldsAreSeparateTexts_data()
-{
-    QTest::addColumn<QString>("field1");
-    QTest::addColumn<QString>("field2");
-    QTest::addColumn<QString>("keyword");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("inside the second field") << "H.R. 1"
-                                             << "TAX"
-                                             << "TAX" << true;
-    QTest::newRow("at the end of the first field") << "1234567890TAX"
-                                                   << ""
-                                                   << "TAX" << true;
-    QTest::newRow("across the two fields") << "12345678901TA"
-                                           << "X"
-                                           << "TAX" << false;
-    QTest::newRow("blank padding is text") << "AB"
-                                           << ""
-                                           << "AB " << true;
-}
-
+// The free text and each header field are texts of their own, blank padding included.
 void TestKeyword::headerFieldsAreSeparateTexts()
 {
-    QFETCH(QString, field1);
-    QFETCH(QString, field2);
-    QFETCH(QString, keyword);
-    QFETCH(bool, kept);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    CongressData data = congress({"VOTE"}, {"FREE TEXT"});
-    data.descriptions[0].header = {field1, field2, QString(), QString(), QString()};
-    tree.addCongress(true, 97, data);
-    tree.writeIndexes();
-    Session session(dir.path());
-    session.newDataFormat = false;
-    session.selectedCongresses = {97};
+    const QList<std::array<QString, 2>> fields = {
+        {"H.R. 1", "TAX"}, {"1234567890TAX", ""}, {"12345678901TA", "X"}, {"AB", ""}};
+    CongressData data = congress({"1", "2", "3", "4"}, {"FREE", "TEXT", "WITHOUT", "IT"});
+    for (int i = 0; i < 4; ++i)
+        data.descriptions[i].header = {fields[i][0], fields[i][1], QString(), QString(), QString()};
+    KeywordTree t({data});
     SearchCriteria c;
     c.kind = SearchKind::Keyword;
-    c.keywords.keyword1 = keyword;
-    QCOMPARE(RunSearch(session, c).matchCount, kept ? 1 : 0);
-}
-
-void TestKeyword::narrowKeepsPassingRowsAcrossCongresses()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.addCongress(true, 97, congress({"TAX CUT", "FARM BILL", "TAX ON INCOME"}, {"", "", ""}));
-    tree.addCongress(true, 98, congress({"DEFENSE", "BUDGET"}, {"A TAX INCREASE", ""}));
-    tree.writeIndexes();
-    Session session(dir.path());
-    session.newDataFormat = false;
-    session.selectedCongresses = {97, 98};
-    QCOMPARE(RunSearch(session, {}).matchCount, 5);
-
-    KeywordCriteria c;
-    c.keyword1 = QStringLiteral("TAX");
-    QVERIFY(NarrowByKeyword(session, c));
-    QCOMPARE(session.MatchTable.matchCount(), 3);
-    QCOMPARE(session.MatchTable.row(1).description, QStringLiteral("TAX CUT"));
-    QCOMPARE(session.MatchTable.row(2).description, QStringLiteral("TAX ON INCOME"));
-    QCOMPARE(session.MatchTable.row(2).rollCall, qint16(3));
-    QCOMPARE(session.MatchTable.row(3).congress, qint16(98));
-    QCOMPARE(session.MatchTable.row(3).rollCall, qint16(1));
-    QCOMPARE(session.currentCongress, 98);
-
-    // Repeated refinements narrow further; nothing passing leaves an empty table.
-    c.keyword1 = QStringLiteral("INCOME");
-    QVERIFY(NarrowByKeyword(session, c));
-    QCOMPARE(session.MatchTable.matchCount(), 1);
-    c.keyword1 = QStringLiteral("NOWHERE");
-    QVERIFY(NarrowByKeyword(session, c));
-    QCOMPARE(session.MatchTable.matchCount(), 0);
+    c.keywords.keyword1 = QStringLiteral("TAX");
+    RunSearch(t.s, c);
+    QCOMPARE(t.s.MatchTable.matchCount(), 2);
+    QCOMPARE(t.s.MatchTable.row(2).rollCall, qint16(2));
+    c.keywords.keyword1 = QStringLiteral("AB ");
+    RunSearch(t.s, c);
+    QCOMPARE(t.s.MatchTable.matchCount(), 1);
+    QCOMPARE(t.s.MatchTable.row(1).rollCall, qint16(4));
 }
 
 void TestKeyword::narrowRewritesRowsFromTheRecords()
@@ -325,84 +193,58 @@ void TestKeyword::narrowRewritesRowsFromTheRecords()
     session.MatchTable.append({1, QStringLiteral("old text"), TaggedDate::FromText(QStringLiteral("x")), 1, 2, 105});
     KeywordCriteria c;
     c.keyword1 = QStringLiteral("BILL");
-    QList<int> progress;
-    QVERIFY(NarrowByKeyword(session, c, [&](int percent, int) { progress.append(percent); }));
+    QVERIFY(NarrowByKeyword(session, c));
     QCOMPARE(session.MatchTable.matchCount(), 1);
     const MatchRow expected{2, QStringLiteral("FARM BILL"), TaggedDate::FromDate(QDate(1981, 1, 6)), 201, 101, 105};
     QCOMPARE(session.MatchTable.row(1), expected);
-    QVERIFY(progress.isEmpty()); // refreshed every 50 rows only
 }
 
-void TestKeyword::narrowWithEmptyPrimaryKeywordChangesNothing()
+// Narrowing keeps the passing rows of every congress, and queue entries move with their rows.
+void TestKeyword::narrowMovesQueueEntriesWithTheirRows()
 {
-    Session session(QStringLiteral("/nonexistent"));
-    session.MatchTable.append({1, QStringLiteral("X"), {}, 1, 1, 97});
-    session.queue.add({1, 1, QStringLiteral("1-1\tX")});
+    KeywordTree t({congress({"TAX A", "FARM", "TAX B", "TAX C"}, {"", "", "", ""}),
+                   congress({"DEFENSE", "BUDGET"}, {"A TAX INCREASE", ""})});
+    QCOMPARE(t.search(), 6);
+    t.s.queue.addRows(t.s.MatchTable, {4, 2, 3, 3}, t.s.smallScreen);
+    t.s.queue.setCurrentQueuePos(3);
+    const QStringList linesBefore = t.s.queue.lines();
+    KeywordCriteria c;
+    c.keyword1 = QStringLiteral("TAX");
+    QVERIFY(NarrowByKeyword(t.s, c));
+    QCOMPARE(t.s.MatchTable.matchCount(), 4);
+    QCOMPARE(t.s.MatchTable.row(4).congress, qint16(98));
+    QCOMPARE(t.s.MatchTable.row(4).rollCall, qint16(1));
+    QCOMPARE(t.s.currentCongress, 98);
+    // Rows 1, 3, 4 became 1, 2, 3; the entry of the dropped row 2 left the queue.
+    QCOMPARE(t.s.queue.rows(), (QList<int>{3, 2, 2}));
+    QCOMPARE(t.s.queue.rollCalls(), (QList<int>{4, 3, 3}));
+    QCOMPARE(t.s.queue.lines(), (QStringList{linesBefore[0], linesBefore[2], linesBefore[3]}));
+    QCOMPARE(t.s.queue.currentQueuePos(), 2); // still the entry of roll call 3
+    c.keyword1 = QStringLiteral("NOWHERE");
+    QVERIFY(NarrowByKeyword(t.s, c));
+    QCOMPARE(t.s.MatchTable.matchCount(), 0);
+}
+
+void TestKeyword::narrowFailureOrNoKeywordLeavesTableAndQueue()
+{
+    KeywordTree t({congress({"TAX A"}, {""}), congress({"TAX B"}, {""})});
+    t.search();
+    t.s.queue.addAll(t.s.MatchTable);
     KeywordCriteria c;
     c.op2 = KeywordOperator::And;
     c.keyword2 = QStringLiteral("X");
-    QVERIFY(!NarrowByKeyword(session, c));
-    QCOMPARE(session.MatchTable.matchCount(), 1);
-    QCOMPARE(session.queue.length(), 1);
-}
-
-void TestKeyword::narrowMovesQueueEntriesWithTheirRows()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.addCongress(true, 97, congress({"TAX A", "FARM", "TAX B", "TAX C"}, {"", "", "", ""}));
-    tree.writeIndexes();
-    Session session(dir.path());
-    session.newDataFormat = false;
-    session.selectedCongresses = {97};
-    RunSearch(session, {});
-    session.queue.addRows(session.MatchTable, {4, 2, 3, 3}, session.smallScreen);
-    session.queue.setCurrentQueuePos(3);
-    const QStringList linesBefore = session.queue.lines();
-
-    KeywordCriteria c;
-    c.keyword1 = QStringLiteral("TAX");
-    QVERIFY(NarrowByKeyword(session, c));
-    // Rows 1, 3, 4 became 1, 2, 3; the entry of the dropped row 2 left the queue.
-    QCOMPARE(session.queue.rows(), (QList<int>{3, 2, 2}));
-    QCOMPARE(session.queue.rollCalls(), (QList<int>{4, 3, 3}));
-    QCOMPARE(session.queue.lines(), (QStringList{linesBefore[0], linesBefore[2], linesBefore[3]}));
-    QCOMPARE(session.queue.currentQueuePos(), 2); // still the entry of roll call 3
-    for (int p = 1; p <= session.queue.length(); ++p)
-        QCOMPARE(int(session.MatchTable.row(session.queue.at(p).row).rollCall), session.queue.at(p).rollCall);
-}
-
-void TestKeyword::narrowFailureLeavesTableAndQueue()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.addCongress(true, 97, congress({"TAX A"}, {""}));
-    tree.addCongress(true, 98, congress({"TAX B"}, {""}));
-    tree.writeIndexes();
-    QVERIFY(QFile::remove(tree.path(QStringLiteral("house/98.dbn"))));
-    Session session(dir.path());
-    session.newDataFormat = false;
-    session.selectedCongresses = {97, 98};
-    RunSearch(session, {});
-    session.queue.addAll(session.MatchTable);
-    KeywordCriteria c;
+    QVERIFY(!NarrowByKeyword(t.s, c)); // no primary keyword: nothing to do
+    QVERIFY(QFile::remove(t.tree.path(QStringLiteral("house/98.dbn"))));
     c.keyword1 = QStringLiteral("NONE");
     try {
-        NarrowByKeyword(session, c);
+        NarrowByKeyword(t.s, c);
         QFAIL("a missing description file must be reported");
     } catch (const FileError &e) {
         QCOMPARE(e.number(), 53);
         QVERIFY(e.path().endsWith(QLatin1String("house/98.dbn")));
     }
-    QCOMPARE(session.MatchTable.matchCount(), 2);
-    QCOMPARE(session.queue.length(), 2);
-}
-
-void TestKeyword::operatorTexts()
-{
-    QCOMPARE(KeywordOperatorTexts(), (QStringList{"(none)", "AND", "OR", "NOT"}));
-    for (const QString &t : KeywordOperatorTexts())
-        QCOMPARE(KeywordOperatorText(KeywordOperatorFromText(t)), t);
+    QCOMPARE(t.s.MatchTable.matchCount(), 2);
+    QCOMPARE(t.s.queue.length(), 2);
 }
 
 QTEST_APPLESS_MAIN(TestKeyword)

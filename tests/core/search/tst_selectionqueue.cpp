@@ -30,11 +30,8 @@ class TestSelectionQueue : public QObject {
 
 private slots:
     void addRows();
-    void addAllUsesLongLines();
-    void removeKeepsCurrentEntry_data();
-    void removeKeepsCurrentEntry();
-    void moveFollowsCurrentEntry_data();
-    void moveFollowsCurrentEntry();
+    void edits_data();
+    void edits();
     void remapFollowsRows_data();
     void remapFollowsRows();
     void clearStartAndCrossTab();
@@ -53,15 +50,8 @@ void TestSelectionQueue::addRows()
                                              {1, 11, QStringLiteral("201-101\tRoll call 1")},
                                              {1, 11, QStringLiteral("201-101\tRoll call 1")},
                                              {2, 12, QStringLiteral("Roll call 2")}}));
-    QCOMPARE(q.at(4).row, 2);
     QCOMPARE(q.currentQueuePos(), 0);
-}
-
-void TestSelectionQueue::addAllUsesLongLines()
-{
-    const MatchTable t = tableWithRows(3);
-    SelectionQueue q;
-    q.addRows(t, {2}, true);
+    // Adding all replaces the queue, in long lines, with no current entry.
     q.setCurrentQueuePos(1);
     QCOMPARE(q.addAll(t), 3);
     QCOMPARE(q.lines(), (QStringList{"201-101\tRoll call 1", "202-102\tRoll call 2", "203-103\tRoll call 3"}));
@@ -70,68 +60,43 @@ void TestSelectionQueue::addAllUsesLongLines()
     QCOMPARE(q.currentQueuePos(), 0);
 }
 
-void TestSelectionQueue::removeKeepsCurrentEntry_data()
+void TestSelectionQueue::edits_data()
 {
     QTest::addColumn<int>("current");
-    QTest::addColumn<int>("removed");
+    QTest::addColumn<QList<int>>("edit"); // {position} removes it, {from, to} moves
     QTest::addColumn<bool>("done");
     QTest::addColumn<QList<int>>("rows");
     QTest::addColumn<int>("currentAfter");
-    QTest::newRow("before the current entry") << 3 << 1 << true << QList<int>{2, 3} << 2;
-    QTest::newRow("after the current entry") << 2 << 3 << true << QList<int>{1, 2} << 2;
-    QTest::newRow("the current last entry") << 3 << 3 << true << QList<int>{1, 2} << 2;
-    QTest::newRow("the current middle entry") << 2 << 2 << true << QList<int>{1, 3} << 2;
-    QTest::newRow("no current entry") << 0 << 1 << true << QList<int>{2, 3} << 0;
-    QTest::newRow("position 0") << 2 << 0 << false << QList<int>{1, 2, 3} << 2;
-    QTest::newRow("past the end") << 2 << 4 << false << QList<int>{1, 2, 3} << 2;
+    QTest::newRow("remove before the current entry") << 3 << QList<int>{1} << true << QList<int>{2, 3, 4} << 2;
+    QTest::newRow("remove after the current entry") << 2 << QList<int>{3} << true << QList<int>{1, 2, 4} << 2;
+    QTest::newRow("remove the current last entry") << 4 << QList<int>{4} << true << QList<int>{1, 2, 3} << 3;
+    QTest::newRow("remove the current middle entry") << 2 << QList<int>{2} << true << QList<int>{1, 3, 4} << 2;
+    QTest::newRow("remove with no current entry") << 0 << QList<int>{1} << true << QList<int>{2, 3, 4} << 0;
+    QTest::newRow("remove position 0") << 2 << QList<int>{0} << false << QList<int>{1, 2, 3, 4} << 2;
+    QTest::newRow("remove past the end") << 2 << QList<int>{5} << false << QList<int>{1, 2, 3, 4} << 2;
+    QTest::newRow("current entry moved down") << 1 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 3;
+    QTest::newRow("current entry moved up") << 4 << QList<int>{4, 2} << true << QList<int>{1, 4, 2, 3} << 2;
+    QTest::newRow("another moved from before to after") << 2 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 1;
+    QTest::newRow("another moved from before onto it") << 3 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 2;
+    QTest::newRow("another moved from after to before") << 2 << QList<int>{4, 1} << true << QList<int>{4, 1, 2, 3} << 3;
+    QTest::newRow("another moved behind it") << 2 << QList<int>{3, 4} << true << QList<int>{1, 2, 4, 3} << 2;
+    QTest::newRow("move from 0") << 2 << QList<int>{0, 3} << false << QList<int>{1, 2, 3, 4} << 2;
+    QTest::newRow("move past the end") << 2 << QList<int>{1, 5} << false << QList<int>{1, 2, 3, 4} << 2;
 }
 
-void TestSelectionQueue::removeKeepsCurrentEntry()
+// Removing or moving entries keeps the current entry where it is; entries travel whole.
+void TestSelectionQueue::edits()
 {
     QFETCH(int, current);
-    QFETCH(int, removed);
-    QFETCH(bool, done);
-    QFETCH(QList<int>, rows);
-    QFETCH(int, currentAfter);
-    SelectionQueue q = queueOf(3);
-    q.setCurrentQueuePos(current);
-    QCOMPARE(q.remove(removed), done);
-    QCOMPARE(q.rows(), rows);
-    QCOMPARE(q.currentQueuePos(), currentAfter);
-}
-
-void TestSelectionQueue::moveFollowsCurrentEntry_data()
-{
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<bool>("done");
-    QTest::addColumn<QList<int>>("rows");
-    QTest::addColumn<int>("currentAfter");
-    QTest::newRow("current entry moved down") << 1 << 1 << 3 << true << QList<int>{2, 3, 1, 4} << 3;
-    QTest::newRow("current entry moved up") << 4 << 4 << 2 << true << QList<int>{1, 4, 2, 3} << 2;
-    QTest::newRow("another moved from before to after") << 2 << 1 << 3 << true << QList<int>{2, 3, 1, 4} << 1;
-    QTest::newRow("another moved from after to before") << 2 << 4 << 1 << true << QList<int>{4, 1, 2, 3} << 3;
-    QTest::newRow("another moved behind it") << 2 << 3 << 4 << true << QList<int>{1, 2, 4, 3} << 2;
-    QTest::newRow("onto itself") << 2 << 3 << 3 << true << QList<int>{1, 2, 3, 4} << 2;
-    QTest::newRow("from 0") << 2 << 0 << 3 << false << QList<int>{1, 2, 3, 4} << 2;
-    QTest::newRow("to past the end") << 2 << 1 << 5 << false << QList<int>{1, 2, 3, 4} << 2;
-}
-
-void TestSelectionQueue::moveFollowsCurrentEntry()
-{
-    QFETCH(int, current);
-    QFETCH(int, from);
-    QFETCH(int, to);
+    QFETCH(QList<int>, edit);
     QFETCH(bool, done);
     QFETCH(QList<int>, rows);
     QFETCH(int, currentAfter);
     SelectionQueue q = queueOf(4);
     q.setCurrentQueuePos(current);
-    QCOMPARE(q.move(from, to), done);
+    QCOMPARE(edit.size() == 1 ? q.remove(edit[0]) : q.move(edit[0], edit[1]), done);
     QCOMPARE(q.rows(), rows);
     QCOMPARE(q.currentQueuePos(), currentAfter);
-    // Entries travel whole: each row keeps its roll call and its line.
     for (const QueueEntry &e : q.entries()) {
         QCOMPARE(e.rollCall, 10 + e.row);
         QVERIFY(e.text.endsWith(QStringLiteral("Roll call ") + QString::number(e.row)));
@@ -152,8 +117,6 @@ void TestSelectionQueue::remapFollowsRows_data()
         << QList<int>{4, 3, 1} << 2 << dropTwo << QList<int>{3, 2, 1} << QList<int>{14, 13, 11} << 2;
     QTest::newRow("current entry dropped")
         << QList<int>{1, 2, 4} << 2 << dropTwo << QList<int>{1, 3} << QList<int>{11, 14} << 1;
-    QTest::newRow("first current entry dropped")
-        << QList<int>{2, 4} << 1 << dropTwo << QList<int>{3} << QList<int>{14} << 1;
     QTest::newRow("everything dropped") << QList<int>{2, 2} << 1 << dropTwo << QList<int>{} << QList<int>{} << 0;
     QTest::newRow("no current entry") << QList<int>{1, 4} << 0 << dropTwo << QList<int>{1, 3} << QList<int>{11, 14}
                                       << 0;
