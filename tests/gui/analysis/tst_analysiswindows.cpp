@@ -95,20 +95,29 @@ void TestAnalysisWindows::ratingToResults()
     w->show();
     QCOMPARE(lines(w->lstRating),
              (QStringList{"Yea\t2-2\tRC 1", "Yea\t3-1\tRC 2", "Yea\t4-0\tRC 3", "Yea\t1-1\tOther"}));
-    // A double-click toggles the row under the pointer, Toggle the selected rows; Set All sets every row
-    // to its caption's side and then offers the other.
+    // A double-click toggles the selected row, Toggle every selected row, Reverse every row; Set All
+    // sets every row to its caption's side and then offers the other.
+    const auto sides = [w] {
+        QStringList out;
+        for (const QString &row : lines(w->lstRating))
+            out << row.left(3);
+        return out.join(QLatin1Char(' ')) + QLatin1Char(' ') + w->btnSetAll->text();
+    };
+    w->lstRating->setCurrentRow(1);
     emit w->lstRating->itemDoubleClicked(w->lstRating->item(1));
+    QCOMPARE(sides(), QStringLiteral("Yea Nay Yea Yea &All Nay"));
     w->lstRating->item(2)->setSelected(true);
     QTest::mouseClick(w->btnToggle, Qt::LeftButton);
-    QStringList sides;
-    for (const QString &row : lines(w->lstRating))
-        sides << row.left(3);
-    QCOMPARE(sides, (QStringList{"Yea", "Nay", "Nay", "Yea"}));
-    QCOMPARE(w->btnSetAll->text(), QStringLiteral("&All Nay"));
+    QCOMPARE(sides(), QStringLiteral("Yea Yea Nay Yea &All Nay"));
+    QTest::mouseClick(w->btnReverse, Qt::LeftButton);
+    QCOMPARE(sides(), QStringLiteral("Nay Nay Yea Nay &All Nay"));
     QTest::mouseClick(w->btnSetAll, Qt::LeftButton);
-    QCOMPARE(w->btnSetAll->text(), QStringLiteral("&All Yea"));
+    QCOMPARE(sides(), QStringLiteral("Nay Nay Nay Nay &All Yea"));
     QTest::mouseClick(w->btnSetAll, Qt::LeftButton);
+    QCOMPARE(sides(), QStringLiteral("Yea Yea Yea Yea &All Nay"));
+    w->lstRating->item(2)->setSelected(false);
     emit w->lstRating->itemDoubleClicked(w->lstRating->item(1));
+    QCOMPARE(sides(), QStringLiteral("Yea Nay Yea Yea &All Nay"));
     SaveScreenshot(w, QStringLiteral("frmRating"));
     RatingRun run;
     connect(w, &frmRating::ratingsComputed, this, [&](const RatingRun &r) { run = r; });
