@@ -30,112 +30,96 @@ class TestDataTreeChoice : public QObject {
     Q_OBJECT
 
 private slots:
-    void commandLine_data();
-    void commandLine();
-    void startTree();
-    void recentList_data();
-    void recentList();
-    void writableTree();
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("expected"); // development, tree, error, help
+        QTest::newRow("nothing") << QStringList{} << QStringList{"0", "", "", "0"};
+        QTest::newRow("tree and development")
+            << QStringList{"/data/tree", "--development"} << QStringList{"1", "/data/tree", "", "0"};
+        QTest::newRow("unknown option") << QStringList{"--develop"}
+                                        << QStringList{"0", "", "Unknown option 'develop'.", "0"};
+        QTest::newRow("two trees") << QStringList{"a", "b"} << QStringList{"0", "", "Give one data tree at most.", "0"};
+        QTest::newRow("help") << QStringList{"--help"} << QStringList{"0", "", "", "1"};
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, expected);
+        const StartOptions o = StartOptions::Parse(QStringList{QStringLiteral("rollscan")} + args);
+        QCOMPARE((QStringList{QString::number(o.development), o.dataTree, o.error, QString::number(o.help)}), expected);
+    }
+    // A tree is a folder with the preferences file; the command line's tree comes first, then the last
+    // one used while it is still a tree, then the sample.
+    void startTree()
+    {
+        QTemporaryDir dir;
+        const QString last = dir.filePath(QStringLiteral("last"));
+        QDir().mkpath(last);
+        QVERIFY(!DataTreeChoice::IsDataTree(last));
+        QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), QStringLiteral("/sample"));
+        writeFile(last + QStringLiteral("/ROLLSCAN.PRF"), "x");
+        QVERIFY(DataTreeChoice::IsDataTree(last));
+        QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), last);
+        QCOMPARE(DataTreeChoice::StartTree(QStringLiteral("/given"), last, QStringLiteral("/sample")),
+                 QStringLiteral("/given"));
+    }
+    void recentList_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("to the front") << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
+        QTest::newRow("moved, not doubled") << QStringList{"a", "b", "c"} << "b" << QStringList{"b", "a", "c"};
+        QTest::newRow("same folder spelled otherwise") << QStringList{"a", "b"} << "b/../a/" << QStringList{"a", "b"};
+        QTest::newRow("five kept") << QStringList{"a", "b", "c", "d", "e"} << "f"
+                                   << QStringList{"f", "a", "b", "c", "d"};
+    }
+    void recentList()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, added);
+        QFETCH(QStringList, after);
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        for (const QString n : {"a", "b", "c", "d", "e", "f"})
+            root.mkpath(n);
+        auto full = [&](const QStringList &names) {
+            QStringList out;
+            for (const QString &n : names)
+                out.append(QFileInfo(root.filePath(n)).canonicalFilePath());
+            return out;
+        };
+        QCOMPARE(DataTreeChoice::AddRecent(full(before), root.filePath(added)), full(after));
+    }
+    // A read-only tree is copied once, writable, and the copy is kept; a writable tree is used in place;
+    // a copy that fails leaves no tree behind.
+    void writableTree()
+    {
+        QTemporaryDir dir;
+        const QString sample = dir.filePath(QStringLiteral("share/sample"));
+        writeFile(sample + QStringLiteral("/rollscan.prf"), "prefs");
+        writeFile(sample + QStringLiteral("/house/97.lcr"), "members");
+        QVERIFY(QFile::setPermissions(sample + QStringLiteral("/house/97.lcr"), QFile::ReadOwner | QFile::ReadGroup));
+        const QString copy = dir.filePath(QStringLiteral("data/sample"));
+        QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
+        QCOMPARE(readFile(copy + QStringLiteral("/house/97.lcr")), QByteArray("members"));
+        QVERIFY(QFileInfo(copy + QStringLiteral("/house/97.lcr")).permissions() & QFile::WriteOwner);
+        QVERIFY(!QFileInfo::exists(copy + QStringLiteral(".partial")));
+        writeFile(copy + QStringLiteral("/rollscan.prf"), "changed");
+        QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
+        QCOMPARE(readFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("changed"));
+
+        const QString unused = dir.filePath(QStringLiteral("unused"));
+        QCOMPARE(DataTreeChoice::WritableTree(sample, false, unused), sample);
+        QVERIFY(!QFileInfo::exists(unused));
+
+        writeFile(dir.filePath(QStringLiteral("blocked")), "file"); // a plain file where the copy's folder should be
+        const QString blocked = dir.filePath(QStringLiteral("blocked/sample"));
+        QVERIFY_THROWS_EXCEPTION(FileError, DataTreeChoice::WritableTree(sample, true, blocked));
+        QVERIFY(!DataTreeChoice::IsDataTree(blocked));
+    }
 };
-
-void TestDataTreeChoice::commandLine_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QStringList>("expected"); // development, tree, error, help
-    QTest::newRow("nothing") << QStringList{} << QStringList{"0", "", "", "0"};
-    QTest::newRow("tree and development")
-        << QStringList{"/data/tree", "--development"} << QStringList{"1", "/data/tree", "", "0"};
-    QTest::newRow("unknown option") << QStringList{"--develop"}
-                                    << QStringList{"0", "", "Unknown option 'develop'.", "0"};
-    QTest::newRow("two trees") << QStringList{"a", "b"} << QStringList{"0", "", "Give one data tree at most.", "0"};
-    QTest::newRow("help") << QStringList{"--help"} << QStringList{"0", "", "", "1"};
-}
-
-void TestDataTreeChoice::commandLine()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QStringList, expected);
-    const StartOptions o = StartOptions::Parse(QStringList{QStringLiteral("rollscan")} + args);
-    QCOMPARE((QStringList{QString::number(o.development), o.dataTree, o.error, QString::number(o.help)}), expected);
-    const QString help = StartOptions::HelpText();
-    QVERIFY2(help.startsWith(QStringLiteral("Usage: rollscan [options] [DATA_TREE]\n")), qPrintable(help));
-    QVERIFY(help.contains(QStringLiteral("--development")));
-}
-
-// A tree is a folder with the preferences file; the command line's tree comes first, then the last
-// one used while it is still a tree, then the sample.
-void TestDataTreeChoice::startTree()
-{
-    QTemporaryDir dir;
-    const QString last = dir.filePath(QStringLiteral("last"));
-    QDir().mkpath(last);
-    QVERIFY(!DataTreeChoice::IsDataTree(last));
-    QVERIFY(!DataTreeChoice::IsDataTree(QString()));
-    QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), QStringLiteral("/sample"));
-    writeFile(last + QStringLiteral("/ROLLSCAN.PRF"), "x");
-    QVERIFY(DataTreeChoice::IsDataTree(last));
-    QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), last);
-    QCOMPARE(DataTreeChoice::StartTree(QStringLiteral("/given"), last, QStringLiteral("/sample")),
-             QStringLiteral("/given"));
-}
-
-void TestDataTreeChoice::recentList_data()
-{
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QString>("added");
-    QTest::addColumn<QStringList>("after");
-    QTest::newRow("to the front") << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
-    QTest::newRow("moved, not doubled") << QStringList{"a", "b", "c"} << "b" << QStringList{"b", "a", "c"};
-    QTest::newRow("same folder spelled otherwise") << QStringList{"a", "b"} << "b/../a/" << QStringList{"a", "b"};
-    QTest::newRow("five kept") << QStringList{"a", "b", "c", "d", "e"} << "f" << QStringList{"f", "a", "b", "c", "d"};
-}
-
-void TestDataTreeChoice::recentList()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QString, added);
-    QFETCH(QStringList, after);
-    QTemporaryDir dir;
-    const QDir root(dir.path());
-    for (const QString n : {"a", "b", "c", "d", "e", "f"})
-        root.mkpath(n);
-    auto full = [&](const QStringList &names) {
-        QStringList out;
-        for (const QString &n : names)
-            out.append(QFileInfo(root.filePath(n)).canonicalFilePath());
-        return out;
-    };
-    QCOMPARE(DataTreeChoice::AddRecent(full(before), root.filePath(added)), full(after));
-}
-
-// A read-only tree is copied once, writable, and the copy is kept; a writable tree is used in place;
-// a copy that fails leaves no tree behind.
-void TestDataTreeChoice::writableTree()
-{
-    QTemporaryDir dir;
-    const QString sample = dir.filePath(QStringLiteral("share/sample"));
-    writeFile(sample + QStringLiteral("/rollscan.prf"), "prefs");
-    writeFile(sample + QStringLiteral("/house/97.lcr"), "members");
-    QVERIFY(QFile::setPermissions(sample + QStringLiteral("/house/97.lcr"), QFile::ReadOwner | QFile::ReadGroup));
-    const QString copy = dir.filePath(QStringLiteral("data/sample"));
-    QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
-    QCOMPARE(readFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("prefs"));
-    QCOMPARE(readFile(copy + QStringLiteral("/house/97.lcr")), QByteArray("members"));
-    QVERIFY(QFileInfo(copy + QStringLiteral("/house/97.lcr")).permissions() & QFile::WriteOwner);
-    QVERIFY(!QFileInfo::exists(copy + QStringLiteral(".partial")));
-    writeFile(copy + QStringLiteral("/rollscan.prf"), "changed");
-    QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
-    QCOMPARE(readFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("changed"));
-
-    const QString unused = dir.filePath(QStringLiteral("unused"));
-    QCOMPARE(DataTreeChoice::WritableTree(sample, false, unused), sample);
-    QVERIFY(!QFileInfo::exists(unused));
-
-    writeFile(dir.filePath(QStringLiteral("blocked")), "file"); // a plain file where the copy's folder should be
-    const QString blocked = dir.filePath(QStringLiteral("blocked/sample"));
-    QVERIFY_THROWS_EXCEPTION(FileError, DataTreeChoice::WritableTree(sample, true, blocked));
-    QVERIFY(!DataTreeChoice::IsDataTree(blocked));
-}
 
 QTEST_APPLESS_MAIN(TestDataTreeChoice)
 #include "tst_datatreechoice.moc"

@@ -52,129 +52,120 @@ class TestTallyCheck : public QObject {
     Q_OBJECT
 
 private slots:
-    void mismatchLines();
-    void fullHouseReport();
-    void senateReport();
-    void extendedRecords();
-    void shortVoteFileWritesNoReport();
-};
-
-// Only code 1 is a yea and code 6 a nay; a line is written when either count differs.
-void TestTallyCheck::mismatchLines()
-{
-    const QString line =
-        QStringLiteral("Mismatch! House #7, roll call #1 has a vote tally of  %1  in its RIF file and  "
-                       "%2  tally in the LCR file.");
-    const QList<std::tuple<int, int, const char *, QString>> cases = {{3, 1, "1126", line.arg("3 - 1", "2 - 1")},
-                                                                      {1, 3, "1456", line.arg("1 - 3", "1 - 1")},
-                                                                      {2, 1, "0178961", QString()},
-                                                                      {2, 0, "116", line.arg("2 - 0", "2 - 1")}};
-    for (const auto &[storedYeas, storedNays, votes, expected] : cases) {
+    // Only code 1 is a yea and code 6 a nay; a line is written when either count differs.
+    void mismatchLines()
+    {
+        const QString line =
+            QStringLiteral("Mismatch! House #7, roll call #1 has a vote tally of  %1  in its RIF file and  "
+                           "%2  tally in the LCR file.");
+        const QList<std::tuple<int, int, const char *, QString>> cases = {{3, 1, "1126", line.arg("3 - 1", "2 - 1")},
+                                                                          {1, 3, "1456", line.arg("1 - 3", "1 - 1")},
+                                                                          {2, 1, "0178961", QString()},
+                                                                          {2, 0, "116", line.arg("2 - 0", "2 - 1")}};
+        for (const auto &[storedYeas, storedNays, votes, expected] : cases) {
+            QTemporaryDir dir;
+            TreeBuilder tree(dir.path());
+            tree.addCongress(true, 7, congress({{storedYeas, storedNays}}, oneRollCall(QString::fromLatin1(votes))));
+            tree.writeIndexes();
+            TallyCheck check(dir.path(), true, false);
+            check.setClock(fixedClock(0, 0));
+            QCOMPARE(check.run(), expected.isEmpty() ? 0 : 1);
+            QCOMPARE(QString::fromLatin1(readFile(check.reportPath())).split(QStringLiteral("\r\n")).at(3), expected);
+        }
+    }
+    void fullHouseReport()
+    {
         QTemporaryDir dir;
         TreeBuilder tree(dir.path());
-        tree.addCongress(true, 7, congress({{storedYeas, storedNays}}, oneRollCall(QString::fromLatin1(votes))));
+        // Congress 3: roll call 2 disagrees. Congress 97: roll calls 1 and 3 disagree. Congress 100 lies
+        // beyond the old bound of 99 and is checked too; the title names the range walked.
+        tree.addCongress(true, 3, congress({{1, 1}, {2, 0}}, {"11", "61", "91"}));
+        tree.addCongress(true, 97, congress({{0, 2}, {1, 2}, {12, 4}}, {"116", "661", "969"}));
+        tree.addCongress(true, 100, congress({{9, 9}}, {"1"}));
+        // Congress 6 has no roll call; the index describes congress 5, whose files are absent, and
+        // congress 30 has a legislator file only: they add nothing and create nothing.
+        tree.addCongress(true, 6, congress({}, {QString(), QString()}));
+        tree.setCounts(true, 5, CongressCounts{3, 4, 0, 0, 0});
+        tree.setCounts(true, 30, CongressCounts{1, 1, 0, 0, 0});
         tree.writeIndexes();
+        tree.writeRaw(QStringLiteral("house/30.lcr"), QByteArray(50, ' '));
+        // An old report is replaced, not appended to.
+        tree.writeRaw(QStringLiteral("house/hmatch.txt"), "an old report that is much longer than the new one ...\r\n");
         TallyCheck check(dir.path(), true, false);
-        check.setClock(fixedClock(0, 0));
-        QCOMPARE(check.run(), expected.isEmpty() ? 0 : 1);
-        QCOMPARE(QString::fromLatin1(readFile(check.reportPath())).split(QStringLiteral("\r\n")).at(3), expected);
+        check.setClock(fixedClock(86395, 7)); // across midnight on a time-of-day clock
+        QList<int> totals;
+        check.setProgress([&](int, int total) { totals.append(total); });
+        QCOMPARE(check.run(), 4);
+        QCOMPARE(totals.size(), 100);
+        QCOMPARE(totals.last(), 100);
+        QCOMPARE(check.reportPath(), dir.filePath(QStringLiteral("house/hmatch.txt")));
+        QCOMPARE(
+            readFile(check.reportPath()),
+            QByteArray("List of Mismatches between RIF and LCR files in Houses 1-100\r\n"
+                       "------------------------------------------------------------\r\n"
+                       "\r\n"
+                       "Mismatch! House #3, roll call #2 has a vote tally of  2 - 0  in its RIF file and  3 - 0  "
+                       "tally in the LCR file.\r\n"
+                       "Mismatch! House #97, roll call #1 has a vote tally of  0 - 2  in its RIF file and  1 - 1  "
+                       "tally in the LCR file.\r\n"
+                       "Mismatch! House #97, roll call #3 has a vote tally of  12 - 4  in its RIF file and  1 - 1  "
+                       "tally in the LCR file.\r\n"
+                       "Mismatch! House #100, roll call #1 has a vote tally of  9 - 9  in its RIF file and  1 - 0  "
+                       "tally in the LCR file.\r\n"
+                       "\r\n"
+                       "Time elapsed: 7 seconds to match roll call vote tallies.\r\n"));
+        for (const char *absent : {"5.lcr", "5.vot", "30.rif", "30.vot"})
+            QVERIFY2(!QFileInfo::exists(dir.filePath(QStringLiteral("house/") + QLatin1String(absent))), absent);
     }
-}
-
-void TestTallyCheck::fullHouseReport()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    // Congress 3: roll call 2 disagrees. Congress 97: roll calls 1 and 3 disagree. Congress 100 lies
-    // beyond the old bound of 99 and is checked too; the title names the range walked.
-    tree.addCongress(true, 3, congress({{1, 1}, {2, 0}}, {"11", "61", "91"}));
-    tree.addCongress(true, 97, congress({{0, 2}, {1, 2}, {12, 4}}, {"116", "661", "969"}));
-    tree.addCongress(true, 100, congress({{9, 9}}, {"1"}));
-    // Congress 6 has no roll call; the index describes congress 5, whose files are absent, and
-    // congress 30 has a legislator file only: they add nothing and create nothing.
-    tree.addCongress(true, 6, congress({}, {QString(), QString()}));
-    tree.setCounts(true, 5, CongressCounts{3, 4, 0, 0, 0});
-    tree.setCounts(true, 30, CongressCounts{1, 1, 0, 0, 0});
-    tree.writeIndexes();
-    tree.writeRaw(QStringLiteral("house/30.lcr"), QByteArray(50, ' '));
-    // An old report is replaced, not appended to.
-    tree.writeRaw(QStringLiteral("house/hmatch.txt"), "an old report that is much longer than the new one ...\r\n");
-    TallyCheck check(dir.path(), true, false);
-    check.setClock(fixedClock(86395, 7)); // across midnight on a time-of-day clock
-    QList<int> totals;
-    check.setProgress([&](int, int total) { totals.append(total); });
-    QCOMPARE(check.run(), 4);
-    QCOMPARE(totals.size(), 100);
-    QCOMPARE(totals.last(), 100);
-    QCOMPARE(check.reportPath(), dir.filePath(QStringLiteral("house/hmatch.txt")));
-    QCOMPARE(readFile(check.reportPath()),
-             QByteArray("List of Mismatches between RIF and LCR files in Houses 1-100\r\n"
-                        "------------------------------------------------------------\r\n"
-                        "\r\n"
-                        "Mismatch! House #3, roll call #2 has a vote tally of  2 - 0  in its RIF file and  3 - 0  "
-                        "tally in the LCR file.\r\n"
-                        "Mismatch! House #97, roll call #1 has a vote tally of  0 - 2  in its RIF file and  1 - 1  "
-                        "tally in the LCR file.\r\n"
-                        "Mismatch! House #97, roll call #3 has a vote tally of  12 - 4  in its RIF file and  1 - 1  "
-                        "tally in the LCR file.\r\n"
-                        "Mismatch! House #100, roll call #1 has a vote tally of  9 - 9  in its RIF file and  1 - 0  "
-                        "tally in the LCR file.\r\n"
-                        "\r\n"
-                        "Time elapsed: 7 seconds to match roll call vote tallies.\r\n"));
-    for (const char *absent : {"5.lcr", "5.vot", "30.rif", "30.vot"})
-        QVERIFY2(!QFileInfo::exists(dir.filePath(QStringLiteral("house/") + QLatin1String(absent))), absent);
-}
-
-void TestTallyCheck::senateReport()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.addCongress(false, 9, congress({{2, 1}}, {"1", "2", "6"}));
-    tree.addCongress(true, 9, congress({{1, 1}}, {"1", "6"})); // agrees; the House report stays apart
-    tree.writeIndexes();
-    TallyCheck check(dir.path(), false, false);
-    check.setClock(fixedClock(0, 2));
-    QCOMPARE(check.run(), 1);
-    QCOMPARE(readFile(dir.filePath(QStringLiteral("senate/smatch.txt"))),
-             QByteArray("List of Mismatches between RIF and LCR files in Senates 1-99\r\n"
-                        "------------------------------------------------------------\r\n"
-                        "\r\n"
-                        "Mismatch! House #9, roll call #1 has a vote tally of  2 - 1  in its RIF file and  1 - 1  "
-                        "tally in the LCR file.\r\n"
-                        "\r\n"
-                        "Time elapsed: 2 seconds to match roll call vote tallies.\r\n"));
-    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("house/hmatch.txt"))));
-}
-
-void TestTallyCheck::extendedRecords()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    CongressData d = congress({{1, 0}, {0, 1}}, {"16", "99"});
-    d.rollCalls[1].date = TaggedDate::FromText(QStringLiteral("undated")); // later fields move
-    tree.addCongress(true, 50, d, true);
-    tree.writeIndexes();
-    TallyCheck check(dir.path(), true, true);
-    QCOMPARE(check.run(), 0);
-}
-
-void TestTallyCheck::shortVoteFileWritesNoReport()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.addCongress(true, 4, congress({{1, 0}, {1, 0}}, {"11", "11"}));
-    tree.writeIndexes();
-    tree.writeRaw(QStringLiteral("house/4.vot"), "111");
-    TallyCheck check(dir.path(), true, false);
-    try {
-        check.run();
-        QFAIL("no error for a short vote file");
-    } catch (const FileError &e) {
-        QCOMPARE(e.number(), 62);
-        QCOMPARE(e.path(), dir.filePath(QStringLiteral("house/4.vot")));
+    void senateReport()
+    {
+        QTemporaryDir dir;
+        TreeBuilder tree(dir.path());
+        tree.addCongress(false, 9, congress({{2, 1}}, {"1", "2", "6"}));
+        tree.addCongress(true, 9, congress({{1, 1}}, {"1", "6"})); // agrees; the House report stays apart
+        tree.writeIndexes();
+        TallyCheck check(dir.path(), false, false);
+        check.setClock(fixedClock(0, 2));
+        QCOMPARE(check.run(), 1);
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("senate/smatch.txt"))),
+                 QByteArray("List of Mismatches between RIF and LCR files in Senates 1-99\r\n"
+                            "------------------------------------------------------------\r\n"
+                            "\r\n"
+                            "Mismatch! House #9, roll call #1 has a vote tally of  2 - 1  in its RIF file and  1 - 1  "
+                            "tally in the LCR file.\r\n"
+                            "\r\n"
+                            "Time elapsed: 2 seconds to match roll call vote tallies.\r\n"));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("house/hmatch.txt"))));
     }
-    QVERIFY(!QFileInfo::exists(check.reportPath()));
-}
+    void extendedRecords()
+    {
+        QTemporaryDir dir;
+        TreeBuilder tree(dir.path());
+        CongressData d = congress({{1, 0}, {0, 1}}, {"16", "99"});
+        d.rollCalls[1].date = TaggedDate::FromText(QStringLiteral("undated")); // later fields move
+        tree.addCongress(true, 50, d, true);
+        tree.writeIndexes();
+        TallyCheck check(dir.path(), true, true);
+        QCOMPARE(check.run(), 0);
+    }
+    void shortVoteFileWritesNoReport()
+    {
+        QTemporaryDir dir;
+        TreeBuilder tree(dir.path());
+        tree.addCongress(true, 4, congress({{1, 0}, {1, 0}}, {"11", "11"}));
+        tree.writeIndexes();
+        tree.writeRaw(QStringLiteral("house/4.vot"), "111");
+        TallyCheck check(dir.path(), true, false);
+        try {
+            check.run();
+            QFAIL("no error for a short vote file");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), 62);
+            QCOMPARE(e.path(), dir.filePath(QStringLiteral("house/4.vot")));
+        }
+        QVERIFY(!QFileInfo::exists(check.reportPath()));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTallyCheck)
 #include "tst_tallycheck.moc"

@@ -51,140 +51,129 @@ class TestAttachments : public QObject {
     Q_OBJECT
 
 private slots:
-    void fileNamesAndCaptions();
-    void availabilityFollowsFiles_data();
-    void availabilityFollowsFiles();
-    void notes_data();
-    void notes();
-    void waveHeader();
-};
+    void fileNamesAndCaptions()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("house"));
+        QDir(dir.path()).mkpath(QStringLiteral("SENATE"));
+        const QList<std::tuple<bool, int, int, AttachmentKind, const char *>> names = {
+            {false, 104, 12, AttachmentKind::Text, "SENATE/104_12s.txt"},
+            {true, 104, 0, AttachmentKind::Text, "house/104.txt"},
+            {true, 97, 5, AttachmentKind::Sound, "house/97_5.wav"},
+            {false, 9, 0, AttachmentKind::Sound, "SENATE/9s.wav"},
+            {true, 1, 0, AttachmentKind::Picture, "house/1.bmp"},
+            {false, 111, 1234, AttachmentKind::Picture, "SENATE/111_1234s.bmp"}};
+        for (const auto &[isHouse, congress, rollCall, kind, expected] : names)
+            QCOMPARE(QDir(dir.path()).relativeFilePath(AttachmentName(dir.path(), isHouse, congress, rollCall, kind)),
+                     QString::fromLatin1(expected));
+        // The lookup ignores the letter case of the names.
+        touch(dir.path() + QStringLiteral("/SENATE/104_12S.TXT"));
+        QCOMPARE(
+            QDir(dir.path()).relativeFilePath(FindAttachmentFile(dir.path(), false, 104, 12, AttachmentKind::Text)),
+            QStringLiteral("SENATE/104_12S.TXT"));
 
-void TestAttachments::fileNamesAndCaptions()
-{
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("house"));
-    QDir(dir.path()).mkpath(QStringLiteral("SENATE"));
-    const QList<std::tuple<bool, int, int, AttachmentKind, const char *>> names = {
-        {false, 104, 12, AttachmentKind::Text, "SENATE/104_12s.txt"},
-        {true, 104, 0, AttachmentKind::Text, "house/104.txt"},
-        {true, 97, 5, AttachmentKind::Sound, "house/97_5.wav"},
-        {false, 9, 0, AttachmentKind::Sound, "SENATE/9s.wav"},
-        {true, 1, 0, AttachmentKind::Picture, "house/1.bmp"},
-        {false, 111, 1234, AttachmentKind::Picture, "SENATE/111_1234s.bmp"}};
-    for (const auto &[isHouse, congress, rollCall, kind, expected] : names)
-        QCOMPARE(QDir(dir.path()).relativeFilePath(AttachmentName(dir.path(), isHouse, congress, rollCall, kind)),
-                 QString::fromLatin1(expected));
-    // The lookup ignores the letter case of the names.
-    touch(dir.path() + QStringLiteral("/SENATE/104_12S.TXT"));
-    QCOMPARE(QDir(dir.path()).relativeFilePath(FindAttachmentFile(dir.path(), false, 104, 12, AttachmentKind::Text)),
-             QStringLiteral("SENATE/104_12S.TXT"));
-
-    const QString rollCall = AttachmentCaption(QStringLiteral("Text Attachment"), false, 104, 12);
-    QCOMPARE(rollCall, QStringLiteral("Text Attachment - Senate #104 Roll Call #12"));
-    QVERIFY(!IsCongressCaption(rollCall));
-    const QString congress = AttachmentCaption(QStringLiteral("Text Attachment"), true, 104, 0);
-    QCOMPARE(congress, QStringLiteral("Text Attachment - House #104"));
-    QVERIFY(IsCongressCaption(congress));
-}
-
-void TestAttachments::availabilityFollowsFiles_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<int>("rollCall");
-    QTest::addColumn<QString>("expected"); // t s p for text, sound, picture present
-    QTest::newRow("all three") << QStringList{"104_12s.txt", "104_12s.wav", "104_12s.bmp"} << 12 << "tsp";
-    QTest::newRow("jpeg picture") << QStringList{"104_12s.jpeg"} << 12 << "--p";
-    QTest::newRow("other roll call's files") << QStringList{"104_1s.txt", "104_120s.wav"} << 12 << "---";
-    QTest::newRow("house names do not count") << QStringList{"104_12.txt"} << 12 << "---";
-    QTest::newRow("congress files") << QStringList{"104s.txt", "104s.wav"} << 0 << "ts-";
-    QTest::newRow("congress not from roll call") << QStringList{"104_12s.txt"} << 0 << "---";
-}
-
-void TestAttachments::availabilityFollowsFiles()
-{
-    QFETCH(QStringList, files);
-    QFETCH(int, rollCall);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("senate"));
-    auto state = [&] {
-        const RollCallAttachments a = FindRollCallAttachments(dir.path(), false, 104, rollCall);
-        return QString(a.text ? 't' : '-') + (a.sound ? 's' : '-') + (a.picture ? 'p' : '-');
-    };
-    for (const QString &f : files)
-        touch(dir.path() + QStringLiteral("/senate/") + f);
-    QCOMPARE(state(), expected);
-    for (const QString &f : files)
-        QFile::remove(dir.path() + QStringLiteral("/senate/") + f);
-    QCOMPARE(state(), QStringLiteral("---"));
-}
-
-void TestAttachments::notes_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("edited");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("ascii lf") << QByteArray("Passed.\nSigned.\n") << "Passed.\nSigned.\n"
-                              << "Vote of 1995." << QByteArray("Vote of 1995.");
-    QTest::newRow("cp1252 crlf") << QByteArray("Fran\xe7ois \x93quoted\x94\r\n")
-                                 << QString::fromUtf8("François “quoted”\n") << QString::fromUtf8("“x” – y\nz")
-                                 << QByteArray("\x93x\x94 \x96 y\r\nz");
-    QTest::newRow("utf-8 kept") << QByteArray("Fran\xc3\xa7ois\n") << QString::fromUtf8("François\n")
-                                << QString::fromUtf8("é") << QByteArray("\xc3\xa9");
-    QTest::newRow("beyond cp1252 as utf-8")
-        << QByteArray("a") << "a" << QString::fromUtf8("a ≠ b") << QByteArray("a \xe2\x89\xa0 b");
-}
-
-// A note is read in its own encoding and line ends, goes back unedited to exactly its bytes, and an
-// edit is saved in them; a save that fails leaves no file.
-void TestAttachments::notes()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QFETCH(QString, edited);
-    QFETCH(QByteArray, written);
-    AttachmentNote note = AttachmentNote::FromBytes(bytes);
-    QCOMPARE(note.text, text);
-    QCOMPARE(note.encode(note.text), bytes);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("104_12s.txt"));
-    note.save(path, edited);
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), written);
-    const QString missing = dir.filePath(QStringLiteral("missing/104s.txt"));
-    QVERIFY_THROWS_EXCEPTION(FileError, note.save(missing, QStringLiteral("x")));
-    QVERIFY(!QFile::exists(missing));
-}
-
-void TestAttachments::waveHeader()
-{
-    const QList<std::tuple<QByteArray, qint64, const char *>> good = {
-        {wave(22050, 1, 16, 66150, 66150), 1500, "1.50"},
-        {wave(8000, 2, 16, 8000, 8000), 250, "0.25"},
-        {wave(8000, 1, 8, 0xFFFFFFFFu, 4000), 500, "0.50"}, // a size beyond the file counts what is there
-        {wave(8000, 1, 8, 0, 0), 0, "0.00"}};
-    // The header's fields, at their offsets: a second of 22050 mono 16-bit samples takes 44100 bytes.
-    const WaveInfo info = WaveInfo::FromBytes(std::get<0>(good[0]));
-    QCOMPARE((QList<qint64>{info.channels, info.sampleRate, info.bitsPerSample, info.byteRate, info.dataBytes}),
-             (QList<qint64>{1, 22050, 16, 44100, 66150}));
-    for (const auto &[bytes, ms, shown] : good) {
-        QCOMPARE(WaveInfo::FromBytes(bytes).durationMs(), ms);
-        QCOMPARE(FormatSeconds(ms), QString::fromLatin1(shown));
+        const QString rollCall = AttachmentCaption(QStringLiteral("Text Attachment"), false, 104, 12);
+        QCOMPARE(rollCall, QStringLiteral("Text Attachment - Senate #104 Roll Call #12"));
+        QVERIFY(!IsCongressCaption(rollCall));
+        const QString congress = AttachmentCaption(QStringLiteral("Text Attachment"), true, 104, 0);
+        QCOMPARE(congress, QStringLiteral("Text Attachment - House #104"));
+        QVERIFY(IsCongressCaption(congress));
     }
-    const QList<QByteArray> bad = {QByteArray(), QByteArray("BM6\0\0\0\0\0\0\0\0\0\0\0", 14),
-                                   wave(8000, 1, 8, 10, 10).left(36), wave(8000, 1, 8, 10, 10).left(26)};
-    for (const QByteArray &bytes : bad) {
-        try {
-            WaveInfo::FromBytes(bytes, QStringLiteral("x.wav"));
-            QFAIL("no error");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), FileErrorNumber::BadFormat);
-            QCOMPARE(e.path(), QStringLiteral("x.wav"));
+    void availabilityFollowsFiles_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("rollCall");
+        QTest::addColumn<QString>("expected"); // t s p for text, sound, picture present
+        QTest::newRow("all three") << QStringList{"104_12s.txt", "104_12s.wav", "104_12s.bmp"} << 12 << "tsp";
+        QTest::newRow("jpeg picture") << QStringList{"104_12s.jpeg"} << 12 << "--p";
+        QTest::newRow("other roll call's files") << QStringList{"104_1s.txt", "104_120s.wav"} << 12 << "---";
+        QTest::newRow("house names do not count") << QStringList{"104_12.txt"} << 12 << "---";
+        QTest::newRow("congress files") << QStringList{"104s.txt", "104s.wav"} << 0 << "ts-";
+        QTest::newRow("congress not from roll call") << QStringList{"104_12s.txt"} << 0 << "---";
+    }
+    void availabilityFollowsFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, rollCall);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("senate"));
+        auto state = [&] {
+            const RollCallAttachments a = FindRollCallAttachments(dir.path(), false, 104, rollCall);
+            return QString(a.text ? 't' : '-') + (a.sound ? 's' : '-') + (a.picture ? 'p' : '-');
+        };
+        for (const QString &f : files)
+            touch(dir.path() + QStringLiteral("/senate/") + f);
+        QCOMPARE(state(), expected);
+        for (const QString &f : files)
+            QFile::remove(dir.path() + QStringLiteral("/senate/") + f);
+        QCOMPARE(state(), QStringLiteral("---"));
+    }
+    void notes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("edited");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("ascii lf") << QByteArray("Passed.\nSigned.\n") << "Passed.\nSigned.\n"
+                                  << "Vote of 1995." << QByteArray("Vote of 1995.");
+        QTest::newRow("cp1252 crlf") << QByteArray("Fran\xe7ois \x93quoted\x94\r\n")
+                                     << QString::fromUtf8("François “quoted”\n") << QString::fromUtf8("“x” – y\nz")
+                                     << QByteArray("\x93x\x94 \x96 y\r\nz");
+        QTest::newRow("utf-8 kept") << QByteArray("Fran\xc3\xa7ois\n") << QString::fromUtf8("François\n")
+                                    << QString::fromUtf8("é") << QByteArray("\xc3\xa9");
+        QTest::newRow("beyond cp1252 as utf-8")
+            << QByteArray("a") << "a" << QString::fromUtf8("a ≠ b") << QByteArray("a \xe2\x89\xa0 b");
+    }
+    // A note is read in its own encoding and line ends, goes back unedited to exactly its bytes, and an
+    // edit is saved in them; a save that fails leaves no file.
+    void notes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(QString, edited);
+        QFETCH(QByteArray, written);
+        AttachmentNote note = AttachmentNote::FromBytes(bytes);
+        QCOMPARE(note.text, text);
+        QCOMPARE(note.encode(note.text), bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("104_12s.txt"));
+        note.save(path, edited);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), written);
+        const QString missing = dir.filePath(QStringLiteral("missing/104s.txt"));
+        QVERIFY_THROWS_EXCEPTION(FileError, note.save(missing, QStringLiteral("x")));
+        QVERIFY(!QFile::exists(missing));
+    }
+    void waveHeader()
+    {
+        const QList<std::tuple<QByteArray, qint64, const char *>> good = {
+            {wave(22050, 1, 16, 66150, 66150), 1500, "1.50"},
+            {wave(8000, 2, 16, 8000, 8000), 250, "0.25"},
+            {wave(8000, 1, 8, 0xFFFFFFFFu, 4000), 500, "0.50"}, // a size beyond the file counts what is there
+            {wave(8000, 1, 8, 0, 0), 0, "0.00"}};
+        // The header's fields, at their offsets: a second of 22050 mono 16-bit samples takes 44100 bytes.
+        const WaveInfo info = WaveInfo::FromBytes(std::get<0>(good[0]));
+        QCOMPARE((QList<qint64>{info.channels, info.sampleRate, info.bitsPerSample, info.byteRate, info.dataBytes}),
+                 (QList<qint64>{1, 22050, 16, 44100, 66150}));
+        for (const auto &[bytes, ms, shown] : good) {
+            QCOMPARE(WaveInfo::FromBytes(bytes).durationMs(), ms);
+            QCOMPARE(FormatSeconds(ms), QString::fromLatin1(shown));
+        }
+        const QList<QByteArray> bad = {QByteArray(), QByteArray("BM6\0\0\0\0\0\0\0\0\0\0\0", 14),
+                                       wave(8000, 1, 8, 10, 10).left(36), wave(8000, 1, 8, 10, 10).left(26)};
+        for (const QByteArray &bytes : bad) {
+            try {
+                WaveInfo::FromBytes(bytes, QStringLiteral("x.wav"));
+                QFAIL("no error");
+            } catch (const FileError &e) {
+                QCOMPARE(e.number(), FileErrorNumber::BadFormat);
+                QCOMPARE(e.path(), QStringLiteral("x.wav"));
+            }
         }
     }
-}
+};
 
 QTEST_APPLESS_MAIN(TestAttachments)
 #include "tst_attachments.moc"

@@ -51,489 +51,451 @@ class TestDataFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void fileNames();
-    void index();
-    void legislatorLayout_data();
-    void legislatorLayout();
-    void votes();
-    void voteCodeClasses_data();
-    void voteCodeClasses();
-    void partySymbolIndex_data();
-    void partySymbolIndex();
-    void rollCallLayout_data();
-    void rollCallLayout();
-    void textDateAndOldLayout();
-    void descriptions();
-    void tablesRoundTrip();
-    void cp1252_data();
-    void cp1252();
-    void dates_data();
-    void dates();
-    void badInputs_data();
-    void badInputs();
-    void failedWriteLeavesOldFile();
+    // Congress file names, found under any spelling of the tree's folders and files.
+    void fileNames()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        QCOMPARE(CongressFileName(root, false, 9, ".lcr"), root + "/senate/9s.lcr");
+        QCOMPARE(CongressFileName(root, true, 100, ".vot"), root + "/house/100.vot");
+        QCOMPARE(CongressFileName(root, false, 97, ".dbn"), root + "/senate/97s.dbn");
+        QDir(root).mkpath("HOUSE");
+        QDir(root).mkpath("Main");
+        WriteWholeFile(root + "/HOUSE/97.LCR", "x");
+        WriteWholeFile(root + "/Main/State.dat", "y");
+        QCOMPARE(CongressFileName(root, true, 97, ".lcr"), root + "/HOUSE/97.LCR");
+        QCOMPARE(DataFileName(root, kMainDir, "state.dat"), root + "/Main/State.dat");
+        // A name that exists under no spelling keeps the spelling asked for, so it can be created.
+        QCOMPARE(DataFileName(root, kUserDir, "a.bmk"), root + "/user/a.bmk");
+    }
+    void index()
+    {
+        QTemporaryDir dir;
+        TreeBuilder tree(dir.path());
+        tree.setCounts(true, 97, {437, 353, 435, 7, 900});
+        tree.setCounts(false, 97, {101, 497});
+        tree.writeIndexes();
+        const QByteArray house = tree.readRaw("main/houses.dat");
+        QCOMPARE(house.size(), 970);
+        QCOMPARE(house.mid(960), QByteArray::fromHex("b5016101b30107008403"));
+        QCOMPARE(tree.readRaw("main/senates.dat").mid(384), QByteArray::fromHex("6500f101"));
+        QCOMPARE(LoadCongressCounts(dir.path(), true, 97).legislatorCount, qint16(437));
+        QCOMPARE(LoadCongressCounts(dir.path(), true, 97).rollCallCount, qint16(353));
+        QCOMPARE(LoadCongressCounts(dir.path(), false, 97).rollCallCount, qint16(497));
+        // Reserved bytes 6-7 of a record are carried, not interpreted.
+        const QString path = dir.path() + "/houses.dat";
+        QList<CongressCounts> records = {{1, 2, 3, -5, 4}, {10, 20, 30, 12345, 40}};
+        WriteCongressIndex(path, true, records);
+        QCOMPARE(ReadCongressIndex(path, true), records);
+        QCOMPARE(i16At(ReadWholeFile(path), 16), qint16(12345));
+    }
+    void legislatorLayout_data()
+    {
+        QTest::addColumn<bool>("extended");
+        QTest::newRow("standard") << false;
+        QTest::newRow("extended") << true;
+    }
+    void legislatorLayout()
+    {
+        QFETCH(bool, extended);
+        Legislator l = TreeBuilder::legislator("O'NEILL", 3, 8, 100, 0.5f, -0.25f, 10700, 4);
+        l.seedCount = 2;
+        l.seedX = {101, 102, 103};
+        l.seedY = {-201, 202, 203};
+        const QByteArray b = EncodeLegislator(l, extended);
+        QCOMPARE(b.size(), extended ? 62 : 50);
+        QCOMPARE(b.left(12), QByteArray("O'NEILL     "));
+        QCOMPARE(i16At(b, 12), qint16(3));
+        QCOMPARE(i16At(b, 14), qint16(8));
+        QCOMPARE(i16At(b, 16), qint16(100));
+        QCOMPARE(f32At(b, 18), 0.5f);
+        QCOMPARE(f32At(b, 22), -0.25f);
+        QCOMPARE(i32At(b, 26), qint32(10700));
+        QCOMPARE(i16At(b, 30), qint16(4));
+        QCOMPARE(i16At(b, 36), qint16(2));
+        QCOMPARE(i16At(b, 38), qint16(101));
+        QCOMPARE(i16At(b, 40), qint16(-201));
+        QCOMPARE(i16At(b, 46), qint16(103));
+        QCOMPARE(i16At(b, 48), qint16(203));
+
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/1.lcr";
+        l.recordNumber = 1;
+        Legislator second = TreeBuilder::legislator("SMITH", 41, 1, 200, -0.1f, 0.9f, 99999);
+        second.recordNumber = 2;
+        WriteLegislators(path, {l, second}, extended);
+        const QList<Legislator> back = ReadLegislators(path, 2, extended);
+        QCOMPARE(back.size(), 2);
+        QCOMPARE(back[0], l);
+        QCOMPARE(back[1], second);
+        QCOMPARE(back[1].trimmedName(), QString("SMITH"));
+        if (!extended)
+            return;
+        // The reserved bytes of an extended record are skipped: it reads like the standard record.
+        QByteArray ext = EncodeLegislator(l, true);
+        ext.replace(50, 12, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c", 12));
+        WriteWholeFile(dir.path() + "/ext.lcr", ext);
+        QCOMPARE(ReadLegislators(dir.path() + "/ext.lcr", 1, true).value(0), l);
+        QCOMPARE(ToOldLegislator(ext), EncodeLegislator(l, false));
+    }
+    void votes()
+    {
+        // Three roll calls: legislator 2's vote on roll call 1 is byte 4 (offset 3); a byte that is not a
+        // digit is code 0.
+        QCOMPARE(VoteMatrix::Offset(2, 1, 3), qint64(3));
+        const VoteMatrix v = VoteMatrix::FromBytes("169613999", 3, 3, "x.vot");
+        QCOMPARE((QList<int>{v.vote(2, 1), v.vote(1, 3), v.vote(3, 2), v.vote(2, 3)}), (QList<int>{6, 9, 9, 3}));
+        const VoteMatrix odd = VoteMatrix::FromBytes(QByteArray("1 x\0", 4), 1, 4, "x.vot");
+        QCOMPARE((QList<int>{odd.vote(1, 1), odd.vote(1, 2), odd.vote(1, 3), odd.vote(1, 4)}),
+                 (QList<int>{1, 0, 0, 0}));
+    }
+    void voteCodeClasses_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("yea");
+        QTest::addColumn<bool>("nay");
+        QTest::addColumn<QString>("label");
+        const char *labels[] = {"Not Mem:", "Yes:", "Pair Yes:", "Ann. Yes:", "Ann. No:",
+                                "Pair No:", "No:",  "[blank]:",  "Present:",  "Not Voting:"};
+        for (int c = 0; c <= 9; ++c)
+            QTest::addRow("code %d", c) << c << (c >= 1 && c <= 3) << (c >= 4 && c <= 6) << QString(labels[c]);
+    }
+    void voteCodeClasses()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, yea);
+        QFETCH(bool, nay);
+        QFETCH(QString, label);
+        QCOMPARE(IsYeaCode(code), yea);
+        QCOMPARE(IsNayCode(code), nay);
+        QCOMPARE(VoteCodeLabel(code), label);
+    }
+    void partySymbolIndex_data()
+    {
+        QTest::addColumn<int>("party");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("congress");
+        QTest::addColumn<int>("expected");
+        // Every entry of the symbol table, as "index:codes".
+        const QString table = QStringLiteral(
+            "1:1 2:200 3:500 4:328,329,331,603 6:29 7:101 8:46,48 9:117,118 10:37,203,204,206,4444 11:212 "
+            "12:300,301,302,303,304,305,306,307,308 13:340 14:108,208,402,403 15:401 16:9 17:11 18:12 19:13 20:25,214 "
+            "21:112,1116 22:537 23:213,370,985 24:40,353,354,1060 "
+            "25:10,14,28,34,36,41,104,105,110,119,202,215,333,336,337,3333 26:9000 27:310,4000 28:5000 "
+            "29:114,555,1346,7000 30:22,1275,8000,8888 31:6000,7777 32:43,44 33:26 34:326 35:355,356,522 36:380 "
+            "37:347 38:1111");
+        for (const QString &entry : table.split(QLatin1Char(' ')))
+            for (const QString &code : entry.section(QLatin1Char(':'), 1).split(QLatin1Char(',')))
+                QTest::addRow("party %s", qPrintable(code))
+                    << code.toInt() << 1 << 50 << entry.section(':', 0, 0).toInt();
+        for (int party : {0, -1, 2, 299, 309, 602, 99999})
+            QTest::addRow("party %d undefined", party) << party << 1 << 50 << kUndefinedParty;
+        // Party 100: the southern symbol from congress 25 on, in the southern states only.
+        const QList<int> southern = {40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 51, 53, 54};
+        for (int state = 1; state <= 82; ++state) {
+            QTest::addRow("100 state %d congress 25", state)
+                << 100 << state << 25 << (southern.contains(state) ? 3 : 5);
+            QTest::addRow("100 state %d congress 24", state) << 100 << state << 24 << 5;
+        }
+    }
+    void partySymbolIndex()
+    {
+        QFETCH(int, party);
+        QFETCH(int, state);
+        QFETCH(int, congress);
+        QFETCH(int, expected);
+        QCOMPARE(PartySymbolIndex(party, state, congress), expected);
+        if (party == 100 && congress >= 25)
+            QCOMPARE(IsSouthernState(state), expected == 3);
+    }
+    void rollCallLayout_data()
+    {
+        QTest::addColumn<bool>("extended");
+        QTest::addColumn<int>("descAt");
+        QTest::addColumn<int>("dateAt");
+        QTest::newRow("standard") << false << 8 << 68;
+        QTest::newRow("extended") << true << 10 << 70;
+    }
+    void rollCallLayout()
+    {
+        QFETCH(bool, extended);
+        QFETCH(int, descAt);
+        QFETCH(int, dateAt);
+        RollCall rc = TreeBuilder::rollCall("ELECTION OF THE SPEAKER", QDate(1981, 1, 5), 233, 202, 0.698f, 0.076f,
+                                            -0.643f, 0.208f);
+        rc.issueCode = 11;
+        rc.issueCode2 = extended ? 22 : 0;
+        rc.clausenCode = 3;
+        rc.peltzmanCode1 = 4;
+        rc.peltzmanCode2 = 5;
+        rc.infoYea = 240;
+        rc.infoNay = 205;
+        rc.infoNotVoting = 3;
+        if (extended)
+            rc.extendedReserved = QByteArray(24, '\x5a');
+        const QByteArray b = EncodeRollCall(rc, extended);
+        QCOMPARE(b.size(), extended ? 136 : 110);
+        QCOMPARE(RollCallRecordLength(extended), extended ? 136 : 110);
+        QCOMPARE(i16At(b, 0), qint16(11));
+        if (extended) {
+            QCOMPARE(i16At(b, 2), qint16(22));
+            QCOMPARE(i16At(b, 4), qint16(3));
+            QCOMPARE(i16At(b, 8), qint16(5));
+        } else {
+            QCOMPARE(i16At(b, 2), qint16(3));
+            QCOMPARE(i16At(b, 6), qint16(5));
+        }
+        QCOMPARE(b.mid(descAt, 60), QByteArray("ELECTION OF THE SPEAKER").leftJustified(60, ' '));
+        QCOMPARE(i16At(b, dateAt), qint16(7));
+        QCOMPARE(f64At(b, dateAt + 2), 29591.0);
+        QCOMPARE(i16At(b, dateAt + 10), qint16(233));
+        QCOMPARE(i16At(b, dateAt + 12), qint16(202));
+        QCOMPARE(i16At(b, dateAt + 14), qint16(240));
+        QCOMPARE(i16At(b, dateAt + 16), qint16(205));
+        QCOMPARE(i16At(b, dateAt + 18), qint16(3));
+        QCOMPARE(f32At(b, dateAt + 20), 0.698f);
+        QCOMPARE(f32At(b, dateAt + 24), 0.076f);
+        QCOMPARE(f32At(b, dateAt + 28), -0.643f);
+        QCOMPARE(f32At(b, dateAt + 32), 0.208f);
+        if (extended)
+            QCOMPARE(b.mid(106, 24), QByteArray(24, '\x5a'));
+
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/1.rif";
+        RollCall second = TreeBuilder::rollCall("NO DATE", QDate(), 1, 2);
+        if (extended)
+            second.extendedReserved = QByteArray(24, '\0'); // what a record written without them reads back
+        WriteRollCalls(path, {rc, second}, extended);
+        const QList<RollCall> back = ReadRollCalls(path, 2, extended);
+        QCOMPARE(back[0], rc);
+        QCOMPARE(back[0].date.date(), QDate(1981, 1, 5));
+        QCOMPARE(back[1], second);
+        QVERIFY(!back[1].date.isDate());
+    }
+    void textDateAndOldLayout()
+    {
+        // A text date moves the later fields; one that would push them out of the slot is refused.
+        RollCall rc = TreeBuilder::rollCall("X", QDate(), 7, 8);
+        rc.date = TaggedDate::FromText("MAY 1850");
+        const QByteArray b = EncodeRollCall(rc, false);
+        QCOMPARE(b.mid(68, 16), QByteArray("\x08\x00\x08\x00MAY 1850\x07\x00\x08\x00", 16));
+        QCOMPARE(EncodeRollCall(TreeBuilder::rollCall("Y", QDate(), 5, 6), false).mid(70, 4),
+                 QByteArray("\x00\x00\x05\x00", 4));
+        rc.date = TaggedDate::FromText(QString(13, 'A'));
+        QVERIFY_THROWS_EXCEPTION(DataError, EncodeRollCall(rc, false));
+        // The old layout drops the second issue code and the reserved bytes.
+        RollCall ext = TreeBuilder::rollCall("A", QDate(2000, 2, 29), 1, 2);
+        ext.issueCode = 5;
+        ext.issueCode2 = 6;
+        ext.extendedReserved = QByteArray(24, '\x01');
+        const RollCall old = ToOldRollCall(ext);
+        QCOMPARE(old.issueCode, qint16(5));
+        QCOMPARE(old.issueCode2, qint16(0));
+        QVERIFY(old.extendedReserved.isEmpty());
+        QCOMPARE(EncodeRollCall(old, false), EncodeRollCall(ext, false));
+    }
+    void descriptions()
+    {
+        QTemporaryDir dir;
+        Description d;
+        d.header = {"H.R. 1", "PASSED", "ON", "PASSAGE", "ELECTION"};
+        d.text = "(A BILL)";
+        Description second;
+        second.text = QString::fromUtf8("caf\u00e9 \u2019q\u2019");
+        WriteDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", {d, second});
+        const QByteArray din = ReadWholeFile(dir.path() + "/1.din");
+        const QByteArray dbn = ReadWholeFile(dir.path() + "/1.dbn");
+        QCOMPARE(din.size(), 8);
+        QCOMPARE(i32At(din, 0), 1); // roll call 1 starts at position 1: positions are 1-based
+        QCOMPARE(i32At(din, 4), 69);
+        QCOMPARE(dbn.left(60),
+                 QByteArray("H.R. 1       PASSED     ON     PASSAGE ELECTION           ") + QByteArray("\x08\x00", 2));
+        QCOMPARE(dbn.mid(60, 8), QByteArray("(A BILL)"));
+        QCOMPARE(dbn.mid(128), QByteArray("caf\xe9 \x92q\x92"));
+        QCOMPARE(dbn.size(), 68 + 68);
+        Description expected;
+        expected.header = {"H.R. 1       ", "PASSED     ", "ON     ", "PASSAGE ", "ELECTION           "};
+        expected.text = "(A BILL)";
+        QCOMPARE(ReadDescriptionFiles(dir.path() + "/1.din", dir.path() + "/1.dbn", 1), expected);
+        const QList<Description> all = ReadAllDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", 2);
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all[1].text, second.text);
+    }
+    void tablesRoundTrip()
+    {
+        QTemporaryDir dir;
+        TreeBuilder tree(dir.path());
+        tree.writeStandardTables();
+        const StateTable states = StateTable::Read(tree.path("main/state.dat"));
+        QCOMPARE(states.records, TreeBuilder::standardStates());
+        QCOMPARE(states.name(41), QString("ALABAMA"));
+        QCOMPARE(tree.readRaw("main/state.dat").mid(40 * 19, 19), QByteArray("ALABAMA        AL\0\0", 19));
+        QCOMPARE(states.name(82), QString("HAWAII")); // the last record is found too
+        QVERIFY_THROWS_EXCEPTION(FileError, states.name(83));
+        QVERIFY_THROWS_EXCEPTION(FileError, states.name(0));
+        const PartyTable parties = PartyTable::Read(tree.path("main/party.dat"));
+        QCOMPARE(parties.records, TreeBuilder::standardParties());
+        QCOMPARE(parties.name(29), QString("Whig"));
+        QCOMPARE(parties.name(602), QString());
+        const TokenTable tokens = TokenTable::Read(tree.path("main/token.dat"));
+        QCOMPARE(tokens.records, TreeBuilder::standardTokens());
+        QCOMPARE(tokens.find(38)->symbol, QChar('c'));
+        QVERIFY(tokens.find(39) == nullptr);
+        QCOMPARE(tree.readRaw("main/token.dat").left(3), QByteArray("F\x01\x00", 3));
+
+        // Only the first 100 party records are used.
+        PartyTable many;
+        for (int i = 1; i <= 120; ++i)
+            many.records.append({qint16(i), QString("P%1").arg(i)});
+        many.write(dir.path() + "/many.dat");
+        QCOMPARE(PartyTable::Read(dir.path() + "/many.dat").records.size(), 100);
+    }
+    void cp1252_data()
+    {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("unicode");
+        // Bytes 0x80 to 0x9F, where the code page differs from Latin-1; undefined bytes keep their number.
+        const QString high =
+            QStringLiteral("20AC 0081 201A 0192 201E 2026 2020 2021 02C6 2030 0160 2039 0152 008D 017D 008F "
+                           "0090 2018 2019 201C 201D 2022 2013 2014 02DC 2122 0161 203A 0153 009D 017E 0178");
+        const QStringList points = high.split(QLatin1Char(' '));
+        for (int i = 0; i < 32; ++i)
+            QTest::addRow("0x%X", 0x80 + i) << 0x80 + i << points[i].toInt(nullptr, 16);
+        for (int b : {0x00, 0x41, 0x7F, 0xA0, 0xC9, 0xE9, 0xFF})
+            QTest::addRow("0x%X", b) << b << b;
+    }
+    void cp1252()
+    {
+        QFETCH(int, byte);
+        QFETCH(int, unicode);
+        const QByteArray bytes(1, char(byte));
+        const QString text = QString(QChar(char16_t(unicode)));
+        QCOMPARE(DecodeCp1252(bytes), text);
+        QCOMPARE(DecodeCp1252(QByteArray("A") + bytes + "z"), QStringLiteral("A") + text + QStringLiteral("z"));
+        QCOMPARE(EncodeCp1252(text), bytes);
+        if (byte == 0x41) {
+            QCOMPARE(EncodeCp1252(QString::fromUtf8("\u4e2d")), QByteArray("?"));
+            QCOMPARE(EncodeFixedText("ABCDEFGHIJKLMN", 12), QByteArray("ABCDEFGHIJKL"));
+            QCOMPARE(EncodeFixedText("AB", 4), QByteArray("AB  "));
+        }
+    }
+    void dates_data()
+    {
+        QTest::addColumn<double>("serial");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QStringList>("texts"); // long, numeric, short year
+        QTest::newRow("1981") << 29591.0 << QDate(1981, 1, 5) << QStringList{"January 5, 1981", "1/5/1981", "1/5/81"};
+        QTest::newRow("time of day") << 39086.75 << QDate(2007, 1, 4)
+                                     << QStringList{"January 4, 2007", "1/4/2007", "1/4/07"};
+        QTest::newRow("first congress") << -40477.0 << QDate(1789, 3, 4)
+                                        << QStringList{"March 4, 1789", "3/4/1789", "3/4/89"};
+        QTest::newRow("negative with time")
+            << -1.5 << QDate(1899, 12, 29) << QStringList{"December 29, 1899", "12/29/1899", "12/29/99"};
+        // No roll call is older than 1789, so such a day is shown as no date.
+        QTest::newRow("last day of 1788") << -40540.0 << QDate() << QStringList{"", "", ""};
+        QTest::newRow("first day of 1789")
+            << -40539.0 << QDate(1789, 1, 1) << QStringList{"January 1, 1789", "1/1/1789", "1/1/89"};
+        QTest::newRow("not a number") << std::nan("") << QDate() << QStringList{"", "", ""};
+        QTest::newRow("infinite") << -HUGE_VAL << QDate() << QStringList{"", "", ""};
+    }
+    void dates()
+    {
+        QFETCH(double, serial);
+        QFETCH(QDate, date);
+        QFETCH(QStringList, texts);
+        QCOMPARE(DateFromSerial(serial), date);
+        QCOMPARE((QStringList{FormatLongDate(date), FormatNumericDate(date), FormatShortYearDate(date)}), texts);
+        if (date.isValid() && serial == std::trunc(serial))
+            QCOMPARE(SerialFromDate(date), serial);
+        QCOMPARE(CongressFirstYear(97), 1981);
+        QCOMPARE(CongressSecondYear(1), 1790);
+    }
+    // Every reader, fed a damaged file, raises a file error that names the file and never reads past it.
+    void badInputs_data()
+    {
+        QTest::addColumn<QString>("file"); // relative path of the damaged file, which says the reader
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<QString>("named"); // the file the error names, when it is another
+
+        const QByteArray leg = EncodeLegislator(TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1), false);
+        QTest::newRow("truncated legislator file") << "house/97.lcr" << (leg + leg.left(49)) << 62 << "";
+        QTest::newRow("truncated roll-call file") << "house/97.rif" << QByteArray(150, '\0') << 62 << "";
+        QByteArray badTag = EncodeRollCall(TreeBuilder::rollCall("A", QDate(1981, 1, 5), 1, 0), false);
+        badTag.append(badTag);
+        badTag[110 + 68] = 9;
+        QTest::newRow("date tag 9") << "house/97.rif" << badTag << 321 << "";
+        QByteArray longText = EncodeRollCall(TreeBuilder::rollCall("A", QDate(), 1, 0), false);
+        longText.append(longText);
+        longText[110 + 70] = 100; // a text date of 100 characters cannot fit the slot
+        QTest::newRow("text date too long") << "house/97.rif" << longText << 321 << "";
+        QByteArray negative(10 * 97, '\0');
+        negative[960] = '\xff';
+        negative[961] = '\xff';
+        QTest::newRow("negative legislator count") << "main/houses.dat" << negative << 321 << "";
+        QByteArray din(8, '\0');
+        qToLittleEndian<qint32>(1, din.data());
+        qToLittleEndian<qint32>(5000, din.data() + 4);
+        QTest::newRow("description position outside dbn") << "house/97.din" << din << 62 << "house/97.dbn";
+        QTest::newRow("state table cut") << "main/state.dat" << QByteArray(20, ' ') << 62 << "";
+        QTest::newRow("token table under 38") << "main/token.dat" << QByteArray(33 * 37, ' ') << 62 << "";
+        QTest::newRow("short preferences") << "rollscan.prf" << QByteArray(269, '\0') << 62 << "";
+    }
+    void badInputs()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, errorNumber);
+        QFETCH(QString, named);
+        QTemporaryDir dir;
+        TreeBuilder tree(dir.path());
+        tree.writeStandardTables();
+        test::CongressData data;
+        data.legislators = {TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1),
+                            TreeBuilder::legislator("B", 2, 1, 200, 0, 0, 2)};
+        data.rollCalls = {TreeBuilder::rollCall("ONE", QDate(1981, 1, 5), 1, 0),
+                          TreeBuilder::rollCall("TWO", QDate(), 0, 1)};
+        data.voteRows = {"16", "61"};
+        tree.addCongress(true, 97, data);
+        tree.writeIndexes();
+        tree.writeRaw(file, bytes);
+        const QMap<QString, std::function<void()>> readers = {
+            {"house/97.lcr", [&] { ReadLegislators(tree.path(file), 2, false); }},
+            {"house/97.rif", [&] { ReadRollCalls(tree.path(file), 2, false); }},
+            {"main/houses.dat", [&] { LoadCongressCounts(dir.path(), true, 97); }},
+            {"house/97.din", [&] { ReadDescription(dir.path(), true, 97, 2); }},
+            {"main/state.dat", [&] { StateTable::Read(tree.path(file)); }},
+            {"main/token.dat", [&] { TokenTable::Read(tree.path(file)); }},
+            {"rollscan.prf", [&] { Preferences::Read(tree.path(file)); }}};
+        try {
+            readers.value(file)();
+            QFAIL("no error raised");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), errorNumber);
+            QCOMPARE(e.path(), tree.path(named.isEmpty() ? file : named));
+            QVERIFY(!e.sentence().isEmpty());
+        }
+    }
+    void failedWriteLeavesOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/keep.dat";
+        WriteWholeFile(path, "old content");
+        try {
+            WriteWholeFile(dir.path() + "/missing/new.dat", "x");
+            QFAIL("no error raised");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), 76);
+            QCOMPARE(e.sentence(), QString("That path doesn't exist."));
+        }
+        QCOMPARE(ReadWholeFile(path), QByteArray("old content"));
+        QCOMPARE(FileErrorSentence(99, FileErrorDescription(99)),
+                 QString("Unrecognized error #99 (Application-defined or object-defined error) has occurred."));
+        QCOMPARE(FileErrorSentence(62, {}),
+                 QString("This file has a non-standard end-of-file marker, or an attempt was "
+                         "made to read beyound the end-of-file marker."));
+    }
 };
-
-// Congress file names, found under any spelling of the tree's folders and files.
-void TestDataFiles::fileNames()
-{
-    QTemporaryDir dir;
-    const QString root = dir.path();
-    QCOMPARE(CongressFileName(root, false, 9, ".lcr"), root + "/senate/9s.lcr");
-    QCOMPARE(CongressFileName(root, true, 100, ".vot"), root + "/house/100.vot");
-    QCOMPARE(CongressFileName(root, false, 97, ".dbn"), root + "/senate/97s.dbn");
-    QDir(root).mkpath("HOUSE");
-    QDir(root).mkpath("Main");
-    WriteWholeFile(root + "/HOUSE/97.LCR", "x");
-    WriteWholeFile(root + "/Main/State.dat", "y");
-    QCOMPARE(CongressFileName(root, true, 97, ".lcr"), root + "/HOUSE/97.LCR");
-    QCOMPARE(DataFileName(root, kMainDir, "state.dat"), root + "/Main/State.dat");
-    // A name that exists under no spelling keeps the spelling asked for, so it can be created.
-    QCOMPARE(DataFileName(root, kUserDir, "a.bmk"), root + "/user/a.bmk");
-}
-
-void TestDataFiles::index()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.setCounts(true, 97, {437, 353, 435, 7, 900});
-    tree.setCounts(false, 97, {101, 497});
-    tree.writeIndexes();
-    const QByteArray house = tree.readRaw("main/houses.dat");
-    QCOMPARE(house.size(), 970);
-    QCOMPARE(house.mid(960), QByteArray::fromHex("b5016101b30107008403"));
-    QCOMPARE(tree.readRaw("main/senates.dat").mid(384), QByteArray::fromHex("6500f101"));
-    QCOMPARE(LoadCongressCounts(dir.path(), true, 97).legislatorCount, qint16(437));
-    QCOMPARE(LoadCongressCounts(dir.path(), true, 97).rollCallCount, qint16(353));
-    QCOMPARE(LoadCongressCounts(dir.path(), false, 97).rollCallCount, qint16(497));
-    // Reserved bytes 6-7 of a record are carried, not interpreted.
-    const QString path = dir.path() + "/houses.dat";
-    QList<CongressCounts> records = {{1, 2, 3, -5, 4}, {10, 20, 30, 12345, 40}};
-    WriteCongressIndex(path, true, records);
-    QCOMPARE(ReadCongressIndex(path, true), records);
-    QCOMPARE(i16At(ReadWholeFile(path), 16), qint16(12345));
-}
-
-void TestDataFiles::legislatorLayout_data()
-{
-    QTest::addColumn<bool>("extended");
-    QTest::newRow("standard") << false;
-    QTest::newRow("extended") << true;
-}
-
-void TestDataFiles::legislatorLayout()
-{
-    QFETCH(bool, extended);
-    Legislator l = TreeBuilder::legislator("O'NEILL", 3, 8, 100, 0.5f, -0.25f, 10700, 4);
-    l.seedCount = 2;
-    l.seedX = {101, 102, 103};
-    l.seedY = {-201, 202, 203};
-    const QByteArray b = EncodeLegislator(l, extended);
-    QCOMPARE(b.size(), extended ? 62 : 50);
-    QCOMPARE(b.left(12), QByteArray("O'NEILL     "));
-    QCOMPARE(i16At(b, 12), qint16(3));
-    QCOMPARE(i16At(b, 14), qint16(8));
-    QCOMPARE(i16At(b, 16), qint16(100));
-    QCOMPARE(f32At(b, 18), 0.5f);
-    QCOMPARE(f32At(b, 22), -0.25f);
-    QCOMPARE(i32At(b, 26), qint32(10700));
-    QCOMPARE(i16At(b, 30), qint16(4));
-    QCOMPARE(i16At(b, 36), qint16(2));
-    QCOMPARE(i16At(b, 38), qint16(101));
-    QCOMPARE(i16At(b, 40), qint16(-201));
-    QCOMPARE(i16At(b, 46), qint16(103));
-    QCOMPARE(i16At(b, 48), qint16(203));
-
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/1.lcr";
-    l.recordNumber = 1;
-    Legislator second = TreeBuilder::legislator("SMITH", 41, 1, 200, -0.1f, 0.9f, 99999);
-    second.recordNumber = 2;
-    WriteLegislators(path, {l, second}, extended);
-    const QList<Legislator> back = ReadLegislators(path, 2, extended);
-    QCOMPARE(back.size(), 2);
-    QCOMPARE(back[0], l);
-    QCOMPARE(back[1], second);
-    QCOMPARE(back[1].trimmedName(), QString("SMITH"));
-    if (!extended)
-        return;
-    // The reserved bytes of an extended record are skipped: it reads like the standard record.
-    QByteArray ext = EncodeLegislator(l, true);
-    ext.replace(50, 12, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c", 12));
-    WriteWholeFile(dir.path() + "/ext.lcr", ext);
-    QCOMPARE(ReadLegislators(dir.path() + "/ext.lcr", 1, true).value(0), l);
-    QCOMPARE(ToOldLegislator(ext), EncodeLegislator(l, false));
-}
-
-void TestDataFiles::votes()
-{
-    // Three roll calls: legislator 2's vote on roll call 1 is byte 4 (offset 3); a byte that is not a
-    // digit is code 0.
-    QCOMPARE(VoteMatrix::Offset(2, 1, 3), qint64(3));
-    const VoteMatrix v = VoteMatrix::FromBytes("169613999", 3, 3, "x.vot");
-    QCOMPARE((QList<int>{v.vote(2, 1), v.vote(1, 3), v.vote(3, 2), v.vote(2, 3)}), (QList<int>{6, 9, 9, 3}));
-    const VoteMatrix odd = VoteMatrix::FromBytes(QByteArray("1 x\0", 4), 1, 4, "x.vot");
-    QCOMPARE((QList<int>{odd.vote(1, 1), odd.vote(1, 2), odd.vote(1, 3), odd.vote(1, 4)}), (QList<int>{1, 0, 0, 0}));
-}
-
-void TestDataFiles::voteCodeClasses_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<bool>("yea");
-    QTest::addColumn<bool>("nay");
-    QTest::addColumn<QString>("label");
-    const char *labels[] = {"Not Mem:", "Yes:", "Pair Yes:", "Ann. Yes:", "Ann. No:",
-                            "Pair No:", "No:",  "[blank]:",  "Present:",  "Not Voting:"};
-    for (int c = 0; c <= 9; ++c)
-        QTest::addRow("code %d", c) << c << (c >= 1 && c <= 3) << (c >= 4 && c <= 6) << QString(labels[c]);
-}
-
-void TestDataFiles::voteCodeClasses()
-{
-    QFETCH(int, code);
-    QFETCH(bool, yea);
-    QFETCH(bool, nay);
-    QFETCH(QString, label);
-    QCOMPARE(IsYeaCode(code), yea);
-    QCOMPARE(IsNayCode(code), nay);
-    QCOMPARE(VoteCodeLabel(code), label);
-}
-
-void TestDataFiles::partySymbolIndex_data()
-{
-    QTest::addColumn<int>("party");
-    QTest::addColumn<int>("state");
-    QTest::addColumn<int>("congress");
-    QTest::addColumn<int>("expected");
-    // Every entry of the symbol table, as "index:codes".
-    const QString table = QStringLiteral(
-        "1:1 2:200 3:500 4:328,329,331,603 6:29 7:101 8:46,48 9:117,118 10:37,203,204,206,4444 11:212 "
-        "12:300,301,302,303,304,305,306,307,308 13:340 14:108,208,402,403 15:401 16:9 17:11 18:12 19:13 20:25,214 "
-        "21:112,1116 22:537 23:213,370,985 24:40,353,354,1060 "
-        "25:10,14,28,34,36,41,104,105,110,119,202,215,333,336,337,3333 26:9000 27:310,4000 28:5000 "
-        "29:114,555,1346,7000 30:22,1275,8000,8888 31:6000,7777 32:43,44 33:26 34:326 35:355,356,522 36:380 "
-        "37:347 38:1111");
-    for (const QString &entry : table.split(QLatin1Char(' ')))
-        for (const QString &code : entry.section(QLatin1Char(':'), 1).split(QLatin1Char(',')))
-            QTest::addRow("party %s", qPrintable(code)) << code.toInt() << 1 << 50 << entry.section(':', 0, 0).toInt();
-    for (int party : {0, -1, 2, 299, 309, 602, 99999})
-        QTest::addRow("party %d undefined", party) << party << 1 << 50 << kUndefinedParty;
-    // Party 100: the southern symbol from congress 25 on, in the southern states only.
-    const QList<int> southern = {40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 51, 53, 54};
-    for (int state = 1; state <= 82; ++state) {
-        QTest::addRow("100 state %d congress 25", state) << 100 << state << 25 << (southern.contains(state) ? 3 : 5);
-        QTest::addRow("100 state %d congress 24", state) << 100 << state << 24 << 5;
-    }
-}
-
-void TestDataFiles::partySymbolIndex()
-{
-    QFETCH(int, party);
-    QFETCH(int, state);
-    QFETCH(int, congress);
-    QFETCH(int, expected);
-    QCOMPARE(PartySymbolIndex(party, state, congress), expected);
-    if (party == 100 && congress >= 25)
-        QCOMPARE(IsSouthernState(state), expected == 3);
-}
-
-void TestDataFiles::rollCallLayout_data()
-{
-    QTest::addColumn<bool>("extended");
-    QTest::addColumn<int>("descAt");
-    QTest::addColumn<int>("dateAt");
-    QTest::newRow("standard") << false << 8 << 68;
-    QTest::newRow("extended") << true << 10 << 70;
-}
-
-void TestDataFiles::rollCallLayout()
-{
-    QFETCH(bool, extended);
-    QFETCH(int, descAt);
-    QFETCH(int, dateAt);
-    RollCall rc =
-        TreeBuilder::rollCall("ELECTION OF THE SPEAKER", QDate(1981, 1, 5), 233, 202, 0.698f, 0.076f, -0.643f, 0.208f);
-    rc.issueCode = 11;
-    rc.issueCode2 = extended ? 22 : 0;
-    rc.clausenCode = 3;
-    rc.peltzmanCode1 = 4;
-    rc.peltzmanCode2 = 5;
-    rc.infoYea = 240;
-    rc.infoNay = 205;
-    rc.infoNotVoting = 3;
-    if (extended)
-        rc.extendedReserved = QByteArray(24, '\x5a');
-    const QByteArray b = EncodeRollCall(rc, extended);
-    QCOMPARE(b.size(), extended ? 136 : 110);
-    QCOMPARE(RollCallRecordLength(extended), extended ? 136 : 110);
-    QCOMPARE(i16At(b, 0), qint16(11));
-    if (extended) {
-        QCOMPARE(i16At(b, 2), qint16(22));
-        QCOMPARE(i16At(b, 4), qint16(3));
-        QCOMPARE(i16At(b, 8), qint16(5));
-    } else {
-        QCOMPARE(i16At(b, 2), qint16(3));
-        QCOMPARE(i16At(b, 6), qint16(5));
-    }
-    QCOMPARE(b.mid(descAt, 60), QByteArray("ELECTION OF THE SPEAKER").leftJustified(60, ' '));
-    QCOMPARE(i16At(b, dateAt), qint16(7));
-    QCOMPARE(f64At(b, dateAt + 2), 29591.0);
-    QCOMPARE(i16At(b, dateAt + 10), qint16(233));
-    QCOMPARE(i16At(b, dateAt + 12), qint16(202));
-    QCOMPARE(i16At(b, dateAt + 14), qint16(240));
-    QCOMPARE(i16At(b, dateAt + 16), qint16(205));
-    QCOMPARE(i16At(b, dateAt + 18), qint16(3));
-    QCOMPARE(f32At(b, dateAt + 20), 0.698f);
-    QCOMPARE(f32At(b, dateAt + 24), 0.076f);
-    QCOMPARE(f32At(b, dateAt + 28), -0.643f);
-    QCOMPARE(f32At(b, dateAt + 32), 0.208f);
-    if (extended)
-        QCOMPARE(b.mid(106, 24), QByteArray(24, '\x5a'));
-
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/1.rif";
-    RollCall second = TreeBuilder::rollCall("NO DATE", QDate(), 1, 2);
-    if (extended)
-        second.extendedReserved = QByteArray(24, '\0'); // what a record written without them reads back
-    WriteRollCalls(path, {rc, second}, extended);
-    const QList<RollCall> back = ReadRollCalls(path, 2, extended);
-    QCOMPARE(back[0], rc);
-    QCOMPARE(back[0].date.date(), QDate(1981, 1, 5));
-    QCOMPARE(back[1], second);
-    QVERIFY(!back[1].date.isDate());
-}
-
-void TestDataFiles::textDateAndOldLayout()
-{
-    // A text date moves the later fields; one that would push them out of the slot is refused.
-    RollCall rc = TreeBuilder::rollCall("X", QDate(), 7, 8);
-    rc.date = TaggedDate::FromText("MAY 1850");
-    const QByteArray b = EncodeRollCall(rc, false);
-    QCOMPARE(b.mid(68, 16), QByteArray("\x08\x00\x08\x00MAY 1850\x07\x00\x08\x00", 16));
-    QCOMPARE(EncodeRollCall(TreeBuilder::rollCall("Y", QDate(), 5, 6), false).mid(70, 4),
-             QByteArray("\x00\x00\x05\x00", 4));
-    rc.date = TaggedDate::FromText(QString(13, 'A'));
-    QVERIFY_THROWS_EXCEPTION(DataError, EncodeRollCall(rc, false));
-    // The old layout drops the second issue code and the reserved bytes.
-    RollCall ext = TreeBuilder::rollCall("A", QDate(2000, 2, 29), 1, 2);
-    ext.issueCode = 5;
-    ext.issueCode2 = 6;
-    ext.extendedReserved = QByteArray(24, '\x01');
-    const RollCall old = ToOldRollCall(ext);
-    QCOMPARE(old.issueCode, qint16(5));
-    QCOMPARE(old.issueCode2, qint16(0));
-    QVERIFY(old.extendedReserved.isEmpty());
-    QCOMPARE(EncodeRollCall(old, false), EncodeRollCall(ext, false));
-}
-
-void TestDataFiles::descriptions()
-{
-    QTemporaryDir dir;
-    Description d;
-    d.header = {"H.R. 1", "PASSED", "ON", "PASSAGE", "ELECTION"};
-    d.text = "(A BILL)";
-    Description second;
-    second.text = QString::fromUtf8("caf\u00e9 \u2019q\u2019");
-    WriteDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", {d, second});
-    const QByteArray din = ReadWholeFile(dir.path() + "/1.din");
-    const QByteArray dbn = ReadWholeFile(dir.path() + "/1.dbn");
-    QCOMPARE(din.size(), 8);
-    QCOMPARE(i32At(din, 0), 1); // roll call 1 starts at position 1: positions are 1-based
-    QCOMPARE(i32At(din, 4), 69);
-    QCOMPARE(dbn.left(60),
-             QByteArray("H.R. 1       PASSED     ON     PASSAGE ELECTION           ") + QByteArray("\x08\x00", 2));
-    QCOMPARE(dbn.mid(60, 8), QByteArray("(A BILL)"));
-    QCOMPARE(dbn.mid(128), QByteArray("caf\xe9 \x92q\x92"));
-    QCOMPARE(dbn.size(), 68 + 68);
-    Description expected;
-    expected.header = {"H.R. 1       ", "PASSED     ", "ON     ", "PASSAGE ", "ELECTION           "};
-    expected.text = "(A BILL)";
-    QCOMPARE(ReadDescriptionFiles(dir.path() + "/1.din", dir.path() + "/1.dbn", 1), expected);
-    const QList<Description> all = ReadAllDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", 2);
-    QCOMPARE(all.size(), 2);
-    QCOMPARE(all[1].text, second.text);
-}
-
-void TestDataFiles::tablesRoundTrip()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    const StateTable states = StateTable::Read(tree.path("main/state.dat"));
-    QCOMPARE(states.records, TreeBuilder::standardStates());
-    QCOMPARE(states.name(41), QString("ALABAMA"));
-    QCOMPARE(tree.readRaw("main/state.dat").mid(40 * 19, 19), QByteArray("ALABAMA        AL\0\0", 19));
-    QCOMPARE(states.name(82), QString("HAWAII")); // the last record is found too
-    QVERIFY_THROWS_EXCEPTION(FileError, states.name(83));
-    QVERIFY_THROWS_EXCEPTION(FileError, states.name(0));
-    const PartyTable parties = PartyTable::Read(tree.path("main/party.dat"));
-    QCOMPARE(parties.records, TreeBuilder::standardParties());
-    QCOMPARE(parties.name(29), QString("Whig"));
-    QCOMPARE(parties.name(602), QString());
-    const TokenTable tokens = TokenTable::Read(tree.path("main/token.dat"));
-    QCOMPARE(tokens.records, TreeBuilder::standardTokens());
-    QCOMPARE(tokens.find(38)->symbol, QChar('c'));
-    QVERIFY(tokens.find(39) == nullptr);
-    QCOMPARE(tree.readRaw("main/token.dat").left(3), QByteArray("F\x01\x00", 3));
-
-    // Only the first 100 party records are used.
-    PartyTable many;
-    for (int i = 1; i <= 120; ++i)
-        many.records.append({qint16(i), QString("P%1").arg(i)});
-    many.write(dir.path() + "/many.dat");
-    QCOMPARE(PartyTable::Read(dir.path() + "/many.dat").records.size(), 100);
-}
-
-void TestDataFiles::cp1252_data()
-{
-    QTest::addColumn<int>("byte");
-    QTest::addColumn<int>("unicode");
-    // Bytes 0x80 to 0x9F, where the code page differs from Latin-1; undefined bytes keep their number.
-    const QString high =
-        QStringLiteral("20AC 0081 201A 0192 201E 2026 2020 2021 02C6 2030 0160 2039 0152 008D 017D 008F "
-                       "0090 2018 2019 201C 201D 2022 2013 2014 02DC 2122 0161 203A 0153 009D 017E 0178");
-    const QStringList points = high.split(QLatin1Char(' '));
-    for (int i = 0; i < 32; ++i)
-        QTest::addRow("0x%X", 0x80 + i) << 0x80 + i << points[i].toInt(nullptr, 16);
-    for (int b : {0x00, 0x41, 0x7F, 0xA0, 0xC9, 0xE9, 0xFF})
-        QTest::addRow("0x%X", b) << b << b;
-}
-
-void TestDataFiles::cp1252()
-{
-    QFETCH(int, byte);
-    QFETCH(int, unicode);
-    const QByteArray bytes(1, char(byte));
-    const QString text = QString(QChar(char16_t(unicode)));
-    QCOMPARE(DecodeCp1252(bytes), text);
-    QCOMPARE(DecodeCp1252(QByteArray("A") + bytes + "z"), QStringLiteral("A") + text + QStringLiteral("z"));
-    QCOMPARE(EncodeCp1252(text), bytes);
-    if (byte == 0x41) {
-        QCOMPARE(EncodeCp1252(QString::fromUtf8("\u4e2d")), QByteArray("?"));
-        QCOMPARE(EncodeFixedText("ABCDEFGHIJKLMN", 12), QByteArray("ABCDEFGHIJKL"));
-        QCOMPARE(EncodeFixedText("AB", 4), QByteArray("AB  "));
-    }
-}
-
-void TestDataFiles::dates_data()
-{
-    QTest::addColumn<double>("serial");
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<QStringList>("texts"); // long, numeric, short year
-    QTest::newRow("1981") << 29591.0 << QDate(1981, 1, 5) << QStringList{"January 5, 1981", "1/5/1981", "1/5/81"};
-    QTest::newRow("time of day") << 39086.75 << QDate(2007, 1, 4)
-                                 << QStringList{"January 4, 2007", "1/4/2007", "1/4/07"};
-    QTest::newRow("first congress") << -40477.0 << QDate(1789, 3, 4)
-                                    << QStringList{"March 4, 1789", "3/4/1789", "3/4/89"};
-    QTest::newRow("negative with time") << -1.5 << QDate(1899, 12, 29)
-                                        << QStringList{"December 29, 1899", "12/29/1899", "12/29/99"};
-    // No roll call is older than 1789, so such a day is shown as no date.
-    QTest::newRow("last day of 1788") << -40540.0 << QDate() << QStringList{"", "", ""};
-    QTest::newRow("first day of 1789") << -40539.0 << QDate(1789, 1, 1)
-                                       << QStringList{"January 1, 1789", "1/1/1789", "1/1/89"};
-    QTest::newRow("not a number") << std::nan("") << QDate() << QStringList{"", "", ""};
-    QTest::newRow("infinite") << -HUGE_VAL << QDate() << QStringList{"", "", ""};
-}
-
-void TestDataFiles::dates()
-{
-    QFETCH(double, serial);
-    QFETCH(QDate, date);
-    QFETCH(QStringList, texts);
-    QCOMPARE(DateFromSerial(serial), date);
-    QCOMPARE((QStringList{FormatLongDate(date), FormatNumericDate(date), FormatShortYearDate(date)}), texts);
-    if (date.isValid() && serial == std::trunc(serial))
-        QCOMPARE(SerialFromDate(date), serial);
-    QCOMPARE(CongressFirstYear(97), 1981);
-    QCOMPARE(CongressSecondYear(1), 1790);
-}
-
-// Every reader, fed a damaged file, raises a file error that names the file and never reads past it.
-void TestDataFiles::badInputs_data()
-{
-    QTest::addColumn<QString>("file"); // relative path of the damaged file, which says the reader
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("errorNumber");
-    QTest::addColumn<QString>("named"); // the file the error names, when it is another
-
-    const QByteArray leg = EncodeLegislator(TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1), false);
-    QTest::newRow("truncated legislator file") << "house/97.lcr" << (leg + leg.left(49)) << 62 << "";
-    QTest::newRow("truncated roll-call file") << "house/97.rif" << QByteArray(150, '\0') << 62 << "";
-    QByteArray badTag = EncodeRollCall(TreeBuilder::rollCall("A", QDate(1981, 1, 5), 1, 0), false);
-    badTag.append(badTag);
-    badTag[110 + 68] = 9;
-    QTest::newRow("date tag 9") << "house/97.rif" << badTag << 321 << "";
-    QByteArray longText = EncodeRollCall(TreeBuilder::rollCall("A", QDate(), 1, 0), false);
-    longText.append(longText);
-    longText[110 + 70] = 100; // a text date of 100 characters cannot fit the slot
-    QTest::newRow("text date too long") << "house/97.rif" << longText << 321 << "";
-    QByteArray negative(10 * 97, '\0');
-    negative[960] = '\xff';
-    negative[961] = '\xff';
-    QTest::newRow("negative legislator count") << "main/houses.dat" << negative << 321 << "";
-    QByteArray din(8, '\0');
-    qToLittleEndian<qint32>(1, din.data());
-    qToLittleEndian<qint32>(5000, din.data() + 4);
-    QTest::newRow("description position outside dbn") << "house/97.din" << din << 62 << "house/97.dbn";
-    QTest::newRow("state table cut") << "main/state.dat" << QByteArray(20, ' ') << 62 << "";
-    QTest::newRow("token table under 38") << "main/token.dat" << QByteArray(33 * 37, ' ') << 62 << "";
-    QTest::newRow("short preferences") << "rollscan.prf" << QByteArray(269, '\0') << 62 << "";
-}
-
-void TestDataFiles::badInputs()
-{
-    QFETCH(QString, file);
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, errorNumber);
-    QFETCH(QString, named);
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    tree.writeStandardTables();
-    test::CongressData data;
-    data.legislators = {TreeBuilder::legislator("A", 1, 1, 100, 0, 0, 1),
-                        TreeBuilder::legislator("B", 2, 1, 200, 0, 0, 2)};
-    data.rollCalls = {TreeBuilder::rollCall("ONE", QDate(1981, 1, 5), 1, 0),
-                      TreeBuilder::rollCall("TWO", QDate(), 0, 1)};
-    data.voteRows = {"16", "61"};
-    tree.addCongress(true, 97, data);
-    tree.writeIndexes();
-    tree.writeRaw(file, bytes);
-    const QMap<QString, std::function<void()>> readers = {
-        {"house/97.lcr", [&] { ReadLegislators(tree.path(file), 2, false); }},
-        {"house/97.rif", [&] { ReadRollCalls(tree.path(file), 2, false); }},
-        {"main/houses.dat", [&] { LoadCongressCounts(dir.path(), true, 97); }},
-        {"house/97.din", [&] { ReadDescription(dir.path(), true, 97, 2); }},
-        {"main/state.dat", [&] { StateTable::Read(tree.path(file)); }},
-        {"main/token.dat", [&] { TokenTable::Read(tree.path(file)); }},
-        {"rollscan.prf", [&] { Preferences::Read(tree.path(file)); }}};
-    try {
-        readers.value(file)();
-        QFAIL("no error raised");
-    } catch (const FileError &e) {
-        QCOMPARE(e.number(), errorNumber);
-        QCOMPARE(e.path(), tree.path(named.isEmpty() ? file : named));
-        QVERIFY(!e.sentence().isEmpty());
-    }
-}
-
-void TestDataFiles::failedWriteLeavesOldFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/keep.dat";
-    WriteWholeFile(path, "old content");
-    try {
-        WriteWholeFile(dir.path() + "/missing/new.dat", "x");
-        QFAIL("no error raised");
-    } catch (const FileError &e) {
-        QCOMPARE(e.number(), 76);
-        QCOMPARE(e.sentence(), QString("That path doesn't exist."));
-    }
-    QCOMPARE(ReadWholeFile(path), QByteArray("old content"));
-    QCOMPARE(FileErrorSentence(99, FileErrorDescription(99)),
-             QString("Unrecognized error #99 (Application-defined or object-defined error) has occurred."));
-    QCOMPARE(FileErrorSentence(62, {}), QString("This file has a non-standard end-of-file marker, or an attempt was "
-                                                "made to read beyound the end-of-file marker."));
-}
 
 QTEST_GUILESS_MAIN(TestDataFiles)
 #include "tst_datafiles.moc"

@@ -178,77 +178,73 @@ class TestSaveFaults : public QObject {
     Q_OBJECT
 
 private slots:
-    void failedSaveKeepsTheOldFile_data();
-    void failedSaveKeepsTheOldFile();
-};
-
-void TestSaveFaults::failedSaveKeepsTheOldFile_data()
-{
-    QTest::addColumn<int>("writer");
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<int>("number");
-    const QList<QPair<Writer, const char *>> writers = {
-        {Writer::Preferences, "preferences"},     {Writer::BookmarkRewrite, "bookmark list"},
-        {Writer::BookmarkAppend, "bookmark add"}, {Writer::Report, "report"},
-        {Writer::RollCallText, "roll-call text"}, {Writer::Spreadsheet, "spreadsheet"},
-        {Writer::Note, "attachment note"},
-    };
-    const QList<std::tuple<Fault, const char *, int>> faults = {
-        {Fault::SizeLimit, "size limit", FileErrorNumber::AccessError},
-        {Fault::ReadOnlyFolder, "read-only folder", FileErrorNumber::AccessError},
-        {Fault::MissingFolder, "missing folder", FileErrorNumber::PathNotFound},
-        {Fault::FolderInPlace, "folder in place", FileErrorNumber::BadAccess},
-    };
-    for (const auto &[writer, writerName] : writers)
-        for (const auto &[fault, faultName, number] : faults)
-            QTest::addRow("%s, %s", writerName, faultName) << int(writer) << int(fault) << number;
-}
-
-void TestSaveFaults::failedSaveKeepsTheOldFile()
-{
-    QFETCH(int, writer);
-    QFETCH(int, fault);
-    QFETCH(int, number);
-    const Writer w = Writer(writer);
-    Fixture f;
-    const QString folder = f.dir.filePath(QStringLiteral("out"));
-    QVERIFY(QDir().mkpath(folder));
-    QString path = folder + QStringLiteral("/saved.file");
-    const QByteArray old = oldContent(w);
-    WriteWholeFile(path, old);
-
-    Outcome o;
-    switch (Fault(fault)) {
-    case Fault::SizeLimit:
-        o = saveUnderSizeLimit(w, f, path);
-        break;
-    case Fault::ReadOnlyFolder:
-        if (geteuid() == 0)
-            QSKIP("the superuser writes into read-only folders");
-        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        o = saveHere(w, f, path);
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        break;
-    case Fault::MissingFolder:
-        path = f.dir.filePath(QStringLiteral("gone/saved.file"));
-        o = saveHere(w, f, path);
-        break;
-    case Fault::FolderInPlace:
-        path = folder + QStringLiteral("/taken");
-        QVERIFY(QDir().mkpath(path));
-        o = saveHere(w, f, path);
-        break;
+    void failedSaveKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("writer");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("number");
+        const QList<QPair<Writer, const char *>> writers = {
+            {Writer::Preferences, "preferences"},     {Writer::BookmarkRewrite, "bookmark list"},
+            {Writer::BookmarkAppend, "bookmark add"}, {Writer::Report, "report"},
+            {Writer::RollCallText, "roll-call text"}, {Writer::Spreadsheet, "spreadsheet"},
+            {Writer::Note, "attachment note"},
+        };
+        const QList<std::tuple<Fault, const char *, int>> faults = {
+            {Fault::SizeLimit, "size limit", FileErrorNumber::AccessError},
+            {Fault::ReadOnlyFolder, "read-only folder", FileErrorNumber::AccessError},
+            {Fault::MissingFolder, "missing folder", FileErrorNumber::PathNotFound},
+            {Fault::FolderInPlace, "folder in place", FileErrorNumber::BadAccess},
+        };
+        for (const auto &[writer, writerName] : writers)
+            for (const auto &[fault, faultName, number] : faults)
+                QTest::addRow("%s, %s", writerName, faultName) << int(writer) << int(fault) << number;
     }
-    QVERIFY2(o.reported, "the failed save was not reported, or the writer wrote past the limit");
-    QCOMPARE(o.path, path);
-    QCOMPARE(o.number, number);
-    // The old file is untouched and nothing else was left in its folder.
-    QCOMPARE(ReadWholeFile(folder + QStringLiteral("/saved.file")), old);
-    const QStringList expected =
-        Fault(fault) == Fault::FolderInPlace ? QStringList{"saved.file", "taken"} : QStringList{"saved.file"};
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), expected);
-    QVERIFY(!QFileInfo::exists(f.dir.filePath(QStringLiteral("gone"))));
-}
+    void failedSaveKeepsTheOldFile()
+    {
+        QFETCH(int, writer);
+        QFETCH(int, fault);
+        QFETCH(int, number);
+        const Writer w = Writer(writer);
+        Fixture f;
+        const QString folder = f.dir.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkpath(folder));
+        QString path = folder + QStringLiteral("/saved.file");
+        const QByteArray old = oldContent(w);
+        WriteWholeFile(path, old);
+
+        Outcome o;
+        switch (Fault(fault)) {
+        case Fault::SizeLimit:
+            o = saveUnderSizeLimit(w, f, path);
+            break;
+        case Fault::ReadOnlyFolder:
+            if (geteuid() == 0)
+                QSKIP("the superuser writes into read-only folders");
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            o = saveHere(w, f, path);
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            break;
+        case Fault::MissingFolder:
+            path = f.dir.filePath(QStringLiteral("gone/saved.file"));
+            o = saveHere(w, f, path);
+            break;
+        case Fault::FolderInPlace:
+            path = folder + QStringLiteral("/taken");
+            QVERIFY(QDir().mkpath(path));
+            o = saveHere(w, f, path);
+            break;
+        }
+        QVERIFY2(o.reported, "the failed save was not reported, or the writer wrote past the limit");
+        QCOMPARE(o.path, path);
+        QCOMPARE(o.number, number);
+        // The old file is untouched and nothing else was left in its folder.
+        QCOMPARE(ReadWholeFile(folder + QStringLiteral("/saved.file")), old);
+        const QStringList expected =
+            Fault(fault) == Fault::FolderInPlace ? QStringList{"saved.file", "taken"} : QStringList{"saved.file"};
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name), expected);
+        QVERIFY(!QFileInfo::exists(f.dir.filePath(QStringLiteral("gone"))));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSaveFaults)
 #include "tst_savefaults.moc"

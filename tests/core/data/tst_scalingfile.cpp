@@ -59,7 +59,6 @@ private slots:
         QTest::newRow("weight above 1") << record(1, 1.0001) << 0;
         QTest::newRow("weight not a number") << record(1, std::numeric_limits<double>::quiet_NaN()) << 0;
         QTest::newRow("short by one byte") << record(1, 0.4156).left(49) << FileErrorNumber::PastEnd;
-        QTest::newRow("empty") << QByteArray() << FileErrorNumber::PastEnd;
         QTest::newRow("unknown version") << record(2, 0.4156) << FileErrorNumber::BadFormat;
     }
     void refusesBadFiles()

@@ -46,325 +46,276 @@ class TestUsMap : public QObject {
     Q_OBJECT
 
 private slots:
-    void pairTable_data();
-    void pairTable();
-    void allowFill_data();
-    void allowFill();
-    void rulesAndTexts();
-    void districtFile_data();
-    void districtFile();
-    void stateListBytes();
-    void transform();
-    void layerSearch();
-    void dateLineLayer();
-    void senateColouring();
-    void houseColouringOnItsOwnDistricts();
-};
+    void pairTable_data()
+    {
+        QTest::addColumn<bool>("house");
+        QTest::addColumn<QList<VoteClass>>("classes");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<int>("colour"); // -1: the default symbol
+        QTest::addColumn<bool>("hatched");
+        const Preferences p = TreeBuilder::standardPreferences();
+        const int yea = p.yeaColour(), nay = p.nayColour(), na = p.notVotingColour(), split = p.splitColour();
+        QTest::newRow("no member") << false << QList<VoteClass>{} << "default" << -1 << false;
+        QTest::newRow("one yea") << true << QList<VoteClass>{Y} << "yea" << yea << false;
+        QTest::newRow("A, A") << false << QList<VoteClass>{A, A} << "na" << na << false;
+        QTest::newRow("Y, Y") << false << QList<VoteClass>{Y, Y} << "yea" << yea << false;
+        QTest::newRow("Y, N") << false << QList<VoteClass>{Y, N} << "split" << split << false;
+        QTest::newRow("N, N") << false << QList<VoteClass>{N, N} << "nay" << nay << false;
+        QTest::newRow("A, Y hatched") << false << QList<VoteClass>{A, Y} << "yea-hatched" << yea << true;
+        QTest::newRow("N, A hatched") << false << QList<VoteClass>{N, A} << "nay-hatched" << nay << true;
+        QTest::newRow("House Y, A not hatched") << true << QList<VoteClass>{Y, A} << "yea" << yea << false;
+        QTest::newRow("House Y, N split") << true << QList<VoteClass>{Y, N} << "split" << split << false;
+        QTest::newRow("three: A, A, N") << false << QList<VoteClass>{A, A, N} << "nay-hatched" << nay << true;
+        QTest::newRow("four: A, N, A, N") << true << QList<VoteClass>{A, N, A, N} << "nay" << nay << false;
+        QTest::newRow("cross-tab pair alike") << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::YeaNay}
+                                              << "yea-nay" << p.yeaNayColour() << false;
+        QTest::newRow("cross-tab pair apart")
+            << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::NayYea} << "split" << split << false;
+        QTest::newRow("cross-tab with unmatched")
+            << false << QList<VoteClass>{VoteClass::NoMatch, N} << "nay-hatched" << nay << true;
+    }
+    void pairTable()
+    {
+        QFETCH(bool, house);
+        QFETCH(QList<VoteClass>, classes);
+        QFETCH(QString, className);
+        QFETCH(int, colour);
+        QFETCH(bool, hatched);
+        const FeatureFill f = FillForMembers(classes, house, TreeBuilder::standardPreferences());
+        QCOMPARE(f.className, className);
+        QCOMPARE(f.usesDefault, colour < 0);
+        if (colour >= 0)
+            QCOMPARE(f.colour, colour);
+        QCOMPARE(f.style == FillStyle::DiagonalCross, hatched);
+    }
+    void allowFill_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("house");
+        QTest::addColumn<bool>("allowed");
+        // Chosen: Connecticut (9) and New York (36).
+        QTest::newRow("House district of a chosen state") << "0902" << true << true;
+        QTest::newRow("House district of another state") << "0101" << true << false;
+        QTest::newRow("House key whose district number is a chosen FIPS") << "0136" << true << false;
+        QTest::newRow("Senate chosen state") << "36" << false << true;
+        QTest::newRow("Senate state code read as a number") << "09" << false << true;
+        QTest::newRow("not a number") << "XX" << false << false;
+    }
+    void allowFill()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, house);
+        QFETCH(bool, allowed);
+        StateFilter filter;
+        filter.on = true;
+        filter.selectedFips = {9, 36};
+        QCOMPARE(AllowFill(code, house, filter), allowed);
+    }
+    // The display mode of a congress, the tip and breakdown texts, label heights and the short caption.
+    void rulesAndTexts()
+    {
+        QCOMPARE((QList<UsMapMode>{UsMapModeFor(true, 102), UsMapModeFor(true, 103), UsMapModeFor(false, 30)}),
+                 (QList<UsMapMode>{UsMapMode::Drawn, UsMapMode::Shapefile, UsMapMode::Shapefile}));
 
-void TestUsMap::pairTable_data()
-{
-    QTest::addColumn<bool>("house");
-    QTest::addColumn<QList<VoteClass>>("classes");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<int>("colour"); // -1: the default symbol
-    QTest::addColumn<bool>("hatched");
-    const Preferences p = TreeBuilder::standardPreferences();
-    const int yea = p.yeaColour(), nay = p.nayColour(), na = p.notVotingColour(), split = p.splitColour();
-    QTest::newRow("no member") << false << QList<VoteClass>{} << "default" << -1 << false;
-    QTest::newRow("one yea") << true << QList<VoteClass>{Y} << "yea" << yea << false;
-    QTest::newRow("A, A") << false << QList<VoteClass>{A, A} << "na" << na << false;
-    QTest::newRow("Y, Y") << false << QList<VoteClass>{Y, Y} << "yea" << yea << false;
-    QTest::newRow("Y, N") << false << QList<VoteClass>{Y, N} << "split" << split << false;
-    QTest::newRow("N, N") << false << QList<VoteClass>{N, N} << "nay" << nay << false;
-    QTest::newRow("A, Y hatched") << false << QList<VoteClass>{A, Y} << "yea-hatched" << yea << true;
-    QTest::newRow("N, A hatched") << false << QList<VoteClass>{N, A} << "nay-hatched" << nay << true;
-    QTest::newRow("House Y, A not hatched") << true << QList<VoteClass>{Y, A} << "yea" << yea << false;
-    QTest::newRow("House Y, N split") << true << QList<VoteClass>{Y, N} << "split" << split << false;
-    QTest::newRow("three: A, A, N") << false << QList<VoteClass>{A, A, N} << "nay-hatched" << nay << true;
-    QTest::newRow("four: A, N, A, N") << true << QList<VoteClass>{A, N, A, N} << "nay" << nay << false;
-    QTest::newRow("cross-tab pair alike")
-        << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::YeaNay} << "yea-nay" << p.yeaNayColour() << false;
-    QTest::newRow("cross-tab pair apart")
-        << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::NayYea} << "split" << split << false;
-    QTest::newRow("cross-tab with unmatched")
-        << false << QList<VoteClass>{VoteClass::NoMatch, N} << "nay-hatched" << nay << true;
-}
+        TokenTable tokens;
+        tokens.records = TreeBuilder::standardTokens();
+        const QList<UsMapMember> all = {
+            member("DODD", 100, 1, 9, "CT", 0, Y, 1), member("SESSIONS", 200, 41, 1, "AL", 0, N, 4),
+            member("WEICKER", 328, 1, 9, "CT", 0, Y, 1), member("FOURTH", 100, 1, 9, "CT", 0, Y, 1)};
+        QCOMPARE(InquireText(all.mid(0, 3), tokens, 107), QStringLiteral("DODD (D); SESSIONS (R); WEICKER (I), CT"));
+        QCOMPARE(InquireText(all, tokens, 107),
+                 QStringLiteral("Multiple member district with more than 3 legislators."));
 
-void TestUsMap::pairTable()
-{
-    QFETCH(bool, house);
-    QFETCH(QList<VoteClass>, classes);
-    QFETCH(QString, className);
-    QFETCH(int, colour);
-    QFETCH(bool, hatched);
-    const FeatureFill f = FillForMembers(classes, house, TreeBuilder::standardPreferences());
-    QCOMPARE(f.className, className);
-    QCOMPARE(f.usesDefault, colour < 0);
-    if (colour >= 0)
-        QCOMPARE(f.colour, colour);
-    QCOMPARE(f.style == FillStyle::DiagonalCross, hatched);
-}
+        const Preferences p = TreeBuilder::standardPreferences();
+        const QList<UsMapMember> members = {
+            member("A", 100, 1, 9, "CT", 3, Y, p.yeaColour()), member("B", 100, 1, 9, "CT", 3, N, p.nayColour()),
+            member("C", 100, 1, 9, "CT", 3, Y, p.yeaColour()), member("D", 100, 1, 9, "CT", 3, A, p.notVotingColour())};
+        QCOMPARE(BreakdownText(FeatureHeading(true, members.first()), members, p),
+                 QStringLiteral("CT District 3 Votes (Y-N-N/A): 2-1-1"));
+        UsMapMember senator = members.first();
+        senator.stateName = QStringLiteral("Connecticut");
+        QCOMPARE(BreakdownText(FeatureHeading(false, senator), {senator}, p),
+                 QStringLiteral("Connecticut Votes (Y-N-N/A): 1-0-0"));
 
-void TestUsMap::allowFill_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("house");
-    QTest::addColumn<bool>("allowed");
-    // Chosen: Connecticut (9) and New York (36).
-    QTest::newRow("House district of a chosen state") << "0902" << true << true;
-    QTest::newRow("House district of another state") << "0101" << true << false;
-    QTest::newRow("House key whose district number is a chosen FIPS") << "0136" << true << false;
-    QTest::newRow("Senate chosen state") << "36" << false << true;
-    QTest::newRow("Senate state code read as a number") << "09" << false << true;
-    QTest::newRow("not a number") << "XX" << false << false;
-}
+        // Labels are 1/30 of the view's width, 1/60 once it is under 0.6 of the full map.
+        for (const auto &[current, full, height] :
+             {std::tuple{120.0, 120.0, 4.0}, {60.0, 100.0, 2.0}, {59.4, 100.0, 0.99}})
+            QVERIFY(qAbs(LabelHeight(current, full) - height) < 1e-9);
 
-void TestUsMap::allowFill()
-{
-    QFETCH(QString, code);
-    QFETCH(bool, house);
-    QFETCH(bool, allowed);
-    StateFilter filter;
-    filter.on = true;
-    filter.selectedFips = {9, 36};
-    QCOMPARE(AllowFill(code, house, filter), allowed);
-}
-
-// The display mode of a congress, the tip and breakdown texts, label heights and the short caption.
-void TestUsMap::rulesAndTexts()
-{
-    QCOMPARE(UsMapModeFor(true, 102), UsMapMode::Drawn);
-    QCOMPARE(UsMapModeFor(true, 1), UsMapMode::Drawn);
-    QCOMPARE(UsMapModeFor(true, 103), UsMapMode::Shapefile);
-    QCOMPARE(UsMapModeFor(false, 30), UsMapMode::Shapefile);
-
-    TokenTable tokens;
-    tokens.records = TreeBuilder::standardTokens();
-    const QList<UsMapMember> all = {
-        member("DODD", 100, 1, 9, "CT", 0, Y, 1), member("SESSIONS", 200, 41, 1, "AL", 0, N, 4),
-        member("WEICKER", 328, 1, 9, "CT", 0, Y, 1), member("FOURTH", 100, 1, 9, "CT", 0, Y, 1)};
-    QCOMPARE(InquireText(all.mid(0, 1), tokens, 107), QStringLiteral("DODD (D), CT"));
-    QCOMPARE(InquireText(all.mid(0, 3), tokens, 107), QStringLiteral("DODD (D); SESSIONS (R); WEICKER (I), CT"));
-    QCOMPARE(InquireText(all, tokens, 107), QStringLiteral("Multiple member district with more than 3 legislators."));
-    QCOMPARE(InquireText({}, tokens, 107), QString());
-
-    const Preferences p = TreeBuilder::standardPreferences();
-    const QList<UsMapMember> members = {
-        member("A", 100, 1, 9, "CT", 3, Y, p.yeaColour()), member("B", 100, 1, 9, "CT", 3, N, p.nayColour()),
-        member("C", 100, 1, 9, "CT", 3, Y, p.yeaColour()), member("D", 100, 1, 9, "CT", 3, A, p.notVotingColour())};
-    QCOMPARE(BreakdownText(FeatureHeading(true, members.first()), members, p),
-             QStringLiteral("CT District 3 Votes (Y-N-N/A): 2-1-1"));
-    UsMapMember senator = members.first();
-    senator.stateName = QStringLiteral("Connecticut");
-    QCOMPARE(BreakdownText(FeatureHeading(false, senator), {senator}, p),
-             QStringLiteral("Connecticut Votes (Y-N-N/A): 1-0-0"));
-
-    // Labels are 1/30 of the view's width, 1/60 once it is under 0.6 of the full map.
-    for (const auto &[current, full, height] :
-         {std::tuple{120.0, 120.0, 4.0}, {60.0, 100.0, 2.0}, {59.4, 100.0, 0.99}, {114.0, 359.0, 1.9}})
-        QVERIFY(qAbs(LabelHeight(current, full) - height) < 1e-9);
-
-    QCOMPARE(UsMapShortCaption(true, 110, 5, TaggedDate::FromDate(QDate(2007, 1, 4)), 1, 3),
-             QStringLiteral("H #110 RC #5  1/4/07  (1/3)"));
-    QCOMPARE(UsMapShortCaption(false, 30, 12, TaggedDate::FromDate(QDate(1848, 6, 19)), 2, 2),
-             QStringLiteral("S #30 RC #12  6/19/48  (2/2)"));
-}
-
-void TestUsMap::districtFile_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<int>("congress");
-    QTest::addColumn<QString>("chosen");
-    const QStringList sample = {"states.shp", "cd104.shp", "cd110.shp"};
-    QTest::newRow("110 on its own file") << sample << 110 << "cd110.shp";
-    QTest::newRow("112 on the latest below it") << sample << 112 << "cd110.shp";
-    QTest::newRow("a file beyond the congress is not used")
-        << QStringList{"cd104.shp", "cd113.shp"} << 112 << "cd104.shp";
-    QTest::newRow("numbers below 103 are not district files of this map")
-        << QStringList{"cd102.shp", "cd104.shp"} << 105 << "cd104.shp";
-    QTest::newRow("case of the names ignored") << QStringList{"CD104.SHP", "Cd108.Shp"} << 109 << "Cd108.Shp";
-    QTest::newRow("no district file at all") << QStringList{"states.shp"} << 110 << "cd104.shp";
-}
-
-void TestUsMap::districtFile()
-{
-    QFETCH(QStringList, files);
-    QFETCH(int, congress);
-    QFETCH(QString, chosen);
-    QCOMPARE(DistrictFileFor(files, congress), chosen);
-}
-
-void TestUsMap::stateListBytes()
-{
-    QTemporaryDir dir;
-    StateList list = FixtureStateList();
-    list.records[0].order = 5;
-    list.records[0].reserved = -2;
-    const QString path = dir.filePath(QStringLiteral("state list.dat"));
-    list.write(path);
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray bytes = f.readAll();
-    QCOMPARE(bytes.size(), 50 * 33);
-    // Connecticut: name, postal, order 5, FIPS 9, ICPSR 1, reserved -2, short name.
-    QCOMPARE(bytes.left(33), QByteArray("Connecticut    CT\x05\x00\x09\x00\x01\x00\xfe\xff"
-                                        "Connecti",
-                                        33));
-    const StateList back = StateList::Read(path);
-    QCOMPARE(back.records, list.records);
-    QCOMPARE(back.findIcpsr(13)->name, QStringLiteral("New York"));
-    QCOMPARE(back.fipsOfNames({"new york", "ALABAMA", "Virginia"}), (QList<int>{36, 1}));
-    // A file of 49 records is refused.
-    f.close();
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(49 * 33, ' '));
-    f.close();
-    QVERIFY_THROWS_EXCEPTION(FileError, StateList::Read(path));
-}
-
-void TestUsMap::transform()
-{
-    // A view 100 units wide (78.8 drawn) and 50 high in a 788 x 1000 control: 10 pixels per
-    // degree of latitude, the view centred vertically.
-    const MapTransform t({-100, 0, 0, 50}, QRectF(0, 0, 788.010753606722, 1000));
-    QVERIFY(qAbs(t.scale() - 10.0) < 1e-9);
-    const QPointF corner = t.toControl(-100, 50);
-    QVERIFY(qAbs(corner.x()) < 1e-6);
-    QVERIFY(qAbs(corner.y() - 250.0) < 1e-6);
-    const QPointF back = t.toMap(QPointF(394.005376803361, 500));
-    QVERIFY(qAbs(back.x() + 50.0) < 1e-9);
-    QVERIFY(qAbs(back.y() - 25.0) < 1e-9);
-    QVERIFY(qAbs(t.visibleExtent().maxY - 75.0) < 1e-9);
-    QVERIFY(qAbs(t.toMapDistance(15.0) - 1.5) < 1e-9);
-    // The full map of a globe-wide file drops the far west; a small one stays as it is.
-    const MapExtent globe{-179.15, 18.9, 179.78, 71.4};
-    QVERIFY(qAbs(FullMapExtent(globe).maxX - (179.78 - 245.0)) < 1e-9);
-    QCOMPARE(FullMapExtent(globe).minX, globe.minX);
-    const MapExtent small{-88, 30, -72, 45};
-    QCOMPARE(FullMapExtent(small), small);
-}
-
-// A ring with a hole and a second part, an island in the hole; points inside, in the hole, outside.
-void TestUsMap::layerSearch()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("holes.shp"));
-    QVERIFY(WriteTestLayer(path, {QStringLiteral("KEY")},
+        QCOMPARE(UsMapShortCaption(true, 110, 5, TaggedDate::FromDate(QDate(2007, 1, 4)), 1, 3),
+                 QStringLiteral("H #110 RC #5  1/4/07  (1/3)"));
+    }
+    void districtFile_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("congress");
+        QTest::addColumn<QString>("chosen");
+        const QStringList sample = {"states.shp", "cd104.shp", "cd110.shp"};
+        QTest::newRow("110 on its own file") << sample << 110 << "cd110.shp";
+        QTest::newRow("a file beyond the congress is not used")
+            << QStringList{"cd104.shp", "cd113.shp"} << 112 << "cd104.shp";
+        QTest::newRow("numbers below 103 are not district files of this map")
+            << QStringList{"cd102.shp", "cd104.shp"} << 105 << "cd104.shp";
+        QTest::newRow("case of the names ignored") << QStringList{"CD104.SHP", "Cd108.Shp"} << 109 << "Cd108.Shp";
+        QTest::newRow("no district file at all") << QStringList{"states.shp"} << 110 << "cd104.shp";
+    }
+    void districtFile()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, congress);
+        QFETCH(QString, chosen);
+        QCOMPARE(DistrictFileFor(files, congress), chosen);
+    }
+    void stateListBytes()
+    {
+        QTemporaryDir dir;
+        StateList list = FixtureStateList();
+        list.records[0].order = 5;
+        list.records[0].reserved = -2;
+        const QString path = dir.filePath(QStringLiteral("state list.dat"));
+        list.write(path);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QCOMPARE(bytes.size(), 50 * 33);
+        // Connecticut: name, postal, order 5, FIPS 9, ICPSR 1, reserved -2, short name.
+        QCOMPARE(bytes.left(33), QByteArray("Connecticut    CT\x05\x00\x09\x00\x01\x00\xfe\xff"
+                                            "Connecti",
+                                            33));
+        const StateList back = StateList::Read(path);
+        QCOMPARE(back.records, list.records);
+        QCOMPARE(back.findIcpsr(13)->name, QStringLiteral("New York"));
+        QCOMPARE(back.fipsOfNames({"new york", "ALABAMA", "Virginia"}), (QList<int>{36, 1}));
+        // A file of 49 records is refused.
+        f.close();
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(49 * 33, ' '));
+        f.close();
+        QVERIFY_THROWS_EXCEPTION(FileError, StateList::Read(path));
+    }
+    void transform()
+    {
+        // A view 100 units wide (78.8 drawn) and 50 high in a 788 x 1000 control: 10 pixels per
+        // degree of latitude, the view centred vertically.
+        const MapTransform t({-100, 0, 0, 50}, QRectF(0, 0, 788.010753606722, 1000));
+        QVERIFY(qAbs(t.scale() - 10.0) < 1e-9);
+        const QPointF corner = t.toControl(-100, 50);
+        QVERIFY(qAbs(corner.x()) < 1e-6 && qAbs(corner.y() - 250.0) < 1e-6);
+        const QPointF back = t.toMap(QPointF(394.005376803361, 500));
+        QVERIFY(qAbs(back.x() + 50.0) < 1e-9 && qAbs(back.y() - 25.0) < 1e-9);
+        QVERIFY(qAbs(t.toMapDistance(15.0) - 1.5) < 1e-9);
+        // The full map of a globe-wide file drops the far west; a small one stays as it is.
+        const MapExtent globe{-179.15, 18.9, 179.78, 71.4};
+        QVERIFY(qAbs(FullMapExtent(globe).maxX - (179.78 - 245.0)) < 1e-9);
+        QCOMPARE(FullMapExtent(MapExtent{-88, 30, -72, 45}), (MapExtent{-88, 30, -72, 45}));
+    }
+    // A ring with a hole and a second part, an island in the hole; points inside, in the hole, outside.
+    void layerSearch()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("holes.shp"));
+        QVERIFY(
+            WriteTestLayer(path, {QStringLiteral("KEY")},
                            {{{Box(0, 0, 10, 10), {{3, 3}, {7, 3}, {7, 7}, {3, 7}, {3, 3}}, Box(20, 0, 22, 2)}, {"A"}},
                             {{Box(4.5, 5.2, 5.5, 6)}, {"B"}}}));
-    ShapeLayer layer;
-    QVERIFY(layer.open(path));
-    QCOMPARE(layer.count(), 2);
-    QCOMPARE(layer.name(), QStringLiteral("holes"));
-    QCOMPARE(layer.values(QStringLiteral("KEY")), (QStringList{"A", "B"}));
-    QCOMPARE(layer.fullExtent(), (MapExtent{0, 0, 22, 10}));
-    QCOMPARE(layer.feature(0).parts.size(), 3);
-    for (const auto &[x, y, found] : {std::tuple{1.0, 1.0, QList<int>{0}},
-                                      {5.0, 5.0, QList<int>{}},
-                                      {5.0, 5.5, QList<int>{1}},
-                                      {21.0, 1.0, QList<int>{0}},
-                                      {15.0, 1.0, QList<int>{}}})
-        QCOMPARE(layer.search(x, y), found);
-    ShapeLayer missing;
-    QVERIFY(!missing.open(QStringLiteral("/nonexistent/cd104.shp")));
-    QVERIFY(!missing.isValid());
-    QVERIFY(missing.search(0, 0).isEmpty());
-}
+        ShapeLayer layer;
+        QVERIFY(layer.open(path));
+        QCOMPARE(layer.values(QStringLiteral("KEY")), (QStringList{"A", "B"}));
+        QCOMPARE(layer.fullExtent(), (MapExtent{0, 0, 22, 10}));
+        QCOMPARE(layer.feature(0).parts.size(), 3);
+        for (const auto &[x, y, found] : {std::tuple{1.0, 1.0, QList<int>{0}},
+                                          {5.0, 5.0, QList<int>{}},
+                                          {5.0, 5.5, QList<int>{1}},
+                                          {21.0, 1.0, QList<int>{0}},
+                                          {15.0, 1.0, QList<int>{}}})
+            QCOMPARE(layer.search(x, y), found);
+        ShapeLayer missing;
+        QVERIFY(!missing.open(QStringLiteral("/nonexistent/cd104.shp")) && missing.search(0, 0).isEmpty());
+    }
+    // Alaska: a mainland, an island beyond longitude 180 (moved west of -180) and one near the coast;
+    // Hawaii; the lower 48. The full map frames the main extent with a margin of 2 %.
+    void dateLineLayer()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("states.shp"));
+        QVERIFY(WriteTestLayer(path, {QStringLiteral("KEY")},
+                               {{{Box(-170, 55, -140, 70), Box(172, 52, 174, 53), Box(-165, 54, -164, 55)}, {"AK"}},
+                                {{Box(-160, 19, -155, 22)}, {"HI"}},
+                                {{Box(-125, 25, -67, 49)}, {"US"}}}));
+        ShapeLayer layer;
+        QVERIFY(layer.open(path));
+        QCOMPARE(layer.fullExtent(), (MapExtent{-188, 19, -67, 70}));
+        QCOMPARE(layer.feature(0).bounds, (MapExtent{-188, 52, -140, 70}));
+        QCOMPARE(layer.mainExtent(), (MapExtent{-170, 19, -67, 70}));
+        const MapExtent full = FullMapExtent(layer);
+        QVERIFY(qAbs(full.minX - (-170 - 103 * 0.02)) < 1e-9);
+        QVERIFY(qAbs(full.maxY - (70 + 51 * 0.02)) < 1e-9);
+        for (const auto &[x, y, found] : {std::tuple{-187.0, 52.5, QList<int>{0}},
+                                          {173.0, 52.5, QList<int>{}},
+                                          {-150.0, 60.0, QList<int>{0}},
+                                          {-157.0, 20.0, QList<int>{1}}})
+            QCOMPARE(layer.search(x, y), found);
+    }
+    void senateColouring()
+    {
+        UsMapTree t;
+        t.queue(false, {1});
+        const DrawingRequest request = DrawingRequestAt(t.session, 1);
+        const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
+        const UsMapPass pass = RunUsMapPass(request, states);
+        QCOMPARE(pass.GisVoteTable.at(2).fips, qint16(36));
+        ShapeLayer layer;
+        QVERIFY(layer.open(UsMapLayerPath(t.session.dataRoot, false, 107)));
+        const UsMapColouring c = ColourUsMap(pass, layer.values(kStateFipsField), t.session.Preferences);
+        QStringList classes;
+        for (const FeatureFill &f : c.fills)
+            classes.append(f.key + QLatin1Char(' ') + f.className);
+        // Alabama Nay + Nay, Connecticut Yea + absent (hatched), DC never coloured, New York split.
+        QCOMPARE(classes, (QStringList{"01 nay", "09 yea-hatched", "11 default", "36 split"}));
+        QCOMPARE(c.fills.at(1).colour, t.session.Preferences.yeaColour());
+        // The senator of a state on no map is the one member left over.
+        QCOMPARE(c.membersMatched, 6);
+        QCOMPARE(c.membersUnmatched, 1);
+        QCOMPARE(pass.GisVoteTable.at(c.unmatchedRows.first()).name, QStringLiteral("NOWHERE"));
 
-// Alaska: a mainland, an island beyond longitude 180 (moved west of -180) and one near the coast;
-// Hawaii; the lower 48. The full map frames the main extent with a margin of 2 %.
-void TestUsMap::dateLineLayer()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("states.shp"));
-    QVERIFY(WriteTestLayer(path, {QStringLiteral("KEY")},
-                           {{{Box(-170, 55, -140, 70), Box(172, 52, 174, 53), Box(-165, 54, -164, 55)}, {"AK"}},
-                            {{Box(-160, 19, -155, 22)}, {"HI"}},
-                            {{Box(-125, 25, -67, 49)}, {"US"}}}));
-    ShapeLayer layer;
-    QVERIFY(layer.open(path));
-    QCOMPARE(layer.fullExtent(), (MapExtent{-188, 19, -67, 70}));
-    QCOMPARE(layer.feature(0).bounds, (MapExtent{-188, 52, -140, 70}));
-    QCOMPARE(layer.mainExtent(), (MapExtent{-170, 19, -67, 70}));
-    const MapExtent full = FullMapExtent(layer);
-    QVERIFY(qAbs(full.minX - (-170 - 103 * 0.02)) < 1e-9);
-    QVERIFY(qAbs(full.maxY - (70 + 51 * 0.02)) < 1e-9);
-    for (const auto &[x, y, found] : {std::tuple{-187.0, 52.5, QList<int>{0}},
-                                      {173.0, 52.5, QList<int>{}},
-                                      {-150.0, 60.0, QList<int>{0}},
-                                      {-157.0, 20.0, QList<int>{1}}})
-        QCOMPARE(layer.search(x, y), found);
-}
+        // With the state filter on, the states not chosen stay transparent.
+        StateFilter filter;
+        filter.on = true;
+        filter.selectedFips = states.fipsOfNames({QStringLiteral("New York")});
+        const UsMapColouring f =
+            ColourUsMap(pass, {QStringLiteral("01"), QStringLiteral("36")}, t.session.Preferences, filter);
+        QCOMPARE(f.fills.at(0).style, FillStyle::Transparent);
+        QCOMPARE(f.fills.at(1).className, QStringLiteral("split"));
+    }
+    void houseColouringOnItsOwnDistricts()
+    {
+        UsMapTree t;
+        t.queue(true, {3});
+        const DrawingRequest request = DrawingRequestAt(t.session, 1);
+        const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
+        const UsMapPass pass = RunUsMapPass(request, states);
+        ShapeLayer layer;
+        const QString path = UsMapLayerPath(t.session.dataRoot, true, 110);
+        QVERIFY(path.endsWith(QStringLiteral("maps/cd110.shp")));
+        QVERIFY(layer.open(path));
+        const UsMapColouring c = ColourUsMap(pass, layer.values(kDistrictField), t.session.Preferences);
+        QStringList classes;
+        for (const FeatureFill &f : c.fills)
+            classes.append(f.key + QLatin1Char(' ') + f.className);
+        // Alabama's member has no coordinates but still votes (N/A); 0901 Yea; New York's two seats.
+        QCOMPARE(classes, (QStringList{"0101 na", "0901 yea", "3601 yea", "3602 nay"}));
+        QCOMPARE((QList<int>{c.membersMatched, c.membersUnmatched, pass.withoutCoordinates}), (QList<int>{3, 0, 1}));
 
-void TestUsMap::senateColouring()
-{
-    UsMapTree t;
-    t.queue(false, {1});
-    const DrawingRequest request = DrawingRequestAt(t.session, 1);
-    const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
-    const UsMapPass pass = RunUsMapPass(request, states);
-    QCOMPARE(pass.GisVoteTable.size(), 7);
-    QCOMPARE(pass.GisVoteTable.at(2).postal, QStringLiteral("NY"));
-    QCOMPARE(pass.GisVoteTable.at(2).fips, qint16(36));
-    ShapeLayer layer;
-    QVERIFY(layer.open(UsMapLayerPath(t.session.dataRoot, false, 107)));
-    const UsMapColouring c = ColourUsMap(pass, layer.values(kStateFipsField), t.session.Preferences);
-    QStringList classes;
-    for (const FeatureFill &f : c.fills)
-        classes.append(f.key + QLatin1Char(' ') + f.className);
-    // Alabama Nay + Nay, Connecticut Yea + absent (hatched), DC never coloured, New York split.
-    QCOMPARE(classes, (QStringList{"01 nay", "09 yea-hatched", "11 default", "36 split"}));
-    QCOMPARE(c.fills.at(1).colour, t.session.Preferences.yeaColour());
-    QCOMPARE(c.fills.at(1).style, FillStyle::DiagonalCross);
-    QVERIFY(c.fills.at(2).usesDefault);
-    // The senator of a state on no map is the one member left over.
-    QCOMPARE(c.membersMatched, 6);
-    QCOMPARE(c.membersUnmatched, 1);
-    QCOMPARE(pass.GisVoteTable.at(c.unmatchedRows.first()).name, QStringLiteral("NOWHERE"));
-
-    // With the state filter on, the states not chosen stay transparent.
-    StateFilter filter;
-    filter.on = true;
-    filter.selectedFips = states.fipsOfNames({QStringLiteral("New York")});
-    const UsMapColouring f =
-        ColourUsMap(pass, {QStringLiteral("01"), QStringLiteral("36")}, t.session.Preferences, filter);
-    QCOMPARE(f.fills.at(0).style, FillStyle::Transparent);
-    QCOMPARE(f.fills.at(0).className, QStringLiteral("transparent"));
-    QCOMPARE(f.fills.at(1).className, QStringLiteral("split"));
-}
-
-void TestUsMap::houseColouringOnItsOwnDistricts()
-{
-    UsMapTree t;
-    t.queue(true, {3});
-    const DrawingRequest request = DrawingRequestAt(t.session, 1);
-    const StateList states = StateList::Read(DataFileName(t.session.dataRoot, kMainDir, "state list.dat"));
-    const UsMapPass pass = RunUsMapPass(request, states);
-    ShapeLayer layer;
-    const QString path = UsMapLayerPath(t.session.dataRoot, true, 110);
-    QVERIFY(path.endsWith(QStringLiteral("maps/cd110.shp")));
-    QVERIFY(layer.open(path));
-    const UsMapColouring c = ColourUsMap(pass, layer.values(kDistrictField), t.session.Preferences);
-    QStringList classes;
-    for (const FeatureFill &f : c.fills)
-        classes.append(f.key + QLatin1Char(' ') + f.className);
-    // Alabama's member has no coordinates but still votes (N/A); 0901 Yea; New York's two seats.
-    QCOMPARE(classes, (QStringList{"0101 na", "0901 yea", "3601 yea", "3602 nay"}));
-    QCOMPARE(c.membersMatched, 3);
-    QCOMPARE(c.membersUnmatched, 0);
-    QCOMPARE(pass.withoutCoordinates, 1);
-
-    // On 1995's districts New York has one seat: its first member fills it, the second finds no
-    // district; Connecticut's second district has no member.
-    ShapeLayer old;
-    QVERIFY(old.open(DataFileName(t.session.dataRoot, kMapsDir, "cd104.shp")));
-    const UsMapColouring oc = ColourUsMap(pass, old.values(kDistrictField), t.session.Preferences);
-    QCOMPARE(oc.fills.at(2).className, QStringLiteral("default"));
-    QVERIFY(oc.fills.at(2).usesDefault);
-    QCOMPARE(oc.fills.at(3).className, QStringLiteral("yea"));
-    QCOMPARE(oc.membersUnmatched, 1);
-    QCOMPARE(pass.GisVoteTable.at(oc.unmatchedRows.first()).name, QStringLiteral("KING"));
-}
+        // On 1995's districts New York has one seat: its first member fills it, the second finds no
+        // district; Connecticut's second district has no member.
+        ShapeLayer old;
+        QVERIFY(old.open(DataFileName(t.session.dataRoot, kMapsDir, "cd104.shp")));
+        const UsMapColouring oc = ColourUsMap(pass, old.values(kDistrictField), t.session.Preferences);
+        QCOMPARE(oc.fills.at(2).className + oc.fills.at(3).className, QStringLiteral("defaultyea"));
+        QCOMPARE(oc.membersUnmatched, 1);
+        QCOMPARE(pass.GisVoteTable.at(oc.unmatchedRows.first()).name, QStringLiteral("KING"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestUsMap)
 #include "tst_usmap.moc"

@@ -17,96 +17,82 @@ bool near(double a, double b)
 class TestCuttingLine : public QObject {
     Q_OBJECT
 private slots:
-    void lineAndOutcomePoints_data();
-    void lineAndOutcomePoints();
-    void mapPoint();
-    void classificationError();
-    void errorsAndReduction();
-};
+    void lineAndOutcomePoints_data()
+    {
+        QTest::addColumn<bool>("isHouse");
+        QTest::addColumn<QList<float>>("parameters"); // spread 1, spread 2, midpoint 1, midpoint 2
+        QTest::addColumn<bool>("noLine");
+        QTest::addColumn<QList<double>>("expected"); // ends x1 y1 x2 y2, then yea x, y, nay x, y
 
-void TestCuttingLine::lineAndOutcomePoints_data()
-{
-    QTest::addColumn<bool>("isHouse");
-    QTest::addColumn<QList<float>>("parameters"); // spread 1, spread 2, midpoint 1, midpoint 2
-    QTest::addColumn<bool>("noLine");
-    QTest::addColumn<QList<double>>("expected"); // ends x1 y1 x2 y2, then yea x, y, nay x, y
-
-    QTest::newRow("vertical line through the centre")
-        << true << QList<float>{0.2f, 0.0f, 0.0f, 0.0f} << false << QList<double>{0, -1.1, 0, 1.1, -0.2, 0, 0.2, 0};
-    // The segment is centred on the foot of the perpendicular from the map's centre.
-    QTest::newRow("House, tilted, off-centre midpoint")
-        << true << QList<float>{0.2f, 0.5f, 0.0f, 0.5f} << false
-        << QList<double>{0.518875, -0.977186, -0.298185, 1.065462, -0.2, 0.0, 0.2, 0.64};
-    QTest::newRow("Senate, tilted, off-centre midpoint")
-        << false << QList<float>{0.25f, -0.5f, 0.1f, -0.2f} << false
-        << QList<double>{-0.215254, -1.087314, 0.474177, 1.001869, -0.15, 0.198, 0.35, -0.462};
-    QTest::newRow("unanimous: both spreads 0")
-        << true << QList<float>{0.0f, 0.0f, 0.3f, 0.4f} << true << QList<double>{0, 0, 0, 0, 0.3, 0.256, 0.3, 0.256};
-    QTest::newRow("horizontal line") << true << QList<float>{0.0f, 0.5f, 0.3f, 0.5f} << false
-                                     << QList<double>{1.1, 0.32, -1.1, 0.32, 0.3, 0.0, 0.3, 0.64};
-    QTest::newRow("steep") << true << QList<float>{0.9f, 0.01f, 0.0f, 0.9f} << false << QList<double>{};
-}
-
-void TestCuttingLine::lineAndOutcomePoints()
-{
-    QFETCH(bool, isHouse);
-    QFETCH(QList<float>, parameters);
-    QFETCH(bool, noLine);
-    QFETCH(QList<double>, expected);
-    const CuttingLine line = CalcCoordinates(isHouse, parameters[0], parameters[1], parameters[2], parameters[3]);
-    QCOMPARE(line.noLine, noLine);
-    QCOMPARE(line.DimTwoFactor, isHouse ? 0.32 : 0.33);
-    const QList<double> got{line.end1.x,     line.end1.y,     line.end2.x,     line.end2.y,
-                            line.yeaPoint.x, line.yeaPoint.y, line.nayPoint.x, line.nayPoint.y};
-    for (int i = 0; i < expected.size(); ++i)
-        QVERIFY2(near(got[i], expected[i]),
-                 qPrintable(QStringLiteral("coordinate %1: %2, expected %3").arg(i).arg(got[i]).arg(expected[i])));
-    if (noLine)
-        return;
-    QVERIFY(near(std::hypot(line.end1.x - line.end2.x, line.end1.y - line.end2.y), 2.2));
-    for (const MapPoint &p : {line.end1, line.end2, line.centre})
-        QVERIFY(near(DisplayDistance2(p, line.yeaPoint), DisplayDistance2(p, line.nayPoint)));
-}
-
-void TestCuttingLine::mapPoint()
-{
-    QCOMPARE(MapPointOf(true, 0.5f, 0.5f).x, 0.5);
-    QVERIFY(near(MapPointOf(true, 0.5f, 0.5f).y, 0.32));
-    QVERIFY(near(MapPointOf(false, 0.5f, 0.5f).y, 0.33));
-    // Zero coordinates mean none.
-    QVERIFY(!HasCoordinates(0.0f, 0.0f));
-    QVERIFY(HasCoordinates(0.0f, 0.1f));
-    QVERIFY(HasCoordinates(-0.1f, 0.0f));
-}
-
-void TestCuttingLine::classificationError()
-{
-    // Line x = 0; Yea point (-0.2, 0), Nay point (0.2, 0). Only yeas and nays can err; equidistant is no error.
-    const CuttingLine line = CalcCoordinates(true, 0.2f, 0.0f, 0.0f, 0.0f);
-    const QList<std::tuple<VoteClass, double, double, bool>> cases = {
-        {VoteClass::Yea, 0.3, -0.2, true},     {VoteClass::Yea, 0.0, 0.3, false},
-        {VoteClass::Nay, 0.0, -0.7, false},    {VoteClass::Nay, -0.4, 0.2, true},
-        {VoteClass::Nay, 0.4, 0.2, false},     {VoteClass::NotAvailable, 0.9, 0.0, false},
-        {VoteClass::NayYea, -0.9, 0.0, false}, {VoteClass::NoMatch, 0.9, 0.0, false}};
-    for (const auto &[cls, x, y, error] : cases)
-        QCOMPARE(IsClassificationError(cls, MapPoint{x, y}, line), error);
-}
-
-// More than half the votes in error means the line was read from the other side; PRE is
-// (minority - errors) / minority.
-void TestCuttingLine::errorsAndReduction()
-{
-    const QList<std::tuple<int, int, int, int, int>> corrections = {
-        {70, 60, 40, 30, 40}, {51, 60, 40, 49, 40}, {10, 60, 40, 10, 40}, {0, 95, 0, 0, 0}};
-    for (const auto &[counted, yea, nay, errors, minority] : corrections) {
-        QCOMPARE(CorrectedErrorCount(counted, yea, nay), errors);
-        QCOMPARE(MinorityCount(yea, nay), minority);
+        QTest::newRow("vertical line through the centre")
+            << true << QList<float>{0.2f, 0.0f, 0.0f, 0.0f} << false << QList<double>{0, -1.1, 0, 1.1, -0.2, 0, 0.2, 0};
+        // The segment is centred on the foot of the perpendicular from the map's centre.
+        QTest::newRow("House, tilted, off-centre midpoint")
+            << true << QList<float>{0.2f, 0.5f, 0.0f, 0.5f} << false
+            << QList<double>{0.518875, -0.977186, -0.298185, 1.065462, -0.2, 0.0, 0.2, 0.64};
+        QTest::newRow("Senate, tilted, off-centre midpoint")
+            << false << QList<float>{0.25f, -0.5f, 0.1f, -0.2f} << false
+            << QList<double>{-0.215254, -1.087314, 0.474177, 1.001869, -0.15, 0.198, 0.35, -0.462};
+        QTest::newRow("unanimous: both spreads 0") << true << QList<float>{0.0f, 0.0f, 0.3f, 0.4f} << true
+                                                   << QList<double>{0, 0, 0, 0, 0.3, 0.256, 0.3, 0.256};
+        QTest::newRow("horizontal line") << true << QList<float>{0.0f, 0.5f, 0.3f, 0.5f} << false
+                                         << QList<double>{1.1, 0.32, -1.1, 0.32, 0.3, 0.0, 0.3, 0.64};
     }
-    const QList<std::tuple<int, int, const char *>> pre = {{40, 10, ".75"}, {0, 0, ".0"},   {40, 0, "1.0"},
-                                                           {7, 1, ".857"},  {3, 1, ".667"}, {4, 5, "-.25"}};
-    for (const auto &[minority, errors, shown] : pre)
-        QCOMPARE(FormatPre(ProportionalReduction(minority, errors)), QString::fromLatin1(shown));
-}
+    void lineAndOutcomePoints()
+    {
+        QFETCH(bool, isHouse);
+        QFETCH(QList<float>, parameters);
+        QFETCH(bool, noLine);
+        QFETCH(QList<double>, expected);
+        const CuttingLine line = CalcCoordinates(isHouse, parameters[0], parameters[1], parameters[2], parameters[3]);
+        QCOMPARE(line.noLine, noLine);
+        QCOMPARE(line.DimTwoFactor, isHouse ? 0.32 : 0.33);
+        const QList<double> got{line.end1.x,     line.end1.y,     line.end2.x,     line.end2.y,
+                                line.yeaPoint.x, line.yeaPoint.y, line.nayPoint.x, line.nayPoint.y};
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(near(got[i], expected[i]),
+                     qPrintable(QStringLiteral("coordinate %1: %2, expected %3").arg(i).arg(got[i]).arg(expected[i])));
+        if (noLine)
+            return;
+        QVERIFY(near(std::hypot(line.end1.x - line.end2.x, line.end1.y - line.end2.y), 2.2));
+        for (const MapPoint &p : {line.end1, line.end2, line.centre})
+            QVERIFY(near(DisplayDistance2(p, line.yeaPoint), DisplayDistance2(p, line.nayPoint)));
+    }
+    void mapPoint()
+    {
+        QVERIFY(MapPointOf(true, 0.5f, 0.5f).x == 0.5 && near(MapPointOf(true, 0.5f, 0.5f).y, 0.32));
+        QVERIFY(near(MapPointOf(false, 0.5f, 0.5f).y, 0.33));
+        // Zero coordinates mean none.
+        QVERIFY(!HasCoordinates(0.0f, 0.0f) && HasCoordinates(0.0f, 0.1f) && HasCoordinates(-0.1f, 0.0f));
+    }
+    void classificationError()
+    {
+        // Line x = 0; Yea point (-0.2, 0), Nay point (0.2, 0). Only yeas and nays can err; equidistant is no error.
+        const CuttingLine line = CalcCoordinates(true, 0.2f, 0.0f, 0.0f, 0.0f);
+        const QList<std::tuple<VoteClass, double, double, bool>> cases = {
+            {VoteClass::Yea, 0.3, -0.2, true},     {VoteClass::Yea, 0.0, 0.3, false},
+            {VoteClass::Nay, 0.0, -0.7, false},    {VoteClass::Nay, -0.4, 0.2, true},
+            {VoteClass::Nay, 0.4, 0.2, false},     {VoteClass::NotAvailable, 0.9, 0.0, false},
+            {VoteClass::NayYea, -0.9, 0.0, false}, {VoteClass::NoMatch, 0.9, 0.0, false}};
+        for (const auto &[cls, x, y, error] : cases)
+            QCOMPARE(IsClassificationError(cls, MapPoint{x, y}, line), error);
+    }
+    // More than half the votes in error means the line was read from the other side; PRE is
+    // (minority - errors) / minority.
+    void errorsAndReduction()
+    {
+        const QList<std::tuple<int, int, int, int, int>> corrections = {
+            {70, 60, 40, 30, 40}, {51, 60, 40, 49, 40}, {10, 60, 40, 10, 40}, {0, 95, 0, 0, 0}};
+        for (const auto &[counted, yea, nay, errors, minority] : corrections) {
+            QCOMPARE(CorrectedErrorCount(counted, yea, nay), errors);
+            QCOMPARE(MinorityCount(yea, nay), minority);
+        }
+        const QList<std::tuple<int, int, const char *>> pre = {{40, 10, ".75"}, {0, 0, ".0"},   {40, 0, "1.0"},
+                                                               {7, 1, ".857"},  {3, 1, ".667"}, {4, 5, "-.25"}};
+        for (const auto &[minority, errors, shown] : pre)
+            QCOMPARE(FormatPre(ProportionalReduction(minority, errors)), QString::fromLatin1(shown));
+    }
+};
 
 QTEST_APPLESS_MAIN(TestCuttingLine)
 #include "tst_cuttingline.moc"

