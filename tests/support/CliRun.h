@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 namespace rollscan::test {
 
@@ -26,6 +27,12 @@ inline QStringList Words(const QString &line, const QString &tree = {})
         if (!tree.isNull() && w == QLatin1String("TREE"))
             w = tree;
     return words;
+}
+
+// One row of a data-driven test: Row("name", a, b) is QTest::newRow("name") << a << b.
+template <typename... Values> void Row(const char *name, const Values &...values)
+{
+    (QTest::newRow(name) << ... << values);
 }
 
 inline CliRun RunCli(const QStringList &args, const QString &workingDirectory = {}, int timeoutMs = 30000)
