@@ -216,16 +216,8 @@ private slots:
         const QString tree = dir.filePath("t");
         writeTree(tree, QString());
         const QString path = dir.filePath("list.bmk");
-        BookmarkEntry good;
-        good.congress = 97;
-        good.rollCall = 1;
-        good.date = TaggedDate::FromDate(QDate(1981, 1, 5));
-        good.yeas = good.nays = 2;
-        BookmarkEntry bad = good;
-        bad.isHouse = isHouse;
-        bad.congress = qint16(congress);
-        bad.rollCall = qint16(rollCall);
-        bad.yeas = qint16(yeas);
+        const BookmarkEntry good{true, 97, 1, TaggedDate::FromDate(QDate(1981, 1, 5)), {}, 2, 2};
+        const BookmarkEntry bad{isHouse, qint16(congress), qint16(rollCall), good.date, {}, qint16(yeas), 2};
         BookmarkFile::Rewrite(path, {good, good});
         const QStringList args = {"search", tree, "--bookmark", path};
         QCOMPARE(RunCli(args).exitCode, 0);

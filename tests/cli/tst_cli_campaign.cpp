@@ -69,15 +69,9 @@ void writeSoundTree(const QString &root)
     // The weight of the second dimension reaches every distance on the map: errors and PRE.
     ScalingFile{0.4, "coord1", "coord2"}.write(ScalingFile::PathIn(root));
     QList<BookmarkEntry> marks;
-    for (int r : {2, 5, 6}) {
-        BookmarkEntry e;
-        e.congress = 97;
-        e.rollCall = qint16(r);
-        e.date = TaggedDate::FromDate(QDate(1981, 3, r));
-        e.description = QStringLiteral("TO PASS H.R. %1").arg(r);
-        e.yeas = e.nays = 4;
-        marks.append(e);
-    }
+    for (int r : {2, 5, 6})
+        marks.append(
+            {true, 97, qint16(r), TaggedDate::FromDate(QDate(1981, 3, r)), "TO PASS H.R. " + QString::number(r), 4, 4});
     BookmarkFile::Rewrite(tree.path("user/list.bmk"), marks);
 }
 

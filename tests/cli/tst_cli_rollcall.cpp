@@ -10,47 +10,6 @@ using namespace rollscan;
 using namespace rollscan::test;
 
 namespace {
-CongressData house97()
-{
-    CongressData d;
-    d.legislators = {TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
-                     TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002),
-                     TreeBuilder::legislator("CLARK", 41, 3, 100, 0.3f, -0.2f, 1003),
-                     TreeBuilder::legislator("DAVIS", 13, 4, 200, 0.0f, 0.0f, 1004),
-                     TreeBuilder::legislator("EVANS", 14, 5, 200, -0.4f, 0.2f, 1005),
-                     TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006),
-                     TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007)};
-    const QDate date(1981, 1, 5);
-    RollCall r1 = TreeBuilder::rollCall("TO PASS H.R. 1", date, 4, 2, 0.2f, 0.0f, 0.0f, 0.0f);
-    r1.infoNotVoting = 1;
-    d.rollCalls = {r1, TreeBuilder::rollCall("TO AMEND H.R. 1", date, 3, 3, 0.1f, 0.2f, 0.3f)};
-    d.voteRows = {"16", "61", "12", "17", "60", "91", "14"};
-    return d;
-}
-
-// House 98 keeps all but CLARK; Senate 105 has a tilted cutting line.
-CongressData house98()
-{
-    CongressData d;
-    d.legislators = house97().legislators;
-    d.legislators.removeAt(2);
-    d.rollCalls = {TreeBuilder::rollCall("A", QDate(1983, 2, 1), 1, 1),
-                   TreeBuilder::rollCall("B", QDate(1983, 2, 2), 2, 3, 0.1f)};
-    d.voteRows = {"06", "01", "06", "06", "01", "06"};
-    return d;
-}
-
-CongressData senate105()
-{
-    CongressData d;
-    d.legislators = {TreeBuilder::legislator("HELMS", 47, 0, 200, 0.6f, 0.2f, 2001),
-                     TreeBuilder::legislator("KENNEDY", 3, 0, 100, -0.7f, -0.1f, 2002),
-                     TreeBuilder::legislator("PELL", 5, 0, 100, -0.5f, 0.4f, 2003)};
-    d.rollCalls = {TreeBuilder::rollCall("CLOTURE", QDate(1997, 3, 4), 1, 2, 0.2f, 0.0f, 0.5f, 0.5f)};
-    d.voteRows = {"1", "6", "6"};
-    return d;
-}
-
 QString lines(const QStringList &l)
 {
     return l.join('\n') + '\n';
@@ -63,15 +22,37 @@ class TestCliRollCall : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
+        CongressData h97, h98, s105;
+        h97.legislators = {TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
+                           TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002),
+                           TreeBuilder::legislator("CLARK", 41, 3, 100, 0.3f, -0.2f, 1003),
+                           TreeBuilder::legislator("DAVIS", 13, 4, 200, 0.0f, 0.0f, 1004),
+                           TreeBuilder::legislator("EVANS", 14, 5, 200, -0.4f, 0.2f, 1005),
+                           TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006),
+                           TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007)};
+        h97.rollCalls = {TreeBuilder::rollCall("TO PASS H.R. 1", QDate(1981, 1, 5), 4, 2, 0.2f),
+                         TreeBuilder::rollCall("TO AMEND H.R. 1", QDate(1981, 1, 5), 3, 3, 0.1f, 0.2f, 0.3f)};
+        h97.rollCalls[0].infoNotVoting = 1;
+        h97.voteRows = {"16", "61", "12", "17", "60", "91", "14"};
+        // House 98 keeps all but CLARK; Senate 105 has a tilted cutting line.
+        h98.legislators = h97.legislators;
+        h98.legislators.removeAt(2);
+        h98.rollCalls = {TreeBuilder::rollCall("A", QDate(1983, 2, 1), 1, 1),
+                         TreeBuilder::rollCall("B", QDate(1983, 2, 2), 2, 3, 0.1f)};
+        h98.voteRows = {"06", "01", "06", "06", "01", "06"};
+        s105.legislators = {TreeBuilder::legislator("HELMS", 47, 0, 200, 0.6f, 0.2f, 2001),
+                            TreeBuilder::legislator("KENNEDY", 3, 0, 100, -0.7f, -0.1f, 2002),
+                            TreeBuilder::legislator("PELL", 5, 0, 100, -0.5f, 0.4f, 2003)};
+        s105.rollCalls = {TreeBuilder::rollCall("CLOTURE", QDate(1997, 3, 4), 1, 2, 0.2f, 0.0f, 0.5f, 0.5f)};
+        s105.voteRows = {"1", "6", "6"};
         m_extended = m_dir.filePath("extended");
         m_standard = m_dir.filePath("standard");
         for (const QString &root : {m_extended, m_standard}) {
             TreeBuilder tree(root);
             tree.writeStandardTables();
-            tree.addCongress(true, 97, house97(), root != m_standard);
-            tree.addCongress(true, 98, house98(), root != m_standard);
-            tree.addCongress(false, 105, senate105(), root != m_standard);
+            tree.addCongress(true, 97, h97, root != m_standard);
+            tree.addCongress(true, 98, h98, root != m_standard);
+            tree.addCongress(false, 105, s105, root != m_standard);
             tree.writeIndexes();
         }
     }

@@ -57,20 +57,9 @@ private slots:
                           coded("THIRD", QDate(1997, 1, 9), 70, 30, {2, 0, 5, 3, 9})};
         extended.addCongress(false, 105, c105, true);
         extended.writeIndexes();
-        BookmarkEntry a;
-        a.isHouse = false;
-        a.congress = 105;
-        a.rollCall = 3;
-        a.date = TaggedDate::FromDate(QDate(1997, 1, 9));
-        a.description = "THIRD";
-        a.yeas = 70;
-        a.nays = 30;
-        BookmarkEntry b = a;
-        b.rollCall = 1;
-        b.date = TaggedDate::FromText("Jan 1997");
-        b.description = "FIRST, noted";
         m_bookmark = extended.path("user/picks.bmk");
-        BookmarkFile::Append(m_bookmark, {a, b});
+        BookmarkFile::Append(m_bookmark, {{false, 105, 3, TaggedDate::FromDate(QDate(1997, 1, 9)), "THIRD", 70, 30},
+                                          {false, 105, 1, TaggedDate::FromText("Jan 1997"), "FIRST, noted", 70, 30}});
     }
 
     void searches_data()

@@ -4,29 +4,16 @@
 
 #include <QtTest>
 
-using rollscan::test::Row;
+using namespace rollscan::test;
 
 namespace {
 const QString kAppId = QStringLiteral("org.rollscan.Rollscan");
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
-Run run(const QString &program, const QStringList &args,
-        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+// Installing and starting the program take far longer than a command.
+CliRun run(const QString &program, const QStringList &args,
+           const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    if (!p.waitForFinished(300000)) {
-        p.kill();
-        p.waitForFinished();
-        return {-1, {}, "timed out"};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return RunProgram(program, args, {}, 300000, env);
 }
 
 QByteArray readFile(const QString &path)
@@ -45,8 +32,8 @@ private slots:
         QVERIFY(m_dest.isValid());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DESTDIR", m_dest.path());
-        const Run r = run(ROLLSCAN_CMAKE, {"--install", ROLLSCAN_BINARY_DIR, "--prefix", "/usr"}, env);
-        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const CliRun r = run(ROLLSCAN_CMAKE, {"--install", ROLLSCAN_BINARY_DIR, "--prefix", "/usr"}, env);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         m_root = m_dest.filePath("usr");
     }
 
@@ -105,8 +92,8 @@ private slots:
         const QString program = QStandardPaths::findExecutable(args.takeFirst());
         if (program.isEmpty())
             QSKIP("the validator is not installed (scripts/deps installs it)");
-        const Run r = run(program, args << path);
-        QVERIFY2(r.exitCode == 0 && !r.out.contains("error"), r.out + r.err);
+        const CliRun r = run(program, args << path);
+        QVERIFY2(r.exitCode == 0 && !r.out.contains("error"), qPrintable(r.out + r.err));
     }
 
     void installedCliChecksInstalledSample_data()
@@ -124,14 +111,14 @@ private slots:
         QStringList args = {"check", sample, "--extended"};
         if (reportsElsewhere)
             args << "--reports" << reports.path();
-        const Run r = run(QDir(m_root).filePath("bin/rollscan-cli"), args);
-        QVERIFY2(r.exitCode == 0, r.out + r.err);
-        QVERIFY2(r.out.startsWith("Checked " + sample.toUtf8() + ": "), r.out.constData());
-        QVERIFY2(r.out.contains(" 0 faults."), r.out.constData());
+        const CliRun r = run(QDir(m_root).filePath("bin/rollscan-cli"), args);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+        QVERIFY2(r.out.startsWith("Checked " + sample + ": "), qPrintable(r.out));
+        QVERIFY2(r.out.contains(" 0 faults."), qPrintable(r.out));
         for (const QString report : {"/house/hmatch.txt", "/senate/smatch.txt"}) {
             const QString inSample = sample + report;
             const QString written = reportsElsewhere ? reports.path() + report.mid(report.lastIndexOf('/')) : inSample;
-            QVERIFY2(r.out.contains(" mismatch lines written to " + written.toUtf8() + "\n"), r.out.constData());
+            QVERIFY2(r.out.contains(" mismatch lines written to " + written + "\n"), qPrintable(r.out));
             QVERIFY(QFileInfo(written).size() > 0);
             QCOMPARE(QFileInfo::exists(inSample), !reportsElsewhere);
             QFile::remove(inSample);
@@ -148,8 +135,8 @@ private slots:
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ROLLSCAN_SCREENSHOT", home.filePath("main.png"));
-        const Run r = run(QDir(m_root).filePath("bin/rollscan"), {}, env);
-        QVERIFY2(r.exitCode == 0, r.err.constData());
+        const CliRun r = run(QDir(m_root).filePath("bin/rollscan"), {}, env);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         QVERIFY(QFileInfo(home.filePath("main.png")).size() > 0);
         const QString copy = home.filePath("data/Rollscan/sample");
         QVERIFY2(QFileInfo(copy + "/rollscan.prf").isFile(), qPrintable(copy));

@@ -35,12 +35,16 @@ template <typename... Values> void Row(const char *name, const Values &...values
     (QTest::newRow(name) << ... << values);
 }
 
-inline CliRun RunCli(const QStringList &args, const QString &workingDirectory = {}, int timeoutMs = 30000)
+// Runs `program` as a separate process with `env` and keeps what it said.
+inline CliRun RunProgram(const QString &program, const QStringList &args, const QString &workingDirectory = {},
+                         int timeoutMs = 30000,
+                         const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     if (!workingDirectory.isEmpty())
         p.setWorkingDirectory(workingDirectory);
-    p.start(QStringLiteral(ROLLSCAN_CLI), args);
+    p.start(program, args);
     CliRun r;
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();
@@ -53,6 +57,11 @@ inline CliRun RunCli(const QStringList &args, const QString &workingDirectory = 
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+inline CliRun RunCli(const QStringList &args, const QString &workingDirectory = {}, int timeoutMs = 30000)
+{
+    return RunProgram(QStringLiteral(ROLLSCAN_CLI), args, workingDirectory, timeoutMs);
 }
 
 } // namespace rollscan::test
