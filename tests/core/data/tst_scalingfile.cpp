@@ -1,6 +1,7 @@
 // The weight file of a tree: its bytes, and the files its reader refuses.
 #include "core/data/Bytes.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 #include "core/data/ScalingFile.h"
 
 #include <QTemporaryDir>
@@ -22,12 +23,6 @@ QByteArray record(qint16 version, double weight, const QByteArray &c1 = "dim1", 
     return out;
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 } // namespace
 
 class TestScalingFile : public QObject {
@@ -44,9 +39,9 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), record(1, 0.4156, "congress_dim1", "congress_dim2"));
-        writeBytes(path, record(1, 0.4156));
+        WriteWholeFile(path, record(1, 0.4156));
         QCOMPARE(ScalingFile::Read(path), (ScalingFile{0.4156, QStringLiteral("dim1"), QStringLiteral("dim2")}));
-        writeBytes(path, record(1, 1.0));
+        WriteWholeFile(path, record(1, 1.0));
         QCOMPARE(ScalingFile::Read(path).weight, 1.0);
         QVERIFY(!ScalingFile::ReadIn(dir.path()).has_value());
     }
@@ -68,7 +63,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("main")));
         const QString path = ScalingFile::PathIn(dir.path());
-        writeBytes(path, bytes);
+        WriteWholeFile(path, bytes);
         try {
             ScalingFile::ReadIn(dir.path());
             QFAIL("the file was accepted");
