@@ -58,13 +58,11 @@ private slots:
         QTest::newRow("no member") << false << QList<VoteClass>{} << "default" << -1 << false;
         QTest::newRow("one yea") << true << QList<VoteClass>{Y} << "yea" << yea << false;
         QTest::newRow("A, A") << false << QList<VoteClass>{A, A} << "na" << na << false;
-        QTest::newRow("Y, Y") << false << QList<VoteClass>{Y, Y} << "yea" << yea << false;
         QTest::newRow("Y, N") << false << QList<VoteClass>{Y, N} << "split" << split << false;
         QTest::newRow("N, N") << false << QList<VoteClass>{N, N} << "nay" << nay << false;
         QTest::newRow("A, Y hatched") << false << QList<VoteClass>{A, Y} << "yea-hatched" << yea << true;
         QTest::newRow("N, A hatched") << false << QList<VoteClass>{N, A} << "nay-hatched" << nay << true;
         QTest::newRow("House Y, A not hatched") << true << QList<VoteClass>{Y, A} << "yea" << yea << false;
-        QTest::newRow("House Y, N split") << true << QList<VoteClass>{Y, N} << "split" << split << false;
         QTest::newRow("three: A, A, N") << false << QList<VoteClass>{A, A, N} << "nay-hatched" << nay << true;
         QTest::newRow("four: A, N, A, N") << true << QList<VoteClass>{A, N, A, N} << "nay" << nay << false;
         QTest::newRow("cross-tab pair alike") << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::YeaNay}
