@@ -2,13 +2,13 @@
 // the roll-call list; the windows also over the bundled sample's House 110 when it is there.
 #include "support/GuiTestSupport.h"
 #include "support/RecordingServices.h"
+#include "support/SearchFixture.h"
 #include "support/TreeBuilder.h"
 
 #include "core/app/Session.h"
 #include "core/data/FileIO.h"
 #include "core/search/RollCallSearch.h"
 #include "gui/analysis/AllLinesCanvas.h"
-#include "gui/analysis/AnalysisOutput.h"
 #include "gui/analysis/frmAllLines.h"
 #include "gui/analysis/frmRating.h"
 #include "gui/analysis/frmResults.h"
@@ -18,27 +18,18 @@
 #include "gui/app/frmVoteStartup.h"
 #include "gui/search/frmViewCalls.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace rollscan;
 using rollscan::test::CongressData;
+using rollscan::test::Lines;
 using rollscan::test::SaveScreenshot;
 using rollscan::test::TreeBuilder;
 
 namespace {
-QStringList lines(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
-}
-
 // House 103: A and B on the left vote yea on roll call 1, C and D on the right nay; its line runs
 // down the middle. Roll call 2 has no line parameters, roll call 3 is unanimous. House 104 has
 // two members and one roll call. Every roll call of both is queued.
@@ -93,13 +84,13 @@ void TestAnalysisWindows::ratingToResults()
     Fixture f;
     auto *w = new frmRating(f.session, f.services);
     w->show();
-    QCOMPARE(lines(w->lstRating),
+    QCOMPARE(Lines(w->lstRating),
              (QStringList{"Yea\t2-2\tRC 1", "Yea\t3-1\tRC 2", "Yea\t4-0\tRC 3", "Yea\t1-1\tOther"}));
     // A double-click toggles the selected row, Toggle every selected row, Reverse every row; Set All
     // sets every row to its caption's side and then offers the other.
     const auto sides = [w] {
         QStringList out;
-        for (const QString &row : lines(w->lstRating))
+        for (const QString &row : Lines(w->lstRating))
             out << row.left(3);
         return out.join(QLatin1Char(' ')) + QLatin1Char(' ') + w->btnSetAll->text();
     };
@@ -127,7 +118,7 @@ void TestAnalysisWindows::ratingToResults()
 
     auto *results = new frmResults(run, f.services, f.dir.path());
     results->show();
-    QCOMPARE(lines(results->lstResults),
+    QCOMPARE(Lines(results->lstResults),
              (QStringList{"ALPHA           \t66.67", "BLPHA           \t33.33", "CLPHA           \t50.00",
                           "DLPHA           \t50.00", "NEWMAN          \t100.00", "OLDMAN          \t0.00"}));
     QCOMPARE(results->lblNames->text(), QStringLiteral("NEWMAN \nOLDMAN \n50.00"));
@@ -152,7 +143,7 @@ void TestAnalysisWindows::trackingToResults()
     auto *w = new frmTrack(f.session, f.services);
     QVERIFY(w->load());
     w->show();
-    QCOMPARE(lines(w->lstTrack).mid(3), (QStringList{"DLPHA         \tAL\tRepublican", "NEWMAN        \tNY\tDemocrat",
+    QCOMPARE(Lines(w->lstTrack).mid(3), (QStringList{"DLPHA         \tAL\tRepublican", "NEWMAN        \tNY\tDemocrat",
                                                      "OLDMAN        \tNY\tRepublican"}));
     TrackRun run;
     int computed = 0;
@@ -175,7 +166,7 @@ void TestAnalysisWindows::trackingToResults()
     frmTrackRes results(run, f.services, f.dir.path(), false);
     results.setAttribute(Qt::WA_DeleteOnClose, false);
     results.show();
-    QCOMPARE(lines(results.lstTrackRes),
+    QCOMPARE(Lines(results.lstTrackRes),
              (QStringList{"Nay\t2-2\tRC 1", "n/a\t3-1\tRC 2", "Yea\t4-0\tRC 3", " ", "Nay\t1-1\tOther"}));
     QCOMPARE(results.lblNums->text(), QStringLiteral("1\n2\n1"));
     SaveScreenshot(&results, QStringLiteral("frmTrackRes"));
@@ -192,7 +183,7 @@ void TestAnalysisWindows::allLines()
     w.setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(w.load(103));
     w.show();
-    QCOMPARE(lines(w.lstLines), (QStringList{"#1\tPRE 1.0\tRC 1", "#2\tno line\tRC 2", "#3\tno line\tRC 3"}));
+    QCOMPARE(Lines(w.lstLines), (QStringList{"#1\tPRE 1.0\tRC 1", "#2\tno line\tRC 2", "#3\tno line\tRC 3"}));
     QCOMPARE(w.lblTitle->text(), QStringLiteral("House #103, 1993-1994: 3 queued roll calls, 1 line"));
     QCOMPARE(w.view().members.at(2).colour, 12);
     // The line runs down the middle of the square picture: resting on it names it.
@@ -232,7 +223,7 @@ void TestAnalysisWindows::openedFromTheRollCallList()
     list->mnuTrack->trigger();
     director.trackWindow()->lstTrack->item(4)->setSelected(true);
     QTest::mouseClick(director.trackWindow()->btnStart, Qt::LeftButton);
-    QCOMPARE(lines(director.trackResultsWindow()->lstTrackRes), QStringList{"Yea\t1-1\tOther"});
+    QCOMPARE(Lines(director.trackResultsWindow()->lstTrackRes), QStringList{"Yea\t1-1\tOther"});
     // The lines are those of the picked queue row's congress, else of the first queued roll call's.
     list->mnuAllLines->trigger();
     QCOMPARE(director.allLinesWindow()->view().congress, 103);

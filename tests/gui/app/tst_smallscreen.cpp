@@ -1,20 +1,15 @@
 // On a small screen (1024 x 700) no window opens larger than the screen's available area, and a
 // window whose controls cannot shrink that far scrolls instead of losing its buttons.
 #include "support/GuiTestSupport.h"
-#include "support/IdeologicalFixture.h"
 #include "support/SearchFixture.h"
 
 #include "core/search/RollCallSearch.h"
 #include "gui/app/frmVoteStartup.h"
-#include "gui/ideology/IdeologicalCanvas.h"
-#include "gui/ideology/frmInfo.h"
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmSelectSearch.h"
 #include "gui/search/frmViewCalls.h"
 
-#include <QFile>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 
 using namespace rollscan;

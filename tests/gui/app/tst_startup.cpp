@@ -8,7 +8,6 @@
 #include "core/app/Session.h"
 #include "core/data/FileIO.h"
 #include "gui/app/DataTreeSwitcher.h"
-#include "gui/app/MaintenanceTools.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/app/ProgramInfo.h"
 #include "gui/app/WindowDirector.h"
@@ -23,13 +22,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -103,8 +99,6 @@ private slots:
     void quitAsks();
     void beginSearchFromWindow_data();
     void beginSearchFromWindow();
-    void requestsEnableEntries_data();
-    void requestsEnableEntries();
     void aboutBox();
     void developmentMenu();
     void openAnotherTree();
@@ -270,36 +264,6 @@ void tst_startup::beginSearchFromWindow()
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(opened, searches);
     QVERIFY(services.messages.isEmpty());
-}
-
-void tst_startup::requestsEnableEntries_data()
-{
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("search") << QByteArray(SIGNAL(searchRequested())) << "mnuSearch";
-    QTest::newRow("preferences") << QByteArray(SIGNAL(preferencesRequested())) << "mnuEditPrefs";
-    QTest::newRow("bookmarks") << QByteArray(SIGNAL(bookmarkEditorRequested())) << "mnuEditBookmarks";
-    QTest::newRow("House check") << QByteArray(SIGNAL(voteMatchCheckRequested())) << "mnuMatches";
-}
-
-void tst_startup::requestsEnableEntries()
-{
-    QFETCH(QByteArray, request);
-    QFETCH(QString, entry);
-    Session session;
-    RecordingServices services;
-    frmVoteStartup window(session, services);
-    auto *action = window.findChild<QAction *>(entry);
-    QVERIFY(action && !action->isEnabled());
-    auto spy = std::make_unique<QSignalSpy>(&window, request.constData());
-    window.updateCommands();
-    QVERIFY(action->isEnabled());
-    action->trigger();
-    QCOMPARE(spy->count(), 1);
-    // Nobody listens any more: the entry goes grey again.
-    spy.reset();
-    window.updateCommands();
-    QVERIFY(!action->isEnabled());
 }
 
 void tst_startup::aboutBox()

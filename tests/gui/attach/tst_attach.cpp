@@ -7,41 +7,24 @@
 
 #include "core/app/Session.h"
 #include "core/attach/RollCallAttachments.h"
+#include "core/data/FileIO.h"
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmVoteStartup.h"
 #include "gui/attach/FittedPicture.h"
 #include "gui/attach/frmAttach.h"
 
-#include <QAction>
-#include <QDir>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace rollscan;
 using namespace rollscan::test;
 
 namespace {
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A waveform of one second of silence, 8-bit mono at 8 kHz.
 QByteArray oneSecondWave()
 {
@@ -105,13 +88,13 @@ frmAttach *TestAttach::open(AttachmentKind kind, int congress, int rollCall, boo
 void TestAttach::unchangedNoteWritesNothing()
 {
     const QString path = file(QStringLiteral("senate/104s.txt"));
-    writeFile(path, "Congress note");
+    WriteWholeFile(path, "Congress note");
     frmAttach *w = open(AttachmentKind::Text, 104, kCongressAttachment);
     QTest::mouseClick(w->btnSave, Qt::LeftButton);
     QCOMPARE(m_services.messages.size(), 1);
     QCOMPARE(m_services.lastMessage().text, QStringLiteral("You havn't entered or changed anything."));
     QVERIFY(w->isVisible());
-    QCOMPARE(readFile(path), QByteArray("Congress note"));
+    QCOMPARE(ReadWholeFile(path), QByteArray("Congress note"));
 }
 
 void TestAttach::savedNoteByteForByte_data()
@@ -138,7 +121,7 @@ void TestAttach::savedNoteByteForByte()
     w->txtAttach->insertPlainText(QString::fromUtf8("Smith – absent"));
     QTest::mouseClick(w->btnSave, Qt::LeftButton);
     QVERIFY(m_services.messages.isEmpty());
-    QCOMPARE(readFile(this->file(file)), QByteArray("Passed 52-48.\nSmith \x96 absent"));
+    QCOMPARE(ReadWholeFile(this->file(file)), QByteArray("Passed 52-48.\nSmith \x96 absent"));
     QTRY_VERIFY(!m_window); // the window unloads after saving
 }
 
@@ -157,7 +140,7 @@ void TestAttach::failedSaveKeepsNoteInWindow()
 
 void TestAttach::soundWithoutOutput()
 {
-    writeFile(file(QStringLiteral("senate/104_12s.wav")), oneSecondWave());
+    WriteWholeFile(file(QStringLiteral("senate/104_12s.wav")), oneSecondWave());
     frmAttach *w = open(AttachmentKind::Sound, 104, 12);
     QVERIFY(w->fraAudio->isVisible() && !w->fraText->isVisible() && !w->btnSave->isVisible());
     QCOMPARE(w->fraAudio->title(), QStringLiteral("Audio Attachment - Senate #104 Roll Call #12"));

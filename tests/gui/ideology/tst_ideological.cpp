@@ -13,17 +13,14 @@
 #include "gui/ideology/frmFit.h"
 #include "gui/ideology/frmInfo.h"
 #include "gui/ideology/frmJump.h"
-#include "gui/ideology/frmStatistics.h"
 #include "gui/search/frmViewCalls.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QToolBar>
 #include <QTreeWidget>
 
 using namespace rollscan;
@@ -143,7 +140,6 @@ private slots:
     void startOpensTheMap();
     void crossTabAndDone();
     void fitWindow();
-    void fitSavesTextAndSpreadsheet();
 };
 
 void tst_ideological::tokensAtTheirMapPoints_data()
@@ -508,15 +504,6 @@ void tst_ideological::fitWindow()
     fit->show();
     QVERIFY(QTest::qWaitForWindowExposed(fit));
     SaveScreenshot(fit, QStringLiteral("frmFit"));
-    // Closing the map closes it.
-    p.director.ideologicalWindow()->close();
-    QTRY_VERIFY(p.director.fitWindow() == nullptr);
-}
-
-void tst_ideological::fitSavesTextAndSpreadsheet()
-{
-    Program p({1, 2, 3});
-    frmFit *fit = p.fit();
     const QString text = p.t.dir.filePath(QStringLiteral("fit.txt")),
                   sheet = p.t.dir.filePath(QStringLiteral("fit.csv"));
     p.t.services.fileNames << text << sheet;
@@ -537,6 +524,9 @@ void tst_ideological::fitSavesTextAndSpreadsheet()
     QVERIFY(rows.startsWith("\"House #97, 1981-1982, second-dimension weight 0.32\"\r\n\"Errors: 3\"\r\n"));
     QVERIFY(rows.contains("\r\n1001,\"ADAMS\",\"Democrat\",\"CT\",2,1,0.5000\r\n"));
     QVERIFY(rows.contains("\r\n1003,\"CLARK\",\"Democrat\",\"PA\",0,0,\r\n"));
+    // Closing the map closes it.
+    p.director.ideologicalWindow()->close();
+    QTRY_VERIFY(p.director.fitWindow() == nullptr);
 }
 
 QTEST_MAIN(tst_ideological)

@@ -8,23 +8,15 @@
 #include "core/data/FileIO.h"
 #include "core/ideology/DrawingPass.h"
 #include "core/ideology/RollCallInfo.h"
-#include "gui/app/WindowDirector.h"
-#include "gui/app/frmVoteStartup.h"
 #include "gui/ideology/frmCrossTab.h"
 #include "gui/ideology/frmInfo.h"
 #include "gui/ideology/frmStatistics.h"
-#include "gui/services/ReportPrinter.h"
 #include "support/RecordingServices.h"
 
 #include <QAction>
-#include <QFontMetricsF>
-#include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>

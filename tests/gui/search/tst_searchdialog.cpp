@@ -3,15 +3,12 @@
 #include "support/GuiTestSupport.h"
 #include "support/SearchFixture.h"
 
-#include "core/data/FileError.h"
-#include "core/search/BookmarkFile.h"
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmSelectSearch.h"
 #include "gui/search/frmSubjectAccess.h"
 #include "gui/search/frmViewCalls.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,7 +106,6 @@ private slots:
     void keywordSearch();
     void failedSearchKeepsEarlierResult();
     void garbageBookmarkFile();
-    void tooManyRollCalls();
 };
 
 void tst_searchdialog::opensWithPreferredChamber_data()
@@ -179,10 +175,6 @@ void tst_searchdialog::codeSearches_data()
     // Code 10 is the second issue code of "Tax cut amendment" (extended record).
     QTest::newRow("issue 10") << "optIssue" << issues << QList<int>{0}
                               << QStringList{"TO PASS H.R. 1 TAX CUT", "Tax cut amendment", "TAX REFORM"};
-    QTest::newRow("clausen 2") << "optClausen"
-                               << QStringList{"Subject Access: Clausen Codes", "Government management",
-                                              "Social welfare", "Civil liberties"}
-                               << QList<int>{1} << QStringList{"Tax cut amendment", "BUDGET & APPROPRIATIONS"};
     // Code 9 is the second Peltzman code of "BUDGET & APPROPRIATIONS" and the first of "DEFENSE BUDGET".
     QTest::newRow("peltzman 9") << "optPeltzman"
                                 << QStringList{"Subject Access: Peltzman Codes", "Domestic social policy",
@@ -198,8 +190,7 @@ void tst_searchdialog::codeSearches()
     QFETCH(QStringList, found);
     Dialog d;
     d.search->findChild<QRadioButton *>(option)->click();
-    // The clausen row searches the 97th House only: its codes live there.
-    SelectRows(d.search->lstHouse, option == QLatin1String("optClausen") ? QList<int>{0} : QList<int>{0, 1});
+    SelectRows(d.search->lstHouse, {0, 1});
     QStringList seen;
     AnswerPicker(rows, false, &seen);
     d.start();
@@ -217,9 +208,6 @@ void tst_searchdialog::keywordSearch()
     SelectRows(d.search->lstHouse, {0, 1});
     // Keywords are capitals: the lower-case "Tax cut amendment" is not found; FOREIGN AID is found
     // through a heading field of its description entry.
-    AnswerKeyword({"tax"}, {});
-    d.start();
-    QCOMPARE(Descriptions(d.tree.session), (QStringList{"TO PASS H.R. 1 TAX CUT", "FOREIGN AID", "TAX REFORM"}));
     AnswerKeyword({"TAX", "CUT"}, {"NOT"});
     d.start();
     QCOMPARE(Descriptions(d.tree.session), (QStringList{"FOREIGN AID", "TAX REFORM"}));
@@ -261,39 +249,6 @@ void tst_searchdialog::garbageBookmarkFile()
                              QStringLiteral("\nDetail: Bookmark at byte 0 has a date of unknown type ")),
              qPrintable(text));
     QCOMPARE(d.completed.count(), 0);
-}
-
-void tst_searchdialog::tooManyRollCalls()
-{
-    SearchTree tree;
-    CongressData big;
-    big.legislators = {TreeBuilder::legislator(QStringLiteral("EVANS"), 1, 1, 100, 0, 0, 1)};
-    const int count = MatchTable::kMaxRows + 1;
-    for (int r = 1; r <= count; ++r)
-        big.rollCalls.append(TreeBuilder::rollCall(QStringLiteral("VOTE %1").arg(r), QDate(1987, 1, 1), r % 400, 1));
-    big.voteRows = {QString(count, QLatin1Char('1'))};
-    tree.tree.addCongress(true, 100, big, true);
-    tree.tree.writeIndexes();
-    tree.session.findCongresses();
-    frmKeyword keyword(tree.services);
-    frmSelectSearch search(tree.session, tree.services, keyword);
-    QSignalSpy completed(&search, &frmSelectSearch::searchCompleted);
-    search.lstHouse->item(3)->setSelected(true);
-    search.startSearch();
-    QCOMPARE(tree.services.errorTexts().size(), 1);
-    // The list still opens with what was found.
-    QCOMPARE(completed.count(), 1);
-    frmViewCalls list(tree.session, tree.services, keyword);
-    list.show();
-    QCOMPARE(list.lstRollCalls->count(), MatchTable::kMaxRows);
-    QTest::mouseClick(list.btnAll, Qt::LeftButton);
-    QCOMPARE(list.lblTotalSel->text(), QStringLiteral("20000"));
-    // The queue is full: one more is refused with a beep.
-    const int beeps = tree.services.beeps;
-    list.lstRollCalls->setCurrentRow(0);
-    list.addCurrent();
-    QCOMPARE(tree.session.queue.length(), MatchTable::kMaxRows);
-    QCOMPARE(tree.services.beeps, beeps + 1);
 }
 
 QTEST_MAIN(tst_searchdialog)

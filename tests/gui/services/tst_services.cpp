@@ -8,18 +8,14 @@
 #include "gui/services/Services.h"
 #include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
-#include "gui/services/WindowTools.h"
 #include "gui/services/frmWait.h"
 #include "support/RecordingServices.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
