@@ -92,6 +92,7 @@ class tst_startup : public QObject {
 private slots:
     void initTestCase();
     void startsWithPreferences();
+    void missingPreferences_data();
     void missingPreferences();
     void congressLists_data();
     void congressLists();
@@ -138,19 +139,36 @@ void tst_startup::startsWithPreferences()
     SaveScreenshot(&window, QStringLiteral("startup_frmVoteStartup"));
 }
 
+// A preferences file missing or cut short ends the program after one message, naming the file.
+void tst_startup::missingPreferences_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no file
+    QTest::addColumn<QString>("start");
+    QTest::newRow("missing") << QByteArray()
+                             << QStringLiteral("The 'rollscan.prf' file is not in the Rollscan program "
+                                               "directory. Place it there. Current directory: ");
+    QTest::newRow("cut short") << QByteArray(100, 'x')
+                               << QStringLiteral(
+                                      "This file has a non-standard end-of-file marker, or an attempt was made");
+}
+
 void tst_startup::missingPreferences()
 {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, start);
     QTemporaryDir dir;
-    TreeBuilder tree(dir.path()); // folders only, no "rollscan.prf"
+    TreeBuilder tree(dir.path()); // folders only
+    if (!content.isEmpty())
+        tree.writeRaw(QStringLiteral("rollscan.prf"), content);
     Session session(dir.path());
     RecordingServices services;
     frmVoteStartup window(session, services);
     QVERIFY(!window.startUp());
     QCOMPARE(services.messages.size(), 1); // nothing after it: the program ends here
-    QCOMPARE(services.lastMessage().text,
-             QStringLiteral("The 'rollscan.prf' file is not in the Rollscan program directory. Place it there. "
-                            "Current directory: ") +
-                 QDir::toNativeSeparators(QDir(dir.path()).absolutePath()));
+    const QString text = services.lastMessage().text;
+    QVERIFY2(text.startsWith(start), qPrintable(text));
+    QVERIFY(content.isEmpty() ? text == start + QDir::toNativeSeparators(QDir(dir.path()).absolutePath())
+                              : text.contains(QStringLiteral("rollscan.prf")));
     QCOMPARE(services.lastMessage().title, QStringLiteral("Rollscan Error"));
     QCOMPARE(services.beeps, 1);
 }

@@ -123,6 +123,7 @@ private slots:
     void infoWindow();
     void infoDetailsBox();
     void infoSave();
+    void missingFilesReported();
     void printing_data();
     void printing();
     void statisticsWindow();
@@ -204,6 +205,28 @@ void tst_sidewindows::infoSave()
     QCOMPARE(f.services.errorTexts(),
              QStringList{QStringLiteral("An error (76) has occurred while saving roll call information.")});
     QCOMPARE(f.services.beeps, 1);
+}
+
+// A missing description file still shows the tallies; a missing party table stops the statistics,
+// with the wait window put away.
+void tst_sidewindows::missingFilesReported()
+{
+    Fixture f;
+    frmInfo whole(*f.session, f.services);
+    whole.fill(f.pass(101, 1));
+    const DrawingPass pass = f.pass(26, 1);
+    QVERIFY(QFile::remove(f.file(QStringLiteral("house/101.dbn"))));
+    frmInfo window(*f.session, f.services);
+    window.fill(f.pass(101, 1));
+    QCOMPARE(window.lblYea->text(), whole.lblYea->text());
+    QVERIFY(!window.info().descriptionRead);
+    QVERIFY(QFile::remove(f.file(QStringLiteral("main/party.dat"))));
+    frmStatistics stats(*f.session, f.services);
+    QVERIFY(!stats.load(pass));
+    QCOMPARE(f.services.errorTexts().size(), 2);
+    for (const QString &text : f.services.errorTexts())
+        QVERIFY2(text.startsWith(QStringLiteral("That file doesn't exist.")), qPrintable(text));
+    QVERIFY(!f.services.waitVisible);
 }
 
 void tst_sidewindows::printing_data()
