@@ -8,7 +8,9 @@
 #include "core/attach/AttachmentNote.h"
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
+#include "core/ideology/ReportLine.h"
 #include "core/report/RollCallText.h"
+#include "core/report/Spreadsheet.h"
 #include "core/search/BookmarkFile.h"
 #include "core/search/RollCallSearch.h"
 #include "core/search/SelectionQueue.h"
@@ -29,9 +31,9 @@ using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
 namespace {
-// Every writer saves through one routine; these reach it along the ways that differ: a fixed record,
-// an addition to an existing file, a report built from the session, a note in its own encoding.
-enum class Writer { Preferences, BookmarkAppend, RollCallText, Note };
+// Every writer the user can point at a failing disk: a fixed record, an addition to an existing file,
+// a report, a report built from the session, a spreadsheet, a note in its own encoding.
+enum class Writer { Preferences, BookmarkAppend, Report, RollCallText, Spreadsheet, Note };
 enum class Fault { SizeLimit, ReadOnlyFolder, MissingFolder, FolderInPlace };
 
 BookmarkEntry bookmark(int rollCall)
@@ -90,8 +92,14 @@ void save(Writer w, Fixture &f, const QString &path)
     case Writer::BookmarkAppend:
         BookmarkFile::Append(path, {bookmark(2), bookmark(3)});
         break;
+    case Writer::Report:
+        WriteReportFile(path, TitleLines(QStringLiteral("Rollscan for Windows Roll Call Information")));
+        break;
     case Writer::RollCallText:
         SaveRollCallText(f.session, path);
+        break;
+    case Writer::Spreadsheet:
+        WriteSpreadsheet(f.session, path, true);
         break;
     case Writer::Note:
         AttachmentNote::FromBytes(oldContent(w)).save(path, QStringLiteral("A note longer than the limit\nallows."));
@@ -175,10 +183,9 @@ private slots:
         QTest::addColumn<int>("fault");
         QTest::addColumn<int>("number");
         const QList<QPair<Writer, const char *>> writers = {
-            {Writer::Preferences, "preferences"},
-            {Writer::BookmarkAppend, "bookmark add"},
-            {Writer::RollCallText, "roll-call text"},
-            {Writer::Note, "attachment note"},
+            {Writer::Preferences, "preferences"}, {Writer::BookmarkAppend, "bookmark add"},
+            {Writer::Report, "report"},           {Writer::RollCallText, "roll-call text"},
+            {Writer::Spreadsheet, "spreadsheet"}, {Writer::Note, "attachment note"},
         };
         const QList<std::tuple<Fault, const char *, int>> faults = {
             {Fault::SizeLimit, "size limit", FileErrorNumber::AccessError},
