@@ -35,6 +35,11 @@ inline constexpr DrawnMapRegion kAlaskaRegion{
 inline constexpr DrawnMapRegion kHawaiiRegion{"+proj=aea +lat_1=8 +lat_2=18 +lat_0=3 +lon_0=-157 +ellps=GRS80 +units=m",
                                               3.5e-4, -522.2, 1244.4};
 
+// City outlines ("NNN.cit") keep finer detail than one map unit (a city district can be a single
+// unit wide): their x and y are drawn-map coordinates multiplied by this factor. Divide by it to
+// place a city's districts on the main map; "city.dat" rectangles are plain drawn-map units.
+inline constexpr int kCityPointScale = 8;
+
 // The ICPSR state codes whose shapes go into the insets.
 inline constexpr int kAlaskaIcpsr = 81;
 inline constexpr int kHawaiiIcpsr = 82;
