@@ -71,7 +71,7 @@ void WriteFiveFieldRecords(const QString &path, const QList<Record> &records, En
 }
 } // namespace
 
-QList<MapPoint> StateOutlines::outline(int i) const
+QList<StatePoint> StateOutlines::outline(int i) const
 {
     const MapIndexRecord &r = index.at(i);
     if (r.firstPoint < 1 || r.pointCount < 0 || r.firstPoint - 1 + r.pointCount > points.size())
@@ -143,7 +143,7 @@ void WriteStateOutlines(const QString &root, const StateOutlines &outlines)
         index.append(w.data());
     }
     QByteArray points;
-    for (const MapPoint &p : outlines.points) {
+    for (const StatePoint &p : outlines.points) {
         ByteWriter w(kPointLength);
         w.setI16(0, p.x);
         w.setI16(2, p.y);

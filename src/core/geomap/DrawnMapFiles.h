@@ -21,11 +21,11 @@ struct MapIndexRecord {
     bool operator==(const MapIndexRecord &) const = default;
 };
 
-// A point of "main/map.dat" (4 bytes).
-struct MapPoint {
+// A point of "main/map.dat" (4 bytes). Not MapPoint: that name is the ideological map's point.
+struct StatePoint {
     qint16 x = 0;
     qint16 y = 0;
-    bool operator==(const MapPoint &) const = default;
+    bool operator==(const StatePoint &) const = default;
 };
 
 // Pen code of an outline point that starts a new line: no segment leads to it.
@@ -72,11 +72,11 @@ struct StateOutlines {
     static constexpr int kIndexRecordLength = 28;
     static constexpr int kRecords = 63;
     QList<MapIndexRecord> index;
-    QList<MapPoint> points;
+    QList<StatePoint> points;
 
     // The points of index record i (0-based). Throws FileError 62 naming "map.dat" when the record
     // reaches past the points read.
-    QList<MapPoint> outline(int i) const;
+    QList<StatePoint> outline(int i) const;
 };
 
 // File names below a tree root, found case-insensitively like every data file.

@@ -59,7 +59,7 @@ private slots:
                                 "05000600"));
         const StateOutlines outlines = ReadStateOutlines(dir.path());
         QCOMPARE(outlines.index.at(62), (MapIndexRecord{QStringLiteral("Virginia"), 1788, 2, 2}));
-        QCOMPARE(outlines.outline(0), (QList<MapPoint>{{3, -4}, {5, 6}}));
+        QCOMPARE(outlines.outline(0), (QList<StatePoint>{{3, -4}, {5, 6}}));
     }
 
     void writersProduceTheReadBytes()
