@@ -55,3 +55,20 @@ QString FeatureHeading(bool isHouse, const UsMapMember &first)
 }
 
 } // namespace rollscan
+
+namespace rollscan {
+
+QString DrawnInquireText(const QString &name, const QString &stateName)
+{
+    return name.trimmed() + QStringLiteral(", ") + stateName.trimmed();
+}
+
+QString DrawnBreakdownText(const QString &postal, bool multiMember, int yea, int nay)
+{
+    if (yea == 0 && nay == 0)
+        return multiMember ? kDistrictAbstained : kStateAbstained;
+    return postal + (multiMember ? QStringLiteral(" (MM District): ") : QStringLiteral(": ")) + QString::number(yea) +
+           QLatin1Char('-') + QString::number(nay);
+}
+
+} // namespace rollscan

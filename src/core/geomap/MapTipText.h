@@ -26,3 +26,16 @@ QString BreakdownText(const QString &heading, const QList<UsMapMember> &members,
 QString FeatureHeading(bool isHouse, const UsMapMember &first);
 
 } // namespace rollscan
+
+namespace rollscan {
+
+inline const QString kDistrictAbstained = QStringLiteral("District Delegation Abstained");
+inline const QString kStateAbstained = QStringLiteral("State Delegation Abstained");
+
+// Inquire on the drawn map: "NAME, state name", both trimmed.
+QString DrawnInquireText(const QString &name, const QString &stateName);
+// Breakdown on the drawn map: "ST (MM District): 2-1" for a multi-member district, "ST: 5-3"
+// otherwise; with no Yea and no Nay, "District Delegation Abstained" or "State Delegation Abstained".
+QString DrawnBreakdownText(const QString &postal, bool multiMember, int yea, int nay);
+
+} // namespace rollscan

@@ -5,8 +5,7 @@
 #include "core/data/VoteMatrix.h"
 #include "core/geomap/StateList.h"
 #include "core/ideology/CuttingLine.h"
-
-#include <QHash>
+#include "core/ideology/PartnerIndex.h"
 
 namespace rollscan {
 
@@ -39,7 +38,7 @@ UsMapPass RunUsMapPass(const DrawingRequest &request, const StateList &states, c
 
     // The partner roll call of a cross-tabulation; in another congress its members are found by id.
     VoteMatrix partnerVotes;
-    QHash<qint32, int> partnerRecords;
+    PartnerIndex partnerRecords;
     bool partnerSameCongress = true;
     if (request.partner) {
         const PartnerRollCall &p = *request.partner;
@@ -52,9 +51,7 @@ UsMapPass RunUsMapPass(const DrawingRequest &request, const StateList &states, c
             const QList<Legislator> others =
                 ReadLegislators(CongressFileName(root, isHouse, p.congress, QStringLiteral(".lcr")),
                                 partnerCounts.legislatorCount, request.newDataFormat);
-            for (const Legislator &l : others)
-                if (!partnerRecords.contains(l.id1))
-                    partnerRecords.insert(l.id1, l.recordNumber);
+            partnerRecords.build(others);
             partnerVotes = VoteMatrix::Load(CongressFileName(root, isHouse, p.congress, QStringLiteral(".vot")),
                                             partnerCounts.legislatorCount, partnerCounts.rollCallCount);
         }
@@ -67,7 +64,7 @@ UsMapPass RunUsMapPass(const DrawingRequest &request, const StateList &states, c
         const Legislator &l = members.at(i - 1);
         VoteClass cls = ClassOfVote(votes.vote(i, request.rollCall));
         if (request.partner) {
-            const int partnerRecord = partnerSameCongress ? i : partnerRecords.value(l.id1, 0);
+            const int partnerRecord = partnerSameCongress ? i : partnerRecords.find(l.id1);
             if (partnerRecord == 0)
                 cls = VoteClass::NoMatch;
             else
@@ -95,6 +92,7 @@ UsMapPass RunUsMapPass(const DrawingRequest &request, const StateList &states, c
     }
     if (progress)
         progress(100, count);
+    pass.legislators = members;
     return pass;
 }
 

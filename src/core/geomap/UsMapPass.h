@@ -2,6 +2,7 @@
 
 #include "core/Progress.h"
 #include "core/data/CongressIndex.h"
+#include "core/data/Legislator.h"
 #include "core/data/RollCall.h"
 #include "core/ideology/DrawingPass.h"
 #include "core/ideology/VoteClass.h"
@@ -48,7 +49,8 @@ struct UsMapPass {
     std::optional<PartnerRollCall> partner;
     std::optional<RollCall> partnerRecord;
     QList<UsMapMember> GisVoteTable;
-    int withoutCoordinates = 0; // members with both coordinates 0, counted apart
+    QList<Legislator> legislators; // every record of the congress, in file order
+    int withoutCoordinates = 0;    // members with both coordinates 0, counted apart
 };
 
 // Reads the counts, the roll call, the legislators and their votes (and the partner roll call of a

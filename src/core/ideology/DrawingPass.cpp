@@ -7,6 +7,7 @@
 #include "core/data/StateTable.h"
 #include "core/data/TokenTable.h"
 #include "core/data/VoteMatrix.h"
+#include "core/ideology/PartnerIndex.h"
 #include "core/ideology/UndefinedPartyError.h"
 
 #include <algorithm>
@@ -22,29 +23,6 @@ QString chamberName(bool isHouse)
 {
     return isHouse ? QStringLiteral("House") : QStringLiteral("Senate");
 }
-
-// The partner congress's members by first identification number. The vote is read from the record
-// the id belongs to, so a legislator file that is not stored in id order still pairs correctly.
-class PartnerIndex {
-public:
-    void build(const QList<Legislator> &members)
-    {
-        m_ids.clear();
-        m_ids.reserve(members.size());
-        for (const Legislator &l : members)
-            m_ids.emplace_back(l.id1, l.recordNumber);
-        std::sort(m_ids.begin(), m_ids.end());
-    }
-    // Record number of the first member with that id, or 0 when none has it.
-    int find(qint32 id) const
-    {
-        const auto it = std::lower_bound(m_ids.begin(), m_ids.end(), std::make_pair(id, 0));
-        return (it != m_ids.end() && it->first == id) ? it->second : 0;
-    }
-
-private:
-    std::vector<std::pair<qint32, int>> m_ids;
-};
 } // namespace
 
 float DrawingPass::pre() const

@@ -1,0 +1,50 @@
+#include "core/geomap/FloodFill.h"
+
+#include <vector>
+
+namespace rollscan {
+
+qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background)
+{
+    if (!buffer.bits || x < 0 || y < 0 || x >= buffer.width || y >= buffer.height)
+        return 0;
+    if (colour == background || buffer.at(x, y) != background)
+        return 0;
+    // Scanline fill: each run of background pixels is filled whole, and the rows above and below it
+    // are searched for the runs that touch it.
+    struct Seed {
+        int x, y;
+    };
+    std::vector<Seed> stack{{x, y}};
+    qint64 filled = 0;
+    while (!stack.empty()) {
+        const Seed s = stack.back();
+        stack.pop_back();
+        quint32 *row = buffer.bits + qsizetype(s.y) * buffer.stride;
+        if (row[s.x] != background)
+            continue;
+        int left = s.x, right = s.x;
+        while (left > 0 && row[left - 1] == background)
+            --left;
+        while (right + 1 < buffer.width && row[right + 1] == background)
+            ++right;
+        for (int i = left; i <= right; ++i)
+            row[i] = colour;
+        filled += right - left + 1;
+        for (const int ny : {s.y - 1, s.y + 1}) {
+            if (ny < 0 || ny >= buffer.height)
+                continue;
+            const quint32 *next = buffer.bits + qsizetype(ny) * buffer.stride;
+            bool inRun = false;
+            for (int i = left; i <= right; ++i) {
+                const bool open = next[i] == background;
+                if (open && !inRun)
+                    stack.push_back({i, ny});
+                inRun = open;
+            }
+        }
+    }
+    return filled;
+}
+
+} // namespace rollscan

@@ -1,0 +1,310 @@
+#include "support/DrawnMapFixture.h"
+
+#include "core/data/Preferences.h"
+#include "core/geomap/DrawnMapPass.h"
+#include "core/geomap/DrawnMapView.h"
+#include "core/geomap/FloodFill.h"
+#include "core/geomap/MapTipText.h"
+
+#include <QTest>
+
+#include <vector>
+
+using namespace rollscan;
+using namespace rollscan::test;
+
+Q_DECLARE_METATYPE(rollscan::DrawnClick)
+
+class TestDrawnMap : public QObject {
+    Q_OBJECT
+
+private:
+    DrawingRequest request(DrawnMapTree &t, int rollCall, std::optional<PartnerRollCall> partner = {})
+    {
+        DrawingRequest r;
+        r.dataRoot = t.dir.path();
+        r.congress = 97;
+        r.rollCall = rollCall;
+        r.preferences = t.session.Preferences;
+        r.partner = partner;
+        return r;
+    }
+
+private slots:
+    void clickRules_data()
+    {
+        QTest::addColumn<DrawnClick>("mode");
+        QTest::addColumn<double>("before");
+        QTest::addColumn<double>("after");
+        QTest::newRow("large in") << DrawnClick::LargeZoomIn << 2.7 << 1.7;
+        QTest::newRow("small in") << DrawnClick::SmallZoomIn << 2.7 << 2.45;
+        // A step that would reach 0 or below leaves F where it is.
+        QTest::newRow("large in at 1") << DrawnClick::LargeZoomIn << 1.0 << 1.0;
+        QTest::newRow("large in below 1") << DrawnClick::LargeZoomIn << 0.7 << 0.7;
+        QTest::newRow("small in at 0.25") << DrawnClick::SmallZoomIn << 0.25 << 0.25;
+        QTest::newRow("small in at 0.5") << DrawnClick::SmallZoomIn << 0.5 << 0.25;
+        QTest::newRow("large out") << DrawnClick::LargeZoomOut << 2.7 << 3.7;
+        QTest::newRow("large out just under 10") << DrawnClick::LargeZoomOut << 9.75 << 10.75;
+        QTest::newRow("large out at 10") << DrawnClick::LargeZoomOut << 10.0 << 10.0;
+        QTest::newRow("small out at 10.75") << DrawnClick::SmallZoomOut << 10.75 << 10.75;
+        QTest::newRow("small out") << DrawnClick::SmallZoomOut << 9.9 << 10.15;
+        QTest::newRow("centre") << DrawnClick::Centre << 2.7 << 2.7;
+    }
+    void clickRules()
+    {
+        QFETCH(DrawnClick, mode);
+        QFETCH(double, before);
+        QFETCH(double, after);
+        const DrawnMapView v = ClickView({before, -450, 0}, mode, 120, -35);
+        QCOMPARE(v.F, after);
+        QCOMPARE(v.x, 120.0);
+        QCOMPARE(v.y, -35.0);
+        QCOMPARE(ClickView({before, -450, 0}, DrawnClick::None, 120, -35), (DrawnMapView{before, -450, 0}));
+    }
+
+    void designedView_data()
+    {
+        QTest::addColumn<int>("congress");
+        QTest::addColumn<DrawnRect>("extent");
+        QTest::newRow("102") << 102 << DrawnRect{-20, -20, 20, 20};
+        QTest::newRow("31") << 31 << DrawnRect{};
+        QTest::newRow("30, wide") << 30 << DrawnRect{-400, -100, 200, 100};
+        QTest::newRow("25, tall") << 25 << DrawnRect{100, -500, 300, 300};
+        QTest::newRow("25, nothing drawn") << 25 << DrawnRect{};
+    }
+    void designedView()
+    {
+        QFETCH(int, congress);
+        QFETCH(DrawnRect, extent);
+        const DrawnMapView v = DesignedView(congress, extent);
+        if (congress >= 31 || extent.isEmpty()) {
+            QCOMPARE(v, (DrawnMapView{2.7, -450, 0}));
+            QCOMPARE(v.rect(), (DrawnRect{-450 - 248 * 2.7, -648, -450 + 373 * 2.7, 648}));
+            return;
+        }
+        const DrawnRect r = v.rect();
+        QVERIFY(r.left < extent.left && r.right > extent.right && r.top < extent.top && r.bottom > extent.bottom);
+        QCOMPARE(r.width() / r.height(), 621.0 / 480.0);
+        // Held tightly on the side that decides F: the margin is a few per cent.
+        const double fill = std::max(extent.width() / r.width(), extent.height() / r.height());
+        QVERIFY2(fill > 0.9 && fill < 1.0, qPrintable(QString::number(fill)));
+    }
+
+    void floodFill_data()
+    {
+        // A 7 x 5 picture: '#' outline, '.' background, 'x' a region filled before.
+        QTest::addColumn<QStringList>("picture");
+        QTest::addColumn<QPoint>("seed");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("count");
+        const QStringList box = {"#######", "#..#..#", "#..#..#", "#######", "......."};
+        QTest::newRow("left room") << box << QPoint(1, 1)
+                                   << QStringList{"#######", "#oo#..#", "#oo#..#", "#######", "......."} << 4;
+        QTest::newRow("outside") << box << QPoint(0, 4)
+                                 << QStringList{"#######", "#..#..#", "#..#..#", "#######", "ooooooo"} << 7;
+        QTest::newRow("seed on outline") << box << QPoint(3, 1) << box << 0;
+        QTest::newRow("seed outside the picture") << box << QPoint(7, 1) << box << 0;
+        const QStringList filled = {"#######", "#xx#..#", "#xx#..#", "#######", "......."};
+        QTest::newRow("region filled before keeps its colour") << filled << QPoint(2, 2) << filled << 0;
+        // A diagonal step in an outline is closed for a fill that moves only across edges.
+        const QStringList diagonal = {"...#...", "..#....", ".#.....", "#......", "......."};
+        QTest::newRow("diagonal outline holds")
+            << diagonal << QPoint(0, 0) << QStringList{"ooo#...", "oo#....", "o#.....", "#......", "......."} << 6;
+        QTest::newRow("winding room") << QStringList{"#######", "#.....#", "#####.#", "#.....#", "#######"}
+                                      << QPoint(1, 3)
+                                      << QStringList{"#######", "#ooooo#", "#####o#", "#ooooo#", "#######"} << 11;
+    }
+    void floodFill()
+    {
+        QFETCH(QStringList, picture);
+        QFETCH(QPoint, seed);
+        QFETCH(QStringList, expected);
+        QFETCH(int, count);
+        const QHash<QChar, quint32> value = {
+            {'#', 0xFF000000}, {'.', 0xFFFFFFFF}, {'x', 0xFF00FF00}, {'o', 0xFF0000FF}};
+        const int w = 7, h = 5, stride = 9; // rows padded as an image's may be
+        std::vector<quint32> bits(std::size_t(stride * h), 0xFFABCDEF);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                bits[std::size_t(y * stride + x)] = value.value(picture.at(y).at(x));
+        QCOMPARE(FloodFill({bits.data(), w, h, stride}, seed.x(), seed.y(), 0xFF0000FF, 0xFFFFFFFF), qint64(count));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                QCOMPARE(bits[std::size_t(y * stride + x)], value.value(expected.at(y).at(x)));
+        for (int y = 0; y < h; ++y) // the padding is never touched
+            QCOMPARE(bits[std::size_t(y * stride + 7)], 0xFFABCDEFu);
+        // Filling with the background colour itself changes nothing.
+        QCOMPARE(FloodFill({bits.data(), w, h, stride}, 0, 4, 0xFFFFFFFF, 0xFFFFFFFF), qint64(0));
+    }
+
+    void votePass()
+    {
+        DrawnMapTree t;
+        const Preferences &p = t.session.Preferences;
+        const DrawnMapPass pass = RunDrawnMapPass(request(t, 1));
+        QStringList names;
+        for (const DrawnMember &m : pass.DrawnVoteTable)
+            names << m.displayName + QLatin1Char('/') + QString::number(m.recordNumber);
+        // The member without coordinates is not placed.
+        QCOMPARE(names, QStringList({"CTONE, CT/1", "CTTWO, CT/2", "NYFIRST, NY/3", "NYSECOND, NY/4", "DEONE, DE/5",
+                                     "DETWO, DE/6"}));
+        QCOMPARE(pass.DrawnVoteTable.at(1).seeds(), (QList<DrawnSeed>{{-250, -100}, {-250, -50}}));
+        // The district table: the first member of New York's district keeps it (Yea, not Nay);
+        // Delaware at large takes its majority.
+        QList<int> colours;
+        for (const DrawnDistrict &d : pass.DistrictTable)
+            colours << d.colour;
+        QCOMPARE(colours, (QList<int>{p.yeaColour(), p.nayColour(), p.yeaColour(), p.yeaColour()}));
+        QCOMPARE(pass.atLarge.value(11), (StateTally{2, 0, 0}));
+        QCOMPARE(pass.delegation.value(13), (StateTally{1, 1, 0}));
+        QVERIFY(!pass.atLarge.contains(13));
+
+        const DrawnFillPlan plan = VoteFillPlan(pass, {});
+        QStringList fills;
+        for (const DrawnFill &f : plan.fills)
+            fills << QStringLiteral("%1/%2/%3/%4").arg(f.state).arg(f.district).arg(f.member).arg(f.colour, 0, 16);
+        const QString yea = QString::number(PaletteRgb(p.yeaColour()), 16);
+        const QString nay = QString::number(PaletteRgb(p.nayColour()), 16);
+        QCOMPARE(fills,
+                 QStringList({"1/1/0/" + yea, "1/2/1/" + nay, "13/1/2/" + yea, "13/1/3/" + nay, "11/1/-1/" + yea}));
+        QCOMPARE(plan.fills.last().seeds, (QList<DrawnSeed>{{50, -150}}));
+
+        DrawnStateFilter filter;
+        filter.on = true;
+        filter.states = {13};
+        QCOMPARE(VoteFillPlan(pass, filter).fills.size(), 2);
+        filter.states = {11};
+        QCOMPARE(VoteFillPlan(pass, filter).fills.size(), 1);
+    }
+
+    void crossTab_data()
+    {
+        QTest::addColumn<int>("partnerCongress");
+        QTest::addColumn<int>("partnerRollCall");
+        QTest::addColumn<QStringList>("classes");
+        QTest::newRow("same congress") << 97 << 2
+                                       << QStringList{"YeaNay", "NayYea", "YeaNay", "Nay", "YeaNay", "YeaNay"};
+        // House 96 has CTONE, NYFIRST and DETWO: the others are found by no id and keep no-match.
+        QTest::newRow("other congress") << 96 << 1
+                                        << QStringList{"YeaNay", "NoMatch", "YeaNay", "NoMatch", "NoMatch", "YeaNay"};
+    }
+    void crossTab()
+    {
+        QFETCH(int, partnerCongress);
+        QFETCH(int, partnerRollCall);
+        QFETCH(QStringList, classes);
+        DrawnMapTree t;
+        const DrawnMapPass pass = RunDrawnMapPass(request(t, 1, PartnerRollCall{partnerCongress, partnerRollCall}));
+        QStringList got;
+        for (const DrawnMember &m : pass.DrawnVoteTable) {
+            got << VoteClassName(m.voteClass);
+            QCOMPARE(m.colour, ClassColour(m.voteClass, t.session.Preferences));
+        }
+        QCOMPARE(got, classes);
+    }
+
+    void atLargeMajority_data()
+    {
+        QTest::addColumn<QList<VoteClass>>("classes");
+        QTest::addColumn<QString>("colour");
+        using V = VoteClass;
+        QTest::newRow("yea") << QList<V>{V::Yea, V::Nay, V::Yea, V::NotAvailable} << "yea";
+        QTest::newRow("nay, absent ignored")
+            << QList<V>{V::NotAvailable, V::Nay, V::NotAvailable, V::NotAvailable} << "nay";
+        QTest::newRow("tie") << QList<V>{V::Nay, V::Yea} << "split";
+        QTest::newRow("nobody voted") << QList<V>{V::NotAvailable, V::NoMatch} << "na";
+        QTest::newRow("cross-tab") << QList<V>{V::YeaNay, V::YeaNay, V::Yea} << "yeanay";
+    }
+    void atLargeMajority()
+    {
+        QFETCH(QList<VoteClass>, classes);
+        QFETCH(QString, colour);
+        Preferences p = TreeBuilder::standardPreferences();
+        const QHash<QString, int> expected = {{"yea", p.yeaColour()},
+                                              {"nay", p.nayColour()},
+                                              {"split", p.splitColour()},
+                                              {"na", p.notVotingColour()},
+                                              {"yeanay", p.yeaNayColour()}};
+        QCOMPARE(AtLargeMajorityColour(classes, p), expected.value(colour));
+    }
+
+    void tips_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QString>("inquire");
+        QTest::addColumn<QString>("breakdown");
+        QTest::newRow("Connecticut 1") << QPointF(-340, -90) << "CTONE, CONNECTICUT"
+                                       << "CT: 1-1";
+        QTest::newRow("New York's two members") << QPointF(-90, -90) << "NYFIRST, NEW YORK"
+                                                << "NY (MM District): 1-1";
+        QTest::newRow("Delaware at large") << QPointF(50, -150) << "DEONE, DELAWARE"
+                                           << "DE: 2-0";
+        QTest::newRow("500 units away") << QPointF(-350, 400) << ""
+                                        << "";
+        QTest::newRow("just within 500") << QPointF(-350, 399) << "CTONE, CONNECTICUT"
+                                         << "CT: 1-1";
+    }
+    void tips()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(QString, inquire);
+        QFETCH(QString, breakdown);
+        DrawnMapTree t;
+        const DrawnMapPass pass = RunDrawnMapPass(request(t, 1));
+        QCOMPARE(DrawnInquireTip(pass, at.x(), at.y()), inquire);
+        QCOMPARE(DrawnBreakdownTip(pass, at.x(), at.y()), breakdown);
+    }
+
+    void breakdownText_data()
+    {
+        QTest::addColumn<bool>("multi");
+        QTest::addColumn<int>("yea");
+        QTest::addColumn<int>("nay");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("district abstained") << true << 0 << 0 << "District Delegation Abstained";
+        QTest::newRow("state abstained") << false << 0 << 0 << "State Delegation Abstained";
+        QTest::newRow("state") << false << 0 << 3 << "NY: 0-3";
+        QTest::newRow("district") << true << 2 << 0 << "NY (MM District): 2-0";
+    }
+    void breakdownText()
+    {
+        QFETCH(bool, multi);
+        QFETCH(int, yea);
+        QFETCH(int, nay);
+        QFETCH(QString, text);
+        QCOMPARE(DrawnBreakdownText(QStringLiteral("NY"), multi, yea, nay), text);
+    }
+
+    void stateCodes()
+    {
+        StateTable states;
+        states.records = TreeBuilder::standardStates();
+        states.records[46].name = QStringLiteral("VIRGINIA");
+        states.records[55].name = QStringLiteral("WEST VIRGINIA");
+        QCOMPARE(DrawnStateCodes({QStringLiteral("New York"), QStringLiteral("virginia")}, states),
+                 (QList<int>{13, 47}));
+        QCOMPARE(DrawnStateCodes({QStringLiteral("Virginia with West Virginia")}, states), (QList<int>{47, 56}));
+        QCOMPARE(DrawnStateCodes({QStringLiteral("Dakota Territory")}, states), QList<int>());
+    }
+
+    void districtIdentifiers()
+    {
+        const QList<DrawnDistrict> table = {{{1, 1, {}}, -1}, {{1, 2, {}}, -1}, {{13, 1, {}}, -1}};
+        auto ids = [](QList<int> list) {
+            QList<OutlinePoint> points;
+            for (int id : list)
+                points.append({kPenUp, 0, qint16(id), 0, 0});
+            return points;
+        };
+        const QHash<int, int> byRow = DistrictIdentifierStates(table, ids({1, 2, 3}));
+        QCOMPARE(byRow.value(3), 13);
+        QCOMPARE(byRow.value(2), 1);
+        const QHash<int, int> byCode = DistrictIdentifierStates(table, ids({101, 102, 1301}));
+        QCOMPARE(byCode.value(1301), 13);
+        QCOMPARE(byCode.value(102), 1);
+        QVERIFY(!byCode.contains(3));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrawnMap)
+#include "tst_drawnmap.moc"
