@@ -73,165 +73,162 @@ class TestAnalysisWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void ratingToResults();
-    void trackingToResults();
-    void allLines();
-    void openedFromTheRollCallList();
+    void ratingToResults()
+    {
+        Fixture f;
+        auto *w = new frmRating(f.session, f.services);
+        w->show();
+        QCOMPARE(Lines(w->lstRating),
+                 (QStringList{"Yea\t2-2\tRC 1", "Yea\t3-1\tRC 2", "Yea\t4-0\tRC 3", "Yea\t1-1\tOther"}));
+        // A double-click toggles the selected row, Toggle every selected row, Reverse every row; Set All
+        // sets every row to its caption's side and then offers the other.
+        const auto sides = [w] {
+            QStringList out;
+            for (const QString &row : Lines(w->lstRating))
+                out << row.left(3);
+            return out.join(QLatin1Char(' ')) + QLatin1Char(' ') + w->btnSetAll->text();
+        };
+        w->lstRating->setCurrentRow(1);
+        emit w->lstRating->itemDoubleClicked(w->lstRating->item(1));
+        QCOMPARE(sides(), QStringLiteral("Yea Nay Yea Yea &All Nay"));
+        w->lstRating->item(2)->setSelected(true);
+        QTest::mouseClick(w->btnToggle, Qt::LeftButton);
+        QCOMPARE(sides(), QStringLiteral("Yea Yea Nay Yea &All Nay"));
+        QTest::mouseClick(w->btnReverse, Qt::LeftButton);
+        QCOMPARE(sides(), QStringLiteral("Nay Nay Yea Nay &All Nay"));
+        QTest::mouseClick(w->btnSetAll, Qt::LeftButton);
+        QCOMPARE(sides(), QStringLiteral("Nay Nay Nay Nay &All Yea"));
+        QTest::mouseClick(w->btnSetAll, Qt::LeftButton);
+        QCOMPARE(sides(), QStringLiteral("Yea Yea Yea Yea &All Nay"));
+        w->lstRating->item(2)->setSelected(false);
+        emit w->lstRating->itemDoubleClicked(w->lstRating->item(1));
+        QCOMPARE(sides(), QStringLiteral("Yea Nay Yea Yea &All Nay"));
+        SaveScreenshot(w, QStringLiteral("frmRating"));
+        RatingRun run;
+        connect(w, &frmRating::ratingsComputed, this, [&](const RatingRun &r) { run = r; });
+        QTest::mouseClick(w->btnOK, Qt::LeftButton);
+        QCOMPARE(f.services.waitInfos, QStringList{"Calculating, please wait... (ETC - 0:02)"});
+        QVERIFY(!f.services.waitVisible);
+
+        auto *results = new frmResults(run, f.services, f.dir.path());
+        results->show();
+        QCOMPARE(Lines(results->lstResults),
+                 (QStringList{"ALPHA           \t66.67", "BLPHA           \t33.33", "CLPHA           \t50.00",
+                              "DLPHA           \t50.00", "NEWMAN          \t100.00", "OLDMAN          \t0.00"}));
+        QCOMPARE(results->lblNames->text(), QStringLiteral("NEWMAN \nOLDMAN \n50.00"));
+        SaveScreenshot(results, QStringLiteral("frmResults"));
+        // Text, then spreadsheet by the name's ending, then cancelled.
+        const QString text = f.dir.filePath(QStringLiteral("ratings.txt"));
+        const QString csv = f.dir.filePath(QStringLiteral("ratings.csv"));
+        f.services.fileNames << text << csv << QString();
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(results->btnSave, Qt::LeftButton);
+        QCOMPARE(f.services.fileDialogs.at(0).caption, QStringLiteral("Rollscan Disk Output"));
+        QCOMPARE(f.services.messages.size(), 2);
+        QVERIFY(ReadWholeFile(text).startsWith("Rollscan for Windows Legislator Ratings\r\n"));
+        QVERIFY(ReadWholeFile(csv).contains("\r\n900,NEWMAN,Democrat,NY,1,104,1,0,1,100.00\r\n"));
+        delete results;
+        delete w;
+    }
+
+    void trackingToResults()
+    {
+        Fixture f;
+        auto *w = new frmTrack(f.session, f.services);
+        QVERIFY(w->load());
+        w->show();
+        QCOMPARE(Lines(w->lstTrack).mid(3),
+                 (QStringList{"DLPHA         \tAL\tRepublican", "NEWMAN        \tNY\tDemocrat",
+                              "OLDMAN        \tNY\tRepublican"}));
+        TrackRun run;
+        int computed = 0;
+        connect(w, &frmTrack::trackingComputed, this, [&](const TrackRun &r) {
+            run = r;
+            ++computed;
+        });
+        // Start needs a selection: a current row alone tracks nobody.
+        QVERIFY(!w->btnStart->isEnabled());
+        w->lstTrack->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+        QVERIFY(w->start());
+        QCOMPARE(computed, 0);
+        w->lstTrack->item(3)->setSelected(true);
+        w->lstTrack->item(5)->setSelected(true);
+        QVERIFY(w->btnStart->isEnabled());
+        SaveScreenshot(w, QStringLiteral("frmTrack"));
+        QTest::mouseClick(w->btnStart, Qt::LeftButton);
+        QCOMPARE(run.picked, (QList<int>{3, 5}));
+
+        frmTrackRes results(run, f.services, f.dir.path(), false);
+        results.setAttribute(Qt::WA_DeleteOnClose, false);
+        results.show();
+        QCOMPARE(Lines(results.lstTrackRes),
+                 (QStringList{"Nay\t2-2\tRC 1", "n/a\t3-1\tRC 2", "Yea\t4-0\tRC 3", " ", "Nay\t1-1\tOther"}));
+        QCOMPARE(results.lblNums->text(), QStringLiteral("1\n2\n1"));
+        SaveScreenshot(&results, QStringLiteral("frmTrackRes"));
+        // A double-click tracks at once.
+        emit w->lstTrack->itemDoubleClicked(w->lstTrack->item(2));
+        QCOMPARE(computed, 2);
+        delete w;
+    }
+
+    void allLines()
+    {
+        Fixture f;
+        frmAllLines w(f.session, f.services);
+        w.setAttribute(Qt::WA_DeleteOnClose, false);
+        QVERIFY(w.load(103));
+        w.show();
+        QCOMPARE(Lines(w.lstLines), (QStringList{"#1\tPRE 1.0\tRC 1", "#2\tno line\tRC 2", "#3\tno line\tRC 3"}));
+        QCOMPARE(w.lblTitle->text(), QStringLiteral("House #103, 1993-1994: 3 queued roll calls, 1 line"));
+        QCOMPARE(w.view().members.at(2).colour, 12);
+        // The line runs down the middle of the square picture: resting on it names it.
+        const int side = std::min(w.picLines->width(), w.picLines->height());
+        QTest::mouseMove(w.picLines, QPoint(side / 2, side / 3));
+        QCOMPARE(w.lstLines->currentRow(), 0);
+        SaveScreenshot(&w, QStringLiteral("frmAllLines"));
+
+        const QString png = f.dir.filePath(QStringLiteral("lines.png")),
+                      csv = f.dir.filePath(QStringLiteral("lines.csv"));
+        f.services.fileNames << png << csv;
+        w.actSavePicture->trigger();
+        w.actSaveList->trigger();
+        QCOMPARE(f.services.messages.size(), 2);
+        const QImage picture(png);
+        QCOMPARE(picture.size(), QSize(800, 800));
+        QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::white));
+        QVERIFY(picture.pixelColor(400, 200) != QColor(Qt::white)); // the line at x = 0
+        QCOMPARE(ReadWholeFile(csv), QByteArray("congress,roll_call,yeas,nays,line,errors,pre,description\r\n"
+                                                "103,1,2,2,yes,0,1.000,RC 1\r\n"
+                                                "103,2,3,1,no,,,RC 2\r\n"
+                                                "103,3,4,0,no,,,RC 3\r\n"));
+    }
+
+    void openedFromTheRollCallList()
+    {
+        Fixture f;
+        frmVoteStartup main{f.session, f.services};
+        WindowDirector director{f.session, f.services, main};
+        frmViewCalls *list = director.showViewCalls();
+        QVERIFY(!list->btnRating->isEnabled());
+        QVERIFY(!list->mnuAllLines->isEnabled());
+        QTest::mouseClick(list->btnAll, Qt::LeftButton);
+        QVERIFY(list->btnRating->isEnabled() && list->btnTrack->isEnabled() && list->mnuAllLines->isEnabled());
+        QTest::mouseClick(list->btnRating, Qt::LeftButton);
+        QTest::mouseClick(director.ratingWindow()->btnOK, Qt::LeftButton);
+        QCOMPARE(director.resultsWindow()->lstResults->count(), 6);
+        list->mnuTrack->trigger();
+        director.trackWindow()->lstTrack->item(4)->setSelected(true);
+        QTest::mouseClick(director.trackWindow()->btnStart, Qt::LeftButton);
+        QCOMPARE(Lines(director.trackResultsWindow()->lstTrackRes), QStringList{"Yea\t1-1\tOther"});
+        // The lines are those of the picked queue row's congress, else of the first queued roll call's.
+        list->mnuAllLines->trigger();
+        QCOMPARE(director.allLinesWindow()->view().congress, 103);
+        list->lstSelected->setCurrentRow(3);
+        list->mnuAllLines->trigger();
+        QCOMPARE(director.allLinesWindow()->view().congress, 104);
+        QCOMPARE(f.services.errorTexts(), QStringList());
+    }
 };
-
-void TestAnalysisWindows::ratingToResults()
-{
-    Fixture f;
-    auto *w = new frmRating(f.session, f.services);
-    w->show();
-    QCOMPARE(Lines(w->lstRating),
-             (QStringList{"Yea\t2-2\tRC 1", "Yea\t3-1\tRC 2", "Yea\t4-0\tRC 3", "Yea\t1-1\tOther"}));
-    // A double-click toggles the selected row, Toggle every selected row, Reverse every row; Set All
-    // sets every row to its caption's side and then offers the other.
-    const auto sides = [w] {
-        QStringList out;
-        for (const QString &row : Lines(w->lstRating))
-            out << row.left(3);
-        return out.join(QLatin1Char(' ')) + QLatin1Char(' ') + w->btnSetAll->text();
-    };
-    w->lstRating->setCurrentRow(1);
-    emit w->lstRating->itemDoubleClicked(w->lstRating->item(1));
-    QCOMPARE(sides(), QStringLiteral("Yea Nay Yea Yea &All Nay"));
-    w->lstRating->item(2)->setSelected(true);
-    QTest::mouseClick(w->btnToggle, Qt::LeftButton);
-    QCOMPARE(sides(), QStringLiteral("Yea Yea Nay Yea &All Nay"));
-    QTest::mouseClick(w->btnReverse, Qt::LeftButton);
-    QCOMPARE(sides(), QStringLiteral("Nay Nay Yea Nay &All Nay"));
-    QTest::mouseClick(w->btnSetAll, Qt::LeftButton);
-    QCOMPARE(sides(), QStringLiteral("Nay Nay Nay Nay &All Yea"));
-    QTest::mouseClick(w->btnSetAll, Qt::LeftButton);
-    QCOMPARE(sides(), QStringLiteral("Yea Yea Yea Yea &All Nay"));
-    w->lstRating->item(2)->setSelected(false);
-    emit w->lstRating->itemDoubleClicked(w->lstRating->item(1));
-    QCOMPARE(sides(), QStringLiteral("Yea Nay Yea Yea &All Nay"));
-    SaveScreenshot(w, QStringLiteral("frmRating"));
-    RatingRun run;
-    connect(w, &frmRating::ratingsComputed, this, [&](const RatingRun &r) { run = r; });
-    QTest::mouseClick(w->btnOK, Qt::LeftButton);
-    QCOMPARE(f.services.waitInfos, QStringList{"Calculating, please wait... (ETC - 0:02)"});
-    QVERIFY(!f.services.waitVisible);
-
-    auto *results = new frmResults(run, f.services, f.dir.path());
-    results->show();
-    QCOMPARE(Lines(results->lstResults),
-             (QStringList{"ALPHA           \t66.67", "BLPHA           \t33.33", "CLPHA           \t50.00",
-                          "DLPHA           \t50.00", "NEWMAN          \t100.00", "OLDMAN          \t0.00"}));
-    QCOMPARE(results->lblNames->text(), QStringLiteral("NEWMAN \nOLDMAN \n50.00"));
-    SaveScreenshot(results, QStringLiteral("frmResults"));
-    // Text, then spreadsheet by the name's ending, then cancelled.
-    const QString text = f.dir.filePath(QStringLiteral("ratings.txt"));
-    const QString csv = f.dir.filePath(QStringLiteral("ratings.csv"));
-    f.services.fileNames << text << csv << QString();
-    for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(results->btnSave, Qt::LeftButton);
-    QCOMPARE(f.services.fileDialogs.at(0).caption, QStringLiteral("Rollscan Disk Output"));
-    QCOMPARE(f.services.messages.size(), 2);
-    QVERIFY(ReadWholeFile(text).startsWith("Rollscan for Windows Legislator Ratings\r\n"));
-    QVERIFY(ReadWholeFile(csv).contains("\r\n900,NEWMAN,Democrat,NY,1,104,1,0,1,100.00\r\n"));
-    delete results;
-    delete w;
-}
-
-void TestAnalysisWindows::trackingToResults()
-{
-    Fixture f;
-    auto *w = new frmTrack(f.session, f.services);
-    QVERIFY(w->load());
-    w->show();
-    QCOMPARE(Lines(w->lstTrack).mid(3), (QStringList{"DLPHA         \tAL\tRepublican", "NEWMAN        \tNY\tDemocrat",
-                                                     "OLDMAN        \tNY\tRepublican"}));
-    TrackRun run;
-    int computed = 0;
-    connect(w, &frmTrack::trackingComputed, this, [&](const TrackRun &r) {
-        run = r;
-        ++computed;
-    });
-    // Start needs a selection: a current row alone tracks nobody.
-    QVERIFY(!w->btnStart->isEnabled());
-    w->lstTrack->setCurrentRow(2, QItemSelectionModel::NoUpdate);
-    QVERIFY(w->start());
-    QCOMPARE(computed, 0);
-    w->lstTrack->item(3)->setSelected(true);
-    w->lstTrack->item(5)->setSelected(true);
-    QVERIFY(w->btnStart->isEnabled());
-    SaveScreenshot(w, QStringLiteral("frmTrack"));
-    QTest::mouseClick(w->btnStart, Qt::LeftButton);
-    QCOMPARE(run.picked, (QList<int>{3, 5}));
-
-    frmTrackRes results(run, f.services, f.dir.path(), false);
-    results.setAttribute(Qt::WA_DeleteOnClose, false);
-    results.show();
-    QCOMPARE(Lines(results.lstTrackRes),
-             (QStringList{"Nay\t2-2\tRC 1", "n/a\t3-1\tRC 2", "Yea\t4-0\tRC 3", " ", "Nay\t1-1\tOther"}));
-    QCOMPARE(results.lblNums->text(), QStringLiteral("1\n2\n1"));
-    SaveScreenshot(&results, QStringLiteral("frmTrackRes"));
-    // A double-click tracks at once.
-    emit w->lstTrack->itemDoubleClicked(w->lstTrack->item(2));
-    QCOMPARE(computed, 2);
-    delete w;
-}
-
-void TestAnalysisWindows::allLines()
-{
-    Fixture f;
-    frmAllLines w(f.session, f.services);
-    w.setAttribute(Qt::WA_DeleteOnClose, false);
-    QVERIFY(w.load(103));
-    w.show();
-    QCOMPARE(Lines(w.lstLines), (QStringList{"#1\tPRE 1.0\tRC 1", "#2\tno line\tRC 2", "#3\tno line\tRC 3"}));
-    QCOMPARE(w.lblTitle->text(), QStringLiteral("House #103, 1993-1994: 3 queued roll calls, 1 line"));
-    QCOMPARE(w.view().members.at(2).colour, 12);
-    // The line runs down the middle of the square picture: resting on it names it.
-    const int side = std::min(w.picLines->width(), w.picLines->height());
-    QTest::mouseMove(w.picLines, QPoint(side / 2, side / 3));
-    QCOMPARE(w.lstLines->currentRow(), 0);
-    SaveScreenshot(&w, QStringLiteral("frmAllLines"));
-
-    const QString png = f.dir.filePath(QStringLiteral("lines.png")), csv = f.dir.filePath(QStringLiteral("lines.csv"));
-    f.services.fileNames << png << csv;
-    w.actSavePicture->trigger();
-    w.actSaveList->trigger();
-    QCOMPARE(f.services.messages.size(), 2);
-    const QImage picture(png);
-    QCOMPARE(picture.size(), QSize(800, 800));
-    QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::white));
-    QVERIFY(picture.pixelColor(400, 200) != QColor(Qt::white)); // the line at x = 0
-    QCOMPARE(ReadWholeFile(csv), QByteArray("congress,roll_call,yeas,nays,line,errors,pre,description\r\n"
-                                            "103,1,2,2,yes,0,1.000,RC 1\r\n"
-                                            "103,2,3,1,no,,,RC 2\r\n"
-                                            "103,3,4,0,no,,,RC 3\r\n"));
-}
-
-void TestAnalysisWindows::openedFromTheRollCallList()
-{
-    Fixture f;
-    frmVoteStartup main{f.session, f.services};
-    WindowDirector director{f.session, f.services, main};
-    frmViewCalls *list = director.showViewCalls();
-    QVERIFY(!list->btnRating->isEnabled());
-    QVERIFY(!list->mnuAllLines->isEnabled());
-    QTest::mouseClick(list->btnAll, Qt::LeftButton);
-    QVERIFY(list->btnRating->isEnabled() && list->btnTrack->isEnabled() && list->mnuAllLines->isEnabled());
-    QTest::mouseClick(list->btnRating, Qt::LeftButton);
-    QTest::mouseClick(director.ratingWindow()->btnOK, Qt::LeftButton);
-    QCOMPARE(director.resultsWindow()->lstResults->count(), 6);
-    list->mnuTrack->trigger();
-    director.trackWindow()->lstTrack->item(4)->setSelected(true);
-    QTest::mouseClick(director.trackWindow()->btnStart, Qt::LeftButton);
-    QCOMPARE(Lines(director.trackResultsWindow()->lstTrackRes), QStringList{"Yea\t1-1\tOther"});
-    // The lines are those of the picked queue row's congress, else of the first queued roll call's.
-    list->mnuAllLines->trigger();
-    QCOMPARE(director.allLinesWindow()->view().congress, 103);
-    list->lstSelected->setCurrentRow(3);
-    list->mnuAllLines->trigger();
-    QCOMPARE(director.allLinesWindow()->view().congress, 104);
-    QCOMPARE(f.services.errorTexts(), QStringList());
-}
 
 QTEST_MAIN(TestAnalysisWindows)
 #include "tst_analysiswindows.moc"

@@ -38,260 +38,239 @@ class TestAttach : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void unchangedNoteWritesNothing();
-    void savedNoteByteForByte_data();
-    void savedNoteByteForByte();
-    void failedSaveKeepsNoteInWindow();
-    void soundWithoutOutput();
-    void pictureFrame_data();
-    void pictureFrame();
-    void fitRect_data();
-    void fitRect();
-    void missingPictureReported();
-    void menusFollowFilesAndOpenAttachments_data();
-    void menusFollowFilesAndOpenAttachments();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir(m_dir->path()).mkpath(QStringLiteral("house"));
+        QDir(m_dir->path()).mkpath(QStringLiteral("senate"));
+        m_session = std::make_unique<Session>(m_dir->path());
+        m_session->isHouse = false;
+        m_services.clearRecords();
+    }
+
+    void cleanup() { delete m_window; }
+
+    void unchangedNoteWritesNothing()
+    {
+        const QString path = file(QStringLiteral("senate/104s.txt"));
+        WriteWholeFile(path, "Congress note");
+        frmAttach *w = open(AttachmentKind::Text, 104, kCongressAttachment);
+        QTest::mouseClick(w->btnSave, Qt::LeftButton);
+        QCOMPARE(m_services.messages.size(), 1);
+        QCOMPARE(m_services.lastMessage().text, QStringLiteral("You havn't entered or changed anything."));
+        QVERIFY(w->isVisible());
+        QCOMPARE(ReadWholeFile(path), QByteArray("Congress note"));
+    }
+
+    void savedNoteByteForByte_data()
+    {
+        QTest::addColumn<bool>("isHouse");
+        QTest::addColumn<int>("rollCall");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("senate roll call") << false << 12 << "senate/104_12s.txt";
+        QTest::newRow("senate congress") << false << 0 << "senate/104s.txt";
+        QTest::newRow("house roll call") << true << 7 << "house/104_7.txt";
+    }
+
+    void savedNoteByteForByte()
+    {
+        QFETCH(bool, isHouse);
+        QFETCH(int, rollCall);
+        QFETCH(QString, file);
+        m_session->isHouse = isHouse;
+        frmAttach *w = open(AttachmentKind::Text, 104, rollCall);
+        w->txtAttach->setFocus();
+        QTest::keyClicks(w->txtAttach, QStringLiteral("Passed 52-48."));
+        QTest::keyClick(w->txtAttach, Qt::Key_Return);
+        // Key events carry ASCII only; the dash comes in as pasted text, and is written in the code page.
+        w->txtAttach->insertPlainText(QString::fromUtf8("Smith – absent"));
+        QTest::mouseClick(w->btnSave, Qt::LeftButton);
+        QVERIFY(m_services.messages.isEmpty());
+        QCOMPARE(ReadWholeFile(this->file(file)), QByteArray("Passed 52-48.\nSmith \x96 absent"));
+        QTRY_VERIFY(!m_window); // the window unloads after saving
+    }
+
+    void failedSaveKeepsNoteInWindow()
+    {
+        frmAttach *w = open(AttachmentKind::Text, 104, 12);
+        QVERIFY(QDir(file(QStringLiteral("senate"))).removeRecursively());
+        QTest::keyClicks(w->txtAttach, QStringLiteral("typed text"));
+        QTest::mouseClick(w->btnSave, Qt::LeftButton);
+        QCOMPARE(m_services.errorTexts().size(), 1);
+        QVERIFY2(m_services.errorTexts().first().contains(QStringLiteral("104_12s.txt")),
+                 qPrintable(m_services.errorTexts().first()));
+        QVERIFY(m_window && w->isVisible());
+        QCOMPARE(w->txtAttach->toPlainText(), QStringLiteral("typed text"));
+    }
+
+    void soundWithoutOutput()
+    {
+        WriteWholeFile(file(QStringLiteral("senate/104_12s.wav")), oneSecondWave());
+        frmAttach *w = open(AttachmentKind::Sound, 104, 12);
+        QVERIFY(w->fraAudio->isVisible() && !w->fraText->isVisible() && !w->btnSave->isVisible());
+        QCOMPARE(w->fraAudio->title(), QStringLiteral("Audio Attachment - Senate #104 Roll Call #12"));
+        QCOMPARE(w->pnlAudio->text(), frmAttach::NoAudioOutputText());
+        QCOMPARE((QStringList{w->lblStart->text(), w->lblCur->text(), w->lblLen->text()}),
+                 (QStringList{"0.00", "0.00", "1.00"}));
+        QCOMPARE(w->hsbAudio->maximum(), 1000);
+        QVERIFY(!w->btnPlay->isEnabled());
+        QVERIFY(!w->mciAttach);
+        QVERIFY(m_services.messages.isEmpty());
+        QVERIFY(!SaveScreenshot(w, QStringLiteral("frmAttach_sound")).isEmpty());
+    }
+
+    void pictureFrame_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("imageSize");
+        QTest::addColumn<QSize>("windowSize");
+        QTest::addColumn<bool>("shrunk");
+        const QString bmp = QStringLiteral("104_12s.bmp"), png = QStringLiteral("104_12s.png");
+        QTest::newRow("png content under a bitmap name, own size")
+            << bmp << QByteArray("PNG") << QSize(60, 40) << QSize(700, 600) << false;
+        QTest::newRow("wide bitmap in a small window")
+            << bmp << QByteArray("BMP") << QSize(900, 300) << QSize(420, 420) << true;
+        QTest::newRow("tall png in a small window")
+            << png << QByteArray("PNG") << QSize(300, 900) << QSize(420, 420) << true;
+    }
+
+    void pictureFrame()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, imageSize);
+        QFETCH(QSize, windowSize);
+        QFETCH(bool, shrunk);
+        // Red left half, blue right half: the halves must come out where the picture is drawn.
+        QImage image(imageSize, QImage::Format_RGB32);
+        image.fill(QColor(0, 0, 255));
+        for (int y = 0; y < imageSize.height(); ++y)
+            for (int x = 0; x < imageSize.width() / 2; ++x)
+                image.setPixelColor(x, y, QColor(255, 0, 0));
+        QVERIFY(image.save(file(QStringLiteral("senate/") + name), format.constData()));
+        frmAttach *w = open(AttachmentKind::Picture, 104, 12);
+        w->resize(windowSize);
+        QCoreApplication::processEvents();
+        QVERIFY(w->fraPicture->isVisible() && !w->fraText->isVisible());
+        QCOMPARE(w->fraPicture->title(), QStringLiteral("Picture Attachment - Senate #104 Roll Call #12"));
+        QCOMPARE(w->imgAttach->pixmap().size(), imageSize);
+        const QRect shown = w->imgAttach->pictureRect();
+        const QRect area = w->imgAttach->contentsRect();
+        QVERIFY2(area.contains(shown), qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
+        QCOMPARE(shown.size() != imageSize, shrunk);
+        if (shrunk) // to touch the frame on one side, with its proportions
+            QVERIFY(qAbs(shown.width() * imageSize.height() - shown.height() * imageSize.width()) <=
+                    std::max(imageSize.width(), imageSize.height()));
+        const QImage grabbed = w->imgAttach->grab().toImage();
+        const auto at = [&](int x, int y) { return grabbed.pixelColor(QPoint(x, y) * grabbed.devicePixelRatio()); };
+        const int middle = shown.center().y();
+        QCOMPARE(at(shown.left() + shown.width() / 4, middle), QColor(255, 0, 0));
+        QCOMPARE(at(shown.left() + shown.width() * 3 / 4, middle), QColor(0, 0, 255));
+        SaveScreenshot(w, QStringLiteral("frmAttach_picture_") +
+                              QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
+    }
+
+    void fitRect_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("fits: centred, own size") << QSize(60, 40) << QRect(0, 0, 400, 400) << QRect(170, 180, 60, 40);
+        QTest::newRow("too wide") << QSize(800, 400) << QRect(0, 0, 400, 400) << QRect(0, 100, 400, 200);
+        QTest::newRow("too tall, offset area") << QSize(400, 800) << QRect(5, 5, 300, 300) << QRect(80, 5, 150, 300);
+        QTest::newRow("a sliver keeps a line") << QSize(5000, 2) << QRect(0, 0, 100, 100) << QRect(0, 49, 100, 1);
+        QTest::newRow("no picture") << QSize() << QRect(0, 0, 100, 100) << QRect();
+        QTest::newRow("no room") << QSize(60, 40) << QRect(0, 0, 0, 0) << QRect();
+    }
+
+    void fitRect()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRect, area);
+        QTEST(FittedPicture::FitRect(picture, area), "expected");
+    }
+
+    void missingPictureReported()
+    {
+        m_window = new frmAttach(*m_session, m_services);
+        QVERIFY(!m_window->showAttachment(AttachmentKind::Picture, 104, 12));
+        QCOMPARE(m_services.errorTexts().size(), 1);
+        QVERIFY(m_services.errorTexts().first().startsWith(
+            QStringLiteral("An error (53) has occurred while viewing attachments.")));
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void menusFollowFilesAndOpenAttachments_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("note only") << QStringList{"house/97_1.txt"} << false << false;
+        QTest::newRow("all three") << QStringList{"house/97_1.txt", "house/97_1.wav", "house/97_1.png"} << true << true;
+        QTest::newRow("another roll call's files") << QStringList{"house/97_2.wav", "house/97_2.bmp"} << false << false;
+    }
+
+    void menusFollowFilesAndOpenAttachments()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, audio);
+        QFETCH(bool, picture);
+        IdeologicalTree t;
+        for (const QString &f : files) {
+            if (f.endsWith(QLatin1String(".png"))) {
+                QImage image(20, 10, QImage::Format_RGB32);
+                image.fill(Qt::green);
+                QVERIFY(image.save(t.tree.path(f)));
+            } else if (f.endsWith(QLatin1String(".wav"))) {
+                t.tree.writeRaw(f, oneSecondWave());
+            } else {
+                t.tree.writeRaw(f, "Passed over the veto.");
+            }
+        }
+        frmVoteStartup main(t.session, t.services);
+        WindowDirector director(t.session, t.services, main);
+        t.session.queue.addRows(t.session.MatchTable, {1}, t.session.smallScreen);
+        t.session.queue.setCurrentQueuePos(1);
+        frmIdeological *map = director.showIdeological(false);
+        QVERIFY(map);
+        // A note can always be written; sound and picture need their files.
+        QVERIFY(map->mnuText->isEnabled());
+        QCOMPARE(map->mnuText->isChecked(), files.contains(QStringLiteral("house/97_1.txt")));
+        QCOMPARE(map->mnuAudio->isEnabled(), audio);
+        QCOMPARE(map->mnuPicture->isEnabled(), picture);
+        map->mnuText->trigger();
+        frmAttach *attach = director.attachWindow();
+        QVERIFY(attach);
+        QCOMPARE(attach->fraText->title(), QStringLiteral("Text Attachment - House #97 Roll Call #1"));
+        QCOMPARE(attach->txtAttach->toPlainText(),
+                 map->mnuText->isChecked() ? QStringLiteral("Passed over the veto.") : QString());
+        if (audio) {
+            map->mnuAudio->trigger();
+            QVERIFY(director.attachWindow()->fraAudio->isVisible());
+            QCOMPARE(director.attachWindow()->lblLen->text(), QStringLiteral("1.00"));
+        }
+        if (picture) {
+            map->mnuPicture->trigger();
+            QCOMPARE(director.attachWindow()->imgAttach->pixmap().size(), QSize(20, 10));
+        }
+        QVERIFY(t.services.errorTexts().isEmpty());
+    }
 
 private:
-    frmAttach *open(AttachmentKind kind, int congress, int rollCall, bool audioOutput = false);
+    frmAttach *open(AttachmentKind kind, int congress, int rollCall, bool audioOutput = false)
+    {
+        m_window = new frmAttach(*m_session, m_services);
+        m_window->setAudioOutputProbe([audioOutput] { return audioOutput; });
+        m_window->showAttachment(kind, congress, rollCall);
+        return m_window;
+    }
     QString file(const QString &name) const { return m_dir->filePath(name); }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Session> m_session;
     RecordingServices m_services;
     QPointer<frmAttach> m_window;
 };
-
-void TestAttach::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QDir(m_dir->path()).mkpath(QStringLiteral("house"));
-    QDir(m_dir->path()).mkpath(QStringLiteral("senate"));
-    m_session = std::make_unique<Session>(m_dir->path());
-    m_session->isHouse = false;
-    m_services.clearRecords();
-}
-
-void TestAttach::cleanup()
-{
-    delete m_window;
-}
-
-frmAttach *TestAttach::open(AttachmentKind kind, int congress, int rollCall, bool audioOutput)
-{
-    m_window = new frmAttach(*m_session, m_services);
-    m_window->setAudioOutputProbe([audioOutput] { return audioOutput; });
-    m_window->showAttachment(kind, congress, rollCall);
-    return m_window;
-}
-
-void TestAttach::unchangedNoteWritesNothing()
-{
-    const QString path = file(QStringLiteral("senate/104s.txt"));
-    WriteWholeFile(path, "Congress note");
-    frmAttach *w = open(AttachmentKind::Text, 104, kCongressAttachment);
-    QTest::mouseClick(w->btnSave, Qt::LeftButton);
-    QCOMPARE(m_services.messages.size(), 1);
-    QCOMPARE(m_services.lastMessage().text, QStringLiteral("You havn't entered or changed anything."));
-    QVERIFY(w->isVisible());
-    QCOMPARE(ReadWholeFile(path), QByteArray("Congress note"));
-}
-
-void TestAttach::savedNoteByteForByte_data()
-{
-    QTest::addColumn<bool>("isHouse");
-    QTest::addColumn<int>("rollCall");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("senate roll call") << false << 12 << "senate/104_12s.txt";
-    QTest::newRow("senate congress") << false << 0 << "senate/104s.txt";
-    QTest::newRow("house roll call") << true << 7 << "house/104_7.txt";
-}
-
-void TestAttach::savedNoteByteForByte()
-{
-    QFETCH(bool, isHouse);
-    QFETCH(int, rollCall);
-    QFETCH(QString, file);
-    m_session->isHouse = isHouse;
-    frmAttach *w = open(AttachmentKind::Text, 104, rollCall);
-    w->txtAttach->setFocus();
-    QTest::keyClicks(w->txtAttach, QStringLiteral("Passed 52-48."));
-    QTest::keyClick(w->txtAttach, Qt::Key_Return);
-    // Key events carry ASCII only; the dash comes in as pasted text, and is written in the code page.
-    w->txtAttach->insertPlainText(QString::fromUtf8("Smith – absent"));
-    QTest::mouseClick(w->btnSave, Qt::LeftButton);
-    QVERIFY(m_services.messages.isEmpty());
-    QCOMPARE(ReadWholeFile(this->file(file)), QByteArray("Passed 52-48.\nSmith \x96 absent"));
-    QTRY_VERIFY(!m_window); // the window unloads after saving
-}
-
-void TestAttach::failedSaveKeepsNoteInWindow()
-{
-    frmAttach *w = open(AttachmentKind::Text, 104, 12);
-    QVERIFY(QDir(file(QStringLiteral("senate"))).removeRecursively());
-    QTest::keyClicks(w->txtAttach, QStringLiteral("typed text"));
-    QTest::mouseClick(w->btnSave, Qt::LeftButton);
-    QCOMPARE(m_services.errorTexts().size(), 1);
-    QVERIFY2(m_services.errorTexts().first().contains(QStringLiteral("104_12s.txt")),
-             qPrintable(m_services.errorTexts().first()));
-    QVERIFY(m_window && w->isVisible());
-    QCOMPARE(w->txtAttach->toPlainText(), QStringLiteral("typed text"));
-}
-
-void TestAttach::soundWithoutOutput()
-{
-    WriteWholeFile(file(QStringLiteral("senate/104_12s.wav")), oneSecondWave());
-    frmAttach *w = open(AttachmentKind::Sound, 104, 12);
-    QVERIFY(w->fraAudio->isVisible() && !w->fraText->isVisible() && !w->btnSave->isVisible());
-    QCOMPARE(w->fraAudio->title(), QStringLiteral("Audio Attachment - Senate #104 Roll Call #12"));
-    QCOMPARE(w->pnlAudio->text(), frmAttach::NoAudioOutputText());
-    QCOMPARE((QStringList{w->lblStart->text(), w->lblCur->text(), w->lblLen->text()}),
-             (QStringList{"0.00", "0.00", "1.00"}));
-    QCOMPARE(w->hsbAudio->maximum(), 1000);
-    QVERIFY(!w->btnPlay->isEnabled());
-    QVERIFY(!w->mciAttach);
-    QVERIFY(m_services.messages.isEmpty());
-    QVERIFY(!SaveScreenshot(w, QStringLiteral("frmAttach_sound")).isEmpty());
-}
-
-void TestAttach::pictureFrame_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("format");
-    QTest::addColumn<QSize>("imageSize");
-    QTest::addColumn<QSize>("windowSize");
-    QTest::addColumn<bool>("shrunk");
-    const QString bmp = QStringLiteral("104_12s.bmp"), png = QStringLiteral("104_12s.png");
-    QTest::newRow("png content under a bitmap name, own size")
-        << bmp << QByteArray("PNG") << QSize(60, 40) << QSize(700, 600) << false;
-    QTest::newRow("wide bitmap in a small window")
-        << bmp << QByteArray("BMP") << QSize(900, 300) << QSize(420, 420) << true;
-    QTest::newRow("tall png in a small window")
-        << png << QByteArray("PNG") << QSize(300, 900) << QSize(420, 420) << true;
-}
-
-void TestAttach::pictureFrame()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, format);
-    QFETCH(QSize, imageSize);
-    QFETCH(QSize, windowSize);
-    QFETCH(bool, shrunk);
-    // Red left half, blue right half: the halves must come out where the picture is drawn.
-    QImage image(imageSize, QImage::Format_RGB32);
-    image.fill(QColor(0, 0, 255));
-    for (int y = 0; y < imageSize.height(); ++y)
-        for (int x = 0; x < imageSize.width() / 2; ++x)
-            image.setPixelColor(x, y, QColor(255, 0, 0));
-    QVERIFY(image.save(file(QStringLiteral("senate/") + name), format.constData()));
-    frmAttach *w = open(AttachmentKind::Picture, 104, 12);
-    w->resize(windowSize);
-    QCoreApplication::processEvents();
-    QVERIFY(w->fraPicture->isVisible() && !w->fraText->isVisible());
-    QCOMPARE(w->fraPicture->title(), QStringLiteral("Picture Attachment - Senate #104 Roll Call #12"));
-    QCOMPARE(w->imgAttach->pixmap().size(), imageSize);
-    const QRect shown = w->imgAttach->pictureRect();
-    const QRect area = w->imgAttach->contentsRect();
-    QVERIFY2(area.contains(shown), qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
-    QCOMPARE(shown.size() != imageSize, shrunk);
-    if (shrunk) // to touch the frame on one side, with its proportions
-        QVERIFY(qAbs(shown.width() * imageSize.height() - shown.height() * imageSize.width()) <=
-                std::max(imageSize.width(), imageSize.height()));
-    const QImage grabbed = w->imgAttach->grab().toImage();
-    const auto at = [&](int x, int y) { return grabbed.pixelColor(QPoint(x, y) * grabbed.devicePixelRatio()); };
-    const int middle = shown.center().y();
-    QCOMPARE(at(shown.left() + shown.width() / 4, middle), QColor(255, 0, 0));
-    QCOMPARE(at(shown.left() + shown.width() * 3 / 4, middle), QColor(0, 0, 255));
-    SaveScreenshot(w, QStringLiteral("frmAttach_picture_") +
-                          QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
-}
-
-void TestAttach::fitRect_data()
-{
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("fits: centred, own size") << QSize(60, 40) << QRect(0, 0, 400, 400) << QRect(170, 180, 60, 40);
-    QTest::newRow("too wide") << QSize(800, 400) << QRect(0, 0, 400, 400) << QRect(0, 100, 400, 200);
-    QTest::newRow("too tall, offset area") << QSize(400, 800) << QRect(5, 5, 300, 300) << QRect(80, 5, 150, 300);
-    QTest::newRow("a sliver keeps a line") << QSize(5000, 2) << QRect(0, 0, 100, 100) << QRect(0, 49, 100, 1);
-    QTest::newRow("no picture") << QSize() << QRect(0, 0, 100, 100) << QRect();
-    QTest::newRow("no room") << QSize(60, 40) << QRect(0, 0, 0, 0) << QRect();
-}
-
-void TestAttach::fitRect()
-{
-    QFETCH(QSize, picture);
-    QFETCH(QRect, area);
-    QFETCH(QRect, expected);
-    QCOMPARE(FittedPicture::FitRect(picture, area), expected);
-}
-
-void TestAttach::missingPictureReported()
-{
-    m_window = new frmAttach(*m_session, m_services);
-    QVERIFY(!m_window->showAttachment(AttachmentKind::Picture, 104, 12));
-    QCOMPARE(m_services.errorTexts().size(), 1);
-    QVERIFY(m_services.errorTexts().first().startsWith(
-        QStringLiteral("An error (53) has occurred while viewing attachments.")));
-    QVERIFY(!m_window->isVisible());
-}
-
-void TestAttach::menusFollowFilesAndOpenAttachments_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<bool>("audio");
-    QTest::addColumn<bool>("picture");
-    QTest::newRow("note only") << QStringList{"house/97_1.txt"} << false << false;
-    QTest::newRow("all three") << QStringList{"house/97_1.txt", "house/97_1.wav", "house/97_1.png"} << true << true;
-    QTest::newRow("another roll call's files") << QStringList{"house/97_2.wav", "house/97_2.bmp"} << false << false;
-}
-
-void TestAttach::menusFollowFilesAndOpenAttachments()
-{
-    QFETCH(QStringList, files);
-    QFETCH(bool, audio);
-    QFETCH(bool, picture);
-    IdeologicalTree t;
-    for (const QString &f : files) {
-        if (f.endsWith(QLatin1String(".png"))) {
-            QImage image(20, 10, QImage::Format_RGB32);
-            image.fill(Qt::green);
-            QVERIFY(image.save(t.tree.path(f)));
-        } else if (f.endsWith(QLatin1String(".wav"))) {
-            t.tree.writeRaw(f, oneSecondWave());
-        } else {
-            t.tree.writeRaw(f, "Passed over the veto.");
-        }
-    }
-    frmVoteStartup main(t.session, t.services);
-    WindowDirector director(t.session, t.services, main);
-    t.session.queue.addRows(t.session.MatchTable, {1}, t.session.smallScreen);
-    t.session.queue.setCurrentQueuePos(1);
-    frmIdeological *map = director.showIdeological(false);
-    QVERIFY(map);
-    // A note can always be written; sound and picture need their files.
-    QVERIFY(map->mnuText->isEnabled());
-    QCOMPARE(map->mnuText->isChecked(), files.contains(QStringLiteral("house/97_1.txt")));
-    QCOMPARE(map->mnuAudio->isEnabled(), audio);
-    QCOMPARE(map->mnuPicture->isEnabled(), picture);
-    map->mnuText->trigger();
-    frmAttach *attach = director.attachWindow();
-    QVERIFY(attach);
-    QCOMPARE(attach->fraText->title(), QStringLiteral("Text Attachment - House #97 Roll Call #1"));
-    QCOMPARE(attach->txtAttach->toPlainText(),
-             map->mnuText->isChecked() ? QStringLiteral("Passed over the veto.") : QString());
-    if (audio) {
-        map->mnuAudio->trigger();
-        QVERIFY(director.attachWindow()->fraAudio->isVisible());
-        QCOMPARE(director.attachWindow()->lblLen->text(), QStringLiteral("1.00"));
-    }
-    if (picture) {
-        map->mnuPicture->trigger();
-        QCOMPARE(director.attachWindow()->imgAttach->pixmap().size(), QSize(20, 10));
-    }
-    QVERIFY(t.services.errorTexts().isEmpty());
-}
 
 QTEST_MAIN(TestAttach)
 #include "tst_attach.moc"

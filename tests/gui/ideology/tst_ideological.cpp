@@ -124,410 +124,396 @@ class tst_ideological : public QObject {
     Q_OBJECT
 
 private slots:
-    void tokensAtTheirMapPoints_data();
-    void tokensAtTheirMapPoints();
-    void cuttingLineAndNoLine();
-    void filters_data();
-    void filters();
-    void colourKey_data();
-    void colourKey();
-    void navigation();
-    void jump_data();
-    void jump();
-    void find();
-    void saveAs_data();
-    void saveAs();
-    void startOpensTheMap();
-    void crossTabAndDone();
-    void fitWindow();
-};
-
-void tst_ideological::tokensAtTheirMapPoints_data()
-{
-    QTest::addColumn<bool>("senate");
-    QTest::addColumn<const Member *>("member");
-    QTest::addColumn<int>("vote"); // 1 yea, 6 nay, 9 not drawn
-    QTest::newRow("House yea at (0.5, 0.5) drawn at (0.5, 0.32)") << false << &kAdams << 1;
-    QTest::newRow("nay") << false << &kBaker << 6;
-    QTest::newRow("yea, south") << false << &kFox << 1;
-    QTest::newRow("not available, hidden by Voters") << false << &kDavis << 9;
-    QTest::newRow("Senate yea at (0.5, 0.5) drawn at (0.5, 0.33)") << true << &kGrant << 1;
-}
-
-void tst_ideological::tokensAtTheirMapPoints()
-{
-    QFETCH(bool, senate);
-    QFETCH(const Member *, member);
-    QFETCH(int, vote);
-    IdeologicalTree t;
-    t.session.isHouse = !senate;
-    auto map = t.open(senate ? QList<int>{5} : QList<int>{1, 2, 3});
-    QVERIFY(map);
-    const QImage image = Picture(*map);
-    SaveScreenshot(map.get(), senate ? QStringLiteral("ideological_senate") : QStringLiteral("ideological_single"));
-    const QPointF expected = PixelOf(*member, image.width(), senate ? 0.33 : 0.32);
-    const QColor yea = Colour(t, &Preferences::yeaColour), nay = Colour(t, &Preferences::nayColour);
-    if (vote == 9) {
-        for (const QColor &c : {yea, nay, Colour(t, &Preferences::notVotingColour)})
-            QCOMPARE(ColourAround(image, expected, c).count, 0);
-        return;
+    void tokensAtTheirMapPoints_data()
+    {
+        QTest::addColumn<bool>("senate");
+        QTest::addColumn<const Member *>("member");
+        QTest::addColumn<int>("vote"); // 1 yea, 6 nay, 9 not drawn
+        QTest::newRow("House yea at (0.5, 0.5) drawn at (0.5, 0.32)") << false << &kAdams << 1;
+        QTest::newRow("nay") << false << &kBaker << 6;
+        QTest::newRow("yea, south") << false << &kFox << 1;
+        QTest::newRow("not available, hidden by Voters") << false << &kDavis << 9;
+        QTest::newRow("Senate yea at (0.5, 0.5) drawn at (0.5, 0.33)") << true << &kGrant << 1;
     }
-    const Blob blob = ColourAround(image, expected, vote == 1 ? yea : nay);
-    QVERIFY(blob.count > 5);
-    QVERIFY(std::abs(blob.centre.x() - expected.x()) <= 3 && std::abs(blob.centre.y() - expected.y()) <= 4);
-    QCOMPARE(ColourAround(image, expected, vote == 1 ? nay : yea).count, 0);
-    QCOMPARE(map->picId->width(), map->picId->height());
-    if (senate)
-        QCOMPARE(map->lblTitle2->text(), QStringLiteral("Senate #97 Roll Call #1  1/6/1981  (1/1)"));
-}
 
-void tst_ideological::cuttingLineAndNoLine()
-{
-    IdeologicalTree t;
-    auto map = t.open({1, 2, 3});
-    QVERIFY(map);
-    QImage image = Picture(*map);
-    const int side = image.width();
-    QVERIFY(!map->lblNoLine->isVisible());
-    QCOMPARE(map->lblTally->text(), QStringLiteral("Yea 3 \u00b7 Nay 2 \u00b7 Not voting 0"));
-    // δ1 0.2, the rest 0: the vertical line x = 0 across the whole picture, in black, and nowhere else.
-    for (int y = side / 20; y < side - side / 20; y += 7) {
-        bool black = false;
-        for (int x = side / 2 - 1; x <= side / 2 + 1; ++x)
-            black = black || image.pixel(x, y) == qRgb(0, 0, 0);
-        QVERIFY2(black, qPrintable(QStringLiteral("no line at row %1").arg(y)));
-    }
-    QCOMPARE(ColourAround(image, QPointF(side / 4.0, side / 2.0), QColor(Qt::black), 3).count, 0);
-    // Codes in their table show their descriptions, others their numbers, 0 "N/A".
-    QCOMPARE(map->lblCodes->text(), QStringLiteral("Taxation\n2\nN/A, Defense budget"));
-
-    map->moveNext(); // both spreads 0
-    image = Picture(*map);
-    SaveScreenshot(map.get(), QStringLiteral("ideological_noline"));
-    QVERIFY(map->lblNoLine->isVisible());
-    QCOMPARE(map->lblNoLine->text(), QStringLiteral("No cutting line in the data for this roll call"));
-    QCOMPARE(CountColour(image, QColor(Qt::black)), 0);
-    QCOMPARE(map->lblCodes->text(), QStringLiteral("N/A\nN/A\nN/A"));
-}
-
-void tst_ideological::filters_data()
-{
-    QTest::addColumn<bool>("voters");
-    QTest::addColumn<bool>("notAvailable");
-    QTest::addColumn<bool>("errorsOnly");
-    QTest::addColumn<QList<const Member *>>("drawn");
-    QTest::addColumn<QList<const Member *>>("hidden");
-    using L = QList<const Member *>;
-    QTest::newRow("voters") << true << false << false << L{&kAdams, &kBaker, &kEvans, &kFox} << L{&kDavis};
-    QTest::newRow("not available") << false << true << false << L{&kDavis} << L{&kAdams, &kBaker, &kEvans, &kFox};
-    // ADAMS (yea, east of the line) and BAKER (nay, west of it) are on the wrong side.
-    QTest::newRow("errors only") << true << false << true << L{&kAdams, &kBaker} << L{&kEvans, &kFox, &kDavis};
-}
-
-void tst_ideological::filters()
-{
-    QFETCH(bool, voters);
-    QFETCH(bool, notAvailable);
-    QFETCH(bool, errorsOnly);
-    QFETCH(QList<const Member *>, drawn);
-    QFETCH(QList<const Member *>, hidden);
-    IdeologicalTree t;
-    auto map = t.open({1, 2, 3});
-    QVERIFY(map);
-    if (!voters)
-        map->mnuVoters->trigger();
-    if (notAvailable)
-        map->mnuNA->trigger();
-    if (errorsOnly)
-        map->mnuErrors->trigger();
-    QCOMPARE(map->mnuVoters->isChecked(), voters);
-    QCOMPARE(map->mnuNA->isChecked(), notAvailable);
-    // While Errors Only is on, Find, Voters and Not Available cannot be used.
-    for (QAction *a : {map->mnuFind, map->tbFind, map->mnuVoters, map->mnuNA})
-        QCOMPARE(a->isEnabled(), !errorsOnly);
-    const QImage image = Picture(*map);
-    SaveScreenshot(map.get(),
-                   QStringLiteral("ideological_filter_%1%2%3").arg(voters).arg(notAvailable).arg(errorsOnly));
-    auto inked = [&](const Member *m) {
-        int n = 0;
-        for (auto which : {&Preferences::yeaColour, &Preferences::nayColour, &Preferences::notVotingColour})
-            n += ColourAround(image, PixelOf(*m, image.width()), Colour(t, which)).count;
-        return n;
-    };
-    for (const Member *m : drawn)
-        QVERIFY2(inked(m) > 5, m->name);
-    for (const Member *m : hidden)
-        QVERIFY2(inked(m) == 0, m->name);
-}
-
-void tst_ideological::colourKey_data()
-{
-    QTest::addColumn<bool>("crossTab");
-    QTest::addColumn<QStringList>("labels");
-    QTest::addColumn<QString>("note");
-    QTest::newRow("single") << false << QStringList{"Yea", "Nay", "", ""} << QString();
-    QTest::newRow("cross tab") << true << QStringList{"Y-Y", "Y-N", "N-Y", "N-N"}
-                               << QStringLiteral("Y-N: Yea on #1, Nay on #3\nN-Y: Nay on #1, Yea on #3");
-}
-
-void tst_ideological::colourKey()
-{
-    QFETCH(bool, crossTab);
-    QFETCH(QStringList, labels);
-    QFETCH(QString, note);
-    IdeologicalTree t;
-    auto map = t.open({1, 3}, 1, crossTab);
-    QVERIFY(map);
-    // Shown from the start; Ctrl+K hides it and shows it again.
-    QVERIFY(map->mnuKey->isChecked());
-    QVERIFY(map->pnlKey->isVisible());
-    QTest::keyClick(map.get(), Qt::Key_K, Qt::ControlModifier);
-    QVERIFY(!map->pnlKey->isVisible());
-    QTest::keyClick(map.get(), Qt::Key_K, Qt::ControlModifier);
-    QVERIFY(map->pnlKey->isVisible());
-    SaveScreenshot(map.get(),
-                   crossTab ? QStringLiteral("ideological_key_crosstab") : QStringLiteral("ideological_key"));
-    const Preferences &p = t.session.Preferences;
-    const QList<int> colours = crossTab ? QList<int>{p.yeaColour(), p.yeaNayColour(), p.nayYeaColour(), p.nayColour()}
-                                        : QList<int>{p.yeaColour(), p.nayColour()};
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(map->lblKeys[i]->text(), labels.at(i));
-        if (i < colours.size()) {
-            const QImage swatch = map->pnlKeys[i]->grab().toImage();
-            QCOMPARE(QColor(swatch.pixel(swatch.width() / 2, swatch.height() / 2)), PaletteColour(colours.at(i)));
+    void tokensAtTheirMapPoints()
+    {
+        QFETCH(bool, senate);
+        QFETCH(const Member *, member);
+        QFETCH(int, vote);
+        IdeologicalTree t;
+        t.session.isHouse = !senate;
+        auto map = t.open(senate ? QList<int>{5} : QList<int>{1, 2, 3});
+        QVERIFY(map);
+        const QImage image = Picture(*map);
+        SaveScreenshot(map.get(), senate ? QStringLiteral("ideological_senate") : QStringLiteral("ideological_single"));
+        const QPointF expected = PixelOf(*member, image.width(), senate ? 0.33 : 0.32);
+        const QColor yea = Colour(t, &Preferences::yeaColour), nay = Colour(t, &Preferences::nayColour);
+        if (vote == 9) {
+            for (const QColor &c : {yea, nay, Colour(t, &Preferences::notVotingColour)})
+                QCOMPARE(ColourAround(image, expected, c).count, 0);
+            return;
         }
+        const Blob blob = ColourAround(image, expected, vote == 1 ? yea : nay);
+        QVERIFY(blob.count > 5);
+        QVERIFY(std::abs(blob.centre.x() - expected.x()) <= 3 && std::abs(blob.centre.y() - expected.y()) <= 4);
+        QCOMPARE(ColourAround(image, expected, vote == 1 ? nay : yea).count, 0);
+        QCOMPARE(map->picId->width(), map->picId->height());
+        if (senate)
+            QCOMPARE(map->lblTitle2->text(), QStringLiteral("Senate #97 Roll Call #1  1/6/1981  (1/1)"));
     }
-    QCOMPARE(map->lblKeyNote->isVisible(), crossTab);
-    if (crossTab)
-        QCOMPARE(map->lblKeyNote->text(), note);
-}
 
-void tst_ideological::navigation()
-{
-    IdeologicalTree t;
-    auto map = t.open({1, 2, 3});
-    QVERIFY(map);
-    const QStringList titles = {"House #97 Roll Call #1  1/5/1981  (1/3)", "House #97 Roll Call #2  2/10/1981  (2/3)",
-                                "House #97 Roll Call #3  3/3/1981  (3/3)"};
-    for (int position = 1; position <= 3; ++position) {
-        QCOMPARE(map->lblTitle2->text(), titles.at(position - 1));
-        for (QAction *a : {map->mnuPrevious, map->tbFirst, map->tbPrevious})
-            QCOMPARE(a->isEnabled(), position > 1);
-        for (QAction *a : {map->mnuNext, map->tbNext, map->tbLast})
-            QCOMPARE(a->isEnabled(), position < 3);
-        map->tbNext->trigger();
+    void cuttingLineAndNoLine()
+    {
+        IdeologicalTree t;
+        auto map = t.open({1, 2, 3});
+        QVERIFY(map);
+        QImage image = Picture(*map);
+        const int side = image.width();
+        QVERIFY(!map->lblNoLine->isVisible());
+        QCOMPARE(map->lblTally->text(), QStringLiteral("Yea 3 \u00b7 Nay 2 \u00b7 Not voting 0"));
+        // δ1 0.2, the rest 0: the vertical line x = 0 across the whole picture, in black, and nowhere else.
+        for (int y = side / 20; y < side - side / 20; y += 7) {
+            bool black = false;
+            for (int x = side / 2 - 1; x <= side / 2 + 1; ++x)
+                black = black || image.pixel(x, y) == qRgb(0, 0, 0);
+            QVERIFY2(black, qPrintable(QStringLiteral("no line at row %1").arg(y)));
+        }
+        QCOMPARE(ColourAround(image, QPointF(side / 4.0, side / 2.0), QColor(Qt::black), 3).count, 0);
+        // Codes in their table show their descriptions, others their numbers, 0 "N/A".
+        QCOMPARE(map->lblCodes->text(), QStringLiteral("Taxation\n2\nN/A, Defense budget"));
+
+        map->moveNext(); // both spreads 0
+        image = Picture(*map);
+        SaveScreenshot(map.get(), QStringLiteral("ideological_noline"));
+        QVERIFY(map->lblNoLine->isVisible());
+        QCOMPARE(map->lblNoLine->text(), QStringLiteral("No cutting line in the data for this roll call"));
+        QCOMPARE(CountColour(image, QColor(Qt::black)), 0);
+        QCOMPARE(map->lblCodes->text(), QStringLiteral("N/A\nN/A\nN/A"));
     }
-    QCOMPARE(map->lblTitle1->text(), QStringLiteral("THIRD VOTE"));
-    map->mnuFirst->trigger();
-    QTest::keyClick(map.get(), Qt::Key_PageDown);
-    QCOMPARE(t.session.queue.currentQueuePos(), 2);
-    QTest::keyClick(map.get(), Qt::Key_PageUp);
-    QCOMPARE(map->windowTitle(), QStringLiteral("Id Map - FIRST VOTE"));
-    QCOMPARE(t.services.waitHidden, t.services.waitShown); // every drawing pass under the wait window
-}
 
-void tst_ideological::jump_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("entered"); // what the two-digit box keeps
-    QTest::addColumn<int>("position");
-    const auto row = [](const char *tag, const char *typed, const char *kept, int position) {
-        QTest::newRow(tag) << QString::fromLatin1(typed) << QString::fromLatin1(kept) << position;
-    };
-    row("empty", "", "", 1);
-    row("zero", "0", "0", 1);
-    row("past the end", "13", "13", 1);
-    row("last", "12", "12", 12);
-    row("third digit dropped", "123", "12", 12);
-}
-
-void tst_ideological::jump()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, entered);
-    QFETCH(int, position);
-    IdeologicalTree t;
-    auto map = t.open({1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3});
-    QVERIFY(map);
-    QString kept;
-    OnNextModal([&kept, typed](QWidget *w) {
-        auto *dialog = qobject_cast<frmJump *>(w);
-        QVERIFY(dialog);
-        SaveScreenshot(dialog, QStringLiteral("ideological_jump"));
-        QTest::keyClicks(dialog->mtxJump, typed);
-        // The box holds as many digits as the queue's last position has.
-        kept = dialog->mtxJump->text() + QLatin1Char('/') + QString::number(dialog->mtxJump->maxLength());
-        QTest::keyClick(dialog->mtxJump, Qt::Key_Return);
-    });
-    map->mnuJump->trigger();
-    QCOMPARE(kept, entered + QStringLiteral("/2"));
-    QCOMPARE(t.session.queue.currentQueuePos(), position);
-    const bool refused = entered == QLatin1String("0") || entered == QLatin1String("13");
-    QCOMPARE(t.services.errorTexts(),
-             refused ? QStringList{"You must select a roll call within the range of selected roll calls."}
-                     : QStringList{});
-}
-
-void tst_ideological::find()
-{
-    IdeologicalTree t;
-    auto map = t.open({1, 2, 3});
-    QVERIFY(map);
-    map->mnuFind->trigger();
-    frmFind *find = map->findWindow();
-    QVERIFY(find && find->isVisible());
-    QCOMPARE(find->lstFind->count(), 5); // CLARK has no coordinates
-    QCOMPARE(find->lblLegis->text(), QStringLiteral("(none)"));
-    find->btnStart->click();
-    QCOMPARE(t.services.errorTexts(), QStringList{"You must select at least one legislator to find."});
-    find->lstFind->setCurrentRow(0);
-    QVERIFY(find->lblLegis->styleSheet().contains(Colour(t, &Preferences::yeaColour).name())); // his vote's colour
-    // The flash, quicker than a user sees it: seven ticks, ending with the circle shown.
-    QSignalSpy flashes(find, &frmFind::flash);
-    find->tmrFind->setInterval(1);
-    const QPoint adamsRow = find->lstFind->visualItemRect(find->lstFind->item(0)).center();
-    QTest::mouseClick(find->lstFind->viewport(), Qt::LeftButton, {}, adamsRow);
-    QTest::mouseDClick(find->lstFind->viewport(), Qt::LeftButton, {}, adamsRow);
-    QCOMPARE(map->picId->circleCount(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!find->tmrFind->isActive(), 5000);
-    QCOMPARE(flashes.count(), 7);
-    QCOMPARE(flashes.last().at(0).toBool(), true);
-    SaveScreenshot(find, QStringLiteral("ideological_find"));
-
-    map->mnuRedraw->trigger(); // a redraw clears the circle
-    QCOMPARE(map->picId->circleCount(), 0);
-}
-
-void tst_ideological::saveAs_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QByteArray>("format"); // of a picture; else the file holds `bytes`
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("atStart");
-    QTest::newRow("text") << QStringLiteral("map.txt") << QStringLiteral("map.txt") << QByteArray()
-                          << QByteArray("January 5, 1981: Roll Call #1\r\nFIRST VOTE\r\nHouse #97, 1981-1982\r\n")
-                          << true;
-    QTest::newRow("png") << QStringLiteral("map.png") << QStringLiteral("map.png") << QByteArray("PNG") << QByteArray()
-                         << false;
-    QTest::newRow("metafile as svg") << QStringLiteral("map.wmf") << QStringLiteral("map.svg") << QByteArray()
-                                     << QByteArray("<svg") << false;
-}
-
-void tst_ideological::saveAs()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, written);
-    QFETCH(QByteArray, format);
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, atStart);
-    IdeologicalTree t;
-    auto map = t.open({1, 3});
-    QVERIFY(map);
-    t.services.fileNames.enqueue(t.dir.filePath(name));
-    map->tbSave->trigger();
-    QVERIFY2(t.services.errorTexts().isEmpty(), qPrintable(t.services.errorTexts().join(QLatin1Char('\n'))));
-    QVERIFY(t.services.fileDialogs.at(0).filters.contains(QStringLiteral("CSV for analysis (*.csv)")));
-    QCOMPARE(t.services.lastMessage().title, QStringLiteral("Rollscan Output"));
-    QVERIFY(t.services.lastMessage().text.endsWith(t.dir.filePath(written)));
-    QVERIFY(written == name || !QFile::exists(t.dir.filePath(name)));
-    const QByteArray file = ReadWholeFile(t.dir.filePath(written));
-    if (format.isEmpty()) {
-        QVERIFY2(atStart ? file.startsWith(bytes) : file.contains(bytes), file.left(120).constData());
-        return;
+    void filters_data()
+    {
+        QTest::addColumn<bool>("voters");
+        QTest::addColumn<bool>("notAvailable");
+        QTest::addColumn<bool>("errorsOnly");
+        QTest::addColumn<QList<const Member *>>("drawn");
+        QTest::addColumn<QList<const Member *>>("hidden");
+        using L = QList<const Member *>;
+        QTest::newRow("voters") << true << false << false << L{&kAdams, &kBaker, &kEvans, &kFox} << L{&kDavis};
+        QTest::newRow("not available") << false << true << false << L{&kDavis} << L{&kAdams, &kBaker, &kEvans, &kFox};
+        // ADAMS (yea, east of the line) and BAKER (nay, west of it) are on the wrong side.
+        QTest::newRow("errors only") << true << false << true << L{&kAdams, &kBaker} << L{&kEvans, &kFox, &kDavis};
     }
-    QImage image;
-    QVERIFY(image.loadFromData(file, format.constData()));
-    // The picture carries titles above and the key below the plot, and the tokens' colours.
-    QVERIFY(image.width() >= map->picId->width());
-    QVERIFY(image.height() > image.width() + 60);
-    QVERIFY(CountColour(image.convertToFormat(QImage::Format_RGB32), Colour(t, &Preferences::yeaColour), 60) > 5);
-}
 
-void tst_ideological::startOpensTheMap()
-{
-    Program p({1, 2, 3});
-    QVERIFY(p.list->mnuIdeological->isEnabled());
-    p.list->btnStart->click();
-    QPointer<frmIdeological> map = p.director.ideologicalWindow();
-    QVERIFY(map && map->isVisible() && !map->isCrossTab());
-    SaveScreenshot(map, QStringLiteral("ideological_started"));
-    // Its side windows: a move closes the statistics and keeps the information, on the new roll call.
-    map->tbInfo->trigger();
-    map->mnuStatistics->trigger();
-    QVERIFY(p.director.infoWindow() && p.director.statisticsWindow());
-    map->moveNext();
-    QVERIFY(!p.director.statisticsWindow());
-    QCOMPARE(p.director.infoWindow()->lblYea->text(), QStringLiteral("5"));
-    // Start again: the map is replaced, not doubled, and begins at the first roll call.
-    p.list->btnStart->click();
-    QVERIFY(map.isNull());
-    QCOMPARE(p.director.ideologicalWindow()->lblTitle1->text(), QStringLiteral("FIRST VOTE"));
-    p.director.ideologicalWindow()->close();
-    QCoreApplication::processEvents();
-    QVERIFY(!p.director.infoWindow() || !p.director.infoWindow()->isVisible());
-}
+    void filters()
+    {
+        QFETCH(bool, voters);
+        QFETCH(bool, notAvailable);
+        QFETCH(bool, errorsOnly);
+        QFETCH(QList<const Member *>, drawn);
+        QFETCH(QList<const Member *>, hidden);
+        IdeologicalTree t;
+        auto map = t.open({1, 2, 3});
+        QVERIFY(map);
+        if (!voters)
+            map->mnuVoters->trigger();
+        if (notAvailable)
+            map->mnuNA->trigger();
+        if (errorsOnly)
+            map->mnuErrors->trigger();
+        QCOMPARE(map->mnuVoters->isChecked(), voters);
+        QCOMPARE(map->mnuNA->isChecked(), notAvailable);
+        // While Errors Only is on, Find, Voters and Not Available cannot be used.
+        for (QAction *a : {map->mnuFind, map->tbFind, map->mnuVoters, map->mnuNA})
+            QCOMPARE(a->isEnabled(), !errorsOnly);
+        const QImage image = Picture(*map);
+        SaveScreenshot(map.get(),
+                       QStringLiteral("ideological_filter_%1%2%3").arg(voters).arg(notAvailable).arg(errorsOnly));
+        auto inked = [&](const Member *m) {
+            int n = 0;
+            for (auto which : {&Preferences::yeaColour, &Preferences::nayColour, &Preferences::notVotingColour})
+                n += ColourAround(image, PixelOf(*m, image.width()), Colour(t, which)).count;
+            return n;
+        };
+        for (const Member *m : drawn)
+            QVERIFY2(inked(m) > 5, m->name);
+        for (const Member *m : hidden)
+            QVERIFY2(inked(m) == 0, m->name);
+    }
 
-void tst_ideological::crossTabAndDone()
-{
-    Program p({1, 3});
-    p.list->btnCrossTab->click();
-    frmIdeological *map = p.director.ideologicalWindow();
-    QVERIFY(map && map->isCrossTab());
-    QVERIFY(map->mnuCrossStat->isEnabled());
-    QVERIFY(p.list->mnuCrossTab->isChecked());
-    map->tbDone->trigger();
-    QCoreApplication::processEvents();
-    QVERIFY(!p.list->mnuCrossTab->isChecked());
-    QVERIFY(!p.t.session.crossTabRequested);
-    // A plain start after the cross tab shows the single view, without cross-tab statistics.
-    p.list->btnStart->click();
-    QVERIFY(!p.director.ideologicalWindow()->isCrossTab());
-    QVERIFY(!p.director.ideologicalWindow()->mnuCrossStat->isEnabled());
-}
+    void colourKey_data()
+    {
+        QTest::addColumn<bool>("crossTab");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("single") << false << QStringList{"Yea", "Nay", "", ""} << QString();
+        QTest::newRow("cross tab") << true << QStringList{"Y-Y", "Y-N", "N-Y", "N-N"}
+                                   << QStringLiteral("Y-N: Yea on #1, Nay on #3\nN-Y: Nay on #1, Yea on #3");
+    }
 
-void tst_ideological::fitWindow()
-{
-    Program p({1, 2, 3});
-    frmFit *fit = p.fit();
-    QVERIFY(fit);
-    QCOMPARE(fit->windowTitle(), QStringLiteral("Congress Fit"));
-    QCOMPARE(p.director.ideologicalWindow()->lblWeight->text(),
-             QStringLiteral("Second-dimension weight 0.32 (built-in)"));
-    // Roll call 1 (x = 0): ADAMS's yea and BAKER's nay are errors; roll call 3 (y = 0): DAVIS's yea.
-    QCOMPARE(fit->lblFigures->text(), QStringLiteral("Errors: 3     Correctly classified: 66.67%     APRE: 0.400"));
-    QCOMPARE(fit->lblHeading->text(), QStringLiteral("House #97, 1981-1982, second-dimension weight 0.32\n2 of 3 "
-                                                     "roll calls have a cutting line"));
-    QCOMPARE(column(fit->lstFit, frmFit::ColName), (QStringList{"ADAMS", "BAKER", "CLARK", "DAVIS", "EVANS", "FOX"}));
-    QCOMPARE(column(fit->lstFit, frmFit::ColVotes), (QStringList{"2", "2", "0", "1", "2", "2"}));
-    QCOMPARE(column(fit->lstFit, frmFit::ColRate), (QStringList{"50.00%", "50.00%", "", "100.00%", "0.00%", "0.00%"}));
-    fit->show();
-    QVERIFY(QTest::qWaitForWindowExposed(fit));
-    SaveScreenshot(fit, QStringLiteral("frmFit"));
-    const QString text = p.t.dir.filePath(QStringLiteral("fit.txt")),
-                  sheet = p.t.dir.filePath(QStringLiteral("fit.csv"));
-    p.t.services.fileNames << text << sheet;
-    fit->actSaveText->trigger();
-    fit->actSaveSheet->trigger();
-    QCOMPARE(p.t.services.errorTexts(), QStringList());
-    const QStringList lines = QString::fromLatin1(ReadWholeFile(text)).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.mid(0, 9), (QStringList{"Rollscan for Windows Congress Fit", "---------------------------------",
-                                           "House #97, 1981-1982, second-dimension weight 0.32",
-                                           "Roll calls with a cutting line: 2 of 3", "", "Errors: 3",
-                                           "Correctly classified: 66.67%", "APRE: 0.400", ""}));
-    QCOMPARE(lines.at(9), QStringLiteral("ID     NAME          PARTY                 ST  VOTES  ERRORS  RATE"));
-    QCOMPARE(lines.at(10), QStringLiteral("1001   ADAMS         Democrat              CT  2      1       50.00%"));
-    QCOMPARE(lines.at(12), QStringLiteral("1003   CLARK         Democrat              PA  0      0"));
-    QCOMPARE(lines.size(), 17); // six legislators and the empty piece after the last line end
-    // The spreadsheet: each figure quoted, then one row to a legislator, the unscaled rate left empty.
-    const QByteArray rows = ReadWholeFile(sheet);
-    QVERIFY(rows.startsWith("\"House #97, 1981-1982, second-dimension weight 0.32\"\r\n\"Errors: 3\"\r\n"));
-    QVERIFY(rows.contains("\r\n1001,\"ADAMS\",\"Democrat\",\"CT\",2,1,0.5000\r\n"));
-    QVERIFY(rows.contains("\r\n1003,\"CLARK\",\"Democrat\",\"PA\",0,0,\r\n"));
-    // Closing the map closes it.
-    p.director.ideologicalWindow()->close();
-    QTRY_VERIFY(p.director.fitWindow() == nullptr);
-}
+    void colourKey()
+    {
+        QFETCH(bool, crossTab);
+        QFETCH(QStringList, labels);
+        IdeologicalTree t;
+        auto map = t.open({1, 3}, 1, crossTab);
+        QVERIFY(map);
+        // Shown from the start; Ctrl+K hides it and shows it again.
+        QVERIFY(map->mnuKey->isChecked());
+        QVERIFY(map->pnlKey->isVisible());
+        QTest::keyClick(map.get(), Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(!map->pnlKey->isVisible());
+        QTest::keyClick(map.get(), Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(map->pnlKey->isVisible());
+        SaveScreenshot(map.get(),
+                       crossTab ? QStringLiteral("ideological_key_crosstab") : QStringLiteral("ideological_key"));
+        const Preferences &p = t.session.Preferences;
+        const QList<int> colours = crossTab
+                                       ? QList<int>{p.yeaColour(), p.yeaNayColour(), p.nayYeaColour(), p.nayColour()}
+                                       : QList<int>{p.yeaColour(), p.nayColour()};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(map->lblKeys[i]->text(), labels.at(i));
+            if (i < colours.size()) {
+                const QImage swatch = map->pnlKeys[i]->grab().toImage();
+                QCOMPARE(QColor(swatch.pixel(swatch.width() / 2, swatch.height() / 2)), PaletteColour(colours.at(i)));
+            }
+        }
+        QCOMPARE(map->lblKeyNote->isVisible(), crossTab);
+        if (crossTab)
+            QTEST(map->lblKeyNote->text(), "note");
+    }
+
+    void navigation()
+    {
+        IdeologicalTree t;
+        auto map = t.open({1, 2, 3});
+        QVERIFY(map);
+        const QStringList titles = {"House #97 Roll Call #1  1/5/1981  (1/3)",
+                                    "House #97 Roll Call #2  2/10/1981  (2/3)",
+                                    "House #97 Roll Call #3  3/3/1981  (3/3)"};
+        for (int position = 1; position <= 3; ++position) {
+            QCOMPARE(map->lblTitle2->text(), titles.at(position - 1));
+            for (QAction *a : {map->mnuPrevious, map->tbFirst, map->tbPrevious})
+                QCOMPARE(a->isEnabled(), position > 1);
+            for (QAction *a : {map->mnuNext, map->tbNext, map->tbLast})
+                QCOMPARE(a->isEnabled(), position < 3);
+            map->tbNext->trigger();
+        }
+        QCOMPARE(map->lblTitle1->text(), QStringLiteral("THIRD VOTE"));
+        map->mnuFirst->trigger();
+        QTest::keyClick(map.get(), Qt::Key_PageDown);
+        QCOMPARE(t.session.queue.currentQueuePos(), 2);
+        QTest::keyClick(map.get(), Qt::Key_PageUp);
+        QCOMPARE(map->windowTitle(), QStringLiteral("Id Map - FIRST VOTE"));
+        QCOMPARE(t.services.waitHidden, t.services.waitShown); // every drawing pass under the wait window
+    }
+
+    void jump_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("entered"); // what the two-digit box keeps
+        QTest::addColumn<int>("position");
+        const auto row = [](const char *tag, const char *typed, const char *kept, int position) {
+            QTest::newRow(tag) << QString::fromLatin1(typed) << QString::fromLatin1(kept) << position;
+        };
+        row("empty", "", "", 1);
+        row("zero", "0", "0", 1);
+        row("past the end", "13", "13", 1);
+        row("last", "12", "12", 12);
+        row("third digit dropped", "123", "12", 12);
+    }
+
+    void jump()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, entered);
+        QFETCH(int, position);
+        IdeologicalTree t;
+        auto map = t.open({1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3});
+        QVERIFY(map);
+        QString kept;
+        OnNextModal([&kept, typed](QWidget *w) {
+            auto *dialog = qobject_cast<frmJump *>(w);
+            QVERIFY(dialog);
+            SaveScreenshot(dialog, QStringLiteral("ideological_jump"));
+            QTest::keyClicks(dialog->mtxJump, typed);
+            // The box holds as many digits as the queue's last position has.
+            kept = dialog->mtxJump->text() + QLatin1Char('/') + QString::number(dialog->mtxJump->maxLength());
+            QTest::keyClick(dialog->mtxJump, Qt::Key_Return);
+        });
+        map->mnuJump->trigger();
+        QCOMPARE(kept, entered + QStringLiteral("/2"));
+        QCOMPARE(t.session.queue.currentQueuePos(), position);
+        const bool refused = entered == QLatin1String("0") || entered == QLatin1String("13");
+        QCOMPARE(t.services.errorTexts(),
+                 refused ? QStringList{"You must select a roll call within the range of selected roll calls."}
+                         : QStringList{});
+    }
+
+    void find()
+    {
+        IdeologicalTree t;
+        auto map = t.open({1, 2, 3});
+        QVERIFY(map);
+        map->mnuFind->trigger();
+        frmFind *find = map->findWindow();
+        QVERIFY(find && find->isVisible());
+        QCOMPARE(find->lstFind->count(), 5); // CLARK has no coordinates
+        QCOMPARE(find->lblLegis->text(), QStringLiteral("(none)"));
+        find->btnStart->click();
+        QCOMPARE(t.services.errorTexts(), QStringList{"You must select at least one legislator to find."});
+        find->lstFind->setCurrentRow(0);
+        QVERIFY(find->lblLegis->styleSheet().contains(Colour(t, &Preferences::yeaColour).name())); // his vote's colour
+        // The flash, quicker than a user sees it: seven ticks, ending with the circle shown.
+        QSignalSpy flashes(find, &frmFind::flash);
+        find->tmrFind->setInterval(1);
+        const QPoint adamsRow = find->lstFind->visualItemRect(find->lstFind->item(0)).center();
+        QTest::mouseClick(find->lstFind->viewport(), Qt::LeftButton, {}, adamsRow);
+        QTest::mouseDClick(find->lstFind->viewport(), Qt::LeftButton, {}, adamsRow);
+        QCOMPARE(map->picId->circleCount(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!find->tmrFind->isActive(), 5000);
+        QCOMPARE(flashes.count(), 7);
+        QCOMPARE(flashes.last().at(0).toBool(), true);
+        SaveScreenshot(find, QStringLiteral("ideological_find"));
+
+        map->mnuRedraw->trigger(); // a redraw clears the circle
+        QCOMPARE(map->picId->circleCount(), 0);
+    }
+
+    void saveAs_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("format"); // of a picture; else the file holds `bytes`
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("text") << QStringLiteral("map.txt") << QStringLiteral("map.txt") << QByteArray()
+                              << QByteArray("January 5, 1981: Roll Call #1\r\nFIRST VOTE\r\nHouse #97, 1981-1982\r\n")
+                              << true;
+        QTest::newRow("png") << QStringLiteral("map.png") << QStringLiteral("map.png") << QByteArray("PNG")
+                             << QByteArray() << false;
+        QTest::newRow("metafile as svg") << QStringLiteral("map.wmf") << QStringLiteral("map.svg") << QByteArray()
+                                         << QByteArray("<svg") << false;
+    }
+
+    void saveAs()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, format);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, atStart);
+        IdeologicalTree t;
+        auto map = t.open({1, 3});
+        QVERIFY(map);
+        t.services.fileNames.enqueue(t.dir.filePath(name));
+        map->tbSave->trigger();
+        QVERIFY2(t.services.errorTexts().isEmpty(), qPrintable(t.services.errorTexts().join(QLatin1Char('\n'))));
+        QVERIFY(t.services.fileDialogs.at(0).filters.contains(QStringLiteral("CSV for analysis (*.csv)")));
+        QCOMPARE(t.services.lastMessage().title, QStringLiteral("Rollscan Output"));
+        QVERIFY(t.services.lastMessage().text.endsWith(t.dir.filePath(written)));
+        QVERIFY(written == name || !QFile::exists(t.dir.filePath(name)));
+        const QByteArray file = ReadWholeFile(t.dir.filePath(written));
+        if (format.isEmpty()) {
+            QVERIFY2(atStart ? file.startsWith(bytes) : file.contains(bytes), file.left(120).constData());
+            return;
+        }
+        QImage image;
+        QVERIFY(image.loadFromData(file, format.constData()));
+        // The picture carries titles above and the key below the plot, and the tokens' colours.
+        QVERIFY(image.width() >= map->picId->width());
+        QVERIFY(image.height() > image.width() + 60);
+        QVERIFY(CountColour(image.convertToFormat(QImage::Format_RGB32), Colour(t, &Preferences::yeaColour), 60) > 5);
+    }
+
+    void startOpensTheMap()
+    {
+        Program p({1, 2, 3});
+        QVERIFY(p.list->mnuIdeological->isEnabled());
+        p.list->btnStart->click();
+        QPointer<frmIdeological> map = p.director.ideologicalWindow();
+        QVERIFY(map && map->isVisible() && !map->isCrossTab());
+        SaveScreenshot(map, QStringLiteral("ideological_started"));
+        // Its side windows: a move closes the statistics and keeps the information, on the new roll call.
+        map->tbInfo->trigger();
+        map->mnuStatistics->trigger();
+        QVERIFY(p.director.infoWindow() && p.director.statisticsWindow());
+        map->moveNext();
+        QVERIFY(!p.director.statisticsWindow());
+        QCOMPARE(p.director.infoWindow()->lblYea->text(), QStringLiteral("5"));
+        // Start again: the map is replaced, not doubled, and begins at the first roll call.
+        p.list->btnStart->click();
+        QVERIFY(map.isNull());
+        QCOMPARE(p.director.ideologicalWindow()->lblTitle1->text(), QStringLiteral("FIRST VOTE"));
+        p.director.ideologicalWindow()->close();
+        QCoreApplication::processEvents();
+        QVERIFY(!p.director.infoWindow() || !p.director.infoWindow()->isVisible());
+    }
+
+    void crossTabAndDone()
+    {
+        Program p({1, 3});
+        p.list->btnCrossTab->click();
+        frmIdeological *map = p.director.ideologicalWindow();
+        QVERIFY(map && map->isCrossTab());
+        QVERIFY(map->mnuCrossStat->isEnabled());
+        QVERIFY(p.list->mnuCrossTab->isChecked());
+        map->tbDone->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(!p.list->mnuCrossTab->isChecked());
+        QVERIFY(!p.t.session.crossTabRequested);
+        // A plain start after the cross tab shows the single view, without cross-tab statistics.
+        p.list->btnStart->click();
+        QVERIFY(!p.director.ideologicalWindow()->isCrossTab());
+        QVERIFY(!p.director.ideologicalWindow()->mnuCrossStat->isEnabled());
+    }
+
+    void fitWindow()
+    {
+        Program p({1, 2, 3});
+        frmFit *fit = p.fit();
+        QVERIFY(fit);
+        QCOMPARE(fit->windowTitle(), QStringLiteral("Congress Fit"));
+        QCOMPARE(p.director.ideologicalWindow()->lblWeight->text(),
+                 QStringLiteral("Second-dimension weight 0.32 (built-in)"));
+        // Roll call 1 (x = 0): ADAMS's yea and BAKER's nay are errors; roll call 3 (y = 0): DAVIS's yea.
+        QCOMPARE(fit->lblFigures->text(), QStringLiteral("Errors: 3     Correctly classified: 66.67%     APRE: 0.400"));
+        QCOMPARE(fit->lblHeading->text(), QStringLiteral("House #97, 1981-1982, second-dimension weight 0.32\n2 of 3 "
+                                                         "roll calls have a cutting line"));
+        QCOMPARE(column(fit->lstFit, frmFit::ColName),
+                 (QStringList{"ADAMS", "BAKER", "CLARK", "DAVIS", "EVANS", "FOX"}));
+        QCOMPARE(column(fit->lstFit, frmFit::ColVotes), (QStringList{"2", "2", "0", "1", "2", "2"}));
+        QCOMPARE(column(fit->lstFit, frmFit::ColRate),
+                 (QStringList{"50.00%", "50.00%", "", "100.00%", "0.00%", "0.00%"}));
+        fit->show();
+        QVERIFY(QTest::qWaitForWindowExposed(fit));
+        SaveScreenshot(fit, QStringLiteral("frmFit"));
+        const QString text = p.t.dir.filePath(QStringLiteral("fit.txt")),
+                      sheet = p.t.dir.filePath(QStringLiteral("fit.csv"));
+        p.t.services.fileNames << text << sheet;
+        fit->actSaveText->trigger();
+        fit->actSaveSheet->trigger();
+        QCOMPARE(p.t.services.errorTexts(), QStringList());
+        const QStringList lines = QString::fromLatin1(ReadWholeFile(text)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.mid(0, 9), (QStringList{"Rollscan for Windows Congress Fit", "---------------------------------",
+                                               "House #97, 1981-1982, second-dimension weight 0.32",
+                                               "Roll calls with a cutting line: 2 of 3", "", "Errors: 3",
+                                               "Correctly classified: 66.67%", "APRE: 0.400", ""}));
+        QCOMPARE(lines.at(9), QStringLiteral("ID     NAME          PARTY                 ST  VOTES  ERRORS  RATE"));
+        QCOMPARE(lines.at(10), QStringLiteral("1001   ADAMS         Democrat              CT  2      1       50.00%"));
+        QCOMPARE(lines.at(12), QStringLiteral("1003   CLARK         Democrat              PA  0      0"));
+        QCOMPARE(lines.size(), 17); // six legislators and the empty piece after the last line end
+        // The spreadsheet: each figure quoted, then one row to a legislator, the unscaled rate left empty.
+        const QByteArray rows = ReadWholeFile(sheet);
+        QVERIFY(rows.startsWith("\"House #97, 1981-1982, second-dimension weight 0.32\"\r\n\"Errors: 3\"\r\n"));
+        QVERIFY(rows.contains("\r\n1001,\"ADAMS\",\"Democrat\",\"CT\",2,1,0.5000\r\n"));
+        QVERIFY(rows.contains("\r\n1003,\"CLARK\",\"Democrat\",\"PA\",0,0,\r\n"));
+        // Closing the map closes it.
+        p.director.ideologicalWindow()->close();
+        QTRY_VERIFY(p.director.fitWindow() == nullptr);
+    }
+};
 
 QTEST_MAIN(tst_ideological)
 #include "tst_ideological.moc"

@@ -119,221 +119,208 @@ class tst_sidewindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void infoWindow_data();
-    void infoWindow();
-    void infoDetailsBox();
-    void infoSave();
-    void missingFilesReported();
-    void printing_data();
-    void printing();
-    void statisticsWindow();
-    void crossTabWindow();
-    void crossTabEmptyPartyFile();
-    void crossTabPanelColours();
+    void infoWindow_data()
+    {
+        QTest::addColumn<int>("rollCall");
+        QTest::addColumn<int>("partner");
+        QTest::addColumn<QString>("yea");
+        QTest::addColumn<QString>("info"); // not voting, errors, PRE
+        QTest::newRow("ten errors of forty") << 1 << 0 << QStringLiteral("60") << QStringLiteral("3\n10\n.75");
+        QTest::newRow("unanimous") << 2 << 0 << QStringLiteral("80") << QStringLiteral("7\nn/a\nn/a");
+        QTest::newRow("cross-tab view") << 1 << 2 << QStringLiteral("60") << QStringLiteral("3\n3\nn/a");
+    }
+
+    void infoWindow()
+    {
+        QFETCH(int, rollCall);
+        QFETCH(int, partner);
+        Fixture f;
+        frmInfo window(*f.session, f.services);
+        window.fill(f.pass(101, rollCall, partner));
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Information"));
+        QTEST(window.lblYea->text(), "yea");
+        QTEST(window.lblInfo->text(), "info");
+        // Nine legislators without coordinates: seven in the first column, two in the second.
+        QCOMPARE(window.lblCol2->text(), QStringLiteral("HIDDEN8     \nHIDDEN9     "));
+        // The heading fields as stored, padding and all.
+        QCOMPARE(window.lblGField->text(),
+                 rollCall == 1 ? QStringLiteral("HR1234       ") : QString(13, QLatin1Char(' ')));
+        QCOMPARE(window.txtDetails->toPlainText(),
+                 rollCall == 1 ? QStringLiteral("TO PASS THE BILL.") : QStringLiteral("ADJOURN"));
+        SaveScreenshot(&window, QStringLiteral("frmInfo_") + Tag());
+    }
+
+    void infoDetailsBox()
+    {
+        // 470 characters stored, parentheses included, go to the box with a scroll bar.
+        Fixture f(QLatin1Char('(') + QString(468, QLatin1Char('c')) + QLatin1Char(')'));
+        QPointer<frmInfo> window = new frmInfo(*f.session, f.services);
+        window->fill(f.pass(101, 1));
+        window->show();
+        QCoreApplication::processEvents();
+        QVERIFY(window->txtDetailsSB->isVisible() && !window->txtDetails->isVisible());
+        QCOMPARE(window->txtDetailsSB->toPlainText(), QString(468, QLatin1Char('c')));
+        QCOMPARE(window->txtDetails->toPlainText(), QString());
+        SaveScreenshot(window, QStringLiteral("frmInfo_details_scrolling"));
+        // Done puts the plain box back and unloads the window.
+        window->actDone->trigger();
+        QVERIFY(!window->txtDetails->isHidden());
+        QVERIFY(window->txtDetailsSB->isHidden());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+    }
+
+    void infoSave()
+    {
+        Fixture f;
+        frmInfo window(*f.session, f.services);
+        window.fill(f.pass(101, 1));
+        const QString path = f.file(QStringLiteral("info.txt"));
+        f.services.fileNames.enqueue(path);
+        window.actSave->trigger();
+        const RecordingServices::FileDialogCall &dialog = f.services.fileDialogs.first();
+        QCOMPARE(dialog.caption, QStringLiteral("Information Disk Output"));
+        // The report's lines, each ended by CR LF.
+        QCOMPARE(ReadWholeFile(path),
+                 (InfoReportLines(window.info()).join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
+        QCOMPARE(f.services.lastMessage().text,
+                 QStringLiteral("Output operation was successful. \rFile saved as ") + path);
+
+        f.services.fileNames.enqueue(f.file(QStringLiteral("no such folder/info.txt")));
+        window.save();
+        QCOMPARE(f.services.errorTexts(),
+                 QStringList{QStringLiteral("An error (76) has occurred while saving roll call information.")});
+        QCOMPARE(f.services.beeps, 1);
+    }
+
+    // A missing description file still shows the tallies; a missing party table stops the statistics,
+    // with the wait window put away.
+    void missingFilesReported()
+    {
+        Fixture f;
+        frmInfo whole(*f.session, f.services);
+        whole.fill(f.pass(101, 1));
+        const DrawingPass pass = f.pass(26, 1);
+        QVERIFY(QFile::remove(f.file(QStringLiteral("house/101.dbn"))));
+        frmInfo window(*f.session, f.services);
+        window.fill(f.pass(101, 1));
+        QCOMPARE(window.lblYea->text(), whole.lblYea->text());
+        QVERIFY(!window.info().descriptionRead);
+        QVERIFY(QFile::remove(f.file(QStringLiteral("main/party.dat"))));
+        frmStatistics stats(*f.session, f.services);
+        QVERIFY(!stats.load(pass));
+        QCOMPARE(f.services.errorTexts().size(), 2);
+        for (const QString &text : f.services.errorTexts())
+            QVERIFY2(text.startsWith(QStringLiteral("That file doesn't exist.")), qPrintable(text));
+        QVERIFY(!f.services.waitVisible);
+    }
+
+    void printing_data()
+    {
+        QTest::addColumn<bool>("statistics");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("information") << false << "An error (482) has occurred while printing roll call information.";
+        QTest::newRow("statistics") << true << "An error (482) has occurred while printing.";
+    }
+
+    void printing()
+    {
+        QFETCH(bool, statistics);
+        QFETCH(QString, error);
+        Fixture f(QString(200, QLatin1Char('p')));
+        frmInfo info(*f.session, f.services);
+        info.fill(f.pass(101, 1));
+        frmStatistics stats(*f.session, f.services);
+        QVERIFY(stats.load(f.pass(26, 1)));
+        QAction *print = statistics ? stats.actPrint : info.actPrint;
+        f.services.clearRecords();
+        f.services.printerPdfFile = f.file(QStringLiteral("out.pdf"));
+        f.services.printerAnswers.enqueue(true);
+        print->trigger();
+        QVERIFY(ReadWholeFile(f.services.printerPdfFile).startsWith("%PDF"));
+        if (statistics)
+            QCOMPARE(f.services.waitInfos, QStringList{QStringLiteral("Printing, please wait...")});
+        // A printer that cannot start the job (a PDF in a missing folder).
+        f.services.printerPdfFile = f.file(QStringLiteral("no such folder/out.pdf"));
+        f.services.printerAnswers.enqueue(true);
+        print->trigger();
+        QCOMPARE(f.services.errorTexts(), QStringList{error});
+        QCOMPARE(f.services.printerDialogs, 2);
+        QVERIFY(!f.services.waitVisible);
+    }
+
+    void statisticsWindow()
+    {
+        Fixture f;
+        frmStatistics window(*f.session, f.services);
+        QVERIFY(window.load(f.pass(26, 1)));
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Statistics"));
+        QCOMPARE(window.pnlBreakdown->text(), QStringLiteral("0\n  2\n  1\n  0\n  0\n  0\n  2\n  0\n  1\n  0"));
+        // Counting showed the wait window and put it away again.
+        QCOMPARE(f.services.waitInfos, QStringList{QStringLiteral("Calculating, please wait...")});
+        QVERIFY(!f.services.waitVisible);
+        window.actHelp->trigger();
+        QCOMPARE(f.services.helpTopics, QStringList{QStringLiteral("frmStatistics")});
+        SaveScreenshot(&window, QStringLiteral("frmStatistics"));
+    }
+
+    void crossTabWindow()
+    {
+        Fixture f;
+        frmCrossTab window(*f.session, f.services);
+        QVERIFY(window.fill(f.pass(101, 1, 2)));
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("View Cross Tab"));
+        // In the order of each party's first member in the legislator file.
+        QStringList listed;
+        for (int i = 0; i < window.lstParty->count(); ++i)
+            listed << window.lstParty->item(i)->text();
+        QCOMPARE(listed, (QStringList{"Democrat", "Republican", "Independent"}));
+        // Nothing chosen yet: the cells show their captions only.
+        QCOMPARE(window.pnlYea1->text(), QStringLiteral("Yea-Yea:"));
+        QCOMPARE(window.lblStats->text(), QString());
+
+        QTest::mouseClick(window.lstParty->viewport(), Qt::LeftButton, {},
+                          window.lstParty->visualItemRect(window.lstParty->item(0)).center());
+        QCOMPARE((QStringList{window.pnlYea1->text(), window.pnlNay1->text(), window.pnlYea2->text(),
+                              window.pnlNay2->text(), window.lblStats->text()}),
+                 (QStringList{"Yea-Yea: 3", "Nay-Yea: 2", "Yea-Nay: 1", "Nay-Nay: 5",
+                              "Yule's Q: 0.7647  Chi-square: 2.2131"}));
+        SaveScreenshot(&window, QStringLiteral("frmCrossTab_Democrat"));
+    }
+
+    // An empty party table is named, not shown as a cross-tab without parties.
+    void crossTabEmptyPartyFile()
+    {
+        Fixture f;
+        QFile party(f.file(QStringLiteral("main/party.dat")));
+        QVERIFY(party.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        party.close();
+        frmCrossTab window(*f.session, f.services);
+        QVERIFY(!window.fill(f.pass(101, 1, 2)));
+        QCOMPARE(window.lstParty->count(), 0);
+        QCOMPARE(f.services.errorTexts().size(), 1);
+        const QString text = f.services.errorTexts().first();
+        QVERIFY2(text.contains(QStringLiteral("party.dat does not list party code")) &&
+                     text.contains(QStringLiteral("101.lcr")) &&
+                     text.contains(QStringLiteral("holds no party records")),
+                 qPrintable(text));
+    }
+
+    void crossTabPanelColours()
+    {
+        Fixture f;
+        frmCrossTab window(*f.session, f.services);
+        // Yea light blue, Nay-Yea magenta, Yea-Nay green, Nay light red, on the map's white.
+        QList<QColor> colours;
+        for (QWidget *panel : {window.pnlYea1, window.pnlNay1, window.pnlYea2, window.pnlNay2})
+            colours << panel->palette().color(QPalette::WindowText);
+        QCOMPARE(colours << window.pnlYea1->palette().color(QPalette::Window),
+                 (QList<QColor>{{0, 0, 255}, {128, 0, 128}, {0, 128, 0}, {255, 0, 0}, {255, 255, 255}}));
+    }
 };
-
-void tst_sidewindows::infoWindow_data()
-{
-    QTest::addColumn<int>("rollCall");
-    QTest::addColumn<int>("partner");
-    QTest::addColumn<QString>("yea");
-    QTest::addColumn<QString>("info"); // not voting, errors, PRE
-    QTest::newRow("ten errors of forty") << 1 << 0 << QStringLiteral("60") << QStringLiteral("3\n10\n.75");
-    QTest::newRow("unanimous") << 2 << 0 << QStringLiteral("80") << QStringLiteral("7\nn/a\nn/a");
-    QTest::newRow("cross-tab view") << 1 << 2 << QStringLiteral("60") << QStringLiteral("3\n3\nn/a");
-}
-
-void tst_sidewindows::infoWindow()
-{
-    QFETCH(int, rollCall);
-    QFETCH(int, partner);
-    QFETCH(QString, yea);
-    QFETCH(QString, info);
-    Fixture f;
-    frmInfo window(*f.session, f.services);
-    window.fill(f.pass(101, rollCall, partner));
-    window.show();
-    QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Information"));
-    QCOMPARE(window.lblYea->text(), yea);
-    QCOMPARE(window.lblInfo->text(), info);
-    // Nine legislators without coordinates: seven in the first column, two in the second.
-    QCOMPARE(window.lblCol2->text(), QStringLiteral("HIDDEN8     \nHIDDEN9     "));
-    // The heading fields as stored, padding and all.
-    QCOMPARE(window.lblGField->text(), rollCall == 1 ? QStringLiteral("HR1234       ") : QString(13, QLatin1Char(' ')));
-    QCOMPARE(window.txtDetails->toPlainText(),
-             rollCall == 1 ? QStringLiteral("TO PASS THE BILL.") : QStringLiteral("ADJOURN"));
-    SaveScreenshot(&window, QStringLiteral("frmInfo_") + Tag());
-}
-
-void tst_sidewindows::infoDetailsBox()
-{
-    // 470 characters stored, parentheses included, go to the box with a scroll bar.
-    Fixture f(QLatin1Char('(') + QString(468, QLatin1Char('c')) + QLatin1Char(')'));
-    QPointer<frmInfo> window = new frmInfo(*f.session, f.services);
-    window->fill(f.pass(101, 1));
-    window->show();
-    QCoreApplication::processEvents();
-    QVERIFY(window->txtDetailsSB->isVisible() && !window->txtDetails->isVisible());
-    QCOMPARE(window->txtDetailsSB->toPlainText(), QString(468, QLatin1Char('c')));
-    QCOMPARE(window->txtDetails->toPlainText(), QString());
-    SaveScreenshot(window, QStringLiteral("frmInfo_details_scrolling"));
-    // Done puts the plain box back and unloads the window.
-    window->actDone->trigger();
-    QVERIFY(!window->txtDetails->isHidden());
-    QVERIFY(window->txtDetailsSB->isHidden());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(window.isNull());
-}
-
-void tst_sidewindows::infoSave()
-{
-    Fixture f;
-    frmInfo window(*f.session, f.services);
-    window.fill(f.pass(101, 1));
-    const QString path = f.file(QStringLiteral("info.txt"));
-    f.services.fileNames.enqueue(path);
-    window.actSave->trigger();
-    const RecordingServices::FileDialogCall &dialog = f.services.fileDialogs.first();
-    QCOMPARE(dialog.caption, QStringLiteral("Information Disk Output"));
-    QCOMPARE(dialog.filters, (QStringList{QStringLiteral("All Files (*.*)"), QStringLiteral("Output Files (*.txt)")}));
-    // The report's lines, each ended by CR LF.
-    QCOMPARE(ReadWholeFile(path), (InfoReportLines(window.info()).join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
-    QCOMPARE(f.services.lastMessage().text, QStringLiteral("Output operation was successful. \rFile saved as ") + path);
-
-    f.services.fileNames.enqueue(f.file(QStringLiteral("no such folder/info.txt")));
-    window.save();
-    QCOMPARE(f.services.errorTexts(),
-             QStringList{QStringLiteral("An error (76) has occurred while saving roll call information.")});
-    QCOMPARE(f.services.beeps, 1);
-}
-
-// A missing description file still shows the tallies; a missing party table stops the statistics,
-// with the wait window put away.
-void tst_sidewindows::missingFilesReported()
-{
-    Fixture f;
-    frmInfo whole(*f.session, f.services);
-    whole.fill(f.pass(101, 1));
-    const DrawingPass pass = f.pass(26, 1);
-    QVERIFY(QFile::remove(f.file(QStringLiteral("house/101.dbn"))));
-    frmInfo window(*f.session, f.services);
-    window.fill(f.pass(101, 1));
-    QCOMPARE(window.lblYea->text(), whole.lblYea->text());
-    QVERIFY(!window.info().descriptionRead);
-    QVERIFY(QFile::remove(f.file(QStringLiteral("main/party.dat"))));
-    frmStatistics stats(*f.session, f.services);
-    QVERIFY(!stats.load(pass));
-    QCOMPARE(f.services.errorTexts().size(), 2);
-    for (const QString &text : f.services.errorTexts())
-        QVERIFY2(text.startsWith(QStringLiteral("That file doesn't exist.")), qPrintable(text));
-    QVERIFY(!f.services.waitVisible);
-}
-
-void tst_sidewindows::printing_data()
-{
-    QTest::addColumn<bool>("statistics");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("information") << false << "An error (482) has occurred while printing roll call information.";
-    QTest::newRow("statistics") << true << "An error (482) has occurred while printing.";
-}
-
-void tst_sidewindows::printing()
-{
-    QFETCH(bool, statistics);
-    QFETCH(QString, error);
-    Fixture f(QString(200, QLatin1Char('p')));
-    frmInfo info(*f.session, f.services);
-    info.fill(f.pass(101, 1));
-    frmStatistics stats(*f.session, f.services);
-    QVERIFY(stats.load(f.pass(26, 1)));
-    QAction *print = statistics ? stats.actPrint : info.actPrint;
-    f.services.clearRecords();
-    f.services.printerPdfFile = f.file(QStringLiteral("out.pdf"));
-    f.services.printerAnswers.enqueue(true);
-    print->trigger();
-    QVERIFY(ReadWholeFile(f.services.printerPdfFile).startsWith("%PDF"));
-    if (statistics)
-        QCOMPARE(f.services.waitInfos, QStringList{QStringLiteral("Printing, please wait...")});
-    // A printer that cannot start the job (a PDF in a missing folder).
-    f.services.printerPdfFile = f.file(QStringLiteral("no such folder/out.pdf"));
-    f.services.printerAnswers.enqueue(true);
-    print->trigger();
-    QCOMPARE(f.services.errorTexts(), QStringList{error});
-    QCOMPARE(f.services.printerDialogs, 2);
-    QVERIFY(!f.services.waitVisible);
-}
-
-void tst_sidewindows::statisticsWindow()
-{
-    Fixture f;
-    frmStatistics window(*f.session, f.services);
-    QVERIFY(window.load(f.pass(26, 1)));
-    window.show();
-    QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Statistics"));
-    QCOMPARE(window.pnlParty->text(), QStringLiteral(" Democrat\n     Northern Democrat\n     Southern Democrat\n"
-                                                     "  Republican\n  Whig\n     Northern Whig\n     Southern Whig"));
-    QCOMPARE(window.pnlBreakdown->text(), QStringLiteral("0\n  2\n  1\n  0\n  0\n  0\n  2\n  0\n  1\n  0"));
-    // Counting showed the wait window and put it away again.
-    QCOMPARE(f.services.waitInfos, QStringList{QStringLiteral("Calculating, please wait...")});
-    QVERIFY(!f.services.waitVisible);
-    window.actHelp->trigger();
-    QCOMPARE(f.services.helpTopics, QStringList{QStringLiteral("frmStatistics")});
-    SaveScreenshot(&window, QStringLiteral("frmStatistics"));
-}
-
-void tst_sidewindows::crossTabWindow()
-{
-    Fixture f;
-    frmCrossTab window(*f.session, f.services);
-    QVERIFY(window.fill(f.pass(101, 1, 2)));
-    window.show();
-    QCOMPARE(window.windowTitle(), QStringLiteral("View Cross Tab"));
-    // In the order of each party's first member in the legislator file.
-    QStringList listed;
-    for (int i = 0; i < window.lstParty->count(); ++i)
-        listed << window.lstParty->item(i)->text();
-    QCOMPARE(listed, (QStringList{"Democrat", "Republican", "Independent"}));
-    // Nothing chosen yet: the cells show their captions only.
-    QCOMPARE(window.pnlYea1->text(), QStringLiteral("Yea-Yea:"));
-    QCOMPARE(window.lblStats->text(), QString());
-
-    QTest::mouseClick(window.lstParty->viewport(), Qt::LeftButton, {},
-                      window.lstParty->visualItemRect(window.lstParty->item(0)).center());
-    QCOMPARE(
-        (QStringList{window.pnlYea1->text(), window.pnlNay1->text(), window.pnlYea2->text(), window.pnlNay2->text(),
-                     window.lblStats->text()}),
-        (QStringList{"Yea-Yea: 3", "Nay-Yea: 2", "Yea-Nay: 1", "Nay-Nay: 5", "Yule's Q: 0.7647  Chi-square: 2.2131"}));
-    SaveScreenshot(&window, QStringLiteral("frmCrossTab_Democrat"));
-}
-
-// An empty party table is named, not shown as a cross-tab without parties.
-void tst_sidewindows::crossTabEmptyPartyFile()
-{
-    Fixture f;
-    QFile party(f.file(QStringLiteral("main/party.dat")));
-    QVERIFY(party.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    party.close();
-    frmCrossTab window(*f.session, f.services);
-    QVERIFY(!window.fill(f.pass(101, 1, 2)));
-    QCOMPARE(window.lstParty->count(), 0);
-    QCOMPARE(f.services.errorTexts().size(), 1);
-    const QString text = f.services.errorTexts().first();
-    QVERIFY2(text.contains(QStringLiteral("party.dat does not list party code")) &&
-                 text.contains(QStringLiteral("101.lcr")) && text.contains(QStringLiteral("holds no party records")),
-             qPrintable(text));
-}
-
-void tst_sidewindows::crossTabPanelColours()
-{
-    Fixture f;
-    frmCrossTab window(*f.session, f.services);
-    // Yea light blue, Nay-Yea magenta, Yea-Nay green, Nay light red, on the map's white.
-    QCOMPARE(window.pnlYea1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QCOMPARE(window.pnlNay1->palette().color(QPalette::WindowText), QColor(128, 0, 128));
-    QCOMPARE(window.pnlYea2->palette().color(QPalette::WindowText), QColor(0, 128, 0));
-    QCOMPARE(window.pnlNay2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(window.pnlYea1->palette().color(QPalette::Window), QColor(255, 255, 255));
-}
 
 QTEST_MAIN(tst_sidewindows)
 #include "tst_sidewindows.moc"
