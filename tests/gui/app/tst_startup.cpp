@@ -29,6 +29,7 @@
 #include <QTest>
 
 #include <memory>
+#include <numeric>
 #include <utility>
 
 using namespace rollscan;
@@ -182,12 +183,10 @@ private slots:
         QTest::newRow("numeric order, not name order")
             << QStringList{"10.lcr", "9.lcr", "105.lcr", "notes.lcr", "10.vot", "9.rif"} << QStringList{"97s.lcr"}
             << QList<int>{9, 10, 105} << QList<int>{97} << QStringList{};
-        QTest::newRow("more than 250 congresses") << Numbered(300, ".lcr") << QStringList{"2s.lcr"} << [] {
-            QList<int> n;
-            for (int i = 1; i <= 300; ++i)
-                n.append(i);
-            return n;
-        }() << QList<int>{2} << QStringList{};
+        QList<int> all(300);
+        std::iota(all.begin(), all.end(), 1);
+        QTest::newRow("more than 250 congresses")
+            << Numbered(300, ".lcr") << QStringList{"2s.lcr"} << all << QList<int>{2} << QStringList{};
         QTest::newRow("both empty, House first")
             << QStringList{} << QStringList{} << QList<int>{} << QList<int>{} << QStringList{kNoHouses, kNoSenates};
     }

@@ -131,7 +131,6 @@ private slots:
         QTest::addColumn<int>("vote"); // 1 yea, 6 nay, 9 not drawn
         QTest::newRow("House yea at (0.5, 0.5) drawn at (0.5, 0.32)") << false << &kAdams << 1;
         QTest::newRow("nay") << false << &kBaker << 6;
-        QTest::newRow("yea, south") << false << &kFox << 1;
         QTest::newRow("not available, hidden by Voters") << false << &kDavis << 9;
         QTest::newRow("Senate yea at (0.5, 0.5) drawn at (0.5, 0.33)") << true << &kGrant << 1;
     }
@@ -314,14 +313,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("entered"); // what the two-digit box keeps
         QTest::addColumn<int>("position");
-        const auto row = [](const char *tag, const char *typed, const char *kept, int position) {
-            QTest::newRow(tag) << QString::fromLatin1(typed) << QString::fromLatin1(kept) << position;
-        };
-        row("empty", "", "", 1);
-        row("zero", "0", "0", 1);
-        row("past the end", "13", "13", 1);
-        row("last", "12", "12", 12);
-        row("third digit dropped", "123", "12", 12);
+        // The entries the core reads (empty, zero, in range) are its own tests; here the window's refusal
+        // and the box's length.
+        QTest::newRow("past the end") << QStringLiteral("13") << QStringLiteral("13") << 1;
+        QTest::newRow("third digit dropped") << QStringLiteral("123") << QStringLiteral("12") << 12;
     }
 
     void jump()
@@ -345,10 +340,9 @@ private slots:
         map->mnuJump->trigger();
         QCOMPARE(kept, entered + QStringLiteral("/2"));
         QCOMPARE(t.session.queue.currentQueuePos(), position);
-        const bool refused = entered == QLatin1String("0") || entered == QLatin1String("13");
         QCOMPARE(t.services.errorTexts(),
-                 refused ? QStringList{"You must select a roll call within the range of selected roll calls."}
-                         : QStringList{});
+                 position == 1 ? QStringList{"You must select a roll call within the range of selected roll calls."}
+                               : QStringList{});
     }
 
     void find()

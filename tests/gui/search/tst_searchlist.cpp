@@ -98,15 +98,13 @@ class tst_searchlist : public QObject {
 private slots:
     void opensWithTheSearchResult()
     {
-        SearchTree tree;
-        tree.session.selectedCongresses = {97};
-        RunSearch(tree.session, {});
         // A queue left from an earlier list is emptied.
+        List l;
+        SearchTree &tree = l.tree;
         tree.session.queue.add({1, 1, QStringLiteral("old")});
         tree.session.crossTabRequested = true;
-        frmKeyword keyword(tree.services);
-        frmViewCalls w(tree.session, tree.services, keyword);
-        w.show();
+        l.open();
+        frmViewCalls &w = *l.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("View Matching Roll Calls"));
         QCOMPARE(Lines(w.lstRollCalls), kLines97);
         QCOMPARE(w.lblMatches->text(), QStringLiteral("5"));
