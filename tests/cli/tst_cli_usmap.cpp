@@ -1,6 +1,9 @@
 // rollscan-cli usmap and maps, run as a separate program over a tree written for the test.
 #include "support/CliRun.h"
+#include "support/DrawnMapFixture.h"
 #include "support/UsMapFixture.h"
+
+#include "core/geomap/DrawnMapView.h"
 
 #include "core/data/FileIO.h"
 
@@ -42,6 +45,30 @@ private slots:
         QVERIFY(ReadWholeFile(svg).startsWith("<?xml"));
     }
 
+    // The House before the 103rd congress on its own drawn districts: the district table, the members
+    // placed and the states elected at large, and the picture.
+    void drawnMap()
+    {
+        DrawnMapTree t;
+        const QString png = t.dir.filePath("drawn.png");
+        const CliRun r = RunCli(Words("usmap TREE --extended --house --congress 97 --roll 1", t.dir.path()) +
+                                QStringList{"--png", png});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("district\t1\t1\t9\ndistrict\t1\t2\t12\ndistrict\t13\t1\t9\ndistrict\t11\t1\t9\n"
+                                       "member\t1\tCTONE, CT\t1\tyea\nmember\t2\tCTTWO, CT\t2\tnay\n"
+                                       "member\t3\tNYFIRST, NY\t1\tyea\nmember\t4\tNYSECOND, NY\t1\tnay\n"
+                                       "member\t5\tDEONE, DE\t0\tyea\nmember\t6\tDETWO, DE\t0\tyea\n"
+                                       "at_large\t11\t2-0-0\t9\n"));
+        const QImage picture(png);
+        QCOMPARE(picture.size(), QSize(1600, 1000));
+        const DrawnTransform tr = DrawnTransform::Fit({2.7, -450, 0}, 1600, 1000);
+        auto at = [&](double x, double y) { return picture.pixelColor(int(tr.toPixelX(x)), int(tr.toPixelY(y))); };
+        QCOMPARE(at(-350, -150), QColor(0, 0, 255)); // Yea, palette 9
+        QCOMPARE(at(-230, -30), QColor(255, 0, 0));  // Nay, palette 12
+        QCOMPARE(at(80, -120), QColor(0, 0, 255));   // Delaware's majority at large
+        QCOMPARE(at(-300, 200), QColor(Qt::white));  // Texas: nobody
+    }
+
     void refused_data()
     {
         QTest::addColumn<QString>("args");
@@ -58,8 +85,8 @@ private slots:
         Row("attribute table emptied", senate, "maps/states.dbf", 0, 1, damaged);
         Row("index emptied", senate, "maps/states.shx", 0, 1, damaged);
         Row("shapes cut in the header", senate, "maps/states.shp", 50, 1, damaged);
-        Row("House drawn before its districts", "--house --congress 102 --roll 1", "", 0, 2,
-            "rollscan-cli usmap: the House up to the 102nd congress has no shapefile map\n");
+        Row("drawn House, unmatched members", "--house --congress 102 --roll 1 --list-unmatched", "", 0, 2,
+            "rollscan-cli usmap: --svg and --list-unmatched are for the shapefile map\n");
     }
 
     void refused()

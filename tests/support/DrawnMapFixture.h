@@ -6,6 +6,8 @@
 //   New York (13):   x -200..0,    y -200..0, one district with two members
 //   Delaware (11):   x 0..100,     y -200..-100, two members at large, filled from the .ctr seed
 //   Texas (49):      x -400..-200, y 100..300, outline only, first drawn in 1846
+// One city, "Hartford", holds Connecticut's two districts (its outline points at eight times the
+// precision, as the city files keep them).
 //
 // House 97, roll call 1: CTONE Yea, CTTWO Nay, NYFIRST Yea, NYSECOND Nay, DEONE Yea, DETWO Yea,
 // NOWHERE (no coordinates) Yea; roll call 2: everyone Nay except CTTWO (Yea).
@@ -71,6 +73,14 @@ public:
         WriteOutlinePoints(CongressFileName(tree.root(), true, 97, QStringLiteral(".cds")), cds);
         WriteDistrictSeeds(CongressFileName(tree.root(), true, 97, QStringLiteral(".ctr")),
                            {{1, 1, {0, 0, 1}}, {1, 2, {0, 0, 1}}, {13, 1, {0, 0, 1}}, {11, 1, {50, -150, 1}}});
+
+        QList<CityPoint> city;
+        for (const OutlinePoint &p : cds.mid(0, 10))
+            city.append({0, qint16(p.x * 8), p.district, 0, qint16(p.y * 8)});
+        WriteCityPoints(CongressFileName(tree.root(), true, 97, QStringLiteral(".cit")), city);
+        WriteCityBoxes(CityBoxesPath(tree.root()), {{96, QStringLiteral("Elsewhere"), 0, 0, 10, 10},
+                                                    {97, QStringLiteral("Hartford"), -410, -210, -190, 10},
+                                                    {98, QStringLiteral("Later"), 0, 0, 10, 10}});
 
         CongressData h97;
         h97.legislators = {member("CTONE", 1, 1, 301, {{-350, -100}}),

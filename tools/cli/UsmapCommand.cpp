@@ -4,18 +4,56 @@
 
 #include "core/data/DataTree.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/geomap/DrawnMapData.h"
+#include "core/geomap/DrawnMapPass.h"
 #include "core/geomap/ShapeLayer.h"
 #include "core/geomap/StateList.h"
 #include "core/geomap/UsMapColouring.h"
 #include "core/geomap/UsMapPass.h"
 #include "core/geomap/UsMapRules.h"
+#include "gui/geomap/DrawnMapPainter.h"
 #include "gui/geomap/UsMapPainter.h"
 #include "gui/geomap/UsMapPictureFile.h"
+
+#include <QBuffer>
+#include <QImage>
 
 namespace rollscan::cli {
 
 namespace {
 const QSize kPictureSize(800, 600);
+const QSize kDrawnPictureSize(1600, 1000);
+
+// The House up to the 102nd congress on its drawn districts.
+int runDrawn(const RollCallArgs &a, const QString &png)
+{
+    return RunReportingErrors(QStringLiteral("usmap"), [&] {
+        const DrawingRequest request = MakeDrawingRequest(a);
+        const DrawnMapPass pass = RunDrawnMapPass(request);
+        for (const DrawnDistrict &d : pass.DistrictTable)
+            Out() << "district\t" << d.record.state << '\t' << d.record.district << '\t' << d.colour << "\n";
+        for (const DrawnMember &m : pass.DrawnVoteTable)
+            Out() << "member\t" << m.recordNumber << '\t' << m.displayName << '\t' << m.seedCount << '\t'
+                  << FeatureClassName(m.voteClass) << "\n";
+        for (auto it = pass.atLarge.cbegin(); it != pass.atLarge.cend(); ++it)
+            Out() << "at_large\t" << it.key() << '\t' << it.value().yea << '-' << it.value().nay << '-'
+                  << it.value().notAvailable << '\t' << pass.atLargeColour.value(it.key()) << "\n";
+        if (!png.isEmpty()) {
+            auto data = std::make_shared<DrawnMapData>(DrawnMapData::Load(a.tree, a.congress));
+            DrawnMapPainter painter;
+            painter.setData(data);
+            const QImage picture = painter.render(kDrawnPictureSize, data->designedView(), VoteFillPlan(pass, {}), {});
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!picture.save(&buffer, "PNG"))
+                throw FileError(FileErrorNumber::AccessError, png, QStringLiteral("The picture could not be encoded"));
+            WriteWholeFile(png, bytes);
+        }
+        return kExitOk;
+    });
+}
 
 int run(const QStringList &all)
 {
@@ -38,8 +76,11 @@ int run(const QStringList &all)
         return kExitUsage;
     }
     if (UsMapModeFor(a->isHouse, a->congress) == UsMapMode::Drawn) {
-        Err() << "rollscan-cli usmap: the House up to the 102nd congress has no shapefile map\n";
-        return kExitUsage;
+        if (!svg.isEmpty() || listUnmatched) {
+            Err() << "rollscan-cli usmap: --svg and --list-unmatched are for the shapefile map\n";
+            return kExitUsage;
+        }
+        return runDrawn(*a, png);
     }
     return RunReportingErrors(QStringLiteral("usmap"), [&] {
         const DrawingRequest request = MakeDrawingRequest(*a);
@@ -87,7 +128,13 @@ const CommandRegistration registration({
                    "nay-hatched, default, or in a cross-tabulation yea-nay, nay-yea, no-match. Then\n"
                    "members_matched and members_unmatched: the members with coordinates that do and do not\n"
                    "land in a feature (--list-unmatched lists the latter). --png and --svg write the full map\n"
-                   "as the window shows it, 800 x 600."),
+                   "as the window shows it, 800 x 600.\n\n"
+                   "The House up to the 102nd congress is drawn on its own district outlines instead. Then\n"
+                   "the lines are: district, a tab, state code, district number and the colour index it was\n"
+                   "filled with (-1: by nobody), one per district of the congress's .ctr file; member, the\n"
+                   "record number, \"NAME, ST\", the seed count and the class, one per member placed on the\n"
+                   "map; at_large, the state code, Yea-Nay-N/A of its members elected at large and the colour\n"
+                   "of their majority. --png writes the drawn map, 1600 x 1000."),
     run,
 });
 } // namespace

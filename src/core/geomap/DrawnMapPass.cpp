@@ -192,13 +192,14 @@ QList<int> DrawnStateCodes(const QStringList &chosen, const StateTable &states)
     return codes;
 }
 
-QHash<int, int> DistrictIdentifierStates(const QList<DrawnDistrict> &table, const QList<OutlinePoint> &points)
+QHash<int, int> DistrictIdentifierRows(const QList<DrawnDistrict> &table, const QList<OutlinePoint> &points)
 {
     QHash<int, int> byRow, byCode;
     for (int i = 0; i < table.size(); ++i) {
         const DistrictSeedRecord &r = table.at(i).record;
-        byRow.insert(i + 1, r.state);
-        byCode.insert(r.state * 100 + r.district, r.state);
+        byRow.insert(i + 1, i);
+        if (!byCode.contains(r.state * 100 + r.district))
+            byCode.insert(r.state * 100 + r.district, i);
     }
     QSet<int> ids;
     for (const OutlinePoint &p : points)

@@ -91,11 +91,11 @@ DrawnFillPlan VoteFillPlan(const DrawnMapPass &pass, const DrawnStateFilter &fil
 // ("Virginia with West Virginia" gives both).
 QList<int> DrawnStateCodes(const QStringList &chosen, const StateTable &states);
 
-// The state of each district identifier of a ".cds" file. The identifier is either the 1-based row
-// of the district table or the state code x 100 + district number; the scheme that accounts for
-// every identifier in `points` is used (the composite one when both do). An identifier that fits
-// neither maps to no state.
-QHash<int, int> DistrictIdentifierStates(const QList<DrawnDistrict> &table, const QList<OutlinePoint> &points);
+// The district table row (0-based) of each district identifier of a ".cds" file. The identifier is
+// either the 1-based row of the district table or the state code x 100 + district number; the scheme
+// that accounts for every identifier in `points` is used (the composite one when both do). An
+// identifier that fits neither has no row.
+QHash<int, int> DistrictIdentifierRows(const QList<DrawnDistrict> &table, const QList<OutlinePoint> &points);
 
 // The placed member whose first seed is nearest to (x, y), nearer than `within` units; -1 for none. A
 // member elected at large stands at his state's seed in the district table.

@@ -11,6 +11,7 @@
 #include "gui/app/frmPreferences.h"
 #include "gui/app/frmVoteStartup.h"
 #include "gui/attach/frmAttach.h"
+#include "gui/geomap/frmCities.h"
 #include "gui/geomap/frmUSMap.h"
 #include "gui/ideology/frmCrossTab.h"
 #include "gui/ideology/frmFit.h"
@@ -233,6 +234,15 @@ frmUSMap *WindowDirector::showUSMap(bool crossTab, const QWidget *opener)
     });
     answer(map, &frmUSMap::infoRequested, [this](const DrawingPass &pass) { showInfo(pass); });
     answer(map, &frmUSMap::statisticsRequested, [this](const DrawingPass &pass) { showStatistics(pass); });
+    answer(map, &frmUSMap::citiesRequested, [this, map] {
+        auto *cities = new frmCities(m_services, &m_main);
+        if (!cities->showCities(m_session.dataRoot, map->drawnData(), map->drawnPass().DistrictTable)) {
+            delete cities;
+            return;
+        }
+        PlaceBeside(cities, map);
+        cities->show();
+    });
     answer(map, &frmUSMap::attachmentRequested,
            [this, map](AttachmentKind kind) { showAttachment(kind, map->pass().congress, map->pass().rollCall); });
     if (!map->start()) {

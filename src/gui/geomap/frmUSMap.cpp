@@ -3,6 +3,8 @@
 #include "core/app/Session.h"
 #include "core/data/DataTree.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/data/StateTable.h"
 #include "core/geomap/MapTipText.h"
 #include "core/geomap/UsMapTexts.h"
 #include "core/ideology/IdeologyTexts.h"
@@ -10,6 +12,7 @@
 #include "core/ideology/QueueNavigation.h"
 #include "core/report/RollCallText.h"
 #include "gui/app/PaletteColour.h"
+#include "gui/geomap/DrawnMapCanvas.h"
 #include "gui/geomap/MapControl.h"
 #include "gui/geomap/MapTip.h"
 #include "gui/geomap/UsMapPictureFile.h"
@@ -22,6 +25,7 @@
 #include "gui/services/WaitGuard.h"
 #include "gui/services/WaitProgress.h"
 #include "gui/services/WindowTools.h"
+#include <QBuffer>
 
 #include <QAction>
 #include <QActionGroup>
@@ -38,8 +42,10 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QSvgGenerator>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -110,6 +116,14 @@ void frmUSMap::buildControls()
     cmbInfo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     mapUS = Named(new MapControl, "mapUS");
+    picUSMap = Named(new DrawnMapCanvas, "picUSMap");
+    picUSMap->hide();
+    lblRollCall = Named(new QLabel, "lblRollCall");
+    lblRollCall->setTextFormat(Qt::PlainText);
+    lblRollCall->hide();
+    lblInquire = Named(new QLabel(picUSMap), "lblInquire");
+    lblInquire->setFixedSize(6, 6);
+    lblInquire->hide();
 
     pnlKey = Named(new QFrame, "pnlKey");
     auto *keyLayout = new QHBoxLayout(pnlKey);
@@ -128,10 +142,12 @@ void frmUSMap::buildControls()
     auto *top = new QHBoxLayout;
     top->addWidget(lblTitle, 1);
     top->addWidget(cmbInfo);
+    top->addWidget(lblRollCall);
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(top);
     layout->addWidget(mapUS, 1);
+    layout->addWidget(picUSMap, 1);
     layout->addWidget(pnlKey);
 
     // The hover tip: a small framed box over the window, above every other control.
@@ -154,6 +170,20 @@ void frmUSMap::buildControls()
             m_tip->MouseMove(at);
     });
     connect(mapUS, &MapControl::mouseLeft, m_tip, &MapTip::hide);
+    connect(picUSMap, &DrawnMapCanvas::mouseMoved, this, &frmUSMap::drawnMouseMoved);
+    connect(picUSMap, &DrawnMapCanvas::mouseDown, this, [this](Qt::MouseButton button, const QPointF &at) {
+        if (button == Qt::LeftButton)
+            drawnClick(at);
+    });
+    // A resize draws the map again at the new size, once the resizing has settled.
+    auto *resizeTimer = new QTimer(this);
+    resizeTimer->setSingleShot(true);
+    resizeTimer->setInterval(30);
+    connect(picUSMap, &DrawnMapCanvas::resized, resizeTimer, qOverload<>(&QTimer::start));
+    connect(resizeTimer, &QTimer::timeout, this, [this] {
+        if (m_mode == UsMapMode::Drawn && m_loaded && !isMinimized())
+            redrawDrawn(false);
+    });
     connect(mapUS, &MapControl::mouseDown, this, &frmUSMap::mapMouseDown);
     connect(mapUS, &MapControl::extentChanged, this, [this] {
         tbPan->setEnabled(true);
@@ -203,6 +233,8 @@ void frmUSMap::buildMenuBar()
     mnuKey = Checkable(MenuEntry(mnuView, "mnuKey", QStringLiteral("Color &Key")));
     mnuKey->setChecked(true);
     mnuState = Checkable(MenuEntry(mnuView, "mnuState", QStringLiteral("&States...")));
+    mnuCities = MenuEntry(mnuView, "mnuCities", QStringLiteral("&Cities..."));
+    mnuCities->setVisible(false);
 
     mnuMode = Named(menuBar()->addMenu(QStringLiteral("&Zoom")), "mnuMode");
     mnuLargeZoomIn = Checkable(MenuEntry(mnuMode, "mnuLargeZoomIn", QStringLiteral("Zoom &In (Rectangle)")));
@@ -279,6 +311,7 @@ void frmUSMap::connectCommands()
     connect(mnuLabels, &QAction::toggled, this, &frmUSMap::setLabels);
     connect(mnuKey, &QAction::toggled, pnlKey, &QWidget::setVisible);
     connect(mnuState, &QAction::triggered, this, &frmUSMap::chooseStates);
+    connect(mnuCities, &QAction::triggered, this, &frmUSMap::citiesRequested);
     for (QAction *m : m_modeMenus)
         connect(m, &QAction::triggered, this, [this, m](bool checked) { setMode(m, checked); });
     connect(mnuInquire, &QAction::toggled, this, &frmUSMap::setInquire);
@@ -302,7 +335,9 @@ void frmUSMap::connectCommands()
     connect(mnuInquire, &QAction::toggled, tbInquire, &QAction::setChecked);
     connect(tbFind, &QAction::triggered, mnuFind, &QAction::trigger);
     connect(tbFullExtent, &QAction::triggered, mnuFullMap, &QAction::trigger);
-    connect(tbPan, &QAction::triggered, this, [this](bool checked) { setMode(mnuPan, checked); });
+    // In drawn mode the map is moved by centring it on a click.
+    connect(tbPan, &QAction::triggered, this,
+            [this](bool checked) { setMode(m_mode == UsMapMode::Drawn ? mnuCenter : mnuPan, checked); });
     connect(tbZoomIn, &QAction::triggered, this, [this](bool checked) { setMode(mnuLargeZoomIn, checked); });
     connect(tbZoomOut, &QAction::triggered, this, [this](bool checked) { setMode(mnuLargeZoomOut, checked); });
     connect(tbIdMap, &QAction::triggered, mnuIdMap, &QAction::trigger);
@@ -327,8 +362,8 @@ bool frmUSMap::start()
     m_mode = UsMapModeFor(request.isHouse, request.congress);
     if (m_mode == UsMapMode::Drawn) {
         SetupUSMap();
-        ReportError(m_services, this, UsMapText::kDrawnMapMissing);
-        return false;
+        m_loading = false;
+        return loadDrawnAt(m_session.queue.currentQueuePos());
     }
     if (!SetUpGISMap())
         return false;
@@ -342,6 +377,136 @@ void frmUSMap::SetupUSMap()
 {
     cmbInfo->hide();
     mnuLabels->setEnabled(false);
+    mapUS->hide();
+    picUSMap->show();
+    lblRollCall->show();
+    mnuCities->setVisible(true);
+    // Drawn mode zooms by clicks; there is nothing to drag.
+    mnuPan->setEnabled(false);
+    mnuLargeZoomIn->setText(QStringLiteral("Zoom &In"));
+    tbZoomIn->setToolTip(QStringLiteral("Zoom In: click on the map"));
+    tbPan->setToolTip(QStringLiteral("Center: click on the map"));
+    picUSMap->setFocus();
+}
+
+DrawnFillPlan frmUSMap::drawnFillPlan() const
+{
+    return VoteFillPlan(m_drawnPass, m_drawnFilter);
+}
+
+bool frmUSMap::loadDrawnAt(int position)
+{
+    m_session.queue.setCurrentQueuePos(position);
+    const bool ok = RunReportingErrors(m_services, this, [&] {
+        const WaitGuard wait(m_services, kLoadingText);
+        const DrawingRequest request = DrawingRequestAt(m_session, position);
+        m_session.loadCongressCounts(request.congress);
+        // The outline files are read once per congress; roll calls of the same congress reuse them.
+        if (!m_drawnData || m_drawnData->congress != request.congress) {
+            m_drawnData = std::make_shared<DrawnMapData>(DrawnMapData::Load(m_session.dataRoot, request.congress));
+            m_drawnPainter.setData(m_drawnData);
+            m_drawnView = m_drawnData->designedView();
+        }
+        m_drawnPass = RunDrawnMapPass(request, WaitProgress(m_services, false));
+        m_pass = m_drawnPass.votes;
+        if (m_tokens.records.isEmpty())
+            m_tokens = TokenTable::Read(DataFileName(m_session.dataRoot, kMainDir, QStringLiteral("token.dat")));
+    });
+    if (!ok)
+        return false;
+    m_loaded = true;
+    redrawDrawn(true);
+
+    const QString description = m_pass.record.trimmedDescription();
+    setWindowTitle(UsMapText::kCaptionPrefix + description);
+    lblTitle->setText(description);
+    lblRollCall->setText(
+        MapTitle2(true, m_pass.congress, m_pass.rollCall, m_pass.record.date, position, m_session.queue.length()));
+    m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
+    showKey();
+    SetupButtons();
+    updateCommands();
+    if (m_find) {
+        QStringList labels;
+        QList<int> colours;
+        for (const UsMapMember &m : std::as_const(m_pass.GisVoteTable)) {
+            labels.append(m.label());
+            colours.append(m.colour);
+        }
+        m_find->fillUSMap(labels, colours);
+    }
+    return true;
+}
+
+void frmUSMap::redrawDrawn(bool wait)
+{
+    if (!m_drawnData)
+        return;
+    // The wait window lets timers run at its progress points: a resize settling then must not start
+    // a second drawing into the same picture.
+    if (m_drawing)
+        return;
+    m_drawing = true;
+    const QSize size = picUSMap->pixelSize();
+    RunReportingErrors(m_services, this, [&] {
+        DrawnMapProgress progress;
+        std::optional<WaitGuard> guard;
+        if (wait) {
+            guard.emplace(m_services, kDrawingStates);
+            progress = [this, phase = kDrawingStates,
+                        step = WaitProgress(m_services, true)](const QString &now, int percent, int number) mutable {
+                if (now != phase)
+                    m_services.showWait(phase = now);
+                step(percent, number);
+            };
+        }
+        picUSMap->setPicture(m_drawnPainter.render(size, m_drawnView, drawnFillPlan(), m_drawnFilter, progress),
+                             m_drawnView);
+    });
+    m_drawing = false;
+}
+
+void frmUSMap::drawnClick(const QPointF &mapPoint)
+{
+    DrawnClick mode = DrawnClick::None;
+    if (mnuLargeZoomIn->isChecked())
+        mode = DrawnClick::LargeZoomIn;
+    else if (mnuSmallZoomIn->isChecked())
+        mode = DrawnClick::SmallZoomIn;
+    else if (mnuLargeZoomOut->isChecked())
+        mode = DrawnClick::LargeZoomOut;
+    else if (mnuSmallZoomOut->isChecked())
+        mode = DrawnClick::SmallZoomOut;
+    else if (mnuCenter->isChecked())
+        mode = DrawnClick::Centre;
+    if (mode == DrawnClick::None || !m_loaded)
+        return;
+    m_drawnView = ClickView(m_drawnView, mode, mapPoint.x(), mapPoint.y());
+    redrawDrawn(true);
+}
+
+QString frmUSMap::drawnTipAt(const QPointF &mapPoint) const
+{
+    if (!m_loaded)
+        return {};
+    if (mnuInquire->isChecked())
+        return DrawnInquireTip(m_drawnPass, mapPoint.x(), mapPoint.y());
+    if (mnuBreakdown->isChecked())
+        return DrawnBreakdownTip(m_drawnPass, mapPoint.x(), mapPoint.y());
+    return {};
+}
+
+void frmUSMap::drawnMouseMoved(const QPointF &mapPoint, const QPoint &position)
+{
+    if (!mnuInquire->isChecked() && !mnuBreakdown->isChecked())
+        return;
+    const QString tip = drawnTipAt(mapPoint);
+    lblInquire->move(position - QPoint(3, 3));
+    lblInquire->setToolTip(tip);
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(picUSMap->mapToGlobal(position), tip, picUSMap);
 }
 
 bool frmUSMap::openLayer(const QString &path)
@@ -426,6 +591,11 @@ bool frmUSMap::loadAt(int position)
 
 void frmUSMap::DoMap(bool updateOthers)
 {
+    if (m_mode == UsMapMode::Drawn) {
+        if (loadDrawnAt(m_session.queue.currentQueuePos()) && updateOthers)
+            emit otherForms();
+        return;
+    }
     if (!loadAt(m_session.queue.currentQueuePos()))
         return;
     rebuildLabels();
@@ -465,6 +635,7 @@ void frmUSMap::updateCommands()
     mnuInfo->setEnabled(m_loaded && connected(&frmUSMap::infoRequested));
     tbInfo->setEnabled(mnuInfo->isEnabled());
     mnuStatistics->setEnabled(m_loaded && connected(&frmUSMap::statisticsRequested));
+    mnuCities->setEnabled(m_loaded && m_mode == UsMapMode::Drawn && connected(&frmUSMap::citiesRequested));
     tbStatistics->setEnabled(mnuStatistics->isEnabled());
     const bool attachments = connected(&frmUSMap::attachmentRequested);
     mnuText->setEnabled(attachments && m_attachments.text);
@@ -495,6 +666,11 @@ void frmUSMap::showKey()
     } else if (m_pass.isHouse) {
         colours = {p.yeaColour(), p.nayColour(), p.notVotingColour()};
         labels = UsMapText::kHouseKey;
+        if (m_mode == UsMapMode::Drawn && !m_drawnPass.atLarge.isEmpty()) {
+            // A state elected at large and split evenly is drawn in the split-delegation colour.
+            colours.append(p.splitColour());
+            labels.append(UsMapText::kSenateKey.at(1));
+        }
     } else {
         colours = {p.yeaColour(), p.splitColour(), p.nayColour(), p.notVotingColour()};
         labels = UsMapText::kSenateKey;
@@ -562,6 +738,17 @@ void frmUSMap::jumpTo(const QString &entry)
 
 void frmUSMap::fullMap()
 {
+    if (m_mode == UsMapMode::Drawn) {
+        for (QAction *a : {tbPan, tbZoomIn, tbZoomOut})
+            a->setChecked(false);
+        for (QAction *m : m_modeMenus)
+            m->setChecked(false);
+        if (m_drawnData) {
+            m_drawnView = m_drawnData->designedView();
+            redrawDrawn(true);
+        }
+        return;
+    }
     mapUS->setExtent(FullMapExtent(*m_layer));
     const bool pan = m_pass.isHouse;
     tbPan->setEnabled(pan);
@@ -722,6 +909,19 @@ void frmUSMap::showInquireWindow(const QPointF &mapPoint)
 void frmUSMap::PassVar(const QStringList &selectedStates)
 {
     m_chosenStates = selectedStates;
+    if (m_mode == UsMapMode::Drawn) {
+        // The outline names go to the state codes of the legislator files through "state.dat".
+        m_drawnFilter = {};
+        if (!selectedStates.isEmpty()) {
+            const StateTable states =
+                StateTable::Read(DataFileName(m_session.dataRoot, kMainDir, QStringLiteral("state.dat")));
+            m_drawnFilter.on = true;
+            m_drawnFilter.outlineNames = selectedStates;
+            m_drawnFilter.states = DrawnStateCodes(selectedStates, states);
+        }
+        mnuState->setChecked(m_drawnFilter.on);
+        return;
+    }
     m_filter.selectedFips = m_stateList.fipsOfNames(selectedStates);
     m_filter.on = !m_filter.selectedFips.isEmpty();
     mnuState->setChecked(m_filter.on);
@@ -729,21 +929,42 @@ void frmUSMap::PassVar(const QStringList &selectedStates)
 
 void frmUSMap::chooseStates()
 {
-    if (m_filter.on) {
+    const bool drawn = m_mode == UsMapMode::Drawn;
+    if (drawn ? m_drawnFilter.on : m_filter.on) {
         // Choosing the checked menu turns the filter off.
         PassVar({});
-        DoMap(false);
+        if (drawn)
+            redrawDrawn(true);
+        else
+            DoMap(false);
         return;
     }
-    frmState dialog(m_services, m_stateList.names(), this);
-    dialog.PassVar(true);
+    QStringList names;
+    if (drawn && m_drawnData) {
+        for (const MapIndexRecord &r : m_drawnData->states.index)
+            if (!r.name.trimmed().isEmpty() && !names.contains(r.name.trimmed()))
+                names.append(r.name.trimmed());
+    } else {
+        names = m_stateList.names();
+    }
+    frmState dialog(m_services, names, this);
+    dialog.PassVar(!drawn);
     dialog.select(m_chosenStates);
     if (dialog.exec() != QDialog::Accepted) {
-        mnuState->setChecked(m_filter.on);
+        mnuState->setChecked(drawn ? m_drawnFilter.on : m_filter.on);
         return;
     }
-    PassVar(dialog.selectedNames());
-    DoMap(false);
+    bool ok = true;
+    if (drawn)
+        ok = RunReportingErrors(m_services, this, [&] { PassVar(dialog.selectedNames()); });
+    else
+        PassVar(dialog.selectedNames());
+    if (!ok)
+        return;
+    if (drawn)
+        redrawDrawn(true);
+    else
+        DoMap(false);
 }
 
 void frmUSMap::find()
@@ -772,6 +993,28 @@ bool frmUSMap::findMember(int row)
     if (row < 0 || row >= m_pass.GisVoteTable.size())
         return false;
     const UsMapMember &m = m_pass.GisVoteTable.at(row);
+    if (m_mode == UsMapMode::Drawn) {
+        // The member's first seed (a member at large: his state's seed) is ringed.
+        m_findPoint.reset();
+        for (const DrawnMember &d : m_drawnPass.DrawnVoteTable) {
+            if (d.recordNumber != m.recordNumber)
+                continue;
+            if (d.seedCount > 0)
+                m_findPoint = QPointF(d.seedX[0], d.seedY[0]);
+            for (const DrawnDistrict &r : m_drawnPass.DistrictTable)
+                if (!m_findPoint && r.record.state == d.state && (r.record.extra[0] != 0 || r.record.extra[1] != 0))
+                    m_findPoint = QPointF(r.record.extra[0], r.record.extra[1]);
+        }
+        m_flashTicks = 0;
+        if (!m_findPoint) {
+            if (m_find)
+                m_find->tmrFind->stop();
+            ReportError(m_services, this, IdeologyText::kLegislatorNotFound);
+            return false;
+        }
+        picUSMap->setMarker(m_findPoint);
+        return true;
+    }
     m_findFeature = m.fips == 0 ? -1 : featureOfKey(m.featureKey(m_pass.isHouse));
     m_flashTicks = 0;
     if (m_findFeature < 0) {
@@ -787,6 +1030,11 @@ bool frmUSMap::findMember(int row)
 void frmUSMap::flashTick(bool visible)
 {
     ++m_flashTicks;
+    if (m_mode == UsMapMode::Drawn) {
+        const bool shown = visible && m_flashTicks < frmFind::kFlashTicks;
+        picUSMap->setMarker(shown ? m_findPoint : std::nullopt);
+        return;
+    }
     // After the last tick the map is shown as it was.
     if (m_flashTicks >= frmFind::kFlashTicks)
         mapUS->setHighlight(-1);
@@ -829,7 +1077,9 @@ void frmUSMap::saveAs()
         target = QFileInfo(fileName).path() + QLatin1Char('/') + QFileInfo(fileName).completeBaseName() +
                  QStringLiteral(".svg");
     const bool ok = RunReportingErrors(m_services, this, [&] {
-        if (picture) {
+        if (picture && m_mode == UsMapMode::Drawn) {
+            writeDrawnPicture(target);
+        } else if (picture) {
             UsMapPicture shown = mapUS->picture();
             shown.view = mapUS->visibleExtent();
             shown.highlight = -1;
@@ -843,10 +1093,40 @@ void frmUSMap::saveAs()
         ReportSaved(m_services, this, target);
 }
 
+void frmUSMap::writeDrawnPicture(const QString &path) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QImage &picture = picUSMap->picture();
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        // The fills exist only as pixels, so the vector picture carries the drawn map as an image.
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(picture.size());
+        svg.setViewBox(QRect(QPoint(0, 0), picture.size()));
+        svg.setTitle(UsMapText::kCaptionPrefix + m_pass.record.trimmedDescription());
+        QPainter p(&svg);
+        QImage plain = picture;
+        plain.setDevicePixelRatio(1.0);
+        p.drawImage(QPoint(0, 0), plain);
+    } else {
+        const bool bmp = path.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
+        if (!picture.save(&buffer, bmp ? "BMP" : "PNG"))
+            throw FileError(FileErrorNumber::AccessError, path, QStringLiteral("The picture could not be encoded"));
+    }
+    buffer.close();
+    WriteWholeFile(path, bytes);
+}
+
 void frmUSMap::printMap()
 {
     if (!m_loaded)
         return;
+    if (m_mode == UsMapMode::Drawn) {
+        printDrawnMap();
+        return;
+    }
     QPrinter printer;
     printer.setDocName(UsMapText::kPrintDocument);
     if (!m_services.choosePrinter(this, printer))
@@ -869,6 +1149,36 @@ void frmUSMap::printMap()
                      windowTitle() + QStringLiteral("   ") + cmbInfo->currentText());
     mapUS->painter().paint(painter, area.adjusted(0, titleHeight, 0, 0), shown);
     painter.end();
+}
+
+void frmUSMap::printDrawnMap()
+{
+    QPrinter printer;
+    printer.setDocName(UsMapText::kPrintDocument);
+    if (!m_services.choosePrinter(this, printer))
+        return;
+    printer.setDocName(UsMapText::kPrintDocument);
+    // Errors while printing the map are not reported.
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    QFont font = painter.font();
+    font.setPointSize(12);
+    painter.setFont(font);
+    const double titleHeight = painter.fontMetrics().height() * 2.0;
+    painter.drawText(QRectF(0, 0, page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     windowTitle() + QStringLiteral("   ") + lblRollCall->text());
+    const QRectF area(0, titleHeight, page.width(), page.height() - titleHeight);
+    // The picture is drawn afresh for the page, at most 3000 pixels wide: enough for a printed line
+    // of one pixel to show, without an image of the printer's full resolution.
+    const double shrink = std::min(1.0, 3000.0 / std::max(1.0, area.width()));
+    const QSize size = (area.size() * shrink).toSize().expandedTo(QSize(1, 1));
+    const QImage picture = m_drawnPainter.render(size, m_drawnView, drawnFillPlan(), m_drawnFilter);
+    painter.drawImage(area, picture);
+    painter.end();
+    // The window's own picture is drawn again at its size when the printed one replaced the outlines.
+    redrawDrawn(false);
 }
 
 frmFind *frmUSMap::findWindow() const

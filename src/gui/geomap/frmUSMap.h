@@ -2,18 +2,22 @@
 
 #include "core/attach/RollCallAttachments.h"
 #include "core/data/TokenTable.h"
+#include "core/geomap/DrawnMapData.h"
+#include "core/geomap/DrawnMapPass.h"
 #include "core/geomap/ShapeLayer.h"
 #include "core/geomap/StateList.h"
 #include "core/geomap/UsMapColouring.h"
 #include "core/geomap/UsMapPass.h"
 #include "core/geomap/UsMapRules.h"
 #include "core/ideology/DrawingPass.h"
+#include "gui/geomap/DrawnMapPainter.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -25,6 +29,7 @@ class QToolBar;
 
 namespace rollscan {
 
+class DrawnMapCanvas;
 class MapControl;
 class MapTip;
 class Services;
@@ -33,8 +38,9 @@ class frmFind;
 class frmInquire;
 
 // The US map of the queue entry at session.queue.currentQueuePos() (with its cross-tab partner when
-// session.crossTabRequested): the Senate by state and the House from the 103rd congress by district,
-// each feature coloured by how its members voted. Zoom, pan, labels, hover tips, the state filter,
+// session.crossTabRequested): the Senate by state and the House from the 103rd congress by district
+// from shapefiles, the House up to the 102nd congress on its own drawn outlines (drawn mode), each
+// district or state coloured by how its members voted. Zoom, pan, labels, hover tips, the state filter,
 // Find, printing and saving. The display mode is fixed when the window loads.
 class frmUSMap : public QMainWindow {
     Q_OBJECT
@@ -92,6 +98,21 @@ public:
     // Feature index of a key value of the layer's key field, or -1.
     int featureOfKey(int key) const;
 
+    // Drawn mode.
+    const DrawnMapPass &drawnPass() const { return m_drawnPass; }
+    const DrawnMapView &drawnView() const { return m_drawnView; }
+    const DrawnStateFilter &drawnFilter() const { return m_drawnFilter; }
+    std::shared_ptr<const DrawnMapData> drawnData() const { return m_drawnData; }
+    // What the drawn map fills: the vote classes of the roll call shown.
+    DrawnFillPlan drawnFillPlan() const;
+    // Draws the drawn map again at the canvas's size (the outlines only when the view, size or filter
+    // changed); `wait` shows the phases in the wait window.
+    void redrawDrawn(bool wait);
+    // A click on the drawn map at a map point, by the checked mode menu.
+    void drawnClick(const QPointF &mapPoint);
+    // The hover text of the drawn map at a map point by the tip menu checked.
+    QString drawnTipAt(const QPointF &mapPoint) const;
+
     frmFind *findWindow() const;
     frmInquire *inquireWindow() const;
     MapTip *mapTip() const { return m_tip; }
@@ -101,13 +122,17 @@ public:
         *tbZoomIn, *tbZoomOut, *tbIdMap, *tbSave, *tbPrint, *tbHelp, *tbDone;
     QMenu *mnuFile, *mnuView, *mnuMode, *mnuOptions, *mnuHelp;
     QAction *mnuSave, *mnuPrintMap, *mnuDone;
-    QAction *mnuFirst, *mnuPrevious, *mnuNext, *mnuLast, *mnuJump, *mnuFullMap, *mnuLabels, *mnuKey, *mnuState;
+    QAction *mnuFirst, *mnuPrevious, *mnuNext, *mnuLast, *mnuJump, *mnuFullMap, *mnuLabels, *mnuKey, *mnuState,
+        *mnuCities;
     QAction *mnuLargeZoomIn, *mnuSmallZoomIn, *mnuLargeZoomOut, *mnuSmallZoomOut, *mnuCenter, *mnuPan;
     QAction *mnuInquire, *mnuBreakdown, *mnuFind, *mnuInfo, *mnuStatistics, *mnuIdMap, *mnuText, *mnuAudio, *mnuPicture,
         *mnuExplain;
     QLabel *lblTitle;
     QComboBox *cmbInfo;
     MapControl *mapUS;
+    DrawnMapCanvas *picUSMap; // the drawing surface of drawn mode
+    QLabel *lblRollCall;      // drawn mode: "House #97 Roll Call #12  1/5/1981  (1/3)"
+    QLabel *lblInquire;       // drawn mode: its tool tip is the hover text
     QFrame *pnlKey;
     std::array<QFrame *, 5> pnlKeys; // pnlKey1 .. pnlKey5
     std::array<QLabel *, 5> lblKeys; // lblKey1 .. lblKey5
@@ -118,6 +143,8 @@ public:
 signals:
     // The ideological map of the same roll call.
     void ideologicalRequested();
+    // The city insets of the drawn map.
+    void citiesRequested();
     // The roll call changed: an open ideological map follows it.
     void otherForms();
     // Side windows read the ideological tables of the roll call shown.
@@ -142,6 +169,10 @@ private:
     void connectCommands();
     bool openLayer(const QString &path);
     bool loadAt(int position);
+    bool loadDrawnAt(int position);
+    void drawnMouseMoved(const QPointF &mapPoint, const QPoint &position);
+    void writeDrawnPicture(const QString &path) const;
+    void printDrawnMap();
     void showKey();
     void rebuildLabels();
     void mapMouseDown(Qt::MouseButton button, const QPoint &at);
@@ -171,6 +202,13 @@ private:
     int m_findFeature = -1;
     int m_flashTicks = 0;
     std::array<QAction *, 6> m_modeMenus{};
+    std::shared_ptr<DrawnMapData> m_drawnData;
+    DrawnMapPainter m_drawnPainter;
+    DrawnMapPass m_drawnPass;
+    DrawnMapView m_drawnView;
+    DrawnStateFilter m_drawnFilter;
+    std::optional<QPointF> m_findPoint;
+    bool m_drawing = false;
 };
 
 } // namespace rollscan

@@ -296,13 +296,15 @@ private slots:
                 points.append({kPenUp, 0, qint16(id), 0, 0});
             return points;
         };
-        const QHash<int, int> byRow = DistrictIdentifierStates(table, ids({1, 2, 3}));
-        QCOMPARE(byRow.value(3), 13);
-        QCOMPARE(byRow.value(2), 1);
-        const QHash<int, int> byCode = DistrictIdentifierStates(table, ids({101, 102, 1301}));
-        QCOMPARE(byCode.value(1301), 13);
+        const QHash<int, int> byRow = DistrictIdentifierRows(table, ids({1, 2, 3}));
+        QCOMPARE(byRow.value(3), 2);
+        QCOMPARE(byRow.value(1), 0);
+        const QHash<int, int> byCode = DistrictIdentifierRows(table, ids({101, 102, 1301}));
+        QCOMPARE(byCode.value(1301), 2);
         QCOMPARE(byCode.value(102), 1);
         QVERIFY(!byCode.contains(3));
+        // Identifiers that fit neither scheme: the composite one is kept, and 7 has no row.
+        QVERIFY(!DistrictIdentifierRows(table, ids({1, 7, 1301})).contains(7));
     }
 };
 

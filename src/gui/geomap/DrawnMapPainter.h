@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/geomap/DrawnFillPlan.h"
+#include "core/geomap/DrawnMapData.h"
+#include "core/geomap/DrawnMapView.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace rollscan {
+
+// The phases of a drawing, with a percentage and a count, for the wait window.
+using DrawnMapProgress = std::function<void(const QString &phase, int percent, int number)>;
+
+inline const QString kDrawingStates = QStringLiteral("Drawing States");
+inline const QString kDrawingDistricts = QStringLiteral("Drawing Districts");
+inline const QString kFillingDistricts = QStringLiteral("Filling Districts");
+
+// Draws the drawn US map into an image: the state outlines of the congress, the district outlines,
+// the fills from the seeds and the city rectangles. The outlines are drawn once for a size, view
+// and state filter and kept, so a new roll call only copies them and fills again. Every picture of
+// the drawn map (the window, its files, the printer, the command line) comes from here.
+class DrawnMapPainter {
+public:
+    // Palette colour 14 outlines the cities.
+    static constexpr int kCityColour = 14;
+
+    void setData(std::shared_ptr<const DrawnMapData> data);
+    const DrawnMapData *data() const { return m_data.get(); }
+
+    // The outlines alone, on the background colour. Drawn without antialiasing: a fill must meet
+    // a closed line of pixels, and blended edge pixels would open gaps.
+    const QImage &outlines(const QSize &size, const DrawnMapView &view, const DrawnStateFilter &filter,
+                           const DrawnMapProgress &progress = {});
+
+    // The whole picture. `filled` receives, per fill of the plan, the pixels it coloured.
+    QImage render(const QSize &size, const DrawnMapView &view, const DrawnFillPlan &plan,
+                  const DrawnStateFilter &filter, const DrawnMapProgress &progress = {},
+                  QList<qint64> *filled = nullptr);
+
+    static QColor backgroundColour() { return Qt::white; }
+    static QColor outlineColour() { return Qt::black; }
+
+private:
+    std::shared_ptr<const DrawnMapData> m_data;
+    QImage m_outlines;
+    QSize m_size;
+    DrawnMapView m_view;
+    DrawnStateFilter m_filter;
+    bool m_valid = false;
+};
+
+} // namespace rollscan

@@ -1,0 +1,294 @@
+// The US map in drawn mode offscreen over a small tree of square states: the fills of a single roll
+// call and of a cross-tabulation, zoom clicks, the state filter (nothing of an unselected state is
+// outlined or filled), hover texts, saving and printing the picture, and the city insets. Each test
+// saves a screenshot of the window it opens.
+#include "support/DrawnMapFixture.h"
+#include "support/GuiTestSupport.h"
+#include "support/RecordingServices.h"
+
+#include "core/geomap/DrawnMapView.h"
+#include "gui/app/PaletteColour.h"
+#include "gui/geomap/DrawnMapCanvas.h"
+#include "gui/geomap/MapControl.h"
+#include "gui/geomap/frmCities.h"
+#include "gui/geomap/frmState.h"
+#include "gui/geomap/frmUSMap.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rollscan;
+using namespace rollscan::test;
+
+namespace {
+std::unique_ptr<frmUSMap> openMap(DrawnMapTree &t, RecordingServices &services)
+{
+    auto map = std::make_unique<frmUSMap>(t.session, services);
+    map->setAttribute(Qt::WA_DeleteOnClose, false);
+    map->resize(1000, 760);
+    map->show();
+    if (!QTest::qWaitForWindowExposed(map.get()) || !map->start())
+        return {};
+    return map;
+}
+
+// The colour of the drawn picture at a map point.
+QColor colourAt(const frmUSMap &map, double x, double y)
+{
+    const QImage &picture = map.picUSMap->picture();
+    const DrawnTransform t = DrawnTransform::Fit(map.picUSMap->view(), picture.width(), picture.height());
+    return picture.pixelColor(int(std::floor(t.toPixelX(x))), int(std::floor(t.toPixelY(y))));
+}
+
+// Map points of the fixture and what each shows on the first roll call.
+struct Probe {
+    const char *what;
+    double x, y;
+};
+const QList<Probe> kProbes = {{"Connecticut 1", -350, -150}, {"Connecticut 2", -230, -30},
+                              {"New York", -150, -150},      {"Delaware", 80, -120},
+                              {"Texas", -300, 200},          {"outside", 300, 300},
+                              {"state border", -200, -100},  {"Connecticut's west edge", -400, -100}};
+
+QStringList colours(const frmUSMap &map)
+{
+    QStringList out;
+    for (const Probe &p : kProbes)
+        out << QString::fromLatin1(p.what) + QLatin1Char(' ') + colourAt(map, p.x, p.y).name();
+    return out;
+}
+
+QStringList expected(const QList<QColor> &shown)
+{
+    QStringList out;
+    for (int i = 0; i < kProbes.size(); ++i)
+        out << QString::fromLatin1(kProbes.at(i).what) + QLatin1Char(' ') + shown.at(i).name();
+    return out;
+}
+} // namespace
+
+class TestDrawnMapWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void singleRollCall()
+    {
+        DrawnMapTree t;
+        t.queue({1});
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        const Preferences &p = t.session.Preferences;
+        QCOMPARE(map->mode(), UsMapMode::Drawn);
+        QVERIFY(map->picUSMap->isVisible() && !map->mapUS->isVisible());
+        QCOMPARE(map->drawnView(), (DrawnMapView{2.7, -450, 0}));
+        QCOMPARE(map->lblRollCall->text(), QStringLiteral("House #97 Roll Call #1  3/4/1981  (1/1)"));
+        QCOMPARE(map->windowTitle(), QStringLiteral("US Map Display - DRAWN MAP VOTE"));
+        // New York's second member (Nay) finds the district filled by the first (Yea); Delaware's two
+        // members at large make a Yea majority; Texas has nobody.
+        const QColor yea = PaletteColour(p.yeaColour()), nay = PaletteColour(p.nayColour());
+        QCOMPARE(colours(*map), expected({yea, nay, yea, yea, Qt::white, Qt::white, Qt::black, Qt::black}));
+        for (const char *phase : {"Drawing States", "Drawing Districts", "Filling Districts"})
+            QVERIFY2(services.waitInfos.contains(phase), qPrintable(services.waitInfos.join(',')));
+        QVERIFY(!services.waitVisible);
+        // The city rectangle, in palette colour 14, after the fills.
+        QCOMPARE(colourAt(*map, -410, -100), PaletteColour(14));
+        SaveScreenshot(map.get(), QStringLiteral("drawnmap_single"));
+
+        // The next roll call fills again over the same outlines.
+        t.queue({1, 2}, 2);
+        map->DoMap(false);
+        QCOMPARE(colourAt(*map, -350, -150), nay);
+        QCOMPARE(colourAt(*map, -230, -30), yea);
+    }
+
+    void crossTab()
+    {
+        DrawnMapTree t;
+        t.queue({1, 2}, 1, true);
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        const Preferences &p = t.session.Preferences;
+        const QColor yeaNay = PaletteColour(p.yeaNayColour()), nayYea = PaletteColour(p.nayYeaColour());
+        QCOMPARE(colours(*map).mid(0, 4), expected({yeaNay, nayYea, yeaNay, yeaNay, {}, {}, {}, {}}).mid(0, 4));
+        SaveScreenshot(map.get(), QStringLiteral("drawnmap_crosstab"));
+    }
+
+    void zoom()
+    {
+        DrawnMapTree t;
+        t.queue({1});
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        map->mnuLargeZoomIn->trigger();
+        QVERIFY(map->tbZoomIn->isChecked());
+        // A real click: the origin moves to the point under the mouse.
+        const DrawnTransform before =
+            DrawnTransform::Fit(map->drawnView(), map->picUSMap->width(), map->picUSMap->height());
+        const QPoint at(int(before.toPixelX(-250)), int(before.toPixelY(-100)));
+        QTest::mouseClick(map->picUSMap, Qt::LeftButton, {}, at);
+        QCOMPARE(map->drawnView().F, 1.7);
+        QVERIFY(std::abs(map->drawnView().x + 250) < 2 && std::abs(map->drawnView().y + 100) < 2);
+        QCOMPARE(colourAt(*map, -350, -150), PaletteColour(t.session.Preferences.yeaColour()));
+        SaveScreenshot(map.get(), QStringLiteral("drawnmap_zoomed"));
+        map->drawnClick({-250, -100});
+        QCOMPARE(map->drawnView().F, 0.7);
+        map->drawnClick({-250, -100}); // one more step would leave nothing to see
+        QCOMPARE(map->drawnView().F, 0.7);
+        map->mnuFullMap->trigger();
+        QCOMPARE(map->drawnView(), (DrawnMapView{2.7, -450, 0}));
+        QVERIFY(!map->mnuLargeZoomIn->isChecked());
+    }
+
+    void stateFilter()
+    {
+        DrawnMapTree t;
+        t.queue({1});
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        QStringList listed;
+        OnNextModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<frmState *>(w);
+            for (int i = 0; i < dialog->lstState->count(); ++i) {
+                listed << dialog->lstState->item(i)->text();
+                dialog->lstState->item(i)->setSelected(listed.last() == QLatin1String("New York"));
+            }
+            dialog->btnOK->click();
+        });
+        map->mnuState->trigger();
+        QCOMPARE(listed, (QStringList{"Connecticut", "New York", "Delaware", "Texas"}));
+        QVERIFY(map->mnuState->isChecked());
+        QCOMPARE(map->drawnFilter().states, QList<int>{13});
+        // Connecticut, Delaware and Texas are neither outlined nor filled; New York keeps its border.
+        const QColor yea = PaletteColour(t.session.Preferences.yeaColour());
+        QCOMPARE(colours(*map),
+                 expected({Qt::white, Qt::white, yea, Qt::white, Qt::white, Qt::white, Qt::black, Qt::white}));
+        QCOMPARE(colourAt(*map, -300, 100), QColor(Qt::white));  // Texas's outline
+        QCOMPARE(colourAt(*map, -410, -100), QColor(Qt::white)); // no city rectangle
+        SaveScreenshot(map.get(), QStringLiteral("drawnmap_filtered"));
+        map->mnuState->trigger(); // checked: the filter goes
+        QVERIFY(!map->mnuState->isChecked());
+        QCOMPARE(colourAt(*map, -400, -100), QColor(Qt::black));
+    }
+
+    void hoverTips_data()
+    {
+        QTest::addColumn<bool>("inquire");
+        QTest::addColumn<QPointF>("at");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("inquire") << true << QPointF(-260, -90) << "CTTWO, CONNECTICUT";
+        QTest::newRow("breakdown, two members") << false << QPointF(-90, -80) << "NY (MM District): 1-1";
+        QTest::newRow("nothing near") << true << QPointF(-1000, 600) << "";
+    }
+    void hoverTips()
+    {
+        QFETCH(bool, inquire);
+        QFETCH(QPointF, at);
+        QFETCH(QString, tip);
+        DrawnMapTree t;
+        t.queue({1});
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        (inquire ? map->mnuInquire : map->mnuBreakdown)->setChecked(true);
+        const DrawnTransform tr =
+            DrawnTransform::Fit(map->drawnView(), map->picUSMap->width(), map->picUSMap->height());
+        QTest::mouseMove(map->picUSMap, QPoint(int(tr.toPixelX(at.x())), int(tr.toPixelY(at.y()))));
+        QTRY_COMPARE(map->lblInquire->toolTip(), tip);
+    }
+
+    void savePicture_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("head");
+        QTest::newRow("bitmap") << "bmp" << QByteArray("BM");
+        QTest::newRow("png") << "png" << QByteArray("\x89PNG");
+        QTest::newRow("svg") << "svg" << QByteArray("<?xml");
+        QTest::newRow("text") << "txt" << QByteArray("Roll Call");
+    }
+    void savePicture()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, head);
+        DrawnMapTree t;
+        t.queue({1});
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("map.") + suffix);
+        services.fileNames.enqueue(path);
+        map->mnuSave->trigger();
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        if (suffix == QLatin1String("txt")) {
+            QVERIFY2(bytes.contains(head), bytes.left(200).constData());
+            return;
+        }
+        QVERIFY(bytes.startsWith(head));
+        if (suffix != QLatin1String("svg")) {
+            // The file holds the picture the window shows, pixel for pixel.
+            const QImage saved = QImage::fromData(bytes);
+            QCOMPARE(saved.size(), map->picUSMap->picture().size());
+            QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+                     map->picUSMap->picture().convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
+    void print()
+    {
+        DrawnMapTree t;
+        t.queue({1});
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        QTemporaryDir out;
+        services.printerAnswers.enqueue(true);
+        services.printerPdfFile = out.filePath(QStringLiteral("map.pdf"));
+        map->mnuPrintMap->trigger();
+        QFile pdf(services.printerPdfFile);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(pdf.size() > 2000);
+        QCOMPARE(colourAt(*map, -350, -150), PaletteColour(t.session.Preferences.yeaColour()));
+    }
+
+    void cities()
+    {
+        DrawnMapTree t;
+        t.queue({1});
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        frmCities cities(services);
+        cities.setAttribute(Qt::WA_DeleteOnClose, false);
+        QVERIFY(cities.showCities(t.dir.path(), map->drawnData(), map->drawnPass().DistrictTable));
+        cities.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cities));
+        QCOMPARE(cities.lblCity.size(), 1);
+        QCOMPARE(cities.lblCity.first()->text(), QStringLiteral("Hartford"));
+        // The inset: district 1 (left) in Yea, district 2 (right) in Nay, as on the map.
+        const QImage inset = cities.picCity.first()->pixmap().toImage();
+        const Preferences &p = t.session.Preferences;
+        QCOMPARE(inset.pixelColor(inset.width() / 4, inset.height() / 2), PaletteColour(p.yeaColour()));
+        QCOMPARE(inset.pixelColor(inset.width() * 3 / 4, inset.height() / 2), PaletteColour(p.nayColour()));
+        SaveScreenshot(&cities, QStringLiteral("drawnmap_cities"));
+
+        QFile::remove(CongressFileName(t.dir.path(), true, 97, QStringLiteral(".cit")));
+        frmCities missing(services);
+        QVERIFY(!missing.showCities(t.dir.path(), map->drawnData(), map->drawnPass().DistrictTable));
+        QCOMPARE(services.errorTexts().last(), QStringLiteral("An error (53) has occurred while drawing cities."));
+    }
+};
+
+QTEST_MAIN(TestDrawnMapWindow)
+#include "tst_drawnmapwindow.moc"
