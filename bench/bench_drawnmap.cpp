@@ -3,17 +3,31 @@
 // roll call over outlines already drawn (copy and fill only).
 //
 //   bench_drawnmap [data root] [--congress N] [--rollcall R]
+//   bench_drawnmap [data root] --screenshot FILE.png [--congress N] [--rollcall R] [--partner R2]
+//                  [--zoom F,X,Y] [--filter NAME;NAME] [--cities FILE.png]
 //
 // Over the bundled sample tree (default: sample/ of the working folder), House 97 roll call 1 unless
 // told otherwise. Times are the median of many runs. The plain baseline is copying the outline
-// picture, what every redraw does before it fills.
+// picture, what every redraw does before it fills. With --screenshot the map window is opened
+// offscreen at 1000 x 760 on that roll call (cross-tabulated with R2 of the same congress, zoomed to
+// factor F about (X, Y), limited to the named state outlines) and saved as a PNG, with the city
+// window beside it when asked, to be looked at as a user would.
+#include "core/app/Session.h"
+#include "core/data/CongressIndex.h"
 #include "core/data/Preferences.h"
 #include "core/geomap/DrawnMapData.h"
 #include "core/geomap/DrawnMapPass.h"
+#include "core/search/SelectionQueue.h"
+#include "gui/geomap/DrawnMapCanvas.h"
 #include "gui/geomap/DrawnMapPainter.h"
+#include "gui/geomap/frmCities.h"
+#include "gui/geomap/frmUSMap.h"
+#include "gui/services/UnattendedServices.h"
+
+#include <QApplication>
+#include <QTest>
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QTextStream>
 
 #include <algorithm>
@@ -42,12 +56,98 @@ double medianMs(const std::function<void()> &work)
     std::nth_element(times.begin(), times.begin() + kRepeats / 2, times.end());
     return times[kRepeats / 2];
 }
+int screenshot(const QString &root, const QStringList &args)
+{
+    QString file, cities, filter;
+    int congress = 97, rollCall = 1, partner = 0;
+    QList<double> zoom;
+    for (int i = 0; i + 1 < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--screenshot"))
+            file = args.at(++i);
+        else if (a == QLatin1String("--cities"))
+            cities = args.at(++i);
+        else if (a == QLatin1String("--congress"))
+            congress = args.at(++i).toInt();
+        else if (a == QLatin1String("--rollcall"))
+            rollCall = args.at(++i).toInt();
+        else if (a == QLatin1String("--partner"))
+            partner = args.at(++i).toInt();
+        else if (a == QLatin1String("--filter"))
+            filter = args.at(++i);
+        else if (a == QLatin1String("--zoom"))
+            for (const QString &n : args.at(++i).split(QLatin1Char(',')))
+                zoom.append(n.toDouble());
+    }
+    Session session(root);
+    session.Preferences = Preferences::Read(session.preferencesPath());
+    session.isHouse = true;
+    session.findCongresses();
+    session.selectedCongresses = {congress};
+    const CongressCounts counts = LoadCongressCounts(root, true, congress);
+    for (int r : {rollCall, partner}) {
+        if (r <= 0)
+            continue;
+        MatchRow row;
+        row.rollCall = qint16(r);
+        row.congress = qint16(congress);
+        row.description = ReadRollCallRecord(root, true, congress, r, counts.rollCallCount, true).trimmedDescription();
+        session.MatchTable.append(row);
+    }
+    session.queue.addRows(session.MatchTable, partner > 0 ? QList<int>{1, 2} : QList<int>{1}, false);
+    session.queue.setCurrentQueuePos(1);
+    session.crossTabRequested = partner > 0;
+    UnattendedServices services;
+    frmUSMap map(session, services);
+    map.setAttribute(Qt::WA_DeleteOnClose, false);
+    map.resize(1000, 760);
+    map.show();
+    if (!QTest::qWaitForWindowExposed(&map) || !map.start())
+        return 1;
+    if (!filter.isEmpty()) {
+        map.PassVar(filter.split(QLatin1Char(';')));
+        map.redrawDrawn(false);
+    }
+    if (zoom.size() == 3) {
+        map.mnuCenter->setChecked(true);
+        map.drawnClick({zoom[1], zoom[2]});
+        while (map.drawnView().F > zoom[0] + 0.01) {
+            map.mnuCenter->setChecked(false);
+            map.mnuSmallZoomIn->setChecked(true);
+            const double before = map.drawnView().F;
+            map.drawnClick({zoom[1], zoom[2]});
+            if (map.drawnView().F == before)
+                break;
+        }
+    }
+    QTest::qWait(100);
+    if (!map.grab().save(file))
+        return 1;
+    if (!cities.isEmpty()) {
+        frmCities window(services);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        if (!window.showCities(root, map.drawnData(), map.drawnPass().DistrictTable))
+            return 1;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window) || !window.grab().save(cities))
+            return 1;
+    }
+    return 0;
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (app.arguments().contains(QStringLiteral("--screenshot"))) {
+        QStringList args = app.arguments().mid(1);
+        QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
+        if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--")))
+            root = args.takeFirst();
+        return screenshot(root, args);
+    }
     QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
     int congress = 97, rollCall = 1;
     const QStringList args = app.arguments().mid(1);

@@ -11,8 +11,6 @@ inline const QString kCaptionPrefix = QStringLiteral("US Map Display - ");
 inline const QString kMapNotValid = QStringLiteral("GIS Map not valid!");
 inline const QString kMapNotValidTitle = QStringLiteral("Error");
 inline const QString kPrintDocument = QStringLiteral("Rollscan Print Output");
-inline const QString kDrawnMapMissing =
-    QStringLiteral("The outline map of the House before the 103rd congress cannot be drawn by this version.");
 
 // Colour key labels.
 inline const QStringList kHouseKey = {QStringLiteral("Yea Vote"), QStringLiteral("Nay Vote"),

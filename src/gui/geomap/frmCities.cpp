@@ -11,17 +11,21 @@
 #include "gui/services/WindowTools.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMap>
 #include <QPainter>
 #include <QPolygonF>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 namespace rollscan {
 
@@ -47,6 +51,36 @@ QList<QPair<int, QPolygonF>> cityLines(const QList<CityPoint> &points)
         lines.last().second.append(QPointF(p.x, p.y));
     }
     return lines;
+}
+// Fills a ring from the middle of the longest run of background pixels that lies inside it on its
+// middle row (or, when that row has none, on a row above or below it). The pixels filled: 0 when no
+// run was found or the part was filled already.
+qint64 fillRing(PixelBuffer buffer, const QPolygonF &ring, quint32 colour, quint32 background)
+{
+    const QRectF box = ring.boundingRect();
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const int y = int(box.center().y() + (attempt % 2 ? 1 : -1) * ((attempt + 1) / 2) * box.height() / 6.0);
+        if (y < 0 || y >= buffer.height)
+            continue;
+        int bestStart = -1, bestLength = 0;
+        for (int x = std::max(0, int(box.left())); x <= std::min(buffer.width - 1, int(box.right()));) {
+            if (buffer.at(x, y) != background || !ring.containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill)) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end + 1 < buffer.width && buffer.at(end + 1, y) == background)
+                ++end;
+            if (end - x + 1 > bestLength) {
+                bestLength = end - x + 1;
+                bestStart = x;
+            }
+            x = end + 1;
+        }
+        if (bestStart >= 0)
+            return FloodFill(buffer, bestStart + bestLength / 2, y, colour, background);
+    }
+    return 0;
 }
 } // namespace
 
@@ -108,54 +142,36 @@ QImage frmCities::DrawCity(const QList<CityPoint> &points, const QHash<int, int>
             rings[district].append(px);
         }
     }
-    // Each district is filled from a point inside its largest ring: the middle of the longest run of
-    // background pixels on the ring's middle row that lies inside the ring.
+    // Each part of a district is filled from a point inside its ring.
     const PixelBuffer buffer{reinterpret_cast<quint32 *>(image.bits()), image.width(), image.height(),
                              int(image.bytesPerLine() / 4)};
     const quint32 background = QColor(Qt::white).rgb();
-    for (auto it = rings.cbegin(); it != rings.cend(); ++it) {
-        const auto colour = districtColours.constFind(it.key());
+    // Smaller parts first: a ring that is the hole of another district then finds that district
+    // filled already and is not filled over in the colour of the district around it.
+    struct Part {
+        int district;
+        const QPolygonF *ring;
+        double area;
+    };
+    std::vector<Part> parts;
+    for (auto it = rings.cbegin(); it != rings.cend(); ++it)
+        for (const QPolygonF &ring : it.value())
+            parts.push_back({it.key(), &ring, ring.boundingRect().width() * ring.boundingRect().height()});
+    std::stable_sort(parts.begin(), parts.end(), [](const Part &a, const Part &b) { return a.area < b.area; });
+    for (const Part &part : parts) {
+        const auto colour = districtColours.constFind(part.district);
         if (colour == districtColours.cend() || *colour < 0)
             continue;
-        const QPolygonF *largest = nullptr;
-        double largestArea = -1.0;
-        for (const QPolygonF &ring : it.value()) {
-            const double area = ring.boundingRect().width() * ring.boundingRect().height();
-            if (area > largestArea) {
-                largestArea = area;
-                largest = &ring;
-            }
-        }
-        if (!largest)
-            continue;
-        const QRectF box = largest->boundingRect();
-        qint64 pixels = 0;
-        for (int attempt = 0; attempt < 5 && pixels == 0; ++attempt) {
-            // The middle row first, then rows above and below it.
-            const int y = int(box.center().y() + (attempt % 2 ? 1 : -1) * ((attempt + 1) / 2) * box.height() / 6.0);
-            if (y < 0 || y >= image.height())
-                continue;
-            int bestStart = -1, bestLength = 0;
-            for (int x = std::max(0, int(box.left())); x <= std::min(image.width() - 1, int(box.right()));) {
-                if (buffer.at(x, y) != background ||
-                    !largest->containsPoint(QPointF(x + 0.5, y + 0.5), Qt::OddEvenFill)) {
-                    ++x;
-                    continue;
-                }
-                int end = x;
-                while (end + 1 < image.width() && buffer.at(end + 1, y) == background)
-                    ++end;
-                if (end - x + 1 > bestLength) {
-                    bestLength = end - x + 1;
-                    bestStart = x;
-                }
-                x = end + 1;
-            }
-            if (bestStart >= 0)
-                pixels = FloodFill(buffer, bestStart + bestLength / 2, y, PaletteColour(*colour).rgb(), background);
+        // A part whose outline is not closed at this size would let its fill run out over the
+        // inset: such a fill is taken back.
+        const QImage before = image.copy();
+        qint64 pixels = fillRing(buffer, *part.ring, PaletteColour(*colour).rgb(), background);
+        if (pixels > part.area + 2 * (part.ring->boundingRect().width() + part.ring->boundingRect().height()) + 4) {
+            std::memcpy(image.bits(), before.constBits(), std::size_t(image.sizeInBytes()));
+            pixels = 0;
         }
         if (filled)
-            filled->insert(it.key(), pixels);
+            (*filled)[part.district] += pixels;
     }
     return image;
 }
@@ -187,6 +203,14 @@ bool frmCities::showCities(const QString &dataRoot, std::shared_ptr<const DrawnM
             byCity[p.city].append(p);
     const int count = int(byCity.size());
     const int columns = std::clamp(int(std::ceil(std::sqrt(double(count)))), 1, 5);
+    const int rows = std::max(1, (count + columns - 1) / columns);
+    // The insets share the screen: fifteen cities must fit without a scroll bar.
+    QSize inset = kInsetSize;
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size();
+        inset.setWidth(std::clamp((room.width() - 40) / columns - 12, 100, kInsetSize.width()));
+        inset.setHeight(std::clamp((room.height() - 110) / rows - 34, 70, kInsetSize.height()));
+    }
     const qreal ratio = devicePixelRatioF();
     const WaitGuard wait(m_services, QStringLiteral("Filling city districts..."));
     int drawn = 0, record = 0;
@@ -198,24 +222,24 @@ bool frmCities::showCities(const QString &dataRoot, std::shared_ptr<const DrawnM
         const QString name = it.key() < data->cities.size() ? data->cities.at(it.key()).item.trimmed()
                                                             : QStringLiteral("City %1").arg(it.key() + 1);
         // Each inset is fitted to its own city, so the finer unit of the city files needs no care.
-        QImage inset = DrawCity(it.value(), colours, (QSizeF(kInsetSize) * ratio).toSize());
-        inset.setDevicePixelRatio(ratio);
+        QImage picture = DrawCity(it.value(), colours, (QSizeF(inset) * ratio).toSize());
+        picture.setDevicePixelRatio(ratio);
         auto *caption = new QLabel(name);
         caption->setObjectName(QStringLiteral("lblCity%1").arg(drawn + 1));
         caption->setAlignment(Qt::AlignCenter);
         QFont font = caption->font();
         font.setBold(true);
         caption->setFont(font);
-        auto *picture = new QLabel;
-        picture->setObjectName(QStringLiteral("picCity%1").arg(drawn + 1));
-        picture->setPixmap(QPixmap::fromImage(inset));
-        picture->setFrameShape(QFrame::Box);
-        picture->setToolTip(name);
+        auto *frame = new QLabel;
+        frame->setObjectName(QStringLiteral("picCity%1").arg(drawn + 1));
+        frame->setPixmap(QPixmap::fromImage(picture));
+        frame->setFrameShape(QFrame::Box);
+        frame->setToolTip(name);
         const int row = drawn / columns, column = drawn % columns;
         m_grid->addWidget(caption, row * 2, column);
-        m_grid->addWidget(picture, row * 2 + 1, column);
+        m_grid->addWidget(frame, row * 2 + 1, column);
         lblCity.append(caption);
-        picCity.append(picture);
+        picCity.append(frame);
     }
     if (count == 0) {
         auto *none = new QLabel(QStringLiteral("No city districts are drawn for this congress."));
