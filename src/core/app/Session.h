@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/data/Preferences.h"
+#include "core/import/QuantData.h"
+#include "core/import/QuantKey.h"
 #include "core/search/MatchTable.h"
 #include "core/search/SelectionQueue.h"
 
@@ -59,6 +61,14 @@ public:
     rollscan::MatchTable MatchTable;
     SelectionQueue queue;
     bool crossTabRequested = false;
+
+    // Imported quantitative data: the data set last read (kept until the next read succeeds), its
+    // classes as last made by the import window's Start, whether the US map shows them (cleared when
+    // the map closes), and whether the map shows the votes of the roll call with them.
+    QuantData importedData;
+    QuantKey importKey;
+    bool importedDataShown = false;
+    bool importWithVotes = false;
 };
 
 } // namespace rollscan

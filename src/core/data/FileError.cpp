@@ -61,6 +61,10 @@ QString FileErrorSentence(int number, const QString &description)
 QString FileErrorDescription(int number)
 {
     switch (number) {
+    case 9:
+        return QStringLiteral("Subscript out of range");
+    case 13:
+        return QStringLiteral("Type mismatch");
     case 52:
         return QStringLiteral("Bad file name or number");
     case 53:

@@ -8,6 +8,8 @@ namespace rollscan {
 // Error numbers of failed file operations. The numbers are the ones the shared error report turns
 // into its fixed sentences; numbers outside that table are reported as "Unrecognized error #".
 namespace FileErrorNumber {
+constexpr int SubscriptOutOfRange = 9; // a code that indexes no entry of its table
+constexpr int TypeMismatch = 13;       // a text item where a number belongs
 constexpr int IllegalName = 52;
 constexpr int NotFound = 53;
 constexpr int BadAccess = 54;

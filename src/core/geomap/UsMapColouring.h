@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/Preferences.h"
 #include "core/geomap/UsMapPass.h"
 
 #include <QHash>
@@ -8,8 +9,6 @@
 #include <QStringList>
 
 namespace rollscan {
-
-class Preferences;
 
 // Fill styles of a feature symbol.
 enum class FillStyle { Solid, Transparent, DiagonalCross };
@@ -24,6 +23,12 @@ struct FeatureFill {
     // fill, "default", or "transparent" for a state the filter leaves out.
     QString className;
     int members = 0; // members counted for the feature (at most 10)
+    // Imported data: the feature shows `rgb`, the colour of class `valueClass` of its `value`
+    // (usesDefault is then false and `colour` unused).
+    bool graded = false;
+    Rgb rgb;
+    double value = 0.0;
+    int valueClass = 0;
 };
 
 // The states the user chose through the state list, by FIPS code. Off when nothing is chosen.

@@ -86,6 +86,7 @@ UsMapPass RunUsMapPass(const DrawingRequest &request, const StateList &states, c
         m.colour = ClassColour(cls, request.preferences);
         m.hasCoordinates = HasCoordinates(l.coord1, l.coord2);
         m.recordNumber = i;
+        m.id1 = l.id1;
         if (!m.hasCoordinates)
             ++pass.withoutCoordinates;
         pass.GisVoteTable.append(std::move(m));

@@ -31,6 +31,7 @@ struct UsMapMember {
     int colour = 0; // colour index 0..15 of the class
     bool hasCoordinates = false;
     int recordNumber = 0; // 1-based
+    qint32 id1 = 0;       // first identification number
 
     // The feature key the member belongs to: FIPS x 100 + district in the House, FIPS in the Senate.
     int featureKey(bool isHouse) const { return isHouse ? fips * 100 + district : fips; }

@@ -1,0 +1,268 @@
+// Import files read from known text, the reports of bad files, the classes of a data set and their
+// colours, and the imported values on a shapefile layer.
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/data/StateTable.h"
+#include "core/import/ImportTexts.h"
+#include "core/import/ImportedMap.h"
+#include "core/import/QuantData.h"
+#include "core/import/QuantKey.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rollscan;
+
+namespace {
+StateTable States(int count)
+{
+    StateTable t;
+    for (int i = 1; i <= count; ++i)
+        t.records.append(StateRecord{QStringLiteral("State %1").arg(i), QStringLiteral("S%1").arg(i % 10), 0});
+    return t;
+}
+
+UsMapMember Member(int icpsr, int fips, int district, qint32 id1)
+{
+    UsMapMember m;
+    m.icpsr = qint16(icpsr);
+    m.fips = qint16(fips);
+    m.district = qint16(district);
+    m.id1 = id1;
+    m.hasCoordinates = true;
+    return m;
+}
+} // namespace
+
+class TestQuantImport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTitleDescriptionAndRows()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("v.hqd"));
+        WriteWholeFile(path, "  Votes cast  \r\nCounted from the vote file.\r\n\r\nSecond line\r\n - \r\n"
+                             "41, 1, 1290\r\n\r\n\"41\",2,-3.5e2\r\n5,0,17\r\n");
+        const QuantData d = QuantData::Read(path, States(82));
+        QCOMPARE(d.title, QStringLiteral("Votes cast"));
+        QCOMPARE(d.descriptionText(), QStringLiteral("Counted from the vote file.\r\n\r\nSecond line"));
+        QCOMPARE(d.previewText(), QStringLiteral("41,1,1290\r\n41,2,-3.5e2\r\n5,0,17"));
+        QCOMPARE(d.rows.size(), 3);
+        QCOMPARE(d.rows.at(1).state, 41);
+        QCOMPARE(d.rows.at(1).item, 2);
+        QCOMPARE(d.rows.at(1).value, -350.0);
+        QCOMPARE(d.minimum, -350.0);
+        QCOMPARE(d.maximum, 1290.0);
+        // Senate member numbers are identification numbers, beyond a 16-bit field.
+        WriteWholeFile(path, "t\n-\n41,49700,2\n");
+        QCOMPARE(QuantData::Read(path, States(82)).rows.at(0).item, 49700);
+    }
+
+    void badFilesAreReported_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("report"); // after the path
+        const QString opening = QStringLiteral("An error (%1) has occurred while opening the file you requested.\n");
+        QTest::newRow("no dash line") << QByteArray("Title\nabout it\n41,1,3\n")
+                                      << opening.arg(62) + "line 3: no line \"-\" ends the description";
+        QTest::newRow("empty file") << QByteArray("") << opening.arg(62) + "line 1: the file is empty";
+        QTest::newRow("short row") << QByteArray("T\n-\n41,1,3\n41,2\n")
+                                   << opening.arg(62) + "line 4: 2 of the three items state, district or member, value";
+        QTest::newRow("long row") << QByteArray("T\n-\n41,1,3,4\n")
+                                  << opening.arg(13) +
+                                         "line 3: 4 items where a row holds three (state, district or member, value)";
+        QTest::newRow("value not a number") << QByteArray("T\n-\n41,1,3\n41,2,many\n")
+                                            << opening.arg(13) + "line 4: the value \"many\" is not a number";
+        QTest::newRow("empty value") << QByteArray("T\n-\n41,1,\n")
+                                     << opening.arg(13) + "line 3: the value \"\" is not a number";
+        QTest::newRow("district not a number")
+            << QByteArray("T\n-\n41,1.5,3\n")
+            << opening.arg(13) + "line 3: the district or member \"1.5\" is not a whole number";
+        QTest::newRow("state outside the table") << QByteArray("T\n-\n41,1,3\n83,1,3\n")
+                                                 << opening.arg(9) + "line 4: state code 83 is not in the state table";
+        QTest::newRow("state zero") << QByteArray("T\n-\n0,1,3\n")
+                                    << opening.arg(9) + "line 3: state code 0 is not in the state table";
+    }
+    void badFilesAreReported()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, report);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.hqd"));
+        WriteWholeFile(path, content);
+        try {
+            QuantData::Read(path, States(82));
+            QFAIL("read a bad file");
+        } catch (const FileError &e) {
+            const QStringList lines = ImportErrorText(e).split(QLatin1Char('\n'));
+            QCOMPARE(lines.at(0) + QLatin1Char('\n') + lines.at(1).mid(QDir::toNativeSeparators(path).size() + 2),
+                     report);
+            QVERIFY(lines.at(1).startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")));
+        }
+        try {
+            QuantData::Read(dir.filePath(QStringLiteral("none.hqd")), States(82));
+            QFAIL("read a missing file");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), 53);
+        }
+    }
+
+    void classBoundaries_data()
+    {
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<int>("intervals");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("cls");
+        QTest::newRow("minimum") << 0.0 << 80.0 << 8 << 0.0 << 1;
+        QTest::newRow("inside 1") << 0.0 << 80.0 << 8 << 9.99 << 1;
+        QTest::newRow("interior bound goes up") << 0.0 << 80.0 << 8 << 10.0 << 2;
+        QTest::newRow("bound 7") << 0.0 << 80.0 << 8 << 70.0 << 8;
+        QTest::newRow("maximum") << 0.0 << 80.0 << 8 << 80.0 << 8;
+        QTest::newRow("above") << 0.0 << 80.0 << 8 << 80.5 << 0;
+        QTest::newRow("below") << 0.0 << 80.0 << 8 << -0.5 << 0;
+        // Widths that are not exact in binary: the maximum still lands in n.
+        QTest::newRow("tenths maximum") << 0.1 << 0.7 << 3 << 0.7 << 3;
+        QTest::newRow("tenths bound") << 0.1 << 0.7 << 3 << 0.3 << 2;
+        QTest::newRow("negative range") << -50.0 << -10.0 << 4 << -40.0 << 2;
+        QTest::newRow("all equal") << 5.0 << 5.0 << 8 << 5.0 << 8;
+        QTest::newRow("50 intervals max") << 1.0 << 1001.0 << 50 << 1001.0 << 50;
+        QTest::newRow("50 intervals bound 49") << 1.0 << 1001.0 << 50 << 961.0 << 49;
+        QTest::newRow("clamped to 2") << 0.0 << 10.0 << 1 << 5.0 << 2;
+    }
+    void classBoundaries()
+    {
+        QFETCH(double, minimum);
+        QFETCH(double, maximum);
+        QFETCH(int, intervals);
+        QFETCH(double, value);
+        QFETCH(int, cls);
+        const QuantKey key = MakeQuantKey(minimum, maximum, intervals, Rgb{}, Rgb{255, 255, 255});
+        QCOMPARE(key.classOf(value), cls);
+        QCOMPARE(key.bounds.size(), key.intervals + 1);
+        QCOMPARE(key.bounds.first(), minimum);
+        QCOMPARE(key.bounds.last(), maximum);
+    }
+
+    void keyLabels()
+    {
+        const QuantKey key = MakeQuantKey(-2.0, 1290.0, 8, Rgb{}, Rgb{});
+        QCOMPARE(key.label(1), QStringLiteral("1 (-2)"));
+        QCOMPARE(key.label(2), QStringLiteral("2 (159.5)"));
+        QCOMPARE(key.label(8), QStringLiteral("8 (1128.5)"));
+    }
+
+    void coloursPerChannel_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("intervals");
+        // Light yellow to red, as the standard preferences have it; blue to red, where stepping the
+        // packed value would borrow into green; the same colour at both ends.
+        QTest::newRow("yellow to red, 8") << 14 << 4 << 8;
+        QTest::newRow("light blue to light red, 50") << 9 << 12 << 50;
+        QTest::newRow("white to black, 3") << 15 << 0 << 3;
+        QTest::newRow("green to green, 5") << 2 << 2 << 5;
+    }
+    void coloursPerChannel()
+    {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(int, intervals);
+        const Rgb s = ColourOf(start), e = ColourOf(end);
+        const QuantKey key = MakeQuantKey(0.0, 1.0, intervals, s, e);
+        QCOMPARE(key.colours.size(), intervals);
+        QCOMPARE(key.colour(1), s);
+        QCOMPARE(key.colour(intervals), e);
+        const auto between = [](int c, int a, int b) { return c >= std::min(a, b) && c <= std::max(a, b); };
+        for (int i = 1; i <= intervals; ++i) {
+            const Rgb c = key.colour(i);
+            QVERIFY2(between(c.red, s.red, e.red) && between(c.green, s.green, e.green) &&
+                         between(c.blue, s.blue, e.blue),
+                     qPrintable(QStringLiteral("class %1: %2,%3,%4").arg(i).arg(c.red).arg(c.green).arg(c.blue)));
+        }
+        // Even steps: class 2 of (255, 255, 0) to (128, 0, 0) in 8 lies one seventh of the way.
+        if (start == 14 && end == 4)
+            QCOMPARE(key.colour(2), (Rgb{237, 219, 0}));
+    }
+
+    void memberLookup_data()
+    {
+        QTest::addColumn<bool>("house");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("district");
+        QTest::addColumn<int>("id1");
+        QTest::addColumn<int>("row");
+        QTest::newRow("house district") << true << 41 << 2 << 999 << 1;
+        QTest::newRow("house other district") << true << 41 << 3 << 999 << -1;
+        QTest::newRow("house other state") << true << 42 << 1 << 999 << -1;
+        QTest::newRow("senator by id") << false << 41 << 0 << 2 << 1;
+        QTest::newRow("senator of another state") << false << 42 << 0 << 2 << -1;
+        QTest::newRow("member 0 is every senator") << false << 5 << 0 << 12345 << 2;
+        QTest::newRow("first row wins") << false << 41 << 0 << 1 << 0;
+    }
+    void memberLookup()
+    {
+        QFETCH(bool, house);
+        QFETCH(int, state);
+        QFETCH(int, district);
+        QFETCH(int, id1);
+        QFETCH(int, row);
+        QuantData d;
+        d.rows = {{41, 1, 10.0, {}}, {41, 2, 20.0, {}}, {5, 0, 30.0, {}}};
+        QCOMPARE(ImportRowFor(d, house, state, district, id1), row);
+    }
+
+    void senateLayerTakesTheMeanOfTwoSenators()
+    {
+        UsMapPass pass;
+        pass.isHouse = false;
+        // State 41 (FIPS 1) has two senators with values 10 and 30; state 5 (FIPS 9) one without
+        // a row; FIPS 11 has no senators.
+        pass.GisVoteTable = {Member(41, 1, 0, 100), Member(41, 1, 0, 200), Member(5, 9, 0, 300)};
+        QuantData d;
+        d.rows = {{41, 100, 10.0, {}}, {41, 200, 30.0, {}}, {6, 0, 40.0, {}}};
+        d.minimum = 10.0;
+        d.maximum = 40.0;
+        const QuantKey key = MakeQuantKey(d.minimum, d.maximum, 3, Rgb{255, 255, 0}, Rgb{128, 0, 0});
+        const UsMapColouring c = ColourImported(pass, {QStringLiteral("1"), QStringLiteral("9"), QStringLiteral("11")},
+                                                d, key, Preferences{});
+        QCOMPARE(c.fills.size(), 3);
+        // The mean 20 is the bound of class 2.
+        QCOMPARE(c.fills.at(0).className, QStringLiteral("class-2"));
+        QCOMPARE(c.fills.at(0).value, 20.0);
+        QCOMPARE(c.fills.at(0).rgb, key.colour(2));
+        QVERIFY(c.fills.at(0).graded && !c.fills.at(0).usesDefault);
+        QCOMPARE(c.fills.at(1).className, QStringLiteral("default"));
+        QVERIFY(c.fills.at(1).usesDefault && !c.fills.at(1).graded);
+        QCOMPARE(c.fills.at(2).className, QStringLiteral("default"));
+
+        StateFilter filter;
+        filter.on = true;
+        filter.selectedFips = {9};
+        const UsMapColouring f =
+            ColourImported(pass, {QStringLiteral("1"), QStringLiteral("9")}, d, key, Preferences{}, filter);
+        QCOMPARE(f.fills.at(0).style, FillStyle::Transparent);
+        QVERIFY(!f.fills.at(0).graded);
+    }
+
+    void circlesAndTexts()
+    {
+        Preferences p;
+        p.setNotVotingColour(8);
+        QCOMPARE(VoteCircleColour(VoteClass::Yea, p), (Rgb{255, 255, 255}));
+        QCOMPARE(VoteCircleColour(VoteClass::NayYea, p), (Rgb{0, 0, 0}));
+        QCOMPARE(VoteCircleColour(VoteClass::NotAvailable, p), (Rgb{128, 128, 128}));
+        QCOMPARE(ValueTipText(1290), QStringLiteral("Value: 1290"));
+        QCOMPARE(ValueTipText(20.25), QStringLiteral("Value: 20.25"));
+        QCOMPARE(ImportedMapCaption(QStringLiteral("Votes"), true, QStringLiteral("H.R. 1")),
+                 QStringLiteral("US Map Display - Votes, H.R. 1"));
+        QCOMPARE(ImportedMapCaption(QStringLiteral("Votes"), false, QStringLiteral("H.R. 1")),
+                 QStringLiteral("US Map Display - Votes"));
+        QCOMPARE(ImportPrintTitle(QStringLiteral("Votes")), QStringLiteral(" ('Votes')"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQuantImport)
+#include "tst_quantimport.moc"
