@@ -22,6 +22,11 @@ QList<std::optional<double>> MemberValues(const UsMapPass &pass, const QuantData
 {
     QList<std::optional<double>> values;
     values.reserve(pass.GisVoteTable.size());
+    // A House data set says nothing about senators, nor a Senate one about districts.
+    if (data.isHouse != pass.isHouse) {
+        values.resize(pass.GisVoteTable.size());
+        return values;
+    }
     for (const UsMapMember &m : pass.GisVoteTable) {
         const int row = ImportRowFor(data, pass.isHouse, m.icpsr, m.district, m.id1);
         values.append(row < 0 ? std::nullopt : std::optional<double>(data.rows.at(row).value));
@@ -84,6 +89,26 @@ Rgb VoteCircleColour(VoteClass cls, const Preferences &prefs)
     default:
         return ColourOf(prefs.notVotingColour());
     }
+}
+
+QList<VoteCircle> VoteCircles(const UsMapPass &pass, const UsMapColouring &colouring, const QuantData &data,
+                              const Preferences &prefs)
+{
+    QList<VoteCircle> circles;
+    const QList<std::optional<double>> values = MemberValues(pass, data);
+    for (int f = 0; f < colouring.fills.size(); ++f) {
+        const FeatureFill &fill = colouring.fills.at(f);
+        if (!fill.graded)
+            continue;
+        QList<int> rows;
+        for (int row : colouring.membersByKey.value(fill.key.toInt()))
+            if (values.at(row))
+                rows.append(row);
+        for (int i = 0; i < rows.size(); ++i)
+            circles.append(
+                {f, i, int(rows.size()), VoteCircleColour(pass.GisVoteTable.at(rows.at(i)).voteClass, prefs)});
+    }
+    return circles;
 }
 
 QString ValueTipText(double value)

@@ -21,7 +21,7 @@ struct QuantKey;
 int ImportRowFor(const QuantData &data, bool isHouse, int state, int district, qint32 id1);
 
 // The value of each vote-table member of `pass` (in table order), unset for a member the data set
-// does not cover.
+// does not cover (all of them when the data set is of the other chamber).
 QList<std::optional<double>> MemberValues(const UsMapPass &pass, const QuantData &data);
 
 // The imported values on a shapefile layer whose key field values are `keys` (record order). A
@@ -35,6 +35,20 @@ UsMapColouring ColourImported(const UsMapPass &pass, const QStringList &keys, co
 // The circle drawn over a member's area when the votes are shown with the data: white for Yea,
 // black for Nay, the N/A colour otherwise. A cross-tabulated class counts by its first vote.
 Rgb VoteCircleColour(VoteClass cls, const Preferences &prefs);
+
+// A vote circle over feature `feature` (index in the colouring's fills): the member's circle is
+// `place` of `sideBySide` side by side, so both senators of a state are seen.
+struct VoteCircle {
+    int feature = 0;
+    int place = 0;
+    int sideBySide = 1;
+    Rgb colour;
+    bool operator==(const VoteCircle &) const = default;
+};
+
+// The circles of the members with a value, over each feature the imported colouring shows graded.
+QList<VoteCircle> VoteCircles(const UsMapPass &pass, const UsMapColouring &colouring, const QuantData &data,
+                              const Preferences &prefs);
 
 // The hover tip of an area with an imported value: "Value: " and the value.
 QString ValueTipText(double value);

@@ -119,7 +119,9 @@ QuantData QuantData::Read(const QString &path, const StateTable &states)
         if (!ok || !std::isfinite(row.value))
             Fail(FileErrorNumber::TypeMismatch, path, line,
                  QStringLiteral("the value \"%1\" is not a number").arg(items.at(2)));
-        if (!states.find(row.state))
+        // Codes between states have blank records in the table: no state either.
+        const StateRecord *state = states.find(row.state);
+        if (!state || state->name.isEmpty())
             Fail(FileErrorNumber::SubscriptOutOfRange, path, line,
                  QStringLiteral("state code %1 is not in the state table").arg(row.state));
         row.preview = items.at(0) + QLatin1Char(',') + items.at(1) + QLatin1Char(',') + items.at(2);

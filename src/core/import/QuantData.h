@@ -19,7 +19,8 @@ struct QuantRow {
 
 // A quantitative data set read from an ".hqd" (House) or ".sqd" (Senate) file.
 struct QuantData {
-    QString path;
+    QString path;        // empty: nothing read yet
+    bool isHouse = true; // the chamber the data set was read for
     QString title;
     QStringList description;
     QList<QuantRow> rows;

@@ -18,11 +18,14 @@
 #include "gui/ideology/frmIdeological.h"
 #include "gui/ideology/frmInfo.h"
 #include "gui/ideology/frmStatistics.h"
+#include "gui/import/frmColorKey.h"
+#include "gui/import/frmImport.h"
 #include "gui/search/frmBookmark.h"
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmSelectSearch.h"
 #include "gui/search/frmViewCalls.h"
 #include "gui/services/ScreenFit.h"
+#include "gui/services/Services.h"
 #include "gui/services/WindowTools.h"
 
 #include <QListWidget>
@@ -39,6 +42,18 @@ template <typename W> W *raise(W *window)
     return window;
 }
 } // namespace
+
+// Closes a window now rather than at the next turn of the event loop, so that its successor is the
+// only one of its kind from here on.
+template <typename W> static void closeNow(QPointer<W> &window)
+{
+    if (!window)
+        return;
+    W *old = window;
+    window = nullptr;
+    old->close();
+    delete old;
+}
 
 WindowDirector::WindowDirector(Session &session, Services &services, frmVoteStartup &main)
     : QObject(&main), m_session(session), m_services(services), m_main(main)
@@ -111,6 +126,7 @@ frmViewCalls *WindowDirector::showViewCalls()
 void WindowDirector::connectViewCalls(frmViewCalls &list)
 {
     answer(&list, &frmViewCalls::bookmarkEditorRequested, [this] { showBookmarkEditor(); });
+    answer(&list, &frmViewCalls::importRequested, [this] { showImport(); });
     // The list has set session.queue.currentQueuePos() and, for a cross-tabulation, session.crossTabRequested.
     answer(&list, &frmViewCalls::ideologicalRequested, [this] { showIdeological(m_session.crossTabRequested); });
     answer(&list, &frmViewCalls::ratingRequested, [this] { showRating(); });
@@ -245,6 +261,9 @@ frmUSMap *WindowDirector::showUSMap(bool crossTab, const QWidget *opener)
     });
     answer(map, &frmUSMap::attachmentRequested,
            [this, map](AttachmentKind kind) { showAttachment(kind, map->pass().congress, map->pass().rollCall); });
+    answer(map, &frmUSMap::colorKeyRequested, [this] { showColorKey(); });
+    // The key describes the map's classes: it goes when the map goes.
+    connect(map, &QObject::destroyed, this, [this] { closeNow(m_colorKey); });
     if (!map->start()) {
         map->disconnect(this);
         map->close();
@@ -272,18 +291,6 @@ frmInfo *WindowDirector::showInfo(const DrawingPass &pass)
     }
     m_info->fill(pass);
     return raise(m_info.data());
-}
-
-// Closes a window now rather than at the next turn of the event loop, so that its successor is the
-// only one of its kind from here on.
-template <typename W> static void closeNow(QPointer<W> &window)
-{
-    if (!window)
-        return;
-    W *old = window;
-    window = nullptr;
-    old->close();
-    delete old;
 }
 
 frmStatistics *WindowDirector::showStatistics(const DrawingPass &pass)
@@ -377,6 +384,49 @@ void WindowDirector::closeAll()
     closeNow(m_allLines);
     closeNow(m_fit);
     closeNow(m_usMap);
+    closeNow(m_import);
+    closeNow(m_colorKey);
+}
+
+frmImport *WindowDirector::showImport()
+{
+    if (m_import)
+        return raise(m_import.data());
+    m_import = new frmImport(m_session, m_services, &m_main);
+    PlaceBeside(m_import, m_viewCalls);
+    answer(m_import.data(), &frmImport::mapRequested, [this] {
+        // The map shows the data with the roll call the queue is at, the first when it has not started.
+        if (m_session.queue.currentQueuePos() < 1 || m_session.queue.currentQueuePos() > m_session.queue.length()) {
+            if (!m_session.queue.start()) {
+                m_session.importedDataShown = false;
+                ReportError(m_services, m_import, QStringLiteral("You must select at least one roll call to view."));
+                return;
+            }
+        }
+        if (showUSMap(m_session.crossTabRequested, m_import) && m_session.importedDataShown)
+            showColorKey();
+    });
+    return raise(m_import.data());
+}
+
+frmImport *WindowDirector::importWindow() const
+{
+    return m_import;
+}
+
+frmColorKey *WindowDirector::showColorKey()
+{
+    if (!m_colorKey) {
+        m_colorKey = new frmColorKey(m_services, &m_main);
+        PlaceBeside(m_colorKey, m_usMap);
+    }
+    m_colorKey->setKey(m_session.importKey);
+    return raise(m_colorKey.data());
+}
+
+frmColorKey *WindowDirector::colorKeyWindow() const
+{
+    return m_colorKey;
 }
 
 frmFit *WindowDirector::showFit(bool isHouse, int congress)

@@ -28,6 +28,8 @@ class frmAllLines;
 class frmAttach;
 class frmUSMap;
 class frmFit;
+class frmImport;
+class frmColorKey;
 struct DrawingPass;
 struct RatingRun;
 struct TrackRun;
@@ -144,6 +146,14 @@ public:
     frmFit *showFit(bool isHouse, int congress);
     frmFit *fitWindow() const;
 
+    // The quantitative import, modeless; an open one is brought to the front. Its Start opens the US
+    // map on the imported data (at the queue's roll call) with the colour key beside it.
+    frmImport *showImport();
+    frmImport *importWindow() const;
+    // The colour key of the imported classes, filled anew when open.
+    frmColorKey *showColorKey();
+    frmColorKey *colorKeyWindow() const;
+
 private:
     void connectViewCalls(frmViewCalls &list);
     void connectIdeological(frmIdeological &map);
@@ -168,6 +178,8 @@ private:
     QPointer<frmAllLines> m_allLines;
     QPointer<frmUSMap> m_usMap;
     QPointer<frmFit> m_fit;
+    QPointer<frmImport> m_import;
+    QPointer<frmColorKey> m_colorKey;
 };
 
 } // namespace rollscan

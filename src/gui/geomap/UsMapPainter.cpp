@@ -20,6 +20,8 @@ const QColor kOutline(70, 70, 70);
 const QColor kHighlightOutline(0, 0, 0);
 // Vertices closer than this (pixels, each axis) to the last one drawn are skipped.
 constexpr double kVertexSpacing = 1.0;
+// Radius of a vote circle in pixels: a fixed size reads the same at every zoom.
+constexpr double kCircleRadius = 6.0;
 
 // A label sits at the middle of the feature's largest ring.
 QPointF labelPointOf(const MapFeature &f)
@@ -137,6 +139,8 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
         QBrush brush(defaultFill);
         if (fill && fill->style == FillStyle::Transparent)
             brush = Qt::NoBrush;
+        else if (fill && fill->graded)
+            brush = QBrush(QColor(fill->rgb.red, fill->rgb.green, fill->rgb.blue));
         else if (fill && !fill->usesDefault)
             brush = QBrush(PaletteColour(fill->colour),
                            fill->style == FillStyle::DiagonalCross ? Qt::DiagCrossPattern : Qt::SolidPattern);
@@ -153,6 +157,24 @@ void UsMapPainter::paint(QPainter &painter, const QRectF &target, const UsMapPic
         painter.drawPath(scaledPath(picture.highlight, t));
     }
     painter.restore();
+
+    if (!picture.circles.isEmpty()) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1.0));
+        for (const MapCircle &circle : picture.circles) {
+            if (circle.feature < 0 || circle.feature >= m_labelPoints.size())
+                continue;
+            const QPointF &p = m_labelPoints.at(circle.feature);
+            if (!visible.contains(p.x(), p.y()))
+                continue;
+            QPointF c = t.toControl(p.x(), p.y());
+            c.rx() += (circle.place - (circle.sideBySide - 1) / 2.0) * 2.5 * kCircleRadius;
+            painter.setBrush(circle.colour);
+            painter.drawEllipse(c, kCircleRadius, kCircleRadius);
+        }
+        painter.restore();
+    }
 
     if (!picture.labelField.isEmpty() && picture.labelHeight > 0.0)
         paintLabels(painter, target, t, picture);

@@ -3,6 +3,7 @@
 #include "core/geomap/MapExtent.h"
 #include "core/geomap/UsMapColouring.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QList>
@@ -17,6 +18,15 @@ namespace rollscan {
 class MapTransform;
 class ShapeLayer;
 
+// A vote circle over a feature (imported data shown with the votes): `place` of `sideBySide` circles side
+// by side at the feature's label point, so that both senators of a state are seen.
+struct MapCircle {
+    int feature = 0;
+    int place = 0;
+    int sideBySide = 1;
+    QColor colour;
+};
+
 // What one picture of the US map shows.
 struct UsMapPicture {
     QList<FeatureFill> fills; // one per feature; missing entries use the default symbol
@@ -24,6 +34,7 @@ struct UsMapPicture {
     QString labelField;       // empty: no labels
     double labelHeight = 0.0; // map units
     int highlight = -1;       // feature drawn highlighted (the flash of Find), or -1
+    QList<MapCircle> circles;
 };
 
 // Paints a shapefile layer in its fills onto any painter: the window, picture files, the printer

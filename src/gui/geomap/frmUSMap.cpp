@@ -10,6 +10,7 @@
 #include "core/ideology/IdeologyTexts.h"
 #include "core/ideology/MapCaptions.h"
 #include "core/ideology/QueueNavigation.h"
+#include "core/import/ImportedMap.h"
 #include "core/report/RollCallText.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/geomap/DrawnMapCanvas.h"
@@ -36,6 +37,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
@@ -310,6 +312,13 @@ void frmUSMap::connectCommands()
     connect(mnuFullMap, &QAction::triggered, this, &frmUSMap::fullMap);
     connect(mnuLabels, &QAction::toggled, this, &frmUSMap::setLabels);
     connect(mnuKey, &QAction::toggled, pnlKey, &QWidget::setVisible);
+    // With imported data the key of the classes is a window of its own.
+    connect(mnuKey, &QAction::triggered, this, [this] {
+        if (!m_session.importedDataShown)
+            return;
+        mnuKey->setChecked(true);
+        emit colorKeyRequested();
+    });
     connect(mnuState, &QAction::triggered, this, &frmUSMap::chooseStates);
     connect(mnuCities, &QAction::triggered, this, &frmUSMap::citiesRequested);
     for (QAction *m : m_modeMenus)
@@ -555,7 +564,11 @@ bool frmUSMap::loadAt(int position)
         if (path != m_layer->fileName() && !openLayer(path))
             throw FileError(FileErrorNumber::BadFormat, path, UsMapText::kMapNotValid);
         m_pass = RunUsMapPass(request, m_stateList, WaitProgress(m_services, false));
-        m_colouring = ColourUsMap(m_pass, m_layer->values(keyField()), m_session.Preferences, m_filter);
+        if (m_session.importedDataShown)
+            m_colouring = ColourImported(m_pass, m_layer->values(keyField()), m_session.importedData,
+                                         m_session.importKey, m_session.Preferences, m_filter);
+        else
+            m_colouring = ColourUsMap(m_pass, m_layer->values(keyField()), m_session.Preferences, m_filter);
     });
     if (!ok)
         return false;
@@ -564,10 +577,18 @@ bool frmUSMap::loadAt(int position)
     UsMapPicture picture = mapUS->picture();
     picture.fills = m_colouring.fills;
     picture.highlight = -1;
+    picture.circles.clear();
+    if (m_session.importedDataShown && m_session.importWithVotes) {
+        for (const VoteCircle &c : VoteCircles(m_pass, m_colouring, m_session.importedData, m_session.Preferences))
+            picture.circles.append({c.feature, c.place, c.sideBySide, QColor(c.colour.red, c.colour.green, c.colour.blue)});
+    }
     mapUS->setPicture(picture);
 
     const QString description = m_pass.record.trimmedDescription();
-    setWindowTitle(UsMapText::kCaptionPrefix + description);
+    if (m_session.importedDataShown)
+        setWindowTitle(ImportedMapCaption(m_session.importedData.title, m_session.importWithVotes, description));
+    else
+        setWindowTitle(UsMapText::kCaptionPrefix + description);
     lblTitle->setText(description);
     cmbInfo->clear();
     cmbInfo->addItem(UsMapShortCaption(m_pass.isHouse, m_pass.congress, m_pass.rollCall, m_pass.record.date, position,
@@ -656,6 +677,28 @@ void frmUSMap::showKey()
     const Preferences &p = m_session.Preferences;
     QList<int> colours;
     QStringList labels;
+    if (m_session.importedDataShown) {
+        // The classes are in the colour key window; the strip names the data set and its range.
+        const QuantKey &key = m_session.importKey;
+        for (int i = 0; i < int(pnlKeys.size()); ++i) {
+            pnlKeys[i]->setVisible(i == 0 && !key.isEmpty());
+            lblKeys[i]->setVisible(i == 0);
+        }
+        if (key.isEmpty())
+            return;
+        const Rgb low = key.colour(1), high = key.colour(key.intervals);
+        QPalette pal = pnlKeys[0]->palette();
+        QLinearGradient ramp(0, 0, pnlKeys[0]->width(), 0);
+        ramp.setColorAt(0, QColor(low.red, low.green, low.blue));
+        ramp.setColorAt(1, QColor(high.red, high.green, high.blue));
+        pal.setBrush(QPalette::Window, ramp);
+        pnlKeys[0]->setPalette(pal);
+        lblKeys[0]->setText(
+            QStringLiteral("%1: %2 to %3 in %4 classes (View > Color Key)")
+                .arg(m_session.importedData.title, BoundText(key.bounds.first()), BoundText(key.bounds.last()))
+                .arg(key.intervals));
+        return;
+    }
     if (m_crossTab) {
         colours = {p.yeaColour(), p.yeaNayColour(), p.nayYeaColour(), p.nayColour()};
         labels = UsMapText::kCrossTabKey.mid(0, 4);
@@ -872,6 +915,15 @@ QString frmUSMap::tipTextAt(const QPointF &mapPoint) const
     if (found.isEmpty())
         return {};
     const int feature = found.first();
+    if (m_session.importedDataShown) {
+        QStringList lines;
+        if (mnuInquire->isChecked())
+            lines.append(InquireText(membersOfFeature(feature, kInquireMembers), m_tokens, m_pass.congress));
+        if (feature < m_colouring.fills.size() && m_colouring.fills.at(feature).graded)
+            lines.append(ValueTipText(m_colouring.fills.at(feature).value));
+        lines.removeAll(QString());
+        return lines.join(QLatin1Char('\n'));
+    }
     if (mnuInquire->isChecked())
         return InquireText(membersOfFeature(feature, kInquireMembers), m_tokens, m_pass.congress);
     if (mnuBreakdown->isChecked()) {
@@ -1202,6 +1254,7 @@ void frmUSMap::closeEvent(QCloseEvent *event)
         m_session.crossTabRequested = false;
         emit displayClosed();
     }
+    m_session.importedDataShown = false;
     emit closeStatistics();
     if (m_inquire)
         m_inquire->close();

@@ -156,6 +156,8 @@ signals:
     void displayClosed();
     // The program must end (an unreadable map layer).
     void endProgram();
+    // The colour key of the imported data shown.
+    void colorKeyRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

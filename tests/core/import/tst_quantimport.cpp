@@ -17,8 +17,10 @@ namespace {
 StateTable States(int count)
 {
     StateTable t;
+    // Code 50 is a blank record, as between the regions of the real table.
     for (int i = 1; i <= count; ++i)
-        t.records.append(StateRecord{QStringLiteral("State %1").arg(i), QStringLiteral("S%1").arg(i % 10), 0});
+        t.records.append(
+            StateRecord{i == 50 ? QString() : QStringLiteral("State %1").arg(i), QStringLiteral("S%1").arg(i % 10), 0});
     return t;
 }
 
@@ -81,6 +83,8 @@ private slots:
             << opening.arg(13) + "line 3: the district or member \"1.5\" is not a whole number";
         QTest::newRow("state outside the table") << QByteArray("T\n-\n41,1,3\n83,1,3\n")
                                                  << opening.arg(9) + "line 4: state code 83 is not in the state table";
+        QTest::newRow("blank state record")
+            << QByteArray("T\n-\n50,1,3\n") << opening.arg(9) + "line 3: state code 50 is not in the state table";
         QTest::newRow("state zero") << QByteArray("T\n-\n0,1,3\n")
                                     << opening.arg(9) + "line 3: state code 0 is not in the state table";
     }
@@ -222,6 +226,7 @@ private slots:
         // a row; FIPS 11 has no senators.
         pass.GisVoteTable = {Member(41, 1, 0, 100), Member(41, 1, 0, 200), Member(5, 9, 0, 300)};
         QuantData d;
+        d.isHouse = false;
         d.rows = {{41, 100, 10.0, {}}, {41, 200, 30.0, {}}, {6, 0, 40.0, {}}};
         d.minimum = 10.0;
         d.maximum = 40.0;
@@ -237,6 +242,12 @@ private slots:
         QCOMPARE(c.fills.at(1).className, QStringLiteral("default"));
         QVERIFY(c.fills.at(1).usesDefault && !c.fills.at(1).graded);
         QCOMPARE(c.fills.at(2).className, QStringLiteral("default"));
+
+        // With the votes: one circle per senator with a value, side by side; none where no value shows.
+        pass.GisVoteTable[0].voteClass = VoteClass::Yea;
+        pass.GisVoteTable[1].voteClass = VoteClass::Nay;
+        QCOMPARE(VoteCircles(pass, c, d, Preferences{}),
+                 (QList<VoteCircle>{{0, 0, 2, Rgb{255, 255, 255}}, {0, 1, 2, Rgb{0, 0, 0}}}));
 
         StateFilter filter;
         filter.on = true;
