@@ -54,6 +54,8 @@ frmImport::frmImport(Session &session, Services &services, QWidget *parent)
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
     }
     txtDetails->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The description is a few lines; the rows take the room that is left.
+    txtDetails->setMaximumHeight(txtDetails->fontMetrics().lineSpacing() * 6 + 2 * txtDetails->frameWidth() + 8);
     txtData->setFont(ReportPrinter::courier(9));
 
     spnInterval = Named(new QSpinBox, "spnInterval");
@@ -68,10 +70,7 @@ frmImport::frmImport(Session &session, Services &services, QWidget *parent)
     form->addRow(QStringLiteral("&Title:"), txtTitle);
     form->addRow(QStringLiteral("&Description:"), txtDetails);
     form->addRow(QStringLiteral("D&ata:"), txtData);
-    auto *intervals = new QHBoxLayout;
-    intervals->addWidget(spnInterval);
-    intervals->addStretch(1);
-    form->addRow(QStringLiteral("&Intervals:"), intervals);
+    form->addRow(QStringLiteral("&Intervals:"), spnInterval);
     form->addRow(QString(), chkCrossTab);
     for (QWidget *w : {static_cast<QWidget *>(txtTitle), static_cast<QWidget *>(txtDetails),
                        static_cast<QWidget *>(txtData), static_cast<QWidget *>(spnInterval)})
