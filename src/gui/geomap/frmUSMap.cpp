@@ -580,7 +580,8 @@ bool frmUSMap::loadAt(int position)
     picture.circles.clear();
     if (m_session.importedDataShown && m_session.importWithVotes) {
         for (const VoteCircle &c : VoteCircles(m_pass, m_colouring, m_session.importedData, m_session.Preferences))
-            picture.circles.append({c.feature, c.place, c.sideBySide, QColor(c.colour.red, c.colour.green, c.colour.blue)});
+            picture.circles.append(
+                {c.feature, c.place, c.sideBySide, QColor(c.colour.red, c.colour.green, c.colour.blue)});
     }
     mapUS->setPicture(picture);
 
