@@ -27,6 +27,20 @@ struct DrawnMapData {
 
     // The view the congress is drawn at before any zoom.
     DrawnMapView designedView() const;
+
+    // The district table row of a state's district, -1 when the table has none.
+    int rowOf(int state, int district) const { return m_rowOf.value(qint64(state) << 16 | quint16(district), -1); }
+    // Whether the map point (x, y) lies inside the rings of district table row `row` (even-odd: a
+    // ring inside another is a hole).
+    bool districtContains(int row, double x, double y) const;
+    // The bounding box of the rings of district table row `row`; empty when it has none.
+    DrawnRect districtBounds(int row) const { return m_bounds.value(row); }
+
+private:
+    QHash<qint64, int> m_rowOf;
+    // The rings of each district table row, as [first, last] index ranges into `districts`.
+    QHash<int, QList<QPair<qsizetype, qsizetype>>> m_rings;
+    QHash<int, DrawnRect> m_bounds;
 };
 
 } // namespace rollscan

@@ -4,7 +4,7 @@
 
 namespace rollscan {
 
-qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background)
+qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background, qint64 limit)
 {
     if (!buffer.bits || x < 0 || y < 0 || x >= buffer.width || y >= buffer.height)
         return 0;
@@ -16,6 +16,11 @@ qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 backg
         int x, y;
     };
     std::vector<Seed> stack{{x, y}};
+    // The runs filled, kept so that a fill over its limit can be taken back.
+    struct Run {
+        int y, left, right;
+    };
+    std::vector<Run> runs;
     qint64 filled = 0;
     while (!stack.empty()) {
         const Seed s = stack.back();
@@ -31,6 +36,13 @@ qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 backg
         for (int i = left; i <= right; ++i)
             row[i] = colour;
         filled += right - left + 1;
+        runs.push_back({s.y, left, right});
+        if (filled > limit) {
+            for (const Run &r : runs)
+                for (int i = r.left; i <= r.right; ++i)
+                    buffer.bits[qsizetype(r.y) * buffer.stride + i] = background;
+            return 0;
+        }
         for (const int ny : {s.y - 1, s.y + 1}) {
             if (ny < 0 || ny >= buffer.height)
                 continue;

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <limits>
+
 namespace rollscan {
 
 // A plain 32-bit pixel buffer (0xAARRGGBB), as an image hands out its bits: `stride` is the number of
@@ -18,6 +20,9 @@ struct PixelBuffer {
 // it bound: no fill crosses a pixel of another value, so a diagonal gap in an outline does not let it
 // out. Returns the number of pixels filled: 0 when the seed lies outside the buffer, or its pixel is
 // not `background` (a region filled before keeps its colour), or `colour` is the background itself.
-qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background);
+// A region larger than `limit` pixels is left as it was (0 is returned): a fill that escapes a
+// district through a gap in its outline must not flood the map.
+qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background,
+                 qint64 limit = std::numeric_limits<qint64>::max());
 
 } // namespace rollscan

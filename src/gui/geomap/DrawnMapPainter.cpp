@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace rollscan {
 
@@ -19,11 +21,47 @@ int districtPercent(qint64 record, qint64 total)
     return total > 0 ? int(35 + 55 * record / total) : 90;
 }
 
+// Pixel offsets tried around a seed that fell on an outline or beside its district, nearest first.
+const QList<QPoint> kSeedOffsets = [] {
+    QList<QPoint> offsets;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx)
+            if (dx != 0 || dy != 0)
+                offsets.append({dx, dy});
+    std::stable_sort(offsets.begin(), offsets.end(), [](const QPoint &a, const QPoint &b) {
+        return a.x() * a.x() + a.y() * a.y() < b.x() * b.x() + b.y() * b.y();
+    });
+    return offsets;
+}();
+
 bool sameFilter(const DrawnStateFilter &a, const DrawnStateFilter &b)
 {
     return a.on == b.on && (!a.on || (a.outlineNames == b.outlineNames && a.states == b.states));
 }
 } // namespace
+
+QPoint DrawnMapPainter::seedPixel(const QImage &image, const DrawnTransform &t, const DrawnSeed &seed, int row,
+                                  quint32 outline) const
+{
+    const QPoint at(int(std::floor(t.toPixelX(seed.x))), int(std::floor(t.toPixelY(seed.y))));
+    const quint32 background = backgroundColour().rgb();
+    auto inside = [&](const QPoint &p) {
+        return m_data->districtContains(row, t.toMapX(p.x() + 0.5), t.toMapY(p.y() + 0.5));
+    };
+    // A seed on a pixel filled already stays there: its district keeps that fill.
+    if (row < 0 || !image.rect().contains(at) || (image.pixel(at) != outline && image.pixel(at) != background) ||
+        (image.pixel(at) == background && inside(at)))
+        return at;
+    // A small district can put its seed on an outline pixel, or on a pixel whose middle lies just
+    // outside it: a pixel near it whose middle lies inside the district's own rings is used
+    // instead, so the fill never starts in a neighbour.
+    for (const QPoint &d : kSeedOffsets) {
+        const QPoint p = at + d;
+        if (image.rect().contains(p) && image.pixel(p) == background && inside(p))
+            return p;
+    }
+    return at;
+}
 
 void DrawnMapPainter::setData(std::shared_ptr<const DrawnMapData> data)
 {
@@ -100,14 +138,25 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
     const PixelBuffer buffer{reinterpret_cast<quint32 *>(image.bits()), image.width(), image.height(),
                              int(image.bytesPerLine() / 4)};
     const quint32 background = backgroundColour().rgb();
+    const quint32 outline = outlineColour().rgb();
     if (filled)
         filled->clear();
     for (const DrawnFill &f : plan.fills) {
         qint64 pixels = 0;
-        if (filter.allowsState(f.state))
-            for (const DrawnSeed &s : f.seeds)
-                pixels += FloodFill(buffer, int(std::floor(t.toPixelX(s.x))), int(std::floor(t.toPixelY(s.y))),
-                                    f.colour, background);
+        if (filter.allowsState(f.state)) {
+            const int row = m_data ? m_data->rowOf(f.state, f.district) : -1;
+            // No fill may cover more than the box around its district's rings (with the outline).
+            qint64 limit = std::numeric_limits<qint64>::max();
+            if (row >= 0) {
+                const DrawnRect b = m_data->districtBounds(row);
+                if (b.width() > 0 || b.height() > 0)
+                    limit = qint64((b.width() * t.scale + 3) * (b.height() * t.scale + 3));
+            }
+            for (const DrawnSeed &s : f.seeds) {
+                const QPoint at = seedPixel(image, t, s, row, outline);
+                pixels += FloodFill(buffer, at.x(), at.y(), f.colour, background, limit);
+            }
+        }
         if (filled)
             filled->append(pixels);
     }

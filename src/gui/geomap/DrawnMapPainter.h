@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -48,6 +49,9 @@ public:
     static QColor outlineColour() { return Qt::black; }
 
 private:
+    QPoint seedPixel(const QImage &image, const DrawnTransform &t, const DrawnSeed &seed, int row,
+                     quint32 outline) const;
+
     std::shared_ptr<const DrawnMapData> m_data;
     QImage m_outlines;
     QSize m_size;

@@ -133,6 +133,15 @@ private slots:
                 QCOMPARE(bits[std::size_t(y * stride + x)], value.value(expected.at(y).at(x)));
         for (int y = 0; y < h; ++y) // the padding is never touched
             QCOMPARE(bits[std::size_t(y * stride + 7)], 0xFFABCDEFu);
+        // A region larger than the limit is left as it was.
+        if (count > 1) {
+            const std::vector<quint32> filledBits = bits;
+            QCOMPARE(FloodFill({bits.data(), w, h, stride}, seed.x(), seed.y(), 0xFF00FF00, 0xFF0000FF, count - 1),
+                     qint64(0));
+            QVERIFY(bits == filledBits);
+            QCOMPARE(FloodFill({bits.data(), w, h, stride}, seed.x(), seed.y(), 0xFF00FF00, 0xFF0000FF, count),
+                     qint64(count));
+        }
         // Filling with the background colour itself changes nothing.
         QCOMPARE(FloodFill({bits.data(), w, h, stride}, 0, 4, 0xFFFFFFFF, 0xFFFFFFFF), qint64(0));
     }
