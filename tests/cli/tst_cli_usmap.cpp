@@ -69,6 +69,31 @@ private slots:
         QCOMPARE(at(-300, 200), QColor(Qt::white));  // Texas: nobody
     }
 
+    // An imported data set in place of the votes: the classes, each member's value, the features.
+    void imported()
+    {
+        UsMapTree t;
+        const QString file = t.dir.filePath("values.hqd");
+        WriteWholeFile(file, "Values\n-\n13,1,10\n13,2,40\n1,1,25\n");
+        const CliRun r = RunCli(Words("usmap TREE --extended --house --congress 110 --roll 1", t.dir.path()) +
+                                QStringList{"--import", file, "--intervals", "3"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("title: Values\n"
+                                       "class\t1 (10)\t255,255,0\nclass\t2 (20)\t191,127,0\nclass\t3 (30)\t128,0,0\n"
+                                       "member\tRANGEL, NY\t1\t10\tclass 1\nmember\tKING, NY\t2\t40\tclass 3\n"
+                                       "member\tLARSON, CT\t1\t25\tclass 2\nmember\tGHOST, AL\t1\tno value\n"
+                                       "0101\tdefault\n0901\tclass-2\n3601\tclass-1\n3602\tclass-3\n"
+                                       "members_matched: 3\nmembers_unmatched: 0\n"));
+        WriteWholeFile(file, "Values\n13,1,10\n");
+        const CliRun bad = RunCli(Words("usmap TREE --extended --house --congress 110 --roll 1", t.dir.path()) +
+                                  QStringList{"--import", file});
+        QCOMPARE(bad.exitCode, 1);
+        QCOMPARE(bad.err, QStringLiteral("rollscan-cli usmap: An error (62) has occurred while opening the file you "
+                                         "requested.\n") +
+                              QDir::toNativeSeparators(file) +
+                              QStringLiteral(": line 2: no line \"-\" ends the description\n"));
+    }
+
     void refused_data()
     {
         QTest::addColumn<QString>("args");

@@ -13,6 +13,7 @@
 #include "core/geomap/UsMapColouring.h"
 #include "core/geomap/UsMapPass.h"
 #include "core/geomap/UsMapRules.h"
+#include "core/import/DrawnImport.h"
 #include "core/import/ImportTexts.h"
 #include "core/import/ImportedMap.h"
 #include "core/import/QuantData.h"
@@ -20,6 +21,7 @@
 #include "gui/geomap/DrawnMapPainter.h"
 #include "gui/geomap/UsMapPainter.h"
 #include "gui/geomap/UsMapPictureFile.h"
+#include "gui/import/DrawnCircles.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -29,36 +31,6 @@ namespace rollscan::cli {
 namespace {
 const QSize kPictureSize(800, 600);
 const QSize kDrawnPictureSize(1600, 1000);
-
-// The House up to the 102nd congress on its drawn districts.
-int runDrawn(const RollCallArgs &a, const QString &png)
-{
-    return RunReportingErrors(QStringLiteral("usmap"), [&] {
-        const DrawingRequest request = MakeDrawingRequest(a);
-        const DrawnMapPass pass = RunDrawnMapPass(request);
-        for (const DrawnDistrict &d : pass.DistrictTable)
-            Out() << "district\t" << d.record.state << '\t' << d.record.district << '\t' << d.colour << "\n";
-        for (const DrawnMember &m : pass.DrawnVoteTable)
-            Out() << "member\t" << m.recordNumber << '\t' << m.displayName << '\t' << m.seedCount << '\t'
-                  << FeatureClassName(m.voteClass) << "\n";
-        for (auto it = pass.atLarge.cbegin(); it != pass.atLarge.cend(); ++it)
-            Out() << "at_large\t" << it.key() << '\t' << it.value().yea << '-' << it.value().nay << '-'
-                  << it.value().notAvailable << '\t' << pass.atLargeColour.value(it.key()) << "\n";
-        if (!png.isEmpty()) {
-            auto data = std::make_shared<DrawnMapData>(DrawnMapData::Load(a.tree, a.congress));
-            DrawnMapPainter painter;
-            painter.setData(data);
-            const QImage picture = painter.render(kDrawnPictureSize, data->designedView(), VoteFillPlan(pass, {}), {});
-            QByteArray bytes;
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            if (!picture.save(&buffer, "PNG"))
-                throw FileError(FileErrorNumber::AccessError, png, QStringLiteral("The picture could not be encoded"));
-            WriteWholeFile(png, bytes);
-        }
-        return kExitOk;
-    });
-}
 
 // Reads an import file for the chamber; a bad file is told as the import window tells it.
 QuantData ReadImport(const QString &tree, const QString &path, bool isHouse)
@@ -71,6 +43,68 @@ QuantData ReadImport(const QString &tree, const QString &path, bool isHouse)
     } catch (const FileError &e) {
         throw DataError(ImportErrorText(e));
     }
+}
+
+// What --import asks for.
+struct ImportOptions {
+    QString file;
+    int intervals = QuantKey::kDefaultIntervals;
+    bool withVotes = false;
+};
+
+// The House up to the 102nd congress on its drawn districts.
+int runDrawn(const RollCallArgs &a, const QString &png, const ImportOptions &import)
+{
+    return RunReportingErrors(QStringLiteral("usmap"), [&] {
+        const DrawingRequest request = MakeDrawingRequest(a);
+        const DrawnMapPass pass = RunDrawnMapPass(request);
+        DrawnFillPlan plan = VoteFillPlan(pass, {});
+        QList<DrawnVoteCircle> circles;
+        if (!import.file.isEmpty()) {
+            const QuantData data = ReadImport(a.tree, import.file, true);
+            const QuantKey key = MakeQuantKey(data, import.intervals, request.preferences);
+            plan = ImportFillPlan(pass, data, key, {});
+            if (import.withVotes)
+                circles = DrawnVoteCircles(pass, data, request.preferences, {});
+            Out() << "title: " << data.title << "\n";
+            for (int i = 1; i <= key.intervals; ++i) {
+                const Rgb c = key.colour(i);
+                Out() << "class\t" << key.label(i) << "\t" << c.red << ',' << c.green << ',' << c.blue << "\n";
+            }
+            for (const DrawnMember &m : pass.DrawnVoteTable) {
+                const int row = ImportRowFor(data, true, m.state, m.district, m.id1);
+                Out() << "member\t" << m.recordNumber << '\t' << m.displayName << '\t';
+                if (row < 0)
+                    Out() << "no value\n";
+                else
+                    Out() << QString::number(data.rows.at(row).value, 'g', 10) << "\tclass "
+                          << key.classOf(data.rows.at(row).value) << "\n";
+            }
+        } else {
+            for (const DrawnDistrict &d : pass.DistrictTable)
+                Out() << "district\t" << d.record.state << '\t' << d.record.district << '\t' << d.colour << "\n";
+            for (const DrawnMember &m : pass.DrawnVoteTable)
+                Out() << "member\t" << m.recordNumber << '\t' << m.displayName << '\t' << m.seedCount << '\t'
+                      << FeatureClassName(m.voteClass) << "\n";
+            for (auto it = pass.atLarge.cbegin(); it != pass.atLarge.cend(); ++it)
+                Out() << "at_large\t" << it.key() << '\t' << it.value().yea << '-' << it.value().nay << '-'
+                      << it.value().notAvailable << '\t' << pass.atLargeColour.value(it.key()) << "\n";
+        }
+        if (!png.isEmpty()) {
+            auto data = std::make_shared<DrawnMapData>(DrawnMapData::Load(a.tree, a.congress));
+            DrawnMapPainter painter;
+            painter.setData(data);
+            QImage picture = painter.render(kDrawnPictureSize, data->designedView(), plan, {});
+            PaintDrawnCircles(picture, data->designedView(), circles);
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            if (!picture.save(&buffer, "PNG"))
+                throw FileError(FileErrorNumber::AccessError, png, QStringLiteral("The picture could not be encoded"));
+            WriteWholeFile(png, bytes);
+        }
+        return kExitOk;
+    });
 }
 
 int run(const QStringList &all)
@@ -110,7 +144,7 @@ int run(const QStringList &all)
             Err() << "rollscan-cli usmap: --svg and --list-unmatched are for the shapefile map\n";
             return kExitUsage;
         }
-        return runDrawn(*a, png);
+        return runDrawn(*a, png, {importFile, intervals, withVotes});
     }
     return RunReportingErrors(QStringLiteral("usmap"), [&] {
         const DrawingRequest request = MakeDrawingRequest(*a);

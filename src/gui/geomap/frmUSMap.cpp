@@ -10,6 +10,7 @@
 #include "core/ideology/IdeologyTexts.h"
 #include "core/ideology/MapCaptions.h"
 #include "core/ideology/QueueNavigation.h"
+#include "core/import/DrawnImport.h"
 #include "core/import/ImportedMap.h"
 #include "core/report/RollCallText.h"
 #include "gui/app/PaletteColour.h"
@@ -21,6 +22,7 @@
 #include "gui/ideology/frmFind.h"
 #include "gui/ideology/frmInquire.h"
 #include "gui/ideology/frmJump.h"
+#include "gui/import/DrawnCircles.h"
 #include "gui/services/ScreenFit.h"
 #include "gui/services/Services.h"
 #include "gui/services/WaitGuard.h"
@@ -400,7 +402,17 @@ void frmUSMap::SetupUSMap()
 
 DrawnFillPlan frmUSMap::drawnFillPlan() const
 {
+    if (m_session.importedDataShown)
+        return ImportFillPlan(m_drawnPass, m_session.importedData, m_session.importKey, m_drawnFilter);
     return VoteFillPlan(m_drawnPass, m_drawnFilter);
+}
+
+QImage frmUSMap::withImportCircles(QImage picture) const
+{
+    if (m_session.importedDataShown && m_session.importWithVotes)
+        PaintDrawnCircles(picture, m_drawnView,
+                          DrawnVoteCircles(m_drawnPass, m_session.importedData, m_session.Preferences, m_drawnFilter));
+    return picture;
 }
 
 bool frmUSMap::loadDrawnAt(int position)
@@ -427,7 +439,10 @@ bool frmUSMap::loadDrawnAt(int position)
     redrawDrawn(true);
 
     const QString description = m_pass.record.trimmedDescription();
-    setWindowTitle(UsMapText::kCaptionPrefix + description);
+    if (m_session.importedDataShown)
+        setWindowTitle(ImportedMapCaption(m_session.importedData.title, m_session.importWithVotes, description));
+    else
+        setWindowTitle(UsMapText::kCaptionPrefix + description);
     lblTitle->setText(description);
     lblRollCall->setText(
         MapTitle2(true, m_pass.congress, m_pass.rollCall, m_pass.record.date, position, m_session.queue.length()));
@@ -469,8 +484,9 @@ void frmUSMap::redrawDrawn(bool wait)
                 step(percent, number);
             };
         }
-        picUSMap->setPicture(m_drawnPainter.render(size, m_drawnView, drawnFillPlan(), m_drawnFilter, progress),
-                             m_drawnView);
+        picUSMap->setPicture(
+            withImportCircles(m_drawnPainter.render(size, m_drawnView, drawnFillPlan(), m_drawnFilter, progress)),
+            m_drawnView);
     });
     m_drawing = false;
 }
@@ -498,6 +514,14 @@ QString frmUSMap::drawnTipAt(const QPointF &mapPoint) const
 {
     if (!m_loaded)
         return {};
+    if (m_session.importedDataShown) {
+        QStringList lines;
+        if (mnuInquire->isChecked())
+            lines.append(DrawnInquireTip(m_drawnPass, mapPoint.x(), mapPoint.y()));
+        lines.append(DrawnValueTip(m_drawnPass, m_session.importedData, mapPoint.x(), mapPoint.y()));
+        lines.removeAll(QString());
+        return lines.join(QLatin1Char('\n'));
+    }
     if (mnuInquire->isChecked())
         return DrawnInquireTip(m_drawnPass, mapPoint.x(), mapPoint.y());
     if (mnuBreakdown->isChecked())
@@ -507,7 +531,7 @@ QString frmUSMap::drawnTipAt(const QPointF &mapPoint) const
 
 void frmUSMap::drawnMouseMoved(const QPointF &mapPoint, const QPoint &position)
 {
-    if (!mnuInquire->isChecked() && !mnuBreakdown->isChecked())
+    if (!mnuInquire->isChecked() && !mnuBreakdown->isChecked() && !m_session.importedDataShown)
         return;
     const QString tip = drawnTipAt(mapPoint);
     lblInquire->move(position - QPoint(3, 3));
@@ -1227,7 +1251,7 @@ void frmUSMap::printDrawnMap()
     // of one pixel to show, without an image of the printer's full resolution.
     const double shrink = std::min(1.0, 3000.0 / std::max(1.0, area.width()));
     const QSize size = (area.size() * shrink).toSize().expandedTo(QSize(1, 1));
-    const QImage picture = m_drawnPainter.render(size, m_drawnView, drawnFillPlan(), m_drawnFilter);
+    const QImage picture = withImportCircles(m_drawnPainter.render(size, m_drawnView, drawnFillPlan(), m_drawnFilter));
     painter.drawImage(area, picture);
     painter.end();
     // The window's own picture is drawn again at its size when the printed one replaced the outlines.

@@ -105,6 +105,8 @@ public:
     std::shared_ptr<const DrawnMapData> drawnData() const { return m_drawnData; }
     // What the drawn map fills: the vote classes of the roll call shown.
     DrawnFillPlan drawnFillPlan() const;
+    // The drawn picture with the vote circles of imported data shown with the votes.
+    QImage withImportCircles(QImage picture) const;
     // Draws the drawn map again at the canvas's size (the outlines only when the view, size or filter
     // changed); `wait` shows the phases in the wait window.
     void redrawDrawn(bool wait);

@@ -3,6 +3,8 @@
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 #include "core/data/StateTable.h"
+#include "core/geomap/DrawnMapPass.h"
+#include "core/import/DrawnImport.h"
 #include "core/import/ImportTexts.h"
 #include "core/import/ImportedMap.h"
 #include "core/import/QuantData.h"
@@ -256,6 +258,53 @@ private slots:
             ColourImported(pass, {QStringLiteral("1"), QStringLiteral("9")}, d, key, Preferences{}, filter);
         QCOMPARE(f.fills.at(0).style, FillStyle::Transparent);
         QVERIFY(!f.fills.at(0).graded);
+    }
+
+    void drawnMapFillsByClass()
+    {
+        DrawnMapPass pass;
+        auto member = [&](int state, int district, QList<QPair<int, int>> seeds, VoteClass cls) {
+            DrawnMember m;
+            m.state = qint16(state);
+            m.district = qint16(district);
+            m.voteClass = cls;
+            m.seedCount = qint16(seeds.size());
+            for (int i = 0; i < seeds.size(); ++i) {
+                m.seedX[i] = qint16(seeds.at(i).first);
+                m.seedY[i] = qint16(seeds.at(i).second);
+            }
+            pass.DrawnVoteTable.append(m);
+        };
+        member(13, 1, {{10, 20}}, VoteClass::Yea);
+        member(13, 2, {{30, 40}, {31, 41}}, VoteClass::Nay);
+        member(13, 3, {{50, 60}}, VoteClass::Yea); // no value: keeps the background
+        member(5, 1, {}, VoteClass::NotAvailable); // two elected at large: their mean fills the state
+        member(5, 2, {}, VoteClass::Yea);
+        member(41, 1, {{70, 80}}, VoteClass::Yea);
+        pass.DistrictTable.append({{5, 1, {100, 200, 0}}, -1});
+        QuantData d;
+        d.rows = {{13, 1, 10.0, {}}, {13, 2, 40.0, {}}, {5, 1, 20.0, {}}, {5, 2, 30.0, {}}, {41, 1, 35.0, {}}};
+        const QuantKey key = MakeQuantKey(10.0, 40.0, 3, Rgb{255, 255, 0}, Rgb{128, 0, 0});
+        const auto argb = [&](int cls) {
+            const Rgb c = key.colour(cls);
+            return 0xFF000000u | quint32(c.red) << 16 | quint32(c.green) << 8 | quint32(c.blue);
+        };
+        DrawnStateFilter filter;
+        QCOMPARE(ImportFillPlan(pass, d, key, filter).fills,
+                 (QList<DrawnFill>{{13, 1, {{10, 20}}, argb(1), 0},
+                                   {13, 2, {{30, 40}, {31, 41}}, argb(3), 1},
+                                   {41, 1, {{70, 80}}, argb(3), 5},
+                                   {5, 0, {{100, 200}}, argb(2), -1}}));
+        filter.on = true;
+        filter.states = {13};
+        QCOMPARE(ImportFillPlan(pass, d, key, filter).fills.size(), 2);
+        QCOMPARE(DrawnVoteCircles(pass, d, Preferences{}, filter),
+                 (QList<DrawnVoteCircle>{{{10, 20}, Rgb{255, 255, 255}}, {{30, 40}, Rgb{0, 0, 0}}}));
+        QCOMPARE(DrawnValueTip(pass, d, 32, 39), QStringLiteral("Value: 40"));
+        QCOMPARE(DrawnValueTip(pass, d, 52, 60), QString());
+        // A Senate data set says nothing about districts.
+        d.isHouse = false;
+        QVERIFY(ImportFillPlan(pass, d, key, DrawnStateFilter{}).fills.isEmpty());
     }
 
     void circlesAndTexts()

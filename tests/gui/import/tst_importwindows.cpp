@@ -1,6 +1,7 @@
 // The import window, the colour key and the US map showing imported values, offscreen over the small
 // US map tree, then over the bundled sample's House and Senate of the 110th congress. Each test
 // saves a screenshot of every window it opens.
+#include "support/DrawnMapFixture.h"
 #include "support/GuiTestSupport.h"
 #include "support/RecordingServices.h"
 #include "support/UsMapFixture.h"
@@ -9,6 +10,7 @@
 #include "core/import/ImportTexts.h"
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmVoteStartup.h"
+#include "gui/geomap/DrawnMapCanvas.h"
 #include "gui/geomap/MapControl.h"
 #include "gui/geomap/frmUSMap.h"
 #include "gui/import/frmColorKey.h"
@@ -58,6 +60,7 @@ class TestImportWindows : public QObject {
 
 private slots:
     void importShowsValuesOnTheSenateMap();
+    void drawnMapShowsClassesAndVotes();
     void colourKeyScrollsThroughFiftyClasses();
     void sampleDataSetsOnTheMap_data();
     void sampleDataSetsOnTheMap();
@@ -144,6 +147,45 @@ void TestImportWindows::importShowsValuesOnTheSenateMap()
     QCoreApplication::processEvents();
     QVERIFY(!t.session.importedDataShown);
     QVERIFY(!director.colorKeyWindow());
+}
+
+void TestImportWindows::drawnMapShowsClassesAndVotes()
+{
+    DrawnMapTree t;
+    t.queue({1});
+    QuantData &d = t.session.importedData;
+    d.path = QStringLiteral("values.hqd");
+    d.title = QStringLiteral("Drawn values");
+    // Connecticut's districts 10 and 40, New York's 25, Delaware's seat at large 30 (on a bound).
+    d.rows = {{1, 1, 10.0, {}}, {1, 2, 40.0, {}}, {13, 1, 25.0, {}}, {11, 1, 30.0, {}}};
+    d.minimum = 10.0;
+    d.maximum = 40.0;
+    t.session.importKey = MakeQuantKey(d, 3, t.session.Preferences);
+    t.session.importedDataShown = true;
+    t.session.importWithVotes = true;
+    RecordingServices services;
+    frmUSMap map(t.session, services);
+    map.setAttribute(Qt::WA_DeleteOnClose, false);
+    map.resize(1000, 760);
+    map.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&map) && map.start());
+    QCOMPARE(map.windowTitle(), QStringLiteral("US Map Display - Drawn values, DRAWN MAP VOTE"));
+    const QImage &picture = map.picUSMap->picture();
+    const DrawnTransform tr = DrawnTransform::Fit(map.picUSMap->view(), picture.width(), picture.height());
+    const auto at = [&](double x, double y) {
+        return picture.pixelColor(int(std::floor(tr.toPixelX(x))), int(std::floor(tr.toPixelY(y))));
+    };
+    const QuantKey &key = t.session.importKey;
+    QCOMPARE(at(-350, -150), Colour(key.colour(1)));
+    QCOMPARE(at(-230, -30), Colour(key.colour(3)));
+    QCOMPARE(at(-150, -150), Colour(key.colour(2)));
+    QCOMPARE(at(80, -120), Colour(key.colour(3)));
+    QCOMPARE(at(-300, 200), QColor(Qt::white)); // Texas: nobody
+    // Circles on the first seeds: Connecticut's first member voted Yea, its second Nay.
+    QCOMPARE(at(-350, -100), QColor(Qt::white));
+    QCOMPARE(at(-250, -100), QColor(Qt::black));
+    QCOMPARE(map.drawnTipAt(QPointF(-250, -100)), QStringLiteral("Value: 40"));
+    QVERIFY(!SaveScreenshot(&map, QStringLiteral("import_drawnmap_fixture")).isEmpty());
 }
 
 void TestImportWindows::colourKeyScrollsThroughFiftyClasses()
