@@ -62,6 +62,8 @@ frmImport::frmImport(Session &session, Services &services, QWidget *parent)
     spnInterval->setRange(QuantKey::kMinIntervals, QuantKey::kMaxIntervals);
     spnInterval->setValue(QuantKey::kDefaultIntervals);
     spnInterval->setAccessibleName(QStringLiteral("Intervals"));
+    // A two-digit count: the box keeps its own width instead of spanning the form.
+    spnInterval->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     chkCrossTab = Named(new QCheckBox(QStringLiteral("Show the &votes of the roll call as well")), "chkCrossTab");
     chkCrossTab->setChecked(m_session.importWithVotes);
     btnSelect = Named(new QPushButton(QStringLiteral("&Select File...")), "btnSelect");

@@ -78,8 +78,6 @@ private slots:
                                          "line 3: 4 items where a row holds three (state, district or member, value)";
         QTest::newRow("value not a number") << QByteArray("T\n-\n41,1,3\n41,2,many\n")
                                             << opening.arg(13) + "line 4: the value \"many\" is not a number";
-        QTest::newRow("empty value") << QByteArray("T\n-\n41,1,\n")
-                                     << opening.arg(13) + "line 3: the value \"\" is not a number";
         QTest::newRow("district not a number")
             << QByteArray("T\n-\n41,1.5,3\n")
             << opening.arg(13) + "line 3: the district or member \"1.5\" is not a whole number";
@@ -87,8 +85,6 @@ private slots:
                                                  << opening.arg(9) + "line 4: state code 83 is not in the state table";
         QTest::newRow("blank state record")
             << QByteArray("T\n-\n50,1,3\n") << opening.arg(9) + "line 3: state code 50 is not in the state table";
-        QTest::newRow("state zero") << QByteArray("T\n-\n0,1,3\n")
-                                    << opening.arg(9) + "line 3: state code 0 is not in the state table";
     }
     void badFilesAreReported()
     {
@@ -122,12 +118,9 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("cls");
         QTest::newRow("minimum") << 0.0 << 80.0 << 8 << 0.0 << 1;
-        QTest::newRow("inside 1") << 0.0 << 80.0 << 8 << 9.99 << 1;
         QTest::newRow("interior bound goes up") << 0.0 << 80.0 << 8 << 10.0 << 2;
-        QTest::newRow("bound 7") << 0.0 << 80.0 << 8 << 70.0 << 8;
         QTest::newRow("maximum") << 0.0 << 80.0 << 8 << 80.0 << 8;
         QTest::newRow("above") << 0.0 << 80.0 << 8 << 80.5 << 0;
-        QTest::newRow("below") << 0.0 << 80.0 << 8 << -0.5 << 0;
         // Widths that are not exact in binary: the maximum still lands in n.
         QTest::newRow("tenths maximum") << 0.1 << 0.7 << 3 << 0.7 << 3;
         QTest::newRow("tenths bound") << 0.1 << 0.7 << 3 << 0.3 << 2;
@@ -149,14 +142,6 @@ private slots:
         QCOMPARE(key.bounds.size(), key.intervals + 1);
         QCOMPARE(key.bounds.first(), minimum);
         QCOMPARE(key.bounds.last(), maximum);
-    }
-
-    void keyLabels()
-    {
-        const QuantKey key = MakeQuantKey(-2.0, 1290.0, 8, Rgb{}, Rgb{});
-        QCOMPARE(key.label(1), QStringLiteral("1 (-2)"));
-        QCOMPARE(key.label(2), QStringLiteral("2 (159.5)"));
-        QCOMPARE(key.label(8), QStringLiteral("8 (1128.5)"));
     }
 
     void coloursPerChannel_data()
@@ -201,10 +186,8 @@ private slots:
         QTest::addColumn<int>("id1");
         QTest::addColumn<int>("row");
         QTest::newRow("house district") << true << 41 << 2 << 999 << 1;
-        QTest::newRow("house other district") << true << 41 << 3 << 999 << -1;
         QTest::newRow("house other state") << true << 42 << 1 << 999 << -1;
         QTest::newRow("senator by id") << false << 41 << 0 << 2 << 1;
-        QTest::newRow("senator of another state") << false << 42 << 0 << 2 << -1;
         QTest::newRow("member 0 is every senator") << false << 5 << 0 << 12345 << 2;
         QTest::newRow("first row wins") << false << 41 << 0 << 1 << 0;
     }
