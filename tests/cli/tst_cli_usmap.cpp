@@ -59,7 +59,7 @@ private slots:
                                        "member\t3\tNYFIRST, NY\t1\tyea\nmember\t4\tNYSECOND, NY\t1\tnay\n"
                                        "member\t5\tDEONE, DE\t0\tyea\nmember\t6\tDETWO, DE\t0\tyea\n"
                                        "at_large\t11\t2-0-0\t9\n"));
-        const QImage picture(png);
+        QImage picture(png);
         QCOMPARE(picture.size(), QSize(1600, 1000));
         const DrawnTransform tr = DrawnTransform::Fit({2.7, -450, 0}, 1600, 1000);
         auto at = [&](double x, double y) { return picture.pixelColor(int(tr.toPixelX(x)), int(tr.toPixelY(y))); };
@@ -67,6 +67,22 @@ private slots:
         QCOMPARE(at(-230, -30), QColor(255, 0, 0));  // Nay, palette 12
         QCOMPARE(at(80, -120), QColor(0, 0, 255));   // Delaware's majority at large
         QCOMPARE(at(-300, 200), QColor(Qt::white));  // Texas: nobody
+
+        // Imported values instead: each member's class, the fills by class, the circles of the votes.
+        const QString file = t.dir.filePath("values.hqd");
+        WriteWholeFile(file, "V\n-\n1,1,10\n1,2,40\n13,1,25\n11,1,30\n");
+        const CliRun v = RunCli(Words("usmap TREE --extended --house --congress 97 --roll 1", t.dir.path()) +
+                                QStringList{"--png", png, "--import", file, "--intervals", "3", "--with-votes"});
+        QCOMPARE(v.exitCode, 0);
+        QCOMPARE(v.out,
+                 QStringLiteral("title: V\nclass\t1 (10)\t255,255,0\nclass\t2 (20)\t191,127,0\nclass\t3 (30)\t128,0,0\n"
+                                "member\t1\tCTONE, CT\t10\tclass 1\nmember\t2\tCTTWO, CT\t40\tclass 3\n"
+                                "member\t3\tNYFIRST, NY\t25\tclass 2\nmember\t4\tNYSECOND, NY\t25\tclass 2\n"
+                                "member\t5\tDEONE, DE\t30\tclass 3\nmember\t6\tDETWO, DE\t30\tclass 3\n"));
+        picture.load(png);
+        QCOMPARE(at(-350, -150), QColor(255, 255, 0));
+        QCOMPARE(at(80, -120), QColor(128, 0, 0));
+        QCOMPARE(at(-250, -100), QColor(Qt::black)); // CTTWO's Nay circle on his first seed
     }
 
     // An imported data set in place of the votes: the classes, each member's value, the features.
