@@ -33,6 +33,8 @@ struct DrawnMapData {
     // Whether the map point (x, y) lies inside the rings of district table row `row` (even-odd: a
     // ring inside another is a hole).
     bool districtContains(int row, double x, double y) const;
+    // The rings of district table row `row` as [first, last] index ranges into `districts`.
+    QList<QPair<qsizetype, qsizetype>> ringsOf(int row) const { return m_rings.value(row); }
     // The bounding box of the rings of district table row `row`; empty when it has none.
     DrawnRect districtBounds(int row) const { return m_bounds.value(row); }
 

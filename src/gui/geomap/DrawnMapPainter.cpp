@@ -63,6 +63,35 @@ QPoint DrawnMapPainter::seedPixel(const QImage &image, const DrawnTransform &t, 
     return at;
 }
 
+qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, const DrawnTransform &t, int row,
+                                       quint32 colour, qint64 limit) const
+{
+    // The seeds reach the largest parts of a district; its islands and other small parts are filled
+    // from a pixel found inside each of its rings, so that an island chain shows its member's vote.
+    const quint32 background = backgroundColour().rgb();
+    qint64 pixels = 0;
+    for (const auto &[first, last] : m_data->ringsOf(row)) {
+        double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+        for (qsizetype i = first; i <= last; ++i) {
+            const OutlinePoint &p = m_data->districts.at(i);
+            left = std::min(left, t.toPixelX(p.x));
+            right = std::max(right, t.toPixelX(p.x));
+            top = std::min(top, t.toPixelY(p.y));
+            bottom = std::max(bottom, t.toPixelY(p.y));
+        }
+        if (right < 0 || bottom < 0 || left >= image.width() || top >= image.height())
+            continue;
+        const int y = std::clamp(int(std::floor((top + bottom) / 2.0)), 0, image.height() - 1);
+        for (int x = std::max(0, int(std::floor(left))); x <= std::min(image.width() - 1, int(right)); ++x) {
+            if (buffer.at(x, y) != background || !m_data->districtContains(row, t.toMapX(x + 0.5), t.toMapY(y + 0.5)))
+                continue;
+            pixels += FloodFill(buffer, x, y, colour, background, limit);
+            break;
+        }
+    }
+    return pixels;
+}
+
 void DrawnMapPainter::setData(std::shared_ptr<const DrawnMapData> data)
 {
     m_data = std::move(data);
@@ -156,6 +185,8 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
                 const QPoint at = seedPixel(image, t, s, row, outline);
                 pixels += FloodFill(buffer, at.x(), at.y(), f.colour, background, limit);
             }
+            if (row >= 0 && pixels > 0)
+                pixels += fillOtherParts(image, buffer, t, row, f.colour, limit);
         }
         if (filled)
             filled->append(pixels);

@@ -3,6 +3,7 @@
 #include "core/geomap/DrawnFillPlan.h"
 #include "core/geomap/DrawnMapData.h"
 #include "core/geomap/DrawnMapView.h"
+#include "core/geomap/FloodFill.h"
 
 #include <QColor>
 #include <QImage>
@@ -51,6 +52,8 @@ public:
 private:
     QPoint seedPixel(const QImage &image, const DrawnTransform &t, const DrawnSeed &seed, int row,
                      quint32 outline) const;
+    qint64 fillOtherParts(const QImage &image, PixelBuffer buffer, const DrawnTransform &t, int row, quint32 colour,
+                          qint64 limit) const;
 
     std::shared_ptr<const DrawnMapData> m_data;
     QImage m_outlines;
