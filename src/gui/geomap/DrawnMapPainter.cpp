@@ -181,11 +181,14 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
                 if (b.width() > 0 || b.height() > 0)
                     limit = qint64((b.width() * t.scale + 3) * (b.height() * t.scale + 3));
             }
+            bool seedInView = false;
             for (const DrawnSeed &s : f.seeds) {
                 const QPoint at = seedPixel(image, t, s, row, outline);
+                seedInView = seedInView || image.rect().contains(at);
                 pixels += FloodFill(buffer, at.x(), at.y(), f.colour, background, limit);
             }
-            if (row >= 0 && pixels > 0)
+            // A district zoomed so that its seeds lie beyond the picture still shows its vote.
+            if (row >= 0 && (pixels > 0 || !seedInView))
                 pixels += fillOtherParts(image, buffer, t, row, f.colour, limit);
         }
         if (filled)
