@@ -1,0 +1,421 @@
+// The drawn map's files made from district shapes: outlines, district rows, counts, seed points,
+// state outlines, cities, and the congresses and limits the builder refuses.
+#include "support/TreeBuilder.h"
+
+#include "convert/DrawnMapBuilder.h"
+#include "core/data/CongressIndex.h"
+#include "core/data/DataTree.h"
+#include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/geomap/DrawnMapFiles.h"
+#include "core/geomap/DrawnMapProjection.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace rollscan;
+using rollscan::test::TreeBuilder;
+
+namespace {
+// The projection's origin (longitude -96, latitude 37.5) lands on the placement offsets, and the
+// central meridian on x = offsetX, whatever the conic does elsewhere.
+const QPoint kOrigin(int(kContiguousRegion.offsetX), int(kContiguousRegion.offsetY));
+
+QJsonArray ring(const QList<QPointF> &lonLat)
+{
+    QJsonArray r;
+    for (const QPointF &p : lonLat)
+        r.append(QJsonArray{p.x(), p.y()});
+    r.append(QJsonArray{lonLat.first().x(), lonLat.first().y()});
+    return r;
+}
+
+QList<QPointF> square(double lon0, double lat0, double lon1, double lat1)
+{
+    return {{lon0, lat0}, {lon1, lat0}, {lon1, lat1}, {lon0, lat1}};
+}
+
+QList<QPointF> circle(double lon, double lat, double radius, int n)
+{
+    QList<QPointF> pts;
+    for (int i = 0; i < n; ++i)
+        pts.append({lon + radius * std::cos(2 * M_PI * i / n), lat + radius * std::sin(2 * M_PI * i / n)});
+    return pts;
+}
+
+QJsonObject feature(const char *state, int district, int start, int end, const QList<QPointF> &outer)
+{
+    return QJsonObject{
+        {"type", "Feature"},
+        {"properties",
+         QJsonObject{{"state", state}, {"district", district}, {"start_session", start}, {"end_session", end}}},
+        {"geometry", QJsonObject{{"type", "Polygon"}, {"coordinates", QJsonArray{ring(outer)}}}}};
+}
+
+void writeJson(const QString &path, const QJsonObject &o)
+{
+    WriteWholeFile(path, QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
+// Iowa's two districts are squares on either side of the central meridian, both touching the
+// origin; Delaware (one seat at large) is a round shape further east; a delegate is left out.
+void writeGeo(const QString &geo, int start = 96, int end = 97)
+{
+    QDir().mkpath(geo + "/districts");
+    QDir().mkpath(geo + "/us-atlas-3.0.1");
+    WriteWholeFile(geo + "/states.csv", "fips,postal,name,icpsr,admitted\n"
+                                        "19,IA,Iowa,31,1846\n"
+                                        "10,DE,Delaware,11,1787\n");
+    QJsonArray features{feature("ia", 1, start, end, square(-97, 37.5, -96, 38.5)),
+                        feature("ia", 2, start, end, square(-96, 37.5, -95, 38.5)),
+                        feature("de", 0, 1, 115, circle(-93.5, 38, 0.4, 200)),
+                        feature("gu", 98, 1, 115, square(144, 13, 145, 14))};
+    writeJson(geo + "/districts/districts_097.geojson", {{"type", "FeatureCollection"}, {"features", features}});
+    // Today's two states as one arc each, quantized in thousandths of a degree.
+    auto arc = [](const QList<QPointF> &lonLat) {
+        QJsonArray a;
+        QPoint last(0, 0);
+        QList<QPointF> closed = lonLat;
+        closed.append(lonLat.first());
+        for (const QPointF &p : closed) {
+            const QPoint q(qRound((p.x() + 100) * 1000), qRound((p.y() - 30) * 1000));
+            a.append(QJsonArray{q.x() - last.x(), q.y() - last.y()});
+            last = q;
+        }
+        return a;
+    };
+    const QJsonObject topology{
+        {"type", "Topology"},
+        {"transform", QJsonObject{{"scale", QJsonArray{0.001, 0.001}}, {"translate", QJsonArray{-100, 30}}}},
+        {"arcs", QJsonArray{arc(square(-97, 37.5, -95, 38.5)), arc(circle(-93.5, 38, 0.4, 40))}},
+        {"objects",
+         QJsonObject{
+             {"states",
+              QJsonObject{
+                  {"type", "GeometryCollection"},
+                  {"geometries",
+                   QJsonArray{
+                       QJsonObject{{"type", "Polygon"}, {"id", "19"}, {"arcs", QJsonArray{QJsonArray{0}}}},
+                       QJsonObject{{"type", "Polygon"}, {"id", "10"}, {"arcs", QJsonArray{QJsonArray{1}}}}}}}}}}};
+    writeJson(geo + "/us-atlas-3.0.1/states-10m.json", topology);
+}
+
+// Members of House 97 (and 98 when asked): Iowa 1, two of Iowa 2 (a replacement), Delaware at
+// large, and a member of a district that has no shape.
+void writeTree(TreeBuilder &tree, const QList<int> &congresses = {97})
+{
+    tree.writeStandardTables();
+    for (const int congress : congresses) {
+        test::CongressData data;
+        data.legislators = {TreeBuilder::legislator("ONE", 31, 1, 100, 0.1f, 0.1f, 101),
+                            TreeBuilder::legislator("TWO", 31, 2, 200, 0.2f, 0.2f, 102),
+                            TreeBuilder::legislator("TWOB", 31, 2, 200, 0.3f, 0.2f, 103),
+                            TreeBuilder::legislator("DEL", 11, 1, 100, 0.4f, 0.1f, 104),
+                            TreeBuilder::legislator("NONE", 31, 3, 100, 0.5f, 0.1f, 105)};
+        data.rollCalls = {TreeBuilder::rollCall("A", QDate(1981, 1, 5), 3, 2)};
+        data.voteRows = {"1", "6", "1", "1", "6"};
+        tree.addCongress(true, congress, data, true);
+    }
+    tree.writeIndexes();
+}
+
+QList<OutlinePoint> outlineOf(const QString &root, int congress)
+{
+    const CongressCounts c = LoadCongressCounts(root, true, congress);
+    return ReadOutlinePoints(CongressFileName(root, true, congress, ".cds"), c.outlinePointCount);
+}
+
+using Ring = QList<QPoint>;
+
+// Even-odd rule, as a fill bounded by the ring would see it.
+bool inside(const Ring &ring, QPointF p)
+{
+    bool in = false;
+    for (qsizetype i = 1; i < ring.size(); ++i) {
+        const QPointF a = ring.at(i - 1), b = ring.at(i);
+        if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
+            in = !in;
+    }
+    return in;
+}
+
+QList<Ring> ringsOf(const QList<OutlinePoint> &points, int district)
+{
+    QList<Ring> rings;
+    for (const OutlinePoint &p : points)
+        if (p.district == district) {
+            if (p.pen == kPenUp)
+                rings.append(Ring());
+            rings.last().append(QPoint(p.x, p.y));
+        }
+    return rings;
+}
+
+double distanceToRing(const QPointF &p, const Ring &ring)
+{
+    double best = 1e9;
+    for (qsizetype i = 1; i < ring.size(); ++i) {
+        const QPointF a = ring.at(i - 1), b = ring.at(i), ab = b - a;
+        const double len2 = QPointF::dotProduct(ab, ab);
+        const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / len2, 0.0, 1.0) : 0.0;
+        const QPointF d = p - (a + t * ab);
+        best = std::min(best, std::hypot(d.x(), d.y()));
+    }
+    return best;
+}
+} // namespace
+
+class DrawnMapsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.emplace().isValid());
+        m_geo = m_dir->filePath("geo");
+        m_tree = m_dir->filePath("tree");
+    }
+
+    void districtRowsAndCounts()
+    {
+        writeGeo(m_geo);
+        TreeBuilder tree(m_tree);
+        writeTree(tree);
+        const DrawnMapReport report = WriteDrawnMaps(m_geo, m_tree);
+        QCOMPARE(report.notes, QStringList());
+        QCOMPARE(report.congresses.size(), 1);
+        QCOMPARE(report.congresses.first().sourceFile, QString("districts_097.geojson"));
+
+        const CongressCounts counts = LoadCongressCounts(m_tree, true, 97);
+        const QList<DistrictSeedRecord> rows =
+            ReadDistrictSeeds(CongressFileName(m_tree, true, 97, ".ctr"), counts.districtCount);
+        QCOMPARE(counts.districtCount, 3); // the delegate is left out
+        QCOMPARE(counts.outlinePointCount, qint16(QFileInfo(CongressFileName(m_tree, true, 97, ".cds")).size() / 10));
+        QCOMPARE(counts.legislatorCount, 5);
+        QCOMPARE(rows.at(0).state, 31);
+        QCOMPARE(rows.at(0).district, 1);
+        QCOMPARE(rows.at(1).district, 2);
+        QCOMPARE(rows.at(2).state, 11);
+        QCOMPARE(rows.at(2).district, 1); // at large, numbered as the members table numbers it
+        for (const DistrictSeedRecord &r : rows)
+            QCOMPARE(r.extra[2], 1); // one part each
+
+        // Delaware's row carries the state's seed: inside its round shape, clear of the outline.
+        const QList<OutlinePoint> points = outlineOf(m_tree, 97);
+        const Ring delaware = ringsOf(points, 3).first();
+        const QPoint seed(rows.at(2).extra[0], rows.at(2).extra[1]);
+        QVERIFY(inside(delaware, seed));
+        QVERIFY(distanceToRing(seed, delaware) >= 1.0);
+    }
+
+    void outlinesShareTheirBorderExactly()
+    {
+        writeGeo(m_geo);
+        TreeBuilder tree(m_tree);
+        writeTree(tree);
+        WriteDrawnMaps(m_geo, m_tree);
+        const QList<OutlinePoint> points = outlineOf(m_tree, 97);
+        QCOMPARE(points.first().pen, kPenUp);
+        for (int district = 1; district <= 3; ++district) {
+            const QList<Ring> rings = ringsOf(points, district);
+            QCOMPARE(rings.size(), 1);
+            QVERIFY(rings.first().size() >= 4);
+            QCOMPARE(rings.first().first(), rings.first().last()); // closed
+        }
+        // Both Iowa squares hold the origin and run up the central meridian on the same points.
+        auto onMeridian = [&](int district) {
+            QList<QPoint> pts;
+            const Ring ring = ringsOf(points, district).first();
+            for (const QPoint &p : ring)
+                if (p.x() == kOrigin.x() && !pts.contains(p))
+                    pts.append(p);
+            std::sort(pts.begin(), pts.end(), [](QPoint a, QPoint b) { return a.y() < b.y(); });
+            return pts;
+        };
+        QVERIFY(onMeridian(1).contains(kOrigin));
+        QCOMPARE(onMeridian(1), onMeridian(2));
+        QVERIFY(onMeridian(1).size() >= 2);
+        // Latitude 38.5 is north of the origin: a smaller y, about 39 units (111 km) up.
+        QVERIFY(onMeridian(1).first().y() < kOrigin.y() - 35);
+        QVERIFY(onMeridian(1).first().y() > kOrigin.y() - 45);
+        // West of the meridian is the smaller x.
+        const Ring west = ringsOf(points, 1).first();
+        const Ring east = ringsOf(points, 2).first();
+        for (const QPoint &p : west)
+            QVERIFY(p.x() <= kOrigin.x());
+        for (const QPoint &p : east)
+            QVERIFY(p.x() >= kOrigin.x());
+    }
+
+    void memberSeeds_data()
+    {
+        QTest::addColumn<int>("record");
+        QTest::addColumn<int>("district"); // outline identifier the seed must lie in, 0 for none
+        QTest::newRow("Iowa 1") << 0 << 1;
+        QTest::newRow("Iowa 2") << 1 << 2;
+        QTest::newRow("Iowa 2, second member, same seed") << 2 << 2;
+        QTest::newRow("Delaware at large: no seed") << 3 << 0;
+        QTest::newRow("district without shape: no seed") << 4 << 0;
+    }
+
+    void memberSeeds()
+    {
+        QFETCH(int, record);
+        QFETCH(int, district);
+        writeGeo(m_geo);
+        TreeBuilder tree(m_tree);
+        writeTree(tree);
+        const QByteArray before = tree.readRaw("house/97.lcr");
+        WriteDrawnMaps(m_geo, m_tree);
+        const QByteArray after = tree.readRaw("house/97.lcr");
+        QCOMPARE(after.size(), before.size());
+        // Only the seed fields (offsets 36..47) change.
+        QCOMPARE(after.mid(record * 62, 36), before.mid(record * 62, 36));
+        QCOMPARE(after.mid(record * 62 + 48, 14), before.mid(record * 62 + 48, 14));
+        const Legislator m = ReadLegislators(tree.path("house/97.lcr"), 5, true).at(record);
+        if (district == 0) {
+            QCOMPARE(m.seedCount, 0);
+            QCOMPARE(after.mid(record * 62 + 36, 12), QByteArray(12, '\0'));
+            return;
+        }
+        QCOMPARE(m.seedCount, 1);
+        const Ring ring = ringsOf(outlineOf(m_tree, 97), district).first();
+        const QPoint seed(m.seedX[0], m.seedY[0]);
+        QVERIFY(inside(ring, seed));
+        // One unit clear of the outline: its pixel is not on a line at the designed scale.
+        QVERIFY2(distanceToRing(seed, ring) >= 1.0, qPrintable(QString("%1,%2").arg(seed.x()).arg(seed.y())));
+    }
+
+    void stateOutlines()
+    {
+        writeGeo(m_geo);
+        TreeBuilder tree(m_tree);
+        writeTree(tree);
+        WriteDrawnMaps(m_geo, m_tree);
+        const StateOutlines s = ReadStateOutlines(m_tree);
+        QCOMPARE(s.index.size(), 63);
+        QCOMPARE(s.index.at(0).name, QString("Delaware")); // in order of first year
+        QCOMPARE(s.index.at(0).firstYear, 1787);
+        QCOMPARE(s.index.at(1).name, QString("Iowa"));
+        QCOMPARE(s.index.at(1).firstYear, 1846);
+        QCOMPARE(s.index.at(0).firstPoint, 1);
+        QCOMPARE(s.index.at(1).firstPoint, s.index.at(0).pointCount + 1);
+        for (int i = 2; i < 63; ++i)
+            QCOMPARE(s.index.at(i), MapIndexRecord{});
+        const QList<MapPoint> iowa = s.outline(1);
+        QCOMPARE(iowa.first(), iowa.last());
+        // Its southern edge runs along latitude 37.5 through the meridian of the projection's origin.
+        const auto [low, high] =
+            std::minmax_element(iowa.cbegin(), iowa.cend(), [](MapPoint a, MapPoint b) { return a.x < b.x; });
+        QVERIFY(low->x < kOrigin.x() && high->x > kOrigin.x());
+        const auto south =
+            std::max_element(iowa.cbegin(), iowa.cend(), [](MapPoint a, MapPoint b) { return a.y < b.y; });
+        QVERIFY(std::abs(south->y - kOrigin.y()) <= 1);
+    }
+
+    void congressWithoutDistrictFile()
+    {
+        writeGeo(m_geo, 96, 97);
+        TreeBuilder tree(m_tree);
+        writeTree(tree, {97, 98});
+        WriteWholeFile(tree.path("main/city.dat"), "25,Old,1,2,3,4\n98,Stale,1,1,2,2\n");
+        const DrawnMapReport report = WriteDrawnMaps(m_geo, m_tree);
+        QCOMPARE(report.notes,
+                 QStringList{"House 98: no district file holds this congress; no drawn map files written"});
+        QVERIFY(QFileInfo::exists(tree.path("house/97.cds")));
+        QVERIFY(!QFileInfo::exists(tree.path("house/98.cds")));
+        QVERIFY(!QFileInfo::exists(tree.path("house/98.ctr")));
+        QCOMPARE(LoadCongressCounts(m_tree, true, 98).districtCount, 0);
+        QCOMPARE(LoadCongressCounts(m_tree, true, 98).outlinePointCount, 0);
+        // Other congresses' city lines are kept; those of congresses rebuilt are replaced.
+        QCOMPARE(ReadWholeFile(tree.path("main/city.dat")), QByteArray("25,Old,1,2,3,4\r\n"));
+    }
+
+    void outlineRecordLimit_data()
+    {
+        QTest::addColumn<int>("spare"); // records below the count needed at the finest tolerance
+        QTest::addColumn<bool>("coarser");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("fits") << 0 << false << false;
+        QTest::newRow("one record short: coarser") << 1 << true << false;
+        QTest::newRow("far too few: refused") << 1000 << true << true;
+    }
+
+    void outlineRecordLimit()
+    {
+        QFETCH(int, spare);
+        QFETCH(bool, coarser);
+        QFETCH(bool, fails);
+        writeGeo(m_geo);
+        TreeBuilder tree(m_tree);
+        writeTree(tree);
+        const QByteArray lcr = tree.readRaw("house/97.lcr");
+        const int needed = WriteDrawnMaps(m_geo, m_tree).congresses.first().outlinePoints;
+        QVERIFY(needed > 20);
+        QFile::remove(tree.path("house/97.cds"));
+        tree.writeRaw("house/97.lcr", lcr);
+        if (fails) {
+            try {
+                WriteDrawnMaps(m_geo, m_tree, needed - spare);
+                QFAIL("no error");
+            } catch (const DataError &e) {
+                QVERIFY2(
+                    e.message().contains(QString("outline points even at the coarsest simplification, more than %1")
+                                             .arg(needed - spare)),
+                    qPrintable(e.message()));
+            }
+            QVERIFY(!QFileInfo::exists(tree.path("house/97.cds")));
+            QCOMPARE(tree.readRaw("house/97.lcr"), lcr); // nothing of the congress written
+            return;
+        }
+        const DrawnMapFigures f = WriteDrawnMaps(m_geo, m_tree, needed - spare).congresses.first();
+        QVERIFY(f.outlinePoints <= needed - spare);
+        QCOMPARE(f.tolerance > 0.5, coarser);
+        QCOMPARE(LoadCongressCounts(m_tree, true, 97).outlinePointCount, f.outlinePoints);
+    }
+
+    void badShapeFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not JSON") << QByteArray("{\"type\":") << "districts_097.geojson: not JSON";
+        QTest::newRow("unknown state")
+            << QByteArray(
+                   R"({"features":[{"properties":{"state":"xx","district":1,"start_session":1,"end_session":2}}]})")
+            << "districts_097.geojson: unknown state \"XX\"";
+        QTest::newRow("no session range")
+            << QByteArray(R"({"features":[{"properties":{"state":"ia","district":1}}]})")
+            << "districts_097.geojson: a feature of IA lacks district, start_session or end_session";
+    }
+
+    void badShapeFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        writeGeo(m_geo);
+        WriteWholeFile(m_geo + "/districts/districts_097.geojson", content);
+        TreeBuilder tree(m_tree);
+        writeTree(tree);
+        try {
+            WriteDrawnMaps(m_geo, m_tree);
+            QFAIL("no error");
+        } catch (const DataError &e) {
+            QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+        }
+        QVERIFY(!QFileInfo::exists(tree.path("house/97.cds")));
+    }
+
+private:
+    std::optional<QTemporaryDir> m_dir;
+    QString m_geo;
+    QString m_tree;
+};
+
+QTEST_GUILESS_MAIN(DrawnMapsTest)
+#include "tst_drawnmaps.moc"
