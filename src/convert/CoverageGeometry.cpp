@@ -22,6 +22,8 @@ constexpr double kNodingGrid = 0.01;
 // are wider and stay out.
 constexpr double kGapWidth = 0.25;
 constexpr double kGapReach = 1.0;
+// Whole points tried in a part whose inner point and inscribed centre both lie near a line.
+constexpr double kMaxScannedPoints = 40000;
 
 void keepMessage(const char *message, void *userdata)
 {
@@ -421,6 +423,19 @@ CoverageGeometry::Seed CoverageGeometry::seedOf(const PlanePolygon &polygon)
             for (int dx = -1; dx <= 1; ++dx)
                 tryPoint(std::round(x) + dx, std::round(y) + dy);
         tryPoint(x, y);
+    }
+    // A narrow district: every whole point of its box is tried, so that the seed lands on the pixel
+    // farthest from any line the district has.
+    if (best.clearance < 1.5) {
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        GEOSGeom_getXMin_r(h, g.g, &x0);
+        GEOSGeom_getYMin_r(h, g.g, &y0);
+        GEOSGeom_getXMax_r(h, g.g, &x1);
+        GEOSGeom_getYMax_r(h, g.g, &y1);
+        if ((x1 - x0 + 1) * (y1 - y0 + 1) <= kMaxScannedPoints)
+            for (double y = std::ceil(y0); y <= y1; ++y)
+                for (double x = std::ceil(x0); x <= x1; ++x)
+                    tryPoint(x, y);
     }
     GEOSPreparedGeom_destroy_r(h, area);
     return best;

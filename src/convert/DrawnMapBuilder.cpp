@@ -38,8 +38,9 @@ constexpr int kMaxDistricts = 500;
 // later congresses one unit is about one pixel, so half a unit is invisible.
 constexpr double kOutlineTolerances[] = {0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
 constexpr double kStateTolerance = 0.5;
-// A seed this far from every line lies on a pixel of its own at the designed scale.
-constexpr double kSeedClearance = 1.0;
+// A seed this far from every line lies on a pixel of its own at the designed scale, wherever the
+// view puts the half pixel.
+constexpr double kSeedClearance = 1.5;
 constexpr int kMaxSeeds = 3;
 // Islands and other extra rings of a state get their own outline record above this area (square
 // units; about 1200 square kilometres) while records are left.
@@ -534,7 +535,7 @@ DrawnMapReport WriteDrawnMaps(const QString &geoDir, const QString &treeRoot, in
         for (qsizetype i = 0; i < outlines.index.size(); ++i)
             if (outlines.index.at(i).pointCount > 0 && outlines.index.at(i).firstYear <= year) {
                 QList<QPoint> line;
-                for (const MapPoint &p : outlines.outline(int(i)))
+                for (const StatePoint &p : outlines.outline(int(i)))
                     line.append(QPoint(p.x, p.y));
                 barriers.append(line);
             }

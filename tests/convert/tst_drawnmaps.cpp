@@ -308,14 +308,14 @@ private slots:
         QCOMPARE(s.index.at(1).firstPoint, s.index.at(0).pointCount + 1);
         for (int i = 2; i < 63; ++i)
             QCOMPARE(s.index.at(i), MapIndexRecord{});
-        const QList<MapPoint> iowa = s.outline(1);
+        const QList<StatePoint> iowa = s.outline(1);
         QCOMPARE(iowa.first(), iowa.last());
         // Its southern edge runs along latitude 37.5 through the meridian of the projection's origin.
         const auto [low, high] =
-            std::minmax_element(iowa.cbegin(), iowa.cend(), [](MapPoint a, MapPoint b) { return a.x < b.x; });
+            std::minmax_element(iowa.cbegin(), iowa.cend(), [](StatePoint a, StatePoint b) { return a.x < b.x; });
         QVERIFY(low->x < kOrigin.x() && high->x > kOrigin.x());
         const auto south =
-            std::max_element(iowa.cbegin(), iowa.cend(), [](MapPoint a, MapPoint b) { return a.y < b.y; });
+            std::max_element(iowa.cbegin(), iowa.cend(), [](StatePoint a, StatePoint b) { return a.y < b.y; });
         QVERIFY(std::abs(south->y - kOrigin.y()) <= 1);
     }
 
