@@ -72,12 +72,16 @@ qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, 
     qint64 pixels = 0;
     for (const auto &[first, last] : m_data->ringsOf(row)) {
         double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
-        for (qsizetype i = first; i <= last; ++i) {
-            const OutlinePoint &p = m_data->districts.at(i);
-            left = std::min(left, t.toPixelX(p.x));
-            right = std::max(right, t.toPixelX(p.x));
-            top = std::min(top, t.toPixelY(p.y));
-            bottom = std::max(bottom, t.toPixelY(p.y));
+        double twiceArea = 0.0, perimeter = 0.0;
+        for (qsizetype i = first, j = last; i <= last; j = i++) {
+            const OutlinePoint &p = m_data->districts.at(i), &q = m_data->districts.at(j);
+            const double px = t.toPixelX(p.x), py = t.toPixelY(p.y), qx = t.toPixelX(q.x), qy = t.toPixelY(q.y);
+            left = std::min(left, px);
+            right = std::max(right, px);
+            top = std::min(top, py);
+            bottom = std::max(bottom, py);
+            twiceArea += qx * py - px * qy;
+            perimeter += std::hypot(px - qx, py - qy);
         }
         if (right < 0 || bottom < 0 || left >= image.width() || top >= image.height())
             continue;
@@ -85,7 +89,10 @@ qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, 
         for (int x = std::max(0, int(std::floor(left))); x <= std::min(image.width() - 1, int(right)); ++x) {
             if (buffer.at(x, y) != background || !m_data->districtContains(row, t.toMapX(x + 0.5), t.toMapY(y + 0.5)))
                 continue;
-            pixels += FloodFill(buffer, x, y, colour, background, limit);
+            // A part covers at most its own area and outline: a part whose outline is not closed at
+            // this size must not spill into its neighbour.
+            const qint64 partLimit = qint64(std::abs(twiceArea) / 2.0 + perimeter + 4);
+            pixels += FloodFill(buffer, x, y, colour, background, std::min(limit, partLimit));
             break;
         }
     }
