@@ -108,17 +108,9 @@ public:
         session.Preferences = TreeBuilder::standardPreferences();
         session.newDataFormat = true;
         session.findCongresses();
-        auto row = [](int rc, const char *text, const QDate &date, int congress) {
-            MatchRow r;
-            r.rollCall = qint16(rc);
-            r.description = QString::fromLatin1(text);
-            r.date = TaggedDate::FromDate(date);
-            r.congress = qint16(congress);
-            return r;
-        };
-        session.MatchTable.append(row(1, "DRAWN MAP VOTE", QDate(1981, 3, 4), 97));
-        session.MatchTable.append(row(2, "SECOND DRAWN VOTE", QDate(1981, 3, 5), 97));
-        session.MatchTable.append(row(1, "EARLIER VOTE", QDate(1979, 3, 4), 96));
+        session.MatchTable.append(TreeBuilder::matchRow(1, "DRAWN MAP VOTE", QDate(1981, 3, 4), 97));
+        session.MatchTable.append(TreeBuilder::matchRow(2, "SECOND DRAWN VOTE", QDate(1981, 3, 5), 97));
+        session.MatchTable.append(TreeBuilder::matchRow(1, "EARLIER VOTE", QDate(1979, 3, 4), 96));
     }
 
     // Queues MatchTable rows (1-based) of the House at `position`.

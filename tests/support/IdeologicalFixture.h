@@ -86,22 +86,12 @@ public:
         session.isHouse = true;
         session.findCongresses();
         session.selectedCongresses = {97};
-        auto row = [](int rc, const char *text, const QDate &date, int yeas, int nays, int congress) {
-            MatchRow r;
-            r.rollCall = qint16(rc);
-            r.description = QString::fromLatin1(text);
-            r.date = TaggedDate::FromDate(date);
-            r.yeas = qint16(yeas);
-            r.nays = qint16(nays);
-            r.congress = qint16(congress);
-            return r;
-        };
-        session.MatchTable.append(row(1, "FIRST VOTE", QDate(1981, 1, 5), 3, 2, 97));
-        session.MatchTable.append(row(2, "SECOND VOTE", QDate(1981, 2, 10), 5, 1, 97));
-        session.MatchTable.append(row(3, "THIRD VOTE", QDate(1981, 3, 3), 3, 3, 97));
-        session.MatchTable.append(row(1, "ZED VOTE", QDate(1983, 1, 5), 1, 0, 98));
+        session.MatchTable.append(TreeBuilder::matchRow(1, "FIRST VOTE", QDate(1981, 1, 5), 97, 3, 2));
+        session.MatchTable.append(TreeBuilder::matchRow(2, "SECOND VOTE", QDate(1981, 2, 10), 97, 5, 1));
+        session.MatchTable.append(TreeBuilder::matchRow(3, "THIRD VOTE", QDate(1981, 3, 3), 97, 3, 3));
+        session.MatchTable.append(TreeBuilder::matchRow(1, "ZED VOTE", QDate(1983, 1, 5), 98, 1, 0));
         // Row 5 is a Senate roll call: queue it with session.isHouse false.
-        session.MatchTable.append(row(1, "SENATE VOTE", QDate(1981, 1, 6), 1, 0, 97));
+        session.MatchTable.append(TreeBuilder::matchRow(1, "SENATE VOTE", QDate(1981, 1, 6), 97, 1, 0));
     }
 
     // Queues MatchTable rows (1-based) and opens the map at `position`, shown at a usual size.

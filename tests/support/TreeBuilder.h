@@ -8,6 +8,7 @@
 #include "core/data/RollCall.h"
 #include "core/data/StateTable.h"
 #include "core/data/TokenTable.h"
+#include "core/search/MatchTable.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -60,6 +61,19 @@ public:
     // Record builders with sensible defaults.
     static Legislator legislator(const QString &name, int stateCode, int district, int party, float x, float y, int id1,
                                  int id2 = 0);
+    // A match-table row as a search would have found it.
+    static MatchRow matchRow(int rollCall, const char *description, const QDate &date, int congress, int yeas = 0,
+                             int nays = 0)
+    {
+        MatchRow r;
+        r.rollCall = qint16(rollCall);
+        r.description = QString::fromLatin1(description);
+        r.date = TaggedDate::FromDate(date);
+        r.yeas = qint16(yeas);
+        r.nays = qint16(nays);
+        r.congress = qint16(congress);
+        return r;
+    }
     static RollCall rollCall(const QString &description, const QDate &date, int yeas, int nays, float spread1 = 0,
                              float mid1 = 0, float spread2 = 0, float mid2 = 0);
     static QList<StateRecord> standardStates();  // codes 1..82 with names for the common ones

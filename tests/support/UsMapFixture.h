@@ -150,17 +150,9 @@ public:
         session.Preferences = TreeBuilder::standardPreferences();
         session.newDataFormat = true;
         session.findCongresses();
-        auto row = [](int rc, const char *text, const QDate &date, int congress) {
-            MatchRow r;
-            r.rollCall = qint16(rc);
-            r.description = QString::fromLatin1(text);
-            r.date = TaggedDate::FromDate(date);
-            r.congress = qint16(congress);
-            return r;
-        };
-        session.MatchTable.append(row(1, "SENATE MAP VOTE", QDate(2001, 3, 1), 107));
-        session.MatchTable.append(row(2, "SECOND SENATE VOTE", QDate(2001, 3, 2), 107));
-        session.MatchTable.append(row(1, "HOUSE MAP VOTE", QDate(2007, 1, 4), 110));
+        session.MatchTable.append(TreeBuilder::matchRow(1, "SENATE MAP VOTE", QDate(2001, 3, 1), 107));
+        session.MatchTable.append(TreeBuilder::matchRow(2, "SECOND SENATE VOTE", QDate(2001, 3, 2), 107));
+        session.MatchTable.append(TreeBuilder::matchRow(1, "HOUSE MAP VOTE", QDate(2007, 1, 4), 110));
     }
 
     // Queues MatchTable rows (1-based) of one chamber at `position`.

@@ -446,19 +446,7 @@ bool frmUSMap::loadDrawnAt(int position)
     lblTitle->setText(description);
     lblRollCall->setText(
         MapTitle2(true, m_pass.congress, m_pass.rollCall, m_pass.record.date, position, m_session.queue.length()));
-    m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
-    showKey();
-    SetupButtons();
-    updateCommands();
-    if (m_find) {
-        QStringList labels;
-        QList<int> colours;
-        for (const UsMapMember &m : std::as_const(m_pass.GisVoteTable)) {
-            labels.append(m.label());
-            colours.append(m.colour);
-        }
-        m_find->fillUSMap(labels, colours);
-    }
+    followLoadedRollCall();
     return true;
 }
 
@@ -619,6 +607,14 @@ bool frmUSMap::loadAt(int position)
     cmbInfo->addItem(UsMapShortCaption(m_pass.isHouse, m_pass.congress, m_pass.rollCall, m_pass.record.date, position,
                                        m_session.queue.length()));
     cmbInfo->show();
+    followLoadedRollCall();
+    return true;
+}
+
+// What follows the roll call shown in both modes: its attachments, the key, the buttons and an open
+// Find list.
+void frmUSMap::followLoadedRollCall()
+{
     m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
     showKey();
     SetupButtons();
@@ -632,7 +628,6 @@ bool frmUSMap::loadAt(int position)
         }
         m_find->fillUSMap(labels, colours);
     }
-    return true;
 }
 
 void frmUSMap::DoMap(bool updateOthers)

@@ -178,6 +178,7 @@ private:
     void writeDrawnPicture(const QString &path) const;
     void printDrawnMap();
     void showKey();
+    void followLoadedRollCall();
     void rebuildLabels();
     void mapMouseDown(Qt::MouseButton button, const QPoint &at);
     void showInquireWindow(const QPointF &mapPoint);
