@@ -246,9 +246,12 @@ QHash<int, QList<QList<QList<QPointF>>>> readAtlasStates(const QString &path)
         const int fips = geometry.value(QStringLiteral("id")).toString().toInt();
         const QString type = geometry.value(QStringLiteral("type")).toString();
         QJsonArray polygons = geometry.value(QStringLiteral("arcs")).toArray();
-        if (type == QLatin1String("Polygon"))
-            polygons = QJsonArray{polygons};
-        else if (type != QLatin1String("MultiPolygon"))
+        if (type == QLatin1String("Polygon")) {
+            // Appended, not braced: braces around one array copy it under some compilers.
+            QJsonArray one;
+            one.append(polygons);
+            polygons = one;
+        } else if (type != QLatin1String("MultiPolygon"))
             continue;
         QList<QList<QList<QPointF>>> parts;
         for (const QJsonValue &polygon : std::as_const(polygons)) {

@@ -27,6 +27,15 @@ namespace {
 // central meridian on x = offsetX, whatever the conic does elsewhere.
 const QPoint kOrigin(int(kContiguousRegion.offsetX), int(kContiguousRegion.offsetY));
 
+// An array whose one element is `inner`: braces around a single array copy it under some compilers
+// instead of nesting it.
+QJsonArray Holding(const QJsonArray &inner)
+{
+    QJsonArray a;
+    a.append(inner);
+    return a;
+}
+
 QJsonArray ring(const QList<QPointF> &lonLat)
 {
     QJsonArray r;
@@ -55,7 +64,7 @@ QJsonObject feature(const char *state, int district, int start, int end, const Q
         {"type", "Feature"},
         {"properties",
          QJsonObject{{"state", state}, {"district", district}, {"start_session", start}, {"end_session", end}}},
-        {"geometry", QJsonObject{{"type", "Polygon"}, {"coordinates", QJsonArray{ring(outer)}}}}};
+        {"geometry", QJsonObject{{"type", "Polygon"}, {"coordinates", Holding(ring(outer))}}}};
 }
 
 void writeJson(const QString &path, const QJsonObject &o)
@@ -100,9 +109,8 @@ void writeGeo(const QString &geo, int start = 96, int end = 97)
               QJsonObject{
                   {"type", "GeometryCollection"},
                   {"geometries",
-                   QJsonArray{
-                       QJsonObject{{"type", "Polygon"}, {"id", "19"}, {"arcs", QJsonArray{QJsonArray{0}}}},
-                       QJsonObject{{"type", "Polygon"}, {"id", "10"}, {"arcs", QJsonArray{QJsonArray{1}}}}}}}}}}};
+                   QJsonArray{QJsonObject{{"type", "Polygon"}, {"id", "19"}, {"arcs", Holding(QJsonArray{0})}},
+                              QJsonObject{{"type", "Polygon"}, {"id", "10"}, {"arcs", Holding(QJsonArray{1})}}}}}}}}};
     writeJson(geo + "/us-atlas-3.0.1/states-10m.json", topology);
 }
 
