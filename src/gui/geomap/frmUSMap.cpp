@@ -1195,10 +1195,6 @@ void frmUSMap::printMap()
 {
     if (!m_loaded)
         return;
-    if (m_mode == UsMapMode::Drawn) {
-        printDrawnMap();
-        return;
-    }
     QPrinter printer;
     printer.setDocName(UsMapText::kPrintDocument);
     if (!m_services.choosePrinter(this, printer))
@@ -1208,49 +1204,37 @@ void frmUSMap::printMap()
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRectF area(QPointF(0, 0), page.size());
-    UsMapPicture shown = mapUS->picture();
-    shown.view = mapUS->visibleExtent();
-    shown.highlight = -1;
+    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     QFont font = painter.font();
     font.setPointSize(12);
     painter.setFont(font);
     const double titleHeight = painter.fontMetrics().height() * 2.0;
-    painter.drawText(QRectF(area.left(), area.top(), area.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     windowTitle() + QStringLiteral("   ") + cmbInfo->currentText());
-    mapUS->painter().paint(painter, area.adjusted(0, titleHeight, 0, 0), shown);
+    const bool drawn = m_mode == UsMapMode::Drawn;
+    painter.drawText(QRectF(0, 0, page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     windowTitle() + QStringLiteral("   ") + (drawn ? lblRollCall->text() : cmbInfo->currentText()));
+    const QRectF area = page.adjusted(0, titleHeight, 0, 0);
+    if (drawn) {
+        printDrawnMap(painter, area);
+    } else {
+        UsMapPicture shown = mapUS->picture();
+        shown.view = mapUS->visibleExtent();
+        shown.highlight = -1;
+        mapUS->painter().paint(painter, area, shown);
+    }
     painter.end();
+    // The window's own picture is drawn again at its size when the printed one replaced the outlines.
+    if (drawn)
+        redrawDrawn(false);
 }
 
-void frmUSMap::printDrawnMap()
+void frmUSMap::printDrawnMap(QPainter &painter, const QRectF &area)
 {
-    QPrinter printer;
-    printer.setDocName(UsMapText::kPrintDocument);
-    if (!m_services.choosePrinter(this, printer))
-        return;
-    printer.setDocName(UsMapText::kPrintDocument);
-    // Errors while printing the map are not reported.
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    QFont font = painter.font();
-    font.setPointSize(12);
-    painter.setFont(font);
-    const double titleHeight = painter.fontMetrics().height() * 2.0;
-    painter.drawText(QRectF(0, 0, page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     windowTitle() + QStringLiteral("   ") + lblRollCall->text());
-    const QRectF area(0, titleHeight, page.width(), page.height() - titleHeight);
     // The picture is drawn afresh for the page, at most 3000 pixels wide: enough for a printed line
     // of one pixel to show, without an image of the printer's full resolution.
     const double shrink = std::min(1.0, 3000.0 / std::max(1.0, area.width()));
     const QSize size = (area.size() * shrink).toSize().expandedTo(QSize(1, 1));
     const QImage picture = withImportCircles(m_drawnPainter.render(size, m_drawnView, drawnFillPlan(), m_drawnFilter));
     painter.drawImage(area, picture);
-    painter.end();
-    // The window's own picture is drawn again at its size when the printed one replaced the outlines.
-    redrawDrawn(false);
 }
 
 frmFind *frmUSMap::findWindow() const

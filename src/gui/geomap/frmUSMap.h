@@ -24,6 +24,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPainter;
 class QTimer;
 class QToolBar;
 
@@ -176,7 +177,7 @@ private:
     bool loadDrawnAt(int position);
     void drawnMouseMoved(const QPointF &mapPoint, const QPoint &position);
     void writeDrawnPicture(const QString &path) const;
-    void printDrawnMap();
+    void printDrawnMap(QPainter &painter, const QRectF &area);
     void showKey();
     void followLoadedRollCall();
     void rebuildLabels();
