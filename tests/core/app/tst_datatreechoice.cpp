@@ -1,7 +1,10 @@
-// The command line, which data tree opens, the recent list, and the writable copy of a read-only tree.
+// The command line, which data tree opens, the recent list, the writable copy of a read-only tree, and
+// the main window's span of years.
+#include "core/app/CongressList.h"
 #include "core/app/DataTreeChoice.h"
 #include "core/app/StartOptions.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,22 +12,6 @@
 #include <QtTest>
 
 using namespace rollscan;
-
-namespace {
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-} // namespace
 
 class TestDataTreeChoice : public QObject {
     Q_OBJECT
@@ -57,7 +44,7 @@ private slots:
         QDir().mkpath(last);
         QVERIFY(!DataTreeChoice::IsDataTree(last));
         QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), QStringLiteral("/sample"));
-        writeFile(last + QStringLiteral("/ROLLSCAN.PRF"), "x");
+        WriteWholeFile(last + QStringLiteral("/ROLLSCAN.PRF"), "x");
         QVERIFY(DataTreeChoice::IsDataTree(last));
         QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), last);
         QCOMPARE(DataTreeChoice::StartTree(QStringLiteral("/given"), last, QStringLiteral("/sample")),
@@ -97,26 +84,48 @@ private slots:
     {
         QTemporaryDir dir;
         const QString sample = dir.filePath(QStringLiteral("share/sample"));
-        writeFile(sample + QStringLiteral("/rollscan.prf"), "prefs");
-        writeFile(sample + QStringLiteral("/house/97.lcr"), "members");
+        QVERIFY(QDir().mkpath(sample + QStringLiteral("/house")));
+        WriteWholeFile(sample + QStringLiteral("/rollscan.prf"), "prefs");
+        WriteWholeFile(sample + QStringLiteral("/house/97.lcr"), "members");
         QVERIFY(QFile::setPermissions(sample + QStringLiteral("/house/97.lcr"), QFile::ReadOwner | QFile::ReadGroup));
         const QString copy = dir.filePath(QStringLiteral("data/sample"));
         QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
-        QCOMPARE(readFile(copy + QStringLiteral("/house/97.lcr")), QByteArray("members"));
+        QCOMPARE(ReadWholeFile(copy + QStringLiteral("/house/97.lcr")), QByteArray("members"));
         QVERIFY(QFileInfo(copy + QStringLiteral("/house/97.lcr")).permissions() & QFile::WriteOwner);
         QVERIFY(!QFileInfo::exists(copy + QStringLiteral(".partial")));
-        writeFile(copy + QStringLiteral("/rollscan.prf"), "changed");
+        WriteWholeFile(copy + QStringLiteral("/rollscan.prf"), "changed");
         QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
-        QCOMPARE(readFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("changed"));
+        QCOMPARE(ReadWholeFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("changed"));
 
         const QString unused = dir.filePath(QStringLiteral("unused"));
         QCOMPARE(DataTreeChoice::WritableTree(sample, false, unused), sample);
         QVERIFY(!QFileInfo::exists(unused));
 
-        writeFile(dir.filePath(QStringLiteral("blocked")), "file"); // a plain file where the copy's folder should be
+        WriteWholeFile(dir.filePath(QStringLiteral("blocked")),
+                       "file"); // a plain file where the copy's folder should be
         const QString blocked = dir.filePath(QStringLiteral("blocked/sample"));
         QVERIFY_THROWS_EXCEPTION(FileError, DataTreeChoice::WritableTree(sample, true, blocked));
         QVERIFY(!DataTreeChoice::IsDataTree(blocked));
+    }
+    void span_data()
+    {
+        QTest::addColumn<QList<int>>("house");
+        QTest::addColumn<QList<int>>("senate");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("sample") << QList<int>{97, 102, 112} << QList<int>{25, 35, 110}
+                                << "Roll Call Displays of the U.S. Congress, 1837-2012";
+        QTest::newRow("one congress") << QList<int>{106} << QList<int>{}
+                                      << "Roll Call Displays of the U.S. Congress, 1999-2000";
+        QTest::newRow("first congress") << QList<int>{} << QList<int>{1}
+                                        << "Roll Call Displays of the U.S. Congress, 1789-1790";
+        QTest::newRow("nothing present") << QList<int>{} << QList<int>{}
+                                         << "Roll Call Displays of the U.S. Congress, 1789-2000";
+    }
+    void span()
+    {
+        QFETCH(QList<int>, house);
+        QFETCH(QList<int>, senate);
+        QTEST(CongressSpanCaption(house, senate), "caption");
     }
 };
 

@@ -1,4 +1,5 @@
-// Round trips, byte layouts and edge cases of the congress data files.
+// Round trips, byte layouts and edge cases of the congress data files, the preferences record and the
+// weight file.
 #include "support/TreeBuilder.h"
 
 #include "core/data/CongressIndex.h"
@@ -10,7 +11,9 @@
 #include "core/data/FileIO.h"
 #include "core/data/Legislator.h"
 #include "core/data/PartySymbol.h"
+#include "core/data/Preferences.h"
 #include "core/data/RollCall.h"
+#include "core/data/ScalingFile.h"
 #include "core/data/VoteMatrix.h"
 
 #include <QDir>
@@ -18,9 +21,23 @@
 #include <QtEndian>
 #include <QtTest>
 #include <functional>
+#include <limits>
 
 using namespace rollscan;
 using rollscan::test::TreeBuilder;
+
+namespace {
+// A record as the format lays it out: version 1, the weight as float64, two 20-byte names.
+QByteArray record(qint16 version, double weight, const QByteArray &c1 = "dim1", const QByteArray &c2 = "dim2")
+{
+    QByteArray out(50, ' ');
+    qToLittleEndian<qint16>(version, out.data());
+    qToLittleEndian<double>(weight, out.data() + 2);
+    out.replace(10, c1.size(), c1);
+    out.replace(30, c2.size(), c2);
+    return out;
+}
+} // namespace
 
 class TestDataFiles : public QObject {
     Q_OBJECT
@@ -407,19 +424,8 @@ private slots:
             QVERIFY(!e.sentence().isEmpty());
         }
     }
-    void failedWriteLeavesOldFile()
+    void errorSentences()
     {
-        QTemporaryDir dir;
-        const QString path = dir.path() + "/keep.dat";
-        WriteWholeFile(path, "old content");
-        try {
-            WriteWholeFile(dir.path() + "/missing/new.dat", "x");
-            QFAIL("no error raised");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), 76);
-            QCOMPARE(e.sentence(), QString("That path doesn't exist."));
-        }
-        QCOMPARE(ReadWholeFile(path), QByteArray("old content"));
         // Every number has words of its own; only numbers nothing raises fall back.
         const QList<std::pair<int, const char *>> sentences = {
             {52, "That file name is illegal or doesn't exist."},
@@ -441,6 +447,110 @@ private slots:
             {99, "Unrecognized error #99 (Application-defined or object-defined error) has occurred."}};
         for (const auto &[number, text] : sentences)
             QCOMPARE(FileError(number, QString()).sentence(), QString(text));
+    }
+    void colourTable()
+    {
+        const QStringList table =
+            QStringLiteral("Black:000000 Blue:000080 Green:008000 Cyan:008080 Red:800000 Magenta:800080 "
+                           "Yellow:808000 White:C0C0C0 Gray:808080 Light_Blue:0000FF Light_Green:00FF00 "
+                           "Light_Cyan:00FFFF Light_Red:FF0000 Light_Magenta:FF00FF Light_Yellow:FFFF00 "
+                           "Bright_White:FFFFFF")
+                .split(QLatin1Char(' '));
+        for (int i = 0; i < 16; ++i) {
+            const int rgb = table[i].section(QLatin1Char(':'), 1).toInt(nullptr, 16);
+            QCOMPARE(ColourName(i),
+                     table[i].section(QLatin1Char(':'), 0, 0).replace(QLatin1Char('_'), QLatin1Char(' ')));
+            QCOMPARE(ColourOf(i), (Rgb{rgb >> 16, (rgb >> 8) & 0xff, rgb & 0xff}));
+        }
+        QCOMPARE(ColourName(16) + ColourName(-1), QString());
+        QCOMPARE(ColourOf(-1), (Rgb{0, 0, 0}));
+    }
+    // Each setting lands at its offset and every reserved byte, even past the record, is carried unchanged.
+    void fieldsAndReservedBytes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/rollscan.prf";
+        QByteArray original(270, '\0');
+        for (int i = 0; i < 270; ++i)
+            original[i] = char((i * 37 + 11) & 0xff);
+        original.append("TRAILER");
+        WriteWholeFile(path, original);
+
+        Preferences p = Preferences::Read(path);
+        p.setYeaColour(12);
+        p.setNayColour(12);
+        p.setNotVotingColour(8);
+        p.setYeaNayColour(2);
+        p.setNayYeaColour(5);
+        p.setStartWithHouse(false);
+        p.setGradientStartColour(14);
+        p.setGradientEndColour(4);
+        p.setNoMatchColour(0);
+        p.setSplitColour(6);
+        p.setDisplayKind('u');
+        p.setTokenCase('l');
+        p.write(path);
+
+        const QByteArray after = ReadWholeFile(path);
+        QCOMPARE(after.size(), original.size());
+        const QList<QPair<int, int>> kept = {{0, 60}, {74, 4}, {78, 38}, {126, 18}, {160, 110}};
+        for (const auto &[from, length] : kept)
+            QCOMPARE(after.mid(from, length), original.mid(from, length));
+        QCOMPARE(after.mid(270), QByteArray("TRAILER"));
+        QCOMPARE(after.mid(60, 2), QByteArray("ul"));
+        QCOMPARE(after.mid(62, 4), QByteArray("\x0c\0\0\0", 4)); // yea: Light Red
+        QCOMPARE(after.mid(124, 2), QByteArray("\0\0", 2));      // start with the Senate
+        QCOMPARE(after.mid(152, 4), QByteArray("\0\0\0\0", 4));
+        QCOMPARE(after.mid(156, 4), QByteArray("\x06\0\0\0", 4));
+        QCOMPARE(Preferences::Read(path).yeaColour(), 12);
+    }
+    // The writer's bytes, and a reader fed known bytes; a weight of exactly 1 is accepted and a tree
+    // without the file has none.
+    void knownBytes()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("scaling.dat"));
+        ScalingFile{0.4156, QStringLiteral("congress_dim1"), QStringLiteral("congress_dim2")}.write(path);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), record(1, 0.4156, "congress_dim1", "congress_dim2"));
+        WriteWholeFile(path, record(1, 0.4156));
+        QCOMPARE(ScalingFile::Read(path), (ScalingFile{0.4156, QStringLiteral("dim1"), QStringLiteral("dim2")}));
+        WriteWholeFile(path, record(1, 1.0));
+        QCOMPARE(ScalingFile::Read(path).weight, 1.0);
+        QVERIFY(!ScalingFile::ReadIn(dir.path()).has_value());
+    }
+
+    void refusesBadFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("fileError"); // 0: a data error
+        QTest::newRow("weight 0") << record(1, 0.0) << 0;
+        QTest::newRow("weight above 1") << record(1, 1.0001) << 0;
+        QTest::newRow("weight not a number") << record(1, std::numeric_limits<double>::quiet_NaN()) << 0;
+        QTest::newRow("short by one byte") << record(1, 0.4156).left(49) << FileErrorNumber::PastEnd;
+        QTest::newRow("unknown version") << record(2, 0.4156) << FileErrorNumber::BadFormat;
+    }
+    void refusesBadFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, fileError);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("main")));
+        const QString path = ScalingFile::PathIn(dir.path());
+        WriteWholeFile(path, bytes);
+        try {
+            ScalingFile::ReadIn(dir.path());
+            QFAIL("the file was accepted");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), fileError);
+            QCOMPARE(e.path(), path);
+        } catch (const DataError &e) {
+            QCOMPARE(fileError, 0);
+            QVERIFY2(e.message().startsWith(path + QStringLiteral(": the second-dimension weight ")),
+                     qPrintable(e.message()));
+            QVERIFY(e.message().endsWith(QStringLiteral(" is outside (0, 1]")));
+        }
     }
 };
 

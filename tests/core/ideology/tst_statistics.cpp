@@ -63,7 +63,8 @@ class TestStatistics : public QObject {
     std::unique_ptr<Tree> m_tree;
 private slots:
     void initTestCase() { m_tree = std::make_unique<Tree>(); }
-    void savedReportBytes()
+    // The saved report, and the printed lines: the same texts, headings emphasised.
+    void report()
     {
         const VoteStatistics s = m_tree->count(26);
         const ReportRollCall rc{true, 26, SheetRollCall{1, TaggedDate::FromDate(QDate(1840, 5, 1)), "TO PASS"}};
@@ -102,11 +103,6 @@ private slots:
                                     "Present:       1 \r\n"
                                     "Not Voting:    1 \r\n";
         QCOMPARE(ReadWholeFile(path), expected);
-    }
-    void printedLineRoles()
-    {
-        const ReportRollCall rc{true, 26, SheetRollCall{1, TaggedDate::FromDate(QDate(1840, 5, 1)), "TO PASS"}};
-        const VoteStatistics s = m_tree->count(26);
         const QList<StatisticsPrintedLine> printed = StatisticsPrintedLines(rc, s);
         QStringList texts;
         QList<int> emphasised;
@@ -120,16 +116,11 @@ private slots:
                  (QList<StatisticsLineRole>{StatisticsLineRole::Title, StatisticsLineRole::Body,
                                             StatisticsLineRole::Identification}));
         QCOMPARE(emphasised, (QList<int>{7, 19}));
-    }
-    void counts()
-    {
-        // The saved report shows the counts from the files; counting votes held in memory gives the same.
-        const VoteStatistics s = m_tree->count(26);
-        const CongressData d = members();
+        // Counting votes held in memory gives the counts of the files.
         QList<int> codes;
-        for (const QString &row : d.voteRows)
+        for (const QString &row : members().voteRows)
             codes << row.toInt();
-        const VoteStatistics a = CountVoteStatistics(d.legislators, codes, TreeBuilder::standardParties(), 26);
+        const VoteStatistics a = CountVoteStatistics(members().legislators, codes, TreeBuilder::standardParties(), 26);
         QVERIFY(a.codeCounts == s.codeCounts && a.partyCounts == s.partyCounts && a.southernWhigs == s.southernWhigs);
         QVERIFY_THROWS_EXCEPTION(DataError, CountVoteStatistics(m_tree->dir.path(), true, 26, 2, true));
     }

@@ -1,4 +1,4 @@
-// The roll-call outputs: text table, printed page and spreadsheet, byte for byte.
+// The roll-call outputs: text table, printed page, spreadsheet and the analysis file, byte for byte.
 #include "support/TreeBuilder.h"
 
 #include "core/app/Session.h"
@@ -8,6 +8,7 @@
 #include "core/report/RollCallSheet.h"
 #include "core/report/RollCallText.h"
 #include "core/report/Spreadsheet.h"
+#include "core/report/TidyCsv.h"
 #include "core/search/RollCallSearch.h"
 #include "core/search/SelectionQueue.h"
 
@@ -25,8 +26,8 @@ CongressData house97()
     CongressData d;
     d.legislators = {TreeBuilder::legislator(QStringLiteral("SMITH, JOHN"), 41, 1, 100, 0.123f, -0.456f, 14000, 3),
                      TreeBuilder::legislator(QStringLiteral("JONES"), 13, 12, 200, -0.25f, 0.5f, 99999999, 0),
-                     // No "state.dat" record for code 99: the line is written with an empty state.
-                     TreeBuilder::legislator(QStringLiteral("CARTER"), 99, 0, 100, 0.0f, -1.0f, 99910, 0)};
+                     // No "state.dat" record for code 99 and no coordinates.
+                     TreeBuilder::legislator(QStringLiteral("CARTER"), 99, 0, 328, 0.0f, 0.0f, 99910, 0)};
     for (int r = 1; r <= 13; ++r)
         d.rollCalls.append(r == 12 ? TreeBuilder::rollCall(QStringLiteral("ELECT SPEAKER"), QDate(1981, 1, 5), 2, 1)
                                    : TreeBuilder::rollCall(QStringLiteral("VOTE %1").arg(r), QDate(1981, 2, r), 1, 1));
@@ -48,6 +49,19 @@ struct Fixture {
         session.selectedCongresses = {97};
         RunSearch(session, {});
     }
+    // The 98th House of one member, whose roll call has a text date; both congresses are searched.
+    void add98()
+    {
+        CongressData d;
+        d.legislators = {TreeBuilder::legislator(QStringLiteral("NEWMAN"), 1, 2, 200, 0.1f, 0.2f, 555)};
+        d.rollCalls = {TreeBuilder::rollCall(QStringLiteral("FIRST OF 98"), QDate(1983, 1, 3), 1, 0)};
+        d.rollCalls[0].date = TaggedDate::FromText(QStringLiteral("Jan 1983 "));
+        d.voteRows = {QStringLiteral("4")};
+        tree.addCongress(true, 98, d);
+        tree.writeIndexes();
+        session.selectedCongresses = {97, 98};
+        RunSearch(session, {});
+    }
     QString out(const QString &name) const { return dir.filePath(name); }
 };
 
@@ -59,7 +73,7 @@ const QByteArray kTable97 = "January 5, 1981: Roll Call #12\r\n"
                             "97  14000  3     41  1   ALABAMA         100    SMITH, JOHN   .123   -.456   1\r\n"
                             "97  99999999\r\n"
                             "           0     13  12  NEW YORK        200    JONES        -.250    .500   6\r\n"
-                            "97  99910  0     99  0                   100    CARTER        .000   -1.000  9\r\n";
+                            "97  99910  0     99  0                   328    CARTER        .000    .000   9\r\n";
 } // namespace
 
 class TestRollCallOutput : public QObject {
@@ -123,7 +137,7 @@ private slots:
             "\"VOTE\"\r\n"
             "97,14000,3,41,1,\"ALABAMA\",100,\"SMITH  JOHN \", .123,-.456,12,1,1,6,13,9\r\n"
             "97,99999999,0,13,12,\"NEW YORK\",200,\"JONES       \",-.250, .500,12,6,1,1,13,7\r\n"
-            "97,99910,0,99,0,\"\",100,\"CARTER      \", .000,-1.000,12,9,1,0,13,2\r\n";
+            "97,99910,0,99,0,\"\",328,\"CARTER      \", .000, .000,12,9,1,0,13,2\r\n";
         QCOMPARE(ReadWholeFile(f.out(QStringLiteral("queue.prn"))), expected);
     }
     void spreadsheetOfCurrentRollCall()
@@ -136,28 +150,41 @@ private slots:
         WriteSpreadsheet(f.session, f.out(QStringLiteral("one.prn")), false);
         const QByteArray file = ReadWholeFile(f.out(QStringLiteral("one.prn")));
         QVERIFY(file.startsWith("February 1, 1981: Roll Call #1\r\nVOTE 1\r\nHouse #97, 1981-1982\r\n\r\n\"H#\""));
-        QVERIFY(file.endsWith("\"CARTER      \", .000,-1.000,1,0\r\n"));
+        QVERIFY(file.endsWith("\"CARTER      \", .000, .000,1,0\r\n"));
         QCOMPARE(file.count("\r\n"), 4 + 1 + 3);
     }
     void spreadsheetSplitsCongresses()
     {
         Fixture f;
-        CongressData d98;
-        d98.legislators = {TreeBuilder::legislator(QStringLiteral("NEWMAN"), 1, 2, 200, 0.1f, 0.2f, 555)};
-        d98.rollCalls = {TreeBuilder::rollCall(QStringLiteral("FIRST OF 98"), QDate(1983, 1, 3), 1, 0)};
-        d98.voteRows = {QStringLiteral("1")};
-        f.tree.addCongress(true, 98, d98);
-        f.tree.writeIndexes();
-        f.session.selectedCongresses = {97, 98};
-        RunSearch(f.session, {});
+        f.add98();
         f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, f.session.smallScreen);
         WriteSpreadsheet(f.session, f.out(QStringLiteral("two.prn")), true);
         const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("two.prn"))).split('\n');
         // 97th: two heading blocks, column line, three members; 98th: one block, column line, one member.
         QCOMPARE(lines.size(), 8 + 1 + 3 + 4 + 1 + 1 + 1);
         QCOMPARE(lines[14], QByteArray("House #98, 1983-1984\r"));
-        QCOMPARE(lines[17], QByteArray("98,555,0,1,2,\"CONNECTICUT\",200,\"NEWMAN      \", .100, .200,1,1\r"));
+        QCOMPARE(lines[17], QByteArray("98,555,0,1,2,\"CONNECTICUT\",200,\"NEWMAN      \", .100, .200,1,4\r"));
         QVERIFY(lines[9].endsWith(",12,1,1,6\r"));
+    }
+    // The analysis file follows the queue, not the grouping by congress: 97:12, 98:1, 97:13.
+    void tidyCsv()
+    {
+        Fixture f;
+        f.add98();
+        QVERIFY_THROWS_EXCEPTION(DataError, WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv"))));
+        QVERIFY(!QFile::exists(f.out(QStringLiteral("tidy.csv")))); // an empty queue writes nothing
+        f.session.queue.addRows(f.session.MatchTable, {12, 14, 13}, false);
+        WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv")));
+        QCOMPARE(ReadWholeFile(f.out(QStringLiteral("tidy.csv"))),
+                 QByteArray("congress,roll_call,date,member_id,name,state,district,party_code,party_name,coord1,"
+                            "coord2,vote_code,vote_class\n"
+                            "97,12,1981-01-05,14000,\"SMITH, JOHN\",AL,1,100,Democrat,0.123,-0.456,1,Yea\n"
+                            "97,12,1981-01-05,99999999,JONES,NY,12,200,Republican,-0.25,0.5,6,Nay\n"
+                            "97,12,1981-01-05,99910,CARTER,,0,328,Independent,NA,NA,9,Not voting\n"
+                            "98,1,Jan 1983,555,NEWMAN,CT,2,200,Republican,0.1,0.2,4,Nay\n"
+                            "97,13,1981-02-13,14000,\"SMITH, JOHN\",AL,1,100,Democrat,0.123,-0.456,9,Not voting\n"
+                            "97,13,1981-02-13,99999999,JONES,NY,12,200,Republican,-0.25,0.5,7,Not voting\n"
+                            "97,13,1981-02-13,99910,CARTER,,0,328,Independent,NA,NA,2,Yea\n"));
     }
     void rollCallOutsideCongress()
     {
@@ -171,19 +198,6 @@ private slots:
             QCOMPARE(e.message(), QStringLiteral("Roll call 14 is not one of the 13 roll calls of the House #97."));
         }
         QVERIFY(!QFile::exists(f.out(QStringLiteral("x.txt"))));
-
-        // A legislator file shorter than the index says is a file error naming it.
-        f.session.queue.clear();
-        f.session.queue.add({12, 12, QString()});
-        f.session.queue.setCurrentQueuePos(1);
-        f.tree.writeRaw(QStringLiteral("house/97.lcr"), f.tree.readRaw(QStringLiteral("house/97.lcr")).left(120));
-        try {
-            SaveRollCallText(f.session, f.out(QStringLiteral("x.txt")));
-            QFAIL("a short legislator file must be reported");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), 62);
-            QVERIFY(e.path().endsWith(QLatin1String("house/97.lcr")));
-        }
     }
 };
 
