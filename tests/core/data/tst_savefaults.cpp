@@ -1,4 +1,4 @@
-// Saves that fail on the disk: a file-size limit reached half-way (set in a child process), a
+// Saves that fail on the disk, each run in a child process: a file-size limit reached half-way, a
 // read-only folder, a missing folder, a folder in the file's place. Each writer the user reaches
 // reports the error with the file's path, leaves the old file as it was and leaves nothing
 // half-written beside it.
@@ -113,9 +113,9 @@ struct Outcome {
     QString path;
 };
 
-// Runs the save in a child process whose files may not grow past 16 bytes, so the write fails
-// part-way; the child sends back the error it caught.
-Outcome saveUnderSizeLimit(Writer w, Fixture &f, const QString &path)
+// Runs the save in a child process, which sends back the file error it caught; under `sizeLimit` the
+// child's files may not grow past 16 bytes, so the write fails part-way.
+Outcome attempt(Writer w, Fixture &f, const QString &path, bool sizeLimit)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -124,8 +124,8 @@ Outcome saveUnderSizeLimit(Writer w, Fixture &f, const QString &path)
     if (child == 0) {
         close(fds[0]);
         const rlimit limit{16, 16};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        signal(SIGXFSZ, SIG_IGN);
+        if (sizeLimit && setrlimit(RLIMIT_FSIZE, &limit) == 0)
+            signal(SIGXFSZ, SIG_IGN);
         int code = 3;
         QByteArray message;
         try {
@@ -159,18 +159,6 @@ Outcome saveUnderSizeLimit(Writer w, Fixture &f, const QString &path)
     return o;
 }
 
-Outcome saveHere(Writer w, Fixture &f, const QString &path)
-{
-    Outcome o;
-    try {
-        save(w, f, path);
-    } catch (const FileError &e) {
-        o.reported = true;
-        o.number = e.number();
-        o.path = e.path();
-    }
-    return o;
-}
 } // namespace
 
 class TestSaveFaults : public QObject {
@@ -210,28 +198,24 @@ private slots:
         const QByteArray old = oldContent(w);
         WriteWholeFile(path, old);
 
-        Outcome o;
         switch (Fault(fault)) {
         case Fault::SizeLimit:
-            o = saveUnderSizeLimit(w, f, path);
             break;
         case Fault::ReadOnlyFolder:
             if (geteuid() == 0)
                 QSKIP("the superuser writes into read-only folders");
             QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            o = saveHere(w, f, path);
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             break;
         case Fault::MissingFolder:
             path = f.dir.filePath(QStringLiteral("gone/saved.file"));
-            o = saveHere(w, f, path);
             break;
         case Fault::FolderInPlace:
             path = folder + QStringLiteral("/taken");
             QVERIFY(QDir().mkpath(path));
-            o = saveHere(w, f, path);
             break;
         }
+        const Outcome o = attempt(w, f, path, Fault(fault) == Fault::SizeLimit);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY2(o.reported, "the failed save was not reported, or the writer wrote past the limit");
         QCOMPARE(o.path, path);
         QCOMPARE(o.number, number);

@@ -192,56 +192,51 @@ private slots:
         r.congress = 98; // not in the index
         QVERIFY_THROWS_EXCEPTION(FileError, RunDrawingPass(r));
     }
-    void crossTabSameCongress()
+    void crossTab_data()
     {
-        DrawingRequest r = m_shared->request(1);
-        r.partner = PartnerRollCall{97, 2};
-        const DrawingPass pass = RunDrawingPass(r);
-        QVERIFY(pass.crossTab && pass.partnerLine.has_value());
+        QTest::addColumn<int>("partnerCongress");
+        QTest::addColumn<QList<VoteClass>>("expected");
+        QTest::addColumn<int>("errors");
+        using V = VoteClass;
         // Votes on roll calls 1 and 2: ADAMS 1/6, BAKER 6/1, CLARK 1/2, DAVIS 1/7, EVANS 6/0, FOX 9/1, GRANT 1/4.
-        const QList<VoteClass> expected = {VoteClass::YeaNay,       VoteClass::NayYea, VoteClass::Yea,
-                                           VoteClass::NotAvailable, VoteClass::Nay,    VoteClass::NotAvailable,
-                                           VoteClass::YeaNay};
-        QCOMPARE(pass.LegislatorVoteTable.size(), 7);
-        for (int i = 0; i < 7; ++i) {
-            const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
-            QVERIFY(e.written);
-            QCOMPARE(e.voteClass, expected[i]);
-            QCOMPARE(e.colour, ClassColour(expected[i], TreeBuilder::standardPreferences()));
-            QCOMPARE(e.partyCode, house97().legislators.at(i).partyCode);
-        }
-        // Only Yea-Yea and Nay-Nay voters can err in this view: CLARK (Yea-Yea on the nay side) and
-        // EVANS (Nay, no partner vote, on the yea side).
-        QCOMPARE(pass.countedErrors, 2);
+        // Only Yea-Yea and Nay-Nay voters can err in this view: CLARK (Yea-Yea on the nay side) and EVANS
+        // (Nay, no partner vote, on the yea side).
+        QTest::newRow("same congress") << 97 << QList<V>{V::YeaNay, V::NayYea,       V::Yea,   V::NotAvailable,
+                                                         V::Nay,    V::NotAvailable, V::YeaNay}
+                                       << 2;
+        // The 98th House lists its members out of id order and has lost CLARK: each member must still get
+        // his own partner vote (DAVIS: 1 here, 6 there).
+        QTest::newRow("other congress") << 98 << QList<V>{V::YeaNay, V::NayYea,       V::NoMatch, V::YeaNay,
+                                                          V::Nay,    V::NotAvailable, V::YeaNay}
+                                        << 1;
     }
-    void crossTabOtherCongress()
+    void crossTab()
     {
-        // The 98th House lists its members out of id order (GRANT, the largest id, first) and has
-        // lost 1003 (CLARK): each member must still get his own partner vote.
-        CongressData d98;
-        d98.legislators = {TreeBuilder::legislator("GRANT", 22, 7, 200, 0.0f, 0.3f, 1007),
-                           TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001),
-                           TreeBuilder::legislator("BAKER", 14, 2, 200, 0.5f, 0.5f, 1002),
-                           TreeBuilder::legislator("DAVIS", 13, 4, 200, 0.0f, 0.0f, 1004),
-                           TreeBuilder::legislator("EVANS", 14, 5, 200, -0.4f, 0.2f, 1005),
-                           TreeBuilder::legislator("FOX", 21, 6, 100, 0.1f, 0.0f, 1006)};
+        QFETCH(int, partnerCongress);
+        QFETCH(QList<VoteClass>, expected);
+        CongressData d98 = house97(); // GRANT, the largest id, first; CLARK gone
+        d98.legislators.move(6, 0);
+        d98.legislators.removeAt(3);
         d98.rollCalls = {TreeBuilder::rollCall("A", kDate, 1, 1), TreeBuilder::rollCall("B", kDate, 2, 3, 0.1f)};
         d98.voteRows = {"06", "06", "01", "06", "06", "01"};
         const Fixture f(house97(), d98);
         DrawingRequest r = f.request(1);
-        r.partner = PartnerRollCall{98, 2};
+        r.partner = PartnerRollCall{partnerCongress, 2};
         const DrawingPass pass = RunDrawingPass(r);
-        const QList<VoteClass> expected = {VoteClass::YeaNay, VoteClass::NayYea, VoteClass::NoMatch,
-                                           VoteClass::YeaNay, VoteClass::Nay,    VoteClass::NotAvailable,
-                                           VoteClass::YeaNay};
-        QCOMPARE(pass.PlottedList.at(2).colour, TreeBuilder::standardPreferences().noMatchColour());
-        for (int i = 0; i < expected.size(); ++i) {
+        QVERIFY(pass.crossTab && pass.partnerLine.has_value());
+        QCOMPARE(pass.LegislatorVoteTable.size(), 7);
+        const Preferences prefs = TreeBuilder::standardPreferences();
+        for (int i = 0; i < 7; ++i) {
             const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
-            QCOMPARE(e.written, expected.at(i) != VoteClass::NoMatch);
+            QCOMPARE(e.written, expected[i] != VoteClass::NoMatch);
             if (e.written)
-                QCOMPARE(e.voteClass, expected.at(i));
+                QCOMPARE((QList<int>{int(e.voteClass), e.colour, e.partyCode}),
+                         (QList<int>{int(expected[i]), ClassColour(expected[i], prefs),
+                                     house97().legislators[i].partyCode}));
         }
-        QCOMPARE(pass.NotShownList.at(0).voteClass, VoteClass::YeaNay); // DAVIS: 1 here, 6 there
+        QCOMPARE(pass.PlottedList.at(2).colour, ClassColour(expected[2], prefs)); // CLARK
+        QCOMPARE(pass.NotShownList.at(0).voteClass, expected[3]);                 // DAVIS
+        QTEST(pass.countedErrors, "errors");
     }
     void displayFilter()
     {

@@ -1,10 +1,15 @@
 // Searches over congress files, the keyword test and narrowing, the match table's list lines, the
-// failed-search messages, and what the roll-call list offers beside the map.
+// failed-search messages, what the roll-call list offers beside the map; the selection queue; bookmark
+// files (record layout, appending, rewriting from the editor, reading, use as a search source); and
+// subject-code files (columns, line ends, limits, what the picker hands back).
 #include "support/TreeBuilder.h"
 
 #include "core/app/Session.h"
 #include "core/data/Dates.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
+#include "core/search/BookmarkFile.h"
+#include "core/search/BookmarkList.h"
 #include "core/search/BytePattern.h"
 #include "core/search/CongressExtras.h"
 #include "core/search/KeywordMatcher.h"
@@ -12,9 +17,11 @@
 #include "core/search/OrdinalSuffix.h"
 #include "core/search/RollCallSearch.h"
 #include "core/search/SelectionQueue.h"
+#include "core/search/SubjectCodeTable.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace rollscan;
@@ -65,6 +72,54 @@ struct SearchTree {
         s.newDataFormat = extended;
     }
 };
+qint16 i16At(const QByteArray &b, qsizetype off)
+{
+    return qFromLittleEndian<qint16>(b.constData() + off);
+}
+BookmarkEntry entry(int congress, int rollCall, const QString &description = QStringLiteral("A vote"),
+                    bool isHouse = true)
+{
+    BookmarkEntry e;
+    e.isHouse = isHouse;
+    e.congress = qint16(congress);
+    e.rollCall = qint16(rollCall);
+    e.date = TaggedDate::FromDate(QDate(1993, 2, 4).addDays(rollCall));
+    e.description = description;
+    e.yeas = qint16(200 + rollCall);
+    e.nays = qint16(100 + rollCall);
+    return e;
+}
+
+QList<BookmarkEntry> entries(int first, int count, int congress = 103)
+{
+    QList<BookmarkEntry> out;
+    for (int i = 0; i < count; ++i)
+        out.append(entry(congress, first + i));
+    return out;
+}
+
+// The flag of record n (1-based) of a file whose records all carry day dates.
+qint16 flagOf(const QByteArray &file, int n)
+{
+    return i16At(file, qint64(n - 1) * 87 + 79);
+}
+// Rows 1..n: roll call 10 + i, tallies 200 + i to 100 + i, "Roll call i".
+MatchTable tableWithRows(int rows)
+{
+    MatchTable t;
+    for (int i = 1; i <= rows; ++i)
+        t.append({qint16(10 + i), QStringLiteral("Roll call %1").arg(i), TaggedDate::FromDate(QDate(2001, 2, i)),
+                  qint16(200 + i), qint16(100 + i), 107});
+    return t;
+}
+
+// A queue of rows 1..n of tableWithRows(n), long lines.
+SelectionQueue queueOf(int rows)
+{
+    SelectionQueue q;
+    q.addAll(tableWithRows(rows));
+    return q;
+}
 } // namespace
 
 class TestSearch : public QObject {
@@ -414,6 +469,418 @@ private slots:
                 QCOMPARE(session.userDir, dir.path() + QLatin1Char('/') + QLatin1String(expected));
             }
         }
+    }
+    void recordLayout()
+    {
+        const BookmarkEntry e = entry(103, 45, QStringLiteral("To pass H.R. 2"));
+        // House, congress 103, roll call 45, tag 7 and day 34049 (21 March 1993), the description, 245-145,
+        // the last-record flag, six unused bytes.
+        QCOMPARE(BookmarkFile::EncodeRecord(e, true).toHex(' '),
+                 ("h" + QByteArray::fromHex("6700 2d00 0700 0000000020a0e040") +
+                  QByteArray("To pass H.R. 2").leftJustified(60, ' ') + QByteArray::fromHex("f500 9100 ffff") +
+                  QByteArray(6, '\0'))
+                     .toHex(' '));
+
+        // A text date moves every later field.
+        BookmarkEntry s = entry(7, 3, QStringLiteral("Senate vote"), false);
+        s.date = TaggedDate::FromText(QStringLiteral("1802"));
+        const QByteArray t = BookmarkFile::EncodeRecord(s, true);
+        QCOMPARE(t.left(13), QByteArray("s\x07\x00\x03\x00\x08\x00\x04\x00"
+                                        "1802",
+                                        13));
+        QCOMPARE(t.mid(13, 66),
+                 QByteArray("Senate vote").leftJustified(60, ' ') + QByteArray::fromHex("cb00 6700 ffff"));
+        QCOMPARE(BookmarkFile::Parse(t, QStringLiteral("x.bmk")), QList<BookmarkEntry>{s});
+
+        // Descriptions are cut to 60 characters in the single-byte code page.
+        const QString long70 = QString::fromUtf8("Caf\u00e9 \u201cvote\u201d").leftJustified(70, QLatin1Char('x'));
+        QCOMPARE(BookmarkFile::EncodeRecord(entry(103, 1, long70), true).mid(15, 60),
+                 QByteArray("Caf\xe9 \x93vote\x94").leftJustified(60, 'x'));
+    }
+    // Appending moves the last-record flag and touches no other byte of the old
+    // records; a file cut after a flag is whole, and the new records go to their
+    // own places.
+    void append()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.bmk"));
+        BookmarkFile::Append(path, entries(1, 2));
+        const QByteArray before = ReadWholeFile(path);
+        QCOMPARE(before,
+                 BookmarkFile::EncodeRecord(entry(103, 1), false) + BookmarkFile::EncodeRecord(entry(103, 2), true));
+        BookmarkFile::Append(path, entries(10, 3));
+        const QByteArray after = ReadWholeFile(path);
+        QCOMPARE(after.size(), 5 * 87);
+        for (int n = 1; n <= 5; ++n)
+            QCOMPARE(flagOf(after, n), qint16(n == 5 ? -1 : 0));
+        QByteArray expected = before;
+        expected[79 + 87] = 0;
+        expected[80 + 87] = 0;
+        QCOMPARE(after.left(2 * 87), expected);
+        QCOMPARE(BookmarkFile::Read(path), entries(1, 2) + entries(10, 3));
+
+        const QByteArray two = BookmarkFile::EncodeRecord(entry(103, 1), false) +
+                               BookmarkFile::EncodeRecord(entry(103, 2), false).left(81);
+        QCOMPARE(BookmarkFile::Parse(two.left(87 + 50), QStringLiteral("x.bmk")), entries(1, 1));
+        WriteWholeFile(path, two);
+        BookmarkFile::Append(path, entries(7, 1));
+        QCOMPARE(ReadWholeFile(path).size(), 3 * 87);
+        QCOMPARE(BookmarkFile::Read(path), entries(1, 2) + entries(7, 1));
+
+        // A text date too long for the record is refused before anything is written.
+        BookmarkEntry e = entry(7, 2);
+        e.date = TaggedDate::FromText(QStringLiteral("December 1802"));
+        const QByteArray kept = ReadWholeFile(path);
+        QVERIFY_THROWS_EXCEPTION(DataError, BookmarkFile::Append(path, {entry(7, 1), e}));
+        QCOMPARE(ReadWholeFile(path), kept);
+    }
+    // A rewrite from the editor replaces only the used bytes of its records: later
+    // records and the unused tail bytes stay.
+    void rewrite()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.bmk"));
+        BookmarkFile::Append(path, entries(1, 5));
+        QByteArray before = ReadWholeFile(path);
+        before.replace(81, 6, QByteArray(6, '\xAA'));
+        WriteWholeFile(path, before);
+        BookmarkList editor;
+        QVERIFY(editor.load(path));
+        for (int i = 0; i < 3; ++i)
+            editor.remove(0);
+        editor.save(path);
+        const QByteArray after = ReadWholeFile(path);
+        QCOMPARE(after.size(), 5 * 87);
+        QCOMPARE(after.mid(2 * 87), before.mid(2 * 87));
+        QCOMPARE(after.left(81), BookmarkFile::EncodeRecord(entry(103, 4), false).left(81));
+        QCOMPARE(after.mid(81, 6), QByteArray(6, '\xAA'));
+        QCOMPARE(flagOf(after, 2), qint16(-1));
+        // An empty list leaves an empty file.
+        editor.clear();
+        editor.save(path);
+        QCOMPARE(ReadWholeFile(path), QByteArray());
+    }
+    void readAndRefuse()
+    {
+        // Without a flag the records run to the end; the flag ends the list even when
+        // records follow.
+        const QByteArray file = BookmarkFile::EncodeRecord(entry(103, 1), false) +
+                                BookmarkFile::EncodeRecord(entry(103, 2), false) +
+                                BookmarkFile::EncodeRecord(entry(103, 3), false);
+        QCOMPARE(BookmarkFile::Parse(file, QStringLiteral("x.bmk")), entries(1, 3));
+        QCOMPARE(BookmarkFile::Parse(BookmarkFile::EncodeRecord(entry(103, 1), true) + file, QStringLiteral("x.bmk")),
+                 entries(1, 1));
+        QByteArray unknownTag = BookmarkFile::EncodeRecord(entry(103, 1), true);
+        unknownTag[5] = 9;
+        QByteArray longText = BookmarkFile::EncodeRecord(entry(103, 1), true);
+        longText[5] = 8;
+        longText[7] = 13; // a text date over 16 bytes
+        longText[8] = 0;
+        for (const QByteArray &bad : {unknownTag, longText}) {
+            try {
+                BookmarkFile::Parse(bad, QStringLiteral("/u/bad.bmk"));
+                QFAIL("a malformed record must be reported");
+            } catch (const FileError &e) {
+                QCOMPARE(e.number(), 322);
+                QCOMPARE(e.path(), QStringLiteral("/u/bad.bmk"));
+            }
+        }
+    }
+    void editor()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("long.bmk"));
+        BookmarkFile::Append(path, entries(1, 120));
+        BookmarkList editor;
+        QVERIFY(editor.load(path));
+        QCOMPARE(editor.count(), 100);
+        QVERIFY(editor.truncated());
+        QVERIFY(!editor.append(entry(103, 500)));
+        QVERIFY(!editor.load(dir.filePath(QStringLiteral("none.bmk")))); // a failed load changes nothing
+        QCOMPARE(editor.count(), 100);
+
+        BookmarkFile::Rewrite(path, entries(1, 3));
+        QVERIFY(editor.load(path));
+        QVERIFY(!editor.truncated());
+        auto order = [&] {
+            QList<int> got;
+            for (const BookmarkEntry &e : editor.entries())
+                got.append(e.rollCall);
+            return got;
+        };
+        QCOMPARE(editor.moveUp(0), 0); // nothing above the first row
+        QCOMPARE(editor.moveDown(2), 2);
+        QCOMPARE(editor.moveDown(0), 1);
+        QCOMPARE(order(), (QList<int>{2, 1, 3}));
+        QCOMPARE(editor.moveUp(1), 0);
+        QVERIFY(editor.remove(1));
+        QVERIFY(!editor.remove(2));
+        QCOMPARE(editor.lines(), (QStringList{"H# 103,\tRoll call 1", "H# 103,\tRoll call 3"}));
+        QCOMPARE(BookmarkListLine(entry(7, 2, {}, false)), QStringLiteral("S# 7,\tRoll call 2"));
+    }
+    void queueBecomesEntries()
+    {
+        Session s(QStringLiteral("/nonexistent"));
+        s.isHouse = false;
+        s.MatchTable.append({12, QStringLiteral("First"), TaggedDate::FromDate(QDate(2001, 1, 3)), 51, 49, 107});
+        s.MatchTable.append({30, QStringLiteral("Second"), TaggedDate::FromDate(QDate(2001, 2, 3)), 60, 40, 107});
+        s.queue.addRows(s.MatchTable, {2, 1, 2}, s.smallScreen);
+        const QList<BookmarkEntry> got = BookmarkEntriesFromQueue(s);
+        QCOMPARE(got.size(), 3);
+        QCOMPARE(got[0].rollCall, qint16(30));
+        QCOMPARE(got[1].description, QStringLiteral("First"));
+        QCOMPARE((QList<qint16>{got[1].yeas, got[2].nays, got[2].congress}), (QList<qint16>{51, 40, 107}));
+        QVERIFY(!got[2].isHouse);
+    }
+    void loadAsSearchSource()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("mixed.bmk"));
+        QList<BookmarkEntry> list = {entry(103, 45, QStringLiteral("A")), entry(104, 2, QStringLiteral("B"), false)};
+        BookmarkFile::Append(path, list);
+        // The entries must be roll calls of the tree: House 103 holds 45 roll calls,
+        // Senate 104 two.
+        TreeBuilder tree(dir.path());
+        tree.setCounts(true, 103, {420, 45});
+        tree.setCounts(false, 104, {100, 2});
+        tree.writeIndexes();
+        Session s(dir.path());
+        s.MatchTable.append({1, QStringLiteral("old"), {}, 1, 1, 97});
+        s.queue.addAll(s.MatchTable);
+        const SearchOutcome out = LoadBookmarkFile(s, path);
+        QCOMPARE(out.matchCount, 2);
+        QVERIFY(!s.isHouse && s.searchByOther); // the last entry is a Senate roll call
+        QCOMPARE(s.queue.length(), 0);
+        const MatchRow first{45, QStringLiteral("A"), list[0].date, 245, 145, 103};
+        QCOMPARE(s.MatchTable.row(1), first);
+        QCOMPARE(s.MatchTable.row(2).congress, qint16(104));
+
+        // An empty file finds nothing and leaves the table as it was.
+        const QString empty = dir.filePath(QStringLiteral("empty.bmk"));
+        WriteWholeFile(empty, QByteArray());
+        QCOMPARE(LoadBookmarkFile(s, empty).matchCount, 0);
+        QCOMPARE(s.MatchTable.matchCount(), 2);
+        QVERIFY_THROWS_EXCEPTION(FileError, LoadBookmarkFile(s, dir.filePath(QStringLiteral("none.bmk"))));
+    }
+    void addRows()
+    {
+        const MatchTable t = tableWithRows(3);
+        SelectionQueue q;
+        QCOMPARE(q.addRows(t, {3, 1}, false), 2);
+        QCOMPARE(q.addRows(t, {1}, false), 1); // the same roll call twice
+        QCOMPARE(q.addRows(t, {0, 4, -1}, false), 0);
+        QCOMPARE(q.addRows(t, {2}, true), 1);
+        QCOMPARE(q.entries(), (QList<QueueEntry>{{3, 13, QStringLiteral("203-103\tRoll call 3")},
+                                                 {1, 11, QStringLiteral("201-101\tRoll call 1")},
+                                                 {1, 11, QStringLiteral("201-101\tRoll call 1")},
+                                                 {2, 12, QStringLiteral("Roll call 2")}}));
+        QCOMPARE(q.currentQueuePos(), 0);
+        // Adding all replaces the queue, in long lines, with no current entry.
+        q.setCurrentQueuePos(1);
+        QCOMPARE(q.addAll(t), 3);
+        QCOMPARE(q.lines(), (QStringList{"201-101\tRoll call 1", "202-102\tRoll call 2", "203-103\tRoll call 3"}));
+        QCOMPARE(q.rows(), (QList<int>{1, 2, 3}));
+        QCOMPARE(q.rollCalls(), (QList<int>{11, 12, 13}));
+        QCOMPARE(q.currentQueuePos(), 0);
+    }
+    void edits_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QList<int>>("edit"); // {position} removes it, {from, to} moves
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<int>("currentAfter");
+        QTest::newRow("remove before the current entry") << 3 << QList<int>{1} << true << QList<int>{2, 3, 4} << 2;
+        QTest::newRow("remove after the current entry") << 2 << QList<int>{3} << true << QList<int>{1, 2, 4} << 2;
+        QTest::newRow("remove the current last entry") << 4 << QList<int>{4} << true << QList<int>{1, 2, 3} << 3;
+        QTest::newRow("remove the current middle entry") << 2 << QList<int>{2} << true << QList<int>{1, 3, 4} << 2;
+        QTest::newRow("remove past the end") << 2 << QList<int>{5} << false << QList<int>{1, 2, 3, 4} << 2;
+        QTest::newRow("current entry moved down") << 1 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 3;
+        QTest::newRow("current entry moved up") << 4 << QList<int>{4, 2} << true << QList<int>{1, 4, 2, 3} << 2;
+        QTest::newRow("another moved from before to after")
+            << 2 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 1;
+        QTest::newRow("another moved from before onto it")
+            << 3 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 2;
+        QTest::newRow("another moved from after to before")
+            << 2 << QList<int>{4, 1} << true << QList<int>{4, 1, 2, 3} << 3;
+        QTest::newRow("another moved behind it") << 2 << QList<int>{3, 4} << true << QList<int>{1, 2, 4, 3} << 2;
+        QTest::newRow("move from 0") << 2 << QList<int>{0, 3} << false << QList<int>{1, 2, 3, 4} << 2;
+    }
+    // Removing or moving entries keeps the current entry where it is; entries travel whole.
+    void edits()
+    {
+        QFETCH(int, current);
+        QFETCH(QList<int>, edit);
+        QFETCH(QList<int>, rows);
+        SelectionQueue q = queueOf(4);
+        q.setCurrentQueuePos(current);
+        QTEST(edit.size() == 1 ? q.remove(edit[0]) : q.move(edit[0], edit[1]), "done");
+        QCOMPARE(q.rows(), rows);
+        QTEST(q.currentQueuePos(), "currentAfter");
+        for (const QueueEntry &e : q.entries()) {
+            QCOMPARE(e.rollCall, 10 + e.row);
+            QVERIFY(e.text.endsWith(QStringLiteral("Roll call ") + QString::number(e.row)));
+        }
+    }
+    void remapFollowsRows_data()
+    {
+        QTest::addColumn<QList<int>>("queued");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QList<int>>("newRowOf");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QList<int>>("rollCalls");
+        QTest::addColumn<int>("currentAfter");
+        // Old rows 1..4; row 2 dropped, 3 and 4 move up.
+        const QList<int> dropTwo{1, 0, 2, 3};
+        QTest::newRow("kept rows renumbered")
+            << QList<int>{4, 3, 1} << 2 << dropTwo << QList<int>{3, 2, 1} << QList<int>{14, 13, 11} << 2;
+        QTest::newRow("current entry dropped")
+            << QList<int>{1, 2, 4} << 2 << dropTwo << QList<int>{1, 3} << QList<int>{11, 14} << 1;
+        QTest::newRow("everything dropped") << QList<int>{2, 2} << 1 << dropTwo << QList<int>{} << QList<int>{} << 0;
+        QTest::newRow("no current entry")
+            << QList<int>{1, 4} << 0 << dropTwo << QList<int>{1, 3} << QList<int>{11, 14} << 0;
+        QTest::newRow("row beyond the map")
+            << QList<int>{1, 4} << 2 << QList<int>{1, 2} << QList<int>{1} << QList<int>{11} << 1;
+    }
+    void remapFollowsRows()
+    {
+        QFETCH(QList<int>, queued);
+        QFETCH(int, current);
+        QFETCH(QList<int>, newRowOf);
+        QFETCH(QList<int>, rows);
+        QFETCH(QList<int>, rollCalls);
+        SelectionQueue q;
+        q.addRows(tableWithRows(4), queued, false);
+        q.setCurrentQueuePos(current);
+        q.remap(newRowOf);
+        QCOMPARE(q.rows(), rows);
+        QCOMPARE(q.rollCalls(), rollCalls);
+        QTEST(q.currentQueuePos(), "currentAfter");
+        // The lines stay as they were queued.
+        for (int p = 1; p <= q.length(); ++p)
+            QVERIFY(q.at(p).text.endsWith(QString::number(q.at(p).rollCall - 10)));
+    }
+    void clearStartAndCrossTab()
+    {
+        SelectionQueue q;
+        QVERIFY(!q.start());
+        QCOMPARE(q.currentQueuePos(), 0);
+        QVERIFY(!q.crossTabAvailable());
+        const MatchTable t = tableWithRows(3);
+        q.addRows(t, {2}, false);
+        QVERIFY(!q.crossTabAvailable());
+        QVERIFY(q.start());
+        QCOMPARE(q.currentQueuePos(), 1);
+        q.addRows(t, {3}, false);
+        QVERIFY(q.crossTabAvailable());
+        q.addRows(t, {1}, false);
+        QVERIFY(!q.crossTabAvailable());
+        q.remove(1);
+        QVERIFY(q.crossTabAvailable());
+        q.clear();
+        QVERIFY(q.isEmpty());
+        QVERIFY(q.lines().isEmpty());
+        QCOMPARE(q.currentQueuePos(), 0);
+    }
+    void stopsAtLimit()
+    {
+        const MatchTable t = tableWithRows(2);
+        SelectionQueue q;
+        QCOMPARE(q.addRows(t, QList<int>(SelectionQueue::kMaxEntries - 1, 1), false), SelectionQueue::kMaxEntries - 1);
+        QCOMPARE(q.addRows(t, {1, 2, 2}, false), 1);
+        QCOMPARE(q.length(), SelectionQueue::kMaxEntries);
+        QCOMPARE(q.rows().last(), 1);
+        QVERIFY(!q.add({2, 12, QString()}));
+        QCOMPARE(q.length(), SelectionQueue::kMaxEntries);
+    }
+    void codeLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("texts"); // the code's text, the name
+        QTest::newRow("three digits") << QByteArray("101   Defense budget") << 101
+                                      << QStringList{"101", "Defense budget"};
+        QTest::newRow("trailing blanks removed")
+            << QByteArray("  7   Tariffs    ") << 7 << QStringList{"  7", "Tariffs"};
+        QTest::newRow("separator never in the name") << QByteArray("5  x  Name") << 5 << QStringList{"5  ", "Name"};
+        QTest::newRow("name with inner blanks")
+            << QByteArray("44    Public  Works") << 44 << QStringList{"44 ", "Public  Works"};
+        QTest::newRow("code alone") << QByteArray("9") << 9 << QStringList{"9", ""};
+        QTest::newRow("Windows-1252 name")
+            << QByteArray("300   Caf\xe9 \x93tax\x94") << 300 << QStringList{"300", QString::fromUtf8("Café “tax”")};
+    }
+    void codeLines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, code);
+        const SubjectCodeTable t = SubjectCodeTable::Parse(line + "\r\n", QStringLiteral("codes.dat"));
+        QCOMPARE(t.subjectCodeCount(), 1);
+        QCOMPARE(t.rows().at(0).code, code);
+        QTEST((QStringList{t.rows().at(0).codeText, t.rows().at(0).name}), "texts");
+    }
+    // Any line end, blank lines skipped; at most 200 rows are read.
+    void lineEndsAndLimit()
+    {
+        for (const QByteArray &content :
+             {QByteArray("1     One\r2     Two\r3     Three\r"), QByteArray("1     One\n2     Two\n3     Three"),
+              QByteArray("1     One\r\n\r\n2     Two\r\n   \r\n3     Three\r\n\r\n")}) {
+            const SubjectCodeTable t = SubjectCodeTable::Parse(content, QStringLiteral("codes.dat"));
+            QCOMPARE(t.names(), (QStringList{"One", "Two", "Three"}));
+            QCOMPARE(t.rows().at(2).code, 3);
+            QVERIFY(!t.truncated());
+        }
+        QByteArray content;
+        for (int i = 1; i <= 205; ++i)
+            content += QByteArray::number(i).rightJustified(3, ' ') + "   Subject " + QByteArray::number(i) + "\r";
+        const SubjectCodeTable t = SubjectCodeTable::Parse(content, QStringLiteral("codes.dat"));
+        QCOMPARE(t.subjectCodeCount(), 200);
+        QVERIFY(t.truncated());
+        QCOMPARE(t.rows().last().name, QStringLiteral("Subject 200"));
+    }
+    void badFiles()
+    {
+        const QList<QPair<QByteArray, int>> bad = {
+            {QByteArray(), 62}, {QByteArray("\r\n  \r\n"), 62}, {QByteArray("1     One\r\nAB    Two\r\n"), 321}};
+        for (const auto &[content, error] : bad) {
+            try {
+                SubjectCodeTable::Parse(content, QStringLiteral("/data/main/isscodes.dat"));
+                QFAIL("a bad code file must be reported");
+            } catch (const FileError &e) {
+                QCOMPARE(e.number(), error);
+                QCOMPARE(e.path(), QStringLiteral("/data/main/isscodes.dat"));
+            }
+        }
+        QTemporaryDir dir;
+        try {
+            SubjectCodeTable::Read(dir.filePath(QStringLiteral("pelcodes.dat")));
+            QFAIL("a missing code file must be reported");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), 53);
+        }
+    }
+    // List rows as a list box reports them, in any order, are handed back in list order, 100 at most.
+    void choose()
+    {
+        QByteArray content;
+        QList<int> all;
+        for (int i = 1; i <= 150; ++i) {
+            content += QByteArray::number(i).rightJustified(3, ' ') + "   S" + QByteArray::number(i) + "\r\n";
+            all.append(i - 1);
+        }
+        const SubjectCodeTable t = SubjectCodeTable::Parse(content, QStringLiteral("codes.dat"));
+        const ChosenSubjects chosen = t.choose({2, 0, 170, 2});
+        QCOMPARE(chosen.codes, (QList<int>{1, 3}));
+        QCOMPARE(chosen.names, (QStringList{"S1", "S3"}));
+        const ChosenSubjects most = t.choose(all);
+        QCOMPARE(most.codes.size(), 100);
+        QCOMPARE(most.codes.last(), 100);
+        QCOMPARE(most.names.last(), QStringLiteral("S100"));
+    }
+    void schemes()
+    {
+        QCOMPARE((QStringList{SubjectCodeFileName(SubjectScheme::Issue), SubjectCodeFileName(SubjectScheme::Clausen),
+                              SubjectCodeFileName(SubjectScheme::Peltzman)}),
+                 (QStringList{"isscodes.dat", "clacodes.dat", "pelcodes.dat"}));
     }
 };
 
