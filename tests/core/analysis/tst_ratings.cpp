@@ -114,13 +114,11 @@ private slots:
         QCOMPARE(resultRows(result),
                  (QStringList{"A               \t100.00", "B               \t0.00", "NA              \t0.00",
                               "NB              \t100.00", "NC              \t100.00"}));
-        QCOMPARE(result.legislators.at(0).yeas + result.legislators.at(0).nays, 2);
-        QCOMPARE(result.legislators.at(3).yeas + result.legislators.at(3).nays, 1);
-        QCOMPARE(result.totalLegislators, 5);
-        QCOMPARE(result.atHighest, 3);
-        QCOMPARE(result.atLowest, 2);
-        QCOMPARE(result.highestName, QStringLiteral("A"));
-        QCOMPARE(result.lowestName, QStringLiteral("B"));
+        const LegislatorRating &a = result.legislators.at(0), &na = result.legislators.at(3);
+        QCOMPARE((QList<int>{a.yeas + a.nays, na.yeas + na.nays, result.totalLegislators, result.atHighest,
+                             result.atLowest}),
+                 (QList<int>{2, 1, 5, 3, 2}));
+        QCOMPARE(result.highestName + QLatin1Char('/') + result.lowestName, QStringLiteral("A/B"));
         // A roll call the congress does not have, and a vote file shorter than the
         // index says.
         QVERIFY_THROWS_EXCEPTION(DataError, ComputeRatings(t.root(), true, {103}, settings(103, "YYY"), false));

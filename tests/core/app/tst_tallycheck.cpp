@@ -1,11 +1,17 @@
-// The tally check: stored yea and nay tallies against the code-1 and code-6 votes, and its report.
+// The tally check (stored yea and nay tallies against the code-1 and code-6 votes, and its report); the
+// command line, which data tree opens, the recent list, the writable copy of a read-only tree, and the
+// main window's span of years.
 #include "support/TreeBuilder.h"
 
+#include "core/app/CongressList.h"
+#include "core/app/DataTreeChoice.h"
+#include "core/app/StartOptions.h"
 #include "core/app/TallyCheck.h"
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,34 +44,55 @@ class TestTallyCheck : public QObject {
     Q_OBJECT
 
 private slots:
-    void fullHouseReport()
+    // The Senate's report, then the House's from the same tree: each walks its own chamber only.
+    void reports()
     {
         QTemporaryDir dir;
         TreeBuilder tree(dir.path());
-        // Congress 3: roll call 2 disagrees. Congress 97: roll calls 1 and 3 disagree. Congress 100 lies
-        // beyond the old bound of 99 and is checked too; the title names the range walked.
+        // Senate 9: roll call 1 disagrees. Senate 50 has extended records, where a text date moves the
+        // later fields, and the tallies are still found.
+        tree.addCongress(false, 9, congress({{2, 1}}, {"1", "2", "6"}), true);
+        CongressData d = congress({{1, 0}, {0, 1}}, {"16", "99"});
+        d.rollCalls[1].date = TaggedDate::FromText(QStringLiteral("undated"));
+        tree.addCongress(false, 50, d, true);
+        // House 3: roll call 2 disagrees. House 100 lies beyond the old bound of 99 and is checked too;
+        // the title names the range walked.
         tree.addCongress(true, 3, congress({{1, 1}, {2, 0}}, {"11", "61", "91"}));
-        // Congress 8: only code 1 is a yea and code 6 a nay, and a line is written when either count
+        // House 8: only code 1 is a yea and code 6 a nay, and a line is written when either count
         // differs. Its roll calls' columns of votes: 1126, 1456, 0178961 (which agrees) and 116.
         tree.addCongress(
             true, 8,
             congress({{3, 1}, {1, 3}, {2, 1}, {2, 0}}, {"1101", "1411", "2576", "6680", "0090", "0060", "0010"}));
-        tree.addCongress(true, 97, congress({{0, 2}, {1, 2}, {12, 4}}, {"116", "661", "969"}));
         tree.addCongress(true, 100, congress({{9, 9}}, {"1"}));
-        // Congress 6 has no roll call; the index describes congress 5, whose files are absent, and
-        // congress 30 has a legislator file only: they add nothing and create nothing.
+        // House 6 has no roll call; the index describes House 5, whose files are absent, and House 30
+        // has a legislator file only: they add nothing and create nothing.
         tree.addCongress(true, 6, congress({}, {QString(), QString()}));
         tree.setCounts(true, 5, CongressCounts{3, 4, 0, 0, 0});
         tree.setCounts(true, 30, CongressCounts{1, 1, 0, 0, 0});
         tree.writeIndexes();
         tree.writeRaw(QStringLiteral("house/30.lcr"), QByteArray(50, ' '));
         // An old report is replaced, not appended to.
-        tree.writeRaw(QStringLiteral("house/hmatch.txt"), "an old report that is much longer than the new one ...\r\n");
+        const QByteArray old = "an old report that is much longer than the new one ...\r\n";
+        tree.writeRaw(QStringLiteral("house/hmatch.txt"), old);
+
+        TallyCheck senate(dir.path(), false, true);
+        senate.setClock(fixedClock(0, 2));
+        QCOMPARE(senate.run(), 1);
+        QCOMPARE(ReadWholeFile(dir.filePath(QStringLiteral("senate/smatch.txt"))),
+                 QByteArray("List of Mismatches between RIF and LCR files in Senates 1-99\r\n"
+                            "------------------------------------------------------------\r\n"
+                            "\r\n"
+                            "Mismatch! House #9, roll call #1 has a vote tally of  2 - 1  in its RIF file and  1 - 1  "
+                            "tally in the LCR file.\r\n"
+                            "\r\n"
+                            "Time elapsed: 2 seconds to match roll call vote tallies.\r\n"));
+        QCOMPARE(tree.readRaw(QStringLiteral("house/hmatch.txt")), old);
+
         TallyCheck check(dir.path(), true, false);
         check.setClock(fixedClock(86395, 7)); // across midnight on a time-of-day clock
         QList<int> totals;
         check.setProgress([&](int, int total) { totals.append(total); });
-        QCOMPARE(check.run(), 7);
+        QCOMPARE(check.run(), 5);
         QCOMPARE(totals.size(), 100);
         QCOMPARE(totals.last(), 100);
         QCOMPARE(check.reportPath(), dir.filePath(QStringLiteral("house/hmatch.txt")));
@@ -82,40 +109,12 @@ private slots:
                        "tally in the LCR file.\r\n"
                        "Mismatch! House #8, roll call #4 has a vote tally of  2 - 0  in its RIF file and  2 - 1  "
                        "tally in the LCR file.\r\n"
-                       "Mismatch! House #97, roll call #1 has a vote tally of  0 - 2  in its RIF file and  1 - 1  "
-                       "tally in the LCR file.\r\n"
-                       "Mismatch! House #97, roll call #3 has a vote tally of  12 - 4  in its RIF file and  1 - 1  "
-                       "tally in the LCR file.\r\n"
                        "Mismatch! House #100, roll call #1 has a vote tally of  9 - 9  in its RIF file and  1 - 0  "
                        "tally in the LCR file.\r\n"
                        "\r\n"
                        "Time elapsed: 7 seconds to match roll call vote tallies.\r\n"));
         for (const char *absent : {"5.lcr", "5.vot", "30.rif", "30.vot"})
             QVERIFY2(!QFileInfo::exists(dir.filePath(QStringLiteral("house/") + QLatin1String(absent))), absent);
-    }
-    void senateReport()
-    {
-        QTemporaryDir dir;
-        TreeBuilder tree(dir.path());
-        tree.addCongress(false, 9, congress({{2, 1}}, {"1", "2", "6"}), true);
-        tree.addCongress(true, 9, congress({{1, 1}}, {"1", "6"})); // agrees; the House report stays apart
-        // Extended records: a text date moves the later fields, and the tallies are still found.
-        CongressData d = congress({{1, 0}, {0, 1}}, {"16", "99"});
-        d.rollCalls[1].date = TaggedDate::FromText(QStringLiteral("undated"));
-        tree.addCongress(false, 50, d, true);
-        tree.writeIndexes();
-        TallyCheck check(dir.path(), false, true);
-        check.setClock(fixedClock(0, 2));
-        QCOMPARE(check.run(), 1);
-        QCOMPARE(ReadWholeFile(dir.filePath(QStringLiteral("senate/smatch.txt"))),
-                 QByteArray("List of Mismatches between RIF and LCR files in Senates 1-99\r\n"
-                            "------------------------------------------------------------\r\n"
-                            "\r\n"
-                            "Mismatch! House #9, roll call #1 has a vote tally of  2 - 1  in its RIF file and  1 - 1  "
-                            "tally in the LCR file.\r\n"
-                            "\r\n"
-                            "Time elapsed: 2 seconds to match roll call vote tallies.\r\n"));
-        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("house/hmatch.txt"))));
     }
     void shortVoteFileWritesNoReport()
     {
@@ -133,6 +132,113 @@ private slots:
             QCOMPARE(e.path(), dir.filePath(QStringLiteral("house/4.vot")));
         }
         QVERIFY(!QFileInfo::exists(check.reportPath()));
+    }
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("expected"); // development, tree, error, help
+        QTest::newRow("nothing") << QStringList{} << QStringList{"0", "", "", "0"};
+        QTest::newRow("tree and development")
+            << QStringList{"/data/tree", "--development"} << QStringList{"1", "/data/tree", "", "0"};
+        QTest::newRow("unknown option") << QStringList{"--develop"}
+                                        << QStringList{"0", "", "Unknown option 'develop'.", "0"};
+        QTest::newRow("two trees") << QStringList{"a", "b"} << QStringList{"0", "", "Give one data tree at most.", "0"};
+        QTest::newRow("help") << QStringList{"--help"} << QStringList{"0", "", "", "1"};
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        const StartOptions o = StartOptions::Parse(QStringList{QStringLiteral("rollscan")} + args);
+        QTEST((QStringList{QString::number(o.development), o.dataTree, o.error, QString::number(o.help)}), "expected");
+    }
+    // A tree is a folder with the preferences file; the command line's tree comes first, then the last
+    // one used while it is still a tree, then the sample.
+    void startTree()
+    {
+        QTemporaryDir dir;
+        const QString last = dir.filePath(QStringLiteral("last"));
+        QDir().mkpath(last);
+        QVERIFY(!DataTreeChoice::IsDataTree(last));
+        QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), QStringLiteral("/sample"));
+        WriteWholeFile(last + QStringLiteral("/ROLLSCAN.PRF"), "x");
+        QVERIFY(DataTreeChoice::IsDataTree(last));
+        QCOMPARE(DataTreeChoice::StartTree(QString(), last, QStringLiteral("/sample")), last);
+        QCOMPARE(DataTreeChoice::StartTree(QStringLiteral("/given"), last, QStringLiteral("/sample")),
+                 QStringLiteral("/given"));
+    }
+    void recentList_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("to the front") << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
+        QTest::newRow("moved, not doubled") << QStringList{"a", "b", "c"} << "b" << QStringList{"b", "a", "c"};
+        QTest::newRow("same folder spelled otherwise") << QStringList{"a", "b"} << "b/../a/" << QStringList{"a", "b"};
+        QTest::newRow("five kept") << QStringList{"a", "b", "c", "d", "e"} << "f"
+                                   << QStringList{"f", "a", "b", "c", "d"};
+    }
+    void recentList()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, added);
+        QFETCH(QStringList, after);
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        for (const QString n : {"a", "b", "c", "d", "e", "f"})
+            root.mkpath(n);
+        auto full = [&](const QStringList &names) {
+            QStringList out;
+            for (const QString &n : names)
+                out.append(QFileInfo(root.filePath(n)).canonicalFilePath());
+            return out;
+        };
+        QCOMPARE(DataTreeChoice::AddRecent(full(before), root.filePath(added)), full(after));
+    }
+    // A read-only tree is copied once, writable, and the copy is kept; a writable tree is used in place;
+    // a copy that fails leaves no tree behind.
+    void writableTree()
+    {
+        QTemporaryDir dir;
+        const QString sample = dir.filePath(QStringLiteral("share/sample"));
+        QVERIFY(QDir().mkpath(sample + QStringLiteral("/house")));
+        WriteWholeFile(sample + QStringLiteral("/rollscan.prf"), "prefs");
+        WriteWholeFile(sample + QStringLiteral("/house/97.lcr"), "members");
+        QVERIFY(QFile::setPermissions(sample + QStringLiteral("/house/97.lcr"), QFile::ReadOwner | QFile::ReadGroup));
+        const QString copy = dir.filePath(QStringLiteral("data/sample"));
+        QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
+        QCOMPARE(ReadWholeFile(copy + QStringLiteral("/house/97.lcr")), QByteArray("members"));
+        QVERIFY(QFileInfo(copy + QStringLiteral("/house/97.lcr")).permissions() & QFile::WriteOwner);
+        QVERIFY(!QFileInfo::exists(copy + QStringLiteral(".partial")));
+        WriteWholeFile(copy + QStringLiteral("/rollscan.prf"), "changed");
+        QCOMPARE(DataTreeChoice::WritableTree(sample, true, copy), copy);
+        QCOMPARE(ReadWholeFile(copy + QStringLiteral("/rollscan.prf")), QByteArray("changed"));
+
+        const QString unused = dir.filePath(QStringLiteral("unused"));
+        QCOMPARE(DataTreeChoice::WritableTree(sample, false, unused), sample);
+        QVERIFY(!QFileInfo::exists(unused));
+
+        WriteWholeFile(dir.filePath(QStringLiteral("blocked")),
+                       "file"); // a plain file where the copy's folder should be
+        const QString blocked = dir.filePath(QStringLiteral("blocked/sample"));
+        QVERIFY_THROWS_EXCEPTION(FileError, DataTreeChoice::WritableTree(sample, true, blocked));
+        QVERIFY(!DataTreeChoice::IsDataTree(blocked));
+    }
+    void span_data()
+    {
+        QTest::addColumn<QList<int>>("house");
+        QTest::addColumn<QList<int>>("senate");
+        QTest::addColumn<QString>("years");
+        QTest::newRow("sample") << QList<int>{97, 102, 112} << QList<int>{25, 35, 110} << "1837-2012";
+        QTest::newRow("one congress") << QList<int>{106} << QList<int>{} << "1999-2000";
+        QTest::newRow("first congress") << QList<int>{} << QList<int>{1} << "1789-1790";
+        QTest::newRow("nothing present") << QList<int>{} << QList<int>{} << "1789-2000";
+    }
+    void span()
+    {
+        QFETCH(QList<int>, house);
+        QFETCH(QList<int>, senate);
+        QFETCH(QString, years);
+        QCOMPARE(CongressSpanCaption(house, senate), "Roll Call Displays of the U.S. Congress, " + years);
     }
 };
 

@@ -124,9 +124,12 @@ private slots:
             QCOMPARE(page[i].text.toLatin1() + '\r', fileLines[i - 1]);
         }
     }
-    void spreadsheetOfThreeQueuedRollCalls()
+    // Every queued roll call, then the current one only; an empty queue writes nothing.
+    void spreadsheets()
     {
         Fixture f;
+        QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("e.prn")), true));
+        QVERIFY(!QFile::exists(f.out(QStringLiteral("e.prn"))));
         f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
         WriteSpreadsheet(f.session, f.out(QStringLiteral("queue.prn")), true);
         const QByteArray expected =
@@ -139,13 +142,6 @@ private slots:
             "97,99999999,0,13,12,\"NEW YORK\",200,\"JONES       \",-.250, .500,12,6,1,1,13,7\r\n"
             "97,99910,0,99,0,\"\",328,\"CARTER      \", .000, .000,12,9,1,0,13,2\r\n";
         QCOMPARE(ReadWholeFile(f.out(QStringLiteral("queue.prn"))), expected);
-    }
-    void spreadsheetOfCurrentRollCall()
-    {
-        Fixture f(true);
-        QVERIFY_THROWS_EXCEPTION(DataError, WriteSpreadsheet(f.session, f.out(QStringLiteral("e.prn")), true));
-        QVERIFY(!QFile::exists(f.out(QStringLiteral("e.prn")))); // an empty queue writes nothing
-        f.session.queue.addRows(f.session.MatchTable, {12, 1, 13}, f.session.smallScreen);
         f.session.queue.setCurrentQueuePos(2);
         WriteSpreadsheet(f.session, f.out(QStringLiteral("one.prn")), false);
         const QByteArray file = ReadWholeFile(f.out(QStringLiteral("one.prn")));
@@ -153,27 +149,22 @@ private slots:
         QVERIFY(file.endsWith("\"CARTER      \", .000, .000,1,0\r\n"));
         QCOMPARE(file.count("\r\n"), 4 + 1 + 3);
     }
-    void spreadsheetSplitsCongresses()
+    // A queue of two congresses, 97:12, 98:1, 97:13: the spreadsheet splits them, the analysis file
+    // follows the queue; an empty queue writes no analysis file.
+    void twoCongresses()
     {
         Fixture f;
         f.add98();
-        f.session.queue.addRows(f.session.MatchTable, {12, 14, 1}, f.session.smallScreen);
+        QVERIFY_THROWS_EXCEPTION(DataError, WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv"))));
+        QVERIFY(!QFile::exists(f.out(QStringLiteral("tidy.csv"))));
+        f.session.queue.addRows(f.session.MatchTable, {12, 14, 13}, f.session.smallScreen);
         WriteSpreadsheet(f.session, f.out(QStringLiteral("two.prn")), true);
         const QList<QByteArray> lines = ReadWholeFile(f.out(QStringLiteral("two.prn"))).split('\n');
         // 97th: two heading blocks, column line, three members; 98th: one block, column line, one member.
         QCOMPARE(lines.size(), 8 + 1 + 3 + 4 + 1 + 1 + 1);
         QCOMPARE(lines[14], QByteArray("House #98, 1983-1984\r"));
         QCOMPARE(lines[17], QByteArray("98,555,0,1,2,\"CONNECTICUT\",200,\"NEWMAN      \", .100, .200,1,4\r"));
-        QVERIFY(lines[9].endsWith(",12,1,1,6\r"));
-    }
-    // The analysis file follows the queue, not the grouping by congress: 97:12, 98:1, 97:13.
-    void tidyCsv()
-    {
-        Fixture f;
-        f.add98();
-        QVERIFY_THROWS_EXCEPTION(DataError, WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv"))));
-        QVERIFY(!QFile::exists(f.out(QStringLiteral("tidy.csv")))); // an empty queue writes nothing
-        f.session.queue.addRows(f.session.MatchTable, {12, 14, 13}, false);
+        QVERIFY(lines[9].endsWith(",12,1,13,9\r"));
         WriteTidyCsv(f.session, f.out(QStringLiteral("tidy.csv")));
         QCOMPARE(ReadWholeFile(f.out(QStringLiteral("tidy.csv"))),
                  QByteArray("congress,roll_call,date,member_id,name,state,district,party_code,party_name,coord1,"

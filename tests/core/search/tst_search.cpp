@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <functional>
 
 using namespace rollscan;
 using rollscan::test::CongressData;
@@ -49,6 +50,17 @@ CongressData textCongress(const QStringList &descriptions, const QStringList &te
     return data;
 }
 
+// The number and the file of the error `work` raises, as "62 /path"; empty when it raises none.
+QString fileErrorOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const FileError &e) {
+        return QString::number(e.number()) + QLatin1Char(' ') + e.path();
+    }
+    return {};
+}
+
 QString descriptions(const Session &s)
 {
     QStringList out;
@@ -72,22 +84,13 @@ struct SearchTree {
         s.newDataFormat = extended;
     }
 };
-qint16 i16At(const QByteArray &b, qsizetype off)
-{
-    return qFromLittleEndian<qint16>(b.constData() + off);
-}
+
 BookmarkEntry entry(int congress, int rollCall, const QString &description = QStringLiteral("A vote"),
                     bool isHouse = true)
 {
-    BookmarkEntry e;
-    e.isHouse = isHouse;
-    e.congress = qint16(congress);
-    e.rollCall = qint16(rollCall);
-    e.date = TaggedDate::FromDate(QDate(1993, 2, 4).addDays(rollCall));
-    e.description = description;
-    e.yeas = qint16(200 + rollCall);
-    e.nays = qint16(100 + rollCall);
-    return e;
+    const TaggedDate day = TaggedDate::FromDate(QDate(1993, 2, 4).addDays(rollCall));
+    return {isHouse,     qint16(congress),       qint16(rollCall),      day,
+            description, qint16(200 + rollCall), qint16(100 + rollCall)};
 }
 
 QList<BookmarkEntry> entries(int first, int count, int congress = 103)
@@ -101,7 +104,7 @@ QList<BookmarkEntry> entries(int first, int count, int congress = 103)
 // The flag of record n (1-based) of a file whose records all carry day dates.
 qint16 flagOf(const QByteArray &file, int n)
 {
-    return i16At(file, qint64(n - 1) * 87 + 79);
+    return qFromLittleEndian<qint16>(file.constData() + qint64(n - 1) * 87 + 79);
 }
 // Rows 1..n: roll call 10 + i, tallies 200 + i to 100 + i, "Roll call i".
 MatchTable tableWithRows(int rows)
@@ -111,14 +114,6 @@ MatchTable tableWithRows(int rows)
         t.append({qint16(10 + i), QStringLiteral("Roll call %1").arg(i), TaggedDate::FromDate(QDate(2001, 2, i)),
                   qint16(200 + i), qint16(100 + i), 107});
     return t;
-}
-
-// A queue of rows 1..n of tableWithRows(n), long lines.
-SelectionQueue queueOf(int rows)
-{
-    SelectionQueue q;
-    q.addAll(tableWithRows(rows));
-    return q;
 }
 } // namespace
 
@@ -208,13 +203,10 @@ private slots:
         // A roll-call file shorter than the index says.
         t.tree.writeRaw(QStringLiteral("house/98.rif"), t.tree.readRaw(QStringLiteral("house/98.rif")).left(2 * 110));
         s.selectedCongresses = {97, 98};
-        try {
-            RunSearch(s, {SearchKind::Issue, {0}, {}});
-            QFAIL("a short roll-call file must be reported");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), 62);
-            QVERIFY(e.path().endsWith(QLatin1String("house/98.rif")));
-        }
+        QCOMPARE(fileErrorOf([&] {
+                     RunSearch(s, {SearchKind::Issue, {0}, {}});
+                 }),
+                 "62 " + t.tree.path(QStringLiteral("house/98.rif")));
         QCOMPARE(descriptions(s), QStringLiteral("A1 A2 A3"));
         QCOMPARE(s.queue.length(), 1);
 
@@ -287,12 +279,9 @@ private slots:
                                       .split(QLatin1Char(' '));
         const QString ops = QStringLiteral("NAOT");
         for (const QString &row : table) {
-            KeywordCriteria c;
-            c.keyword1 = QStringLiteral("alpha"); // the test upper-cases the keywords
-            c.keyword2 = QStringLiteral("beta");
-            c.keyword3 = QStringLiteral("gamma");
-            c.op2 = KeywordOperator(ops.indexOf(row[0]));
-            c.op3 = KeywordOperator(ops.indexOf(row[1]));
+            // The test upper-cases the keywords.
+            const KeywordCriteria c{QStringLiteral("alpha"), QStringLiteral("beta"), QStringLiteral("gamma"),
+                                    KeywordOperator(ops.indexOf(row[0])), KeywordOperator(ops.indexOf(row[1]))};
             const KeywordMatcher matcher(c);
             for (int i = 0; i < 8; ++i) {
                 const bool f1 = i & 4, f2 = i & 2, f3 = i & 1;
@@ -402,13 +391,7 @@ private slots:
         QVERIFY(!NarrowByKeyword(t.s, c)); // no primary keyword: nothing to do
         QVERIFY(QFile::remove(t.tree.path(QStringLiteral("house/98.dbn"))));
         c.keyword1 = QStringLiteral("NONE");
-        try {
-            NarrowByKeyword(t.s, c);
-            QFAIL("a missing description file must be reported");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), 53);
-            QVERIFY(e.path().endsWith(QLatin1String("house/98.dbn")));
-        }
+        QCOMPARE(fileErrorOf([&] { NarrowByKeyword(t.s, c); }), "53 " + t.tree.path(QStringLiteral("house/98.dbn")));
         QCOMPARE(t.s.MatchTable.matchCount(), 2);
         QCOMPARE(t.s.queue.length(), 2);
     }
@@ -550,10 +533,10 @@ private slots:
             editor.remove(0);
         editor.save(path);
         const QByteArray after = ReadWholeFile(path);
-        QCOMPARE(after.size(), 5 * 87);
-        QCOMPARE(after.mid(2 * 87), before.mid(2 * 87));
-        QCOMPARE(after.left(81), BookmarkFile::EncodeRecord(entry(103, 4), false).left(81));
-        QCOMPARE(after.mid(81, 6), QByteArray(6, '\xAA'));
+        // Record 4 moved to the first place, record 5 second and last; the old records stay behind.
+        QCOMPARE(after.left(81) + after.mid(81, 6) + after.mid(2 * 87),
+                 BookmarkFile::EncodeRecord(entry(103, 4), false).left(81) + QByteArray(6, '\xAA') +
+                     before.mid(2 * 87));
         QCOMPARE(flagOf(after, 2), qint16(-1));
         // An empty list leaves an empty file.
         editor.clear();
@@ -576,15 +559,9 @@ private slots:
         longText[5] = 8;
         longText[7] = 13; // a text date over 16 bytes
         longText[8] = 0;
-        for (const QByteArray &bad : {unknownTag, longText}) {
-            try {
-                BookmarkFile::Parse(bad, QStringLiteral("/u/bad.bmk"));
-                QFAIL("a malformed record must be reported");
-            } catch (const FileError &e) {
-                QCOMPARE(e.number(), 322);
-                QCOMPARE(e.path(), QStringLiteral("/u/bad.bmk"));
-            }
-        }
+        for (const QByteArray &bad : {unknownTag, longText})
+            QCOMPARE(fileErrorOf([&] { BookmarkFile::Parse(bad, QStringLiteral("/u/bad.bmk")); }),
+                     QStringLiteral("322 /u/bad.bmk"));
     }
     void editor()
     {
@@ -679,9 +656,8 @@ private slots:
         q.setCurrentQueuePos(1);
         QCOMPARE(q.addAll(t), 3);
         QCOMPARE(q.lines(), (QStringList{"201-101\tRoll call 1", "202-102\tRoll call 2", "203-103\tRoll call 3"}));
-        QCOMPARE(q.rows(), (QList<int>{1, 2, 3}));
-        QCOMPARE(q.rollCalls(), (QList<int>{11, 12, 13}));
-        QCOMPARE(q.currentQueuePos(), 0);
+        QCOMPARE((QList<QList<int>>{q.rows(), q.rollCalls(), {q.currentQueuePos()}}),
+                 (QList<QList<int>>{{1, 2, 3}, {11, 12, 13}, {0}}));
     }
     void edits_data()
     {
@@ -712,7 +688,8 @@ private slots:
         QFETCH(int, current);
         QFETCH(QList<int>, edit);
         QFETCH(QList<int>, rows);
-        SelectionQueue q = queueOf(4);
+        SelectionQueue q;
+        q.addAll(tableWithRows(4));
         q.setCurrentQueuePos(current);
         QTEST(edit.size() == 1 ? q.remove(edit[0]) : q.move(edit[0], edit[1]), "done");
         QCOMPARE(q.rows(), rows);
@@ -841,22 +818,12 @@ private slots:
     {
         const QList<QPair<QByteArray, int>> bad = {
             {QByteArray(), 62}, {QByteArray("\r\n  \r\n"), 62}, {QByteArray("1     One\r\nAB    Two\r\n"), 321}};
-        for (const auto &[content, error] : bad) {
-            try {
-                SubjectCodeTable::Parse(content, QStringLiteral("/data/main/isscodes.dat"));
-                QFAIL("a bad code file must be reported");
-            } catch (const FileError &e) {
-                QCOMPARE(e.number(), error);
-                QCOMPARE(e.path(), QStringLiteral("/data/main/isscodes.dat"));
-            }
-        }
+        for (const auto &[content, error] : bad)
+            QCOMPARE(fileErrorOf([&] { SubjectCodeTable::Parse(content, QStringLiteral("/data/main/isscodes.dat")); }),
+                     QString::number(error) + QStringLiteral(" /data/main/isscodes.dat"));
         QTemporaryDir dir;
-        try {
-            SubjectCodeTable::Read(dir.filePath(QStringLiteral("pelcodes.dat")));
-            QFAIL("a missing code file must be reported");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), 53);
-        }
+        const QString missing = dir.filePath(QStringLiteral("pelcodes.dat"));
+        QCOMPARE(fileErrorOf([&] { SubjectCodeTable::Read(missing); }), "53 " + missing);
     }
     // List rows as a list box reports them, in any order, are handed back in list order, 100 at most.
     void choose()
