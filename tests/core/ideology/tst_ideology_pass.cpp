@@ -126,6 +126,7 @@ struct Fixture {
         return {.dataRoot = dir.path(),
                 .congress = congress,
                 .rollCall = rollCall,
+                .partner = {},
                 .preferences = TreeBuilder::standardPreferences()};
     }
 };
@@ -145,7 +146,11 @@ bool near(double a, double b)
 }
 PlottedEntry plotted(const QString &token, int party, int legislator)
 {
-    return {.legislatorIndex = legislator, .token = token, .partyCode = qint16(party)};
+    PlottedEntry e;
+    e.legislatorIndex = legislator;
+    e.token = token;
+    e.partyCode = qint16(party);
+    return e;
 }
 LegislatorVoteEntry entry(int party, VoteClass c, bool written = true)
 {
