@@ -564,10 +564,7 @@ TreeConverter::Summary TestConvert::convert(const ConvertOptions &options)
 
 QByteArray TestConvert::treeFile(const QString &relative) const
 {
-    QFile f(m_dest + QLatin1Char('/') + relative);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return ReadWholeFile(m_dest + QLatin1Char('/') + relative);
 }
 
 QTEST_GUILESS_MAIN(TestConvert)

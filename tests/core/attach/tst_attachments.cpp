@@ -130,9 +130,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("104_12s.txt"));
         note.save(path, edited);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QTEST(f.readAll(), "written");
+        QTEST(ReadWholeFile(path), "written");
         const QString missing = dir.filePath(QStringLiteral("missing/104s.txt"));
         QVERIFY_THROWS_EXCEPTION(FileError, note.save(missing, QStringLiteral("x")));
         QVERIFY(!QFile::exists(missing));

@@ -651,9 +651,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("scaling.dat"));
         ScalingFile{0.4156, QStringLiteral("congress_dim1"), QStringLiteral("congress_dim2")}.write(path);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), record(1, 0.4156, "congress_dim1", "congress_dim2"));
+        QCOMPARE(ReadWholeFile(path), record(1, 0.4156, "congress_dim1", "congress_dim2"));
         WriteWholeFile(path, record(1, 0.4156));
         QCOMPARE(ScalingFile::Read(path), (ScalingFile{0.4156, QStringLiteral("dim1"), QStringLiteral("dim2")}));
         WriteWholeFile(path, record(1, 1.0));

@@ -564,8 +564,7 @@ private slots:
     }
     void mapPoint()
     {
-        QVERIFY(MapPointOf(true, 0.5f, 0.5f).x == 0.5 && near(MapPointOf(true, 0.5f, 0.5f).y, 0.32));
-        QVERIFY(near(MapPointOf(false, 0.5f, 0.5f).y, 0.33));
+        QVERIFY(MapPointOf(false, 0.5f, 0.5f).x == 0.5 && near(MapPointOf(false, 0.5f, 0.5f).y, 0.33));
         // Zero coordinates mean none.
         QVERIFY(!HasCoordinates(0.0f, 0.0f) && HasCoordinates(0.0f, 0.1f) && HasCoordinates(-0.1f, 0.0f));
     }

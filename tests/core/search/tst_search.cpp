@@ -599,14 +599,13 @@ private slots:
     {
         Session s(QStringLiteral("/nonexistent"));
         s.isHouse = false;
-        s.MatchTable.append({12, QStringLiteral("First"), TaggedDate::FromDate(QDate(2001, 1, 3)), 51, 49, 107});
-        s.MatchTable.append({30, QStringLiteral("Second"), TaggedDate::FromDate(QDate(2001, 2, 3)), 60, 40, 107});
+        s.MatchTable = tableWithRows(2);
         s.queue.addRows(s.MatchTable, {2, 1, 2}, s.smallScreen);
         const QList<BookmarkEntry> got = BookmarkEntriesFromQueue(s);
         QCOMPARE(got.size(), 3);
-        QCOMPARE(got[0].rollCall, qint16(30));
-        QCOMPARE(got[1].description, QStringLiteral("First"));
-        QCOMPARE((QList<qint16>{got[1].yeas, got[2].nays, got[2].congress}), (QList<qint16>{51, 40, 107}));
+        QCOMPARE(got[1].description, QStringLiteral("Roll call 1"));
+        QCOMPARE((QList<qint16>{got[0].rollCall, got[1].yeas, got[2].nays, got[2].congress}),
+                 (QList<qint16>{12, 201, 102, 107}));
         QVERIFY(!got[2].isHouse);
     }
     void loadAsSearchSource()
