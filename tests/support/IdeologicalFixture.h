@@ -43,43 +43,39 @@ public:
     {
         tree.writeStandardTables();
         CongressData h97;
-        h97.legislators = {
-            TreeBuilder::legislator(kAdams.name, 1, 1, 100, kAdams.x, kAdams.y, 1001),
-            TreeBuilder::legislator(kBaker.name, 13, 2, 200, kBaker.x, kBaker.y, 1002),
-            TreeBuilder::legislator(kClark.name, 14, 3, 100, kClark.x, kClark.y, 1003),
-            TreeBuilder::legislator(kDavis.name, 21, 4, 200, kDavis.x, kDavis.y, 1004),
-            TreeBuilder::legislator(kEvans.name, 24, 5, 200, kEvans.x, kEvans.y, 1005),
-            TreeBuilder::legislator(kFox.name, 41, 6, 100, kFox.x, kFox.y, 1006),
-        };
+        h97.legislators = {TreeBuilder::legislator(kAdams.name, 1, 1, 100, kAdams.x, kAdams.y, 1001),
+                           TreeBuilder::legislator(kBaker.name, 13, 2, 200, kBaker.x, kBaker.y, 1002),
+                           TreeBuilder::legislator(kClark.name, 14, 3, 100, kClark.x, kClark.y, 1003),
+                           TreeBuilder::legislator(kDavis.name, 21, 4, 200, kDavis.x, kDavis.y, 1004),
+                           TreeBuilder::legislator(kEvans.name, 24, 5, 200, kEvans.x, kEvans.y, 1005),
+                           TreeBuilder::legislator(kFox.name, 41, 6, 100, kFox.x, kFox.y, 1006)};
         h97.rollCalls = {
             // δ1 0.2 and everything else 0: the vertical line x = 0, yea point (-0.2, 0), nay point (0.2, 0).
-            TreeBuilder::rollCall(QStringLiteral("FIRST VOTE"), QDate(1981, 1, 5), 3, 2, 0.2f, 0, 0, 0),
-            TreeBuilder::rollCall(QStringLiteral("SECOND VOTE"), QDate(1981, 2, 10), 5, 1),
+            TreeBuilder::rollCall("FIRST VOTE", QDate(1981, 1, 5), 3, 2, 0.2f, 0, 0, 0),
+            TreeBuilder::rollCall("SECOND VOTE", QDate(1981, 2, 10), 5, 1),
             // δ2 0.5: the horizontal line y = 0.
-            TreeBuilder::rollCall(QStringLiteral("THIRD VOTE"), QDate(1981, 3, 3), 3, 3, 0, 0, 0.5f, 0),
-        };
+            TreeBuilder::rollCall("THIRD VOTE", QDate(1981, 3, 3), 3, 3, 0, 0, 0.5f, 0)};
         // Issue code 10 is in its table, Clausen code 2 is not, the Peltzman codes are 0 and 9.
         h97.rollCalls[0].issueCode = 10;
         h97.rollCalls[0].clausenCode = 2;
         h97.rollCalls[0].peltzmanCode2 = 9;
-        h97.voteRows = {QStringLiteral("116"), QStringLiteral("661"), QStringLiteral("116"),
-                        QStringLiteral("911"), QStringLiteral("611"), QStringLiteral("116")};
+        h97.voteRows = {"116", "661", "116", "911", "611", "116"};
         tree.addCongress(true, 97, h97, true);
 
         CongressData h98;
-        h98.legislators = {TreeBuilder::legislator(QStringLiteral("ZED"), 1, 1, 777, 0.1f, 0.1f, 2001)};
-        h98.rollCalls = {TreeBuilder::rollCall(QStringLiteral("ZED VOTE"), QDate(1983, 1, 5), 1, 0, 0.2f, 0, 0, 0)};
-        h98.voteRows = {QStringLiteral("1")};
+        h98.legislators = {TreeBuilder::legislator("ZED", 1, 1, 777, 0.1f, 0.1f, 2001)};
+        h98.rollCalls = {TreeBuilder::rollCall("ZED VOTE", QDate(1983, 1, 5), 1, 0, 0.2f, 0, 0, 0)};
+        h98.voteRows = {"1"};
         tree.addCongress(true, 98, h98, true);
         CongressData s97;
-        s97.legislators = {TreeBuilder::legislator(QStringLiteral("GRANT"), 1, 0, 200, 0.5f, 0.5f, 3001)};
-        s97.rollCalls = {TreeBuilder::rollCall(QStringLiteral("SENATE VOTE"), QDate(1981, 1, 6), 1, 0)};
-        s97.voteRows = {QStringLiteral("1")};
+        s97.legislators = {TreeBuilder::legislator("GRANT", 1, 0, 200, 0.5f, 0.5f, 3001)};
+        s97.rollCalls = {TreeBuilder::rollCall("SENATE VOTE", QDate(1981, 1, 6), 1, 0)};
+        s97.voteRows = {"1"};
         tree.addCongress(false, 97, s97, true);
         tree.writeIndexes();
-        tree.writeRaw(QStringLiteral("main/isscodes.dat"), " 10   Taxation\r\n 20   Budget\r\n");
-        tree.writeRaw(QStringLiteral("main/clacodes.dat"), "  1   Government management\r\n");
-        tree.writeRaw(QStringLiteral("main/pelcodes.dat"), "  9   Defense budget\r\n");
+        tree.writeRaw("main/isscodes.dat", " 10   Taxation\r\n 20   Budget\r\n");
+        tree.writeRaw("main/clacodes.dat", "  1   Government management\r\n");
+        tree.writeRaw("main/pelcodes.dat", "  9   Defense budget\r\n");
 
         session.Preferences = TreeBuilder::standardPreferences();
         session.newDataFormat = true;

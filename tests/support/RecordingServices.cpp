@@ -7,16 +7,14 @@ namespace rollscan {
 void RecordingServices::message(QWidget *, const QString &text, const QString &title, Icon icon)
 {
     messages.append({text, title, icon});
-    log.append(QStringLiteral("message: ") + title + QStringLiteral(": ") + text);
+    log.append(QStringLiteral("message"));
 }
 
 bool RecordingServices::question(QWidget *, const QString &text, const QString &title)
 {
     questions.append({text, title, Icon::Question});
-    const bool answer = questionAnswers.isEmpty() ? false : questionAnswers.dequeue();
-    log.append(QStringLiteral("question: ") + title + QStringLiteral(": ") + text +
-               (answer ? QStringLiteral(" -> OK") : QStringLiteral(" -> Cancel")));
-    return answer;
+    log.append(QStringLiteral("question"));
+    return questionAnswers.isEmpty() ? false : questionAnswers.dequeue();
 }
 
 void RecordingServices::beep()
@@ -29,10 +27,8 @@ QString RecordingServices::fileDialog(bool save, const QString &caption, const Q
                                       const QString &suffix, const FileDialogPlace &place)
 {
     fileDialogs.append({save, caption, filters, suffix, place.folder, place.appending});
-    const QString answer = fileNames.isEmpty() ? QString() : fileNames.dequeue();
-    log.append((save ? QStringLiteral("save dialog: ") : QStringLiteral("open dialog: ")) + caption +
-               QStringLiteral(" -> ") + (answer.isEmpty() ? QStringLiteral("Cancel") : answer));
-    return answer;
+    log.append(QStringLiteral("file dialog"));
+    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
 QString RecordingServices::chooseFolder(QWidget *, const QString &caption, const QString &startFolder)
@@ -70,19 +66,19 @@ void RecordingServices::showWait(const QString &info)
     waitNumbers.append(QString());
     ++waitShown;
     waitVisible = true;
-    log.append(QStringLiteral("showWait: ") + info);
+    log.append(QStringLiteral("showWait"));
 }
 
 void RecordingServices::setWaitPercent(int percent)
 {
     waitPercents.append(percent);
-    log.append(QStringLiteral("percent: ") + QString::number(percent));
+    log.append(QStringLiteral("percent"));
 }
 
 void RecordingServices::setWaitNumber(const QString &number)
 {
     waitNumbers.append(number);
-    log.append(QStringLiteral("number: ") + number);
+    log.append(QStringLiteral("number"));
 }
 
 void RecordingServices::hideWait()
@@ -100,34 +96,33 @@ bool RecordingServices::choosePrinter(QWidget *, QPrinter &printer)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printerPdfFile);
     }
-    log.append(answer ? QStringLiteral("printer: OK") : QStringLiteral("printer: Cancel"));
+    log.append(QStringLiteral("printer"));
     return answer;
 }
 
 void RecordingServices::showHelp(QWidget *, const QString &topic)
 {
     helpTopics.append(topic);
-    log.append(QStringLiteral("help: ") + topic);
+    log.append(QStringLiteral("help"));
 }
 
 void RecordingServices::showText(QWidget *, const QString &title, const QString &text)
 {
     shownTexts.append({title, text});
-    log.append(QStringLiteral("text: ") + title);
+    log.append(QStringLiteral("text"));
 }
 
-bool RecordingServices::openAddress(const QString &address)
+// Nothing is opened or started; the call only joins the log.
+bool RecordingServices::openAddress(const QString &)
 {
-    openedAddresses.append(address);
-    log.append(QStringLiteral("address: ") + address);
-    return openAddressResult;
+    log.append(QStringLiteral("address"));
+    return true;
 }
 
-bool RecordingServices::startProgram(const QString &program)
+bool RecordingServices::startProgram(const QString &)
 {
-    startedPrograms.append(program);
-    log.append(QStringLiteral("program: ") + program);
-    return startProgramResult;
+    log.append(QStringLiteral("program"));
+    return true;
 }
 
 QStringList RecordingServices::errorTexts() const
@@ -160,8 +155,6 @@ void RecordingServices::clearRecords()
     printerDialogs = 0;
     helpTopics.clear();
     shownTexts.clear();
-    openedAddresses.clear();
-    startedPrograms.clear();
     log.clear();
 }
 

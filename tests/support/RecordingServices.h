@@ -43,10 +43,8 @@ public:
         QString text;
     };
     QList<ShownText> shownTexts; // showText() calls
-    QStringList openedAddresses;
-    QStringList startedPrograms;
-    // One line per call, in order ("message: Rollscan Error: text", "showWait: ...", "percent: 50"),
-    // for tests that care about the order of events.
+    // The name of each call in order ("beep", "message", "showWait", "hideWait"...), for tests that care
+    // about the order of events.
     QStringList log;
 
     // Prepared answers.
@@ -55,8 +53,6 @@ public:
     QQueue<bool> printerAnswers;  // true = print
     // When set, an accepted printer dialog sends the job to this PDF file instead of a printer.
     QString printerPdfFile;
-    bool openAddressResult = true;
-    bool startProgramResult = true;
 
     void message(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     bool question(QWidget *parent, const QString &text, const QString &title) override;

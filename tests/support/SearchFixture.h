@@ -16,21 +16,6 @@
 
 namespace rollscan::test {
 
-struct Codes {
-    int issue = 0, issue2 = 0, clausen = 0, peltzman1 = 0, peltzman2 = 0;
-};
-
-inline RollCall CodedRollCall(const QString &description, const QDate &date, int yeas, int nays, const Codes &c)
-{
-    RollCall rc = TreeBuilder::rollCall(description, date, yeas, nays);
-    rc.issueCode = qint16(c.issue);
-    rc.issueCode2 = qint16(c.issue2);
-    rc.clausenCode = qint16(c.clausen);
-    rc.peltzmanCode1 = qint16(c.peltzman1);
-    rc.peltzmanCode2 = qint16(c.peltzman2);
-    return rc;
-}
-
 inline Description Entry(const QString &text, const std::array<QString, 5> &header = {})
 {
     Description d;
@@ -76,58 +61,46 @@ public:
         tree.writePreferences(prefs);
 
         CongressData h97;
-        h97.legislators = {TreeBuilder::legislator(QStringLiteral("ADAMS"), 1, 1, 100, 0.1f, 0.2f, 1001),
-                           TreeBuilder::legislator(QStringLiteral("SMITH, JOHN"), 41, 2, 200, 0.123f, -0.456f, 1002)};
-        h97.rollCalls = {
-            CodedRollCall(QStringLiteral("TO PASS H.R. 1 TAX CUT"), QDate(1981, 1, 5), 234, 190, {10, 0, 1, 5, 0}),
-            CodedRollCall(QStringLiteral("Tax cut amendment"), QDate(1981, 2, 10), 200, 210, {20, 10, 2, 0, 0}),
-            CodedRollCall(QStringLiteral("BUDGET & APPROPRIATIONS"), QDate(1981, 3, 3), 300, 101, {30, 0, 2, 7, 9}),
-            CodedRollCall(QStringLiteral("ELECT SPEAKER"), QDate(1981, 4, 1), 220, 200, {0, 0, 3, 0, 0}),
-            CodedRollCall(QStringLiteral("FOREIGN AID"), QDate(1981, 5, 6), 150, 250, {40, 0, 1, 0, 0}),
-        };
-        h97.voteRows = {QStringLiteral("16196"), QStringLiteral("61619")};
-        h97.descriptions = {
-            Entry(QStringLiteral("(To pass the tax cut bill.)"),
-                  {QStringLiteral("HR1"), QStringLiteral("PASSED"), QStringLiteral("BILL"), QStringLiteral("FINAL"),
-                   QStringLiteral("ROSTENKOWSKI")}),
-            Entry(QStringLiteral("An amendment to the tax cut.")),
-            Entry(LongText(470)),
-            Entry(QStringLiteral("Election of the speaker.")),
-            Entry(LongText(469), {QStringLiteral("HR9"), QStringLiteral("FAILED"), QStringLiteral("BILL"),
-                                  QStringLiteral("AMEND"), QStringLiteral("INCOME TAX")}),
-        };
+        h97.legislators = {TreeBuilder::legislator("ADAMS", 1, 1, 100, 0.1f, 0.2f, 1001),
+                           TreeBuilder::legislator("SMITH, JOHN", 41, 2, 200, 0.123f, -0.456f, 1002)};
+        h97.rollCalls = {CodedRollCall("TO PASS H.R. 1 TAX CUT", QDate(1981, 1, 5), 234, 190, {10, 0, 1, 5, 0}),
+                         CodedRollCall("Tax cut amendment", QDate(1981, 2, 10), 200, 210, {20, 10, 2, 0, 0}),
+                         CodedRollCall("BUDGET & APPROPRIATIONS", QDate(1981, 3, 3), 300, 101, {30, 0, 2, 7, 9}),
+                         CodedRollCall("ELECT SPEAKER", QDate(1981, 4, 1), 220, 200, {0, 0, 3, 0, 0}),
+                         CodedRollCall("FOREIGN AID", QDate(1981, 5, 6), 150, 250, {40, 0, 1, 0, 0})};
+        h97.voteRows = {"16196", "61619"};
+        h97.descriptions = {Entry("(To pass the tax cut bill.)", {"HR1", "PASSED", "BILL", "FINAL", "ROSTENKOWSKI"}),
+                            Entry("An amendment to the tax cut."), Entry(LongText(470)),
+                            Entry("Election of the speaker."),
+                            Entry(LongText(469), {"HR9", "FAILED", "BILL", "AMEND", "INCOME TAX"})};
         tree.addCongress(true, 97, h97, true);
 
         CongressData h98;
-        h98.legislators = {TreeBuilder::legislator(QStringLiteral("CLARK"), 13, 3, 100, -0.5f, 0.25f, 1003)};
-        h98.rollCalls = {
-            CodedRollCall(QStringLiteral("DEFENSE BUDGET"), QDate(1983, 1, 20), 260, 160, {20, 0, 4, 9, 0}),
-            CodedRollCall(QStringLiteral("TAX REFORM"), QDate(1983, 6, 2), 310, 95, {10, 0, 6, 5, 0}),
-        };
-        h98.voteRows = {QStringLiteral("16")};
+        h98.legislators = {TreeBuilder::legislator("CLARK", 13, 3, 100, -0.5f, 0.25f, 1003)};
+        h98.rollCalls = {CodedRollCall("DEFENSE BUDGET", QDate(1983, 1, 20), 260, 160, {20, 0, 4, 9, 0}),
+                         CodedRollCall("TAX REFORM", QDate(1983, 6, 2), 310, 95, {10, 0, 6, 5, 0})};
+        h98.voteRows = {"16"};
         tree.addCongress(true, 98, h98, true);
 
         CongressData h99;
-        h99.legislators = {TreeBuilder::legislator(QStringLiteral("DAVIS"), 14, 4, 200, 0.3f, 0.3f, 1004)};
-        h99.rollCalls = {CodedRollCall(QStringLiteral("FARM BILL"), QDate(1985, 3, 1), 280, 140, {50, 0, 5, 0, 0})};
-        h99.voteRows = {QStringLiteral("1")};
+        h99.legislators = {TreeBuilder::legislator("DAVIS", 14, 4, 200, 0.3f, 0.3f, 1004)};
+        h99.rollCalls = {CodedRollCall("FARM BILL", QDate(1985, 3, 1), 280, 140, {50, 0, 5, 0, 0})};
+        h99.voteRows = {"1"};
         tree.addCongress(true, 99, h99, true);
 
         CongressData s97;
-        s97.legislators = {TreeBuilder::legislator(QStringLiteral("BAKER"), 54, 0, 200, 0.4f, -0.1f, 2001)};
-        s97.rollCalls = {
-            CodedRollCall(QStringLiteral("CONFIRM NOMINEE"), QDate(1981, 1, 21), 93, 6, {60, 0, 3, 0, 0}),
-            CodedRollCall(QStringLiteral("SENATE TAX BILL"), QDate(1981, 7, 29), 89, 11, {10, 0, 1, 5, 0}),
-        };
-        s97.voteRows = {QStringLiteral("16")};
+        s97.legislators = {TreeBuilder::legislator("BAKER", 54, 0, 200, 0.4f, -0.1f, 2001)};
+        s97.rollCalls = {CodedRollCall("CONFIRM NOMINEE", QDate(1981, 1, 21), 93, 6, {60, 0, 3, 0, 0}),
+                         CodedRollCall("SENATE TAX BILL", QDate(1981, 7, 29), 89, 11, {10, 0, 1, 5, 0})};
+        s97.voteRows = {"16"};
         tree.addCongress(false, 97, s97, true);
         tree.writeIndexes();
 
-        tree.writeRaw(QStringLiteral("main/isscodes.dat"),
+        tree.writeRaw("main/isscodes.dat",
                       " 10   Taxation\r\n 20   Budget   \r\n 30   Appropriations\r\n 40   Foreign aid\r\n");
-        tree.writeRaw(QStringLiteral("main/clacodes.dat"),
+        tree.writeRaw("main/clacodes.dat",
                       "  1   Government management\r\n  2   Social welfare\r\n  3   Civil liberties\r\n");
-        tree.writeRaw(QStringLiteral("main/pelcodes.dat"), "  5   Domestic social policy\r\n  9   Defense budget\r\n");
+        tree.writeRaw("main/pelcodes.dat", "  5   Domestic social policy\r\n  9   Defense budget\r\n");
 
         session.Preferences = prefs;
         session.newDataFormat = true;

@@ -148,8 +148,7 @@ QList<StateRecord> TreeBuilder::standardStates()
         {24, {"OHIO", "OH"}},         {41, {"ALABAMA", "AL"}},     {44, {"GEORGIA", "GA"}},
         {49, {"TEXAS", "TX"}},        {50, {"KENTUCKY", "KY"}},    {51, {"KENTUCKY", "KY"}},
         {52, {"MARYLAND", "MD"}},     {54, {"TENNESSEE", "TN"}},   {71, {"CALIFORNIA", "CA"}},
-        {82, {"HAWAII", "HI"}},
-    };
+        {82, {"HAWAII", "HI"}}};
     QList<StateRecord> out;
     for (int code = 1; code <= 82; ++code) {
         StateRecord r;

@@ -17,6 +17,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace rollscan::test {
 
 // The files of one congress of one chamber.
@@ -86,5 +88,18 @@ private:
     QMap<int, CongressCounts> m_house;
     QMap<int, CongressCounts> m_senate;
 };
+
+// A roll call with its codes: issue, second issue, Clausen, Peltzman and second Peltzman.
+inline RollCall CodedRollCall(const QString &description, const QDate &date, int yeas, int nays,
+                              const std::array<int, 5> &codes)
+{
+    RollCall rc = TreeBuilder::rollCall(description, date, yeas, nays);
+    rc.issueCode = qint16(codes[0]);
+    rc.issueCode2 = qint16(codes[1]);
+    rc.clausenCode = qint16(codes[2]);
+    rc.peltzmanCode1 = qint16(codes[3]);
+    rc.peltzmanCode2 = qint16(codes[4]);
+    return rc;
+}
 
 } // namespace rollscan::test

@@ -1,5 +1,5 @@
 // The rating, results, tracking, track-results and all-lines windows over a small tree, opened from
-// the roll-call list; the windows also over the bundled sample's House 110 when it is there.
+// the roll-call list.
 #include "support/GuiTestSupport.h"
 #include "support/RecordingServices.h"
 #include "support/SearchFixture.h"
@@ -47,15 +47,15 @@ struct Fixture {
         for (int i = 0; i < 4; ++i)
             d103.legislators.append(TreeBuilder::legislator(QString(QChar(u'A' + i)) + QStringLiteral("LPHA"), 41,
                                                             i + 1, i < 2 ? 100 : 200, xs[i], 0.1f, 500 + i));
-        d103.rollCalls = {TreeBuilder::rollCall(QStringLiteral("RC 1"), QDate(1993, 3, 1), 2, 2, 0.5f, 0.0f),
-                          TreeBuilder::rollCall(QStringLiteral("RC 2"), QDate(1993, 3, 2), 3, 1),
-                          TreeBuilder::rollCall(QStringLiteral("RC 3"), QDate(1993, 3, 3), 4, 0, 0.5f, 0.0f)};
+        d103.rollCalls = {TreeBuilder::rollCall("RC 1", QDate(1993, 3, 1), 2, 2, 0.5f, 0.0f),
+                          TreeBuilder::rollCall("RC 2", QDate(1993, 3, 2), 3, 1),
+                          TreeBuilder::rollCall("RC 3", QDate(1993, 3, 3), 4, 0, 0.5f, 0.0f)};
         d103.voteRows = {"111", "116", "691", "601"};
         tree.addCongress(true, 103, d103);
         CongressData d104;
-        d104.legislators = {TreeBuilder::legislator(QStringLiteral("NEWMAN"), 13, 1, 100, 0.1f, 0.1f, 900),
-                            TreeBuilder::legislator(QStringLiteral("OLDMAN"), 13, 2, 200, 0.2f, 0.1f, 901)};
-        d104.rollCalls = {TreeBuilder::rollCall(QStringLiteral("Other"), QDate(1995, 1, 9), 1, 1)};
+        d104.legislators = {TreeBuilder::legislator("NEWMAN", 13, 1, 100, 0.1f, 0.1f, 900),
+                            TreeBuilder::legislator("OLDMAN", 13, 2, 200, 0.2f, 0.1f, 901)};
+        d104.rollCalls = {TreeBuilder::rollCall("Other", QDate(1995, 1, 9), 1, 1)};
         d104.voteRows = {"1", "6"};
         tree.addCongress(true, 104, d104);
         tree.writeIndexes();
@@ -118,8 +118,8 @@ private slots:
         QCOMPARE(results->lblNames->text(), QStringLiteral("NEWMAN \nOLDMAN \n50.00"));
         SaveScreenshot(results, QStringLiteral("frmResults"));
         // Text, then spreadsheet by the name's ending, then cancelled.
-        const QString text = f.dir.filePath(QStringLiteral("ratings.txt"));
-        const QString csv = f.dir.filePath(QStringLiteral("ratings.csv"));
+        const QString text = f.dir.filePath("ratings.txt");
+        const QString csv = f.dir.filePath("ratings.csv");
         f.services.fileNames << text << csv << QString();
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(results->btnSave, Qt::LeftButton);
@@ -187,8 +187,7 @@ private slots:
         QCOMPARE(w.lstLines->currentRow(), 0);
         SaveScreenshot(&w, QStringLiteral("frmAllLines"));
 
-        const QString png = f.dir.filePath(QStringLiteral("lines.png")),
-                      csv = f.dir.filePath(QStringLiteral("lines.csv"));
+        const QString png = f.dir.filePath("lines.png"), csv = f.dir.filePath("lines.csv");
         f.services.fileNames << png << csv;
         w.actSavePicture->trigger();
         w.actSaveList->trigger();

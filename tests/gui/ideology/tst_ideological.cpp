@@ -1,27 +1,35 @@
 // The ideological map window: where and in which colour tokens and lines are drawn, the filters,
-// the colour key, moving, jumping, finding, saving; started from the roll-call list
-// through the window director; and its Congress Fit window.
+// the colour key, moving, jumping, finding, saving; started from the roll-call list through the window
+// director; its Congress Fit window. Its side windows: information, statistics and cross tab; what they
+// show, save and print, their captions and colours.
 #include "support/GuiTestSupport.h"
 #include "support/IdeologicalFixture.h"
 
 #include "core/data/FileIO.h"
+#include "core/ideology/DrawingPass.h"
+#include "core/ideology/RollCallInfo.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/app/WindowDirector.h"
 #include "gui/app/frmVoteStartup.h"
 #include "gui/ideology/IdeologicalCanvas.h"
+#include "gui/ideology/frmCrossTab.h"
 #include "gui/ideology/frmFind.h"
 #include "gui/ideology/frmFit.h"
 #include "gui/ideology/frmInfo.h"
 #include "gui/ideology/frmJump.h"
+#include "gui/ideology/frmStatistics.h"
 #include "gui/search/frmViewCalls.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTreeWidget>
+
+#include <memory>
 
 using namespace rollscan;
 using namespace rollscan::test;
@@ -115,6 +123,72 @@ QStringList column(const QTreeWidget *list, int c)
         out << list->topLevelItem(i)->text(c);
     return out;
 }
+
+// House 101 with two roll calls. Roll call 1 (60-40, 3 not voting on record) has its cutting line at
+// x = 0 with ten Democratic yeas on the nay side; nine members have no coordinates. Roll call 2 is
+// unanimous and the cross-tab partner: Democrats yea-yea 3, yea-nay 1, nay-yea 2, nay-nay 5.
+CongressData house101(const QString &detailText)
+{
+    CongressData d;
+    for (int i = 1; i <= 10; ++i) {
+        d.legislators << TreeBuilder::legislator(QStringLiteral("ERR%1").arg(i), 13, i, 100, 0.5f, 0.1f, 100 + i);
+        d.voteRows << (i <= 3 ? QStringLiteral("11") : i == 4 ? QStringLiteral("16") : QStringLiteral("19"));
+    }
+    for (int i = 1; i <= 7; ++i) {
+        d.legislators << TreeBuilder::legislator(QStringLiteral("NAY%1").arg(i), 14, i, 100, 0.3f, 0.1f, 200 + i);
+        d.voteRows << (i <= 2 ? QStringLiteral("61") : QStringLiteral("66"));
+    }
+    d.legislators << TreeBuilder::legislator("REP", 24, 1, 200, -0.5f, 0.1f, 300);
+    d.legislators << TreeBuilder::legislator("INDEP", 24, 2, 328, 0.9f, 0.1f, 301);
+    d.voteRows << "11" << QStringLiteral("01");
+    for (int i = 1; i <= 9; ++i) {
+        d.legislators << TreeBuilder::legislator(QStringLiteral("HIDDEN%1").arg(i), 13, 20 + i, 200, 0.0f, 0.0f, i);
+        d.voteRows << "91";
+    }
+    RollCall first = TreeBuilder::rollCall("TO PASS H.R. 1234", QDate(1989, 3, 15), 60, 40, 0.2f);
+    first.infoNotVoting = 3;
+    RollCall second = TreeBuilder::rollCall("TO ADJOURN", QDate(1989, 3, 16), 80, 0);
+    second.infoNotVoting = 7;
+    d.rollCalls = {first, second};
+    Description detailed;
+    const QString header[5] = {"HR1234", "PASSED", "Y", "12/3", "SMITH (D-NY)"};
+    for (int i = 0; i < 5; ++i)
+        detailed.header[i] = header[i].leftJustified(Description::kHeaderWidths[i]);
+    detailed.text = detailText;
+    Description plain;
+    plain.text = QStringLiteral("ADJOURN");
+    d.descriptions = {detailed, plain};
+    return d;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    TreeBuilder builder{dir.path()};
+    std::unique_ptr<Session> session;
+    RecordingServices services;
+
+    explicit Fixture(const QString &detailText = QStringLiteral("(TO PASS THE BILL.)"))
+    {
+        builder.writeStandardTables();
+        builder.addCongress(true, 101, house101(detailText), true);
+        builder.writeIndexes();
+        session = std::make_unique<Session>(dir.path());
+        session->Preferences = TreeBuilder::standardPreferences();
+    }
+
+    DrawingPass pass(int congress, int rollCall, int partner = 0) const
+    {
+        DrawingRequest r;
+        r.dataRoot = dir.path();
+        r.congress = congress;
+        r.rollCall = rollCall;
+        r.preferences = session->Preferences;
+        if (partner > 0)
+            r.partner = PartnerRollCall{congress, partner};
+        return RunDrawingPass(r);
+    }
+    QString file(const QString &name) const { return dir.filePath(name); }
+};
 
 } // namespace
 
@@ -221,8 +295,6 @@ private slots:
             map->mnuNA->trigger();
         if (errorsOnly)
             map->mnuErrors->trigger();
-        QCOMPARE(map->mnuVoters->isChecked(), voters);
-        QCOMPARE(map->mnuNA->isChecked(), notAvailable);
         // While Errors Only is on, Find, Voters and Not Available cannot be used.
         for (QAction *a : {map->mnuFind, map->tbFind, map->mnuVoters, map->mnuNA})
             QCOMPARE(a->isEnabled(), !errorsOnly);
@@ -483,8 +555,7 @@ private slots:
         fit->show();
         QVERIFY(QTest::qWaitForWindowExposed(fit));
         SaveScreenshot(fit, QStringLiteral("frmFit"));
-        const QString text = p.t.dir.filePath(QStringLiteral("fit.txt")),
-                      sheet = p.t.dir.filePath(QStringLiteral("fit.csv"));
+        const QString text = p.t.dir.filePath("fit.txt"), sheet = p.t.dir.filePath("fit.csv");
         p.t.services.fileNames << text << sheet;
         fit->actSaveText->trigger();
         fit->actSaveSheet->trigger();
@@ -506,6 +577,191 @@ private slots:
         // Closing the map closes it.
         p.director.ideologicalWindow()->close();
         QTRY_VERIFY(p.director.fitWindow() == nullptr);
+    }
+
+    void infoWindow_data()
+    {
+        QTest::addColumn<int>("rollCall");
+        QTest::addColumn<int>("partner");
+        QTest::addColumn<QString>("yea");
+        QTest::addColumn<QString>("info"); // not voting, errors, PRE
+        QTest::newRow("ten errors of forty") << 1 << 0 << QStringLiteral("60") << QStringLiteral("3\n10\n.75");
+        QTest::newRow("unanimous") << 2 << 0 << QStringLiteral("80") << QStringLiteral("7\nn/a\nn/a");
+        QTest::newRow("cross-tab view") << 1 << 2 << QStringLiteral("60") << QStringLiteral("3\n3\nn/a");
+    }
+
+    void infoWindow()
+    {
+        QFETCH(int, rollCall);
+        QFETCH(int, partner);
+        Fixture f;
+        frmInfo window(*f.session, f.services);
+        window.fill(f.pass(101, rollCall, partner));
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Information"));
+        QTEST(window.lblYea->text(), "yea");
+        QTEST(window.lblInfo->text(), "info");
+        // Nine legislators without coordinates: seven in the first column, two in the second.
+        QCOMPARE(window.lblCol2->text(), QStringLiteral("HIDDEN8     \nHIDDEN9     "));
+        // The heading fields as stored, padding and all.
+        QCOMPARE(window.lblGField->text(),
+                 rollCall == 1 ? QStringLiteral("HR1234       ") : QString(13, QLatin1Char(' ')));
+        QCOMPARE(window.txtDetails->toPlainText(),
+                 rollCall == 1 ? QStringLiteral("TO PASS THE BILL.") : QStringLiteral("ADJOURN"));
+        SaveScreenshot(&window, QStringLiteral("frmInfo_") + QTest::currentDataTag());
+    }
+
+    void infoDetailsBox()
+    {
+        // 470 characters stored, parentheses included, go to the box with a scroll bar.
+        Fixture f(QLatin1Char('(') + QString(468, QLatin1Char('c')) + QLatin1Char(')'));
+        QPointer<frmInfo> window = new frmInfo(*f.session, f.services);
+        window->fill(f.pass(101, 1));
+        window->show();
+        QCoreApplication::processEvents();
+        QVERIFY(window->txtDetailsSB->isVisible() && !window->txtDetails->isVisible());
+        QCOMPARE(window->txtDetailsSB->toPlainText(), QString(468, QLatin1Char('c')));
+        QCOMPARE(window->txtDetails->toPlainText(), QString());
+        SaveScreenshot(window, QStringLiteral("frmInfo_details_scrolling"));
+        // Done puts the plain box back and unloads the window.
+        window->actDone->trigger();
+        QVERIFY(!window->txtDetails->isHidden());
+        QVERIFY(window->txtDetailsSB->isHidden());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(window.isNull());
+    }
+
+    void infoSave()
+    {
+        Fixture f;
+        frmInfo window(*f.session, f.services);
+        window.fill(f.pass(101, 1));
+        const QString path = f.file(QStringLiteral("info.txt"));
+        f.services.fileNames.enqueue(path);
+        window.actSave->trigger();
+        const RecordingServices::FileDialogCall &dialog = f.services.fileDialogs.first();
+        QCOMPARE(dialog.caption, QStringLiteral("Information Disk Output"));
+        // The report's lines, each ended by CR LF.
+        QCOMPARE(ReadWholeFile(path),
+                 (InfoReportLines(window.info()).join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
+        QCOMPARE(f.services.lastMessage().text,
+                 QStringLiteral("Output operation was successful. \rFile saved as ") + path);
+
+        f.services.fileNames.enqueue(f.file(QStringLiteral("no such folder/info.txt")));
+        window.save();
+        QCOMPARE(f.services.errorTexts(),
+                 QStringList{QStringLiteral("An error (76) has occurred while saving roll call information.")});
+        QCOMPARE(f.services.beeps, 1);
+    }
+
+    // A missing description file still shows the tallies; an empty party table stops the statistics and
+    // the cross tab (whose words the core's tests check), with the wait window put away.
+    void missingFilesReported()
+    {
+        Fixture f;
+        const DrawingPass single = f.pass(101, 1), crossTab = f.pass(101, 1, 2);
+        QVERIFY(QFile::remove(f.file(QStringLiteral("house/101.dbn"))));
+        frmInfo window(*f.session, f.services);
+        window.fill(f.pass(101, 1));
+        QCOMPARE(window.lblYea->text(), QStringLiteral("60"));
+        QVERIFY(!window.info().descriptionRead);
+        f.builder.writeRaw("main/party.dat", QByteArray());
+        frmStatistics stats(*f.session, f.services);
+        QVERIFY(!stats.load(single));
+        frmCrossTab cross(*f.session, f.services);
+        QVERIFY(!cross.fill(crossTab));
+        QCOMPARE(cross.lstParty->count(), 0);
+        const QStringList errors = f.services.errorTexts();
+        QCOMPARE(errors.size(), 3);
+        QVERIFY2(errors[0].startsWith(QStringLiteral("That file doesn't exist.")), qPrintable(errors[0]));
+        for (const QString &text : errors.mid(1))
+            QVERIFY2(text.contains(QStringLiteral("holds no party records")), qPrintable(text));
+        QVERIFY(!f.services.waitVisible);
+    }
+
+    void printing_data()
+    {
+        QTest::addColumn<bool>("statistics");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("information") << false << "An error (482) has occurred while printing roll call information.";
+        QTest::newRow("statistics") << true << "An error (482) has occurred while printing.";
+    }
+
+    void printing()
+    {
+        QFETCH(bool, statistics);
+        QFETCH(QString, error);
+        Fixture f(QString(200, QLatin1Char('p')));
+        frmInfo info(*f.session, f.services);
+        info.fill(f.pass(101, 1));
+        frmStatistics stats(*f.session, f.services);
+        QVERIFY(stats.load(f.pass(101, 1)));
+        QAction *print = statistics ? stats.actPrint : info.actPrint;
+        f.services.clearRecords();
+        f.services.printerPdfFile = f.file(QStringLiteral("out.pdf"));
+        f.services.printerAnswers.enqueue(true);
+        print->trigger();
+        QVERIFY(ReadWholeFile(f.services.printerPdfFile).startsWith("%PDF"));
+        if (statistics)
+            QCOMPARE(f.services.waitInfos, QStringList{QStringLiteral("Printing, please wait...")});
+        // A printer that cannot start the job (a PDF in a missing folder).
+        f.services.printerPdfFile = f.file(QStringLiteral("no such folder/out.pdf"));
+        f.services.printerAnswers.enqueue(true);
+        print->trigger();
+        QCOMPARE(f.services.errorTexts(), QStringList{error});
+        QCOMPARE(f.services.printerDialogs, 2);
+        QVERIFY(!f.services.waitVisible);
+    }
+
+    void statisticsWindow()
+    {
+        Fixture f;
+        frmStatistics window(*f.session, f.services);
+        QVERIFY(window.load(f.pass(101, 1)));
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Statistics"));
+        // Roll call 1's votes by code: INDEP's 0, eleven yeas, seven nays, the nine without coordinates' 9.
+        QCOMPARE(window.pnlBreakdown->text(), QStringLiteral("1\n  11\n  0\n  0\n  0\n  0\n  7\n  0\n  0\n  9"));
+        // Counting showed the wait window and put it away again.
+        QCOMPARE(f.services.waitInfos, QStringList{QStringLiteral("Calculating, please wait...")});
+        QVERIFY(!f.services.waitVisible);
+        window.actHelp->trigger();
+        QCOMPARE(f.services.helpTopics, QStringList{QStringLiteral("frmStatistics")});
+        SaveScreenshot(&window, QStringLiteral("frmStatistics"));
+    }
+
+    void crossTabWindow()
+    {
+        Fixture f;
+        frmCrossTab window(*f.session, f.services);
+        QVERIFY(window.fill(f.pass(101, 1, 2)));
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("View Cross Tab"));
+        // The parties in the core's order (its own test), Democrats first.
+        QCOMPARE(window.lstParty->count(), 3);
+        // Nothing chosen yet: the cells show their captions only.
+        QCOMPARE(window.pnlYea1->text(), QStringLiteral("Yea-Yea:"));
+        QCOMPARE(window.lblStats->text(), QString());
+
+        QTest::mouseClick(window.lstParty->viewport(), Qt::LeftButton, {},
+                          window.lstParty->visualItemRect(window.lstParty->item(0)).center());
+        QCOMPARE((QStringList{window.pnlYea1->text(), window.pnlNay1->text(), window.pnlYea2->text(),
+                              window.pnlNay2->text(), window.lblStats->text()}),
+                 (QStringList{"Yea-Yea: 3", "Nay-Yea: 2", "Yea-Nay: 1", "Nay-Nay: 5",
+                              "Yule's Q: 0.7647  Chi-square: 2.2131"}));
+        SaveScreenshot(&window, QStringLiteral("frmCrossTab_Democrat"));
+    }
+
+    void crossTabPanelColours()
+    {
+        Fixture f;
+        frmCrossTab window(*f.session, f.services);
+        // Yea light blue, Nay-Yea magenta, Yea-Nay green, Nay light red, on the map's white.
+        QList<QColor> colours;
+        for (QWidget *panel : {window.pnlYea1, window.pnlNay1, window.pnlYea2, window.pnlNay2})
+            colours << panel->palette().color(QPalette::WindowText);
+        QCOMPARE(colours << window.pnlYea1->palette().color(QPalette::Window),
+                 (QList<QColor>{{0, 0, 255}, {128, 0, 128}, {0, 128, 0}, {255, 0, 0}, {255, 255, 255}}));
     }
 };
 

@@ -1,6 +1,8 @@
-// The roll-call list: its lines and labels, the selection queue with its keys, the commands
-// that depend on the queue, the spreadsheet and bookmark outputs, keyword narrowing, quick information;
-// the bookmark editor; a session through the window director.
+// The search dialog with its subject picker and keyword dialog: the chamber shown, what each kind of
+// search hands over, the reports of searches that cannot run or find nothing. The roll-call list: its
+// lines and labels, the selection queue with its keys, the commands that depend on the queue, the
+// spreadsheet and bookmark outputs, quick information; the bookmark editor; a session through the
+// window director.
 #include "support/GuiTestSupport.h"
 #include "support/SearchFixture.h"
 
@@ -13,16 +15,21 @@
 #include "gui/search/frmKeyword.h"
 #include "gui/search/frmQuickInfo.h"
 #include "gui/search/frmSelectSearch.h"
+#include "gui/search/frmSubjectAccess.h"
 #include "gui/search/frmViewCalls.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <memory>
 
@@ -33,6 +40,15 @@ namespace {
 
 const QStringList kLines97 = {"234-190\tTO PASS H.R. 1 TAX CUT", "200-210\tTax cut amendment",
                               "300-101\tBUDGET & APPROPRIATIONS", "220-200\tELECT SPEAKER", "150-250\tFOREIGN AID"};
+
+void SelectRows(QListWidget *list, const QList<int> &rows)
+{
+    list->clearSelection();
+    for (int row : rows)
+        list->item(row)->setSelected(true);
+    if (!rows.isEmpty())
+        list->setCurrentRow(rows.constFirst(), QItemSelectionModel::NoUpdate);
+}
 
 // A list window over a chronological search of the given Houses.
 struct List {
@@ -74,12 +90,7 @@ struct List {
     // Highlights list rows (0-based) and presses Add.
     void add(const QList<int> &rows) const
     {
-        QListWidget *list = window->lstRollCalls;
-        list->clearSelection();
-        for (int row : rows)
-            list->item(row)->setSelected(true);
-        if (!rows.isEmpty())
-            list->setCurrentRow(rows.constFirst(), QItemSelectionModel::NoUpdate);
+        SelectRows(window->lstRollCalls, rows);
         QTest::mouseClick(window->btnAdd, Qt::LeftButton);
     }
 };
@@ -90,7 +101,69 @@ BookmarkEntry Mark(int rollCall, const QDate &date, const char *description, int
             qint16(yeas), qint16(nays)};
 }
 
+QStringList Descriptions(const Session &s)
+{
+    QStringList out;
+    for (const MatchRow &row : s.MatchTable.rows())
+        out.append(row.description);
+    return out;
+}
+
+// Answers the subject picker: notes its caption and list, selects rows, presses Start (or
+// double-clicks the single row).
+void AnswerPicker(const QList<int> &rows, bool doubleClick, QStringList *seen)
+{
+    OnNextModal([=](QWidget *modal) {
+        auto *picker = qobject_cast<frmSubjectAccess *>(modal);
+        QVERIFY(picker);
+        *seen = QStringList{picker->windowTitle()} + Lines(picker->lstSubject);
+        for (int row : rows)
+            picker->lstSubject->item(row)->setSelected(true);
+        picker->lstSubject->setCurrentRow(rows.constLast(), QItemSelectionModel::NoUpdate);
+        SaveScreenshot(picker, QStringLiteral("search_frmSubjectAccess"));
+        const QRect rect = picker->lstSubject->visualItemRect(picker->lstSubject->item(rows.value(0)));
+        if (doubleClick) {
+            QTest::mouseClick(picker->lstSubject->viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(picker->lstSubject->viewport(), Qt::LeftButton, {}, rect.center());
+        } else {
+            QTest::mouseClick(picker->btnOK, Qt::LeftButton);
+        }
+    });
+}
+
+void AnswerKeyword(const QStringList &words, const QStringList &ops)
+{
+    OnNextModal([=](QWidget *modal) {
+        auto *dialog = qobject_cast<frmKeyword *>(modal);
+        QVERIFY(dialog);
+        dialog->txtKeyword->setText(words.value(0));
+        dialog->txtKeyword2->setText(words.value(1));
+        dialog->txtKeyword3->setText(words.value(2));
+        dialog->cmbKey2->setCurrentText(ops.value(0, QStringLiteral("(none)")));
+        dialog->cmbKey3->setCurrentText(ops.value(1, QStringLiteral("(none)")));
+        SaveScreenshot(dialog, QStringLiteral("search_frmKeyword"));
+        QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
+    });
+}
+
+struct Dialog {
+    SearchTree tree;
+    frmKeyword keyword{tree.services};
+    frmSelectSearch *search = new frmSelectSearch(tree.session, tree.services, keyword);
+    QSignalSpy completed{search, &frmSelectSearch::searchCompleted};
+
+    explicit Dialog(bool startWithHouse = true) : tree(startWithHouse)
+    {
+        search->setAttribute(Qt::WA_DeleteOnClose, false);
+        search->show();
+    }
+    ~Dialog() { delete search; }
+    void start() { QTest::mouseClick(search->btnStart, Qt::LeftButton); }
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(QList<int>)
 
 class tst_searchlist : public QObject {
     Q_OBJECT
@@ -121,6 +194,19 @@ private slots:
                           w.lstRollCalls->visualItemRect(w.lstRollCalls->item(2)).center());
         QCOMPARE(w.lblRollCall->text(), QStringLiteral("BUDGET & APPROPRIATIONS"));
         QCOMPARE(w.lblDate->text(), QStringLiteral("House #97 Roll Call #3  ") + ShortDate(1981, 3, 3));
+        // A right click on that row shows its description of 470 characters in the scrolling box.
+        const QPoint at = w.lstRollCalls->visualItemRect(w.lstRollCalls->item(2)).center();
+        QTest::mousePress(w.lstRollCalls->viewport(), Qt::RightButton, {}, at);
+        QTest::mouseRelease(w.lstRollCalls->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, w.lstRollCalls->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(w.lstRollCalls->viewport(), &menu);
+        QPointer<frmQuickInfo> info = w.quickInfo();
+        QVERIFY(info && info->isVisible() && info->txtDetailsSB->isVisible());
+        QCOMPARE(info->windowTitle(), QStringLiteral("Quick Roll Call Information"));
+        QCOMPARE(info->txtDetailsSB->toPlainText(), LongText(470));
+        SaveScreenshot(info, QStringLiteral("search_frmQuickInfo"));
+        QTest::mouseClick(info->btnOK, Qt::LeftButton);
+        QTRY_VERIFY(info.isNull());
     }
 
     void addRemoveClear()
@@ -236,7 +322,7 @@ private slots:
     {
         List l;
         l.add({0, 2});
-        const QString file = l.tree.tree.path(QStringLiteral("queue.prn"));
+        const QString file = l.tree.tree.path("queue.prn");
         l.tree.services.fileNames.enqueue(file);
         QTest::mouseClick(l.window->btnSpreadsheet, Qt::LeftButton);
         const RecordingServices::FileDialogCall &call = l.tree.services.fileDialogs.constFirst();
@@ -248,45 +334,6 @@ private slots:
         QVERIFY(bytes.contains("\r\n\r\nMarch 3, 1981: Roll Call #3\r\n"));
     }
 
-    void bookmarkSaveAndAppend()
-    {
-        List l;
-        frmViewCalls &w = *l.window;
-        l.add({3, 0});
-        const QString file = l.tree.tree.path(QStringLiteral("user/marks.bmk"));
-        l.tree.services.fileNames.enqueue(file);
-        QTest::mouseClick(w.btnBookmark, Qt::LeftButton);
-        const RecordingServices::FileDialogCall &call = l.tree.services.fileDialogs.constLast();
-        QCOMPARE(call.caption, QStringLiteral("Save Bookmarks"));
-        QCOMPARE(call.folder, l.tree.session.userDir);
-        QVERIFY(call.save && call.appending);
-        const BookmarkEntry one = Mark(1, QDate(1981, 1, 5), "TO PASS H.R. 1 TAX CUT", 234, 190);
-        const BookmarkEntry four = Mark(4, QDate(1981, 4, 1), "ELECT SPEAKER", 220, 200);
-        QCOMPARE(ReadWholeFile(file), BookmarkFile::EncodeRecord(one, false) + BookmarkFile::EncodeRecord(four, true));
-    }
-
-    void quickInfo()
-    {
-        // Row 3's description fills the scrolling box: 470 characters or more.
-        const int row = 2;
-        List l;
-        QListWidget *list = l.window->lstRollCalls;
-        const QPoint at = list->visualItemRect(list->item(row)).center();
-        QTest::mousePress(list->viewport(), Qt::RightButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, at);
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(list->viewport(), &menu);
-        QPointer<frmQuickInfo> info = l.window->quickInfo();
-        QVERIFY(info && info->isVisible());
-        QCOMPARE(info->windowTitle(), QStringLiteral("Quick Roll Call Information"));
-        QVERIFY(info->txtDetailsSB->isVisible());
-        QCOMPARE(info->txtDetailsSB->toPlainText(), LongText(470));
-        SaveScreenshot(info, QStringLiteral("search_frmQuickInfo"));
-        // Done closes the window.
-        QTest::mouseClick(info->btnOK, Qt::LeftButton);
-        QTRY_VERIFY(info.isNull());
-    }
-
     void bookmarkEditor()
     {
         SearchTree tree;
@@ -295,7 +342,7 @@ private slots:
         for (int i = 1; i <= 5; ++i)
             marks.append({i % 2 == 1, qint16(100 + i), qint16(10 * i), TaggedDate::FromDate(QDate(1993, 1, i)),
                           QStringLiteral("MARK %1").arg(i), qint16(200 + i), qint16(100 + i)});
-        const QString path = tree.tree.path(QStringLiteral("user/five.bmk"));
+        const QString path = tree.tree.path("user/five.bmk");
         BookmarkFile::Append(path, marks);
         const QByteArray before = ReadWholeFile(path);
         frmBookmark w(tree.session, tree.services);
@@ -326,8 +373,7 @@ private slots:
                                           BookmarkFile::EncodeRecord(marks[4], false) +
                                           BookmarkFile::EncodeRecord(marks[3], true) + before.mid(3 * 87));
         QTest::mouseClick(w.btnClear, Qt::LeftButton);
-        QCOMPARE(w.lblBookmarkCount->text(), QStringLiteral("0"));
-        QVERIFY(!w.btnSave->isEnabled() && !w.btnMoveDown->isEnabled() && !w.btnClear->isEnabled());
+        QVERIFY(!w.btnSave->isEnabled() && !w.btnMoveDown->isEnabled() && w.lblBookmarkCount->text() == "0");
         QVERIFY(tree.services.messages.isEmpty());
     }
 
@@ -353,9 +399,14 @@ private slots:
         list->lstRollCalls->item(0)->setSelected(true);
         list->lstRollCalls->item(2)->setSelected(true);
         QTest::mouseClick(list->btnAdd, Qt::LeftButton);
-        const QString marks = tree.tree.path(QStringLiteral("user/session.bmk"));
+        const QString marks = tree.tree.path("user/session.bmk");
         services.fileNames.enqueue(marks);
         QTest::mouseClick(list->btnBookmark, Qt::LeftButton);
+        const RecordingServices::FileDialogCall &call = services.fileDialogs.constLast();
+        QVERIFY(call.caption == QStringLiteral("Save Bookmarks") && call.folder == session.userDir && call.appending);
+        QCOMPARE(ReadWholeFile(marks),
+                 BookmarkFile::EncodeRecord(Mark(1, QDate(1981, 1, 5), "TO PASS H.R. 1 TAX CUT", 234, 190), false) +
+                     BookmarkFile::EncodeRecord(Mark(3, QDate(1981, 3, 3), "BUDGET & APPROPRIATIONS", 300, 101), true));
         // A search of the bookmark file replaces the list, with an empty queue.
         search->optBookmark->click();
         services.fileNames.enqueue(marks);
@@ -368,6 +419,147 @@ private slots:
         QVERIFY(!list->mnuText->isEnabled()); // a bookmark search names no congress
         SaveScreenshot(list, QStringLiteral("session_frmViewCalls_bookmarks"));
         QCOMPARE(services.errorTexts(), QStringList());
+    }
+
+    void opensWithPreferredChamber_data()
+    {
+        QTest::addColumn<bool>("house");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("countCaption");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("noneChosen");
+        QTest::newRow("House") << true << QStringList{"97th\t1981-1982", "98th\t1983-1984", "99th\t1985-1986"}
+                               << QStringLiteral("Number of Houses:") << QStringLiteral("3")
+                               << QStringLiteral("You must enter or select a House number.");
+        QTest::newRow("Senate") << false << QStringList{"97th\t1981-1982"} << QStringLiteral("Number of Senates:")
+                                << QStringLiteral("1") << QStringLiteral("You must enter or select a Senate number.");
+    }
+
+    void opensWithPreferredChamber()
+    {
+        QFETCH(bool, house);
+        QFETCH(QString, count);
+        QFETCH(QString, noneChosen);
+        Dialog d(house);
+        frmSelectSearch *s = d.search;
+        QCOMPARE(s->windowTitle(), QStringLiteral("Rollscan Search Type"));
+        QCOMPARE(s->optHouse->isChecked(), house);
+        QCOMPARE(s->fraHouse->isVisible(), house);
+        QTEST(Lines(house ? s->lstHouse : s->lstSenate), "lines");
+        QTEST(s->lblCongress->text(), "countCaption");
+        QCOMPARE(s->lblNum->text(), count);
+        SaveScreenshot(s, QStringLiteral("search_frmSelectSearch_") + QTest::currentDataTag());
+        // Start with no congress chosen names the chamber, before any wait window.
+        d.start();
+        QCOMPARE(d.tree.services.errorTexts(), QStringList{noneChosen});
+        QCOMPARE(d.tree.services.waitShown, 0);
+        // Switching the chamber refills the other list.
+        (house ? s->optSenate : s->optHouse)->click();
+        QCOMPARE(d.tree.session.isHouse, !house);
+        QCOMPARE(s->fraHouse->isVisible(), !house);
+        QCOMPARE((house ? s->lstSenate : s->lstHouse)->count(), house ? 1 : 3);
+    }
+
+    void chronologicalSearchInListOrder()
+    {
+        Dialog d;
+        // The 3rd and the 1st rows, the 3rd current, Enter: searched in list order.
+        SelectRows(d.search->lstHouse, {2, 0});
+        QTest::keyClick(d.search->lstHouse, Qt::Key_Return);
+        QCOMPARE(d.completed.count(), 1);
+        QCOMPARE(d.tree.session.selectedCongresses, (QList<int>{97, 99}));
+        QCOMPARE(Descriptions(d.tree.session).size(), 6);
+        QCOMPARE(Descriptions(d.tree.session).constLast(), QStringLiteral("FARM BILL"));
+        QCOMPARE(d.tree.services.waitInfos, QStringList{"Loading, please wait..."});
+        QCOMPARE(d.tree.services.waitPercents.constLast(), 100);
+        QCOMPARE(d.tree.services.waitHidden, 1);
+        QCOMPARE(d.tree.session.currentCongress, 99); // left at the last congress searched
+    }
+
+    void codeSearches_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("picker"); // caption, then the names listed
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QStringList>("found");
+        const QStringList issues = {"Subject Access: Issue Codes", "Taxation", "Budget", "Appropriations",
+                                    "Foreign aid"};
+        // Code 10 is the second issue code of "Tax cut amendment" (extended record).
+        QTest::newRow("issue 10") << "optIssue" << issues << QList<int>{0}
+                                  << QStringList{"TO PASS H.R. 1 TAX CUT", "Tax cut amendment", "TAX REFORM"};
+        // Code 9 is the second Peltzman code of "BUDGET & APPROPRIATIONS" and the first of "DEFENSE BUDGET".
+        QTest::newRow("peltzman 9") << "optPeltzman"
+                                    << QStringList{"Subject Access: Peltzman Codes", "Domestic social policy",
+                                                   "Defense budget"}
+                                    << QList<int>{1} << QStringList{"BUDGET & APPROPRIATIONS", "DEFENSE BUDGET"};
+    }
+
+    void codeSearches()
+    {
+        QFETCH(QString, option);
+        QFETCH(QList<int>, rows);
+        Dialog d;
+        d.search->findChild<QRadioButton *>(option)->click();
+        SelectRows(d.search->lstHouse, {0, 1});
+        QStringList seen;
+        AnswerPicker(rows, false, &seen);
+        d.start();
+        QTEST(seen, "picker");
+        QCOMPARE(d.completed.count(), 1);
+        QTEST(Descriptions(d.tree.session), "found");
+        QCOMPARE(d.tree.session.chosenCodeNames.size(), rows.size());
+        QVERIFY(d.tree.services.messages.isEmpty());
+    }
+
+    void keywordSearch()
+    {
+        Dialog d;
+        d.search->optKeyword->click();
+        SelectRows(d.search->lstHouse, {0, 1});
+        // Keywords are capitals: the lower-case "Tax cut amendment" is not found; FOREIGN AID is found
+        // through a heading field of its description entry.
+        AnswerKeyword({"TAX", "CUT"}, {"NOT"});
+        d.start();
+        QCOMPARE(Descriptions(d.tree.session), (QStringList{"FOREIGN AID", "TAX REFORM"}));
+        QCOMPARE(d.keyword.cmbKey2->currentText(), QStringLiteral("NOT")); // kept for the next search
+    }
+
+    void failedSearchKeepsEarlierResult()
+    {
+        Dialog d;
+        // Houses 98 and 99 know no Clausen codes 1 or 3: the chosen names, last chosen first.
+        SelectRows(d.search->lstHouse, {1, 2});
+        d.search->optClausen->click();
+        QStringList seen;
+        AnswerPicker({0, 2}, false, &seen);
+        d.tree.session.MatchTable.append({1, QStringLiteral("EARLIER"), {}, 1, 1, 97});
+        d.start();
+        const QChar cr(13);
+        QCOMPARE(d.tree.services.errorTexts(),
+                 QStringList{QStringLiteral("Failed search: No matches found for") + cr + cr + "Civil liberties" + cr +
+                             "Government management" + cr + cr + "House(s) searched: 2"});
+        QCOMPARE(d.completed.count(), 0);
+        QCOMPARE(d.tree.services.waitHidden, 1);
+        QCOMPARE(Descriptions(d.tree.session), QStringList{"EARLIER"});
+    }
+
+    void garbageBookmarkFile()
+    {
+        Dialog d;
+        const QString file = d.tree.tree.path("user/notes.bmk");
+        d.tree.tree.writeRaw("user/notes.bmk",
+                             QByteArray("Shopping list, not bookmarks at all. Milk, bread, eggs and more words to fill "
+                                        "a whole record of eighty-seven bytes."));
+        d.tree.services.fileNames.enqueue(file);
+        d.search->optBookmark->click();
+        d.start();
+        QCOMPARE(d.tree.services.errorTexts().size(), 1);
+        const QString text = d.tree.services.errorTexts().constFirst();
+        QVERIFY2(text.startsWith(QStringLiteral("That file is not a bookmark file.\n\n") +
+                                 QDir::toNativeSeparators(file) +
+                                 QStringLiteral("\nDetail: Bookmark at byte 0 has a date of unknown type ")),
+                 qPrintable(text));
+        QCOMPARE(d.completed.count(), 0);
     }
 };
 
