@@ -416,26 +416,13 @@ private slots:
         QFETCH(QByteArray, to);
         QFETCH(QString, message);
         writeSource(table, from, to);
-        try {
-            convert();
-            QFAIL("the conversion succeeded");
-        } catch (const DataError &e) {
-            QCOMPARE(e.message(), m_source + message);
-        }
+        QCOMPARE(refusal(), m_source + message);
         // Nothing at the destination, nothing left next to it.
         QCOMPARE(entriesOf(m_dir->path()), QStringList{QStringLiteral("tables")});
     }
     // A missing table or one table spelled twice is refused, and nothing is left behind.
     void tableSetFaults()
     {
-        auto refusal = [this] {
-            try {
-                convert();
-            } catch (const DataError &e) {
-                return e.message();
-            }
-            return QStringLiteral("the conversion succeeded");
-        };
         writeSource();
         TreeBuilder(m_source).writeRaw(QStringLiteral("house/H97_votes.csv"), kVotes);
         QCOMPARE(refusal(), m_source + "/house/H097_votes.csv and " + m_source +
@@ -534,6 +521,7 @@ private:
     // Writes the source tables of House 97, with `replace` applied to the named table.
     void writeSource(const QString &table = {}, const QByteArray &from = {}, const QByteArray &to = {});
     TreeConverter::Summary convert(const ConvertOptions &options = {});
+    QString refusal(); // the message of the error a conversion raises
     QByteArray treeFile(const QString &relative) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -560,6 +548,16 @@ void TestConvert::writeSource(const QString &table, const QByteArray &from, cons
 TreeConverter::Summary TestConvert::convert(const ConvertOptions &options)
 {
     return TreeConverter(m_source, m_dest, options).run();
+}
+
+QString TestConvert::refusal()
+{
+    try {
+        convert();
+    } catch (const DataError &e) {
+        return e.message();
+    }
+    return QStringLiteral("the conversion succeeded");
 }
 
 QByteArray TestConvert::treeFile(const QString &relative) const
