@@ -1,5 +1,5 @@
-// Ratings and tracking over the queue: the scores, the summary, the time
-// estimate, the saved reports and the comma-separated files.
+// Ratings and tracking over the queue: the scores, the summary, the time estimate, the saved reports and
+// the comma-separated files.
 #include "support/TreeBuilder.h"
 
 #include "core/analysis/Ratings.h"
@@ -17,8 +17,7 @@ using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
 namespace {
-// A congress of one legislator per vote row, named A, B, C..., Democrats of
-// Alabama.
+// A congress of one legislator per vote row, named A, B, C..., Democrats of Alabama.
 CongressData congress(const QStringList &rows, const QString &prefix = QString())
 {
     CongressData d;
@@ -32,8 +31,7 @@ CongressData congress(const QStringList &rows, const QString &prefix = QString()
     return d;
 }
 
-// The settings for roll calls 1.. of `congressNumber`: one character Y or N per
-// roll call.
+// The settings for roll calls 1.. of `congressNumber`: one character Y or N per roll call.
 QList<RatingSetting> settings(int congressNumber, const QString &sides)
 {
     QList<RatingSetting> out;
@@ -105,8 +103,7 @@ private slots:
     }
     void onlyOwnCongressCounts()
     {
-        // The members of 103 are scored on its two roll calls alone, those of 104 on
-        // its one.
+        // The members of 103 are scored on its two roll calls alone, those of 104 on its one.
         const Tree t(true, {{103, congress({"11", "44"})}, {104, congress({"4", "1", "1"}, QStringLiteral("N"))}});
         QList<RatingSetting> queue = settings(103, "YY");
         queue += settings(104, "Y");
@@ -119,8 +116,7 @@ private slots:
                              result.atLowest}),
                  (QList<int>{2, 1, 5, 3, 2}));
         QCOMPARE(result.highestName + QLatin1Char('/') + result.lowestName, QStringLiteral("A/B"));
-        // A roll call the congress does not have, and a vote file shorter than the
-        // index says.
+        // A roll call the congress does not have, and a vote file shorter than the index says.
         QVERIFY_THROWS_EXCEPTION(DataError, ComputeRatings(t.root(), true, {103}, settings(103, "YYY"), false));
         t.tree.writeRaw(QStringLiteral("house/103.vot"), "1");
         QVERIFY_THROWS_EXCEPTION(FileError, ComputeRatings(t.root(), true, {103}, settings(103, "Y"), false));
@@ -160,8 +156,7 @@ private slots:
         const Tree t(true, {{103, congress({"14", "00"})}});
         QList<RatingSetting> queue = settings(103, "YN");
         const RatingResult result = ComputeRatings(t.root(), true, {103}, queue, false);
-        // A roll-call number too wide for its column pushes the tally to column 10 of
-        // the next line.
+        // A roll-call number too wide for its column pushes the tally to column 10 of the next line.
         queue[1].rollCall.rollCall = 12345;
         queue[1].rollCall.yeas = 218;
         queue[1].rollCall.nays = 216;
@@ -204,8 +199,7 @@ private slots:
         for (const RatingSetting &s : settings(103, "YYY"))
             queue.append(s.rollCall);
         queue.insert(1, {101, 2, 7, 3, QStringLiteral("First's second")});
-        // Picks in the first congress and the third (its second and fourth
-        // legislators), in any order.
+        // Picks in the first congress and the third (its second and fourth legislators), in any order.
         const TrackResult result = ComputeTracking(t.root(), true, table, {8, 0, 6}, queue);
         QCOMPARE(result.rows,
                  (QStringList{"Nay\t7-3\tFirst's second", " ", "Nay\t10-5\tRC 1", "n/a\t11-5\tRC 2", "n/a\t12-5\tRC 3",
