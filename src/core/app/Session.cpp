@@ -53,4 +53,30 @@ void Session::loadCongressCounts(int congress)
     rollCallCount = c.rollCallCount;
 }
 
+bool Session::importFits(bool house, int congress) const
+{
+    if (importedData.path.isEmpty() || importedData.isHouse != house)
+        return false;
+    return importedData.congresses.isEmpty() || importedData.congresses.contains(congress);
+}
+
+void Session::clearImport()
+{
+    importedData = {};
+    importKey = {};
+    importedDataShown = false;
+    importWithVotes = false;
+}
+
+bool Session::dropImportNotFitting()
+{
+    if (importedData.path.isEmpty())
+        return false;
+    for (int congress : std::as_const(selectedCongresses))
+        if (importFits(isHouse, congress))
+            return false;
+    clearImport();
+    return true;
+}
+
 } // namespace rollscan

@@ -69,6 +69,16 @@ public:
     QuantKey importKey;
     bool importedDataShown = false;
     bool importWithVotes = false;
+    // Whether the data set read belongs to a map of the chamber and congress: the chamber it was read
+    // for and one of the congresses searched then (any congress when none was). District numbers name
+    // other places after a redistricting, so a data set never stands for another congress's members.
+    bool importFits(bool house, int congress) const;
+    // Forgets the data set and its classes: another data tree opened, or a search moved to a chamber
+    // or congresses it does not belong to.
+    void clearImport();
+    // Clears the data set unless it fits the chamber and one of the congresses now selected; true when
+    // it was cleared.
+    bool dropImportNotFitting();
 };
 
 } // namespace rollscan

@@ -1,6 +1,7 @@
 #include "core/geomap/DrawnMapPass.h"
 
 #include "core/data/DataTree.h"
+#include "core/geomap/DrawnMapView.h"
 #include "core/geomap/MapTipText.h"
 #include "core/geomap/StateList.h"
 
@@ -64,14 +65,17 @@ QList<int> DrawnMapPass::membersOf(int state, int district) const
     return rows;
 }
 
-int AtLargeMajorityColour(const QList<VoteClass> &classes, const Preferences &prefs)
+namespace {
+// The class most of the members who voted are in: -1 when none voted, -2 when two classes are
+// equally strong.
+int MajorityClass(const QList<VoteClass> &classes)
 {
     QMap<int, int> counts; // by class, in the enum's order
     for (VoteClass c : classes)
         if (voted(c))
             ++counts[int(c)];
     if (counts.isEmpty())
-        return prefs.notVotingColour();
+        return -1;
     int best = -1, bestCount = 0;
     bool tie = false;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
@@ -83,7 +87,16 @@ int AtLargeMajorityColour(const QList<VoteClass> &classes, const Preferences &pr
             tie = true;
         }
     }
-    return tie ? prefs.splitColour() : ClassColour(VoteClass(best), prefs);
+    return tie ? -2 : best;
+}
+} // namespace
+
+int AtLargeMajorityColour(const QList<VoteClass> &classes, const Preferences &prefs)
+{
+    const int majority = MajorityClass(classes);
+    if (majority == -1)
+        return prefs.notVotingColour();
+    return majority == -2 ? prefs.splitColour() : ClassColour(VoteClass(majority), prefs);
 }
 
 DrawnMapPass RunDrawnMapPass(const DrawingRequest &request, const ProgressCallback &progress)
@@ -140,6 +153,8 @@ DrawnMapPass RunDrawnMapPass(const DrawingRequest &request, const ProgressCallba
     for (auto it = atLargeClasses.cbegin(); it != atLargeClasses.cend(); ++it) {
         const int colour = AtLargeMajorityColour(it.value(), request.preferences);
         pass.atLargeColour.insert(it.key(), colour);
+        if (MajorityClass(it.value()) == -2)
+            pass.splitAtLarge.append(it.key());
         for (DrawnDistrict &row : pass.DistrictTable)
             if (row.record.state == it.key() && row.colour < 0)
                 row.colour = colour;
@@ -192,6 +207,50 @@ QList<int> DrawnStateCodes(const QStringList &chosen, const StateTable &states)
     return codes;
 }
 
+namespace {
+// Even-odd test of a point against a closed ring of outline points.
+bool Inside(const QList<StatePoint> &ring, double x, double y)
+{
+    bool in = false;
+    for (qsizetype i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+        const double xi = ring.at(i).x, yi = ring.at(i).y, xj = ring.at(j).x, yj = ring.at(j).y;
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi)
+            in = !in;
+    }
+    return in;
+}
+} // namespace
+
+QStringList DrawnFilterOutlines(const QStringList &chosen, const QList<int> &chosenStates, const StateOutlines &states,
+                                int congress, const DrawnMapPass &pass)
+{
+    QList<DrawnSeed> others; // seeds of the states not chosen
+    for (const DrawnMember &m : pass.DrawnVoteTable)
+        if (!chosenStates.contains(m.state))
+            others += m.seeds();
+    for (const DrawnDistrict &r : pass.DistrictTable) {
+        DrawnSeed seed;
+        if (!chosenStates.contains(r.record.state) && rowSeed(r.record, seed))
+            others.append(seed);
+    }
+    QStringList kept;
+    for (const QString &name : chosen) {
+        bool encloses = false;
+        for (int i = 0; i < states.index.size() && !encloses; ++i) {
+            const MapIndexRecord &r = states.index.at(i);
+            if (r.pointCount < 3 || !OutlineDrawnIn(r, congress) ||
+                r.name.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) != 0)
+                continue;
+            const QList<StatePoint> ring = states.outline(i);
+            encloses = std::any_of(others.cbegin(), others.cend(),
+                                   [&ring](const DrawnSeed &s) { return Inside(ring, s.x, s.y); });
+        }
+        if (!encloses)
+            kept.append(name);
+    }
+    return kept;
+}
+
 QHash<int, int> DistrictIdentifierRows(const QList<DrawnDistrict> &table, const QList<OutlinePoint> &points)
 {
     QHash<int, int> byRow, byCode;
@@ -241,6 +300,23 @@ int NearestMember(const DrawnMapPass &pass, double x, double y, double within)
         }
     }
     return best;
+}
+
+QList<int> DrawnInquireMembers(const DrawnMapPass &pass, double x, double y)
+{
+    const int row = NearestMember(pass, x, y);
+    if (row < 0)
+        return {};
+    const DrawnMember &nearest = pass.DrawnVoteTable.at(row);
+    QList<int> rows;
+    for (int i = 0; i < pass.DrawnVoteTable.size(); ++i) {
+        const DrawnMember &m = pass.DrawnVoteTable.at(i);
+        const bool atLarge = nearest.seedCount == 0;
+        if (m.state == nearest.state &&
+            (atLarge ? m.seedCount == 0 : m.seedCount > 0 && m.district == nearest.district))
+            rows.append(i);
+    }
+    return rows;
 }
 
 QString DrawnInquireTip(const DrawnMapPass &pass, double x, double y)

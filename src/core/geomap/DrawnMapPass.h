@@ -65,6 +65,8 @@ struct DrawnMapPass {
     QMap<int, StateTally> delegation;
     // The colour index of each at-large state's majority class.
     QMap<int, int> atLargeColour;
+    // The at-large states whose members split evenly, drawn in the split-delegation colour.
+    QList<int> splitAtLarge;
 
     int congress() const { return votes.congress; }
     // Rows of the drawn vote table in (state, district); a district of two or more is a
@@ -91,6 +93,14 @@ DrawnFillPlan VoteFillPlan(const DrawnMapPass &pass, const DrawnStateFilter &fil
 // ("Virginia with West Virginia" gives both).
 QList<int> DrawnStateCodes(const QStringList &chosen, const StateTable &states);
 
+// The outline names of `chosen` whose outlines the filtered map draws. An outline kept from before a
+// state was carved out of it ("Virginia" with West Virginia's area) would leave the carved-out
+// state's districts as an empty hole when that state is not chosen: such a name is left out, and the
+// chosen state is outlined by its own districts. An outline encloses a state when a seed of one of
+// that state's placed members (or of its at-large row) lies inside it.
+QStringList DrawnFilterOutlines(const QStringList &chosen, const QList<int> &chosenStates, const StateOutlines &states,
+                                int congress, const DrawnMapPass &pass);
+
 // The district table row (0-based) of each district identifier of a ".cds" file. The identifier is
 // either the 1-based row of the district table or the state code x 100 + district number; the scheme
 // that accounts for every identifier in `points` is used (the composite one when both do). An
@@ -100,6 +110,11 @@ QHash<int, int> DistrictIdentifierRows(const QList<DrawnDistrict> &table, const 
 // The placed member whose first seed is nearest to (x, y), nearer than `within` units; -1 for none. A
 // member elected at large stands at his state's seed in the district table.
 int NearestMember(const DrawnMapPass &pass, double x, double y, double within = 500.0);
+
+// The rows of the members an inquiry at (x, y) names: every member of the nearest member's district
+// (a multi-member district has several), or the at-large members of his state; empty when no member
+// is within 500 units.
+QList<int> DrawnInquireMembers(const DrawnMapPass &pass, double x, double y);
 
 // The hover text of the drawn map at (x, y): inquire gives "name, state name" of the nearest member;
 // breakdown the tally of what lies there (a multi-member district's members, else the state's

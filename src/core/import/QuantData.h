@@ -19,8 +19,9 @@ struct QuantRow {
 
 // A quantitative data set read from an ".hqd" (House) or ".sqd" (Senate) file.
 struct QuantData {
-    QString path;        // empty: nothing read yet
-    bool isHouse = true; // the chamber the data set was read for
+    QString path;          // empty: nothing read yet
+    bool isHouse = true;   // the chamber the data set was read for
+    QList<int> congresses; // the congresses searched when it was read; empty: not known
     QString title;
     QStringList description;
     QList<QuantRow> rows;

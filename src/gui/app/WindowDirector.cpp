@@ -120,6 +120,14 @@ frmViewCalls *WindowDirector::showViewCalls()
     // The new list starts with an empty queue: a map still showing the old queue would be stale.
     if (m_ideological)
         m_ideological->queueChanged();
+    if (m_session.queue.length() == 0)
+        closeNow(m_usMap);
+    // A data set read for another chamber or other congresses is no longer offered.
+    if (m_session.dropImportNotFitting()) {
+        closeNow(m_colorKey);
+        if (m_import)
+            m_import->showData();
+    }
     return raise(m_viewCalls.data());
 }
 
@@ -370,6 +378,8 @@ frmAttach *WindowDirector::attachWindow() const
 
 void WindowDirector::closeAll()
 {
+    // The data set belongs to the tree it was read with.
+    m_session.clearImport();
     closeSideWindows();
     closeNow(m_attach);
     closeNow(m_ideological);

@@ -32,6 +32,8 @@ namespace rollscan {
 namespace {
 constexpr int kProgressEvery = 150;
 const QSize kInsetSize(260, 200);
+// A title bar and borders the window system draws around the window.
+const QSize kFrameAllowance(16, 40);
 
 QString whileDrawing(int number)
 {
@@ -176,6 +178,25 @@ QImage frmCities::DrawCity(const QList<CityPoint> &points, const QHash<int, int>
     return image;
 }
 
+frmCities::InsetGrid frmCities::GridFor(int count, const QSize &room, int captionHeight, int gap)
+{
+    InsetGrid best{1, QSize(1, 1)};
+    double bestScale = -1.0;
+    for (int columns = 1; columns <= std::max(1, std::min(count, 5)); ++columns) {
+        const int rows = std::max(1, (count + columns - 1) / columns);
+        const double width = double(room.width()) / columns - gap;
+        const double height = double(room.height()) / rows - gap - captionHeight;
+        const double scale = std::min({1.0, width / kInsetSize.width(), height / kInsetSize.height()});
+        // The fewest columns that give the largest insets.
+        if (scale > bestScale + 1e-9) {
+            bestScale = scale;
+            best = {columns,
+                    QSize(std::max(1, int(kInsetSize.width() * scale)), std::max(1, int(kInsetSize.height() * scale)))};
+        }
+    }
+    return best;
+}
+
 bool frmCities::showCities(const QString &dataRoot, std::shared_ptr<const DrawnMapData> data,
                            const QList<DrawnDistrict> &districtTable)
 {
@@ -202,15 +223,19 @@ bool frmCities::showCities(const QString &dataRoot, std::shared_ptr<const DrawnM
         if (p.city >= 0 && p.city < kMaxCities)
             byCity[p.city].append(p);
     const int count = int(byCity.size());
-    const int columns = std::clamp(int(std::ceil(std::sqrt(double(count)))), 1, 5);
-    const int rows = std::max(1, (count + columns - 1) / columns);
-    // The insets share the screen: fifteen cities must fit without a scroll bar.
-    QSize inset = kInsetSize;
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size();
-        inset.setWidth(std::clamp((room.width() - 40) / columns - 12, 100, kInsetSize.width()));
-        inset.setHeight(std::clamp((room.height() - 110) / rows - 34, 70, kInsetSize.height()));
-    }
+    // The insets share the screen: all the cities must fit without a scroll bar, at any scale factor.
+    QSize room(1600, 1000);
+    if (const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        room = screen->availableGeometry().size();
+    const QMargins margins = layout()->contentsMargins();
+    const int spacing = m_grid->spacing();
+    // Beyond the insets: the margins, the button row and a title bar the window system adds.
+    const QSize chrome(margins.left() + margins.right() + kFrameAllowance.width(),
+                       margins.top() + margins.bottom() + layout()->spacing() + btnDone->sizeHint().height() +
+                           kFrameAllowance.height());
+    const InsetGrid grid = GridFor(count, room - chrome, fontMetrics().height() + spacing, spacing + 2);
+    const int columns = grid.columns;
+    const QSize inset = grid.inset;
     const qreal ratio = devicePixelRatioF();
     const WaitGuard wait(m_services, QStringLiteral("Filling city districts..."));
     int drawn = 0, record = 0;
@@ -230,6 +255,9 @@ bool frmCities::showCities(const QString &dataRoot, std::shared_ptr<const DrawnM
         QFont font = caption->font();
         font.setBold(true);
         caption->setFont(font);
+        // A name wider than a small inset is shortened rather than widening the grid past the screen.
+        caption->setText(QFontMetrics(font).elidedText(name, Qt::ElideRight, inset.width()));
+        caption->setToolTip(name);
         auto *frame = new QLabel;
         frame->setObjectName(QStringLiteral("picCity%1").arg(drawn + 1));
         frame->setPixmap(QPixmap::fromImage(picture));

@@ -38,6 +38,15 @@ public:
     static QImage DrawCity(const QList<CityPoint> &points, const QHash<int, int> &districtColours, const QSize &size,
                            QHash<int, qint64> *filled = nullptr);
 
+    // How `count` insets are laid out in `room` pixels: the columns and the inset size (at most
+    // 260 x 200, shrunk with its proportions kept) that give the largest insets, each inset taking
+    // `captionHeight` more pixels for its name and `gap` pixels more each way.
+    struct InsetGrid {
+        int columns;
+        QSize inset;
+    };
+    static InsetGrid GridFor(int count, const QSize &room, int captionHeight, int gap);
+
     QList<QLabel *> lblCity; // the city names, in inset order
     QList<QLabel *> picCity; // the insets
     QPushButton *btnDone, *btnHelp;

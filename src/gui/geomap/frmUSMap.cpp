@@ -316,7 +316,7 @@ void frmUSMap::connectCommands()
     connect(mnuKey, &QAction::toggled, pnlKey, &QWidget::setVisible);
     // With imported data the key of the classes is a window of its own.
     connect(mnuKey, &QAction::triggered, this, [this] {
-        if (!m_session.importedDataShown)
+        if (!importShown())
             return;
         mnuKey->setChecked(true);
         emit colorKeyRequested();
@@ -356,6 +356,13 @@ void frmUSMap::connectCommands()
     connect(tbPrint, &QAction::triggered, mnuPrintMap, &QAction::trigger);
     connect(tbHelp, &QAction::triggered, mnuExplain, &QAction::trigger);
     connect(tbDone, &QAction::triggered, this, &QWidget::close);
+}
+
+// Imported values are shown on a roll call of the chamber and congresses they were read for; any
+// other roll call of the queue shows its votes.
+bool frmUSMap::importShown() const
+{
+    return m_session.importedDataShown && m_session.importFits(m_pass.isHouse, m_pass.congress);
 }
 
 QString frmUSMap::keyField() const
@@ -402,14 +409,14 @@ void frmUSMap::SetupUSMap()
 
 DrawnFillPlan frmUSMap::drawnFillPlan() const
 {
-    if (m_session.importedDataShown)
+    if (importShown())
         return ImportFillPlan(m_drawnPass, m_session.importedData, m_session.importKey, m_drawnFilter);
     return VoteFillPlan(m_drawnPass, m_drawnFilter);
 }
 
 QImage frmUSMap::withImportCircles(QImage picture) const
 {
-    if (m_session.importedDataShown && m_session.importWithVotes)
+    if (importShown() && m_session.importWithVotes)
         PaintDrawnCircles(picture, m_drawnView,
                           DrawnVoteCircles(m_drawnPass, m_session.importedData, m_session.Preferences, m_drawnFilter));
     return picture;
@@ -430,6 +437,7 @@ bool frmUSMap::loadDrawnAt(int position)
         }
         m_drawnPass = RunDrawnMapPass(request, WaitProgress(m_services, false));
         m_pass = m_drawnPass.votes;
+        followDrawnFilter();
         if (m_tokens.records.isEmpty())
             m_tokens = TokenTable::Read(DataFileName(m_session.dataRoot, kMainDir, QStringLiteral("token.dat")));
     });
@@ -439,7 +447,7 @@ bool frmUSMap::loadDrawnAt(int position)
     redrawDrawn(true);
 
     const QString description = m_pass.record.trimmedDescription();
-    if (m_session.importedDataShown)
+    if (importShown())
         setWindowTitle(ImportedMapCaption(m_session.importedData.title, m_session.importWithVotes, description));
     else
         setWindowTitle(UsMapText::kCaptionPrefix + description);
@@ -492,8 +500,14 @@ void frmUSMap::drawnClick(const QPointF &mapPoint)
         mode = DrawnClick::SmallZoomOut;
     else if (mnuCenter->isChecked())
         mode = DrawnClick::Centre;
-    if (mode == DrawnClick::None || !m_loaded)
+    if (!m_loaded)
         return;
+    if (mode == DrawnClick::None) {
+        // With no zoom mode a click inquires, as on the shapefile map.
+        if (mnuInquire->isChecked())
+            showInquireWindow(mapPoint);
+        return;
+    }
     m_drawnView = ClickView(m_drawnView, mode, mapPoint.x(), mapPoint.y());
     redrawDrawn(true);
 }
@@ -502,7 +516,7 @@ QString frmUSMap::drawnTipAt(const QPointF &mapPoint) const
 {
     if (!m_loaded)
         return {};
-    if (m_session.importedDataShown) {
+    if (importShown()) {
         QStringList lines;
         if (mnuInquire->isChecked())
             lines.append(DrawnInquireTip(m_drawnPass, mapPoint.x(), mapPoint.y()));
@@ -519,7 +533,7 @@ QString frmUSMap::drawnTipAt(const QPointF &mapPoint) const
 
 void frmUSMap::drawnMouseMoved(const QPointF &mapPoint, const QPoint &position)
 {
-    if (!mnuInquire->isChecked() && !mnuBreakdown->isChecked() && !m_session.importedDataShown)
+    if (!mnuInquire->isChecked() && !mnuBreakdown->isChecked() && !importShown())
         return;
     const QString tip = drawnTipAt(mapPoint);
     lblInquire->move(position - QPoint(3, 3));
@@ -576,7 +590,7 @@ bool frmUSMap::loadAt(int position)
         if (path != m_layer->fileName() && !openLayer(path))
             throw FileError(FileErrorNumber::BadFormat, path, UsMapText::kMapNotValid);
         m_pass = RunUsMapPass(request, m_stateList, WaitProgress(m_services, false));
-        if (m_session.importedDataShown)
+        if (importShown())
             m_colouring = ColourImported(m_pass, m_layer->values(keyField()), m_session.importedData,
                                          m_session.importKey, m_session.Preferences, m_filter);
         else
@@ -590,7 +604,7 @@ bool frmUSMap::loadAt(int position)
     picture.fills = m_colouring.fills;
     picture.highlight = -1;
     picture.circles.clear();
-    if (m_session.importedDataShown && m_session.importWithVotes) {
+    if (importShown() && m_session.importWithVotes) {
         for (const VoteCircle &c : VoteCircles(m_pass, m_colouring, m_session.importedData, m_session.Preferences))
             picture.circles.append(
                 {c.feature, c.place, c.sideBySide, QColor(c.colour.red, c.colour.green, c.colour.blue)});
@@ -598,7 +612,7 @@ bool frmUSMap::loadAt(int position)
     mapUS->setPicture(picture);
 
     const QString description = m_pass.record.trimmedDescription();
-    if (m_session.importedDataShown)
+    if (importShown())
         setWindowTitle(ImportedMapCaption(m_session.importedData.title, m_session.importWithVotes, description));
     else
         setWindowTitle(UsMapText::kCaptionPrefix + description);
@@ -697,7 +711,7 @@ void frmUSMap::showKey()
     const Preferences &p = m_session.Preferences;
     QList<int> colours;
     QStringList labels;
-    if (m_session.importedDataShown) {
+    if (importShown()) {
         // The classes are in the colour key window; the strip names the data set and its range.
         const QuantKey &key = m_session.importKey;
         for (int i = 0; i < int(pnlKeys.size()); ++i) {
@@ -722,14 +736,14 @@ void frmUSMap::showKey()
     if (m_crossTab) {
         colours = {p.yeaColour(), p.yeaNayColour(), p.nayYeaColour(), p.nayColour()};
         labels = UsMapText::kCrossTabKey.mid(0, 4);
-        if (!m_pass.isHouse) {
+        if (!m_pass.isHouse || (m_mode == UsMapMode::Drawn && !m_drawnPass.splitAtLarge.isEmpty())) {
             colours.append(p.splitColour());
             labels.append(UsMapText::kCrossTabKey.at(4));
         }
     } else if (m_pass.isHouse) {
         colours = {p.yeaColour(), p.nayColour(), p.notVotingColour()};
         labels = UsMapText::kHouseKey;
-        if (m_mode == UsMapMode::Drawn && !m_drawnPass.atLarge.isEmpty()) {
+        if (m_mode == UsMapMode::Drawn && !m_drawnPass.splitAtLarge.isEmpty()) {
             // A state elected at large and split evenly is drawn in the split-delegation colour.
             colours.append(p.splitColour());
             labels.append(UsMapText::kSenateKey.at(1));
@@ -935,7 +949,7 @@ QString frmUSMap::tipTextAt(const QPointF &mapPoint) const
     if (found.isEmpty())
         return {};
     const int feature = found.first();
-    if (m_session.importedDataShown) {
+    if (importShown()) {
         QStringList lines;
         if (mnuInquire->isChecked())
             lines.append(InquireText(membersOfFeature(feature, kInquireMembers), m_tokens, m_pass.congress));
@@ -957,23 +971,40 @@ QString frmUSMap::tipTextAt(const QPointF &mapPoint) const
 
 void frmUSMap::showInquireWindow(const QPointF &mapPoint)
 {
-    const QList<int> found = m_layer->search(mapPoint.x(), mapPoint.y());
-    if (found.isEmpty())
+    QStringList names, votes;
+    QString stateName, value;
+    if (m_mode == UsMapMode::Drawn) {
+        for (int row : DrawnInquireMembers(m_drawnPass, mapPoint.x(), mapPoint.y())) {
+            const DrawnMember &m = m_drawnPass.DrawnVoteTable.at(row);
+            names.append(m.name);
+            votes.append(m.name + QStringLiteral(": ") + VoteClassName(m.voteClass));
+            stateName = m.stateName;
+        }
+        if (importShown())
+            value = DrawnValueTip(m_drawnPass, m_session.importedData, mapPoint.x(), mapPoint.y());
+    } else {
+        const QList<int> found = m_layer->search(mapPoint.x(), mapPoint.y());
+        if (found.isEmpty())
+            return;
+        for (const UsMapMember &m : membersOfFeature(found.first(), kInquireMembers)) {
+            names.append(m.name);
+            votes.append(m.name + QStringLiteral(": ") + VoteClassName(m.voteClass));
+            stateName = m.stateName;
+        }
+        const int feature = found.first();
+        if (importShown() && feature < m_colouring.fills.size() && m_colouring.fills.at(feature).graded)
+            value = ValueTipText(m_colouring.fills.at(feature).value);
+    }
+    if (names.isEmpty())
         return;
-    const QList<UsMapMember> members = membersOfFeature(found.first(), kInquireMembers);
-    if (members.isEmpty())
-        return;
+    // With imported values the window names the member's value, with his vote when the votes are shown.
+    QString data = votes.join(QLatin1Char('\n'));
+    if (importShown())
+        data = m_session.importWithVotes && !value.isEmpty() ? data + QLatin1Char('\n') + value : value;
     if (!m_inquire)
         m_inquire = new frmInquire(m_pass.isHouse, this);
     m_inquire->layoutFor(m_pass.isHouse);
-    QStringList names, votes;
-    for (const UsMapMember &m : members) {
-        names.append(m.name);
-        votes.append(m.name + QStringLiteral(": ") + VoteClassName(m.voteClass));
-    }
-    m_inquire->lblName->setText(names.join(QStringLiteral("; ")));
-    m_inquire->lblState->setText(members.first().stateName);
-    m_inquire->lblData->setText(votes.join(QLatin1Char('\n')));
+    m_inquire->setResult(names.join(QStringLiteral("; ")), stateName, data);
     m_inquire->show();
     m_inquire->raise();
 }
@@ -988,8 +1019,8 @@ void frmUSMap::PassVar(const QStringList &selectedStates)
             const StateTable states =
                 StateTable::Read(DataFileName(m_session.dataRoot, kMainDir, QStringLiteral("state.dat")));
             m_drawnFilter.on = true;
-            m_drawnFilter.outlineNames = selectedStates;
             m_drawnFilter.states = DrawnStateCodes(selectedStates, states);
+            followDrawnFilter();
         }
         mnuState->setChecked(m_drawnFilter.on);
         return;
@@ -997,6 +1028,15 @@ void frmUSMap::PassVar(const QStringList &selectedStates)
     m_filter.selectedFips = m_stateList.fipsOfNames(selectedStates);
     m_filter.on = !m_filter.selectedFips.isEmpty();
     mnuState->setChecked(m_filter.on);
+}
+
+// The outlines the filter draws depend on the congress: "Virginia" encloses West Virginia's districts
+// from the 38th congress on.
+void frmUSMap::followDrawnFilter()
+{
+    if (m_drawnFilter.on && m_drawnData)
+        m_drawnFilter.outlineNames = DrawnFilterOutlines(m_chosenStates, m_drawnFilter.states, m_drawnData->states,
+                                                         m_drawnData->congress, m_drawnPass);
 }
 
 void frmUSMap::chooseStates()

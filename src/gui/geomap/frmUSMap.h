@@ -187,6 +187,8 @@ private:
     void requestSidePass(bool statistics);
     void flashTick(bool visible);
     QString keyField() const;
+    bool importShown() const;
+    void followDrawnFilter();
 
     Session &m_session;
     Services &m_services;

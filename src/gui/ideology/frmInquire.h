@@ -16,9 +16,14 @@ public:
 
     // Lays the window out for a chamber: the Senate's names are longer.
     void layoutFor(bool isHouse);
+    // Fills the labels; lblData grows by a line for each line of `data`.
+    void setResult(const QString &name, const QString &state, const QString &data);
 
     QLabel *lblName, *lblState, *lblData;
     QPushButton *btnOK;
+
+private:
+    bool m_isHouse = true;
 };
 
 } // namespace rollscan

@@ -128,6 +128,7 @@ bool frmImport::readFile(const QString &path)
                 StateTable::Read(DataFileName(m_session.dataRoot, kMainDir, QStringLiteral("state.dat")));
             QuantData data = QuantData::Read(path, states);
             data.isHouse = m_session.isHouse;
+            data.congresses = m_session.selectedCongresses;
             // Only a whole data set replaces the one loaded; the map shows it again on the next Start.
             m_session.importedData = std::move(data);
             m_session.importKey = {};

@@ -38,6 +38,8 @@ public:
     QStringList printLines() const;
     // Enables Start by whether the map request has a receiver.
     void updateCommands();
+    // Shows the session's data set, or that none is loaded.
+    void showData();
 
     QLineEdit *txtTitle;
     QPlainTextEdit *txtDetails, *txtData;
@@ -52,8 +54,6 @@ signals:
     void mapRequested();
 
 private:
-    void showData();
-
     Session &m_session;
     Services &m_services;
 };

@@ -1,5 +1,6 @@
 // Import files read from known text, the reports of bad files, the classes of a data set and their
 // colours, and the imported values on a shapefile layer.
+#include "core/app/Session.h"
 #include "core/data/FileError.h"
 #include "core/data/FileIO.h"
 #include "core/data/StateTable.h"
@@ -304,6 +305,33 @@ private slots:
         QCOMPARE(ImportedMapCaption(QStringLiteral("Votes"), false, QStringLiteral("H.R. 1")),
                  QStringLiteral("US Map Display - Votes"));
         QCOMPARE(ImportPrintTitle(QStringLiteral("Votes")), QStringLiteral(" ('Votes')"));
+    }
+
+    // A data set read over House 97 belongs to that House: another chamber or congress drops it.
+    void importBelongsToItsChamberAndCongresses_data()
+    {
+        QTest::addColumn<QList<int>>("readFor");
+        QTest::addColumn<bool>("house");
+        QTest::addColumn<QList<int>>("searched");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("one congress shared") << QList<int>{97} << true << QList<int>{96, 97} << true;
+        QTest::newRow("other congress") << QList<int>{97} << true << QList<int>{102} << false;
+        QTest::newRow("other chamber") << QList<int>{97} << false << QList<int>{97} << false;
+        QTest::newRow("congresses unknown") << QList<int>{} << true << QList<int>{102} << true;
+    }
+    void importBelongsToItsChamberAndCongresses()
+    {
+        QFETCH(QList<int>, readFor);
+        QFETCH(bool, house);
+        QFETCH(QList<int>, searched);
+        QFETCH(bool, kept);
+        Session s;
+        s.importedData = {QStringLiteral("v.hqd"), true, readFor, {}, {}, {{1, 1, 5.0, {}}}, 5.0, 5.0};
+        s.importedDataShown = s.importWithVotes = true;
+        s.isHouse = house;
+        s.selectedCongresses = searched;
+        QCOMPARE(s.dropImportNotFitting(), !kept);
+        QCOMPARE(s.importedData.rows.size() == 1 && s.importedDataShown && s.importWithVotes, kept);
     }
 };
 

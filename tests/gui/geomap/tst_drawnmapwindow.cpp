@@ -6,17 +6,22 @@
 #include "support/GuiTestSupport.h"
 #include "support/RecordingServices.h"
 
+#include "core/app/Session.h"
+#include "core/data/Preferences.h"
 #include "core/geomap/DrawnMapView.h"
+#include "core/import/QuantKey.h"
 #include "gui/app/PaletteColour.h"
 #include "gui/geomap/DrawnMapCanvas.h"
 #include "gui/geomap/MapControl.h"
 #include "gui/geomap/frmCities.h"
 #include "gui/geomap/frmState.h"
 #include "gui/geomap/frmUSMap.h"
+#include "gui/ideology/frmInquire.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -98,6 +103,12 @@ private slots:
         QVERIFY(!services.waitVisible);
         // The city rectangle, in palette colour 14, after the fills.
         QCOMPARE(colourAt(*map, -410, -100), PaletteColour(14));
+        // A House key: no split entry while no delegation at large is split evenly.
+        QStringList key;
+        for (const QLabel *label : map->lblKeys)
+            if (label->isVisibleTo(map.get()))
+                key << label->text();
+        QCOMPARE(key, (QStringList{"Yea Vote", "Nay Vote", "N/A Vote"}));
         SaveScreenshot(map.get(), QStringLiteral("drawnmap_single"));
 
         // The next roll call fills again over the same outlines.
@@ -205,6 +216,40 @@ private slots:
         QTRY_COMPARE(map->lblInquire->toolTip(), tip);
     }
 
+    // A click with Inquire opens the result window; with imported data it names the district's value.
+    void inquireClick_data()
+    {
+        QTest::addColumn<int>("import"); // 0 none, 1 values, 2 values with the votes
+        QTest::addColumn<QString>("data");
+        QTest::newRow("votes") << 0 << "NYFIRST: Yea\nNYSECOND: Nay";
+        QTest::newRow("imported") << 1 << "Value: 25";
+        QTest::newRow("imported with votes") << 2 << "NYFIRST: Yea\nNYSECOND: Nay\nValue: 25";
+    }
+    void inquireClick()
+    {
+        QFETCH(int, import);
+        QFETCH(QString, data);
+        DrawnMapTree t;
+        t.queue({1});
+        QuantData &d = t.session.importedData;
+        d = {QStringLiteral("v.hqd"), true, {}, {}, {}, {{13, 1, 25.0, {}}, {1, 1, 10.0, {}}}, 10.0, 25.0};
+        t.session.importKey = MakeQuantKey(d, 2, t.session.Preferences);
+        t.session.importedDataShown = import > 0;
+        t.session.importWithVotes = import == 2;
+        RecordingServices services;
+        auto map = openMap(t, services);
+        QVERIFY(map);
+        map->mnuInquire->setChecked(true);
+        const DrawnTransform tr =
+            DrawnTransform::Fit(map->drawnView(), map->picUSMap->width(), map->picUSMap->height());
+        QTest::mouseClick(map->picUSMap, Qt::LeftButton, {}, QPoint(int(tr.toPixelX(-90)), int(tr.toPixelY(-80))));
+        frmInquire *inquire = map->inquireWindow();
+        QVERIFY(inquire && inquire->isVisible());
+        QCOMPARE(inquire->lblName->text() + '|' + inquire->lblState->text() + '|' + inquire->lblData->text(),
+                 "NYFIRST; NYSECOND|NEW YORK|" + data);
+        QVERIFY(inquire->lblData->height() > inquire->fontMetrics().height() * data.count('\n'));
+    }
+
     void savePicture_data()
     {
         QTest::addColumn<QString>("suffix");
@@ -287,6 +332,61 @@ private slots:
         frmCities missing(services);
         QVERIFY(!missing.showCities(t.dir.path(), map->drawnData(), map->drawnPass().DistrictTable));
         QCOMPARE(services.errorTexts().last(), QStringLiteral("An error (53) has occurred while drawing cities."));
+    }
+
+    // The sample's Houses at nearly the screen's size, for anyone to look at: the 97th filtered on
+    // "Virginia" (whose old outline encloses West Virginia, left out whole), the 102nd's city insets.
+    void sampleHouses_data()
+    {
+        QTest::addColumn<int>("congress");
+        QTest::newRow("House 97") << 97;
+        QTest::newRow("House 102") << 102;
+    }
+    void sampleHouses()
+    {
+        QFETCH(int, congress);
+        Session session(QStringLiteral(ROLLSCAN_SOURCE_DIR "/sample"));
+        session.Preferences = Preferences::Read(session.preferencesPath());
+        session.MatchTable.append(MatchRow{5, {}, {}, 0, 0, qint16(congress)});
+        session.queue.addRows(session.MatchTable, {1}, false);
+        session.queue.setCurrentQueuePos(1);
+        RecordingServices services;
+        frmUSMap map(session, services);
+        map.setAttribute(Qt::WA_DeleteOnClose, false);
+        const QRect screen = map.screen()->availableGeometry();
+        map.resize(screen.size() * 0.9);
+        map.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&map) && map.start());
+        const QString name = QStringLiteral("drawnmap_sample_h%1").arg(congress);
+        SaveScreenshot(&map, name);
+        if (congress == 97) {
+            map.PassVar({QStringLiteral("Virginia")});
+            map.redrawDrawn(false);
+            QVERIFY(map.drawnFilter().outlineNames.isEmpty());
+            SaveScreenshot(&map, name + QStringLiteral("_virginia"));
+            // Nothing is drawn west of a West Virginian's seed: no old outline of Virginia there.
+            const QImage &picture = map.picUSMap->picture();
+            const DrawnTransform t = DrawnTransform::Fit(map.picUSMap->view(), picture.width(), picture.height());
+            const auto wv = std::find_if(map.drawnPass().DrawnVoteTable.cbegin(), map.drawnPass().DrawnVoteTable.cend(),
+                                         [](const DrawnMember &m) { return m.state == 56 && m.seedCount > 0; });
+            QVERIFY(wv != map.drawnPass().DrawnVoteTable.cend());
+            const QImage row = picture.copy(0, int(t.toPixelY(wv->seedY[0])), int(t.toPixelX(wv->seedX[0])), 1);
+            for (int x = 0; x < row.width(); ++x)
+                QCOMPARE(row.pixelColor(x, 0), QColor(Qt::white));
+            return;
+        }
+        frmCities cities(services);
+        cities.setAttribute(Qt::WA_DeleteOnClose, false);
+        QVERIFY(cities.showCities(session.dataRoot, map.drawnData(), map.drawnPass().DistrictTable));
+        cities.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cities));
+        SaveScreenshot(&cities, name + QStringLiteral("_cities"));
+        QVERIFY(cities.lblCity.size() > 1 && !cities.findChild<QScrollArea *>());
+        QVERIFY(screen.contains(cities.frameGeometry()));
+        // Fifteen insets in half a screen at scale 2 shrink to five columns of 110 x 84 pixels.
+        const frmCities::InsetGrid grid = frmCities::GridFor(15, QSize(600, 400), 20, 10);
+        QCOMPARE(grid.columns, 5);
+        QCOMPARE(grid.inset, QSize(110, 84));
     }
 };
 

@@ -147,6 +147,15 @@ void TestImportWindows::importShowsValuesOnTheSenateMap()
     QCoreApplication::processEvents();
     QVERIFY(!t.session.importedDataShown);
     QVERIFY(!director.colorKeyWindow());
+
+    // A search of the House drops the Senate's data set; the map and its key go with it.
+    import->tbStart->trigger();
+    QVERIFY(director.usMapWindow() && director.colorKeyWindow());
+    t.session.isHouse = true;
+    director.showViewCalls();
+    QVERIFY(!director.usMapWindow() && !director.colorKeyWindow());
+    QVERIFY(t.session.importedData.isEmpty() && !t.session.importedDataShown);
+    QCOMPARE(import->txtTitle->text(), ImportText::kNothingLoaded);
 }
 
 void TestImportWindows::drawnMapShowsClassesAndVotes()
