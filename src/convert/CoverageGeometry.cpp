@@ -166,10 +166,9 @@ struct CoverageGeometry::Private {
     }
 
     // For each face of `faces` the index of the shape that holds its inner point, or -1; where shapes
-    // overlap, the smallest (a small district inside a larger shape drawn over it keeps its area). With
-    // `closeGaps` a thin face that no shape holds goes to the nearest shape.
-    std::vector<int> owners(const GEOSGeometry *faces, const std::vector<std::unique_ptr<Owned>> &shapes,
-                            bool closeGaps)
+    // overlap, the smallest (a small district inside a larger shape drawn over it keeps its area). A
+    // thin face that no shape holds goes to the nearest shape.
+    std::vector<int> owners(const GEOSGeometry *faces, const std::vector<std::unique_ptr<Owned>> &shapes)
     {
         struct Box {
             double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -210,7 +209,7 @@ struct CoverageGeometry::Private {
                     GEOSPreparedContains_r(h, prepared[k], inside.g) == 1)
                     owner[size_t(i)] = int(k);
             }
-            if (owner[size_t(i)] >= 0 || !closeGaps)
+            if (owner[size_t(i)] >= 0)
                 continue;
             double area = 0, length = 0;
             GEOSArea_r(h, face, &area);
@@ -228,6 +227,42 @@ struct CoverageGeometry::Private {
                     owner[size_t(i)] = int(k);
                 }
             }
+        }
+        for (const GEOSPreparedGeometry *p : prepared)
+            GEOSPreparedGeom_destroy_r(h, p);
+        return owner;
+    }
+
+    // For each face of `faces` rebuilt from simplified borders, the index of the shape of the
+    // coverage `shapes` that covers most of it, or -1 when shapes cover less than half of it (a lake
+    // or the sea). A simplified face no longer lies inside its shape: a single inner point of it
+    // can fall in the sliver that the simplification took from a neighbour, and the face would be
+    // handed to the neighbour.
+    std::vector<int> largestOverlaps(const GEOSGeometry *faces, const std::vector<std::unique_ptr<Owned>> &shapes)
+    {
+        std::vector<const GEOSPreparedGeometry *> prepared;
+        for (const auto &s : shapes)
+            prepared.push_back(GEOSPrepare_r(h, s->g));
+        const int n = GEOSGetNumGeometries_r(h, faces);
+        std::vector<int> owner(size_t(n), -1);
+        for (int i = 0; i < n; ++i) {
+            const GEOSGeometry *face = GEOSGetGeometryN_r(h, faces, i);
+            double faceArea = 0, covered = 0, best = 0;
+            GEOSArea_r(h, face, &faceArea);
+            for (size_t k = 0; k < shapes.size(); ++k) {
+                if (GEOSPreparedIntersects_r(h, prepared[k], face) != 1)
+                    continue;
+                Owned common(this, check(GEOSIntersection_r(h, face, shapes[k]->g), "overlapping a face"));
+                double area = 0;
+                GEOSArea_r(h, common.g, &area);
+                covered += area;
+                if (area > best) {
+                    best = area;
+                    owner[size_t(i)] = int(k);
+                }
+            }
+            if (covered < faceArea / 2)
+                owner[size_t(i)] = -1;
         }
         for (const GEOSPreparedGeometry *p : prepared)
             GEOSPreparedGeom_destroy_r(h, p);
@@ -303,7 +338,7 @@ QList<PlaneShape> CoverageGeometry::simplifyCoverage(const QList<PlaneShape> &sh
     std::vector<std::unique_ptr<Owned>> clean;
     {
         Owned faces(d.get(), d->faces(source, kNodingGrid));
-        const std::vector<int> owner = d->owners(faces.g, source, true);
+        const std::vector<int> owner = d->owners(faces.g, source);
         std::vector<std::vector<GEOSGeometry *>> parts(source.size());
         const int n = GEOSGetNumGeometries_r(h, faces.g);
         for (int i = 0; i < n; ++i)
@@ -322,7 +357,7 @@ QList<PlaneShape> CoverageGeometry::simplifyCoverage(const QList<PlaneShape> &sh
     // simplified once for both sides, rounded to whole units, and the faces are rebuilt from it, so
     // neighbours keep exactly the same border and every ring stays closed.
     Owned faces(d.get(), d->faces(clean, 0, tolerance));
-    const std::vector<int> owner = d->owners(faces.g, clean, false);
+    const std::vector<int> owner = d->largestOverlaps(faces.g, clean);
     if (unsimplified) {
         unsimplified->clear();
         for (const auto &c : clean) {
@@ -357,6 +392,30 @@ PlaneShape CoverageGeometry::merged(const PlaneShape &a, const PlaneShape &b)
     Owned u(d.get(), d->check(GEOSUnion_r(d->h, ga.g, gb.g), "merging two areas"));
     PlaneShape out;
     d->collectPolygons(u.g, out);
+    return out;
+}
+
+PlaneShape CoverageGeometry::wholeUnitOutline(const PlaneShape &shape)
+{
+    PlaneShape out;
+    for (const PlanePolygon &part : shape) {
+        if (part.outer.isEmpty())
+            continue;
+        PlanePolygon p{rounded(part.outer), {}};
+        if (p.outer.size() < 4 || ringArea(p.outer) <= 0) {
+            double x0 = part.outer.first().x(), x1 = x0, y0 = part.outer.first().y(), y1 = y0;
+            for (const QPointF &q : part.outer) {
+                x0 = std::min(x0, q.x());
+                x1 = std::max(x1, q.x());
+                y0 = std::min(y0, q.y());
+                y1 = std::max(y1, q.y());
+            }
+            const double left = std::floor(x0), top = std::floor(y0);
+            const double right = std::max(std::ceil(x1), left + 1), bottom = std::max(std::ceil(y1), top + 1);
+            p.outer = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+        }
+        out.append(p);
+    }
     return out;
 }
 

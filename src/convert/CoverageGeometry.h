@@ -35,6 +35,11 @@ public:
 
     static double area(const PlanePolygon &polygon);
 
+    // `shape` with its outer rings rounded to whole units, for a shape that the simplification
+    // erased: a part whose rounded ring collapses becomes the smallest whole-unit box around it, so
+    // even a district narrower than a unit keeps a ring of its own.
+    static PlaneShape wholeUnitOutline(const PlaneShape &shape);
+
     // Lines that a fill can not cross: set once per map before asking for seeds.
     void setBarriers(const QList<QList<QPoint>> &lines);
 

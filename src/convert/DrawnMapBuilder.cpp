@@ -513,6 +513,14 @@ DrawnMapReport WriteDrawnMaps(const QString &geoDir, const QString &treeRoot, in
         QList<OutlinePoint> points;
         for (const double tolerance : kOutlineTolerances) {
             simple = geometry.simplifyCoverage(projected, tolerance, &unsimplified);
+            // A district erased by the simplification would have no line of its own for a seed to
+            // fill within: it keeps its unsimplified outline, drawn over its neighbours' faces.
+            figures.unsimplifiedDistricts = 0;
+            for (qsizetype i = 0; i < simple.size(); ++i)
+                if (simple.at(i).isEmpty() && !unsimplified.at(i).isEmpty()) {
+                    simple[i] = CoverageGeometry::wholeUnitOutline(unsimplified.at(i));
+                    ++figures.unsimplifiedDistricts;
+                }
             points.clear();
             for (qsizetype i = 0; i < simple.size(); ++i)
                 for (const QList<QPointF> &ring : ringsOf(simple.at(i)))
@@ -552,11 +560,7 @@ DrawnMapReport WriteDrawnMaps(const QString &geoDir, const QString &treeRoot, in
         QSet<int> atLargeStates;
         for (qsizetype i = 0; i < shapes.size(); ++i) {
             const DistrictShape &s = shapes.at(i);
-            // A district that vanished when simplified is still enclosed by its neighbours' lines:
-            // its seed comes from its unsimplified shape.
-            if (simple.at(i).isEmpty())
-                ++figures.lostDistricts;
-            const Seeded seeded = seedsOf(simple.at(i).isEmpty() ? unsimplified.at(i) : simple.at(i), geometry);
+            const Seeded seeded = seedsOf(simple.at(i), geometry);
             if (seeded.cramped)
                 ++figures.crampedDistricts;
             DistrictSeedRecord row;

@@ -29,13 +29,13 @@ namespace rollscan {
 // and, once, main/map.dat with main/mapindex.dat: the state outlines with their first years.
 struct DrawnMapFigures {
     int congress = 0;
-    QString sourceFile;       // the district file used
-    int districts = 0;        // rows of NNN.ctr
-    int outlinePoints = 0;    // records of NNN.cds
-    double tolerance = 0;     // simplification tolerance that made the outlines fit, in map units
-    int seededMembers = 0;    // members given seed points
-    int crampedDistricts = 0; // districts with no whole point one unit clear of every line
-    int lostDistricts = 0;    // districts that vanished when simplified (no outline of their own)
+    QString sourceFile;            // the district file used
+    int districts = 0;             // rows of NNN.ctr
+    int outlinePoints = 0;         // records of NNN.cds
+    double tolerance = 0;          // simplification tolerance that made the outlines fit, in map units
+    int seededMembers = 0;         // members given seed points
+    int crampedDistricts = 0;      // districts with no whole point one unit clear of every line
+    int unsimplifiedDistricts = 0; // districts the simplification erased, kept on their own outline
     int cities = 0;
     int cityPoints = 0;
 };

@@ -48,8 +48,8 @@ int run(const QStringList &args)
                 Err() << "rollscan-cli maps: House " << f.congress << " from " << f.sourceFile << ": " << f.districts
                       << " districts, " << f.outlinePoints << " outline points (tolerance " << f.tolerance << "), "
                       << f.seededMembers << " members seeded, " << f.crampedDistricts
-                      << " districts too small for a seed, " << f.lostDistricts << " lost, " << f.cities
-                      << " cities with " << f.cityPoints << " points\n";
+                      << " districts too small for a seed, " << f.unsimplifiedDistricts << " kept unsimplified, "
+                      << f.cities << " cities with " << f.cityPoints << " points\n";
         }
         return kExitOk;
     } catch (const FileError &e) {
