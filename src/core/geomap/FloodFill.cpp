@@ -1,11 +1,15 @@
 #include "core/geomap/FloodFill.h"
 
+#include <utility>
 #include <vector>
 
 namespace rollscan {
 
-qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background, qint64 limit)
+qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background, qint64 limit,
+                 std::vector<FloodRun> *filledRuns)
 {
+    if (filledRuns)
+        filledRuns->clear();
     if (!buffer.bits || x < 0 || y < 0 || x >= buffer.width || y >= buffer.height)
         return 0;
     if (colour == background || buffer.at(x, y) != background)
@@ -17,10 +21,7 @@ qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 backg
     };
     std::vector<Seed> stack{{x, y}};
     // The runs filled, kept so that a fill over its limit can be taken back.
-    struct Run {
-        int y, left, right;
-    };
-    std::vector<Run> runs;
+    std::vector<FloodRun> runs;
     qint64 filled = 0;
     while (!stack.empty()) {
         const Seed s = stack.back();
@@ -38,7 +39,7 @@ qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 backg
         filled += right - left + 1;
         runs.push_back({s.y, left, right});
         if (filled > limit) {
-            for (const Run &r : runs)
+            for (const FloodRun &r : runs)
                 for (int i = r.left; i <= r.right; ++i)
                     buffer.bits[qsizetype(r.y) * buffer.stride + i] = background;
             return 0;
@@ -56,6 +57,8 @@ qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 backg
             }
         }
     }
+    if (filledRuns)
+        *filledRuns = std::move(runs);
     return filled;
 }
 

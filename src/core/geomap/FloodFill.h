@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <limits>
+#include <vector>
 
 namespace rollscan {
 
@@ -22,7 +23,12 @@ struct PixelBuffer {
 // not `background` (a region filled before keeps its colour), or `colour` is the background itself.
 // A region larger than `limit` pixels is left as it was (0 is returned): a fill that escapes a
 // district through a gap in its outline must not flood the map.
+// `runs`, when given, receives the rows filled (one entry per run of pixels), so that a caller can
+// look at the region and take it back.
+struct FloodRun {
+    int y, left, right;
+};
 qint64 FloodFill(PixelBuffer buffer, int x, int y, quint32 colour, quint32 background,
-                 qint64 limit = std::numeric_limits<qint64>::max());
+                 qint64 limit = std::numeric_limits<qint64>::max(), std::vector<FloodRun> *runs = nullptr);
 
 } // namespace rollscan

@@ -34,33 +34,88 @@ const QList<QPoint> kSeedOffsets = [] {
     return offsets;
 }();
 
+// A line drawn without antialiasing between two pixel middles covers the pixels whose middles lie
+// within half a pixel of it; a pixel whose middle lies a whole pixel away is on its own side.
+constexpr double kClearPixels = 1.0;
+
+// The pixel middle that a map point is drawn at.
+QPointF drawnAt(const DrawnTransform &t, double x, double y)
+{
+    return QPointF(std::floor(t.toPixelX(x)) + 0.5, std::floor(t.toPixelY(y)) + 0.5);
+}
+
 bool sameFilter(const DrawnStateFilter &a, const DrawnStateFilter &b)
 {
     return a.on == b.on && (!a.on || (a.outlineNames == b.outlineNames && a.states == b.states));
 }
 } // namespace
 
-QPoint DrawnMapPainter::seedPixel(const QImage &image, const DrawnTransform &t, const DrawnSeed &seed, int row,
-                                  quint32 outline) const
+bool DrawnMapPainter::clearlyInside(const DrawnTransform &t, int row, const QPoint &p) const
+{
+    const QPointF c(p.x() + 0.5, p.y() + 0.5);
+    if (!m_data->districtContains(row, t.toMapX(c.x()), t.toMapY(c.y())))
+        return false;
+    for (const auto &[first, last] : m_data->ringsOf(row)) {
+        QPointF a = drawnAt(t, m_data->districts.at(last).x, m_data->districts.at(last).y);
+        for (qsizetype i = first; i <= last; ++i) {
+            const QPointF b = drawnAt(t, m_data->districts.at(i).x, m_data->districts.at(i).y);
+            const QPointF ab = b - a;
+            const double length2 = QPointF::dotProduct(ab, ab);
+            const double k = length2 > 0 ? std::clamp(QPointF::dotProduct(c - a, ab) / length2, 0.0, 1.0) : 0.0;
+            const QPointF d = c - (a + k * ab);
+            if (QPointF::dotProduct(d, d) < kClearPixels * kClearPixels)
+                return false;
+            a = b;
+        }
+    }
+    return true;
+}
+
+std::pair<QPoint, bool> DrawnMapPainter::seedPixel(const QImage &image, const DrawnTransform &t, const DrawnSeed &seed,
+                                                   int row, quint32 outline) const
 {
     const QPoint at(int(std::floor(t.toPixelX(seed.x))), int(std::floor(t.toPixelY(seed.y))));
     const quint32 background = backgroundColour().rgb();
     auto inside = [&](const QPoint &p) {
         return m_data->districtContains(row, t.toMapX(p.x() + 0.5), t.toMapY(p.y() + 0.5));
     };
+    auto free = [&](const QPoint &p) { return image.rect().contains(p) && image.pixel(p) == background; };
     // A seed on a pixel filled already stays there: its district keeps that fill.
-    if (row < 0 || !image.rect().contains(at) || (image.pixel(at) != outline && image.pixel(at) != background) ||
-        (image.pixel(at) == background && inside(at)))
-        return at;
-    // A small district can put its seed on an outline pixel, or on a pixel whose middle lies just
-    // outside it: a pixel near it whose middle lies inside the district's own rings is used
-    // instead, so the fill never starts in a neighbour.
-    for (const QPoint &d : kSeedOffsets) {
-        const QPoint p = at + d;
-        if (image.rect().contains(p) && image.pixel(p) == background && inside(p))
-            return p;
-    }
-    return at;
+    if (row < 0 || !image.rect().contains(at) || (image.pixel(at) != outline && image.pixel(at) != background))
+        return {at, true};
+    if (free(at) && clearlyInside(t, row, at))
+        return {at, true};
+    // Scaled down, a seed can fall on an outline pixel, outside its district, or on a pixel that
+    // the drawn lines put on a neighbour's side: the nearest pixel clear of the district's lines is
+    // used instead. A district too narrow for one starts from the nearest pixel whose middle lies
+    // inside it, and that fill is checked.
+    for (const QPoint &d : kSeedOffsets)
+        if (free(at + d) && clearlyInside(t, row, at + d))
+            return {at + d, true};
+    if (free(at) && inside(at))
+        return {at, false};
+    for (const QPoint &d : kSeedOffsets)
+        if (free(at + d) && inside(at + d))
+            return {at + d, false};
+    return {at, false};
+}
+
+qint64 DrawnMapPainter::fillNearLines(PixelBuffer buffer, const DrawnTransform &t, int row, const QPoint &at,
+                                      quint32 colour, qint64 limit) const
+{
+    std::vector<FloodRun> runs;
+    const qint64 filled = FloodFill(buffer, at.x(), at.y(), colour, backgroundColour().rgb(), limit, &runs);
+    qint64 inside = 0;
+    for (const FloodRun &r : runs)
+        for (int x = r.left; x <= r.right; ++x)
+            inside += m_data->districtContains(row, t.toMapX(x + 0.5), t.toMapY(r.y + 0.5));
+    if (2 * inside >= filled)
+        return filled;
+    // The region lies mostly in a neighbour: it is the neighbour's to fill.
+    for (const FloodRun &r : runs)
+        for (int x = r.left; x <= r.right; ++x)
+            buffer.bits[qsizetype(r.y) * buffer.stride + x] = backgroundColour().rgb();
+    return 0;
 }
 
 qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, const DrawnTransform &t, int row,
@@ -87,7 +142,8 @@ qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, 
             continue;
         const int y = std::clamp(int(std::floor((top + bottom) / 2.0)), 0, image.height() - 1);
         for (int x = std::max(0, int(std::floor(left))); x <= std::min(image.width() - 1, int(right)); ++x) {
-            if (buffer.at(x, y) != background || !m_data->districtContains(row, t.toMapX(x + 0.5), t.toMapY(y + 0.5)))
+            // A pixel near the part's lines can lie on the neighbour's side of them as drawn.
+            if (buffer.at(x, y) != background || !clearlyInside(t, row, QPoint(x, y)))
                 continue;
             // A part covers at most its own area and outline: a part whose outline is not closed at
             // this size must not spill into its neighbour.
@@ -122,9 +178,7 @@ const QImage &DrawnMapPainter::outlines(const QSize &size, const DrawnMapView &v
     QPainter painter(&m_outlines);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(outlineColour(), 0));
-    auto pixel = [&t](double x, double y) {
-        return QPointF(std::floor(t.toPixelX(x)) + 0.5, std::floor(t.toPixelY(y)) + 0.5);
-    };
+    auto pixel = [&t](double x, double y) { return drawnAt(t, x, y); };
 
     if (progress)
         progress(kDrawingStates, 0, 0);
@@ -190,9 +244,10 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
             }
             bool seedInView = false;
             for (const DrawnSeed &s : f.seeds) {
-                const QPoint at = seedPixel(image, t, s, row, outline);
+                const auto [at, clear] = seedPixel(image, t, s, row, outline);
                 seedInView = seedInView || image.rect().contains(at);
-                pixels += FloodFill(buffer, at.x(), at.y(), f.colour, background, limit);
+                pixels += clear ? FloodFill(buffer, at.x(), at.y(), f.colour, background, limit)
+                                : fillNearLines(buffer, t, row, at, f.colour, limit);
             }
             // A district zoomed so that its seeds lie beyond the picture still shows its vote.
             if (row >= 0 && (pixels > 0 || !seedInView))

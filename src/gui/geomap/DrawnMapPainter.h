@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace rollscan {
 
@@ -50,8 +51,15 @@ public:
     static QColor outlineColour() { return Qt::black; }
 
 private:
-    QPoint seedPixel(const QImage &image, const DrawnTransform &t, const DrawnSeed &seed, int row,
-                     quint32 outline) const;
+    // The pixel a seed's fill starts from, and whether it lies clear of its district's lines.
+    std::pair<QPoint, bool> seedPixel(const QImage &image, const DrawnTransform &t, const DrawnSeed &seed, int row,
+                                      quint32 outline) const;
+    // Whether the middle of pixel `p` lies inside district table row `row` and clear of every line
+    // of it as drawn, so that the drawn lines cannot put the pixel on a neighbour's side.
+    bool clearlyInside(const DrawnTransform &t, int row, const QPoint &p) const;
+    // A fill from a pixel near the district's lines, taken back when most of it lies outside.
+    qint64 fillNearLines(PixelBuffer buffer, const DrawnTransform &t, int row, const QPoint &at, quint32 colour,
+                         qint64 limit) const;
     qint64 fillOtherParts(const QImage &image, PixelBuffer buffer, const DrawnTransform &t, int row, quint32 colour,
                           qint64 limit) const;
 
