@@ -37,6 +37,8 @@ const QList<QPoint> kSeedOffsets = [] {
 // A line drawn without antialiasing between two pixel middles covers the pixels whose middles lie
 // within half a pixel of it; a pixel whose middle lies a whole pixel away is on its own side.
 constexpr double kClearPixels = 1.0;
+// Fills from pixels near a district's lines tried in each of its rings before giving up.
+constexpr int kNearLineTries = 8;
 
 // The pixel middle that a map point is drawn at.
 QPointF drawnAt(const DrawnTransform &t, double x, double y)
@@ -119,7 +121,7 @@ qint64 DrawnMapPainter::fillNearLines(PixelBuffer buffer, const DrawnTransform &
 }
 
 qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, const DrawnTransform &t, int row,
-                                       quint32 colour, qint64 limit) const
+                                       quint32 colour, qint64 limit, bool wholeRings) const
 {
     // The seeds reach the largest parts of a district; its islands and other small parts are filled
     // from a pixel found inside each of its rings, so that an island chain shows its member's vote.
@@ -140,17 +142,30 @@ qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, 
         }
         if (right < 0 || bottom < 0 || left >= image.width() || top >= image.height())
             continue;
-        const int y = std::clamp(int(std::floor((top + bottom) / 2.0)), 0, image.height() - 1);
-        for (int x = std::max(0, int(std::floor(left))); x <= std::min(image.width() - 1, int(right)); ++x) {
-            // A pixel near the part's lines can lie on the neighbour's side of them as drawn.
-            if (buffer.at(x, y) != background || !clearlyInside(t, row, QPoint(x, y)))
-                continue;
-            // A part covers at most its own area and outline: a part whose outline is not closed at
-            // this size must not spill into its neighbour.
-            const qint64 partLimit = qint64(std::abs(twiceArea) / 2.0 + perimeter + 4);
-            pixels += FloodFill(buffer, x, y, colour, background, std::min(limit, partLimit));
-            break;
-        }
+        // A part covers at most its own area and outline: a part whose outline is not closed at
+        // this size must not spill into its neighbour.
+        const qint64 partLimit = std::min(limit, qint64(std::abs(twiceArea) / 2.0 + perimeter + 4));
+        const int middle = std::clamp(int(std::floor((top + bottom) / 2.0)), 0, image.height() - 1);
+        const int y0 = wholeRings ? std::max(0, int(std::floor(top))) : middle;
+        const int y1 = wholeRings ? std::min(image.height() - 1, int(bottom)) : middle;
+        int nearLineTries = wholeRings ? kNearLineTries : 0;
+        qint64 got = 0;
+        for (int y = y0; y <= y1 && got == 0; ++y)
+            for (int x = std::max(0, int(std::floor(left))); x <= std::min(image.width() - 1, int(right)); ++x) {
+                if (buffer.at(x, y) != background)
+                    continue;
+                // A pixel near the part's lines can lie on the neighbour's side of them as drawn.
+                if (clearlyInside(t, row, QPoint(x, y))) {
+                    got = FloodFill(buffer, x, y, colour, background, partLimit);
+                    break;
+                }
+                if (nearLineTries > 0 && m_data->districtContains(row, t.toMapX(x + 0.5), t.toMapY(y + 0.5))) {
+                    --nearLineTries;
+                    if ((got = fillNearLines(buffer, t, row, QPoint(x, y), colour, partLimit)) > 0)
+                        break;
+                }
+            }
+        pixels += got;
     }
     return pixels;
 }
@@ -242,16 +257,22 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
                 if (b.width() > 0 || b.height() > 0)
                     limit = qint64((b.width() * t.scale + 3) * (b.height() * t.scale + 3));
             }
-            bool seedInView = false;
+            bool seedInView = false, taken = false;
             for (const DrawnSeed &s : f.seeds) {
                 const auto [at, clear] = seedPixel(image, t, s, row, outline);
                 seedInView = seedInView || image.rect().contains(at);
+                taken = taken || (image.rect().contains(at) && buffer.at(at.x(), at.y()) != background &&
+                                  buffer.at(at.x(), at.y()) != outline);
                 pixels += clear ? FloodFill(buffer, at.x(), at.y(), f.colour, background, limit)
                                 : fillNearLines(buffer, t, row, at, f.colour, limit);
             }
             // A district zoomed so that its seeds lie beyond the picture still shows its vote.
             if (row >= 0 && (pixels > 0 || !seedInView))
-                pixels += fillOtherParts(image, buffer, t, row, f.colour, limit);
+                pixels += fillOtherParts(image, buffer, t, row, f.colour, limit, false);
+            // Scaled down, a narrow district's seeds can all lie on its lines or beyond them, while
+            // a few pixels of its own stay open: they are looked for in the whole of its rings.
+            else if (row >= 0 && !taken)
+                pixels += fillOtherParts(image, buffer, t, row, f.colour, limit, true);
         }
         if (filled)
             filled->append(pixels);

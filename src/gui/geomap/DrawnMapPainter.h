@@ -60,8 +60,10 @@ private:
     // A fill from a pixel near the district's lines, taken back when most of it lies outside.
     qint64 fillNearLines(PixelBuffer buffer, const DrawnTransform &t, int row, const QPoint &at, quint32 colour,
                          qint64 limit) const;
+    // Fills the parts of a district that its seeds did not reach, from a pixel on the middle row of
+    // each of its rings, or anywhere in them with `wholeRings`.
     qint64 fillOtherParts(const QImage &image, PixelBuffer buffer, const DrawnTransform &t, int row, quint32 colour,
-                          qint64 limit) const;
+                          qint64 limit, bool wholeRings) const;
 
     std::shared_ptr<const DrawnMapData> m_data;
     QImage m_outlines;
