@@ -52,13 +52,13 @@ QString VoteClassName(VoteClass c)
     case VoteClass::Nay:
         return QStringLiteral("Nay");
     case VoteClass::NotAvailable:
-        return QStringLiteral("NotAvailable");
+        return QStringLiteral("N/A");
     case VoteClass::YeaNay:
-        return QStringLiteral("YeaNay");
+        return QStringLiteral("Yea-Nay");
     case VoteClass::NayYea:
-        return QStringLiteral("NayYea");
+        return QStringLiteral("Nay-Yea");
     case VoteClass::NoMatch:
-        return QStringLiteral("NoMatch");
+        return QStringLiteral("No Cross Tab Match");
     }
     return {};
 }

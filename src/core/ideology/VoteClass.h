@@ -21,7 +21,8 @@ VoteClass CombineCrossTab(VoteClass here, int partnerCode);
 // The colour index 0..15 the preferences give a class.
 int ClassColour(VoteClass c, const Preferences &prefs);
 
-// "Yea", "Nay", "NotAvailable", "YeaNay", "NayYea", "NoMatch": for diagnostics and the command line.
+// "Yea", "Nay", "N/A", "Yea-Nay", "Nay-Yea", "No Cross Tab Match": a member's vote as the inquire
+// window names it, in the words of the colour key and the preferences.
 QString VoteClassName(VoteClass c);
 
 } // namespace rollscan

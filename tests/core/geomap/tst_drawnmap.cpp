@@ -192,10 +192,14 @@ private slots:
         QTest::addColumn<int>("partnerRollCall");
         QTest::addColumn<QStringList>("classes");
         QTest::newRow("same congress") << 97 << 2
-                                       << QStringList{"YeaNay", "NayYea", "YeaNay", "Nay", "YeaNay", "YeaNay"};
+                                       << QStringList{"Yea-Nay", "Nay-Yea", "Yea-Nay", "Nay", "Yea-Nay", "Yea-Nay"};
         // House 96 has CTONE, NYFIRST and DETWO: the others are found by no id and keep no-match.
-        QTest::newRow("other congress") << 96 << 1
-                                        << QStringList{"YeaNay", "NoMatch", "YeaNay", "NoMatch", "NoMatch", "YeaNay"};
+        QTest::newRow("other congress") << 96 << 1 << QStringList{"Yea-Nay",
+                                                                  "No Cross Tab Match",
+                                                                  "Yea-Nay",
+                                                                  "No Cross Tab Match",
+                                                                  "No Cross Tab Match",
+                                                                  "Yea-Nay"};
     }
     void crossTab()
     {
