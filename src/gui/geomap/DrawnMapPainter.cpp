@@ -4,7 +4,9 @@
 #include "gui/app/PaletteColour.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -170,6 +172,42 @@ qint64 DrawnMapPainter::fillOtherParts(const QImage &image, PixelBuffer buffer, 
     return pixels;
 }
 
+qint64 DrawnMapPainter::paintNarrowDistrict(QImage &image, const DrawnTransform &t, int row, quint32 colour,
+                                            const QPoint &fallback) const
+{
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const auto &[first, last] : m_data->ringsOf(row)) {
+        QPolygonF ring;
+        for (qsizetype i = first; i <= last; ++i)
+            ring.append(drawnAt(t, m_data->districts.at(i).x, m_data->districts.at(i).y));
+        path.addPolygon(ring);
+    }
+    const QRect box = path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1) & image.rect();
+    if (box.isEmpty())
+        return 0;
+    // The pixels whose middles the rings hold, found on a mask so that they can be counted.
+    QImage mask(box.size(), QImage::Format_Grayscale8);
+    mask.fill(0);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(-box.topLeft());
+    painter.fillPath(path, Qt::white);
+    painter.end();
+    qint64 pixels = 0;
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x)
+            if (mask.constScanLine(y)[x] != 0) {
+                image.setPixel(box.left() + x, box.top() + y, colour);
+                ++pixels;
+            }
+    if (pixels == 0 && image.rect().contains(fallback)) {
+        image.setPixel(fallback, colour);
+        pixels = 1;
+    }
+    return pixels;
+}
+
 void DrawnMapPainter::setData(std::shared_ptr<const DrawnMapData> data)
 {
     m_data = std::move(data);
@@ -246,7 +284,17 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
     const quint32 outline = outlineColour().rgb();
     if (filled)
         filled->clear();
-    for (const DrawnFill &f : plan.fills) {
+    // The districts no fill reached, with the first fill of each (its first member keeps it) and a
+    // pixel to paint at the least.
+    struct Unreached {
+        qsizetype fill;
+        int row;
+        QPoint at;
+    };
+    QList<Unreached> unreached;
+    QSet<int> reached;
+    for (qsizetype index = 0; index < plan.fills.size(); ++index) {
+        const DrawnFill &f = plan.fills.at(index);
         qint64 pixels = 0;
         if (filter.allowsState(f.state)) {
             const int row = m_data ? m_data->rowOf(f.state, f.district) : -1;
@@ -258,8 +306,11 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
                     limit = qint64((b.width() * t.scale + 3) * (b.height() * t.scale + 3));
             }
             bool seedInView = false, taken = false;
+            QPoint first(-1, -1);
             for (const DrawnSeed &s : f.seeds) {
                 const auto [at, clear] = seedPixel(image, t, s, row, outline);
+                if (first.x() < 0)
+                    first = at;
                 seedInView = seedInView || image.rect().contains(at);
                 taken = taken || (image.rect().contains(at) && buffer.at(at.x(), at.y()) != background &&
                                   buffer.at(at.x(), at.y()) != outline);
@@ -273,10 +324,24 @@ QImage DrawnMapPainter::render(const QSize &size, const DrawnMapView &view, cons
             // a few pixels of its own stay open: they are looked for in the whole of its rings.
             else if (row >= 0 && !taken)
                 pixels += fillOtherParts(image, buffer, t, row, f.colour, limit, true);
+            if (row >= 0 && pixels > 0)
+                reached.insert(row);
+            else if (row >= 0 && std::none_of(unreached.cbegin(), unreached.cend(),
+                                              [row](const Unreached &u) { return u.row == row; }))
+                unreached.append({index, row, first});
         }
         if (filled)
             filled->append(pixels);
     }
+    // Painted after every fill, so that no fill meets a line the painting took away.
+    m_narrowRows.clear();
+    for (const Unreached &u : unreached)
+        if (!reached.contains(u.row)) {
+            m_narrowRows.append(u.row);
+            const qint64 pixels = paintNarrowDistrict(image, t, u.row, plan.fills.at(u.fill).colour, u.at);
+            if (filled)
+                (*filled)[u.fill] += pixels;
+        }
     if (m_data && !filter.on && !m_data->cities.isEmpty()) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing, false);

@@ -47,6 +47,9 @@ public:
                   const DrawnStateFilter &filter, const DrawnMapProgress &progress = {},
                   QList<qint64> *filled = nullptr);
 
+    // The district table rows the last render painted over their lines, no fill having reached them.
+    const QList<int> &narrowRows() const { return m_narrowRows; }
+
     static QColor backgroundColour() { return Qt::white; }
     static QColor outlineColour() { return Qt::black; }
 
@@ -65,12 +68,19 @@ private:
     qint64 fillOtherParts(const QImage &image, PixelBuffer buffer, const DrawnTransform &t, int row, quint32 colour,
                           qint64 limit, bool wholeRings) const;
 
+    // Paints a district that no fill reached, over its own lines: at a small scale a district
+    // narrower than its outline has no pixel of its own, and would show no vote at all. At least
+    // the pixel `fallback` is painted.
+    qint64 paintNarrowDistrict(QImage &image, const DrawnTransform &t, int row, quint32 colour,
+                               const QPoint &fallback) const;
+
     std::shared_ptr<const DrawnMapData> m_data;
     QImage m_outlines;
     QSize m_size;
     DrawnMapView m_view;
     DrawnStateFilter m_filter;
     bool m_valid = false;
+    QList<int> m_narrowRows;
 };
 
 } // namespace rollscan
