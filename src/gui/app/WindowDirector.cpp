@@ -270,6 +270,11 @@ frmUSMap *WindowDirector::showUSMap(bool crossTab, const QWidget *opener)
     answer(map, &frmUSMap::attachmentRequested,
            [this, map](AttachmentKind kind) { showAttachment(kind, map->pass().congress, map->pass().rollCall); });
     answer(map, &frmUSMap::colorKeyRequested, [this] { showColorKey(); });
+    // The key of the data set waits, hidden, while the map shows a roll call the set does not fit.
+    connect(map, &frmUSMap::importShownChanged, this, [this](bool shown) {
+        if (m_colorKey)
+            m_colorKey->setVisible(shown);
+    });
     // The key describes the map's classes: it goes when the map goes.
     connect(map, &QObject::destroyed, this, [this] { closeNow(m_colorKey); });
     if (!map->start()) {

@@ -630,6 +630,8 @@ bool frmUSMap::loadAt(int position)
 void frmUSMap::followLoadedRollCall()
 {
     m_attachments = FindRollCallAttachments(m_session.dataRoot, m_pass.isHouse, m_pass.congress, m_pass.rollCall);
+    if (importShown() != m_importWasShown)
+        emit importShownChanged(m_importWasShown = importShown());
     showKey();
     SetupButtons();
     updateCommands();

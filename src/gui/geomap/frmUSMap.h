@@ -161,6 +161,9 @@ signals:
     void endProgram();
     // The colour key of the imported data shown.
     void colorKeyRequested();
+    // The roll call now shown does (or no longer does) show the imported data: on a queue over
+    // several congresses the data set only fits those of its own.
+    void importShownChanged(bool shown);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -195,6 +198,7 @@ private:
     UsMapMode m_mode = UsMapMode::Shapefile;
     bool m_loading = true;
     bool m_loaded = false;
+    bool m_importWasShown = false;
     bool m_crossTab = false;
     std::unique_ptr<ShapeLayer> m_layer;
     StateList m_stateList;

@@ -250,6 +250,31 @@ private slots:
         QVERIFY(inquire->lblData->height() > inquire->fontMetrics().height() * data.count('\n'));
     }
 
+    // A data set shows only on roll calls of its own congresses; the map says so once per change,
+    // for the colour key to follow.
+    void importShownFollowsCongress()
+    {
+        DrawnMapTree t;
+        t.queue({1, 2});
+        t.session.importedData = {QStringLiteral("v.hqd"), true, {}, {}, {}, {{13, 1, 25.0, {}}}, 25.0, 25.0};
+        t.session.importedData.congresses = {97};
+        t.session.importKey = MakeQuantKey(t.session.importedData, 2, t.session.Preferences);
+        t.session.importedDataShown = true;
+        RecordingServices services;
+        auto map = std::make_unique<frmUSMap>(t.session, services);
+        QSignalSpy shown(map.get(), &frmUSMap::importShownChanged);
+        map->show();
+        QVERIFY(QTest::qWaitForWindowExposed(map.get()) && map->start());
+        t.session.importedData.congresses = {96};
+        map->DoMap(false);
+        map->DoMap(false);
+        t.session.importedData.congresses = {97, 96};
+        map->mnuNext->trigger();
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(QList<bool>({shown.at(0).at(0).toBool(), shown.at(1).at(0).toBool(), shown.at(2).at(0).toBool()}),
+                 QList<bool>({true, false, true}));
+    }
+
     void savePicture_data()
     {
         QTest::addColumn<QString>("suffix");
