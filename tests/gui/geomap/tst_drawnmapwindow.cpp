@@ -212,8 +212,11 @@ private slots:
         (inquire ? map->mnuInquire : map->mnuBreakdown)->setChecked(true);
         const DrawnTransform tr =
             DrawnTransform::Fit(map->drawnView(), map->picUSMap->width(), map->picUSMap->height());
-        QTest::mouseMove(map->picUSMap, QPoint(int(tr.toPixelX(at.x())), int(tr.toPixelY(at.y()))));
-        QTRY_COMPARE(map->lblInquire->toolTip(), tip);
+        // Sent, not moved with the test cursor, which misses the widget at a scale factor of 2.
+        const QPointF local(int(tr.toPixelX(at.x())), int(tr.toPixelY(at.y())));
+        QMouseEvent move(QEvent::MouseMove, local, map->picUSMap->mapToGlobal(local), Qt::NoButton, {}, {});
+        QCoreApplication::sendEvent(map->picUSMap, &move);
+        QCOMPARE(map->lblInquire->toolTip(), tip);
     }
 
     // A click with Inquire opens the result window; with imported data it names the district's value.
@@ -306,11 +309,11 @@ private slots:
         }
         QVERIFY(bytes.startsWith(head));
         if (suffix != QLatin1String("svg")) {
-            // The file holds the picture the window shows, pixel for pixel.
-            const QImage saved = QImage::fromData(bytes);
-            QCOMPARE(saved.size(), map->picUSMap->picture().size());
-            QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
-                     map->picUSMap->picture().convertToFormat(QImage::Format_RGB32));
+            // The file holds the picture the window shows, pixel for pixel, at any scale factor (a file
+            // keeps no device pixel ratio).
+            QImage shown = map->picUSMap->picture().convertToFormat(QImage::Format_RGB32);
+            shown.setDevicePixelRatio(1);
+            QCOMPARE(QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32), shown);
         }
     }
 
