@@ -18,11 +18,7 @@ namespace rollscan::test {
 // path, or an empty string when it could not be written.
 inline QString SaveScreenshot(QWidget *window, const QString &name)
 {
-#ifdef ROLLSCAN_SCREENSHOT_DIR
     const QString folder = QStringLiteral(ROLLSCAN_SCREENSHOT_DIR);
-#else
-    const QString folder = QDir::tempPath();
-#endif
     QDir().mkpath(folder);
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
     QCoreApplication::processEvents();

@@ -141,21 +141,4 @@ const RecordingServices::Message &RecordingServices::lastMessage() const
     return messages.constLast();
 }
 
-void RecordingServices::clearRecords()
-{
-    messages.clear();
-    questions.clear();
-    beeps = 0;
-    fileDialogs.clear();
-    waitInfos.clear();
-    waitPercents.clear();
-    waitNumbers.clear();
-    waitShown = waitHidden = 0;
-    waitVisible = false;
-    printerDialogs = 0;
-    helpTopics.clear();
-    shownTexts.clear();
-    log.clear();
-}
-
 } // namespace rollscan

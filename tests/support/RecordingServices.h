@@ -81,8 +81,6 @@ public:
     QStringList errorTexts() const;
     // The last message (asserted to exist).
     const Message &lastMessage() const;
-    // Forgets everything recorded (prepared answers stay).
-    void clearRecords();
 
 private:
     QString fileDialog(bool save, const QString &caption, const QStringList &filters, const QString &suffix,

@@ -10,7 +10,6 @@
 #include "support/RecordingServices.h"
 
 #include <QListWidget>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,24 +24,12 @@ inline Description Entry(const QString &text, const std::array<QString, 5> &head
     return d;
 }
 
-// The short date the list shows for a day.
-inline QString ShortDate(int y, int m, int d)
-{
-    return QLocale::system().toString(QDate(y, m, d), QLocale::ShortFormat);
-}
-
 inline QStringList Lines(const QListWidget *list)
 {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
         out.append(list->item(i)->text());
     return out;
-}
-
-// Text of 470 characters or more goes to the scrolling box.
-inline QString LongText(int length)
-{
-    return QString(length, QLatin1Char('X'));
 }
 
 class SearchTree {
@@ -70,9 +57,9 @@ public:
                          CodedRollCall("FOREIGN AID", QDate(1981, 5, 6), 150, 250, {40, 0, 1, 0, 0})};
         h97.voteRows = {"16196", "61619"};
         h97.descriptions = {Entry("(To pass the tax cut bill.)", {"HR1", "PASSED", "BILL", "FINAL", "ROSTENKOWSKI"}),
-                            Entry("An amendment to the tax cut."), Entry(LongText(470)),
+                            Entry("An amendment to the tax cut."), Entry(QString(470, QLatin1Char('X'))),
                             Entry("Election of the speaker."),
-                            Entry(LongText(469), {"HR9", "FAILED", "BILL", "AMEND", "INCOME TAX"})};
+                            Entry(QString(469, QLatin1Char('X')), {"HR9", "FAILED", "BILL", "AMEND", "INCOME TAX"})};
         tree.addCongress(true, 97, h97, true);
 
         CongressData h98;

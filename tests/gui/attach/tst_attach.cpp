@@ -1,6 +1,5 @@
 // The attachment window: its three frames, saving notes, sound without an output device, pictures
-// fitted to the window; reached from the maps and the roll-call list through the window director,
-// whose menus follow a note saved there.
+// fitted to the window; reached from the map through the window director.
 #include "support/GuiTestSupport.h"
 #include "support/IdeologicalFixture.h"
 #include "support/RecordingServices.h"
@@ -15,6 +14,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -45,7 +45,7 @@ private slots:
         QDir(m_dir->path()).mkpath(QStringLiteral("senate"));
         m_session = std::make_unique<Session>(m_dir->path());
         m_session->isHouse = false;
-        m_services.clearRecords();
+        m_services = RecordingServices();
     }
 
     void cleanup() { delete m_window; }
@@ -107,56 +107,29 @@ private slots:
         QVERIFY(!SaveScreenshot(w, QStringLiteral("frmAttach_sound")).isEmpty());
     }
 
-    void pictureFrame_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("format");
-        QTest::addColumn<QSize>("imageSize");
-        QTest::addColumn<QSize>("windowSize");
-        QTest::addColumn<bool>("shrunk");
-        const QString bmp = QStringLiteral("104_12s.bmp"), png = QStringLiteral("104_12s.png");
-        QTest::newRow("png content under a bitmap name, own size")
-            << bmp << QByteArray("PNG") << QSize(60, 40) << QSize(700, 600) << false;
-        QTest::newRow("wide bitmap in a small window")
-            << bmp << QByteArray("BMP") << QSize(900, 300) << QSize(420, 420) << true;
-        QTest::newRow("tall png in a small window")
-            << png << QByteArray("PNG") << QSize(300, 900) << QSize(420, 420) << true;
-    }
-
+    // Read by its content whatever its name says, fitted into the window, each half where it is drawn.
     void pictureFrame()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, format);
-        QFETCH(QSize, imageSize);
-        QFETCH(QSize, windowSize);
-        QFETCH(bool, shrunk);
-        // Red left half, blue right half: the halves must come out where the picture is drawn.
-        QImage image(imageSize, QImage::Format_RGB32);
+        QImage image(900, 300, QImage::Format_RGB32);
         image.fill(QColor(0, 0, 255));
-        for (int y = 0; y < imageSize.height(); ++y)
-            for (int x = 0; x < imageSize.width() / 2; ++x)
-                image.setPixelColor(x, y, QColor(255, 0, 0));
-        QVERIFY(image.save(file(QStringLiteral("senate/") + name), format.constData()));
+        QPainter(&image).fillRect(0, 0, 450, 300, QColor(255, 0, 0));
+        QVERIFY(image.save(file(QStringLiteral("senate/104_12s.bmp")), "PNG"));
         frmAttach *w = open(AttachmentKind::Picture, 104, 12);
-        w->resize(windowSize);
+        w->resize(420, 420);
         QCoreApplication::processEvents();
         QVERIFY(w->fraPicture->isVisible() && !w->fraText->isVisible());
         QCOMPARE(w->fraPicture->title(), QStringLiteral("Picture Attachment - Senate #104 Roll Call #12"));
-        QCOMPARE(w->imgAttach->pixmap().size(), imageSize);
+        QCOMPARE(w->imgAttach->pixmap().size(), image.size());
         const QRect shown = w->imgAttach->pictureRect();
-        const QRect area = w->imgAttach->contentsRect();
-        QVERIFY2(area.contains(shown), qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
-        QCOMPARE(shown.size() != imageSize, shrunk);
-        if (shrunk) // to touch the frame on one side, with its proportions
-            QVERIFY(qAbs(shown.width() * imageSize.height() - shown.height() * imageSize.width()) <=
-                    std::max(imageSize.width(), imageSize.height()));
+        QCOMPARE(shown, FittedPicture::FitRect(image.size(), w->imgAttach->contentsRect()));
+        QVERIFY(shown.width() < image.width());
         const QImage grabbed = w->imgAttach->grab().toImage();
-        const auto at = [&](int x, int y) { return grabbed.pixelColor(QPoint(x, y) * grabbed.devicePixelRatio()); };
-        const int middle = shown.center().y();
-        QCOMPARE(at(shown.left() + shown.width() / 4, middle), QColor(255, 0, 0));
-        QCOMPARE(at(shown.left() + shown.width() * 3 / 4, middle), QColor(0, 0, 255));
-        SaveScreenshot(w, QStringLiteral("frmAttach_picture_") +
-                              QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
+        const auto at = [&](int x) {
+            return grabbed.pixelColor(QPoint(x, shown.center().y()) * grabbed.devicePixelRatio());
+        };
+        QCOMPARE(at(shown.left() + shown.width() / 4), QColor(255, 0, 0));
+        QCOMPARE(at(shown.left() + shown.width() * 3 / 4), QColor(0, 0, 255));
+        SaveScreenshot(w, QStringLiteral("frmAttach_picture"));
     }
 
     void fitRect_data()
@@ -204,16 +177,13 @@ private slots:
         QFETCH(bool, audio);
         QFETCH(bool, picture);
         IdeologicalTree t;
+        QImage image(20, 10, QImage::Format_RGB32);
+        image.fill(Qt::green);
         for (const QString &f : files) {
-            if (f.endsWith(QLatin1String(".png"))) {
-                QImage image(20, 10, QImage::Format_RGB32);
-                image.fill(Qt::green);
+            if (f.endsWith(QLatin1String(".png")))
                 QVERIFY(image.save(t.tree.path(f)));
-            } else if (f.endsWith(QLatin1String(".wav"))) {
-                t.tree.writeRaw(f, oneSecondWave());
-            } else {
-                t.tree.writeRaw(f, "Passed over the veto.");
-            }
+            else
+                t.tree.writeRaw(f, f.endsWith(QLatin1String(".wav")) ? oneSecondWave() : "Passed over the veto.");
         }
         frmVoteStartup main(t.session, t.services);
         WindowDirector director(t.session, t.services, main);
