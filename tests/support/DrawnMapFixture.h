@@ -93,14 +93,13 @@ public:
         h97.legislators[6].coord2 = 0.0f;
         h97.rollCalls = {TreeBuilder::rollCall(QStringLiteral("DRAWN MAP VOTE"), QDate(1981, 3, 4), 5, 2),
                          TreeBuilder::rollCall(QStringLiteral("SECOND DRAWN VOTE"), QDate(1981, 3, 5), 1, 6)};
-        h97.voteRows = {QStringLiteral("16"), QStringLiteral("61"), QStringLiteral("16"), QStringLiteral("66"),
-                        QStringLiteral("16"), QStringLiteral("16"), QStringLiteral("16")};
+        h97.voteRows = {"16", "61", "16", "66", "16", "16", "16"};
         tree.addCongress(true, 97, h97, true);
         CongressData h96;
         h96.legislators = {member("CTONE", 1, 1, 301, {{-350, -100}}), member("NYFIRST", 13, 1, 303, {{-100, -100}}),
                            member("DETWO", 11, 1, 306, {})};
         h96.rollCalls = {TreeBuilder::rollCall(QStringLiteral("EARLIER VOTE"), QDate(1979, 3, 4), 0, 3)};
-        h96.voteRows = {QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("6")};
+        h96.voteRows = {"6", "6", "6"};
         tree.addCongress(true, 96, h96, true);
         tree.setCounts(true, 97, CongressCounts{7, 2, 4, 0, qint16(cds.size())});
         tree.writeIndexes();

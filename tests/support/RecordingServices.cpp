@@ -106,9 +106,9 @@ void RecordingServices::showHelp(QWidget *, const QString &topic)
     log.append(QStringLiteral("help"));
 }
 
-void RecordingServices::showText(QWidget *, const QString &title, const QString &text)
+void RecordingServices::showText(QWidget *, const QString &title, const QString &)
 {
-    shownTexts.append({title, text});
+    shownTitles.append(title);
     log.append(QStringLiteral("text"));
 }
 

@@ -38,11 +38,7 @@ public:
     bool waitVisible = false;
     int printerDialogs = 0;
     QStringList helpTopics;
-    struct ShownText {
-        QString title;
-        QString text;
-    };
-    QList<ShownText> shownTexts; // showText() calls
+    QStringList shownTitles; // the title of each showText()
     // The name of each call in order ("beep", "message", "showWait", "hideWait"...), for tests that care
     // about the order of events.
     QStringList log;

@@ -130,8 +130,7 @@ public:
         };
         s107.rollCalls = {TreeBuilder::rollCall(QStringLiteral("SENATE MAP VOTE"), QDate(2001, 3, 1), 3, 3),
                           TreeBuilder::rollCall(QStringLiteral("SECOND SENATE VOTE"), QDate(2001, 3, 2), 7, 0)};
-        s107.voteRows = {QStringLiteral("11"), QStringLiteral("91"), QStringLiteral("11"), QStringLiteral("61"),
-                         QStringLiteral("61"), QStringLiteral("61"), QStringLiteral("11")};
+        s107.voteRows = {"11", "91", "11", "61", "61", "61", "11"};
         tree.addCongress(false, 107, s107, true);
 
         // House 110: New York's two seats, Connecticut's first seat, a member without coordinates.
@@ -143,7 +142,7 @@ public:
             TreeBuilder::legislator(QStringLiteral("GHOST"), 41, 1, 200, 0.0f, 0.0f, 204),
         };
         h110.rollCalls = {TreeBuilder::rollCall(QStringLiteral("HOUSE MAP VOTE"), QDate(2007, 1, 4), 2, 1)};
-        h110.voteRows = {QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("1"), QStringLiteral("9")};
+        h110.voteRows = {"1", "6", "1", "9"};
         tree.addCongress(true, 110, h110, true);
         tree.writeIndexes();
 

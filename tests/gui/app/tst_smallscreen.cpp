@@ -11,6 +11,7 @@
 
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTemporaryFile>
 
 using namespace rollscan;
 using namespace rollscan::test;
@@ -66,26 +67,20 @@ void tst_smallscreen::searchWindows()
 int main(int argc, char *argv[])
 {
     // The offscreen platform takes its screens from a file: one of 1024 x 700 pixels.
-    const QString config =
-        QDir::temp().filePath(QStringLiteral("rollscan-smallscreen-%1.json").arg(QCoreApplication::applicationPid()));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
+    QTemporaryFile config;
+    if (!config.open())
         return 1;
-    file.write(QStringLiteral("{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": 0, \"width\": %1, \"height\": %2, "
-                              "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
-                   .arg(kScreen.width())
-                   .arg(kScreen.height())
-                   .toUtf8());
-    file.close();
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QFile::encodeName(config));
-    int status = 0;
-    {
-        QApplication app(argc, argv);
-        tst_smallscreen test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    QFile::remove(config);
-    return status;
+    config.write(
+        QStringLiteral("{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": 0, \"width\": %1, \"height\": %2, "
+                       "\"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+            .arg(kScreen.width())
+            .arg(kScreen.height())
+            .toUtf8());
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QFile::encodeName(config.fileName()));
+    QApplication app(argc, argv);
+    tst_smallscreen test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_smallscreen.moc"
