@@ -90,7 +90,6 @@ class TestUsMapWindow : public QObject {
 private slots:
     void singleRollCall_data();
     void singleRollCall();
-    void stateFilter();
     void startOpensTheUsMap();
     void usMapFollowsIdeological();
 };
@@ -151,15 +150,8 @@ void TestUsMapWindow::singleRollCall()
             (image.pixelColor(x, y) == PaletteColour(p.yeaColour()) ? yea : other)++;
     QVERIFY(yea > 0 && other > yea);
     QVERIFY(!map->tbPan->isEnabled());
-}
 
-void TestUsMapWindow::stateFilter()
-{
-    UsMapTree t;
-    t.queue(false, {1});
-    auto map = openMap(t);
-    QVERIFY(map);
-    const Preferences &p = t.session.Preferences;
+    // The state filter: the states left out are neither outlined nor filled.
     QStringList firsts;
     OnNextModal([&firsts](QWidget *w) {
         auto *dialog = qobject_cast<frmState *>(w);

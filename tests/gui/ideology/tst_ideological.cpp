@@ -221,7 +221,7 @@ private slots:
             QCOMPARE(map->lblTitle2->text(), QStringLiteral("Senate #97 Roll Call #1  1/6/1981  (1/1)"));
     }
 
-    void cuttingLineAndNoLine()
+    void linesAndMoves()
     {
         IdeologicalTree t;
         auto map = t.open({1, 2, 3});
@@ -248,6 +248,27 @@ private slots:
         QCOMPARE(map->lblNoLine->text(), QStringLiteral("No cutting line in the data for this roll call"));
         QCOMPARE(CountColour(image, QColor(Qt::black)), 0);
         QCOMPARE(map->lblCodes->text(), QStringLiteral("N/A\nN/A\nN/A"));
+
+        // Moves: the title and the commands follow the position.
+        map->mnuFirst->trigger();
+        const QStringList titles = {"House #97 Roll Call #1  1/5/1981  (1/3)",
+                                    "House #97 Roll Call #2  2/10/1981  (2/3)",
+                                    "House #97 Roll Call #3  3/3/1981  (3/3)"};
+        for (int position = 1; position <= 3; ++position) {
+            QCOMPARE(map->lblTitle2->text(), titles.at(position - 1));
+            for (QAction *a : {map->mnuPrevious, map->tbFirst, map->tbPrevious})
+                QCOMPARE(a->isEnabled(), position > 1);
+            for (QAction *a : {map->mnuNext, map->tbNext, map->tbLast})
+                QCOMPARE(a->isEnabled(), position < 3);
+            map->tbNext->trigger();
+        }
+        QCOMPARE(map->lblTitle1->text(), QStringLiteral("THIRD VOTE"));
+        map->mnuFirst->trigger();
+        QTest::keyClick(map.get(), Qt::Key_PageDown);
+        QCOMPARE(t.session.queue.currentQueuePos(), 2);
+        QTest::keyClick(map.get(), Qt::Key_PageUp);
+        QCOMPARE(map->windowTitle(), QStringLiteral("Id Map - FIRST VOTE"));
+        QCOMPARE(t.services.waitHidden, t.services.waitShown); // every drawing pass under the wait window
     }
 
     void filters_data()
@@ -334,31 +355,6 @@ private slots:
         QCOMPARE(map->lblKeyNote->isVisible(), crossTab);
         if (crossTab)
             QTEST(map->lblKeyNote->text(), "note");
-    }
-
-    void navigation()
-    {
-        IdeologicalTree t;
-        auto map = t.open({1, 2, 3});
-        QVERIFY(map);
-        const QStringList titles = {"House #97 Roll Call #1  1/5/1981  (1/3)",
-                                    "House #97 Roll Call #2  2/10/1981  (2/3)",
-                                    "House #97 Roll Call #3  3/3/1981  (3/3)"};
-        for (int position = 1; position <= 3; ++position) {
-            QCOMPARE(map->lblTitle2->text(), titles.at(position - 1));
-            for (QAction *a : {map->mnuPrevious, map->tbFirst, map->tbPrevious})
-                QCOMPARE(a->isEnabled(), position > 1);
-            for (QAction *a : {map->mnuNext, map->tbNext, map->tbLast})
-                QCOMPARE(a->isEnabled(), position < 3);
-            map->tbNext->trigger();
-        }
-        QCOMPARE(map->lblTitle1->text(), QStringLiteral("THIRD VOTE"));
-        map->mnuFirst->trigger();
-        QTest::keyClick(map.get(), Qt::Key_PageDown);
-        QCOMPARE(t.session.queue.currentQueuePos(), 2);
-        QTest::keyClick(map.get(), Qt::Key_PageUp);
-        QCOMPARE(map->windowTitle(), QStringLiteral("Id Map - FIRST VOTE"));
-        QCOMPARE(t.services.waitHidden, t.services.waitShown); // every drawing pass under the wait window
     }
 
     void jump_data()
@@ -577,6 +573,23 @@ private slots:
         QCOMPARE(window.lblGField->text(), QStringLiteral("HR1234       ")); // padding and all
         QCOMPARE(window.txtDetails->toPlainText(), QStringLiteral("TO PASS THE BILL."));
         SaveScreenshot(&window, QStringLiteral("frmInfo"));
+
+        const QString path = f.file(QStringLiteral("info.txt"));
+        f.services.fileNames.enqueue(path);
+        window.actSave->trigger();
+        const RecordingServices::FileDialogCall &dialog = f.services.fileDialogs.first();
+        QCOMPARE(dialog.caption, QStringLiteral("Information Disk Output"));
+        // The report's lines, each ended by CR LF.
+        QCOMPARE(ReadWholeFile(path),
+                 (InfoReportLines(window.info()).join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
+        QCOMPARE(f.services.lastMessage().text,
+                 QStringLiteral("Output operation was successful. \rFile saved as ") + path);
+
+        f.services.fileNames.enqueue(f.file(QStringLiteral("no such folder/info.txt")));
+        window.save();
+        QCOMPARE(f.services.errorTexts(),
+                 QStringList{QStringLiteral("An error (76) has occurred while saving roll call information.")});
+        QCOMPARE(f.services.beeps, 1);
     }
 
     void infoDetailsBox()
@@ -597,29 +610,6 @@ private slots:
         QVERIFY(window->txtDetailsSB->isHidden());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(window.isNull());
-    }
-
-    void infoSave()
-    {
-        Fixture f;
-        frmInfo window(*f.session, f.services);
-        window.fill(f.pass(101, 1));
-        const QString path = f.file(QStringLiteral("info.txt"));
-        f.services.fileNames.enqueue(path);
-        window.actSave->trigger();
-        const RecordingServices::FileDialogCall &dialog = f.services.fileDialogs.first();
-        QCOMPARE(dialog.caption, QStringLiteral("Information Disk Output"));
-        // The report's lines, each ended by CR LF.
-        QCOMPARE(ReadWholeFile(path),
-                 (InfoReportLines(window.info()).join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
-        QCOMPARE(f.services.lastMessage().text,
-                 QStringLiteral("Output operation was successful. \rFile saved as ") + path);
-
-        f.services.fileNames.enqueue(f.file(QStringLiteral("no such folder/info.txt")));
-        window.save();
-        QCOMPARE(f.services.errorTexts(),
-                 QStringList{QStringLiteral("An error (76) has occurred while saving roll call information.")});
-        QCOMPARE(f.services.beeps, 1);
     }
 
     // A missing description file still shows the tallies; an empty party table stops the statistics and
