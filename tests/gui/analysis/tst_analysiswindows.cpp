@@ -32,7 +32,7 @@ using rollscan::test::TreeBuilder;
 namespace {
 // House 103: A and B on the left vote yea on roll call 1, C and D on the right nay; its line runs
 // down the middle. Roll call 2 has no line parameters, roll call 3 is unanimous. House 104 has
-// two members and one roll call. Every roll call of both is queued.
+// two members and one roll call.
 struct Fixture {
     QTemporaryDir dir;
     Session session;
@@ -63,8 +63,16 @@ struct Fixture {
         session.isHouse = true;
         session.selectedCongresses = {103, 104};
         RunSearch(session, SearchCriteria{});
-        session.queue.addAll(session.MatchTable);
     }
+};
+
+// The program over the fixture: the roll-call list with every roll call queued.
+struct Program : Fixture {
+    frmVoteStartup main{session, services};
+    WindowDirector director{session, services, main};
+    frmViewCalls *list = director.showViewCalls();
+
+    Program() { QTest::mouseClick(list->btnAll, Qt::LeftButton); }
 };
 } // namespace
 
@@ -74,9 +82,14 @@ class TestAnalysisWindows : public QObject {
 private slots:
     void ratingToResults()
     {
-        Fixture f;
-        auto *w = new frmRating(f.session, f.services);
-        w->show();
+        Program f;
+        // Rating and tracking need a queue.
+        QVERIFY(f.list->btnRating->isEnabled() && f.list->btnTrack->isEnabled());
+        QTest::mouseClick(f.list->btnClear, Qt::LeftButton);
+        QVERIFY(!f.list->btnRating->isEnabled() && !f.list->btnTrack->isEnabled() && !f.list->mnuAllLines->isEnabled());
+        QTest::mouseClick(f.list->btnAll, Qt::LeftButton);
+        QTest::mouseClick(f.list->btnRating, Qt::LeftButton);
+        frmRating *w = f.director.ratingWindow();
         QCOMPARE(Lines(w->lstRating),
                  (QStringList{"Yea\t2-2\tRC 1", "Yea\t3-1\tRC 2", "Yea\t4-0\tRC 3", "Yea\t1-1\tOther"}));
         // A double-click toggles the selected row, Toggle every selected row, Reverse every row; Set All
@@ -103,14 +116,12 @@ private slots:
         emit w->lstRating->itemDoubleClicked(w->lstRating->item(1));
         QCOMPARE(sides(), QStringLiteral("Yea Nay Yea Yea &All Nay"));
         SaveScreenshot(w, QStringLiteral("frmRating"));
-        RatingRun run;
-        connect(w, &frmRating::ratingsComputed, this, [&](const RatingRun &r) { run = r; });
         QTest::mouseClick(w->btnOK, Qt::LeftButton);
         QCOMPARE(f.services.waitInfos, QStringList{"Calculating, please wait... (ETC - 0:02)"});
         QVERIFY(!f.services.waitVisible);
 
-        auto *results = new frmResults(run, f.services, f.dir.path());
-        results->show();
+        frmResults *results = f.director.resultsWindow();
+        QCOMPARE(results->lstResults->count(), 6);
         // The lines themselves are the core's; here the window shows them.
         QCOMPARE(Lines(results->lstResults).constFirst(), QStringLiteral("ALPHA           \t66.67"));
         QCOMPARE(results->lblNames->text(), QStringLiteral("NEWMAN \nOLDMAN \n50.00"));
@@ -125,25 +136,18 @@ private slots:
         QCOMPARE(f.services.messages.size(), 2);
         QVERIFY(ReadWholeFile(text).startsWith("Rollscan for Windows Legislator Ratings\r\n"));
         QVERIFY(ReadWholeFile(csv).contains("\r\n900,NEWMAN,Democrat,NY,1,104,1,0,1,100.00\r\n"));
-        delete results;
-        delete w;
     }
 
     void trackingToResults()
     {
-        Fixture f;
-        auto *w = new frmTrack(f.session, f.services);
-        QVERIFY(w->load());
-        w->show();
+        Program f;
+        f.list->mnuTrack->trigger();
+        frmTrack *w = f.director.trackWindow();
         QCOMPARE(Lines(w->lstTrack).mid(3),
                  (QStringList{"DLPHA         \tAL\tRepublican", "NEWMAN        \tNY\tDemocrat",
                               "OLDMAN        \tNY\tRepublican"}));
-        TrackRun run;
         int computed = 0;
-        connect(w, &frmTrack::trackingComputed, this, [&](const TrackRun &r) {
-            run = r;
-            ++computed;
-        });
+        connect(w, &frmTrack::trackingComputed, this, [&computed] { ++computed; });
         // Start needs a selection: a current row alone tracks nobody.
         QVERIFY(!w->btnStart->isEnabled());
         w->lstTrack->setCurrentRow(2, QItemSelectionModel::NoUpdate);
@@ -154,28 +158,23 @@ private slots:
         QVERIFY(w->btnStart->isEnabled());
         SaveScreenshot(w, QStringLiteral("frmTrack"));
         QTest::mouseClick(w->btnStart, Qt::LeftButton);
-        QCOMPARE(run.picked, (QList<int>{3, 5}));
-
-        frmTrackRes results(run, f.services, f.dir.path(), false);
-        results.setAttribute(Qt::WA_DeleteOnClose, false);
-        results.show();
-        QCOMPARE(Lines(results.lstTrackRes),
+        frmTrackRes *results = f.director.trackResultsWindow();
+        QCOMPARE(Lines(results->lstTrackRes),
                  (QStringList{"Nay\t2-2\tRC 1", "n/a\t3-1\tRC 2", "Yea\t4-0\tRC 3", " ", "Nay\t1-1\tOther"}));
-        QCOMPARE(results.lblNums->text(), QStringLiteral("1\n2\n1"));
-        SaveScreenshot(&results, QStringLiteral("frmTrackRes"));
+        QCOMPARE(results->lblNums->text(), QStringLiteral("1\n2\n1"));
+        SaveScreenshot(results, QStringLiteral("frmTrackRes"));
         // A double-click tracks at once.
-        emit w->lstTrack->itemDoubleClicked(w->lstTrack->item(2));
+        emit w->lstTrack->itemDoubleClicked(w->lstTrack->item(4));
         QCOMPARE(computed, 2);
-        delete w;
     }
 
+    // The lines are those of the picked queue row's congress, else of the first queued roll call's.
     void allLines()
     {
-        Fixture f;
-        frmAllLines w(f.session, f.services);
-        w.setAttribute(Qt::WA_DeleteOnClose, false);
-        QVERIFY(w.load(103));
-        w.show();
+        Program f;
+        f.list->mnuAllLines->trigger();
+        frmAllLines &w = *f.director.allLinesWindow();
+        QCOMPARE(w.view().congress, 103);
         QCOMPARE(Lines(w.lstLines), (QStringList{"#1\tPRE 1.0\tRC 1", "#2\tno line\tRC 2", "#3\tno line\tRC 3"}));
         QCOMPARE(w.lblTitle->text(), QStringLiteral("House #103, 1993-1994: 3 queued roll calls, 1 line"));
         QCOMPARE(w.view().members.at(2).colour, 12);
@@ -198,31 +197,9 @@ private slots:
                                                 "103,1,2,2,yes,0,1.000,RC 1\r\n"
                                                 "103,2,3,1,no,,,RC 2\r\n"
                                                 "103,3,4,0,no,,,RC 3\r\n"));
-    }
-
-    void openedFromTheRollCallList()
-    {
-        Fixture f;
-        frmVoteStartup main{f.session, f.services};
-        WindowDirector director{f.session, f.services, main};
-        frmViewCalls *list = director.showViewCalls();
-        QVERIFY(!list->btnRating->isEnabled());
-        QVERIFY(!list->mnuAllLines->isEnabled());
-        QTest::mouseClick(list->btnAll, Qt::LeftButton);
-        QVERIFY(list->btnRating->isEnabled() && list->btnTrack->isEnabled() && list->mnuAllLines->isEnabled());
-        QTest::mouseClick(list->btnRating, Qt::LeftButton);
-        QTest::mouseClick(director.ratingWindow()->btnOK, Qt::LeftButton);
-        QCOMPARE(director.resultsWindow()->lstResults->count(), 6);
-        list->mnuTrack->trigger();
-        director.trackWindow()->lstTrack->item(4)->setSelected(true);
-        QTest::mouseClick(director.trackWindow()->btnStart, Qt::LeftButton);
-        QCOMPARE(Lines(director.trackResultsWindow()->lstTrackRes), QStringList{"Yea\t1-1\tOther"});
-        // The lines are those of the picked queue row's congress, else of the first queued roll call's.
-        list->mnuAllLines->trigger();
-        QCOMPARE(director.allLinesWindow()->view().congress, 103);
-        list->lstSelected->setCurrentRow(3);
-        list->mnuAllLines->trigger();
-        QCOMPARE(director.allLinesWindow()->view().congress, 104);
+        f.list->lstSelected->setCurrentRow(3);
+        f.list->mnuAllLines->trigger();
+        QCOMPARE(f.director.allLinesWindow()->view().congress, 104);
         QCOMPARE(f.services.errorTexts(), QStringList());
     }
 };

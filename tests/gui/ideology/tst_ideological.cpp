@@ -637,54 +637,43 @@ private slots:
         QVERIFY(!f.services.waitVisible);
     }
 
-    void printing_data()
+    // The statistics window; it and the information window print to the printer chosen, and a printer
+    // that cannot start the job (a PDF in a missing folder) is reported.
+    void statisticsAndPrinting()
     {
-        QTest::addColumn<bool>("statistics");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("information") << false << "An error (482) has occurred while printing roll call information.";
-        QTest::newRow("statistics") << true << "An error (482) has occurred while printing.";
-    }
-
-    void printing()
-    {
-        QFETCH(bool, statistics);
-        QFETCH(QString, error);
         Fixture f(QString(200, QLatin1Char('p')));
-        frmInfo info(*f.session, f.services);
-        info.fill(f.pass(101, 1));
         frmStatistics stats(*f.session, f.services);
         QVERIFY(stats.load(f.pass(101, 1)));
-        QAction *print = statistics ? stats.actPrint : info.actPrint;
-        f.services.printerPdfFile = f.file(QStringLiteral("out.pdf"));
-        f.services.printerAnswers.enqueue(true);
-        print->trigger();
-        QVERIFY(ReadWholeFile(f.services.printerPdfFile).startsWith("%PDF"));
-        if (statistics)
-            QCOMPARE(f.services.waitInfos.constLast(), QStringLiteral("Printing, please wait..."));
-        // A printer that cannot start the job (a PDF in a missing folder).
-        f.services.printerPdfFile = f.file(QStringLiteral("no such folder/out.pdf"));
-        f.services.printerAnswers.enqueue(true);
-        print->trigger();
-        QCOMPARE(f.services.errorTexts(), QStringList{error});
-        QCOMPARE(f.services.printerDialogs, 2);
-        QVERIFY(!f.services.waitVisible);
-    }
-
-    void statisticsWindow()
-    {
-        Fixture f;
-        frmStatistics window(*f.session, f.services);
-        QVERIFY(window.load(f.pass(101, 1)));
-        window.show();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Statistics"));
+        stats.show();
+        QCOMPARE(stats.windowTitle(), QStringLiteral("Roll Call Statistics"));
         // Roll call 1's votes by code: INDEP's 0, eleven yeas, seven nays, the nine without coordinates' 9.
-        QCOMPARE(window.pnlBreakdown->text(), QStringLiteral("1\n  11\n  0\n  0\n  0\n  0\n  7\n  0\n  0\n  9"));
+        QCOMPARE(stats.pnlBreakdown->text(), QStringLiteral("1\n  11\n  0\n  0\n  0\n  0\n  7\n  0\n  0\n  9"));
         // Counting showed the wait window and put it away again.
         QCOMPARE(f.services.waitInfos, QStringList{QStringLiteral("Calculating, please wait...")});
         QVERIFY(!f.services.waitVisible);
-        window.actHelp->trigger();
+        stats.actHelp->trigger();
         QCOMPARE(f.services.helpTopics, QStringList{QStringLiteral("frmStatistics")});
-        SaveScreenshot(&window, QStringLiteral("frmStatistics"));
+        SaveScreenshot(&stats, QStringLiteral("frmStatistics"));
+
+        frmInfo info(*f.session, f.services);
+        info.fill(f.pass(101, 1));
+        const QList<QPair<QAction *, QString>> jobs = {
+            {info.actPrint, QStringLiteral("An error (482) has occurred while printing roll call information.")},
+            {stats.actPrint, QStringLiteral("An error (482) has occurred while printing.")}};
+        for (const auto &job : jobs) {
+            f.services.printerPdfFile = f.file(QStringLiteral("out.pdf"));
+            QFile::remove(f.services.printerPdfFile);
+            f.services.printerAnswers << true << true;
+            job.first->trigger();
+            QVERIFY(ReadWholeFile(f.services.printerPdfFile).startsWith("%PDF"));
+            f.services.printerPdfFile = f.file(QStringLiteral("no such folder/out.pdf"));
+            job.first->trigger();
+            QCOMPARE(f.services.errorTexts().constLast(), job.second);
+        }
+        QCOMPARE(f.services.waitInfos.constLast(), QStringLiteral("Printing, please wait..."));
+        QCOMPARE(f.services.errorTexts().size(), 2);
+        QCOMPARE(f.services.printerDialogs, 4);
+        QVERIFY(!f.services.waitVisible);
     }
 
     void crossTabWindow()
