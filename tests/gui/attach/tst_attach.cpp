@@ -103,14 +103,22 @@ private slots:
         QVERIFY(!SaveScreenshot(w, QStringLiteral("frmAttach_sound")).isEmpty());
     }
 
-    // Read by its content whatever its name says, fitted into the window, each half where it is drawn.
+    // A missing picture is reported; one read by its content whatever its name says is fitted into the
+    // window, each half where it is drawn.
     void pictureFrame()
     {
+        m_window = new frmAttach(*m_session, m_services);
+        QVERIFY(!m_window->showAttachment(AttachmentKind::Picture, 104, 12));
+        QCOMPARE(m_services.errorTexts().size(), 1);
+        QVERIFY(m_services.errorTexts().first().startsWith(
+            QStringLiteral("An error (53) has occurred while viewing attachments.")));
+        QVERIFY(!m_window->isVisible());
         QImage image(900, 300, QImage::Format_RGB32);
         image.fill(QColor(0, 0, 255));
         QPainter(&image).fillRect(0, 0, 450, 300, QColor(255, 0, 0));
         QVERIFY(image.save(file(QStringLiteral("senate/104_12s.bmp")), "PNG"));
-        frmAttach *w = open(AttachmentKind::Picture, 104, 12);
+        frmAttach *w = m_window;
+        QVERIFY(w->showAttachment(AttachmentKind::Picture, 104, 12));
         w->resize(420, 420);
         QCoreApplication::processEvents();
         QVERIFY(w->fraPicture->isVisible() && !w->fraText->isVisible());
@@ -146,16 +154,6 @@ private slots:
         QFETCH(QSize, picture);
         QFETCH(QRect, area);
         QTEST(FittedPicture::FitRect(picture, area), "expected");
-    }
-
-    void missingPictureReported()
-    {
-        m_window = new frmAttach(*m_session, m_services);
-        QVERIFY(!m_window->showAttachment(AttachmentKind::Picture, 104, 12));
-        QCOMPARE(m_services.errorTexts().size(), 1);
-        QVERIFY(m_services.errorTexts().first().startsWith(
-            QStringLiteral("An error (53) has occurred while viewing attachments.")));
-        QVERIFY(!m_window->isVisible());
     }
 
     void menusFollowFilesAndOpenAttachments_data()
