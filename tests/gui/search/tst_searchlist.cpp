@@ -140,9 +140,11 @@ class tst_searchlist : public QObject {
 private slots:
     void opensWithTheSearchResult()
     {
-        // A queue left from an earlier list is emptied.
+        // A queue left from an earlier list is emptied. The drawn map's files make the US map a choice.
         List l;
         SearchTree &tree = l.tree;
+        for (const char *name : {"main/map.dat", "main/mapindex.dat", "house/97.cds"})
+            tree.tree.writeRaw(QString::fromLatin1(name), "x");
         tree.session.queue.add({1, 1, QStringLiteral("old")});
         tree.session.crossTabRequested = true;
         l.open();
@@ -177,6 +179,22 @@ private slots:
         SaveScreenshot(info, QStringLiteral("search_frmQuickInfo"));
         QTest::mouseClick(info->btnOK, Qt::LeftButton);
         QTRY_VERIFY(info.isNull());
+
+        // The display choices, by button and by menu.
+        l.attachDisplays();
+        QTest::mouseClick(w.btnMap, Qt::LeftButton);
+        QCOMPARE(w.btnMap->text(), QStringLiteral("US"));
+        QTest::mouseClick(w.btnMap, Qt::LeftButton);
+        QCOMPARE(w.btnMap->text(), QStringLiteral("Ideology"));
+        w.mnuUS->trigger();
+        QCOMPARE(w.btnMap->text(), QStringLiteral("US"));
+        QTest::mouseClick(w.btnAmount, Qt::LeftButton);
+        QCOMPARE(w.btnAmount->text(), QStringLiteral("Double"));
+        w.mnuSingle->trigger();
+        QCOMPARE(w.btnAmount->text(), QStringLiteral("Single"));
+        QTest::mouseClick(w.btnAll, Qt::LeftButton);
+        QTest::mouseClick(w.btnStart, Qt::LeftButton);
+        QCOMPARE(l.started, QStringList{"usmap 1"});
     }
 
     void addRemoveClear()
@@ -194,6 +212,15 @@ private slots:
         QCOMPARE(Lines(w.lstSelected), (QStringList{kLines97[3], kLines97[1]}));
         QCOMPARE(w.lblTotalSel->text(), QStringLiteral("2"));
         SaveScreenshot(&w, QStringLiteral("search_frmViewCalls_queue"));
+        // The spreadsheet holds every queued roll call, in queue order.
+        const QString file = l.tree.tree.path("queue.prn");
+        l.tree.services.fileNames.enqueue(file);
+        QTest::mouseClick(w.btnSpreadsheet, Qt::LeftButton);
+        QCOMPARE(l.tree.services.fileDialogs.constFirst().caption, QStringLiteral("Rollscan Spreadsheet Output"));
+        QCOMPARE(l.tree.services.waitInfos, QStringList{"Saving, please wait..."});
+        const QByteArray bytes = ReadWholeFile(file);
+        QVERIFY(bytes.startsWith("April 1, 1981: Roll Call #4\r\nELECT SPEAKER\r\n"));
+        QVERIFY(bytes.contains("\r\n\r\nFebruary 10, 1981: Roll Call #2\r\n"));
         // Select All replaces the queue with every row.
         QTest::mouseClick(w.btnAll, Qt::LeftButton);
         QCOMPARE(l.tree.session.queue.rows(), (QList<int>{1, 2, 3, 4, 5}));
@@ -249,45 +276,6 @@ private slots:
         QTest::mouseClick(w.btnCrossTab, Qt::LeftButton);
         QCOMPARE(l.started, (QStringList{"ideological 1", "ideological 1 crosstab"}));
         QVERIFY(w.mnuCrossTab->isChecked());
-    }
-
-    void displayChoice()
-    {
-        List l;
-        for (const char *name : {"main/map.dat", "main/mapindex.dat", "house/97.cds"})
-            l.tree.tree.writeRaw(QString::fromLatin1(name), "x");
-        l.open();
-        frmViewCalls &w = *l.window;
-        l.attachDisplays();
-        QTest::mouseClick(w.btnMap, Qt::LeftButton);
-        QCOMPARE(w.btnMap->text(), QStringLiteral("US"));
-        QTest::mouseClick(w.btnMap, Qt::LeftButton);
-        QCOMPARE(w.btnMap->text(), QStringLiteral("Ideology"));
-        w.mnuUS->trigger();
-        QCOMPARE(w.btnMap->text(), QStringLiteral("US"));
-        QTest::mouseClick(w.btnAmount, Qt::LeftButton);
-        QCOMPARE(w.btnAmount->text(), QStringLiteral("Double"));
-        w.mnuSingle->trigger();
-        QCOMPARE(w.btnAmount->text(), QStringLiteral("Single"));
-        QTest::mouseClick(w.btnAll, Qt::LeftButton);
-        QTest::mouseClick(w.btnStart, Qt::LeftButton);
-        QCOMPARE(l.started, QStringList{"usmap 1"});
-    }
-
-    void spreadsheetOfQueue()
-    {
-        List l;
-        l.add({0, 2});
-        const QString file = l.tree.tree.path("queue.prn");
-        l.tree.services.fileNames.enqueue(file);
-        QTest::mouseClick(l.window->btnSpreadsheet, Qt::LeftButton);
-        const RecordingServices::FileDialogCall &call = l.tree.services.fileDialogs.constFirst();
-        QCOMPARE(call.caption, QStringLiteral("Rollscan Spreadsheet Output"));
-        QCOMPARE(l.tree.services.waitInfos, QStringList{"Saving, please wait..."});
-        // Every queued roll call, in queue order.
-        const QByteArray bytes = ReadWholeFile(file);
-        QVERIFY(bytes.startsWith("January 5, 1981: Roll Call #1\r\nTO PASS H.R. 1 TAX CUT\r\n"));
-        QVERIFY(bytes.contains("\r\n\r\nMarch 3, 1981: Roll Call #3\r\n"));
     }
 
     void bookmarkEditor()
