@@ -144,6 +144,7 @@ private slots:
         QTest::newRow("fits: centred, own size") << QSize(60, 40) << QRect(0, 0, 400, 400) << QRect(170, 180, 60, 40);
         QTest::newRow("too wide") << QSize(800, 400) << QRect(0, 0, 400, 400) << QRect(0, 100, 400, 200);
         QTest::newRow("too tall, offset area") << QSize(400, 800) << QRect(5, 5, 300, 300) << QRect(80, 5, 150, 300);
+        QTest::newRow("only too tall") << QSize(100, 800) << QRect(0, 0, 400, 400) << QRect(175, 0, 50, 400);
         QTest::newRow("a sliver keeps a line") << QSize(5000, 2) << QRect(0, 0, 100, 100) << QRect(0, 49, 100, 1);
         QTest::newRow("no picture") << QSize() << QRect(0, 0, 100, 100) << QRect();
         QTest::newRow("no room") << QSize(60, 40) << QRect(0, 0, 0, 0) << QRect();
