@@ -44,7 +44,6 @@ private slots:
         QTest::newRow("not a bookmark") << 322 << QStringLiteral("Bookmark at byte 0 has a date of unknown type 25972")
                                         << QStringLiteral(
                                                "Detail: Bookmark at byte 0 has a date of unknown type 25972");
-        QTest::newRow("plain missing file") << 53 << QString() << QString();
     }
 
     void damagedFileReport()
