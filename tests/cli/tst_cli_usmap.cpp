@@ -16,18 +16,7 @@ class TestCliUsMap : public QObject {
     Q_OBJECT
 
 private slots:
-    void classes()
-    {
-        UsMapTree t;
-        const CliRun r = RunCli(Words("usmap TREE --extended --senate --congress 107 --roll 1", t.dir.path()));
-        QCOMPARE(r.err, QString());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out,
-                 QStringLiteral(
-                     "01\tnay\n09\tyea-hatched\n11\tdefault\n36\tsplit\nmembers_matched: 6\nmembers_unmatched: 1\n"));
-    }
-
-    // The House on its own districts, drawn as well.
+    // The House on its own districts, drawn as well (the Senate's classes are checked in the core).
     void pictures()
     {
         UsMapTree t;

@@ -73,18 +73,18 @@ void writeJson(const QString &path, const QJsonObject &o)
 }
 
 // Iowa's two districts are squares on either side of the central meridian, both touching the
-// origin; Delaware (one seat at large) is a round shape further east; a delegate is left out.
-void writeGeo(const QString &geo, int start = 96, int end = 97)
+// origin, in a file for congresses 96 and 97; Delaware (one seat at large) is a round shape further
+// east; a delegate is left out.
+void writeGeo(const QString &geo)
 {
     QDir().mkpath(geo + "/districts");
     QDir().mkpath(geo + "/us-atlas-3.0.1");
     WriteWholeFile(geo + "/states.csv", "fips,postal,name,icpsr,admitted\n"
                                         "19,IA,Iowa,31,1846\n"
                                         "10,DE,Delaware,11,1787\n");
-    QJsonArray features{feature("ia", 1, start, end, square(-97, 37.5, -96, 38.5)),
-                        feature("ia", 2, start, end, square(-96, 37.5, -95, 38.5)),
-                        feature("de", 0, 1, 115, circle(-93.5, 38, 0.4, 200)),
-                        feature("gu", 98, 1, 115, square(144, 13, 145, 14))};
+    QJsonArray features{
+        feature("ia", 1, 96, 97, square(-97, 37.5, -96, 38.5)), feature("ia", 2, 96, 97, square(-96, 37.5, -95, 38.5)),
+        feature("de", 0, 1, 115, circle(-93.5, 38, 0.4, 200)), feature("gu", 98, 1, 115, square(144, 13, 145, 14))};
     writeJson(geo + "/districts/districts_097.geojson", {{"type", "FeatureCollection"}, {"features", features}});
     // Today's two states as one arc each, quantized in thousandths of a degree.
     auto arc = [](const QList<QPointF> &lonLat) {
@@ -114,12 +114,13 @@ void writeGeo(const QString &geo, int start = 96, int end = 97)
     writeJson(geo + "/us-atlas-3.0.1/states-10m.json", topology);
 }
 
-// Members of House 97 (and 98 when asked): Iowa 1, two of Iowa 2 (a replacement), Delaware at
-// large, and a member of a district that has no shape.
-void writeTree(TreeBuilder &tree, const QList<int> &congresses = {97})
+// Members of Houses 97 and 98: Iowa 1, two of Iowa 2 (a replacement), Delaware at large, and a member
+// of a district that has no shape; city lines of a congress not in the tree and of House 98.
+QString writeTree(const QString &root)
 {
+    TreeBuilder tree(root);
     tree.writeStandardTables();
-    for (const int congress : congresses) {
+    for (const int congress : {97, 98}) {
         test::CongressData data;
         data.legislators = {TreeBuilder::legislator("ONE", 31, 1, 100, 0.1f, 0.1f, 101),
                             TreeBuilder::legislator("TWO", 31, 2, 200, 0.2f, 0.2f, 102),
@@ -131,6 +132,8 @@ void writeTree(TreeBuilder &tree, const QList<int> &congresses = {97})
         tree.addCongress(true, congress, data, true);
     }
     tree.writeIndexes();
+    tree.writeRaw("main/city.dat", "25,Old,1,2,3,4\n98,Stale,1,1,2,2\n");
+    return root;
 }
 
 QList<OutlinePoint> outlineOf(const QString &root, int congress)
@@ -140,18 +143,6 @@ QList<OutlinePoint> outlineOf(const QString &root, int congress)
 }
 
 using Ring = QList<QPoint>;
-
-// Even-odd rule, as a fill bounded by the ring would see it.
-bool inside(const Ring &ring, QPointF p)
-{
-    bool in = false;
-    for (qsizetype i = 1; i < ring.size(); ++i) {
-        const QPointF a = ring.at(i - 1), b = ring.at(i);
-        if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
-            in = !in;
-    }
-    return in;
-}
 
 QList<Ring> ringsOf(const QList<OutlinePoint> &points, int district)
 {
@@ -165,17 +156,22 @@ QList<Ring> ringsOf(const QList<OutlinePoint> &points, int district)
     return rings;
 }
 
-double distanceToRing(const QPointF &p, const Ring &ring)
+// Inside by the even-odd rule, as a fill bounded by the ring would see it, and at least one unit clear
+// of the ring: its pixel is not on a line at the designed scale.
+bool clearInside(const Ring &ring, QPointF p)
 {
-    double best = 1e9;
+    bool in = false;
+    double nearest = 1e9;
     for (qsizetype i = 1; i < ring.size(); ++i) {
         const QPointF a = ring.at(i - 1), b = ring.at(i), ab = b - a;
+        if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < a.x() + (p.y() - a.y()) * ab.x() / ab.y())
+            in = !in;
         const double len2 = QPointF::dotProduct(ab, ab);
         const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / len2, 0.0, 1.0) : 0.0;
         const QPointF d = p - (a + t * ab);
-        best = std::min(best, std::hypot(d.x(), d.y()));
+        nearest = std::min(nearest, std::hypot(d.x(), d.y()));
     }
-    return best;
+    return in && nearest >= 1.0;
 }
 } // namespace
 
@@ -187,47 +183,36 @@ private slots:
     {
         QVERIFY(m_dir.emplace().isValid());
         m_geo = m_dir->filePath("geo");
-        m_tree = m_dir->filePath("tree");
+        writeGeo(m_geo);
+        m_tree = writeTree(m_dir->filePath("tree"));
+        m_lcr = ReadWholeFile(path("house/97.lcr"));
     }
 
-    void districtRowsAndCounts()
+    void districtFiles()
     {
-        writeGeo(m_geo);
-        TreeBuilder tree(m_tree);
-        writeTree(tree);
         const DrawnMapReport report = WriteDrawnMaps(m_geo, m_tree);
-        QCOMPARE(report.notes, QStringList());
+        QCOMPARE(report.notes,
+                 QStringList{"House 98: no district file holds this congress; no drawn map files written"});
         QCOMPARE(report.congresses.size(), 1);
         QCOMPARE(report.congresses.first().sourceFile, QString("districts_097.geojson"));
+        QVERIFY(!QFileInfo::exists(path("house/98.cds")) && !QFileInfo::exists(path("house/98.ctr")));
+        QCOMPARE(LoadCongressCounts(m_tree, true, 98).districtCount, 0);
+        QCOMPARE(LoadCongressCounts(m_tree, true, 98).outlinePointCount, 0);
+        // Other congresses' city lines are kept; those of congresses rebuilt are replaced.
+        QCOMPARE(ReadWholeFile(path("main/city.dat")), QByteArray("25,Old,1,2,3,4\r\n"));
 
         const CongressCounts counts = LoadCongressCounts(m_tree, true, 97);
-        const QList<DistrictSeedRecord> rows =
-            ReadDistrictSeeds(CongressFileName(m_tree, true, 97, ".ctr"), counts.districtCount);
+        const QList<DistrictSeedRecord> rows = ReadDistrictSeeds(path("house/97.ctr"), counts.districtCount);
         QCOMPARE(counts.districtCount, 3); // the delegate is left out
-        QCOMPARE(counts.outlinePointCount, qint16(QFileInfo(CongressFileName(m_tree, true, 97, ".cds")).size() / 10));
+        QCOMPARE(counts.outlinePointCount, qint16(QFileInfo(path("house/97.cds")).size() / 10));
         QCOMPARE(counts.legislatorCount, 5);
-        QCOMPARE(rows.at(0).state, 31);
-        QCOMPARE(rows.at(0).district, 1);
-        QCOMPARE(rows.at(1).district, 2);
-        QCOMPARE(rows.at(2).state, 11);
-        QCOMPARE(rows.at(2).district, 1); // at large, numbered as the members table numbers it
+        // Delaware is at large, numbered as the members table numbers it; one part each.
+        QCOMPARE((QList<int>{rows.at(0).state, rows.at(0).district, rows.at(1).district, rows.at(2).state,
+                             rows.at(2).district}),
+                 (QList<int>{31, 1, 2, 11, 1}));
         for (const DistrictSeedRecord &r : rows)
-            QCOMPARE(r.extra[2], 1); // one part each
+            QCOMPARE(r.extra[2], 1);
 
-        // Delaware's row carries the state's seed: inside its round shape, clear of the outline.
-        const QList<OutlinePoint> points = outlineOf(m_tree, 97);
-        const Ring delaware = ringsOf(points, 3).first();
-        const QPoint seed(rows.at(2).extra[0], rows.at(2).extra[1]);
-        QVERIFY(inside(delaware, seed));
-        QVERIFY(distanceToRing(seed, delaware) >= 1.0);
-    }
-
-    void outlinesShareTheirBorderExactly()
-    {
-        writeGeo(m_geo);
-        TreeBuilder tree(m_tree);
-        writeTree(tree);
-        WriteDrawnMaps(m_geo, m_tree);
         const QList<OutlinePoint> points = outlineOf(m_tree, 97);
         QCOMPARE(points.first().pen, kPenUp);
         for (int district = 1; district <= 3; ++district) {
@@ -236,75 +221,51 @@ private slots:
             QVERIFY(rings.first().size() >= 4);
             QCOMPARE(rings.first().first(), rings.first().last()); // closed
         }
+        // Delaware's row carries the state's seed, inside its round shape.
+        QVERIFY(clearInside(ringsOf(points, 3).first(), QPoint(rows.at(2).extra[0], rows.at(2).extra[1])));
         // Both Iowa squares hold the origin and run up the central meridian on the same points.
-        auto onMeridian = [&](int district) {
+        const Ring west = ringsOf(points, 1).first(), east = ringsOf(points, 2).first();
+        auto onMeridian = [](const Ring &ring) {
             QList<QPoint> pts;
-            const Ring ring = ringsOf(points, district).first();
             for (const QPoint &p : ring)
                 if (p.x() == kOrigin.x() && !pts.contains(p))
                     pts.append(p);
             std::sort(pts.begin(), pts.end(), [](QPoint a, QPoint b) { return a.y() < b.y(); });
             return pts;
         };
-        QVERIFY(onMeridian(1).contains(kOrigin));
-        QCOMPARE(onMeridian(1), onMeridian(2));
-        QVERIFY(onMeridian(1).size() >= 2);
+        QVERIFY(onMeridian(west).contains(kOrigin));
+        QCOMPARE(onMeridian(west), onMeridian(east));
+        QVERIFY(onMeridian(west).size() >= 2);
         // Latitude 38.5 is north of the origin: a smaller y, about 39 units (111 km) up.
-        QVERIFY(onMeridian(1).first().y() < kOrigin.y() - 35);
-        QVERIFY(onMeridian(1).first().y() > kOrigin.y() - 45);
+        QVERIFY(onMeridian(west).first().y() < kOrigin.y() - 35);
+        QVERIFY(onMeridian(west).first().y() > kOrigin.y() - 45);
         // West of the meridian is the smaller x.
-        const Ring west = ringsOf(points, 1).first();
-        const Ring east = ringsOf(points, 2).first();
         for (const QPoint &p : west)
             QVERIFY(p.x() <= kOrigin.x());
         for (const QPoint &p : east)
             QVERIFY(p.x() >= kOrigin.x());
-    }
 
-    void memberSeeds_data()
-    {
-        QTest::addColumn<int>("record");
-        QTest::addColumn<int>("district"); // outline identifier the seed must lie in, 0 for none
-        QTest::newRow("Iowa 1") << 0 << 1;
-        QTest::newRow("Iowa 2") << 1 << 2;
-        QTest::newRow("Iowa 2, second member, same seed") << 2 << 2;
-        QTest::newRow("Delaware at large: no seed") << 3 << 0;
-        QTest::newRow("district without shape: no seed") << 4 << 0;
-    }
-
-    void memberSeeds()
-    {
-        QFETCH(int, record);
-        QFETCH(int, district);
-        writeGeo(m_geo);
-        TreeBuilder tree(m_tree);
-        writeTree(tree);
-        const QByteArray before = tree.readRaw("house/97.lcr");
-        WriteDrawnMaps(m_geo, m_tree);
-        const QByteArray after = tree.readRaw("house/97.lcr");
-        QCOMPARE(after.size(), before.size());
-        // Only the seed fields (offsets 36..47) change.
-        QCOMPARE(after.mid(record * 62, 36), before.mid(record * 62, 36));
-        QCOMPARE(after.mid(record * 62 + 48, 14), before.mid(record * 62 + 48, 14));
-        const Legislator m = ReadLegislators(tree.path("house/97.lcr"), 5, true).at(record);
-        if (district == 0) {
-            QCOMPARE(m.seedCount, 0);
-            QCOMPARE(after.mid(record * 62 + 36, 12), QByteArray(12, '\0'));
-            return;
+        // A seed for Iowa 1 and for both members of Iowa 2 inside their district, none for Delaware at
+        // large nor for the district without a shape; only the seed fields (offsets 36..47) change.
+        const QByteArray lcr = ReadWholeFile(path("house/97.lcr"));
+        const QList<Legislator> members = ReadLegislators(path("house/97.lcr"), 5, true);
+        const QList<int> seededIn = {1, 2, 2, 0, 0};
+        QCOMPARE(lcr.size(), m_lcr.size());
+        for (int record = 0; record < 5; ++record) {
+            QCOMPARE(lcr.mid(record * 62, 36), m_lcr.mid(record * 62, 36));
+            QCOMPARE(lcr.mid(record * 62 + 48, 14), m_lcr.mid(record * 62 + 48, 14));
+            const Legislator &m = members.at(record);
+            QCOMPARE(m.seedCount, seededIn.at(record) ? 1 : 0);
+            if (seededIn.at(record) == 0)
+                QCOMPARE(lcr.mid(record * 62 + 36, 12), QByteArray(12, '\0'));
+            else
+                QVERIFY2(clearInside(ringsOf(points, seededIn.at(record)).first(), QPoint(m.seedX[0], m.seedY[0])),
+                         qPrintable(m.name));
         }
-        QCOMPARE(m.seedCount, 1);
-        const Ring ring = ringsOf(outlineOf(m_tree, 97), district).first();
-        const QPoint seed(m.seedX[0], m.seedY[0]);
-        QVERIFY(inside(ring, seed));
-        // One unit clear of the outline: its pixel is not on a line at the designed scale.
-        QVERIFY2(distanceToRing(seed, ring) >= 1.0, qPrintable(QString("%1,%2").arg(seed.x()).arg(seed.y())));
     }
 
     void stateOutlines()
     {
-        writeGeo(m_geo);
-        TreeBuilder tree(m_tree);
-        writeTree(tree);
         WriteDrawnMaps(m_geo, m_tree);
         const StateOutlines s = ReadStateOutlines(m_tree);
         QCOMPARE(s.index.size(), 63);
@@ -327,24 +288,6 @@ private slots:
         QVERIFY(std::abs(south->y - kOrigin.y()) <= 1);
     }
 
-    void congressWithoutDistrictFile()
-    {
-        writeGeo(m_geo, 96, 97);
-        TreeBuilder tree(m_tree);
-        writeTree(tree, {97, 98});
-        WriteWholeFile(tree.path("main/city.dat"), "25,Old,1,2,3,4\n98,Stale,1,1,2,2\n");
-        const DrawnMapReport report = WriteDrawnMaps(m_geo, m_tree);
-        QCOMPARE(report.notes,
-                 QStringList{"House 98: no district file holds this congress; no drawn map files written"});
-        QVERIFY(QFileInfo::exists(tree.path("house/97.cds")));
-        QVERIFY(!QFileInfo::exists(tree.path("house/98.cds")));
-        QVERIFY(!QFileInfo::exists(tree.path("house/98.ctr")));
-        QCOMPARE(LoadCongressCounts(m_tree, true, 98).districtCount, 0);
-        QCOMPARE(LoadCongressCounts(m_tree, true, 98).outlinePointCount, 0);
-        // Other congresses' city lines are kept; those of congresses rebuilt are replaced.
-        QCOMPARE(ReadWholeFile(tree.path("main/city.dat")), QByteArray("25,Old,1,2,3,4\r\n"));
-    }
-
     void outlineRecordLimit_data()
     {
         QTest::addColumn<int>("spare"); // records below the count needed at the finest tolerance
@@ -360,14 +303,10 @@ private slots:
         QFETCH(int, spare);
         QFETCH(bool, coarser);
         QFETCH(bool, fails);
-        writeGeo(m_geo);
-        TreeBuilder tree(m_tree);
-        writeTree(tree);
-        const QByteArray lcr = tree.readRaw("house/97.lcr");
         const int needed = WriteDrawnMaps(m_geo, m_tree).congresses.first().outlinePoints;
         QVERIFY(needed > 20);
-        QFile::remove(tree.path("house/97.cds"));
-        tree.writeRaw("house/97.lcr", lcr);
+        QFile::remove(path("house/97.cds"));
+        WriteWholeFile(path("house/97.lcr"), m_lcr);
         if (fails) {
             try {
                 WriteDrawnMaps(m_geo, m_tree, needed - spare);
@@ -378,8 +317,8 @@ private slots:
                                              .arg(needed - spare)),
                     qPrintable(e.message()));
             }
-            QVERIFY(!QFileInfo::exists(tree.path("house/97.cds")));
-            QCOMPARE(tree.readRaw("house/97.lcr"), lcr); // nothing of the congress written
+            QVERIFY(!QFileInfo::exists(path("house/97.cds")));
+            QCOMPARE(ReadWholeFile(path("house/97.lcr")), m_lcr); // nothing of the congress written
             return;
         }
         const DrawnMapFigures f = WriteDrawnMaps(m_geo, m_tree, needed - spare).congresses.first();
@@ -406,23 +345,23 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
-        writeGeo(m_geo);
         WriteWholeFile(m_geo + "/districts/districts_097.geojson", content);
-        TreeBuilder tree(m_tree);
-        writeTree(tree);
         try {
             WriteDrawnMaps(m_geo, m_tree);
             QFAIL("no error");
         } catch (const DataError &e) {
             QVERIFY2(e.message().contains(message), qPrintable(e.message()));
         }
-        QVERIFY(!QFileInfo::exists(tree.path("house/97.cds")));
+        QVERIFY(!QFileInfo::exists(path("house/97.cds")));
     }
 
 private:
+    QString path(const QString &relative) const { return m_tree + '/' + relative; }
+
     std::optional<QTemporaryDir> m_dir;
     QString m_geo;
     QString m_tree;
+    QByteArray m_lcr; // House 97's members before the drawn maps
 };
 
 QTEST_GUILESS_MAIN(DrawnMapsTest)

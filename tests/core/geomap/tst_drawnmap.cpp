@@ -191,15 +191,10 @@ private slots:
         QTest::addColumn<int>("partnerCongress");
         QTest::addColumn<int>("partnerRollCall");
         QTest::addColumn<QStringList>("classes");
-        QTest::newRow("same congress") << 97 << 2
-                                       << QStringList{"Yea-Nay", "Nay-Yea", "Yea-Nay", "Nay", "Yea-Nay", "Yea-Nay"};
+        const QString yn = "Yea-Nay", none = "No Cross Tab Match";
+        QTest::newRow("same congress") << 97 << 2 << QStringList{yn, "Nay-Yea", yn, "Nay", yn, yn};
         // House 96 has CTONE, NYFIRST and DETWO: the others are found by no id and keep no-match.
-        QTest::newRow("other congress") << 96 << 1 << QStringList{"Yea-Nay",
-                                                                  "No Cross Tab Match",
-                                                                  "Yea-Nay",
-                                                                  "No Cross Tab Match",
-                                                                  "No Cross Tab Match",
-                                                                  "Yea-Nay"};
+        QTest::newRow("other congress") << 96 << 1 << QStringList{yn, none, yn, none, none, yn};
     }
     void crossTab()
     {
@@ -277,7 +272,6 @@ private slots:
         QTest::newRow("district abstained") << true << 0 << 0 << "District Delegation Abstained";
         QTest::newRow("state abstained") << false << 0 << 0 << "State Delegation Abstained";
         QTest::newRow("state") << false << 0 << 3 << "NY: 0-3";
-        QTest::newRow("district") << true << 2 << 0 << "NY (MM District): 2-0";
     }
     void breakdownText()
     {

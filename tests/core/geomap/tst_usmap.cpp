@@ -5,6 +5,7 @@
 
 #include "core/data/DataTree.h"
 #include "core/data/FileError.h"
+#include "core/data/FileIO.h"
 #include "core/data/TokenTable.h"
 #include "core/geomap/MapTipText.h"
 #include "core/geomap/MapTransform.h"
@@ -39,6 +40,15 @@ UsMapMember member(const char *name, int party, int icpsr, int fips, const char 
     m.colour = colour;
     m.hasCoordinates = true;
     return m;
+}
+
+// Each feature's key and class, "01 nay".
+QStringList classesOf(const UsMapColouring &c)
+{
+    QStringList out;
+    for (const FeatureFill &f : c.fills)
+        out.append(f.key + QLatin1Char(' ') + f.className);
+    return out;
 }
 } // namespace
 
@@ -172,9 +182,7 @@ private slots:
         list.records[0].reserved = -2;
         const QString path = dir.filePath(QStringLiteral("state list.dat"));
         list.write(path);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray bytes = ReadWholeFile(path);
         QCOMPARE(bytes.size(), 50 * 33);
         // Connecticut: name, postal, order 5, FIPS 9, ICPSR 1, reserved -2, short name.
         QCOMPARE(bytes.left(33), QByteArray("Connecticut    CT\x05\x00\x09\x00\x01\x00\xfe\xff"
@@ -184,11 +192,7 @@ private slots:
         QCOMPARE(back.records, list.records);
         QCOMPARE(back.findIcpsr(13)->name, QStringLiteral("New York"));
         QCOMPARE(back.fipsOfNames({"new york", "ALABAMA", "Virginia"}), (QList<int>{36, 1}));
-        // A file of 49 records is refused.
-        f.close();
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(49 * 33, ' '));
-        f.close();
+        WriteWholeFile(path, bytes.chopped(33)); // a file of 49 records is refused
         QVERIFY_THROWS_EXCEPTION(FileError, StateList::Read(path));
     }
     void transform()
@@ -265,11 +269,8 @@ private slots:
         ShapeLayer layer;
         QVERIFY(layer.open(UsMapLayerPath(t.session.dataRoot, false, 107)));
         const UsMapColouring c = ColourUsMap(pass, layer.values(kStateFipsField), t.session.Preferences);
-        QStringList classes;
-        for (const FeatureFill &f : c.fills)
-            classes.append(f.key + QLatin1Char(' ') + f.className);
         // Alabama Nay + Nay, Connecticut Yea + absent (hatched), DC never coloured, New York split.
-        QCOMPARE(classes, (QStringList{"01 nay", "09 yea-hatched", "11 default", "36 split"}));
+        QCOMPARE(classesOf(c), (QStringList{"01 nay", "09 yea-hatched", "11 default", "36 split"}));
         QCOMPARE(c.fills.at(1).colour, t.session.Preferences.yeaColour());
         // The senator of a state on no map is the one member left over.
         QCOMPARE(c.membersMatched, 6);
@@ -297,11 +298,8 @@ private slots:
         QVERIFY(path.endsWith(QStringLiteral("maps/cd110.shp")));
         QVERIFY(layer.open(path));
         const UsMapColouring c = ColourUsMap(pass, layer.values(kDistrictField), t.session.Preferences);
-        QStringList classes;
-        for (const FeatureFill &f : c.fills)
-            classes.append(f.key + QLatin1Char(' ') + f.className);
         // Alabama's member has no coordinates but still votes (N/A); 0901 Yea; New York's two seats.
-        QCOMPARE(classes, (QStringList{"0101 na", "0901 yea", "3601 yea", "3602 nay"}));
+        QCOMPARE(classesOf(c), (QStringList{"0101 na", "0901 yea", "3601 yea", "3602 nay"}));
         QCOMPARE((QList<int>{c.membersMatched, c.membersUnmatched, pass.withoutCoordinates}), (QList<int>{3, 0, 1}));
 
         // On 1995's districts New York has one seat: its first member fills it, the second finds no
