@@ -86,6 +86,7 @@ private slots:
                                                  << opening.arg(9) + "line 4: state code 83 is not in the state table";
         QTest::newRow("blank state record")
             << QByteArray("T\n-\n50,1,3\n") << opening.arg(9) + "line 3: state code 50 is not in the state table";
+        QTest::newRow("missing file") << QByteArray() << opening.arg(53) + "File not found";
     }
     void badFilesAreReported()
     {
@@ -93,7 +94,8 @@ private slots:
         QFETCH(QString, report);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.hqd"));
-        WriteWholeFile(path, content);
+        if (!content.isNull())
+            WriteWholeFile(path, content);
         try {
             QuantData::Read(path, States(82));
             QFAIL("read a bad file");
@@ -102,12 +104,6 @@ private slots:
             QCOMPARE(lines.at(0) + QLatin1Char('\n') + lines.at(1).mid(QDir::toNativeSeparators(path).size() + 2),
                      report);
             QVERIFY(lines.at(1).startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")));
-        }
-        try {
-            QuantData::Read(dir.filePath(QStringLiteral("none.hqd")), States(82));
-            QFAIL("read a missing file");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), 53);
         }
     }
 
