@@ -142,8 +142,8 @@ void TestUsMapWindow::singleRollCall()
     QCOMPARE(colourAt(*map, -77.05, 38.95), QColor(167, 151, 107)); // no senators: sand
     // Connecticut is hatched: both the Yea colour and the background show inside it.
     const QImage image = map->mapUS->grab().toImage();
-    const QPointF a = map->mapUS->transform().toControl(-73.5, 41.9);
-    const QPointF b = map->mapUS->transform().toControl(-72.0, 41.1);
+    const QPointF a = map->mapUS->transform().toControl(-73.5, 41.9) * image.devicePixelRatio();
+    const QPointF b = map->mapUS->transform().toControl(-72.0, 41.1) * image.devicePixelRatio();
     int yea = 0, other = 0;
     for (int x = int(a.x()) + 2; x < int(b.x()) - 2; ++x)
         for (int y = int(a.y()) + 2; y < int(b.y()) - 2; ++y)

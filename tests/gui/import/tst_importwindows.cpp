@@ -125,6 +125,7 @@ void TestImportWindows::importShowsValuesOnTheSenateMap()
     // Fewer classes than panels: no scroll bar, the other panels hidden.
     QCOMPARE(Labels(*key), (QStringList{"1 (10)", "2 (30)", "3 (50)", "4 (70)"}));
     QVERIFY(!key->hscColor->isVisibleTo(key));
+    SaveScreenshot(map, QStringLiteral("import_senate_map"));
     const QuantKey &classes = t.session.importKey;
     // Mean 20 in class 1, 50 on a bound in class 3, the maximum in class 4.
     QCOMPARE(colourAt(*map, -73.4, 41.2), Colour(classes.colour(1)));
