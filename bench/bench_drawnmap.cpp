@@ -6,18 +6,18 @@
 //   bench_drawnmap [data root] --screenshot FILE.png [--congress N] [--rollcall R] [--partner R2]
 //                  [--zoom F,X,Y] [--filter NAME;NAME] [--cities FILE.png]
 //
-// Over the bundled sample tree (default: sample/ of the working folder), House 97 roll call 1 unless
+// Over the bundled sample tree (default: the bundled sample of the source tree), House 97 roll call 1 unless
 // told otherwise. Times are the median of many runs. The plain baseline is copying the outline
 // picture, what every redraw does before it fills. With --screenshot the map window is opened
 // offscreen at 1000 x 760 on that roll call (cross-tabulated with R2 of the same congress, zoomed to
 // factor F about (X, Y), limited to the named state outlines) and saved as a PNG, with the city
 // window beside it when asked, to be looked at as a user would.
+#include "BenchSupport.h"
+
 #include "core/app/Session.h"
-#include "core/data/CongressIndex.h"
 #include "core/data/Preferences.h"
 #include "core/geomap/DrawnMapData.h"
 #include "core/geomap/DrawnMapPass.h"
-#include "core/search/SelectionQueue.h"
 #include "gui/geomap/DrawnMapCanvas.h"
 #include "gui/geomap/DrawnMapPainter.h"
 #include "gui/geomap/frmCities.h"
@@ -30,73 +30,21 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-
 using namespace rollscan;
+using namespace rollscan::bench;
 
 namespace {
-#ifndef ROLLSCAN_SOURCE_SAMPLE
-#define ROLLSCAN_SOURCE_SAMPLE "sample"
-#endif
-
-constexpr int kRepeats = 41;
 const QSize kSize(1600, 1000);
 
-double medianMs(const std::function<void()> &work)
+int screenshot(const Options &options)
 {
-    std::vector<double> times;
-    for (int i = 0; i < kRepeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::nth_element(times.begin(), times.begin() + kRepeats / 2, times.end());
-    return times[kRepeats / 2];
-}
-int screenshot(const QString &root, const QStringList &args)
-{
-    QString file, cities, filter;
-    int congress = 97, rollCall = 1, partner = 0;
-    QList<double> zoom;
-    for (int i = 0; i + 1 < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--screenshot"))
-            file = args.at(++i);
-        else if (a == QLatin1String("--cities"))
-            cities = args.at(++i);
-        else if (a == QLatin1String("--congress"))
-            congress = args.at(++i).toInt();
-        else if (a == QLatin1String("--rollcall"))
-            rollCall = args.at(++i).toInt();
-        else if (a == QLatin1String("--partner"))
-            partner = args.at(++i).toInt();
-        else if (a == QLatin1String("--filter"))
-            filter = args.at(++i);
-        else if (a == QLatin1String("--zoom"))
-            for (const QString &n : args.at(++i).split(QLatin1Char(',')))
-                zoom.append(n.toDouble());
-    }
+    const QString cities = options.text(QStringLiteral("--cities"));
+    const QString filter = options.text(QStringLiteral("--filter"));
+    const QList<double> zoom = options.numbers(QStringLiteral("--zoom"));
+    const QString root = options.root();
     Session session(root);
-    session.Preferences = Preferences::Read(session.preferencesPath());
-    session.isHouse = true;
-    session.findCongresses();
-    session.selectedCongresses = {congress};
-    const CongressCounts counts = LoadCongressCounts(root, true, congress);
-    for (int r : {rollCall, partner}) {
-        if (r <= 0)
-            continue;
-        MatchRow row;
-        row.rollCall = qint16(r);
-        row.congress = qint16(congress);
-        row.description = ReadRollCallRecord(root, true, congress, r, counts.rollCallCount, true).trimmedDescription();
-        session.MatchTable.append(row);
-    }
-    session.queue.addRows(session.MatchTable, partner > 0 ? QList<int>{1, 2} : QList<int>{1}, false);
-    session.queue.setCurrentQueuePos(1);
-    session.crossTabRequested = partner > 0;
+    OpenOnRollCall(session, true, options.number(QStringLiteral("--congress"), 97),
+                   options.number(QStringLiteral("--rollcall"), 1), options.number(QStringLiteral("--partner"), 0));
     UnattendedServices services;
     frmUSMap map(session, services);
     map.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -121,7 +69,7 @@ int screenshot(const QString &root, const QStringList &args)
         }
     }
     QTest::qWait(100);
-    if (!map.grab().save(file))
+    if (!map.grab().save(options.text(QStringLiteral("--screenshot"))))
         return 1;
     if (!cities.isEmpty()) {
         frmCities window(services);
@@ -141,24 +89,12 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (app.arguments().contains(QStringLiteral("--screenshot"))) {
-        QStringList args = app.arguments().mid(1);
-        QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
-        if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--")))
-            root = args.takeFirst();
-        return screenshot(root, args);
-    }
-    QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
-    int congress = 97, rollCall = 1;
-    const QStringList args = app.arguments().mid(1);
-    for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--congress") && i + 1 < args.size())
-            congress = args.at(++i).toInt();
-        else if (args.at(i) == QLatin1String("--rollcall") && i + 1 < args.size())
-            rollCall = args.at(++i).toInt();
-        else
-            root = args.at(i);
-    }
+    const Options options(app.arguments());
+    if (options.has(QStringLiteral("--screenshot")))
+        return screenshot(options);
+    const QString root = options.root();
+    const int congress = options.number(QStringLiteral("--congress"), 97);
+    const int rollCall = options.number(QStringLiteral("--rollcall"), 1);
     QTextStream out(stdout);
     try {
         DrawingRequest request;

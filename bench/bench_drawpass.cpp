@@ -9,48 +9,26 @@
 // alone is timed too. With --screenshot the map window is opened offscreen at 900 × 800 on that roll
 // call and saved as a PNG, to be looked at as a user would; with --partner the window shows the
 // cross-tabulation of the two roll calls.
+#include "BenchSupport.h"
+
 #include "core/app/Session.h"
 #include "core/data/CongressIndex.h"
-#include "core/data/FileError.h"
 #include "core/ideology/DrawingPass.h"
-#include "core/search/SelectionQueue.h"
 #include "gui/ideology/IdeologicalCanvas.h"
 #include "gui/ideology/frmIdeological.h"
 #include "support/RecordingServices.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-
 using namespace rollscan;
+using namespace rollscan::bench;
 
 namespace {
-constexpr int kRepeats = 41;
 constexpr int kSide = 800;
-
-double medianMs(const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRepeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-#ifndef ROLLSCAN_SOURCE_SAMPLE
-#define ROLLSCAN_SOURCE_SAMPLE "sample"
-#endif
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,33 +36,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
-    QString screenshot;
-    int congress = 0;
-    int rollCall = 2;
-    int partner = 0;
-    const QStringList args = app.arguments().mid(1);
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size())
-            screenshot = args[++i];
-        else if (args[i] == QLatin1String("--congress") && i + 1 < args.size())
-            congress = args[++i].toInt();
-        else if (args[i] == QLatin1String("--rollcall") && i + 1 < args.size())
-            rollCall = args[++i].toInt();
-        else if (args[i] == QLatin1String("--partner") && i + 1 < args.size())
-            partner = args[++i].toInt();
-        else
-            root = args[i];
-    }
+    const Options options(app.arguments());
+    const QString root = options.root();
+    const QString screenshot = options.text(QStringLiteral("--screenshot"));
+    int congress = options.number(QStringLiteral("--congress"), 0);
+    const int rollCall = options.number(QStringLiteral("--rollcall"), 2);
+    const int partner = options.number(QStringLiteral("--partner"), 0);
 
     Session session(QDir(root).absolutePath());
     try {
-        session.Preferences = Preferences::Read(session.preferencesPath());
-        session.newDataFormat = true;
-        session.isHouse = true;
-        session.findCongresses();
         if (congress == 0) {
             // The largest House of the tree: the most members to read, class and draw.
+            session.findCongresses();
             int most = -1;
             for (const int c : session.houseList) {
                 const int members = LoadCongressCounts(session.dataRoot, true, c).legislatorCount;
@@ -94,32 +57,9 @@ int main(int argc, char *argv[])
                 }
             }
         }
-        session.loadCongressCounts(congress);
-        const RollCall record = ReadRollCallRecord(session.dataRoot, true, congress, rollCall, session.rollCallCount,
-                                                   session.newDataFormat);
-        for (const int r : {rollCall, partner}) {
-            if (r == 0)
-                continue;
-            const RollCall rc = r == rollCall ? record
-                                              : ReadRollCallRecord(session.dataRoot, true, congress, r,
-                                                                   session.rollCallCount, session.newDataFormat);
-            MatchRow row;
-            row.rollCall = qint16(r);
-            row.description = rc.trimmedDescription();
-            row.date = rc.date;
-            row.yeas = rc.yeas;
-            row.nays = rc.nays;
-            row.congress = qint16(congress);
-            session.MatchTable.append(row);
-        }
-        session.queue.addRows(session.MatchTable, partner ? QList<int>{1, 2} : QList<int>{1}, false);
-        session.crossTabRequested = partner != 0;
-        session.queue.setCurrentQueuePos(1);
-    } catch (const FileError &e) {
-        err << "Cannot read the tree at " << root << ": " << e.sentence() << " " << e.path() << "\n";
-        return 1;
-    } catch (const DataError &e) {
-        err << e.message() << "\n";
+        OpenOnRollCall(session, true, congress, rollCall, partner);
+    } catch (const std::exception &e) {
+        err << "Cannot read the tree at " << root << ": " << e.what() << "\n";
         return 1;
     }
 
@@ -149,11 +89,10 @@ int main(int argc, char *argv[])
     const double passOnly = medianMs([&] { sink += RunDrawingPass(request).ErrorCount; });
 
     out << "House #" << congress << " roll call " << rollCall << ": " << pass.counts.legislatorCount << " members, "
-        << pass.plottedCount() << " drawn; median of " << kRepeats << " runs\n";
-    out << "  drawing pass (read and class):        " << QString::number(passOnly, 'f', 2) << " ms\n";
-    out << "  painting " << kSide << "x" << kSide << " image:             " << QString::number(paintOnly, 'f', 2)
-        << " ms\n";
-    out << "  whole frame (pass + painting):        " << QString::number(frame, 'f', 2) << " ms (target 5 ms)\n";
+        << pass.plottedCount() << " drawn; median of " << kMedianRuns << " runs\n";
+    out << "  drawing pass (read and class):        " << ms(passOnly) << " ms\n";
+    out << "  painting " << kSide << "x" << kSide << " image:             " << ms(paintOnly) << " ms\n";
+    out << "  whole frame (pass + painting):        " << ms(frame) << " ms (target 5 ms)\n";
     out << "(checksum " << sink << ")\n";
 
     if (!screenshot.isEmpty()) {

@@ -6,6 +6,7 @@
 // temporary folder and times, as the median of several runs: one drawing pass of the ideological map,
 // a cross-tab pass against a roll call of the other congress, the vote statistics of a roll call,
 // and next to them a plain read of the files a pass opens plus one sweep over the votes.
+#include "BenchSupport.h"
 #include "support/TreeBuilder.h"
 
 #include "core/data/DataTree.h"
@@ -14,15 +15,12 @@
 #include "core/ideology/VoteStatistics.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <algorithm>
-#include <functional>
-#include <vector>
 
 using namespace rollscan;
+using namespace rollscan::bench;
 using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
@@ -51,18 +49,6 @@ CongressData congress(QRandomGenerator &rng, int firstId)
     return d;
 }
 
-double medianMs(const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < kRepeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -86,28 +72,30 @@ int main(int argc, char *argv[])
     request.preferences = TreeBuilder::standardPreferences();
 
     long sink = 0;
-    const double baseline = medianMs([&] {
-        const QString root = dir.path();
-        const QByteArray lcr = ReadWholeFile(CongressFileName(root, true, 97, QStringLiteral(".lcr")));
-        const QByteArray vot = ReadWholeFile(CongressFileName(root, true, 97, QStringLiteral(".vot")));
-        const QByteArray rif = ReadWholeFile(CongressFileName(root, true, 97, QStringLiteral(".rif")));
-        for (int m = 0; m < kMembers; ++m)
-            sink += vot[qsizetype(m) * kRollCalls + 499];
-        sink += lcr.size() + rif.size();
-    });
-    const double single = medianMs([&] { sink += RunDrawingPass(request).plottedCount(); });
+    const double baseline = medianMs(
+        [&] {
+            const QString root = dir.path();
+            const QByteArray lcr = ReadWholeFile(CongressFileName(root, true, 97, QStringLiteral(".lcr")));
+            const QByteArray vot = ReadWholeFile(CongressFileName(root, true, 97, QStringLiteral(".vot")));
+            const QByteArray rif = ReadWholeFile(CongressFileName(root, true, 97, QStringLiteral(".rif")));
+            for (int m = 0; m < kMembers; ++m)
+                sink += vot[qsizetype(m) * kRollCalls + 499];
+            sink += lcr.size() + rif.size();
+        },
+        kRepeats);
+    const double single = medianMs([&] { sink += RunDrawingPass(request).plottedCount(); }, kRepeats);
     DrawingRequest cross = request;
     cross.partner = PartnerRollCall{98, 10};
-    const double crossTab = medianMs([&] { sink += RunDrawingPass(cross).ErrorCount; });
+    const double crossTab = medianMs([&] { sink += RunDrawingPass(cross).ErrorCount; }, kRepeats);
     const double statistics =
-        medianMs([&] { sink += CountVoteStatistics(dir.path(), true, 97, 500, true).codeCounts[1]; });
+        medianMs([&] { sink += CountVoteStatistics(dir.path(), true, 97, 500, true).codeCounts[1]; }, kRepeats);
 
     out << "House congress of " << kMembers << " members and " << kRollCalls << " roll calls, median of " << kRepeats
         << " runs\n";
-    out << "  plain read of .lcr/.vot/.rif + vote sweep: " << QString::number(baseline, 'f', 2) << " ms\n";
-    out << "  drawing pass, single view:                 " << QString::number(single, 'f', 2) << " ms\n";
-    out << "  drawing pass, cross-tab across congresses: " << QString::number(crossTab, 'f', 2) << " ms\n";
-    out << "  vote statistics:                           " << QString::number(statistics, 'f', 2) << " ms\n";
+    out << "  plain read of .lcr/.vot/.rif + vote sweep: " << ms(baseline) << " ms\n";
+    out << "  drawing pass, single view:                 " << ms(single) << " ms\n";
+    out << "  drawing pass, cross-tab across congresses: " << ms(crossTab) << " ms\n";
+    out << "  vote statistics:                           " << ms(statistics) << " ms\n";
     out << "(checksum " << sink << ")\n";
     return 0;
 }

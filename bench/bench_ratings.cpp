@@ -6,6 +6,8 @@
 // House over every one of its roll calls, then every legislator of all House congresses of the tree
 // over all their roll calls, and tracks every member of the 110th House over its roll calls. Each is
 // timed next to a plain read of the files it opens; the best of seven runs is reported.
+#include "BenchSupport.h"
+
 #include "core/analysis/Ratings.h"
 #include "core/analysis/Tracking.h"
 #include "core/data/CongressIndex.h"
@@ -13,34 +15,18 @@
 #include "core/data/FileIO.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTextStream>
-#include <algorithm>
-#include <functional>
 
 using namespace rollscan;
+using namespace rollscan::bench;
 
 namespace {
-constexpr int kRepeats = 7;
 
 QTextStream &out()
 {
     static QTextStream s(stdout);
     return s;
-}
-
-double bestMs(const std::function<void()> &work)
-{
-    double best = 1e300;
-    for (int i = 0; i < kRepeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
 }
 
 QList<RatingSetting> everyRollCall(const QString &root, const QList<int> &congresses)
@@ -71,11 +57,11 @@ void rate(const QString &root, const QString &what, const QList<int> &congresses
 {
     const QList<RatingSetting> settings = everyRollCall(root, congresses);
     RatingResult result;
-    const double ms = bestMs([&] { result = ComputeRatings(root, true, congresses, settings, true); });
+    const double took = bestMs([&] { result = ComputeRatings(root, true, congresses, settings, true); });
     const double baseline = readOnceMs(root, congresses);
     out() << what << ": " << result.legislators.size() << " legislators x " << settings.size()
-          << " roll calls: " << QString::number(ms, 'f', 2) << " ms; reading the files once "
-          << QString::number(baseline, 'f', 2) << " ms (" << QString::number(ms / baseline, 'f', 1) << "x)\n";
+          << " roll calls: " << ms(took) << " ms; reading the files once " << ms(baseline) << " ms ("
+          << QString::number(took / baseline, 'f', 1) << "x)\n";
 }
 } // namespace
 
@@ -104,9 +90,9 @@ int main(int argc, char *argv[])
     for (const RatingSetting &s : everyRollCall(root, {110}))
         queue.append(s.rollCall);
     TrackResult tracked;
-    const double ms = bestMs([&] { tracked = ComputeTracking(root, true, table, everyone, queue); });
+    const double took = bestMs([&] { tracked = ComputeTracking(root, true, table, everyone, queue); });
     out() << "track all " << table.size() << " members of House 110 over " << queue.size()
-          << " roll calls: " << QString::number(ms, 'f', 2) << " ms (" << tracked.rows.size() << " rows); reading "
-          << "its vote file once " << QString::number(readOnceMs(root, {110}), 'f', 2) << " ms\n";
+          << " roll calls: " << ms(took) << " ms (" << tracked.rows.size() << " rows); reading "
+          << "its vote file once " << ms(readOnceMs(root, {110})) << " ms\n";
     return 0;
 }

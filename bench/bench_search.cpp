@@ -8,6 +8,7 @@
 // files that search opens. With SAMPLE_TREE (a tree in extended layouts, such as the bundled sample)
 // the same searches run over every congress of both chambers found there. --synthetic keeps the
 // synthetic tree in DIR and reuses it when DIR already holds one.
+#include "BenchSupport.h"
 #include "support/TreeBuilder.h"
 
 #include "core/app/Session.h"
@@ -18,20 +19,18 @@
 #include "core/search/RollCallSearch.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <algorithm>
 
 using namespace rollscan;
+using namespace rollscan::bench;
 using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
 namespace {
 constexpr int kCongresses = 115;
-constexpr int kRepeats = 7;
 
 QTextStream &out()
 {
@@ -104,22 +103,9 @@ void writeSyntheticTree(const QString &root)
     tree.writeIndexes();
 }
 
-// The fastest of kRepeats runs, in milliseconds (the files are in the cache after the first).
-template <typename F> double bestOf(F &&work)
-{
-    double best = 1e30;
-    for (int i = 0; i < kRepeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 double readOnce(const QString &root, bool isHouse, const QList<int> &congresses, const QStringList &extensions)
 {
-    return bestOf([&] {
+    return bestMs([&] {
         qint64 bytes = 0;
         for (int c : congresses)
             for (const QString &ext : extensions)
@@ -137,7 +123,7 @@ void measure(const QString &label, const QString &root, bool isHouse, const QLis
     session.newDataFormat = true;
     session.selectedCongresses = congresses;
     SearchOutcome outcome;
-    const double search = bestOf([&] { outcome = RunSearch(session, criteria); });
+    const double search = bestMs([&] { outcome = RunSearch(session, criteria); });
 
     // A search stopped by the table's limit read only the congresses up to the last one it reached.
     QList<int> read = congresses;

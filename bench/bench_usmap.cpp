@@ -14,8 +14,9 @@
 // With --screenshot the map window is opened offscreen at 1000 x 760 on that roll call (with the
 // options: labels, a zoomed view in map units, a hover tip at a map point, a state filter) and
 // saved as a PNG, to be looked at as a user would.
+#include "BenchSupport.h"
+
 #include "core/app/Session.h"
-#include "core/data/CongressIndex.h"
 #include "core/data/DataTree.h"
 #include "core/data/Preferences.h"
 #include "core/geomap/ShapeLayer.h"
@@ -23,7 +24,6 @@
 #include "core/geomap/UsMapColouring.h"
 #include "core/geomap/UsMapPass.h"
 #include "core/geomap/UsMapRules.h"
-#include "core/search/SelectionQueue.h"
 #include "gui/geomap/MapControl.h"
 #include "gui/geomap/MapTip.h"
 #include "gui/geomap/UsMapPainter.h"
@@ -35,92 +35,27 @@
 #include <QTest>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTextStream>
 
-#include <algorithm>
-#include <functional>
 #include <vector>
 
 using namespace rollscan;
+using namespace rollscan::bench;
 
 namespace {
-constexpr int kRepeats = 41;
-
-double medianMs(const std::function<void()> &work, int repeats = kRepeats)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-#ifndef ROLLSCAN_SOURCE_SAMPLE
-#define ROLLSCAN_SOURCE_SAMPLE "sample"
-#endif
-
-QList<double> numbers(const QString &text)
-{
-    QList<double> out;
-    for (const QString &part : text.split(QLatin1Char(',')))
-        out.append(part.toDouble());
-    return out;
-}
 
 // Opens the map window over the tree on one roll call and saves a picture of it.
-int screenshot(const QString &root, const QStringList &args)
+int screenshot(const Options &options)
 {
-    QString file, filter;
-    bool house = true, labels = false;
-    int congress = 110, rollCall = 1, partner = 0;
-    QList<double> zoom, tip;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("--screenshot"))
-            file = args.at(++i);
-        else if (a == QLatin1String("--house") || a == QLatin1String("--senate"))
-            house = a == QLatin1String("--house");
-        else if (a == QLatin1String("--congress"))
-            congress = args.at(++i).toInt();
-        else if (a == QLatin1String("--rollcall"))
-            rollCall = args.at(++i).toInt();
-        else if (a == QLatin1String("--partner"))
-            partner = args.at(++i).toInt();
-        else if (a == QLatin1String("--labels"))
-            labels = true;
-        else if (a == QLatin1String("--zoom"))
-            zoom = numbers(args.at(++i));
-        else if (a == QLatin1String("--tip"))
-            tip = numbers(args.at(++i));
-        else if (a == QLatin1String("--filter"))
-            filter = args.at(++i);
-    }
-    Session session(root);
-    session.Preferences = Preferences::Read(session.preferencesPath());
-    session.isHouse = house;
-    session.findCongresses();
-    session.selectedCongresses = {congress};
-    const CongressCounts counts = LoadCongressCounts(root, house, congress);
-    for (int r : {rollCall, partner}) {
-        if (r <= 0)
-            continue;
-        MatchRow row;
-        row.rollCall = qint16(r);
-        row.congress = qint16(congress);
-        row.description = ReadRollCallRecord(root, house, congress, r, counts.rollCallCount, true).trimmedDescription();
-        session.MatchTable.append(row);
-    }
-    session.queue.addRows(session.MatchTable, partner > 0 ? QList<int>{1, 2} : QList<int>{1}, false);
-    session.queue.setCurrentQueuePos(1);
-    session.crossTabRequested = partner > 0;
+    const QList<double> zoom = options.numbers(QStringLiteral("--zoom"));
+    const QList<double> tip = options.numbers(QStringLiteral("--tip"));
+    const QString filter = options.text(QStringLiteral("--filter"));
+    Session session(options.root());
+    OpenOnRollCall(session, !options.has(QStringLiteral("--senate")), options.number(QStringLiteral("--congress"), 110),
+                   options.number(QStringLiteral("--rollcall"), 1), options.number(QStringLiteral("--partner"), 0));
     UnattendedServices services;
     frmUSMap map(session, services);
     map.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -132,7 +67,7 @@ int screenshot(const QString &root, const QStringList &args)
         return 1;
     if (zoom.size() == 4)
         map.mapUS->setExtent({zoom[0], zoom[1], zoom[2], zoom[3]});
-    if (labels)
+    if (options.has(QStringLiteral("--labels")))
         map.mnuLabels->setChecked(true);
     if (!filter.isEmpty()) {
         map.PassVar(filter.split(QLatin1Char(';')));
@@ -145,7 +80,7 @@ int screenshot(const QString &root, const QStringList &args)
         QTest::qWait(350);
     }
     QCoreApplication::processEvents();
-    return map.grab().save(file) ? 0 : 1;
+    return map.grab().save(options.text(QStringLiteral("--screenshot"))) ? 0 : 1;
 }
 } // namespace
 
@@ -153,22 +88,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    QStringList args = app.arguments().mid(1);
-    QString root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
-    if (args.contains(QStringLiteral("--screenshot"))) {
-        if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--")))
-            root = args.takeFirst();
-        return screenshot(root, args);
-    }
-    int congress = 104, rollCall = 1;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--congress") && i + 1 < args.size())
-            congress = args.at(++i).toInt();
-        else if (args.at(i) == QLatin1String("--rollcall") && i + 1 < args.size())
-            rollCall = args.at(++i).toInt();
-        else
-            root = args.at(i);
-    }
+    const Options options(app.arguments(),
+                          {QStringLiteral("--house"), QStringLiteral("--senate"), QStringLiteral("--labels")});
+    if (options.has(QStringLiteral("--screenshot")))
+        return screenshot(options);
+    const QString root = options.root();
+    const int congress = options.number(QStringLiteral("--congress"), 104);
+    const int rollCall = options.number(QStringLiteral("--rollcall"), 1);
 
     ShapeLayer layer;
     QElapsedTimer open;
@@ -204,46 +130,31 @@ int main(int argc, char *argv[])
     picture.view = FullMapExtent(layer);
     QImage image(1600, 1000, QImage::Format_ARGB32_Premultiplied);
     const QRectF target(0, 0, 1600, 1000);
-    const double redraw = medianMs([&] {
-        QPainter p(&image);
-        painter.paint(p, target, picture);
-    });
-    // A pan keeps the scale: each frame moves the view by a few pixels' worth.
-    UsMapPicture panned = picture;
-    const double pan = medianMs([&] {
-        panned.view.minX += 0.05;
-        panned.view.maxX += 0.05;
-        QPainter p(&image);
-        painter.paint(p, target, panned);
-    });
-    // A zoom changes the scale: every outline is built again.
-    UsMapPicture zoomed = picture;
-    const double zoom = medianMs([&] {
-        zoomed.view.maxX -= 0.05;
-        QPainter p(&image);
-        painter.paint(p, target, zoomed);
-    });
+    // Each frame first moves the view by `step`: a pan keeps the scale, a zoom changes it and every
+    // outline is built again; with labels, they are measured and rendered at the new size too.
+    const auto paintMs = [&](UsMapPicture shown, const std::function<void(UsMapPicture &)> &step) {
+        return medianMs([&] {
+            step(shown);
+            QPainter p(&image);
+            painter.paint(p, target, shown);
+        });
+    };
+    const auto still = [](UsMapPicture &) {};
+    const auto panStep = [](UsMapPicture &v) {
+        v.view.minX += 0.05;
+        v.view.maxX += 0.05;
+    };
     UsMapPicture labelled = picture;
     labelled.labelField = kDistrictField;
     labelled.labelHeight = LabelHeight(picture.view.width(), picture.view.width());
-    const double redrawLabels = medianMs([&] {
-        QPainter p(&image);
-        painter.paint(p, target, labelled);
-    });
-    UsMapPicture labelledPan = labelled;
-    const double panLabels = medianMs([&] {
-        labelledPan.view.minX += 0.05;
-        labelledPan.view.maxX += 0.05;
-        QPainter p(&image);
-        painter.paint(p, target, labelledPan);
-    });
-    // A zoom step with labels: outlines built and labels measured and rendered at the new size.
-    UsMapPicture labelledZoom = labelled;
-    const double zoomLabels = medianMs([&] {
-        labelledZoom.view.maxX -= 0.4;
-        labelledZoom.labelHeight = LabelHeight(labelledZoom.view.width(), picture.view.width());
-        QPainter p(&image);
-        painter.paint(p, target, labelledZoom);
+    const double redraw = paintMs(picture, still);
+    const double pan = paintMs(picture, panStep);
+    const double zoom = paintMs(picture, [](UsMapPicture &v) { v.view.maxX -= 0.05; });
+    const double redrawLabels = paintMs(labelled, still);
+    const double panLabels = paintMs(labelled, panStep);
+    const double zoomLabels = paintMs(labelled, [&](UsMapPicture &v) {
+        v.view.maxX -= 0.4;
+        v.labelHeight = LabelHeight(v.view.width(), picture.view.width());
     });
 
     // Points over the contiguous states and Alaska's mainland.
