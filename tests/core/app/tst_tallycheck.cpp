@@ -223,22 +223,17 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(FileError, DataTreeChoice::WritableTree(sample, true, blocked));
         QVERIFY(!DataTreeChoice::IsDataTree(blocked));
     }
-    void span_data()
-    {
-        QTest::addColumn<QList<int>>("house");
-        QTest::addColumn<QList<int>>("senate");
-        QTest::addColumn<QString>("years");
-        QTest::newRow("sample") << QList<int>{97, 102, 112} << QList<int>{25, 35, 110} << "1837-2012";
-        QTest::newRow("one congress") << QList<int>{106} << QList<int>{} << "1999-2000";
-        QTest::newRow("first congress") << QList<int>{} << QList<int>{1} << "1789-1790";
-        QTest::newRow("nothing present") << QList<int>{} << QList<int>{} << "1789-2000";
-    }
+    // The sample's congresses, one congress, the first, none present.
     void span()
     {
-        QFETCH(QList<int>, house);
-        QFETCH(QList<int>, senate);
-        QFETCH(QString, years);
-        QCOMPARE(CongressSpanCaption(house, senate), "Roll Call Displays of the U.S. Congress, " + years);
+        const QList<std::tuple<QList<int>, QList<int>, const char *>> cases = {
+            {{97, 102, 112}, {25, 35, 110}, "1837-2012"},
+            {{106}, {}, "1999-2000"},
+            {{}, {1}, "1789-1790"},
+            {{}, {}, "1789-2000"}};
+        for (const auto &[house, senate, years] : cases)
+            QCOMPARE(CongressSpanCaption(house, senate),
+                     "Roll Call Displays of the U.S. Congress, " + QLatin1String(years));
     }
 };
 

@@ -219,36 +219,30 @@ private slots:
         QCOMPARE(ReadCongressIndex(path, true), records);
         QCOMPARE(ReadWholeFile(path).mid(16, 2), QByteArray::fromHex("3930")); // 12345
     }
-    void legislatorLayout_data()
-    {
-        QTest::addColumn<bool>("extended");
-        QTest::newRow("standard") << false;
-        QTest::newRow("extended") << true;
-    }
     void legislatorLayout()
     {
-        QFETCH(bool, extended);
         Legislator l = TreeBuilder::legislator("O'NEILL", 3, 8, 100, 0.5f, -0.25f, 10700, 4);
         l.reserved1 = 5;
         l.reserved2 = 6;
         l.seedCount = 2;
         l.seedX = {101, 102, 103};
         l.seedY = {-201, 202, 203};
+        l.recordNumber = 1;
+        Legislator second = TreeBuilder::legislator("SMITH", 41, 1, 200, -0.1f, 0.9f, 99999);
+        second.recordNumber = 2;
         // Name, state, district, party, coordinates 0.5 and -0.25, ids 10700 and 4, the two reserved
         // words, then the seed count and three seed points as x, y pairs; an extended record adds 12 zeros.
         const QByteArray expected =
             "O'NEILL     " + QByteArray::fromHex("0300 0800 6400 0000003f 000080be cc290000 0400 "
                                                  "0500 0600 0200 6500 37ff 6600 ca00 6700 cb00");
-        QCOMPARE(EncodeLegislator(l, extended).toHex(' '), (expected + QByteArray(extended ? 12 : 0, '\0')).toHex(' '));
         QTemporaryDir dir;
-        const QString path = dir.path() + "/1.lcr";
-        l.recordNumber = 1;
-        Legislator second = TreeBuilder::legislator("SMITH", 41, 1, 200, -0.1f, 0.9f, 99999);
-        second.recordNumber = 2;
-        WriteLegislators(path, {l, second}, extended);
-        QCOMPARE(ReadLegislators(path, 2, extended), (QList<Legislator>{l, second}));
-        if (!extended)
-            return;
+        for (const bool extended : {false, true}) {
+            QCOMPARE(EncodeLegislator(l, extended).toHex(' '),
+                     (expected + QByteArray(extended ? 12 : 0, '\0')).toHex(' '));
+            const QString path = dir.filePath(extended ? "62.lcr" : "50.lcr");
+            WriteLegislators(path, {l, second}, extended);
+            QCOMPARE(ReadLegislators(path, 2, extended), (QList<Legislator>{l, second}));
+        }
         // The reserved bytes of an extended record are skipped: it reads like the standard record.
         QByteArray ext = EncodeLegislator(l, true);
         ext.replace(50, 12, QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c", 12));

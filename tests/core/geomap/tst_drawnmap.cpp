@@ -13,53 +13,43 @@
 using namespace rollscan;
 using namespace rollscan::test;
 
-Q_DECLARE_METATYPE(rollscan::DrawnClick)
-
 class TestDrawnMap : public QObject {
     Q_OBJECT
 
 private:
-    DrawingRequest request(DrawnMapTree &t, int rollCall, std::optional<PartnerRollCall> partner = {})
+    DrawnMapTree m_tree; // read only
+    DrawingRequest request(int rollCall, std::optional<PartnerRollCall> partner = {})
     {
-        DrawingRequest r;
-        r.dataRoot = t.dir.path();
-        r.congress = 97;
-        r.rollCall = rollCall;
-        r.preferences = t.session.Preferences;
-        r.partner = partner;
-        return r;
+        return {.dataRoot = m_tree.dir.path(),
+                .congress = 97,
+                .rollCall = rollCall,
+                .partner = partner,
+                .preferences = m_tree.session.Preferences};
     }
 
 private slots:
-    void clickRules_data()
-    {
-        QTest::addColumn<DrawnClick>("mode");
-        QTest::addColumn<double>("before");
-        QTest::addColumn<double>("after");
-        QTest::newRow("large in") << DrawnClick::LargeZoomIn << 2.7 << 1.7;
-        QTest::newRow("small in") << DrawnClick::SmallZoomIn << 2.7 << 2.45;
-        // A step that would reach 0 or below leaves F where it is.
-        QTest::newRow("large in at 1") << DrawnClick::LargeZoomIn << 1.0 << 1.0;
-        QTest::newRow("large in below 1") << DrawnClick::LargeZoomIn << 0.7 << 0.7;
-        QTest::newRow("small in at 0.25") << DrawnClick::SmallZoomIn << 0.25 << 0.25;
-        QTest::newRow("small in at 0.5") << DrawnClick::SmallZoomIn << 0.5 << 0.25;
-        QTest::newRow("large out") << DrawnClick::LargeZoomOut << 2.7 << 3.7;
-        QTest::newRow("large out just under 10") << DrawnClick::LargeZoomOut << 9.75 << 10.75;
-        QTest::newRow("large out at 10") << DrawnClick::LargeZoomOut << 10.0 << 10.0;
-        QTest::newRow("small out at 10.75") << DrawnClick::SmallZoomOut << 10.75 << 10.75;
-        QTest::newRow("small out") << DrawnClick::SmallZoomOut << 9.9 << 10.15;
-        QTest::newRow("centre") << DrawnClick::Centre << 2.7 << 2.7;
-    }
+    // A step that would reach 0 or below, or start out from 10 or more, leaves F where it is.
     void clickRules()
     {
-        QFETCH(DrawnClick, mode);
-        QFETCH(double, before);
-        QFETCH(double, after);
-        const DrawnMapView v = ClickView({before, -450, 0}, mode, 120, -35);
-        QCOMPARE(v.F, after);
-        QCOMPARE(v.x, 120.0);
-        QCOMPARE(v.y, -35.0);
-        QCOMPARE(ClickView({before, -450, 0}, DrawnClick::None, 120, -35), (DrawnMapView{before, -450, 0}));
+        using C = DrawnClick;
+        for (const auto &[mode, before, after] : {std::tuple{C::LargeZoomIn, 2.7, 1.7},
+                                                  {C::SmallZoomIn, 2.7, 2.45},
+                                                  {C::LargeZoomIn, 1.0, 1.0},
+                                                  {C::LargeZoomIn, 0.7, 0.7},
+                                                  {C::SmallZoomIn, 0.25, 0.25},
+                                                  {C::SmallZoomIn, 0.5, 0.25},
+                                                  {C::LargeZoomOut, 2.7, 3.7},
+                                                  {C::LargeZoomOut, 9.75, 10.75},
+                                                  {C::LargeZoomOut, 10.0, 10.0},
+                                                  {C::SmallZoomOut, 10.75, 10.75},
+                                                  {C::SmallZoomOut, 9.9, 10.15},
+                                                  {C::Centre, 2.7, 2.7}}) {
+            const DrawnMapView v = ClickView({before, -450, 0}, mode, 120, -35);
+            QCOMPARE(v.F, after);
+            QCOMPARE(v.x, 120.0);
+            QCOMPARE(v.y, -35.0);
+            QCOMPARE(ClickView({before, -450, 0}, DrawnClick::None, 120, -35), (DrawnMapView{before, -450, 0}));
+        }
     }
 
     void designedView_data()
@@ -148,9 +138,8 @@ private slots:
 
     void votePass()
     {
-        DrawnMapTree t;
-        const Preferences &p = t.session.Preferences;
-        const DrawnMapPass pass = RunDrawnMapPass(request(t, 1));
+        const Preferences &p = m_tree.session.Preferences;
+        const DrawnMapPass pass = RunDrawnMapPass(request(1));
         QStringList names;
         for (const DrawnMember &m : pass.DrawnVoteTable)
             names << m.displayName + QLatin1Char('/') + QString::number(m.recordNumber);
@@ -186,100 +175,54 @@ private slots:
         QCOMPARE(VoteFillPlan(pass, filter).fills.size(), 1);
     }
 
-    void crossTab_data()
-    {
-        QTest::addColumn<int>("partnerCongress");
-        QTest::addColumn<int>("partnerRollCall");
-        QTest::addColumn<QStringList>("classes");
-        const QString yn = "Yea-Nay", none = "No Cross Tab Match";
-        QTest::newRow("same congress") << 97 << 2 << QStringList{yn, "Nay-Yea", yn, "Nay", yn, yn};
-        // House 96 has CTONE, NYFIRST and DETWO: the others are found by no id and keep no-match.
-        QTest::newRow("other congress") << 96 << 1 << QStringList{yn, none, yn, none, none, yn};
-    }
     void crossTab()
     {
-        QFETCH(int, partnerCongress);
-        QFETCH(int, partnerRollCall);
-        QFETCH(QStringList, classes);
-        DrawnMapTree t;
-        const DrawnMapPass pass = RunDrawnMapPass(request(t, 1, PartnerRollCall{partnerCongress, partnerRollCall}));
-        QStringList got;
-        for (const DrawnMember &m : pass.DrawnVoteTable) {
-            got << VoteClassName(m.voteClass);
-            QCOMPARE(m.colour, ClassColour(m.voteClass, t.session.Preferences));
+        const QString yn = "Yea-Nay", none = "No Cross Tab Match";
+        // House 96 has CTONE, NYFIRST and DETWO: the others are found by no id and keep no-match.
+        const QList<QPair<PartnerRollCall, QStringList>> cases = {{{97, 2}, {yn, "Nay-Yea", yn, "Nay", yn, yn}},
+                                                                  {{96, 1}, {yn, none, yn, none, none, yn}}};
+        for (const auto &[partner, classes] : cases) {
+            const DrawnMapPass pass = RunDrawnMapPass(request(1, partner));
+            QStringList got;
+            for (const DrawnMember &m : pass.DrawnVoteTable) {
+                got << VoteClassName(m.voteClass);
+                QCOMPARE(m.colour, ClassColour(m.voteClass, m_tree.session.Preferences));
+            }
+            QCOMPARE(got, classes);
         }
-        QCOMPARE(got, classes);
     }
 
-    void atLargeMajority_data()
-    {
-        QTest::addColumn<QList<VoteClass>>("classes");
-        QTest::addColumn<QString>("colour");
-        using V = VoteClass;
-        QTest::newRow("yea") << QList<V>{V::Yea, V::Nay, V::Yea, V::NotAvailable} << "yea";
-        QTest::newRow("nay, absent ignored")
-            << QList<V>{V::NotAvailable, V::Nay, V::NotAvailable, V::NotAvailable} << "nay";
-        QTest::newRow("tie") << QList<V>{V::Nay, V::Yea} << "split";
-        QTest::newRow("nobody voted") << QList<V>{V::NotAvailable, V::NoMatch} << "na";
-        QTest::newRow("cross-tab") << QList<V>{V::YeaNay, V::YeaNay, V::Yea} << "yeanay";
-    }
+    // The absent are ignored; a tie is split; nobody voting is N/A.
     void atLargeMajority()
     {
-        QFETCH(QList<VoteClass>, classes);
-        QFETCH(QString, colour);
-        Preferences p = TreeBuilder::standardPreferences();
-        const QHash<QString, int> expected = {{"yea", p.yeaColour()},
-                                              {"nay", p.nayColour()},
-                                              {"split", p.splitColour()},
-                                              {"na", p.notVotingColour()},
-                                              {"yeanay", p.yeaNayColour()}};
-        QCOMPARE(AtLargeMajorityColour(classes, p), expected.value(colour));
+        using V = VoteClass;
+        const Preferences p = TreeBuilder::standardPreferences();
+        const QList<QPair<QList<V>, int>> cases = {
+            {{V::Yea, V::Nay, V::Yea, V::NotAvailable}, p.yeaColour()},
+            {{V::NotAvailable, V::Nay, V::NotAvailable, V::NotAvailable}, p.nayColour()},
+            {{V::Nay, V::Yea}, p.splitColour()},
+            {{V::NotAvailable, V::NoMatch}, p.notVotingColour()},
+            {{V::YeaNay, V::YeaNay, V::Yea}, p.yeaNayColour()}};
+        for (const auto &[classes, colour] : cases)
+            QCOMPARE(AtLargeMajorityColour(classes, p), colour);
     }
 
-    void tips_data()
-    {
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QString>("inquire");
-        QTest::addColumn<QString>("breakdown");
-        QTest::newRow("Connecticut 1") << QPointF(-340, -90) << "CTONE, CONNECTICUT"
-                                       << "CT: 1-1";
-        QTest::newRow("New York's two members") << QPointF(-90, -90) << "NYFIRST, NEW YORK"
-                                                << "NY (MM District): 1-1";
-        QTest::newRow("Delaware at large") << QPointF(50, -150) << "DEONE, DELAWARE"
-                                           << "DE: 2-0";
-        QTest::newRow("500 units away") << QPointF(-350, 400) << ""
-                                        << "";
-        QTest::newRow("just within 500") << QPointF(-350, 399) << "CTONE, CONNECTICUT"
-                                         << "CT: 1-1";
-    }
+    // The tips at points of the map (within 500 units of a member), and the breakdown's other texts.
     void tips()
     {
-        QFETCH(QPointF, at);
-        QFETCH(QString, inquire);
-        QFETCH(QString, breakdown);
-        DrawnMapTree t;
-        const DrawnMapPass pass = RunDrawnMapPass(request(t, 1));
-        QCOMPARE(DrawnInquireTip(pass, at.x(), at.y()), inquire);
-        QCOMPARE(DrawnBreakdownTip(pass, at.x(), at.y()), breakdown);
-    }
-
-    void breakdownText_data()
-    {
-        QTest::addColumn<bool>("multi");
-        QTest::addColumn<int>("yea");
-        QTest::addColumn<int>("nay");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("district abstained") << true << 0 << 0 << "District Delegation Abstained";
-        QTest::newRow("state abstained") << false << 0 << 0 << "State Delegation Abstained";
-        QTest::newRow("state") << false << 0 << 3 << "NY: 0-3";
-    }
-    void breakdownText()
-    {
-        QFETCH(bool, multi);
-        QFETCH(int, yea);
-        QFETCH(int, nay);
-        QFETCH(QString, text);
-        QCOMPARE(DrawnBreakdownText(QStringLiteral("NY"), multi, yea, nay), text);
+        const DrawnMapPass pass = RunDrawnMapPass(request(1));
+        for (const auto &[x, y, inquire, breakdown] :
+             {std::tuple{-340.0, -90.0, "CTONE, CONNECTICUT", "CT: 1-1"},
+              {-90.0, -90.0, "NYFIRST, NEW YORK", "NY (MM District): 1-1"}, // New York's two members
+              {50.0, -150.0, "DEONE, DELAWARE", "DE: 2-0"},                 // at large
+              {-350.0, 400.0, "", ""},
+              {-350.0, 399.0, "CTONE, CONNECTICUT", "CT: 1-1"}}) {
+            QCOMPARE(DrawnInquireTip(pass, x, y), QString::fromLatin1(inquire));
+            QCOMPARE(DrawnBreakdownTip(pass, x, y), QString::fromLatin1(breakdown));
+        }
+        QCOMPARE(DrawnBreakdownText(QStringLiteral("NY"), true, 0, 0), QStringLiteral("District Delegation Abstained"));
+        QCOMPARE(DrawnBreakdownText(QStringLiteral("NY"), false, 0, 0), QStringLiteral("State Delegation Abstained"));
+        QCOMPARE(DrawnBreakdownText(QStringLiteral("NY"), false, 0, 3), QStringLiteral("NY: 0-3"));
     }
 
     void stateCodes()

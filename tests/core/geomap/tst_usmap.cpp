@@ -96,28 +96,20 @@ private slots:
             QCOMPARE(f.colour, colour);
         QCOMPARE(f.style == FillStyle::DiagonalCross, hatched);
     }
-    void allowFill_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<bool>("house");
-        QTest::addColumn<bool>("allowed");
-        // Chosen: Connecticut (9) and New York (36).
-        QTest::newRow("House district of a chosen state") << "0902" << true << true;
-        QTest::newRow("House district of another state") << "0101" << true << false;
-        QTest::newRow("House key whose district number is a chosen FIPS") << "0136" << true << false;
-        QTest::newRow("Senate chosen state") << "36" << false << true;
-        QTest::newRow("Senate state code read as a number") << "09" << false << true;
-        QTest::newRow("not a number") << "XX" << false << false;
-    }
     void allowFill()
     {
-        QFETCH(QString, code);
-        QFETCH(bool, house);
-        QFETCH(bool, allowed);
         StateFilter filter;
         filter.on = true;
-        filter.selectedFips = {9, 36};
-        QCOMPARE(AllowFill(code, house, filter), allowed);
+        filter.selectedFips = {9, 36}; // Connecticut and New York
+        // House districts of a chosen state and of another, a House key whose district number is a chosen
+        // FIPS, Senate states (the code read as a number), a key that is not a number.
+        for (const auto &[code, house, allowed] : {std::tuple{"0902", true, true},
+                                                   {"0101", true, false},
+                                                   {"0136", true, false},
+                                                   {"36", false, true},
+                                                   {"09", false, true},
+                                                   {"XX", false, false}})
+            QCOMPARE(AllowFill(QString::fromLatin1(code), house, filter), allowed);
     }
     // The display mode of a congress, the tip and breakdown texts, label heights and the short caption.
     void rulesAndTexts()
@@ -153,26 +145,18 @@ private slots:
         QCOMPARE(UsMapShortCaption(true, 110, 5, TaggedDate::FromDate(QDate(2007, 1, 4)), 1, 3),
                  QStringLiteral("H #110 RC #5  1/4/07  (1/3)"));
     }
-    void districtFile_data()
-    {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<int>("congress");
-        QTest::addColumn<QString>("chosen");
-        const QStringList sample = {"states.shp", "cd104.shp", "cd110.shp"};
-        QTest::newRow("110 on its own file") << sample << 110 << "cd110.shp";
-        QTest::newRow("a file beyond the congress is not used")
-            << QStringList{"cd104.shp", "cd113.shp"} << 112 << "cd104.shp";
-        QTest::newRow("numbers below 103 are not district files of this map")
-            << QStringList{"cd102.shp", "cd104.shp"} << 105 << "cd104.shp";
-        QTest::newRow("case of the names ignored") << QStringList{"CD104.SHP", "Cd108.Shp"} << 109 << "Cd108.Shp";
-        QTest::newRow("no district file at all") << QStringList{"states.shp"} << 110 << "cd104.shp";
-    }
+    // A congress's own file; a file beyond the congress is not used, nor numbers below 103, which are
+    // not district files of this map; the case of the names is ignored; without any, the 104th's.
     void districtFile()
     {
-        QFETCH(QStringList, files);
-        QFETCH(int, congress);
-        QFETCH(QString, chosen);
-        QCOMPARE(DistrictFileFor(files, congress), chosen);
+        const QList<std::tuple<QStringList, int, QString>> cases = {
+            {{"states.shp", "cd104.shp", "cd110.shp"}, 110, "cd110.shp"},
+            {{"cd104.shp", "cd113.shp"}, 112, "cd104.shp"},
+            {{"cd102.shp", "cd104.shp"}, 105, "cd104.shp"},
+            {{"CD104.SHP", "Cd108.Shp"}, 109, "Cd108.Shp"},
+            {{"states.shp"}, 110, "cd104.shp"}};
+        for (const auto &[files, congress, chosen] : cases)
+            QCOMPARE(DistrictFileFor(files, congress), chosen);
     }
     void stateListBytes()
     {

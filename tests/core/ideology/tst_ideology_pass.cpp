@@ -459,39 +459,31 @@ private slots:
         QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 2), (std::pair<int, int>{300, -1}));
         QCOMPARE(ReadSenateIssueCodes(dir.path(), 105, 3), (std::pair<int, int>{0, 0}));
     }
-    void weightOfTheTree_data()
-    {
-        QTest::addColumn<double>("weight"); // 0: no weight file
-        QTest::addColumn<double>("factor"); // BAKER's map point is (0.5, factor)
-        QTest::addColumn<int>("errors");    // CLARK's nay, the one vote on the minority side
-        QTest::newRow("no weight file: the House's 0.32") << 0.0 << 0.32 << 1;
-        QTest::newRow("weight 0.4156") << 0.4156 << 0.4156 << 0;
-    }
+    // BAKER's map point is (0.5, factor); CLARK's nay is the one vote on the minority side, an error
+    // under the House's built-in factor (no weight file) only.
     void weightOfTheTree()
     {
-        QFETCH(double, weight);
-        QFETCH(double, factor);
-        QFETCH(int, errors);
-        const Fixture t(weightCongress());
-        if (weight > 0)
-            ScalingFile{weight, QStringLiteral("dim1"), QStringLiteral("dim2")}.write(
-                ScalingFile::PathIn(t.dir.path()));
-        const DrawingPass pass = RunDrawingPass(t.request(1));
-        QCOMPARE(pass.dimTwoFactor, factor);
-        QCOMPARE(pass.line.DimTwoFactor, factor);
-        QVERIFY(qAbs(pass.PlottedList.at(1).point.y - factor) < 1e-7);
-        QCOMPARE(pass.PlottedList.at(2).isError, errors == 1);
-        QCOMPARE((QList<int>{pass.ErrorCount, pass.MinorityCount}), (QList<int>{errors, 1}));
-        QCOMPARE(pass.pre(), float(1 - errors)); // (minority - errors) / minority
+        for (const auto &[weight, factor, errors] : {std::tuple{0.0, 0.32, 1}, {0.4156, 0.4156, 0}}) {
+            const Fixture t(weightCongress());
+            if (weight > 0)
+                ScalingFile{weight, QStringLiteral("dim1"), QStringLiteral("dim2")}.write(
+                    ScalingFile::PathIn(t.dir.path()));
+            const DrawingPass pass = RunDrawingPass(t.request(1));
+            QCOMPARE(pass.dimTwoFactor, factor);
+            QCOMPARE(pass.line.DimTwoFactor, factor);
+            QVERIFY(qAbs(pass.PlottedList.at(1).point.y - factor) < 1e-7);
+            QCOMPARE(pass.PlottedList.at(2).isError, errors == 1);
+            QCOMPARE((QList<int>{pass.ErrorCount, pass.MinorityCount}), (QList<int>{errors, 1}));
+            QCOMPARE(pass.pre(), float(1 - errors)); // (minority - errors) / minority
 
-        // The vertical line of δ1 = 0.2 stays where it always was.
-        const DrawingPass vertical = RunDrawingPass(t.request(2));
-        QCOMPARE(vertical.line.end1, (MapPoint{0.0, -1.1}));
-        QCOMPARE(vertical.line.end2, (MapPoint{0.0, 1.1}));
-        // The fit of the congress counts CLARK's nay on roll call 1 as an error only under the built-in factor.
-        const CongressFit fit = ComputeCongressFit(t.dir.path(), true, 97, true);
-        QCOMPARE(fit.legislators.at(2).errors, errors);
-        QCOMPARE(fit.totalErrors, qint64(errors));
+            // The vertical line of δ1 = 0.2 stays where it always was.
+            const DrawingPass vertical = RunDrawingPass(t.request(2));
+            QCOMPARE(vertical.line.end1, (MapPoint{0.0, -1.1}));
+            QCOMPARE(vertical.line.end2, (MapPoint{0.0, 1.1}));
+            const CongressFit fit = ComputeCongressFit(t.dir.path(), true, 97, true);
+            QCOMPARE(fit.legislators.at(2).errors, errors);
+            QCOMPARE(fit.totalErrors, qint64(errors));
+        }
     }
 
     void fitCountedByHand()
@@ -834,8 +826,9 @@ private slots:
         QCOMPARE(ReadWholeFile(path), expected);
         QCOMPARE(info.infoText(), QStringLiteral("3\n1\n.975"));
     }
-    // A cross-tab has no PRE; a roll call without a line (both spreads 0) has neither errors nor PRE.
-    void notApplicable()
+    // A cross-tab has no PRE; a roll call without a line (both spreads 0) has neither errors nor PRE;
+    // details that cannot be read are not left blank in silence: the error names the missing file.
+    void notApplicableAndMissingDetails()
     {
         const Fixture tree(house101(), {}, 101);
         DrawingRequest r = tree.request(2);
@@ -847,6 +840,14 @@ private slots:
         QCOMPARE(noLine.infoText(), QStringLiteral("0\nn/a\nn/a"));
         QCOMPARE(InfoReportLines(noLine).mid(10, 5),
                  (QStringList{"Yea:      50 ", "Nay:      50 ", "N/A:      0 ", "Errors:  n/a", "PRE:     n/a"}));
+        QVERIFY(QFile::remove(tree.tree.path(QStringLiteral("house/101.dbn"))));
+        try {
+            LoadRollCallInfo(RunDrawingPass(tree.request(2)), tree.dir.path());
+            QFAIL("a missing description file was not reported");
+        } catch (const FileError &e) {
+            QCOMPARE(e.number(), FileErrorNumber::NotFound);
+            QCOMPARE(e.path(), tree.tree.path(QStringLiteral("house/101.dbn")));
+        }
     }
     // Legislators not shown fill a column of seven, then the second; an empty column keeps its line.
     void notShownColumns()
@@ -906,19 +907,6 @@ private slots:
             QCOMPARE(QString(ReportLine(QString::fromLatin1(start)).tab(10).number(number)), QString::fromLatin1(line));
         ReportRollCall senate{false, 106, SheetRollCall{7, TaggedDate::FromDate(QDate(1999, 4, 1)), "X"}};
         QCOMPARE(senate.headingLines().value(2), QStringLiteral("Senate #106, 1999-2000"));
-    }
-    void missingDescriptionNamesTheFile()
-    {
-        const Fixture tree(house101(), {}, 101);
-        QVERIFY(QFile::remove(tree.tree.path(QStringLiteral("house/101.dbn"))));
-        // The details are not left blank in silence: the error names the missing file.
-        try {
-            LoadRollCallInfo(RunDrawingPass(tree.request(2)), tree.dir.path());
-            QFAIL("a missing description file was not reported");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), FileErrorNumber::NotFound);
-            QCOMPARE(e.path(), tree.tree.path(QStringLiteral("house/101.dbn")));
-        }
     }
 };
 

@@ -141,63 +141,39 @@ private slots:
         QCOMPARE(key.bounds.last(), maximum);
     }
 
-    void coloursPerChannel_data()
-    {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("end");
-        QTest::addColumn<int>("intervals");
-        // Light yellow to red, as the standard preferences have it; blue to red, where stepping the
-        // packed value would borrow into green; the same colour at both ends.
-        QTest::newRow("yellow to red, 8") << 14 << 4 << 8;
-        QTest::newRow("light blue to light red, 50") << 9 << 12 << 50;
-        QTest::newRow("white to black, 3") << 15 << 0 << 3;
-        QTest::newRow("green to green, 5") << 2 << 2 << 5;
-    }
+    // Light yellow to red, as the standard preferences have it; blue to red, where stepping the packed
+    // value would borrow into green; white to black; the same colour at both ends.
     void coloursPerChannel()
     {
-        QFETCH(int, start);
-        QFETCH(int, end);
-        QFETCH(int, intervals);
-        const Rgb s = ColourOf(start), e = ColourOf(end);
-        const QuantKey key = MakeQuantKey(0.0, 1.0, intervals, s, e);
-        QCOMPARE(key.colours.size(), intervals);
-        QCOMPARE(key.colour(1), s);
-        QCOMPARE(key.colour(intervals), e);
         const auto between = [](int c, int a, int b) { return c >= std::min(a, b) && c <= std::max(a, b); };
-        for (int i = 1; i <= intervals; ++i) {
-            const Rgb c = key.colour(i);
-            QVERIFY2(between(c.red, s.red, e.red) && between(c.green, s.green, e.green) &&
-                         between(c.blue, s.blue, e.blue),
-                     qPrintable(QStringLiteral("class %1: %2,%3,%4").arg(i).arg(c.red).arg(c.green).arg(c.blue)));
+        for (const auto &[start, end, intervals] : {std::tuple{14, 4, 8}, {9, 12, 50}, {15, 0, 3}, {2, 2, 5}}) {
+            const Rgb s = ColourOf(start), e = ColourOf(end);
+            const QuantKey key = MakeQuantKey(0.0, 1.0, intervals, s, e);
+            QCOMPARE(key.colours.size(), intervals);
+            QCOMPARE(key.colour(1), s);
+            QCOMPARE(key.colour(intervals), e);
+            for (int i = 1; i <= intervals; ++i) {
+                const Rgb c = key.colour(i);
+                QVERIFY2(between(c.red, s.red, e.red) && between(c.green, s.green, e.green) &&
+                             between(c.blue, s.blue, e.blue),
+                         qPrintable(QStringLiteral("class %1: %2,%3,%4").arg(i).arg(c.red).arg(c.green).arg(c.blue)));
+            }
         }
         // Even steps: class 2 of (255, 255, 0) to (128, 0, 0) in 8 lies one seventh of the way.
-        if (start == 14 && end == 4)
-            QCOMPARE(key.colour(2), (Rgb{237, 219, 0}));
+        QCOMPARE(MakeQuantKey(0.0, 1.0, 8, ColourOf(14), ColourOf(4)).colour(2), (Rgb{237, 219, 0}));
     }
 
-    void memberLookup_data()
-    {
-        QTest::addColumn<bool>("house");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("district");
-        QTest::addColumn<int>("id1");
-        QTest::addColumn<int>("row");
-        QTest::newRow("house district") << true << 41 << 2 << 999 << 1;
-        QTest::newRow("house other state") << true << 42 << 1 << 999 << -1;
-        QTest::newRow("senator by id") << false << 41 << 0 << 2 << 1;
-        QTest::newRow("member 0 is every senator") << false << 5 << 0 << 12345 << 2;
-        QTest::newRow("first row wins") << false << 41 << 0 << 1 << 0;
-    }
     void memberLookup()
     {
-        QFETCH(bool, house);
-        QFETCH(int, state);
-        QFETCH(int, district);
-        QFETCH(int, id1);
-        QFETCH(int, row);
         QuantData d;
         d.rows = {{41, 1, 10.0, {}}, {41, 2, 20.0, {}}, {5, 0, 30.0, {}}};
-        QCOMPARE(ImportRowFor(d, house, state, district, id1), row);
+        // A House district, one of another state; senators by id, member 0 (every senator), the first row.
+        for (const auto &[house, state, district, id1, row] : {std::tuple{true, 41, 2, 999, 1},
+                                                               {true, 42, 1, 999, -1},
+                                                               {false, 41, 0, 2, 1},
+                                                               {false, 5, 0, 12345, 2},
+                                                               {false, 41, 0, 1, 0}})
+            QCOMPARE(ImportRowFor(d, house, state, district, id1), row);
     }
 
     void senateLayerTakesTheMeanOfTwoSenators()

@@ -26,6 +26,7 @@
 #include <functional>
 
 using namespace rollscan;
+using rollscan::test::CodedRollCall;
 using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
@@ -148,7 +149,7 @@ private slots:
     void codeSearch()
     {
         // Codes: issue, second issue, Clausen, Peltzman, second Peltzman.
-        const QList<QPair<QString, QList<int>>> records = {
+        const QList<QPair<QString, std::array<int, 5>>> records = {
             {"ONE", {20, 10, 1, 5, 7}}, {"TWO", {30, 0, 2, 7, 0}}, {"THREE", {10, 0, 3, 0, 5}}};
         const QList<std::tuple<SearchKind, QList<int>, bool, const char *>> cases = {
             {SearchKind::Issue, {10, 20}, false, "ONE THREE"}, // a standard record has no second issue code
@@ -160,14 +161,9 @@ private slots:
         };
         for (const auto &[kind, codes, extended, found] : cases) {
             CongressData data;
-            for (const auto &[name, c] : records) {
-                RollCall rc = TreeBuilder::rollCall(name, QDate(1997, 3, 4), 300, 120);
-                rc.issueCode = qint16(c[0]);
-                rc.issueCode2 = qint16(extended ? c[1] : 0);
-                rc.clausenCode = qint16(c[2]);
-                rc.peltzmanCode1 = qint16(c[3]);
-                rc.peltzmanCode2 = qint16(c[4]);
-                data.rollCalls.append(rc);
+            for (auto [name, c] : records) {
+                c[1] = extended ? c[1] : 0;
+                data.rollCalls.append(CodedRollCall(name, QDate(1997, 3, 4), 300, 120, c));
             }
             SearchTree t({{105, data}}, extended);
             RunSearch(t.s, {kind, codes, {}}); // no match leaves the fresh session's table empty
