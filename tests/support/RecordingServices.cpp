@@ -13,7 +13,6 @@ void RecordingServices::message(QWidget *, const QString &text, const QString &t
 bool RecordingServices::question(QWidget *, const QString &text, const QString &title)
 {
     questions.append({text, title, Icon::Question});
-    log.append(QStringLiteral("question"));
     return questionAnswers.isEmpty() ? false : questionAnswers.dequeue();
 }
 
@@ -27,7 +26,6 @@ QString RecordingServices::fileDialog(bool save, const QString &caption, const Q
                                       const QString &suffix, const FileDialogPlace &place)
 {
     fileDialogs.append({save, caption, filters, suffix, place.folder, place.appending});
-    log.append(QStringLiteral("file dialog"));
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
@@ -69,18 +67,6 @@ void RecordingServices::showWait(const QString &info)
     log.append(QStringLiteral("showWait"));
 }
 
-void RecordingServices::setWaitPercent(int percent)
-{
-    waitPercents.append(percent);
-    log.append(QStringLiteral("percent"));
-}
-
-void RecordingServices::setWaitNumber(const QString &number)
-{
-    waitNumbers.append(number);
-    log.append(QStringLiteral("number"));
-}
-
 void RecordingServices::hideWait()
 {
     ++waitHidden;
@@ -96,33 +82,7 @@ bool RecordingServices::choosePrinter(QWidget *, QPrinter &printer)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printerPdfFile);
     }
-    log.append(QStringLiteral("printer"));
     return answer;
-}
-
-void RecordingServices::showHelp(QWidget *, const QString &topic)
-{
-    helpTopics.append(topic);
-    log.append(QStringLiteral("help"));
-}
-
-void RecordingServices::showText(QWidget *, const QString &title, const QString &)
-{
-    shownTitles.append(title);
-    log.append(QStringLiteral("text"));
-}
-
-// Nothing is opened or started; the call only joins the log.
-bool RecordingServices::openAddress(const QString &)
-{
-    log.append(QStringLiteral("address"));
-    return true;
-}
-
-bool RecordingServices::startProgram(const QString &)
-{
-    log.append(QStringLiteral("program"));
-    return true;
 }
 
 QStringList RecordingServices::errorTexts() const

@@ -39,8 +39,8 @@ public:
     int printerDialogs = 0;
     QStringList helpTopics;
     QStringList shownTitles; // the title of each showText()
-    // The name of each call in order ("beep", "message", "showWait", "hideWait"...), for tests that care
-    // about the order of events.
+    // The beeps, messages and wait window calls in order ("beep", "message", "showWait", "hideWait"), for
+    // tests that care about the order of events.
     QStringList log;
 
     // Prepared answers.
@@ -64,14 +64,15 @@ public:
     // Answered from fileNames, recorded in fileDialogs with the caption and the start folder.
     QString chooseFolder(QWidget *parent, const QString &caption, const QString &startFolder) override;
     void showWait(const QString &info) override;
-    void setWaitPercent(int percent) override;
-    void setWaitNumber(const QString &number) override;
+    void setWaitPercent(int percent) override { waitPercents.append(percent); }
+    void setWaitNumber(const QString &number) override { waitNumbers.append(number); }
     void hideWait() override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
-    void showHelp(QWidget *parent, const QString &topic) override;
-    void showText(QWidget *parent, const QString &title, const QString &text) override;
-    bool openAddress(const QString &address) override;
-    bool startProgram(const QString &program) override;
+    void showHelp(QWidget *, const QString &topic) override { helpTopics.append(topic); }
+    void showText(QWidget *, const QString &title, const QString &) override { shownTitles.append(title); }
+    // Nothing is opened or started.
+    bool openAddress(const QString &) override { return true; }
+    bool startProgram(const QString &) override { return true; }
 
     // The messages shown under "Rollscan Error", in order.
     QStringList errorTexts() const;

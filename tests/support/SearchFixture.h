@@ -15,15 +15,6 @@
 
 namespace rollscan::test {
 
-inline Description Entry(const QString &text, const std::array<QString, 5> &header = {})
-{
-    Description d;
-    for (std::size_t i = 0; i < header.size(); ++i)
-        d.header[i] = header[i].leftJustified(Description::kHeaderWidths[i], QLatin1Char(' '));
-    d.text = text;
-    return d;
-}
-
 inline QStringList Lines(const QListWidget *list)
 {
     QStringList out;

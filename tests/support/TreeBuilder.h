@@ -102,4 +102,14 @@ inline RollCall CodedRollCall(const QString &description, const QDate &date, int
     return rc;
 }
 
+// A description entry: its text and its five heading fields, padded to their widths.
+inline Description Entry(const QString &text, const std::array<QString, 5> &header = {})
+{
+    Description d;
+    for (std::size_t i = 0; i < header.size(); ++i)
+        d.header[i] = header[i].leftJustified(Description::kHeaderWidths[i], QLatin1Char(' '));
+    d.text = text;
+    return d;
+}
+
 } // namespace rollscan::test

@@ -32,13 +32,16 @@ using rollscan::test::TreeBuilder;
 namespace {
 // House 103: A and B on the left vote yea on roll call 1, C and D on the right nay; its line runs
 // down the middle. Roll call 2 has no line parameters, roll call 3 is unanimous. House 104 has
-// two members and one roll call.
-struct Fixture {
+// two members and one roll call. The program over it: the roll-call list with every roll call queued.
+struct Program {
     QTemporaryDir dir;
-    Session session;
+    Session session{dir.path()};
     RecordingServices services;
+    frmVoteStartup main{session, services};
+    WindowDirector director{session, services, main};
+    frmViewCalls *list = nullptr;
 
-    Fixture() : session(dir.path())
+    Program()
     {
         TreeBuilder tree(dir.path());
         tree.writeStandardTables();
@@ -63,16 +66,9 @@ struct Fixture {
         session.isHouse = true;
         session.selectedCongresses = {103, 104};
         RunSearch(session, SearchCriteria{});
+        list = director.showViewCalls();
+        QTest::mouseClick(list->btnAll, Qt::LeftButton);
     }
-};
-
-// The program over the fixture: the roll-call list with every roll call queued.
-struct Program : Fixture {
-    frmVoteStartup main{session, services};
-    WindowDirector director{session, services, main};
-    frmViewCalls *list = director.showViewCalls();
-
-    Program() { QTest::mouseClick(list->btnAll, Qt::LeftButton); }
 };
 } // namespace
 

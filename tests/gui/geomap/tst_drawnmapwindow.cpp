@@ -7,6 +7,7 @@
 #include "support/RecordingServices.h"
 
 #include "core/app/Session.h"
+#include "core/data/FileIO.h"
 #include "core/data/Preferences.h"
 #include "core/geomap/DrawnMapView.h"
 #include "core/import/QuantKey.h"
@@ -22,7 +23,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -31,15 +31,31 @@ using namespace rollscan;
 using namespace rollscan::test;
 
 namespace {
-std::unique_ptr<frmUSMap> openMap(DrawnMapTree &t, RecordingServices &services)
+// The fixture with rows of its match table queued, and the map window over it, opened by open().
+struct Window {
+    DrawnMapTree t;
+    RecordingServices services;
+    std::unique_ptr<frmUSMap> map;
+
+    explicit Window(const QList<int> &rows = {1}, bool crossTab = false)
+    {
+        t.queue(rows, 1, crossTab);
+        map = std::make_unique<frmUSMap>(t.session, services);
+        map->setAttribute(Qt::WA_DeleteOnClose, false);
+        map->resize(1000, 760);
+    }
+    bool open()
+    {
+        map->show();
+        return QTest::qWaitForWindowExposed(map.get()) && map->start();
+    }
+};
+
+// The widget pixel of a map point.
+QPoint pixelOf(const frmUSMap &map, double x, double y)
 {
-    auto map = std::make_unique<frmUSMap>(t.session, services);
-    map->setAttribute(Qt::WA_DeleteOnClose, false);
-    map->resize(1000, 760);
-    map->show();
-    if (!QTest::qWaitForWindowExposed(map.get()) || !map->start())
-        return {};
-    return map;
+    const DrawnTransform t = DrawnTransform::Fit(map.drawnView(), map.picUSMap->width(), map.picUSMap->height());
+    return {int(t.toPixelX(x)), int(t.toPixelY(y))};
 }
 
 // The colour of the drawn picture at a map point.
@@ -48,6 +64,11 @@ QColor colourAt(const frmUSMap &map, double x, double y)
     const QImage &picture = map.picUSMap->picture();
     const DrawnTransform t = DrawnTransform::Fit(map.picUSMap->view(), picture.width(), picture.height());
     return picture.pixelColor(int(std::floor(t.toPixelX(x))), int(std::floor(t.toPixelY(y))));
+}
+
+QColor Colour(const Rgb &c)
+{
+    return QColor(c.red, c.green, c.blue);
 }
 
 // Map points of the fixture and what each shows on the first roll call.
@@ -83,11 +104,9 @@ class TestDrawnMapWindow : public QObject {
 private slots:
     void singleRollCall()
     {
-        DrawnMapTree t;
-        t.queue({1});
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
+        Window w;
+        QVERIFY(w.open());
+        auto &[t, services, map] = w;
         const Preferences &p = t.session.Preferences;
         QCOMPARE(map->mode(), UsMapMode::Drawn);
         QVERIFY(map->picUSMap->isVisible() && !map->mapUS->isVisible());
@@ -120,11 +139,9 @@ private slots:
 
     void crossTab()
     {
-        DrawnMapTree t;
-        t.queue({1, 2}, 1, true);
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
+        Window w({1, 2}, true);
+        QVERIFY(w.open());
+        auto &[t, services, map] = w;
         const Preferences &p = t.session.Preferences;
         const QColor yeaNay = PaletteColour(p.yeaNayColour()), nayYea = PaletteColour(p.nayYeaColour());
         QCOMPARE(colours(*map).mid(0, 4), expected({yeaNay, nayYea, yeaNay, yeaNay, {}, {}, {}, {}}).mid(0, 4));
@@ -133,18 +150,13 @@ private slots:
 
     void zoom()
     {
-        DrawnMapTree t;
-        t.queue({1});
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
+        Window w;
+        QVERIFY(w.open());
+        auto &[t, services, map] = w;
         map->mnuLargeZoomIn->trigger();
         QVERIFY(map->tbZoomIn->isChecked());
         // A real click: the origin moves to the point under the mouse.
-        const DrawnTransform before =
-            DrawnTransform::Fit(map->drawnView(), map->picUSMap->width(), map->picUSMap->height());
-        const QPoint at(int(before.toPixelX(-250)), int(before.toPixelY(-100)));
-        QTest::mouseClick(map->picUSMap, Qt::LeftButton, {}, at);
+        QTest::mouseClick(map->picUSMap, Qt::LeftButton, {}, pixelOf(*map, -250, -100));
         QCOMPARE(map->drawnView().F, 1.7);
         QVERIFY(std::abs(map->drawnView().x + 250) < 2 && std::abs(map->drawnView().y + 100) < 2);
         QCOMPARE(colourAt(*map, -350, -150), PaletteColour(t.session.Preferences.yeaColour()));
@@ -160,11 +172,9 @@ private slots:
 
     void stateFilter()
     {
-        DrawnMapTree t;
-        t.queue({1});
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
+        Window w;
+        QVERIFY(w.open());
+        auto &[t, services, map] = w;
         QStringList listed;
         OnNextModal([&](QWidget *w) {
             auto *dialog = qobject_cast<frmState *>(w);
@@ -204,16 +214,12 @@ private slots:
         QFETCH(bool, inquire);
         QFETCH(QPointF, at);
         QFETCH(QString, tip);
-        DrawnMapTree t;
-        t.queue({1});
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
+        Window w;
+        QVERIFY(w.open());
+        auto &[t, services, map] = w;
         (inquire ? map->mnuInquire : map->mnuBreakdown)->setChecked(true);
-        const DrawnTransform tr =
-            DrawnTransform::Fit(map->drawnView(), map->picUSMap->width(), map->picUSMap->height());
         // Sent, not moved with the test cursor, which misses the widget at a scale factor of 2.
-        const QPointF local(int(tr.toPixelX(at.x())), int(tr.toPixelY(at.y())));
+        const QPointF local = pixelOf(*map, at.x(), at.y());
         QMouseEvent move(QEvent::MouseMove, local, map->picUSMap->mapToGlobal(local), Qt::NoButton, {}, {});
         QCoreApplication::sendEvent(map->picUSMap, &move);
         QCOMPARE(map->lblInquire->toolTip(), tip);
@@ -232,20 +238,25 @@ private slots:
     {
         QFETCH(int, import);
         QFETCH(QString, data);
-        DrawnMapTree t;
-        t.queue({1});
+        Window w;
+        auto &[t, services, map] = w;
         QuantData &d = t.session.importedData;
         d = {QStringLiteral("v.hqd"), true, {}, {}, {}, {{13, 1, 25.0, {}}, {1, 1, 10.0, {}}}, 10.0, 25.0};
         t.session.importKey = MakeQuantKey(d, 2, t.session.Preferences);
         t.session.importedDataShown = import > 0;
         t.session.importWithVotes = import == 2;
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
+        QVERIFY(w.open());
+        SaveScreenshot(map.get(), QStringLiteral("drawnmap_import%1").arg(import));
+        // The window's choice of picture (the classes and circles are the command line's test): the classes'
+        // colours, and with the votes NYSECOND's Nay as a black circle on his seed.
+        if (import > 0) {
+            QCOMPARE(colourAt(*map, -350, -150), Colour(t.session.importKey.colour(1)));
+            QCOMPARE(colourAt(*map, -150, -150), Colour(t.session.importKey.colour(2)));
+            QCOMPARE(colourAt(*map, -60, -60) == QColor(Qt::black), import == 2);
+            QCOMPARE(map->drawnTipAt(QPointF(-90, -80)), QStringLiteral("Value: 25"));
+        }
         map->mnuInquire->setChecked(true);
-        const DrawnTransform tr =
-            DrawnTransform::Fit(map->drawnView(), map->picUSMap->width(), map->picUSMap->height());
-        QTest::mouseClick(map->picUSMap, Qt::LeftButton, {}, QPoint(int(tr.toPixelX(-90)), int(tr.toPixelY(-80))));
+        QTest::mouseClick(map->picUSMap, Qt::LeftButton, {}, pixelOf(*map, -90, -80));
         frmInquire *inquire = map->inquireWindow();
         QVERIFY(inquire && inquire->isVisible());
         QCOMPARE(inquire->lblName->text() + '|' + inquire->lblState->text() + '|' + inquire->lblData->text(),
@@ -257,17 +268,14 @@ private slots:
     // for the colour key to follow.
     void importShownFollowsCongress()
     {
-        DrawnMapTree t;
-        t.queue({1, 2});
+        Window w({1, 2});
+        auto &[t, services, map] = w;
         t.session.importedData = {QStringLiteral("v.hqd"), true, {}, {}, {}, {{13, 1, 25.0, {}}}, 25.0, 25.0};
         t.session.importedData.congresses = {97};
         t.session.importKey = MakeQuantKey(t.session.importedData, 2, t.session.Preferences);
         t.session.importedDataShown = true;
-        RecordingServices services;
-        auto map = std::make_unique<frmUSMap>(t.session, services);
         QSignalSpy shown(map.get(), &frmUSMap::importShownChanged);
-        map->show();
-        QVERIFY(QTest::qWaitForWindowExposed(map.get()) && map->start());
+        QVERIFY(w.open());
         t.session.importedData.congresses = {96};
         map->DoMap(false);
         map->DoMap(false);
@@ -278,6 +286,7 @@ private slots:
                  QList<bool>({true, false, true}));
     }
 
+    // Saved as a picture, a text or printed to a PDF file.
     void savePicture_data()
     {
         QTest::addColumn<QString>("suffix");
@@ -286,29 +295,35 @@ private slots:
         QTest::newRow("png") << "png" << QByteArray("\x89PNG");
         QTest::newRow("svg") << "svg" << QByteArray("<?xml");
         QTest::newRow("text") << "txt" << QByteArray("Roll Call");
+        QTest::newRow("printed") << "pdf" << QByteArray("%PDF-");
     }
     void savePicture()
     {
         QFETCH(QString, suffix);
         QFETCH(QByteArray, head);
-        DrawnMapTree t;
-        t.queue({1});
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
-        QTemporaryDir out;
-        const QString path = out.filePath(QStringLiteral("map.") + suffix);
-        services.fileNames.enqueue(path);
-        map->mnuSave->trigger();
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        Window w;
+        QVERIFY(w.open());
+        auto &[t, services, map] = w;
+        const QString path = t.dir.filePath(QStringLiteral("map.") + suffix);
+        if (suffix == QLatin1String("pdf")) {
+            services.printerAnswers.enqueue(true);
+            services.printerPdfFile = path;
+            map->mnuPrintMap->trigger();
+        } else {
+            services.fileNames.enqueue(path);
+            map->mnuSave->trigger();
+        }
+        const QByteArray bytes = ReadWholeFile(path);
         if (suffix == QLatin1String("txt")) {
             QVERIFY2(bytes.contains(head), bytes.left(200).constData());
             return;
         }
         QVERIFY(bytes.startsWith(head));
-        if (suffix != QLatin1String("svg")) {
+        if (suffix == QLatin1String("pdf")) {
+            // The page's picture was drawn apart: the window shows its own again.
+            QVERIFY(bytes.size() > 2000);
+            QCOMPARE(colourAt(*map, -350, -150), PaletteColour(t.session.Preferences.yeaColour()));
+        } else if (suffix != QLatin1String("svg")) {
             // The file holds the picture the window shows, pixel for pixel, at any scale factor (a file
             // keeps no device pixel ratio).
             QImage shown = map->picUSMap->picture().convertToFormat(QImage::Format_RGB32);
@@ -317,31 +332,11 @@ private slots:
         }
     }
 
-    void print()
-    {
-        DrawnMapTree t;
-        t.queue({1});
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
-        QTemporaryDir out;
-        services.printerAnswers.enqueue(true);
-        services.printerPdfFile = out.filePath(QStringLiteral("map.pdf"));
-        map->mnuPrintMap->trigger();
-        QFile pdf(services.printerPdfFile);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-");
-        QVERIFY(pdf.size() > 2000);
-        QCOMPARE(colourAt(*map, -350, -150), PaletteColour(t.session.Preferences.yeaColour()));
-    }
-
     void cities()
     {
-        DrawnMapTree t;
-        t.queue({1});
-        RecordingServices services;
-        auto map = openMap(t, services);
-        QVERIFY(map);
+        Window w;
+        QVERIFY(w.open());
+        auto &[t, services, map] = w;
         frmCities cities(services);
         cities.setAttribute(Qt::WA_DeleteOnClose, false);
         QVERIFY(cities.showCities(t.dir.path(), map->drawnData(), map->drawnPass().DistrictTable));

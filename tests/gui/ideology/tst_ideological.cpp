@@ -98,12 +98,9 @@ struct Program {
 
     explicit Program(const QList<int> &rows)
     {
-        for (const int row : rows) {
-            list->lstRollCalls->clearSelection();
+        for (const int row : rows)
             list->lstRollCalls->item(row - 1)->setSelected(true);
-            list->lstRollCalls->setCurrentRow(row - 1);
-            list->addSelected();
-        }
+        list->addSelected(); // in list order
     }
 };
 
@@ -141,14 +138,7 @@ CongressData house101(const QString &detailText)
     RollCall second = TreeBuilder::rollCall("TO ADJOURN", QDate(1989, 3, 16), 80, 0);
     second.infoNotVoting = 7;
     d.rollCalls = {first, second};
-    Description detailed;
-    const QString header[5] = {"HR1234", "PASSED", "Y", "12/3", "SMITH (D-NY)"};
-    for (int i = 0; i < 5; ++i)
-        detailed.header[i] = header[i].leftJustified(Description::kHeaderWidths[i]);
-    detailed.text = detailText;
-    Description plain;
-    plain.text = QStringLiteral("ADJOURN");
-    d.descriptions = {detailed, plain};
+    d.descriptions = {Entry(detailText, {"HR1234", "PASSED", "Y", "12/3", "SMITH (D-NY)"}), Entry("ADJOURN")};
     return d;
 }
 
@@ -559,43 +549,38 @@ private slots:
     void infoWindow()
     {
         Fixture f;
-        frmInfo window(*f.session, f.services);
-        window.fill(f.pass(101, 1));
-        window.show();
-        QCOMPARE(window.windowTitle(), QStringLiteral("Roll Call Information"));
-        QCOMPARE(window.lblYea->text(), QStringLiteral("60"));
-        QCOMPARE(window.lblInfo->text(), QStringLiteral("3\n10\n.75")); // not voting, errors, PRE
+        QPointer<frmInfo> window = new frmInfo(*f.session, f.services);
+        window->fill(f.pass(101, 1));
+        window->show();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Roll Call Information"));
+        QCOMPARE(window->lblYea->text(), QStringLiteral("60"));
+        QCOMPARE(window->lblInfo->text(), QStringLiteral("3\n10\n.75")); // not voting, errors, PRE
         // Nine legislators without coordinates: seven in the first column, two in the second.
-        QCOMPARE(window.lblCol2->text(), QStringLiteral("HIDDEN8     \nHIDDEN9     "));
-        QCOMPARE(window.lblGField->text(), QStringLiteral("HR1234       ")); // padding and all
-        QCOMPARE(window.txtDetails->toPlainText(), QStringLiteral("TO PASS THE BILL."));
-        SaveScreenshot(&window, QStringLiteral("frmInfo"));
+        QCOMPARE(window->lblCol2->text(), QStringLiteral("HIDDEN8     \nHIDDEN9     "));
+        QCOMPARE(window->lblGField->text(), QStringLiteral("HR1234       ")); // padding and all
+        QCOMPARE(window->txtDetails->toPlainText(), QStringLiteral("TO PASS THE BILL."));
+        SaveScreenshot(window, QStringLiteral("frmInfo"));
 
         const QString path = f.file(QStringLiteral("info.txt"));
         f.services.fileNames.enqueue(path);
-        window.actSave->trigger();
+        window->actSave->trigger();
         const RecordingServices::FileDialogCall &dialog = f.services.fileDialogs.first();
         QCOMPARE(dialog.caption, QStringLiteral("Information Disk Output"));
         // The report's lines, each ended by CR LF.
         QCOMPARE(ReadWholeFile(path),
-                 (InfoReportLines(window.info()).join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
+                 (InfoReportLines(window->info()).join(QStringLiteral("\r\n")) + "\r\n").toLatin1());
         QCOMPARE(f.services.lastMessage().text,
                  QStringLiteral("Output operation was successful. \rFile saved as ") + path);
 
         f.services.fileNames.enqueue(f.file(QStringLiteral("no such folder/info.txt")));
-        window.save();
+        window->save();
         QCOMPARE(f.services.errorTexts(),
                  QStringList{QStringLiteral("An error (76) has occurred while saving roll call information.")});
         QCOMPARE(f.services.beeps, 1);
-    }
 
-    void infoDetailsBox()
-    {
         // 470 characters stored, parentheses included, go to the box with a scroll bar.
-        Fixture f(QLatin1Char('(') + QString(468, QLatin1Char('c')) + QLatin1Char(')'));
-        QPointer<frmInfo> window = new frmInfo(*f.session, f.services);
+        f.builder.addCongress(true, 101, house101(QStringLiteral("(%1)").arg(QString(468, QLatin1Char('c')))), true);
         window->fill(f.pass(101, 1));
-        window->show();
         QCoreApplication::processEvents();
         QVERIFY(window->txtDetailsSB->isVisible() && !window->txtDetails->isVisible());
         QCOMPARE(window->txtDetailsSB->toPlainText(), QString(468, QLatin1Char('c')));
