@@ -102,9 +102,7 @@ public:
         if (!map->start())
             return {};
         map->show();
-        if (!QTest::qWaitForWindowExposed(map.get()))
-            return {};
-        return map;
+        return QTest::qWaitForWindowExposed(map.get()) ? std::move(map) : nullptr;
     }
 };
 

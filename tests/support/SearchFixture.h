@@ -6,6 +6,7 @@
 #include "support/TreeBuilder.h"
 
 #include "core/app/Session.h"
+#include "core/data/DataTree.h"
 #include "core/data/Dates.h"
 #include "support/RecordingServices.h"
 
@@ -36,7 +37,7 @@ public:
         tree.writeStandardTables();
         Preferences prefs = TreeBuilder::standardPreferences();
         prefs.setStartWithHouse(startWithHouse);
-        tree.writePreferences(prefs);
+        prefs.write(tree.path(kPreferencesFile));
 
         CongressData h97;
         h97.legislators = {TreeBuilder::legislator("ADAMS", 1, 1, 100, 0.1f, 0.2f, 1001),

@@ -42,12 +42,7 @@ void TreeBuilder::writeStandardTables()
     TokenTable tokens;
     tokens.records = standardTokens();
     tokens.write(path(QStringLiteral("main/token.dat")));
-    writePreferences(standardPreferences());
-}
-
-void TreeBuilder::writePreferences(const Preferences &prefs)
-{
-    prefs.write(path(kPreferencesFile));
+    standardPreferences().write(path(kPreferencesFile));
 }
 
 void TreeBuilder::addCongress(bool isHouse, int congress, const CongressData &data, bool extended)

@@ -44,7 +44,6 @@ public:
 
     // state.dat, party.dat, token.dat and rollscan.prf with the values of the helpers below.
     void writeStandardTables();
-    void writePreferences(const Preferences &prefs);
 
     // Writes the five files of a congress and remembers its counts for writeIndexes().
     void addCongress(bool isHouse, int congress, const CongressData &data, bool extended = false);

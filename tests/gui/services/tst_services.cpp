@@ -32,32 +32,27 @@ private slots:
     {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("detail");
-        QTest::addColumn<QString>("below");
+        QTest::addColumn<QString>("words");
         QTest::newRow("short file") << 62 << QStringLiteral("Input past end of file (4 bytes at offset 96 of 98)")
-                                    << QStringLiteral(
-                                           "The file ends before the data it should hold: it is damaged or was "
-                                           "cut short.\nDetail: Input past end of file (4 bytes at offset 96 of 98)");
+                                    << QStringLiteral("The file ends before the data it should hold: it is damaged or "
+                                                      "was cut short.\n");
         QTest::newRow("bad value") << 321 << QStringLiteral("Negative roll-call count -3")
-                                   << QStringLiteral(
-                                          "A value in the file is not one Rollscan can read.\nDetail: Negative "
-                                          "roll-call count -3");
+                                   << QStringLiteral("A value in the file is not one Rollscan can read.\n");
         QTest::newRow("not a bookmark") << 322 << QStringLiteral("Bookmark at byte 0 has a date of unknown type 25972")
-                                        << QStringLiteral(
-                                               "Detail: Bookmark at byte 0 has a date of unknown type 25972");
+                                        << QString();
     }
 
     void damagedFileReport()
     {
         QFETCH(int, number);
         QFETCH(QString, detail);
-        QFETCH(QString, below);
+        QFETCH(QString, words);
         RecordingServices services;
         const QString path = QStringLiteral("/data/house/97.rif");
         ReportFileError(services, nullptr, FileError(number, path, detail));
-        QString expected = FileErrorSentence(number, {}) + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
-        if (!below.isEmpty())
-            expected += QLatin1Char('\n') + below;
-        QCOMPARE(services.lastMessage().text, expected);
+        QCOMPARE(services.lastMessage().text, FileErrorSentence(number, {}) + QStringLiteral("\n\n") +
+                                                  QDir::toNativeSeparators(path) + QLatin1Char('\n') + words +
+                                                  QStringLiteral("Detail: ") + detail);
         QCOMPARE(services.lastMessage().title, QStringLiteral("Rollscan Error"));
         QCOMPARE(services.lastMessage().icon, Services::Icon::Exclamation);
         QCOMPARE(services.log.first(), QStringLiteral("beep")); // the beep sounds before the box
