@@ -33,6 +33,8 @@ void writeTree(const QString &root, const QString &fault)
                                            {"date 1983", SerialFromDate(QDate(1983, 3, 5))}};
     if (serials.contains(fault))
         d.rollCalls[1].date.serial = serials.value(fault);
+    if (fault == "escapes")
+        d.rollCalls[0].description = "LINE\nFEED\tTAB\rCR\\BACKSLASH";
     d.voteRows = {"16", "61", "16", "61"};
     TreeBuilder tree(root);
     tree.writeStandardTables();
@@ -277,14 +279,7 @@ private slots:
     void tabSeparatedFieldsEscaped()
     {
         QTemporaryDir dir;
-        TreeBuilder tree(dir.path());
-        tree.writeStandardTables();
-        CongressData d;
-        d.legislators = {TreeBuilder::legislator("ADAMS", 13, 1, 100, -0.5f, 0.1f, 1001)};
-        d.rollCalls = {TreeBuilder::rollCall("LINE\nFEED\tTAB\rCR\\BACKSLASH", QDate(1981, 1, 5), 2, 2)};
-        d.voteRows = {"1"};
-        tree.addCongress(true, 97, d);
-        tree.writeIndexes();
+        writeTree(dir.path(), "escapes");
         const CliRun r = RunCli(Words("search TREE --house --congress 97 --keyword FEED", dir.path()));
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QStringLiteral("97\t1\t1981-01-05\t2\t2\tLINE\\nFEED\\tTAB\\rCR\\\\BACKSLASH\n"));
