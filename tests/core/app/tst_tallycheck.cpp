@@ -133,23 +133,21 @@ private slots:
         }
         QVERIFY(!QFileInfo::exists(check.reportPath()));
     }
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QStringList>("expected"); // development, tree, error, help
-        QTest::newRow("nothing") << QStringList{} << QStringList{"0", "", "", "0"};
-        QTest::newRow("tree and development")
-            << QStringList{"/data/tree", "--development"} << QStringList{"1", "/data/tree", "", "0"};
-        QTest::newRow("unknown option") << QStringList{"--develop"}
-                                        << QStringList{"0", "", "Unknown option 'develop'.", "0"};
-        QTest::newRow("two trees") << QStringList{"a", "b"} << QStringList{"0", "", "Give one data tree at most.", "0"};
-        QTest::newRow("help") << QStringList{"--help"} << QStringList{"0", "", "", "1"};
-    }
+    // Development, tree, error and help from the arguments: none, a tree and development, an unknown
+    // option, two trees, help.
     void commandLine()
     {
-        QFETCH(QStringList, args);
-        const StartOptions o = StartOptions::Parse(QStringList{QStringLiteral("rollscan")} + args);
-        QTEST((QStringList{QString::number(o.development), o.dataTree, o.error, QString::number(o.help)}), "expected");
+        const QList<QPair<QStringList, QStringList>> cases = {
+            {{}, {"0", "", "", "0"}},
+            {{"/data/tree", "--development"}, {"1", "/data/tree", "", "0"}},
+            {{"--develop"}, {"0", "", "Unknown option 'develop'.", "0"}},
+            {{"a", "b"}, {"0", "", "Give one data tree at most.", "0"}},
+            {{"--help"}, {"0", "", "", "1"}}};
+        for (const auto &[args, expected] : cases) {
+            const StartOptions o = StartOptions::Parse(QStringList{QStringLiteral("rollscan")} + args);
+            QCOMPARE((QStringList{QString::number(o.development), o.dataTree, o.error, QString::number(o.help)}),
+                     expected);
+        }
     }
     // A tree is a folder with the preferences file; the command line's tree comes first, then the last
     // one used while it is still a tree, then the sample.
@@ -166,22 +164,9 @@ private slots:
         QCOMPARE(DataTreeChoice::StartTree(QStringLiteral("/given"), last, QStringLiteral("/sample")),
                  QStringLiteral("/given"));
     }
-    void recentList_data()
-    {
-        QTest::addColumn<QStringList>("before");
-        QTest::addColumn<QString>("added");
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("to the front") << QStringList{"a", "b"} << "c" << QStringList{"c", "a", "b"};
-        QTest::newRow("moved, not doubled") << QStringList{"a", "b", "c"} << "b" << QStringList{"b", "a", "c"};
-        QTest::newRow("same folder spelled otherwise") << QStringList{"a", "b"} << "b/../a/" << QStringList{"a", "b"};
-        QTest::newRow("five kept") << QStringList{"a", "b", "c", "d", "e"} << "f"
-                                   << QStringList{"f", "a", "b", "c", "d"};
-    }
+    // Added to the front, moved and not doubled, the same folder spelled otherwise, five kept.
     void recentList()
     {
-        QFETCH(QStringList, before);
-        QFETCH(QString, added);
-        QFETCH(QStringList, after);
         QTemporaryDir dir;
         const QDir root(dir.path());
         for (const QString n : {"a", "b", "c", "d", "e", "f"})
@@ -192,7 +177,13 @@ private slots:
                 out.append(QFileInfo(root.filePath(n)).canonicalFilePath());
             return out;
         };
-        QCOMPARE(DataTreeChoice::AddRecent(full(before), root.filePath(added)), full(after));
+        const QList<std::tuple<QStringList, QString, QStringList>> cases = {
+            {{"a", "b"}, "c", {"c", "a", "b"}},
+            {{"a", "b", "c"}, "b", {"b", "a", "c"}},
+            {{"a", "b"}, "b/../a/", {"a", "b"}},
+            {{"a", "b", "c", "d", "e"}, "f", {"f", "a", "b", "c", "d"}}};
+        for (const auto &[before, added, after] : cases)
+            QCOMPARE(DataTreeChoice::AddRecent(full(before), root.filePath(added)), full(after));
     }
     // A read-only tree is copied once, writable, and the copy is kept; a writable tree is used in place;
     // a copy that fails leaves no tree behind.

@@ -317,48 +317,41 @@ private slots:
         if (party == 100 && congress >= 25)
             QCOMPARE(IsSouthernState(state), expected == 3);
     }
-    void rollCallLayout_data()
-    {
-        QTest::addColumn<bool>("extended");
-        QTest::addColumn<QByteArray>("codes"); // issue, (second issue,) Clausen, Peltzman 1 and 2
-        QTest::addColumn<QByteArray>("tail");  // after the cutting-line parameters
-        QTest::newRow("standard") << false << QByteArray::fromHex("0b00 0300 0400 0500") << QByteArray(6, '\0');
-        QTest::newRow("extended") << true << QByteArray::fromHex("0b00 1600 0300 0400 0500")
-                                  << QByteArray(24, '\x5a') + QByteArray(6, '\0');
-    }
     void rollCallLayout()
     {
-        QFETCH(bool, extended);
-        QFETCH(QByteArray, codes);
-        QFETCH(QByteArray, tail);
         RollCall rc = TreeBuilder::rollCall("ELECTION OF THE SPEAKER", QDate(1981, 1, 5), 233, 202, 0.698f, 0.076f,
                                             -0.643f, 0.208f);
         rc.issueCode = 11;
-        rc.issueCode2 = extended ? 22 : 0;
         rc.clausenCode = 3;
         rc.peltzmanCode1 = 4;
         rc.peltzmanCode2 = 5;
         rc.infoYea = 240;
         rc.infoNay = 205;
         rc.infoNotVoting = 3;
-        if (extended)
-            rc.extendedReserved = QByteArray(24, '\x5a');
-        // Date tag 7 and day 29591, tallies 233-202, the information counts 240, 205 and 3, then
-        // Spread1 0.698, Midpoint1 0.076, Spread2 -0.643, Midpoint2 0.208.
-        const QByteArray expected = codes + QByteArray("ELECTION OF THE SPEAKER").leftJustified(60, ' ') +
-                                    QByteArray::fromHex("0700 00000000c0e5dc40 e900 ca00 f000 cd00 0300 21b0323f "
-                                                        "e3a59b3d a69b24bf f4fd543e") +
-                                    tail;
-        QCOMPARE(EncodeRollCall(rc, extended).toHex(' '), expected.toHex(' '));
-        QCOMPARE(RollCallRecordLength(extended), int(expected.size()));
-
         QTemporaryDir dir;
-        const QString path = dir.path() + "/1.rif";
-        RollCall second = TreeBuilder::rollCall("NO DATE", QDate(), 1, 2);
-        if (extended)
-            second.extendedReserved = QByteArray(24, '\0'); // what a record written without them reads back
-        WriteRollCalls(path, {rc, second}, extended);
-        QCOMPARE(ReadRollCalls(path, 2, extended), (QList<RollCall>{rc, second}));
+        // The codes: issue, (second issue,) Clausen, Peltzman 1 and 2; after the cutting-line parameters,
+        // the extended record's 24 reserved bytes.
+        for (const auto &[extended, codes, tail] :
+             {std::tuple{false, QByteArray::fromHex("0b00 0300 0400 0500"), QByteArray(6, '\0')},
+              {true, QByteArray::fromHex("0b00 1600 0300 0400 0500"), QByteArray(24, '\x5a') + QByteArray(6, '\0')}}) {
+            rc.issueCode2 = extended ? 22 : 0;
+            rc.extendedReserved = extended ? QByteArray(24, '\x5a') : QByteArray();
+            // Date tag 7 and day 29591, tallies 233-202, the information counts 240, 205 and 3, then
+            // Spread1 0.698, Midpoint1 0.076, Spread2 -0.643, Midpoint2 0.208.
+            const QByteArray expected = codes + QByteArray("ELECTION OF THE SPEAKER").leftJustified(60, ' ') +
+                                        QByteArray::fromHex("0700 00000000c0e5dc40 e900 ca00 f000 cd00 0300 21b0323f "
+                                                            "e3a59b3d a69b24bf f4fd543e") +
+                                        tail;
+            QCOMPARE(EncodeRollCall(rc, extended).toHex(' '), expected.toHex(' '));
+            QCOMPARE(RollCallRecordLength(extended), int(expected.size()));
+
+            const QString path = dir.filePath(extended ? "136.rif" : "110.rif");
+            RollCall second = TreeBuilder::rollCall("NO DATE", QDate(), 1, 2);
+            if (extended)
+                second.extendedReserved = QByteArray(24, '\0'); // what a record written without them reads back
+            WriteRollCalls(path, {rc, second}, extended);
+            QCOMPARE(ReadRollCalls(path, 2, extended), (QList<RollCall>{rc, second}));
+        }
     }
     void textDateAndOldLayout()
     {
@@ -653,35 +646,31 @@ private slots:
         QVERIFY(!ScalingFile::ReadIn(dir.path()).has_value());
     }
 
-    void refusesBadFiles_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("fileError"); // 0: a data error
-        QTest::newRow("weight 0") << record(1, 0.0) << 0;
-        QTest::newRow("weight above 1") << record(1, 1.0001) << 0;
-        QTest::newRow("weight not a number") << record(1, std::numeric_limits<double>::quiet_NaN()) << 0;
-        QTest::newRow("short by one byte") << record(1, 0.4156).left(49) << FileErrorNumber::PastEnd;
-        QTest::newRow("unknown version") << record(2, 0.4156) << FileErrorNumber::BadFormat;
-    }
+    // A weight of 0, above 1 or not a number is a data error; a file short by one byte or of an unknown
+    // version a file error.
     void refusesBadFiles()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, fileError);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("main")));
         const QString path = ScalingFile::PathIn(dir.path());
-        WriteWholeFile(path, bytes);
-        try {
-            ScalingFile::ReadIn(dir.path());
-            QFAIL("the file was accepted");
-        } catch (const FileError &e) {
-            QCOMPARE(e.number(), fileError);
-            QCOMPARE(e.path(), path);
-        } catch (const DataError &e) {
-            QCOMPARE(fileError, 0);
-            QVERIFY2(e.message().startsWith(path + QStringLiteral(": the second-dimension weight ")),
-                     qPrintable(e.message()));
-            QVERIFY(e.message().endsWith(QStringLiteral(" is outside (0, 1]")));
+        for (const auto &[bytes, fileError] : {std::pair{record(1, 0.0), 0},
+                                               {record(1, 1.0001), 0},
+                                               {record(1, std::numeric_limits<double>::quiet_NaN()), 0},
+                                               {record(1, 0.4156).left(49), int(FileErrorNumber::PastEnd)},
+                                               {record(2, 0.4156), int(FileErrorNumber::BadFormat)}}) {
+            WriteWholeFile(path, bytes);
+            try {
+                ScalingFile::ReadIn(dir.path());
+                QFAIL("the file was accepted");
+            } catch (const FileError &e) {
+                QCOMPARE(e.number(), fileError);
+                QCOMPARE(e.path(), path);
+            } catch (const DataError &e) {
+                QCOMPARE(fileError, 0);
+                QVERIFY2(e.message().startsWith(path + QStringLiteral(": the second-dimension weight ")),
+                         qPrintable(e.message()));
+                QVERIFY(e.message().endsWith(QStringLiteral(" is outside (0, 1]")));
+            }
         }
     }
     void failedSaveKeepsTheOldFile_data()

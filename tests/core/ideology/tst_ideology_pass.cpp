@@ -39,8 +39,6 @@ using namespace rollscan;
 using rollscan::test::CongressData;
 using rollscan::test::TreeBuilder;
 
-Q_DECLARE_METATYPE(rollscan::VoteClass)
-
 namespace {
 const QDate kDate(1981, 1, 5);
 
@@ -300,51 +298,41 @@ private slots:
         r.congress = 98; // not in the index
         QVERIFY_THROWS_EXCEPTION(FileError, RunDrawingPass(r));
     }
-    void crossTab_data()
-    {
-        QTest::addColumn<int>("partnerCongress");
-        QTest::addColumn<QList<VoteClass>>("expected");
-        QTest::addColumn<int>("errors");
-        using V = VoteClass;
-        // Votes on roll calls 1 and 2: ADAMS 1/6, BAKER 6/1, CLARK 1/2, DAVIS 1/7, EVANS 6/0, FOX 9/1, GRANT 1/4.
-        // Only Yea-Yea and Nay-Nay voters can err in this view: CLARK (Yea-Yea on the nay side) and EVANS
-        // (Nay, no partner vote, on the yea side).
-        QTest::newRow("same congress") << 97 << QList<V>{V::YeaNay, V::NayYea,       V::Yea,   V::NotAvailable,
-                                                         V::Nay,    V::NotAvailable, V::YeaNay}
-                                       << 2;
-        // The 98th House lists its members out of id order and has lost CLARK: each member must still get
-        // his own partner vote (DAVIS: 1 here, 6 there).
-        QTest::newRow("other congress") << 98 << QList<V>{V::YeaNay, V::NayYea,       V::NoMatch, V::YeaNay,
-                                                          V::Nay,    V::NotAvailable, V::YeaNay}
-                                        << 1;
-    }
+    // Votes on roll calls 1 and 2: ADAMS 1/6, BAKER 6/1, CLARK 1/2, DAVIS 1/7, EVANS 6/0, FOX 9/1, GRANT 1/4.
+    // Only Yea-Yea and Nay-Nay voters can err in this view: CLARK (Yea-Yea on the nay side) and EVANS (Nay,
+    // no partner vote, on the yea side). The 98th House lists its members out of id order and has lost
+    // CLARK: each member must still get his own partner vote (DAVIS: 1 here, 6 there).
     void crossTab()
     {
-        QFETCH(int, partnerCongress);
-        QFETCH(QList<VoteClass>, expected);
         CongressData d98 = house97(); // GRANT, the largest id, first; CLARK gone
         d98.legislators.move(6, 0);
         d98.legislators.removeAt(3);
         d98.rollCalls = {TreeBuilder::rollCall("A", kDate, 1, 1), TreeBuilder::rollCall("B", kDate, 2, 3, 0.1f)};
         d98.voteRows = {"06", "06", "01", "06", "06", "01"};
         const Fixture f(house97(), d98);
-        DrawingRequest r = f.request(1);
-        r.partner = PartnerRollCall{partnerCongress, 2};
-        const DrawingPass pass = RunDrawingPass(r);
-        QVERIFY(pass.crossTab && pass.partnerLine.has_value());
-        QCOMPARE(pass.LegislatorVoteTable.size(), 7);
         const Preferences prefs = TreeBuilder::standardPreferences();
-        for (int i = 0; i < 7; ++i) {
-            const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
-            QCOMPARE(e.written, expected[i] != VoteClass::NoMatch);
-            if (e.written)
-                QCOMPARE((QList<int>{int(e.voteClass), e.colour, e.partyCode}),
-                         (QList<int>{int(expected[i]), ClassColour(expected[i], prefs),
-                                     house97().legislators[i].partyCode}));
+        using V = VoteClass;
+        const QList<std::tuple<int, QList<V>, int>> cases = {
+            {97, {V::YeaNay, V::NayYea, V::Yea, V::NotAvailable, V::Nay, V::NotAvailable, V::YeaNay}, 2},
+            {98, {V::YeaNay, V::NayYea, V::NoMatch, V::YeaNay, V::Nay, V::NotAvailable, V::YeaNay}, 1}};
+        for (const auto &[partnerCongress, expected, errors] : cases) {
+            DrawingRequest r = f.request(1);
+            r.partner = PartnerRollCall{partnerCongress, 2};
+            const DrawingPass pass = RunDrawingPass(r);
+            QVERIFY(pass.crossTab && pass.partnerLine.has_value());
+            QCOMPARE(pass.LegislatorVoteTable.size(), 7);
+            for (int i = 0; i < 7; ++i) {
+                const LegislatorVoteEntry &e = pass.LegislatorVoteTable.at(i);
+                QCOMPARE(e.written, expected[i] != VoteClass::NoMatch);
+                if (e.written)
+                    QCOMPARE((QList<int>{int(e.voteClass), e.colour, e.partyCode}),
+                             (QList<int>{int(expected[i]), ClassColour(expected[i], prefs),
+                                         house97().legislators[i].partyCode}));
+            }
+            QCOMPARE(pass.PlottedList.at(2).colour, ClassColour(expected[2], prefs)); // CLARK
+            QCOMPARE(pass.NotShownList.at(0).voteClass, expected[3]);                 // DAVIS
+            QCOMPARE(pass.countedErrors, errors);
         }
-        QCOMPARE(pass.PlottedList.at(2).colour, ClassColour(expected[2], prefs)); // CLARK
-        QCOMPARE(pass.NotShownList.at(0).voteClass, expected[3]);                 // DAVIS
-        QTEST(pass.countedErrors, "errors");
     }
     void displayFilter()
     {

@@ -107,38 +107,24 @@ private slots:
         }
     }
 
-    void classBoundaries_data()
-    {
-        QTest::addColumn<double>("minimum");
-        QTest::addColumn<double>("maximum");
-        QTest::addColumn<int>("intervals");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("cls");
-        QTest::newRow("minimum") << 0.0 << 80.0 << 8 << 0.0 << 1;
-        QTest::newRow("interior bound goes up") << 0.0 << 80.0 << 8 << 10.0 << 2;
-        QTest::newRow("maximum") << 0.0 << 80.0 << 8 << 80.0 << 8;
-        QTest::newRow("above") << 0.0 << 80.0 << 8 << 80.5 << 0;
-        // Widths that are not exact in binary: the maximum still lands in n.
-        QTest::newRow("tenths maximum") << 0.1 << 0.7 << 3 << 0.7 << 3;
-        QTest::newRow("tenths bound") << 0.1 << 0.7 << 3 << 0.3 << 2;
-        QTest::newRow("negative range") << -50.0 << -10.0 << 4 << -40.0 << 2;
-        QTest::newRow("all equal") << 5.0 << 5.0 << 8 << 5.0 << 8;
-        QTest::newRow("50 intervals max") << 1.0 << 1001.0 << 50 << 1001.0 << 50;
-        QTest::newRow("50 intervals bound 49") << 1.0 << 1001.0 << 50 << 961.0 << 49;
-        QTest::newRow("clamped to 2") << 0.0 << 10.0 << 1 << 5.0 << 2;
-    }
+    // Minimum, maximum, intervals, a value and its class.
     void classBoundaries()
     {
-        QFETCH(double, minimum);
-        QFETCH(double, maximum);
-        QFETCH(int, intervals);
-        QFETCH(double, value);
-        QFETCH(int, cls);
-        const QuantKey key = MakeQuantKey(minimum, maximum, intervals, Rgb{}, Rgb{255, 255, 255});
-        QCOMPARE(key.classOf(value), cls);
-        QCOMPARE(key.bounds.size(), key.intervals + 1);
-        QCOMPARE(key.bounds.first(), minimum);
-        QCOMPARE(key.bounds.last(), maximum);
+        const QList<std::tuple<double, double, int, double, int>> cases = {
+            {0.0, 80.0, 8, 0.0, 1},        {0.0, 80.0, 8, 10.0, 2}, // an interior bound goes up
+            {0.0, 80.0, 8, 80.0, 8},       {0.0, 80.0, 8, 80.5, 0},
+            {0.1, 0.7, 3, 0.7, 3}, // widths not exact in binary: the maximum still lands in n
+            {0.1, 0.7, 3, 0.3, 2},         {-50.0, -10.0, 4, -40.0, 2},
+            {5.0, 5.0, 8, 5.0, 8}, // all equal
+            {1.0, 1001.0, 50, 1001.0, 50}, {1.0, 1001.0, 50, 961.0, 49},
+            {0.0, 10.0, 1, 5.0, 2}}; // clamped to 2 intervals
+        for (const auto &[minimum, maximum, intervals, value, cls] : cases) {
+            const QuantKey key = MakeQuantKey(minimum, maximum, intervals, Rgb{}, Rgb{255, 255, 255});
+            QCOMPARE(key.classOf(value), cls);
+            QCOMPARE(key.bounds.size(), key.intervals + 1);
+            QCOMPARE(key.bounds.first(), minimum);
+            QCOMPARE(key.bounds.last(), maximum);
+        }
     }
 
     // Light yellow to red, as the standard preferences have it; blue to red, where stepping the packed

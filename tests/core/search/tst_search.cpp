@@ -294,31 +294,23 @@ private slots:
             }
         }
     }
-    void keywordTexts_data()
-    {
-        QTest::addColumn<QStringList>("criteria"); // keyword 1, operator 2, keyword 2, operator 3, keyword 3
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<bool>("kept");
-        const QString none = QStringLiteral("(none)");
-        QTest::newRow("lower-case text does not match")
-            << QStringList{"TAX", none, "", none, ""} << QStringList{"Tax cut"} << false;
-        QTest::newRow("empty second keyword is everywhere")
-            << QStringList{"TAX", "AND", "", none, ""} << QStringList{"TAX"} << true;
-        QTest::newRow("cut or (tax and income): tax only")
-            << QStringList{"TAX", "OR", "CUT", "AND", "INCOME"} << QStringList{"TAX ON GOODS"} << false;
-        QTest::newRow("never across two texts")
-            << QStringList{"TAX", none, "", none, ""} << QStringList{"", "XYZ TA", "X ABC"} << false;
-        QTest::newRow("character outside the code page")
-            << QStringList{"Ω", none, "", none, ""} << QStringList{"WHAT?"} << false;
-    }
+    // Keyword 1, operator 2, keyword 2, operator 3, keyword 3; the texts; whether they are kept. Lower-case
+    // text does not match; an empty second keyword is everywhere; cut or (tax and income) with tax only; a
+    // keyword never spans two texts; a character outside the code page.
     void keywordTexts()
     {
-        QFETCH(QStringList, criteria);
-        QFETCH(QStringList, texts);
-        QFETCH(bool, kept);
-        KeywordCriteria c{criteria[0], criteria[2], criteria[4], KeywordOperatorFromText(criteria[1]),
-                          KeywordOperatorFromText(criteria[3])};
-        QCOMPARE(KeywordMatcher(c).kept(texts), kept);
+        const QString none = QStringLiteral("(none)");
+        const QList<std::tuple<QStringList, QStringList, bool>> cases = {
+            {{"TAX", none, "", none, ""}, {"Tax cut"}, false},
+            {{"TAX", "AND", "", none, ""}, {"TAX"}, true},
+            {{"TAX", "OR", "CUT", "AND", "INCOME"}, {"TAX ON GOODS"}, false},
+            {{"TAX", none, "", none, ""}, {"", "XYZ TA", "X ABC"}, false},
+            {{"Ω", none, "", none, ""}, {"WHAT?"}, false}};
+        for (const auto &[criteria, texts, kept] : cases) {
+            const KeywordCriteria c{criteria[0], criteria[2], criteria[4], KeywordOperatorFromText(criteria[1]),
+                                    KeywordOperatorFromText(criteria[3])};
+            QCOMPARE(KeywordMatcher(c).kept(texts), kept);
+        }
     }
     void findBytes()
     {
@@ -765,30 +757,26 @@ private slots:
         QVERIFY(!q.add({2, 12, QString()}));
         QCOMPARE(q.length(), SelectionQueue::kMaxEntries);
     }
-    void codeLines_data()
-    {
-        QTest::addColumn<QByteArray>("line");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("texts"); // the code's text, the name
-        QTest::newRow("three digits") << QByteArray("101   Defense budget") << 101
-                                      << QStringList{"101", "Defense budget"};
-        QTest::newRow("trailing blanks removed")
-            << QByteArray("  7   Tariffs    ") << 7 << QStringList{"  7", "Tariffs"};
-        QTest::newRow("separator never in the name") << QByteArray("5  x  Name") << 5 << QStringList{"5  ", "Name"};
-        QTest::newRow("name with inner blanks")
-            << QByteArray("44    Public  Works") << 44 << QStringList{"44 ", "Public  Works"};
-        QTest::newRow("code alone") << QByteArray("9") << 9 << QStringList{"9", ""};
-        QTest::newRow("Windows-1252 name")
-            << QByteArray("300   Caf\xe9 \x93tax\x94") << 300 << QStringList{"300", QString::fromUtf8("Café “tax”")};
-    }
+    // A code and its name: the code's text, trailing blanks removed, the separator never in the name,
+    // inner blanks kept, a code alone, a name in the single-byte code page.
     void codeLines()
     {
-        QFETCH(QByteArray, line);
-        QFETCH(int, code);
-        const SubjectCodeTable t = SubjectCodeTable::Parse(line + "\r\n", QStringLiteral("codes.dat"));
-        QCOMPARE(t.subjectCodeCount(), 1);
-        QCOMPARE(t.rows().at(0).code, code);
-        QTEST((QStringList{t.rows().at(0).codeText, t.rows().at(0).name}), "texts");
+        const QList<std::tuple<QByteArray, int, QStringList>> cases = {
+            {"101   Defense budget", 101, {"101", "Defense budget"}},
+            {"  7   Tariffs    ", 7, {"  7", "Tariffs"}},
+            {"5  x  Name", 5, {"5  ", "Name"}},
+            {"44    Public  Works", 44, {"44 ", "Public  Works"}},
+            {"9", 9, {"9", ""}},
+            {"300   Caf\xe9 \x93tax\x94", 300, {"300", QString::fromUtf8("Café “tax”")}}};
+        for (const auto &[line, code, texts] : cases) {
+            const SubjectCodeTable t = SubjectCodeTable::Parse(line + "\r\n", QStringLiteral("codes.dat"));
+            QCOMPARE(t.subjectCodeCount(), 1);
+            QCOMPARE(t.rows().at(0).code, code);
+            QCOMPARE((QStringList{t.rows().at(0).codeText, t.rows().at(0).name}), texts);
+        }
+        QCOMPARE((QStringList{SubjectCodeFileName(SubjectScheme::Issue), SubjectCodeFileName(SubjectScheme::Clausen),
+                              SubjectCodeFileName(SubjectScheme::Peltzman)}),
+                 (QStringList{"isscodes.dat", "clacodes.dat", "pelcodes.dat"}));
     }
     // Any line end, blank lines skipped; at most 200 rows are read.
     void lineEndsAndLimit()
@@ -839,12 +827,6 @@ private slots:
         QCOMPARE(most.codes.size(), 100);
         QCOMPARE(most.codes.last(), 100);
         QCOMPARE(most.names.last(), QStringLiteral("S100"));
-    }
-    void schemes()
-    {
-        QCOMPARE((QStringList{SubjectCodeFileName(SubjectScheme::Issue), SubjectCodeFileName(SubjectScheme::Clausen),
-                              SubjectCodeFileName(SubjectScheme::Peltzman)}),
-                 (QStringList{"isscodes.dat", "clacodes.dat", "pelcodes.dat"}));
     }
 };
 
