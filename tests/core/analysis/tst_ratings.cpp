@@ -68,38 +68,30 @@ class TestRatings : public QObject {
     Q_OBJECT
 
 private slots:
-    void ratings_data()
-    {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("sides");
-        QTest::addColumn<QStringList>("expected"); // the rows, then the summary's names, counts and values
-        const QString a = QStringLiteral("A               \t");
-        const QString b = QStringLiteral("B               \t");
-        QTest::newRow("paired and announced count like 1 and 4")
-            << QStringList{"2356", "3265"} << "YNYN" << QStringList{a + "50.00", b + "50.00", "A \nA \n50.00", "2\n2"};
-        QTest::newRow("nay side agrees with nays")
-            << QStringList{"4561"} << "NNNN" << QStringList{a + "75.00", "A \nA \n75.00", "1\n1"};
-        QTest::newRow("0 7 8 9 never vote")
-            << QStringList{"0789", "1790"} << "YYYY" << QStringList{a + "n/a", b + "100.00", "B \n \n100.00", "1\n1"};
-        QTest::newRow("a damaged byte is not a vote")
-            << QStringList{"1 "} << "YN" << QStringList{a + "100.00", "A \n \n100.00", "1\n1"};
-        QTest::newRow("first met keeps the title")
-            << QStringList{"4", "1"} << "Y" << QStringList{a + "0.00", b + "100.00", "B \nA \n50.00", "1\n1"};
-        QTest::newRow("nobody rated") << QStringList{"0", "9"} << "Y"
-                                      << QStringList{a + "n/a", b + "n/a", " \n \nn/a", "0\n0"};
-        QTest::newRow("average of thirds")
-            << QStringList{"114", "111", "144"} << "YYY"
-            << QStringList{a + "66.67", b + "100.00", "C               \t33.33", "B \nC \n66.67", "1\n1"};
-    }
+    // Vote rows and sides; the result rows, then the summary's names, counts and values. Paired and announced
+    // votes count like 1 and 4; the nay side agrees with nays; 0, 7, 8 and 9 never vote, nor does a damaged
+    // byte; the first met keeps the title; nobody rated; an average of thirds.
     void ratings()
     {
-        QFETCH(QStringList, rows);
-        QFETCH(QString, sides);
-        const Tree t(true, {{103, congress(rows)}});
-        const RatingResult result = ComputeRatings(t.root(), true, {103}, settings(103, sides), false);
-        const RatingInfoColumns info = RatingInfo(result);
-        QTEST((resultRows(result) + QStringList{info.names, info.counts}), "expected");
-        QCOMPARE(result.ratedCount + result.notRatedCount, int(rows.size()));
+        const QString a = QStringLiteral("A               \t");
+        const QString b = QStringLiteral("B               \t");
+        const QList<std::tuple<QStringList, QString, QStringList>> cases = {
+            {{"2356", "3265"}, "YNYN", {a + "50.00", b + "50.00", "A \nA \n50.00", "2\n2"}},
+            {{"4561"}, "NNNN", {a + "75.00", "A \nA \n75.00", "1\n1"}},
+            {{"0789", "1790"}, "YYYY", {a + "n/a", b + "100.00", "B \n \n100.00", "1\n1"}},
+            {{"1 "}, "YN", {a + "100.00", "A \n \n100.00", "1\n1"}},
+            {{"4", "1"}, "Y", {a + "0.00", b + "100.00", "B \nA \n50.00", "1\n1"}},
+            {{"0", "9"}, "Y", {a + "n/a", b + "n/a", " \n \nn/a", "0\n0"}},
+            {{"114", "111", "144"},
+             "YYY",
+             {a + "66.67", b + "100.00", "C               \t33.33", "B \nC \n66.67", "1\n1"}}};
+        for (const auto &[rows, sides, expected] : cases) {
+            const Tree t(true, {{103, congress(rows)}});
+            const RatingResult result = ComputeRatings(t.root(), true, {103}, settings(103, sides), false);
+            const RatingInfoColumns info = RatingInfo(result);
+            QCOMPARE((resultRows(result) + QStringList{info.names, info.counts}), expected);
+            QCOMPARE(result.ratedCount + result.notRatedCount, int(rows.size()));
+        }
     }
     void onlyOwnCongressCounts()
     {

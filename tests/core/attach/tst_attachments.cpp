@@ -101,39 +101,29 @@ private slots:
             QFile::remove(dir.path() + QStringLiteral("/senate/") + f);
         QCOMPARE(state(), QStringLiteral("---"));
     }
-    void notes_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("edited");
-        QTest::addColumn<QByteArray>("written");
-        QTest::newRow("ascii lf") << QByteArray("Passed.\nSigned.\n") << "Passed.\nSigned.\n"
-                                  << "Vote of 1995." << QByteArray("Vote of 1995.");
-        QTest::newRow("cp1252 crlf") << QByteArray("Fran\xe7ois \x93quoted\x94\r\n")
-                                     << QString::fromUtf8("François “quoted”\n") << QString::fromUtf8("“x” – y\nz")
-                                     << QByteArray("\x93x\x94 \x96 y\r\nz");
-        QTest::newRow("utf-8 kept") << QByteArray("Fran\xc3\xa7ois\n") << QString::fromUtf8("François\n")
-                                    << QString::fromUtf8("é") << QByteArray("\xc3\xa9");
-        QTest::newRow("beyond cp1252 as utf-8")
-            << QByteArray("a") << "a" << QString::fromUtf8("a ≠ b") << QByteArray("a \xe2\x89\xa0 b");
-    }
-    // A note is read in its own encoding and line ends, goes back unedited to exactly its bytes, and an
-    // edit is saved in them; a save that fails leaves no file.
+    // A note is read in its own encoding and line ends (ASCII with LF, the single-byte code page with CR LF,
+    // UTF-8), goes back unedited to exactly its bytes, and an edit is saved in them (as UTF-8 when beyond
+    // the code page); a save that fails leaves no file.
     void notes()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, text);
-        QFETCH(QString, edited);
-        AttachmentNote note = AttachmentNote::FromBytes(bytes);
-        QCOMPARE(note.text, text);
-        QCOMPARE(note.encode(note.text), bytes);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("104_12s.txt"));
-        note.save(path, edited);
-        QTEST(ReadWholeFile(path), "written");
         const QString missing = dir.filePath(QStringLiteral("missing/104s.txt"));
-        QVERIFY_THROWS_EXCEPTION(FileError, note.save(missing, QStringLiteral("x")));
-        QVERIFY(!QFile::exists(missing));
+        const QList<std::tuple<QByteArray, QString, QString, QByteArray>> cases = {
+            {"Passed.\nSigned.\n", "Passed.\nSigned.\n", "Vote of 1995.", "Vote of 1995."},
+            {"Fran\xe7ois \x93quoted\x94\r\n", QString::fromUtf8("François “quoted”\n"),
+             QString::fromUtf8("“x” – y\nz"), "\x93x\x94 \x96 y\r\nz"},
+            {"Fran\xc3\xa7ois\n", QString::fromUtf8("François\n"), QString::fromUtf8("é"), "\xc3\xa9"},
+            {"a", "a", QString::fromUtf8("a ≠ b"), "a \xe2\x89\xa0 b"}};
+        for (const auto &[bytes, text, edited, written] : cases) {
+            AttachmentNote note = AttachmentNote::FromBytes(bytes);
+            QCOMPARE(note.text, text);
+            QCOMPARE(note.encode(note.text), bytes);
+            note.save(path, edited);
+            QCOMPARE(ReadWholeFile(path), written);
+            QVERIFY_THROWS_EXCEPTION(FileError, note.save(missing, QStringLiteral("x")));
+            QVERIFY(!QFile::exists(missing));
+        }
     }
     void waveHeader()
     {

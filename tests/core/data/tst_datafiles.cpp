@@ -456,33 +456,26 @@ private slots:
             QCOMPARE(EncodeFixedText("AB", 4), QByteArray("AB  "));
         }
     }
-    void dates_data()
-    {
-        QTest::addColumn<double>("serial");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QStringList>("texts"); // long, numeric, short year
-        QTest::newRow("1981") << 29591.0 << QDate(1981, 1, 5) << QStringList{"January 5, 1981", "1/5/1981", "1/5/81"};
-        QTest::newRow("time of day") << 39086.75 << QDate(2007, 1, 4)
-                                     << QStringList{"January 4, 2007", "1/4/2007", "1/4/07"};
-        QTest::newRow("first congress") << -40477.0 << QDate(1789, 3, 4)
-                                        << QStringList{"March 4, 1789", "3/4/1789", "3/4/89"};
-        QTest::newRow("negative with time")
-            << -1.5 << QDate(1899, 12, 29) << QStringList{"December 29, 1899", "12/29/1899", "12/29/99"};
-        // No roll call is older than 1789, so such a day is shown as no date.
-        QTest::newRow("last day of 1788") << -40540.0 << QDate() << QStringList{"", "", ""};
-        QTest::newRow("first day of 1789")
-            << -40539.0 << QDate(1789, 1, 1) << QStringList{"January 1, 1789", "1/1/1789", "1/1/89"};
-        QTest::newRow("not a number") << std::nan("") << QDate() << QStringList{"", "", ""};
-        QTest::newRow("infinite") << -HUGE_VAL << QDate() << QStringList{"", "", ""};
-    }
+    // A serial day, its date and the long, numeric and short-year texts: a day, one with a time, the first
+    // congress, a negative day with a time; no roll call is older than 1789, so such a day is shown as no
+    // date, as is what is not a number.
     void dates()
     {
-        QFETCH(double, serial);
-        QFETCH(QDate, date);
-        QCOMPARE(DateFromSerial(serial), date);
-        QTEST((QStringList{FormatLongDate(date), FormatNumericDate(date), FormatShortYearDate(date)}), "texts");
-        if (date.isValid() && serial == std::trunc(serial))
-            QCOMPARE(SerialFromDate(date), serial);
+        const QList<std::tuple<double, QDate, QStringList>> cases = {
+            {29591.0, QDate(1981, 1, 5), {"January 5, 1981", "1/5/1981", "1/5/81"}},
+            {39086.75, QDate(2007, 1, 4), {"January 4, 2007", "1/4/2007", "1/4/07"}},
+            {-40477.0, QDate(1789, 3, 4), {"March 4, 1789", "3/4/1789", "3/4/89"}},
+            {-1.5, QDate(1899, 12, 29), {"December 29, 1899", "12/29/1899", "12/29/99"}},
+            {-40540.0, QDate(), {"", "", ""}},
+            {-40539.0, QDate(1789, 1, 1), {"January 1, 1789", "1/1/1789", "1/1/89"}},
+            {std::nan(""), QDate(), {"", "", ""}},
+            {-HUGE_VAL, QDate(), {"", "", ""}}};
+        for (const auto &[serial, date, texts] : cases) {
+            QCOMPARE(DateFromSerial(serial), date);
+            QCOMPARE((QStringList{FormatLongDate(date), FormatNumericDate(date), FormatShortYearDate(date)}), texts);
+            if (date.isValid() && serial == std::trunc(serial))
+                QCOMPARE(SerialFromDate(date), serial);
+        }
         QCOMPARE(CongressFirstYear(97), 1981);
         QCOMPARE(CongressSecondYear(1), 1790);
     }

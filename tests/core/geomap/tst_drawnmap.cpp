@@ -52,32 +52,25 @@ private slots:
         }
     }
 
-    void designedView_data()
-    {
-        QTest::addColumn<int>("congress");
-        QTest::addColumn<DrawnRect>("extent");
-        QTest::newRow("102") << 102 << DrawnRect{-20, -20, 20, 20};
-        QTest::newRow("31") << 31 << DrawnRect{};
-        QTest::newRow("30, wide") << 30 << DrawnRect{-400, -100, 200, 100};
-        QTest::newRow("25, tall") << 25 << DrawnRect{100, -500, 300, 300};
-        QTest::newRow("25, nothing drawn") << 25 << DrawnRect{};
-    }
+    // From the 31st congress on, or with nothing drawn, the fixed view; before, the drawn extent, wide or tall.
     void designedView()
     {
-        QFETCH(int, congress);
-        QFETCH(DrawnRect, extent);
-        const DrawnMapView v = DesignedView(congress, extent);
-        if (congress >= 31 || extent.isEmpty()) {
-            QCOMPARE(v, (DrawnMapView{2.7, -450, 0}));
-            QCOMPARE(v.rect(), (DrawnRect{-450 - 248 * 2.7, -648, -450 + 373 * 2.7, 648}));
-            return;
+        const QList<QPair<int, DrawnRect>> cases = {
+            {102, {-20, -20, 20, 20}}, {31, {}}, {30, {-400, -100, 200, 100}}, {25, {100, -500, 300, 300}}, {25, {}}};
+        for (const auto &[congress, extent] : cases) {
+            const DrawnMapView v = DesignedView(congress, extent);
+            if (congress >= 31 || extent.isEmpty()) {
+                QCOMPARE(v, (DrawnMapView{2.7, -450, 0}));
+                QCOMPARE(v.rect(), (DrawnRect{-450 - 248 * 2.7, -648, -450 + 373 * 2.7, 648}));
+                continue;
+            }
+            const DrawnRect r = v.rect();
+            QVERIFY(r.left < extent.left && r.right > extent.right && r.top < extent.top && r.bottom > extent.bottom);
+            QCOMPARE(r.width() / r.height(), 621.0 / 480.0);
+            // Held tightly on the side that decides F: the margin is a few per cent.
+            const double fill = std::max(extent.width() / r.width(), extent.height() / r.height());
+            QVERIFY2(fill > 0.9 && fill < 1.0, qPrintable(QString::number(fill)));
         }
-        const DrawnRect r = v.rect();
-        QVERIFY(r.left < extent.left && r.right > extent.right && r.top < extent.top && r.bottom > extent.bottom);
-        QCOMPARE(r.width() / r.height(), 621.0 / 480.0);
-        // Held tightly on the side that decides F: the margin is a few per cent.
-        const double fill = std::max(extent.width() / r.width(), extent.height() / r.height());
-        QVERIFY2(fill > 0.9 && fill < 1.0, qPrintable(QString::number(fill)));
     }
 
     void floodFill_data()

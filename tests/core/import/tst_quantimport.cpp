@@ -64,46 +64,37 @@ private slots:
         QCOMPARE(QuantData::Read(path, States(82)).rows.at(0).item, 49700);
     }
 
-    void badFilesAreReported_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("report"); // after the path
-        const QString opening = QStringLiteral("An error (%1) has occurred while opening the file you requested.\n");
-        QTest::newRow("no dash line") << QByteArray("Title\nabout it\n41,1,3\n")
-                                      << opening.arg(62) + "line 3: no line \"-\" ends the description";
-        QTest::newRow("empty file") << QByteArray("") << opening.arg(62) + "line 1: the file is empty";
-        QTest::newRow("short row") << QByteArray("T\n-\n41,1,3\n41,2\n")
-                                   << opening.arg(62) + "line 4: 2 of the three items state, district or member, value";
-        QTest::newRow("long row") << QByteArray("T\n-\n41,1,3,4\n")
-                                  << opening.arg(13) +
-                                         "line 3: 4 items where a row holds three (state, district or member, value)";
-        QTest::newRow("value not a number") << QByteArray("T\n-\n41,1,3\n41,2,many\n")
-                                            << opening.arg(13) + "line 4: the value \"many\" is not a number";
-        QTest::newRow("district not a number")
-            << QByteArray("T\n-\n41,1.5,3\n")
-            << opening.arg(13) + "line 3: the district or member \"1.5\" is not a whole number";
-        QTest::newRow("state outside the table") << QByteArray("T\n-\n41,1,3\n83,1,3\n")
-                                                 << opening.arg(9) + "line 4: state code 83 is not in the state table";
-        QTest::newRow("blank state record")
-            << QByteArray("T\n-\n50,1,3\n") << opening.arg(9) + "line 3: state code 50 is not in the state table";
-        QTest::newRow("missing file") << QByteArray() << opening.arg(53) + "File not found";
-    }
+    // Each bad file's report, after the path: no dash line, an empty file, a short and a long row, a value or
+    // a district that is no number, a state outside the table or a blank record of it, a missing file.
     void badFilesAreReported()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, report);
+        const QString opening = QStringLiteral("An error (%1) has occurred while opening the file you requested.\n");
+        const QList<QPair<QByteArray, QString>> cases = {
+            {"Title\nabout it\n41,1,3\n", opening.arg(62) + "line 3: no line \"-\" ends the description"},
+            {"", opening.arg(62) + "line 1: the file is empty"},
+            {"T\n-\n41,1,3\n41,2\n", opening.arg(62) + "line 4: 2 of the three items state, district or member, value"},
+            {"T\n-\n41,1,3,4\n",
+             opening.arg(13) + "line 3: 4 items where a row holds three (state, district or member, value)"},
+            {"T\n-\n41,1,3\n41,2,many\n", opening.arg(13) + "line 4: the value \"many\" is not a number"},
+            {"T\n-\n41,1.5,3\n", opening.arg(13) + "line 3: the district or member \"1.5\" is not a whole number"},
+            {"T\n-\n41,1,3\n83,1,3\n", opening.arg(9) + "line 4: state code 83 is not in the state table"},
+            {"T\n-\n50,1,3\n", opening.arg(9) + "line 3: state code 50 is not in the state table"},
+            {QByteArray(), opening.arg(53) + "File not found"}};
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("bad.hqd"));
-        if (!content.isNull())
-            WriteWholeFile(path, content);
-        try {
-            QuantData::Read(path, States(82));
-            QFAIL("read a bad file");
-        } catch (const FileError &e) {
-            const QStringList lines = ImportErrorText(e).split(QLatin1Char('\n'));
-            QCOMPARE(lines.at(0) + QLatin1Char('\n') + lines.at(1).mid(QDir::toNativeSeparators(path).size() + 2),
-                     report);
-            QVERIFY(lines.at(1).startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")));
+        for (const auto &[content, report] : cases) {
+            QFile::remove(path);
+            if (!content.isNull())
+                WriteWholeFile(path, content);
+            try {
+                QuantData::Read(path, States(82));
+                QFAIL("read a bad file");
+            } catch (const FileError &e) {
+                const QStringList lines = ImportErrorText(e).split(QLatin1Char('\n'));
+                QCOMPARE(lines.at(0) + QLatin1Char('\n') + lines.at(1).mid(QDir::toNativeSeparators(path).size() + 2),
+                         report);
+                QVERIFY(lines.at(1).startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")));
+            }
         }
     }
 

@@ -686,43 +686,30 @@ private slots:
             QVERIFY(e.text.endsWith(QStringLiteral("Roll call ") + QString::number(e.row)));
         }
     }
-    void remapFollowsRows_data()
-    {
-        QTest::addColumn<QList<int>>("queued");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QList<int>>("newRowOf");
-        QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<QList<int>>("rollCalls");
-        QTest::addColumn<int>("currentAfter");
-        // Old rows 1..4; row 2 dropped, 3 and 4 move up.
-        const QList<int> dropTwo{1, 0, 2, 3};
-        QTest::newRow("kept rows renumbered")
-            << QList<int>{4, 3, 1} << 2 << dropTwo << QList<int>{3, 2, 1} << QList<int>{14, 13, 11} << 2;
-        QTest::newRow("current entry dropped")
-            << QList<int>{1, 2, 4} << 2 << dropTwo << QList<int>{1, 3} << QList<int>{11, 14} << 1;
-        QTest::newRow("everything dropped") << QList<int>{2, 2} << 1 << dropTwo << QList<int>{} << QList<int>{} << 0;
-        QTest::newRow("no current entry")
-            << QList<int>{1, 4} << 0 << dropTwo << QList<int>{1, 3} << QList<int>{11, 14} << 0;
-        QTest::newRow("row beyond the map")
-            << QList<int>{1, 4} << 2 << QList<int>{1, 2} << QList<int>{1} << QList<int>{11} << 1;
-    }
+    // Queued rows and the current entry, the new row of each old one; the rows, roll calls and current entry
+    // after. Old rows 1..4 with row 2 dropped: kept rows renumbered, the current entry dropped, everything
+    // dropped, no current entry; then a row beyond the map.
     void remapFollowsRows()
     {
-        QFETCH(QList<int>, queued);
-        QFETCH(int, current);
-        QFETCH(QList<int>, newRowOf);
-        QFETCH(QList<int>, rows);
-        QFETCH(QList<int>, rollCalls);
-        SelectionQueue q;
-        q.addRows(tableWithRows(4), queued, false);
-        q.setCurrentQueuePos(current);
-        q.remap(newRowOf);
-        QCOMPARE(q.rows(), rows);
-        QCOMPARE(q.rollCalls(), rollCalls);
-        QTEST(q.currentQueuePos(), "currentAfter");
-        // The lines stay as they were queued.
-        for (int p = 1; p <= q.length(); ++p)
-            QVERIFY(q.at(p).text.endsWith(QString::number(q.at(p).rollCall - 10)));
+        const QList<int> dropTwo{1, 0, 2, 3};
+        const QList<std::tuple<QList<int>, int, QList<int>, QList<int>, QList<int>, int>> cases = {
+            {{4, 3, 1}, 2, dropTwo, {3, 2, 1}, {14, 13, 11}, 2},
+            {{1, 2, 4}, 2, dropTwo, {1, 3}, {11, 14}, 1},
+            {{2, 2}, 1, dropTwo, {}, {}, 0},
+            {{1, 4}, 0, dropTwo, {1, 3}, {11, 14}, 0},
+            {{1, 4}, 2, {1, 2}, {1}, {11}, 1}};
+        for (const auto &[queued, current, newRowOf, rows, rollCalls, currentAfter] : cases) {
+            SelectionQueue q;
+            q.addRows(tableWithRows(4), queued, false);
+            q.setCurrentQueuePos(current);
+            q.remap(newRowOf);
+            QCOMPARE(q.rows(), rows);
+            QCOMPARE(q.rollCalls(), rollCalls);
+            QCOMPARE(q.currentQueuePos(), currentAfter);
+            // The lines stay as they were queued.
+            for (int p = 1; p <= q.length(); ++p)
+                QVERIFY(q.at(p).text.endsWith(QString::number(q.at(p).rollCall - 10)));
+        }
     }
     void clearStartAndCrossTab()
     {
