@@ -19,8 +19,6 @@
 using namespace rollscan;
 using namespace rollscan::test;
 
-Q_DECLARE_METATYPE(QList<VoteClass>)
-
 namespace {
 constexpr VoteClass Y = VoteClass::Yea;
 constexpr VoteClass N = VoteClass::Nay;
@@ -56,45 +54,35 @@ class TestUsMap : public QObject {
     Q_OBJECT
 
 private slots:
-    void pairTable_data()
-    {
-        QTest::addColumn<bool>("house");
-        QTest::addColumn<QList<VoteClass>>("classes");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<int>("colour"); // -1: the default symbol
-        QTest::addColumn<bool>("hatched");
-        const Preferences p = TreeBuilder::standardPreferences();
-        const int yea = p.yeaColour(), nay = p.nayColour(), na = p.notVotingColour(), split = p.splitColour();
-        QTest::newRow("no member") << false << QList<VoteClass>{} << "default" << -1 << false;
-        QTest::newRow("one yea") << true << QList<VoteClass>{Y} << "yea" << yea << false;
-        QTest::newRow("A, A") << false << QList<VoteClass>{A, A} << "na" << na << false;
-        QTest::newRow("Y, N") << false << QList<VoteClass>{Y, N} << "split" << split << false;
-        QTest::newRow("N, N") << false << QList<VoteClass>{N, N} << "nay" << nay << false;
-        QTest::newRow("A, Y hatched") << false << QList<VoteClass>{A, Y} << "yea-hatched" << yea << true;
-        QTest::newRow("N, A hatched") << false << QList<VoteClass>{N, A} << "nay-hatched" << nay << true;
-        QTest::newRow("House Y, A not hatched") << true << QList<VoteClass>{Y, A} << "yea" << yea << false;
-        QTest::newRow("three: A, A, N") << false << QList<VoteClass>{A, A, N} << "nay-hatched" << nay << true;
-        QTest::newRow("four: A, N, A, N") << true << QList<VoteClass>{A, N, A, N} << "nay" << nay << false;
-        QTest::newRow("cross-tab pair alike") << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::YeaNay}
-                                              << "yea-nay" << p.yeaNayColour() << false;
-        QTest::newRow("cross-tab pair apart")
-            << false << QList<VoteClass>{VoteClass::YeaNay, VoteClass::NayYea} << "split" << split << false;
-        QTest::newRow("cross-tab with unmatched")
-            << false << QList<VoteClass>{VoteClass::NoMatch, N} << "nay-hatched" << nay << true;
-    }
+    // The members' classes in one feature: its class, its colour (-1: the default symbol) and whether it is
+    // hatched. A Senate pair with one absent is hatched, a House feature never.
     void pairTable()
     {
-        QFETCH(bool, house);
-        QFETCH(QList<VoteClass>, classes);
-        QFETCH(QString, className);
-        QFETCH(int, colour);
-        QFETCH(bool, hatched);
-        const FeatureFill f = FillForMembers(classes, house, TreeBuilder::standardPreferences());
-        QCOMPARE(f.className, className);
-        QCOMPARE(f.usesDefault, colour < 0);
-        if (colour >= 0)
-            QCOMPARE(f.colour, colour);
-        QCOMPARE(f.style == FillStyle::DiagonalCross, hatched);
+        const Preferences p = TreeBuilder::standardPreferences();
+        const int yea = p.yeaColour(), nay = p.nayColour(), na = p.notVotingColour(), split = p.splitColour();
+        const VoteClass YN = VoteClass::YeaNay, NY = VoteClass::NayYea, none = VoteClass::NoMatch;
+        const QList<std::tuple<bool, QList<VoteClass>, const char *, int, bool>> cases = {
+            {false, {}, "default", -1, false},
+            {true, {Y}, "yea", yea, false},
+            {false, {A, A}, "na", na, false},
+            {false, {Y, N}, "split", split, false},
+            {false, {N, N}, "nay", nay, false},
+            {false, {A, Y}, "yea-hatched", yea, true},
+            {false, {N, A}, "nay-hatched", nay, true},
+            {true, {Y, A}, "yea", yea, false},
+            {false, {A, A, N}, "nay-hatched", nay, true},
+            {true, {A, N, A, N}, "nay", nay, false},
+            {false, {YN, YN}, "yea-nay", p.yeaNayColour(), false}, // a cross-tab pair alike
+            {false, {YN, NY}, "split", split, false},              // and apart
+            {false, {none, N}, "nay-hatched", nay, true}};         // one unmatched in the cross-tab
+        for (const auto &[house, classes, className, colour, hatched] : cases) {
+            const FeatureFill f = FillForMembers(classes, house, p);
+            QCOMPARE(f.className, QLatin1String(className));
+            QCOMPARE(f.usesDefault, colour < 0);
+            if (colour >= 0)
+                QCOMPARE(f.colour, colour);
+            QCOMPARE(f.style == FillStyle::DiagonalCross, hatched);
+        }
     }
     void allowFill()
     {

@@ -102,13 +102,17 @@ private slots:
     void classBoundaries()
     {
         const QList<std::tuple<double, double, int, double, int>> cases = {
-            {0.0, 80.0, 8, 0.0, 1},        {0.0, 80.0, 8, 10.0, 2}, // an interior bound goes up
-            {0.0, 80.0, 8, 80.0, 8},       {0.0, 80.0, 8, 80.5, 0},
-            {0.1, 0.7, 3, 0.7, 3}, // widths not exact in binary: the maximum still lands in n
-            {0.1, 0.7, 3, 0.3, 2},         {-50.0, -10.0, 4, -40.0, 2},
-            {5.0, 5.0, 8, 5.0, 8}, // all equal
-            {1.0, 1001.0, 50, 1001.0, 50}, {1.0, 1001.0, 50, 961.0, 49},
-            {0.0, 10.0, 1, 5.0, 2}}; // clamped to 2 intervals
+            {0.0, 80.0, 8, 0.0, 1},        // the minimum
+            {0.0, 80.0, 8, 10.0, 2},       // an interior bound goes up
+            {0.0, 80.0, 8, 80.0, 8},       // the maximum
+            {0.0, 80.0, 8, 80.5, 0},       // above
+            {0.1, 0.7, 3, 0.7, 3},         // widths not exact in binary: the maximum still lands in n
+            {0.1, 0.7, 3, 0.3, 2},         // and a bound goes up
+            {-50.0, -10.0, 4, -40.0, 2},   // a negative range
+            {5.0, 5.0, 8, 5.0, 8},         // all equal
+            {1.0, 1001.0, 50, 1001.0, 50}, // 50 intervals
+            {1.0, 1001.0, 50, 961.0, 49},  // and its bound 49
+            {0.0, 10.0, 1, 5.0, 2}};       // clamped to 2 intervals
         for (const auto &[minimum, maximum, intervals, value, cls] : cases) {
             const QuantKey key = MakeQuantKey(minimum, maximum, intervals, Rgb{}, Rgb{255, 255, 255});
             QCOMPARE(key.classOf(value), cls);

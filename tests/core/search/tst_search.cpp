@@ -383,48 +383,38 @@ private slots:
         QCOMPARE(t.s.MatchTable.matchCount(), 2);
         QCOMPARE(t.s.queue.length(), 2);
     }
-    void extras_data()
-    {
-        QTest::addColumn<bool>("house");
-        QTest::addColumn<QList<int>>("congresses");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("offered"); // US map, text, audio, picture
-        const QStringList maps = {"main/map.dat", "main/mapindex.dat"};
-        QTest::newRow("103rd House needs no district file") << true << QList<int>{103} << maps << "1000";
-        QTest::newRow("102nd House without district file") << true << QList<int>{102} << maps << "0000";
-        QTest::newRow("102nd House with district file")
-            << true << QList<int>{102} << maps + QStringList{"house/102.cds"} << "1000";
-        QTest::newRow("two Houses: no district check, no attachments")
-            << true << QList<int>{50, 51} << maps + QStringList{"house/50.txt", "house/50.wav", "house/50.bmp"}
-            << "1000";
-        const QStringList shapes = {"main/state list.dat", "maps/states.shp", "maps/cd104.shp"};
-        QTest::newRow("Senate from the shapefiles") << false << QList<int>{30} << shapes << "1000";
-        QTest::newRow("102nd House is not drawn from the shapefiles") << true << QList<int>{102} << shapes << "0000";
-        QTest::newRow("shapefiles without the state list")
-            << false << QList<int>{30} << QStringList{"maps/states.shp"} << "0000";
-        QTest::newRow("House attachments")
-            << true << QList<int>{97} << QStringList{"house/97.txt", "house/97.bmp", "house/97s.wav"} << "0101";
-        QTest::newRow("Senate attachments")
-            << false << QList<int>{97} << QStringList{"senate/97s.wav", "senate/97.txt", "senate/97s.bmp"} << "0011";
-        QTest::newRow("names in capitals") << false << QList<int>{97} << QStringList{"senate/97S.TXT"} << "0100";
-        QTest::newRow("bookmark search: none selected")
-            << true << QList<int>{} << maps + QStringList{"house/97.txt"} << "1000";
-    }
+    // The chamber, the congresses selected and the files of the tree; what the list offers beside the map:
+    // US map, text, audio, picture.
     void extras()
     {
-        QFETCH(bool, house);
-        QFETCH(QList<int>, congresses);
-        QFETCH(QStringList, files);
-        QTemporaryDir dir;
-        TreeBuilder tree(dir.path());
-        for (const QString &file : files)
-            tree.writeRaw(file, "x");
-        Session session(dir.path());
-        session.isHouse = house;
-        session.selectedCongresses = congresses;
-        const CongressExtras e = FindCongressExtras(session);
-        QTEST(QStringLiteral("%1%2%3%4").arg(int(e.usMap)).arg(int(e.text)).arg(int(e.audio)).arg(int(e.picture)),
-              "offered");
+        const QStringList maps = {"main/map.dat", "main/mapindex.dat"};
+        const QStringList shapes = {"main/state list.dat", "maps/states.shp", "maps/cd104.shp"};
+        const QList<std::tuple<bool, QList<int>, QStringList, const char *>> cases = {
+            {true, {103}, maps, "1000"},                                // the 103rd House needs no district file
+            {true, {102}, maps, "0000"},                                // the 102nd does
+            {true, {102}, maps + QStringList{"house/102.cds"}, "1000"}, // and has it
+            // Two Houses: no district check, no attachments.
+            {true, {50, 51}, maps + QStringList{"house/50.txt", "house/50.wav", "house/50.bmp"}, "1000"},
+            {false, {30}, shapes, "1000"},              // the Senate from the shapefiles
+            {true, {102}, shapes, "0000"},              // the 102nd House is not drawn from them
+            {false, {30}, {"maps/states.shp"}, "0000"}, // shapefiles without the state list
+            {true, {97}, {"house/97.txt", "house/97.bmp", "house/97s.wav"}, "0101"},
+            {false, {97}, {"senate/97s.wav", "senate/97.txt", "senate/97s.bmp"}, "0011"},
+            {false, {97}, {"senate/97S.TXT"}, "0100"},               // names in capitals
+            {true, {}, maps + QStringList{"house/97.txt"}, "1000"}}; // a bookmark search selects none
+        for (const auto &[house, congresses, files, offered] : cases) {
+            QTemporaryDir dir;
+            TreeBuilder tree(dir.path());
+            for (const QString &file : files)
+                tree.writeRaw(file, "x");
+            Session session(dir.path());
+            session.isHouse = house;
+            session.selectedCongresses = congresses;
+            const CongressExtras e = FindCongressExtras(session);
+            QCOMPARE(
+                QStringLiteral("%1%2%3%4").arg(int(e.usMap)).arg(int(e.text)).arg(int(e.audio)).arg(int(e.picture)),
+                QLatin1String(offered));
+        }
     }
     // The user folder is made as "User" when missing, found under any spelling, and made once only.
     void userFolder()
@@ -646,44 +636,36 @@ private slots:
         QCOMPARE((QList<QList<int>>{q.rows(), q.rollCalls(), {q.currentQueuePos()}}),
                  (QList<QList<int>>{{1, 2, 3}, {11, 12, 13}, {0}}));
     }
-    void edits_data()
-    {
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QList<int>>("edit"); // {position} removes it, {from, to} moves
-        QTest::addColumn<bool>("done");
-        QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<int>("currentAfter");
-        QTest::newRow("remove before the current entry") << 3 << QList<int>{1} << true << QList<int>{2, 3, 4} << 2;
-        QTest::newRow("remove after the current entry") << 2 << QList<int>{3} << true << QList<int>{1, 2, 4} << 2;
-        QTest::newRow("remove the current last entry") << 4 << QList<int>{4} << true << QList<int>{1, 2, 3} << 3;
-        QTest::newRow("remove the current middle entry") << 2 << QList<int>{2} << true << QList<int>{1, 3, 4} << 2;
-        QTest::newRow("remove past the end") << 2 << QList<int>{5} << false << QList<int>{1, 2, 3, 4} << 2;
-        QTest::newRow("current entry moved down") << 1 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 3;
-        QTest::newRow("current entry moved up") << 4 << QList<int>{4, 2} << true << QList<int>{1, 4, 2, 3} << 2;
-        QTest::newRow("another moved from before to after")
-            << 2 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 1;
-        QTest::newRow("another moved from before onto it")
-            << 3 << QList<int>{1, 3} << true << QList<int>{2, 3, 1, 4} << 2;
-        QTest::newRow("another moved from after to before")
-            << 2 << QList<int>{4, 1} << true << QList<int>{4, 1, 2, 3} << 3;
-        QTest::newRow("another moved behind it") << 2 << QList<int>{3, 4} << true << QList<int>{1, 2, 4, 3} << 2;
-        QTest::newRow("move from 0") << 2 << QList<int>{0, 3} << false << QList<int>{1, 2, 3, 4} << 2;
-    }
-    // Removing or moving entries keeps the current entry where it is; entries travel whole.
+    // Removing or moving entries keeps the current entry where it is; entries travel whole. The current
+    // entry of four, the edit ({position} removes it, {from, to} moves), whether it was done, the rows and
+    // the current entry after.
     void edits()
     {
-        QFETCH(int, current);
-        QFETCH(QList<int>, edit);
-        QFETCH(QList<int>, rows);
-        SelectionQueue q;
-        q.addAll(tableWithRows(4));
-        q.setCurrentQueuePos(current);
-        QTEST(edit.size() == 1 ? q.remove(edit[0]) : q.move(edit[0], edit[1]), "done");
-        QCOMPARE(q.rows(), rows);
-        QTEST(q.currentQueuePos(), "currentAfter");
-        for (const QueueEntry &e : q.entries()) {
-            QCOMPARE(e.rollCall, 10 + e.row);
-            QVERIFY(e.text.endsWith(QStringLiteral("Roll call ") + QString::number(e.row)));
+        const QList<std::tuple<int, QList<int>, bool, QList<int>, int>> cases = {
+            {3, {1}, true, {2, 3, 4}, 2},        // remove before the current entry
+            {2, {3}, true, {1, 2, 4}, 2},        // remove after it
+            {4, {4}, true, {1, 2, 3}, 3},        // remove the current last entry
+            {2, {2}, true, {1, 3, 4}, 2},        // remove the current middle entry
+            {2, {5}, false, {1, 2, 3, 4}, 2},    // remove past the end
+            {1, {1, 3}, true, {2, 3, 1, 4}, 3},  // current entry moved down
+            {4, {4, 2}, true, {1, 4, 2, 3}, 2},  // current entry moved up
+            {2, {1, 3}, true, {2, 3, 1, 4}, 1},  // another moved from before to after
+            {3, {1, 3}, true, {2, 3, 1, 4}, 2},  // another moved from before onto it
+            {2, {4, 1}, true, {4, 1, 2, 3}, 3},  // another moved from after to before
+            {2, {3, 4}, true, {1, 2, 4, 3}, 2},  // another moved behind it
+            {2, {0, 3}, false, {1, 2, 3, 4}, 2}, // move from 0
+        };
+        for (const auto &[current, edit, done, rows, currentAfter] : cases) {
+            SelectionQueue q;
+            q.addAll(tableWithRows(4));
+            q.setCurrentQueuePos(current);
+            QCOMPARE(edit.size() == 1 ? q.remove(edit[0]) : q.move(edit[0], edit[1]), done);
+            QCOMPARE(q.rows(), rows);
+            QCOMPARE(q.currentQueuePos(), currentAfter);
+            for (const QueueEntry &e : q.entries()) {
+                QCOMPARE(e.rollCall, 10 + e.row);
+                QVERIFY(e.text.endsWith(QStringLiteral("Roll call ") + QString::number(e.row)));
+            }
         }
     }
     // Queued rows and the current entry, the new row of each old one; the rows, roll calls and current entry
