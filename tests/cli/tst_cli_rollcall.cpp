@@ -100,14 +100,14 @@ private slots:
             s98.rollCalls = {TreeBuilder::rollCall("Later", QDate(1983, 1, 5), 60, 30)};
             s98.voteRows = {"6", "1"};
             tree.addCongress(false, 98, s98, true);
-            // Senate 30: a senator whose name is not plain ASCII.
+            // Senate 30: a senator whose name is not plain ASCII, in the standard layout.
             CongressData s30;
             s30.legislators = {TreeBuilder::legislator("MU\u00d1OZ", 13, 0, 29, -0.5f, 0.25f, 7001),
                                TreeBuilder::legislator("CLAY", 50, 0, 100, 0.75f, -0.125f, 7002)};
             s30.rollCalls = {TreeBuilder::rollCall(QString(), QDate(1847, 12, 6), 1, 1),
                              TreeBuilder::rollCall(QString(), QDate(1847, 12, 7), 0, 1)};
             s30.voteRows = {"16", "69"};
-            tree.addCongress(false, 30, s30, true);
+            tree.addCongress(false, 30, s30);
             tree.writeIndexes();
         }
     }
@@ -305,7 +305,7 @@ private slots:
     {
         const QString tidy = m_dir.filePath("s30.csv");
         const QString sheet = m_dir.filePath("s30.prn");
-        const CliRun r = RunCli(Words("queue TREE --senate --extended --congress 30 --rolls 30:2,30:1 --tidy", m_tree) +
+        const CliRun r = RunCli(Words("queue TREE --senate --congress 30 --rolls 30:2,30:1 --tidy", m_tree) +
                                 QStringList{tidy, "--csv", sheet});
         QCOMPARE(r.err, QString());
         QCOMPARE(r.exitCode, 0);
