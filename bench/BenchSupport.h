@@ -53,13 +53,13 @@ inline QString ms(double value)
 // folder, the data tree (default: the sample of the source tree).
 class Options {
 public:
-    Options(const QStringList &arguments, const QStringList &flags = {}) : m_flags(flags)
+    Options(const QStringList &arguments, const QStringList &flags = {})
     {
         for (qsizetype i = 1; i < arguments.size(); ++i) {
             const QString &a = arguments.at(i);
             if (!a.startsWith(QLatin1String("--")))
                 m_root = a;
-            else if (m_flags.contains(a))
+            else if (flags.contains(a))
                 m_set.append(a);
             else if (i + 1 < arguments.size())
                 m_values.append({a, arguments.at(++i)});
@@ -87,7 +87,7 @@ public:
     }
 
 private:
-    QStringList m_flags, m_set;
+    QStringList m_set;
     QList<std::pair<QString, QString>> m_values;
     QString m_root = QStringLiteral(ROLLSCAN_SOURCE_SAMPLE);
 };
